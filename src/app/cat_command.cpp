@@ -1,0 +1,13 @@
+#include "app/commands.h"
+
+#include <iostream>
+
+namespace ft817 {
+
+int runCatCommand(const Arguments&)
+{
+    std::cerr << "ft817clone: this command is not available yet\n";
+    return 2;
+}
+
+}  // namespace ft817

@@ -1,0 +1,44 @@
+#include "app/commands.h"
+
+namespace ft817 {
+
+const std::vector<Subcommand>& subcommands()
+{
+    static const std::vector<Subcommand> all = {
+        {"download", "[--port DEVICE] FILE", "receive the radio's memory in clone mode into an image file",
+         runDownloadCommand},
+        {"upload", "[--port DEVICE] FILE", "send an image file to the radio waiting in clone-receive mode",
+         runUploadCommand},
+        {"show", "FILE [--channel N] [--json]", "print the memory held in an image file", runShowCommand},
+        {"cat", "[--port DEVICE] DIGITS", "send one CAT set-frequency command (10 Hz units)", runCatCommand},
+        {"sim", "--link PATH [options]", "run a simulated radio on a pseudo-terminal (sim --help)", runSimCommand},
+    };
+    return all;
+}
+
+std::string programUsage()
+{
+    std::string text =
+        "Usage: ft817clone [--port DEVICE | --simulate]        open the windows\n"
+        "       ft817clone COMMAND [arguments]                 run one command without windows\n"
+        "\n"
+        "Clone, edit and upload the memory of a Yaesu FT-817, FT-817ND or FT-818.\n"
+        "\n"
+        "Options for the windows:\n"
+        "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n"
+        "  --simulate      attach to the built-in simulated radio instead of a real one\n"
+        "  --help          show this text\n"
+        "\n"
+        "Commands:\n";
+    for (const Subcommand& command : subcommands()) {
+        std::string head = std::string("  ") + command.name + " " + command.usage;
+        if (head.size() < 40)
+            head.resize(40, ' ');
+        else
+            head += "\n" + std::string(40, ' ');
+        text += head + command.summary + "\n";
+    }
+    return text;
+}
+
+}  // namespace ft817

@@ -1,0 +1,32 @@
+#pragma once
+// Headless subcommands of ft817clone. Each takes the arguments that follow
+// its name, prints to standard output and standard error, and returns the
+// process exit code (0 success, 1 failure, 2 wrong usage).
+
+#include <string>
+#include <vector>
+
+namespace ft817 {
+
+using Arguments = std::vector<std::string>;
+
+int runSimCommand(const Arguments& args);
+int runDownloadCommand(const Arguments& args);
+int runUploadCommand(const Arguments& args);
+int runShowCommand(const Arguments& args);
+int runCatCommand(const Arguments& args);
+
+struct Subcommand {
+    const char* name;
+    const char* usage;    // arguments, as shown by --help
+    const char* summary;  // one line
+    int (*run)(const Arguments& args);
+};
+
+// Every subcommand, in the order --help lists them.
+const std::vector<Subcommand>& subcommands();
+
+// Usage text for the whole program.
+std::string programUsage();
+
+}  // namespace ft817

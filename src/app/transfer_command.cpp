@@ -1,0 +1,18 @@
+#include "app/commands.h"
+
+#include <iostream>
+
+namespace ft817 {
+
+int runDownloadCommand(const Arguments&)
+{
+    std::cerr << "ft817clone: this command is not available yet\n";
+    return 2;
+}
+
+int runUploadCommand(const Arguments&)
+{
+    std::cerr << "ft817clone: this command is not available yet\n";
+    return 2;
+}
+}  // namespace ft817

@@ -1,0 +1,38 @@
+#pragma once
+// What a transfer tells the person watching it, and how they stop it.
+
+#include <string>
+
+namespace ft817 {
+
+class TransferSink {
+public:
+    virtual ~TransferSink() = default;
+    // The status box text ("waiting", " 300  2").
+    virtual void status(const std::string& text) = 0;
+    // The progress bar's range; a download sets only the maximum.
+    virtual void progressRange(int minimum, int maximum) = 0;
+    virtual void progressMaximum(int maximum) = 0;
+    virtual void progressValue(int value) = 0;
+    // Asked while the transfer waits; true abandons it (port closed, nothing written).
+    virtual bool abandoned() = 0;
+};
+
+// How a transfer ended.
+struct TransferReport {
+    // Download: the image file was written. Upload: every block was acknowledged.
+    bool complete = false;
+    // The person abandoned it (Escape, closing the window, Ctrl-C).
+    bool abandoned = false;
+    // The last status text the transfer showed, empty if it showed none.
+    std::string statusText;
+    // Why it did not complete; empty message when it did.
+    std::string reason;
+    // Longer explanation of the reason with a hint, may be empty.
+    std::string detail;
+    // Clone-image bytes received (download) or sent (upload), and blocks done.
+    int bytes = 0;
+    int blocks = 0;
+};
+
+}  // namespace ft817

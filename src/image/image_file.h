@@ -1,0 +1,44 @@
+#pragma once
+// The image file: the clone image exactly as the radio sent it, followed by a
+// trailer of a 44-byte banner, two zero bytes and one 3-byte record per block
+// (length, end offset low byte, end offset high byte). Readers work from the
+// end of the file and never look at the banner, the length bytes or the
+// stored checksums.
+
+#include "platform/file_access.h"
+#include "platform/result.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace ft817 {
+
+// 44 bytes of text, starting with "$$$ " and ending with "$$$".
+inline constexpr std::string_view kImageBanner = "$$$ FT-817 clone image made by ft817clone$$$";
+
+// Largest end offset a block table can hold (high byte at most 0x7F).
+inline constexpr int kMaxImageOffset = 32767;
+
+// Where each clone block of an image file lies.
+struct ImageLayout {
+    int lastIndex = 0;           // number of blocks minus 1
+    std::vector<int> ends;       // E(0) .. E(lastIndex): offset just past each block
+    int cloneBytes() const { return ends.empty() ? 0 : ends.back(); }
+    int blockStart(int k) const { return k == 0 ? 0 : ends[static_cast<std::size_t>(k) - 1]; }
+    int blockLength(int k) const { return ends[static_cast<std::size_t>(k)] - blockStart(k); }
+};
+
+// Finds the blocks of an image file from its trailer, accepting the file only
+// when every offset lies inside it and every block is numbered in order.
+Result<ImageLayout> readImageLayout(std::span<const std::uint8_t> file);
+
+// The trailer for blocks of the given lengths: banner, 00 00, block table.
+// Refuses a block longer than 255 bytes or an image past the largest offset.
+Result<Bytes> buildImageTrailer(std::span<const int> blockLengths);
+
+// A whole image file: the clone image followed by its trailer.
+Result<Bytes> buildImageFile(std::span<const std::uint8_t> cloneImage, std::span<const int> blockLengths);
+
+}  // namespace ft817

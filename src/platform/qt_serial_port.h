@@ -1,0 +1,47 @@
+#pragma once
+// The real serial port, over QSerialPort, with the radio's fixed line
+// settings: 9600 baud, 8 data bits, no parity, 2 stop bits, no flow control.
+// It works without a running event loop: inputCount() pulls whatever the
+// system has received into the port's buffer before counting.
+
+#include "platform/serial_port.h"
+
+#include <QSerialPort>
+#include <string>
+
+namespace ft817 {
+
+class QtSerialPort : public SerialPort {
+public:
+    explicit QtSerialPort(std::string device);
+    ~QtSerialPort() override;
+
+    Status open() override;
+    void close() override;
+    bool isOpen() const override;
+    void setTextInputOneByte() override;
+    void clearInput() override;
+    Result<int> inputCount() override;
+    std::optional<std::uint8_t> readByte() override;
+    Status write(std::span<const std::uint8_t> bytes) override;
+    Result<int> outputCount() override;
+    std::string deviceName() const override { return m_device; }
+
+    // The operating system's file descriptor of the open port, or -1.
+    int handle() const;
+
+private:
+    // Moves bytes that the system holds into the port's own buffer.
+    void pump();
+    Error brokenError() const;
+
+    std::string m_device;
+    QSerialPort m_port;
+    bool m_broken = false;
+};
+
+// The device that stands for "serial port number 1" when the user names none:
+// the first USB serial adapter present, else the platform's first serial port.
+std::string defaultSerialDevice();
+
+}  // namespace ft817

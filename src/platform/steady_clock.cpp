@@ -1,0 +1,20 @@
+#include "platform/clock.h"
+
+#include <chrono>
+#include <thread>
+
+namespace ft817 {
+
+double SteadyClock::now()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void SteadyClock::sleep(double seconds)
+{
+    if (seconds > 0)
+        std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+}  // namespace ft817

@@ -1,0 +1,94 @@
+#pragma once
+// A simulated FT-817 on a pseudo-terminal, speaking the radio's side of the
+// clone and CAT exchanges, so the tool can be tried and tested without a
+// radio. It runs on a thread of its own; the tool opens the slave side (or a
+// symlink to it) like any serial device.
+
+#include "platform/file_access.h"
+#include "platform/result.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ft817::sim {
+
+enum class Model { FT817, FT817ND, FT817NDUS, FT818 };
+
+enum class Mode {
+    Send,     // clone mode, radio sending: serves a download
+    Receive,  // clone mode, radio receiving: takes an upload
+    Cat,      // normal operation: records five-byte CAT commands
+    Auto,     // sends when a tool opens the port and stays quiet 0.3 s,
+              // receives when blocks arrive, records CAT commands otherwise
+};
+
+// Faults on request, to test how the tool copes.
+struct Faults {
+    int pauseInBlock = -1;        // pause in the middle of this block (sending)
+    double pauseSeconds = 0.0;    // ... for this long
+    int stopAfterBlock = -1;      // send this block, then fall silent for good
+    int stopInBlock = -1;         // fall silent in the middle of this block
+    bool neverAcknowledge = false;  // receiving: never answer 0x06
+    std::vector<std::uint8_t> bytesBeforeAck;  // receiving: send these before each 0x06
+    int hangUpInBlock = -1;       // close the line (cable pulled) in the middle of this block
+};
+
+struct RadioOptions {
+    Mode mode = Mode::Auto;
+    Model model = Model::FT817;
+    // Clone image (blocks back to back) and the length of each block; empty
+    // means the built-in memory of the model.
+    Bytes image;
+    std::vector<int> blockLengths;
+    bool pacing = true;          // 9600 baud, 8N2: 11/9600 s a byte
+    double startDelay = 0.5;     // sending starts this long after the tool opens the port
+    double blockDelay = 0.02;    // next block this long after the 0x06
+    double ackDelay = 0.02;      // receiving: 0x06 this long after a block's last byte
+    Faults faults;
+    bool once = false;           // stop after one transfer
+};
+
+// The built-in memory of a model: its clone image and block lengths.
+struct Memory {
+    Bytes image;
+    std::vector<int> blockLengths;
+};
+Memory defaultMemory(Model model);
+
+class SimulatedRadio {
+public:
+    explicit SimulatedRadio(RadioOptions options);
+    ~SimulatedRadio();
+    SimulatedRadio(const SimulatedRadio&) = delete;
+    SimulatedRadio& operator=(const SimulatedRadio&) = delete;
+
+    // Creates the pseudo-terminal (and a symlink at linkPath, if given) and
+    // starts serving on a thread.
+    Status start(const std::string& linkPath = {});
+    // Stops serving, closes the pseudo-terminal and removes the symlink.
+    void stop();
+
+    // The slave side's path (/dev/pts/N), or the symlink when one was made.
+    std::string devicePath() const;
+    std::string slavePath() const;
+
+    // What the radio has seen so far (safe to call from any thread).
+    int transfersCompleted() const;          // downloads served or uploads taken whole
+    int acknowledgementsReceived() const;    // sending: 0x06 bytes read
+    Bytes receivedImage() const;             // receiving: the blocks taken so far
+    std::vector<std::array<std::uint8_t, 5>> catCommands() const;
+    int portOpens() const;                   // times the tool opened the port
+    bool toolHasPortOpen() const;
+
+    // Waits up to timeoutSeconds for transfersCompleted() to reach count.
+    bool waitForTransfers(int count, double timeoutSeconds) const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+}  // namespace ft817::sim
