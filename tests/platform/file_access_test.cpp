@@ -1,0 +1,78 @@
+// Whole-file reads and the atomic whole-file write: a failed write never
+// leaves a half-written or emptied file behind.
+
+#include "platform/file_access.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace ft817 {
+namespace {
+
+TEST(FileAccess, WriteThenReadGivesTheSameBytes)
+{
+    test::TempDir dir;
+    const Bytes bytes = {0, 1, 0xFF, 0x80, 0x0A, 0x0D};
+    ASSERT_TRUE(writeWholeFile(dir.file("a.bin"), bytes).ok());
+    auto read = readWholeFile(dir.file("a.bin"));
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(*read, bytes);
+}
+
+TEST(FileAccess, WritingOverALongerFileLeavesOnlyTheNewBytes)
+{
+    test::TempDir dir;
+    ASSERT_TRUE(writeWholeFile(dir.file("a.bin"), Bytes(5000, 7)).ok());
+    ASSERT_TRUE(writeWholeFile(dir.file("a.bin"), Bytes(10, 9)).ok());
+    EXPECT_EQ(std::filesystem::file_size(dir.file("a.bin")), 10u);
+    // No temporary files are left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(FileAccess, FailedWriteKeepsTheOldFileWhole)
+{
+    // A name so long that no temporary file can be made beside it: the write
+    // fails before the old file is touched (this works for root too).
+    test::TempDir dir;
+    const std::string path = dir.file(std::string(250, 'n'));
+    std::ofstream(path, std::ios::binary) << std::string(100, '\1');
+    const Status status = writeWholeFile(path, Bytes(3, 2));
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(*readWholeFile(path), Bytes(100, 1));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(FileAccess, ErrorsNameTheFileAndTheReason)
+{
+    test::TempDir dir;
+    const auto missing = readWholeFile(dir.file("none.bin"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().message, "cannot read " + dir.file("none.bin") + ": no such file or folder");
+
+    const Status noFolder = writeWholeFile(dir.file("no/such/folder.bin"), Bytes(1, 0));
+    ASSERT_FALSE(noFolder.ok());
+    EXPECT_NE(noFolder.error().message.find("no such file or folder"), std::string::npos);
+
+    const Status folder = writeWholeFile(dir.path().string(), Bytes(1, 0));
+    ASSERT_FALSE(folder.ok());
+    EXPECT_NE(folder.error().message.find("folder"), std::string::npos);
+    EXPECT_FALSE(readWholeFile(dir.path().string()).ok());
+    EXPECT_FALSE(readWholeFile("").ok());
+}
+
+TEST(FileAccess, ReplacedFileKeepsItsPermissions)
+{
+    test::TempDir dir;
+    ASSERT_TRUE(writeWholeFile(dir.file("a.bin"), Bytes(1, 0)).ok());
+    ::chmod(dir.file("a.bin").c_str(), 0640);
+    ASSERT_TRUE(writeWholeFile(dir.file("a.bin"), Bytes(2, 0)).ok());
+    struct stat info {};
+    ASSERT_EQ(::stat(dir.file("a.bin").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+}  // namespace
+}  // namespace ft817
