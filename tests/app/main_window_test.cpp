@@ -1,0 +1,160 @@
+// The main window as a person meets it: what is shown at start, the focus
+// order, and which focus changes and clicks start a command.
+
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace ft817 {
+namespace {
+
+// A port to a radio that never says anything; it counts how often it is opened.
+class SilentPort : public SerialPort {
+public:
+    explicit SilentPort(int* opens) : m_opens(opens) {}
+    Status open() override
+    {
+        ++*m_opens;
+        m_open = true;
+        return {};
+    }
+    void close() override { m_open = false; }
+    bool isOpen() const override { return m_open; }
+    void setTextInputOneByte() override {}
+    void clearInput() override {}
+    Result<int> inputCount() override { return 0; }
+    std::optional<std::uint8_t> readByte() override { return std::nullopt; }
+    Status write(std::span<const std::uint8_t>) override { return {}; }
+    Result<int> outputCount() override { return 0; }
+    std::string deviceName() const override { return "/dev/silent"; }
+
+private:
+    int* m_opens;
+    bool m_open = false;
+};
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<MainWindow>(std::make_unique<SilentPort>(&opens));
+        window->show();
+        window->activateWindow();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    template <class T>
+    T* child(const char* name)
+    {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // Presses Escape once the transfer has been running for a moment, and
+    // waits for it to end.
+    bool abandonRunningTransfer()
+    {
+        QSignalSpy finished(window.get(), &MainWindow::transferFinished);
+        QTimer::singleShot(300, window.get(), [this] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
+        return finished.wait(5000);
+    }
+
+    int opens = 0;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsAsDesigned)
+{
+    EXPECT_EQ(window->objectName(), "Form1");
+    EXPECT_EQ(window->windowTitle(), "YAESU clone facility");
+    EXPECT_EQ(window->size(), QSize(289, 164));
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_EQ(child<QLineEdit>("Text1")->text(), "c:\\nebl1.bin");
+    EXPECT_EQ(child<QLineEdit>("Text2")->text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>("Text1"));
+    EXPECT_EQ(child<QWidget>("Command1")->geometry(), QRect(8, 40, 81, 41));
+    EXPECT_EQ(child<QWidget>("Command2")->geometry(), QRect(104, 40, 81, 41));
+    EXPECT_EQ(child<QWidget>("Command3")->geometry(), QRect(200, 40, 81, 41));
+    EXPECT_EQ(child<QWidget>("CAT")->geometry(), QRect(224, 96, 33, 17));
+    EXPECT_EQ(child<QProgressBar>("ProgressBar1")->maximum(), 100);
+    EXPECT_EQ(child<QLineEdit>("Text2")->toolTip(), "Radio on /dev/silent");
+    EXPECT_EQ(opens, 0);
+}
+
+TEST_F(MainWindowTest, FocusOrderRunsThroughTheFiveElements)
+{
+    const char* order[] = {"Text1", "Command1", "Command2", "Text2", "Command3", "Text1"};
+    QWidget* widget = child<QWidget>("Text1");
+    for (const char* next : order) {
+        EXPECT_EQ(widget->objectName(), next);
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus)
+            widget = widget->nextInFocusChain();
+    }
+}
+
+TEST_F(MainWindowTest, TabFromThePathStartsDownloadAndTabOnStartsUpload)
+{
+    QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>("Command1"));
+    ASSERT_TRUE(abandonRunningTransfer());
+    EXPECT_EQ(opens, 1);
+    EXPECT_FALSE(window->transferRunning());
+    EXPECT_NE(child<QLineEdit>("Text2")->text().indexOf("abandoned"), -1);
+
+    // The download ended with the focus on "Download": Tab moves on to "Upload",
+    // which starts an upload of the missing file without opening the port.
+    QSignalSpy finished(window.get(), &MainWindow::transferFinished);
+    QTest::keyClick(child<QWidget>("Command1"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>("Command2"));
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(opens, 1);
+    EXPECT_NE(child<QLineEdit>("Text2")->text().indexOf("nebl1.bin"), -1);
+}
+
+TEST_F(MainWindowTest, ClickOnTheFocusedDownloadButtonStartsNothing)
+{
+    child<QWidget>("Command1")->setFocus();
+    ASSERT_TRUE(abandonRunningTransfer());
+    ASSERT_EQ(opens, 1);
+    QSignalSpy finished(window.get(), &MainWindow::transferFinished);
+    QTest::mouseClick(child<QWidget>("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(finished.wait(300));
+    EXPECT_EQ(opens, 1);
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowAbandonsATransfer)
+{
+    QSignalSpy finished(window.get(), &MainWindow::transferFinished);
+    child<QWidget>("Command1")->setFocus();
+    QTimer::singleShot(300, window.get(), [this] { window->close(); });
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_FALSE(window->transferRunning());
+}
+
+TEST_F(MainWindowTest, NoOtherCommandStartsWhileATransferRuns)
+{
+    QSignalSpy finished(window.get(), &MainWindow::transferFinished);
+    child<QWidget>("Command1")->setFocus();
+    QTimer::singleShot(200, window.get(), [this] {
+        QTest::mouseClick(child<QWidget>("Command3"), Qt::LeftButton);  // Edit
+        QTest::mouseClick(child<QWidget>("CAT"), Qt::LeftButton);
+        child<QWidget>("Command2")->setFocus();                          // Upload
+    });
+    QTimer::singleShot(500, window.get(), [this] { window->abandonTransfer(); });
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(finished.count(), 1);
+    QTest::qWait(100);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(opens, 1);
+}
+
+}  // namespace
+}  // namespace ft817
