@@ -1,0 +1,57 @@
+#include "cat/cat_sender.h"
+
+#include <cstdio>
+
+namespace ft817 {
+namespace {
+
+constexpr double kPollInterval = 0.001;
+
+// Closes the port when the command ends, on every path.
+class PortCloser {
+public:
+    explicit PortCloser(SerialPort& port) : m_port(port) {}
+    ~PortCloser() { m_port.close(); }
+    PortCloser(const PortCloser&) = delete;
+    PortCloser& operator=(const PortCloser&) = delete;
+
+private:
+    SerialPort& m_port;
+};
+
+} // namespace
+
+Status sendCatCommand(SerialPort& port, Clock& clock, const CatCommand& command, double drainLimitSeconds)
+{
+    const Status opened = port.open();
+    if (!opened)
+        return opened;
+    const PortCloser closer(port);
+    port.setTextInputOneByte();
+    port.clearInput();
+
+    for (const std::uint8_t& byte : command) {
+        const Status written = port.write(std::span<const std::uint8_t>(&byte, 1));
+        if (!written)
+            return written;
+    }
+
+    const double start = clock.now();
+    for (;;) {
+        const Result<int> queued = port.outputCount();
+        if (!queued)
+            return queued.error();
+        if (*queued <= 0)
+            return {};
+        if (clock.now() - start >= drainLimitSeconds) {
+            char limit[32];
+            std::snprintf(limit, sizeof limit, "%g", drainLimitSeconds);
+            return Error{"the command did not leave " + port.deviceName() + " within " + limit + " s",
+                         "The port holds bytes it cannot send; check the cable and the radio, "
+                         "then type again."};
+        }
+        clock.sleep(kPollInterval);
+    }
+}
+
+} // namespace ft817

@@ -1,0 +1,25 @@
+#pragma once
+// Sending one CAT command to the radio: the port is opened for the command
+// and closed again after it, whatever happens, so it is never left open
+// between commands. Nothing is read back from the radio.
+//
+// Timing: after the five bytes are queued, the port's output count is polled
+// (about once a millisecond) until it is 0; a port that has not sent them
+// within the drain limit is reported, so a stuck line never hangs the window.
+
+#include "cat/cat_command.h"
+#include "platform/clock.h"
+#include "platform/result.h"
+#include "platform/serial_port.h"
+
+namespace ft817 {
+
+// Longest wait for the five bytes to leave the port.
+inline constexpr double kCatDrainLimitSeconds = 2.0;
+
+// Port set-up (open, text input one byte per read, clear input), the five bytes
+// written one per write in order, a wait until they have left, and close.
+Status sendCatCommand(SerialPort& port, Clock& clock, const CatCommand& command,
+                      double drainLimitSeconds = kCatDrainLimitSeconds);
+
+} // namespace ft817

@@ -1,0 +1,162 @@
+// Form3 and `ft817clone cat` against the simulated radio in normal operation,
+// over a pseudo-terminal, with the real serial code.
+#include "cat/cat_window.h"
+#include "platform/qt_serial_port.h"
+#include "sim/simulated_radio.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <chrono>
+#include <functional>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace ft817 {
+namespace {
+
+// The radio reads on a thread of its own: wait until it has seen what the
+// tool did. The limit only stops a broken run; it never decides a pass.
+bool eventually(const std::function<bool()>& condition)
+{
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > limit)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+class CatRadio : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        sim::RadioOptions options;
+        options.mode = sim::Mode::Cat;
+        options.pacing = false;
+        m_radio = std::make_unique<sim::SimulatedRadio>(options);
+        const Status started = m_radio->start();
+        ASSERT_TRUE(started) << started.error().full();
+    }
+
+    std::size_t commandCount() const { return m_radio->catCommands().size(); }
+
+    // Waits for the radio to hold `count` commands and the port to be closed again.
+    void expectCommandsThenClosed(std::size_t count)
+    {
+        EXPECT_TRUE(eventually([&] { return commandCount() >= count; }))
+            << "the radio got " << commandCount() << " commands, expected " << count;
+        EXPECT_TRUE(eventually([&] { return !m_radio->toolHasPortOpen(); })) << "the port stayed open";
+        EXPECT_EQ(commandCount(), count);
+    }
+
+    std::unique_ptr<sim::SimulatedRadio> m_radio;
+};
+
+TEST_F(CatRadio, TypingSendsOneCommandPerChangeOfFiveToEightDigits)
+{
+    QtSerialPort port(m_radio->devicePath());
+    CatWindow window(port);
+    window.show();
+    auto* text = window.findChild<QLineEdit*>("Text1");
+    auto* status = window.findChild<QLabel*>("Status");
+    ASSERT_NE(text, nullptr);
+    ASSERT_NE(status, nullptr);
+
+    // Emptying the box the way a person does sends nothing.
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_Backspace);
+    ASSERT_TRUE(text->text().isEmpty());
+
+    const struct {
+        char key;
+        const char* hex; // empty: nothing sent
+    } typing[] = {
+        {'1', ""},
+        {'4', ""},
+        {'5', ""},
+        {'2', ""},
+        {'5', "00 01 45 25 01"}, // "14525"
+        {'0', "00 14 52 50 01"}, // "145250"
+        {'0', "01 45 25 00 01"}, // "1452500"
+        {'0', "14 52 50 00 01"}, // "14525000"
+    };
+    std::size_t sent = 0;
+    for (const auto& step : typing) {
+        QTest::keyClick(text, step.key);
+        SCOPED_TRACE(text->text().toStdString());
+        if (*step.hex == '\0')
+            continue;
+        ++sent;
+        EXPECT_FALSE(port.isOpen());
+        expectCommandsThenClosed(sent);
+        EXPECT_EQ(text->toolTip().toStdString(), step.hex);
+        EXPECT_TRUE(status->text().contains(step.hex)) << status->text().toStdString();
+    }
+    const auto commands = m_radio->catCommands();
+    ASSERT_EQ(commands.size(), 4u);
+    EXPECT_EQ(commands[0], (std::array<std::uint8_t, 5>{0x00, 0x01, 0x45, 0x25, 0x01}));
+    EXPECT_EQ(commands[1], (std::array<std::uint8_t, 5>{0x00, 0x14, 0x52, 0x50, 0x01}));
+    EXPECT_EQ(commands[2], (std::array<std::uint8_t, 5>{0x01, 0x45, 0x25, 0x00, 0x01}));
+    EXPECT_EQ(commands[3], (std::array<std::uint8_t, 5>{0x14, 0x52, 0x50, 0x00, 0x01}));
+    EXPECT_TRUE(eventually([&] { return m_radio->portOpens() == 4; })) << m_radio->portOpens();
+
+    // Deleting: each text of five or more sends, the fourth Backspace ("1452") does not.
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(text, Qt::Key_Backspace);
+    ASSERT_EQ(text->text(), "1452");
+    // A last key that sends proves, by its place in the radio's list, that
+    // "1452" sent nothing.
+    QTest::keyClick(text, '9');
+    expectCommandsThenClosed(8);
+    const auto after = m_radio->catCommands();
+    ASSERT_EQ(after.size(), 8u);
+    EXPECT_EQ(after[4], (std::array<std::uint8_t, 5>{0x01, 0x45, 0x25, 0x00, 0x01})); // "1452500"
+    EXPECT_EQ(after[5], (std::array<std::uint8_t, 5>{0x00, 0x14, 0x52, 0x50, 0x01})); // "145250"
+    EXPECT_EQ(after[6], (std::array<std::uint8_t, 5>{0x00, 0x01, 0x45, 0x25, 0x01})); // "14525"
+    EXPECT_EQ(after[7], (std::array<std::uint8_t, 5>{0x00, 0x01, 0x45, 0x29, 0x01})); // "14529"
+    EXPECT_TRUE(eventually([&] { return m_radio->portOpens() == 8; })) << m_radio->portOpens();
+}
+
+TEST_F(CatRadio, OnlyTextsThatMakeACommandReachTheRadio)
+{
+    QtSerialPort port(m_radio->devicePath());
+    CatWindow window(port);
+    window.show();
+    auto* text = window.findChild<QLineEdit*>("Text1");
+    text->setText("4397000");                 // the program's own change sends nothing
+    QTest::keyClick(text, 'x');               // "4397000x": refused, not digits
+    QTest::keyClick(text, Qt::Key_Backspace); // "4397000" is sent
+    QTest::keyClick(text, '0');               // "43970000" is sent
+    QTest::keyClick(text, '0');               // "439700000": refused, too long
+    QTest::keyClick(text, Qt::Key_Backspace); // "43970000" is sent again
+    expectCommandsThenClosed(3);
+    const auto commands = m_radio->catCommands();
+    ASSERT_EQ(commands.size(), 3u);
+    EXPECT_EQ(commands[0], (std::array<std::uint8_t, 5>{0x04, 0x39, 0x70, 0x00, 0x01}));
+    EXPECT_EQ(commands[1], (std::array<std::uint8_t, 5>{0x43, 0x97, 0x00, 0x00, 0x01}));
+    EXPECT_EQ(commands[2], (std::array<std::uint8_t, 5>{0x43, 0x97, 0x00, 0x00, 0x01}));
+    EXPECT_TRUE(eventually([&] { return m_radio->portOpens() == 3; })) << m_radio->portOpens();
+}
+
+TEST_F(CatRadio, HeadlessCommandSendsOneCommandAndPrintsIt)
+{
+    QProcess process;
+    process.start(FT817_BINARY, {"cat", "--port", QString::fromStdString(m_radio->devicePath()), "43970000"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains("43 97 00 00 01")) << out.toStdString();
+    EXPECT_TRUE(out.contains("439.70000 MHz")) << out.toStdString();
+    expectCommandsThenClosed(1);
+    ASSERT_EQ(commandCount(), 1u);
+    EXPECT_EQ(m_radio->catCommands()[0], (std::array<std::uint8_t, 5>{0x43, 0x97, 0x00, 0x00, 0x01}));
+    EXPECT_TRUE(eventually([&] { return m_radio->portOpens() == 1; })) << m_radio->portOpens();
+}
+
+} // namespace
+} // namespace ft817
