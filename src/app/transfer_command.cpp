@@ -1,18 +1,241 @@
+// The download and upload subcommands: the same transfers as the main
+// window's buttons, with the status texts and progress on the terminal.
+
 #include "app/commands.h"
 
+#include "clone/download.h"
+#include "clone/upload.h"
+#include "platform/clock.h"
+#include "platform/qt_serial_port.h"
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <iostream>
+#include <optional>
+#include <unistd.h>
 
 namespace ft817 {
+namespace {
 
-int runDownloadCommand(const Arguments&)
+enum class Direction { Download, Upload };
+
+// Exit code of a transfer stopped with Ctrl-C, as shells report an interrupt.
+constexpr int kInterruptedExit = 130;
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void onInterrupt(int)
 {
-    std::cerr << "ft817clone: this command is not available yet\n";
+    g_interrupted = 1;
+}
+
+// Turns Ctrl-C (and a polite kill) into a request to abandon the transfer
+// for as long as it runs; the transfer then closes the port and writes nothing.
+class InterruptGuard {
+public:
+    InterruptGuard()
+    {
+        g_interrupted = 0;
+        struct sigaction action {};
+        action.sa_handler = onInterrupt;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGINT, &action, &m_oldInterrupt);
+        ::sigaction(SIGTERM, &action, &m_oldTerminate);
+    }
+    ~InterruptGuard()
+    {
+        ::sigaction(SIGINT, &m_oldInterrupt, nullptr);
+        ::sigaction(SIGTERM, &m_oldTerminate, nullptr);
+    }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+private:
+    struct sigaction m_oldInterrupt {};
+    struct sigaction m_oldTerminate {};
+};
+
+// Shows a transfer on standard output: on a terminal one progress bar
+// redrawn in place, otherwise plain lines, one per block and one per status.
+class ConsoleSink : public TransferSink {
+public:
+    ConsoleSink(Direction direction, bool terminal) : m_direction(direction), m_terminal(terminal) {}
+    ~ConsoleSink() override { endBar(); }
+    ConsoleSink(const ConsoleSink&) = delete;
+    ConsoleSink& operator=(const ConsoleSink&) = delete;
+
+    void status(const std::string& text) override
+    {
+        endBar();
+        std::cout << text << std::endl;
+    }
+    void progressRange(int minimum, int maximum) override
+    {
+        m_minimum = minimum;
+        m_maximum = maximum;
+    }
+    void progressMaximum(int maximum) override { m_maximum = maximum; }
+    void progressValue(int value) override
+    {
+        m_value = value;
+        if (m_terminal)
+            drawBar(false);
+    }
+    void blockDone(int blocks, int bytes) override
+    {
+        m_blocks = blocks;
+        m_bytes = bytes;
+        if (m_terminal) {
+            drawBar(true);
+        } else {
+            std::cout << "block " << blocks - 1 << " acknowledged, " << bytes << " bytes "
+                      << (m_direction == Direction::Download ? "received" : "sent") << std::endl;
+        }
+    }
+    bool abandoned() override { return g_interrupted != 0; }
+
+    // Leaves the progress bar's line so the next text starts on a fresh one.
+    void endBar()
+    {
+        if (m_barShown)
+            std::cout << std::endl;
+        m_barShown = false;
+    }
+
+private:
+    void drawBar(bool force)
+    {
+        using namespace std::chrono;
+        const auto now = steady_clock::now();
+        if (!force && m_barShown && now - m_lastDraw < milliseconds(100))
+            return;
+        m_lastDraw = now;
+        constexpr int kWidth = 30;
+        const int span = std::max(1, m_maximum - m_minimum);
+        const int shown = std::clamp(m_value, m_minimum, m_maximum) - m_minimum;
+        const int filled = static_cast<int>(static_cast<long long>(shown) * kWidth / span);
+        std::string bar = "\r[" + std::string(static_cast<std::size_t>(filled), '#') +
+                          std::string(static_cast<std::size_t>(kWidth - filled), '.') + "] " +
+                          std::to_string(shown * 100 / span) + "%  " + std::to_string(m_value) + " bytes, " +
+                          std::to_string(m_blocks) + " blocks";
+        std::cout << bar << "\x1b[K" << std::flush;
+        m_barShown = true;
+    }
+
+    Direction m_direction;
+    bool m_terminal;
+    int m_minimum = 0;
+    int m_maximum = 100;
+    int m_value = 0;
+    int m_blocks = 0;
+    int m_bytes = 0;
+    bool m_barShown = false;
+    std::chrono::steady_clock::time_point m_lastDraw{};
+};
+
+const char* commandName(Direction direction)
+{
+    return direction == Direction::Download ? "download" : "upload";
+}
+
+void printUsage(Direction direction, std::ostream& out)
+{
+    if (direction == Direction::Download) {
+        out << "Usage: ft817clone download [--port DEVICE] FILE\n"
+               "\n"
+               "Receives the radio's memory in clone mode and saves it as the image file FILE.\n"
+               "Start the command, then start sending on the radio (clone mode, TX key).\n"
+               "The command waits for the radio without limit; Ctrl-C stops it and saves nothing.\n";
+    } else {
+        out << "Usage: ft817clone upload [--port DEVICE] FILE\n"
+               "\n"
+               "Sends the image file FILE to the radio, which must already wait in clone mode\n"
+               "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n";
+    }
+    out << "\n"
+           "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n";
+}
+
+int usageError(Direction direction, const std::string& why)
+{
+    std::cerr << "ft817clone " << commandName(direction) << ": " << why << "\n\n";
+    printUsage(direction, std::cerr);
     return 2;
 }
 
-int runUploadCommand(const Arguments&)
+int runTransfer(Direction direction, const Arguments& args)
 {
-    std::cerr << "ft817clone: this command is not available yet\n";
-    return 2;
+    std::string device;
+    std::optional<std::string> path;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            printUsage(direction, std::cout);
+            return 0;
+        }
+        if (arg == "--port") {
+            if (i + 1 >= args.size() || args[i + 1].empty())
+                return usageError(direction, "--port needs a device");
+            device = args[++i];
+        } else if (arg.rfind("--port=", 0) == 0) {
+            device = arg.substr(7);
+            if (device.empty())
+                return usageError(direction, "--port needs a device");
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return usageError(direction, "unknown option " + arg);
+        } else if (path) {
+            return usageError(direction, "only one image file, please (got '" + *path + "' and '" + arg + "')");
+        } else {
+            path = arg;
+        }
+    }
+    if (!path || path->empty())
+        return usageError(direction, "missing the image FILE");
+    if (device.empty())
+        device = defaultSerialDevice();
+
+    const bool terminal = ::isatty(STDOUT_FILENO) == 1;
+    if (direction == Direction::Download)
+        std::cout << "Receiving from " << device << " into " << *path
+                  << ". Start sending on the radio; Ctrl-C stops." << std::endl;
+    else
+        std::cout << "Sending " << *path << " to " << device << "." << std::endl;
+
+    QtSerialPort port(device);
+    SteadyClock clock;
+    ConsoleSink sink(direction, terminal);
+    TransferReport report;
+    {
+        InterruptGuard guard;
+        report = direction == Direction::Download ? download(port, clock, *path, sink)
+                                                  : upload(port, clock, *path, sink);
+    }
+    port.close();
+    sink.endBar();
+
+    if (report.complete) {
+        std::cout << (direction == Direction::Download ? "Saved " : "Sent ") << *path << ": " << report.bytes
+                  << " bytes in " << report.blocks << " blocks." << std::endl;
+        return 0;
+    }
+    std::cerr << "ft817clone " << commandName(direction) << ": " << report.reason << "\n";
+    if (!report.detail.empty())
+        std::cerr << "  " << report.detail << "\n";
+    return report.abandoned ? kInterruptedExit : 1;
 }
+
+}  // namespace
+
+int runDownloadCommand(const Arguments& args)
+{
+    return runTransfer(Direction::Download, args);
+}
+
+int runUploadCommand(const Arguments& args)
+{
+    return runTransfer(Direction::Upload, args);
+}
+
 }  // namespace ft817

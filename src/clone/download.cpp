@@ -1,21 +1,277 @@
 #include "clone/download.h"
 
-namespace ft817 {
+#include "clone/transfer_wait.h"
+#include "image/image_file.h"
+#include "platform/file_access.h"
 
-TransferReport download(SerialPort& port, Clock&, const std::string&, TransferSink&)
-{
-    TransferReport report;
-    const Status opened = port.open();
-    if (!opened) {
-        report.reason = opened.error().message;
-        report.detail = opened.error().detail;
-        return report;
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace ft817 {
+namespace {
+
+constexpr std::uint8_t kAcknowledge = 0x06;
+// The most the radio can send; the receive buffer holds exactly this many bytes.
+constexpr int kReceiveBufferSize = 32001;
+// A full FT-817 image: what the progress bar shows as complete.
+constexpr int kFullImage = 6609;
+// A block's length must fit the one length byte of its record.
+constexpr int kMaxBlockLength = 255;
+// Block numbers are one byte: an image file holds at most 256 blocks.
+constexpr int kMaxBlocks = 256;
+// Silence that ends a block.
+constexpr double kQuietTime = 0.25;
+// Silence after an acknowledgement that ends the transfer.
+constexpr double kNextBlockTime = 2.0;
+constexpr double kNoDeadline = std::numeric_limits<double>::infinity();
+
+const char* const kNothingSaved = "Nothing was saved; the image file was not written.";
+
+class DownloadRun {
+public:
+    DownloadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
+        : m_port(port), m_clock(clock), m_path(path), m_sink(sink)
+    {
     }
-    port.setTextInputOneByte();
-    port.clearInput();
-    port.close();
-    report.reason = "not available yet";
-    return report;
+
+    TransferReport run();
+
+private:
+    Status receive();
+    Status waitForData();
+    Status readAvailable();
+    Result<bool> quietTest();
+    Status endBlock();
+    Result<bool> waitForNextBlock();
+    Status saveImage();
+
+    Result<int> inputCount();
+    Status abandonIfAsked();
+    Error portError(const Error& error) const;
+
+    SerialPort& m_port;
+    Clock& m_clock;
+    const std::string& m_path;
+    TransferSink& m_sink;
+    TransferReport m_report;
+
+    std::vector<std::uint8_t> m_buffer = std::vector<std::uint8_t>(kReceiveBufferSize);
+    int m_received = 0;
+    int m_blocks = 0;
+    int m_previousEnd = 0;
+    std::vector<int> m_blockLengths;
+};
+
+TransferReport DownloadRun::run()
+{
+    const Status opened = m_port.open();
+    if (!opened) {
+        m_report.reason = opened.error().message;
+        m_report.detail = opened.error().detail;
+        return m_report;
+    }
+    m_port.setTextInputOneByte();
+    m_port.clearInput();
+    m_sink.progressMaximum(kFullImage);
+
+    Status done = receive();
+    if (done)
+        done = saveImage();
+    m_report.bytes = m_received;
+    m_report.blocks = m_blocks;
+    if (done) {
+        m_report.statusText = statusNumbers(m_received, m_blocks);
+        m_sink.status(m_report.statusText);
+        m_report.complete = true;
+    } else {
+        m_report.reason = done.error().message;
+        m_report.detail = done.error().detail;
+    }
+    m_port.close();
+    return m_report;
+}
+
+// One pass of the loop per block: receive it, acknowledge it, and see
+// whether another follows within 2 s.
+Status DownloadRun::receive()
+{
+    for (;;) {
+        for (;;) {
+            if (Status waited = waitForData(); !waited)
+                return waited;
+            if (Status read = readAvailable(); !read)
+                return read;
+            const Result<bool> goesOn = quietTest();
+            if (!goesOn)
+                return goesOn.error();
+            if (!*goesOn)
+                break;
+        }
+        if (Status acknowledged = endBlock(); !acknowledged)
+            return acknowledged;
+        const Result<bool> another = waitForNextBlock();
+        if (!another)
+            return another.error();
+        if (!*another)
+            return {};
+    }
+}
+
+// Waits without limit until a byte is there, showing "waiting" meanwhile.
+Status DownloadRun::waitForData()
+{
+    bool shown = false;
+    for (;;) {
+        const Result<int> count = inputCount();
+        if (!count)
+            return count.error();
+        if (*count > 0)
+            return {};
+        if (!shown) {
+            m_sink.status("waiting");
+            shown = true;
+        }
+        if (Status going = abandonIfAsked(); !going)
+            return going;
+        sleepBeforeNextPoll(m_clock, kNoDeadline);
+    }
+}
+
+// Reads every byte that has arrived, one at a time, into the receive buffer.
+Status DownloadRun::readAvailable()
+{
+    for (;;) {
+        const Result<int> count = inputCount();
+        if (!count)
+            return count.error();
+        if (*count == 0)
+            return {};
+        const int blockLength = m_received - m_previousEnd;
+        if (blockLength == 0 && m_blocks >= kMaxBlocks)
+            return Error{"the radio sent more than " + std::to_string(kMaxBlocks) + " blocks",
+                         std::string("An image file holds at most 256 blocks and an FT-817 sends about 50; "
+                                     "is something other than the radio sending on this line? ") +
+                             kNothingSaved};
+        if (blockLength >= kMaxBlockLength)
+            return Error{"block " + std::to_string(m_blocks) + " from the radio is longer than " +
+                             std::to_string(kMaxBlockLength) + " bytes",
+                         std::string("The radio pauses after every block of at most 255 bytes; these bytes "
+                                     "came without a pause. Is something other than an FT-817 in clone mode "
+                                     "sending on this line? ") +
+                             kNothingSaved};
+        if (m_received >= kReceiveBufferSize)
+            return Error{"the radio sent more than " + std::to_string(kReceiveBufferSize) + " bytes",
+                         std::string("An FT-817 image is under 7000 bytes; is something other than the radio "
+                                     "sending on this line? ") +
+                             kNothingSaved};
+        const std::optional<std::uint8_t> byte = m_port.readByte();
+        if (!byte)
+            return portError(Error{"the port counted bytes that could not be read", {}});
+        m_buffer[static_cast<std::size_t>(m_received)] = *byte;
+        ++m_received;
+        m_sink.progressValue(std::min(m_received, kFullImage));
+    }
+}
+
+// The input has just run dry: the block ends if it stays dry for 0.25 s.
+// Once a byte arrives the answer is known, so the wait stops there.
+Result<bool> DownloadRun::quietTest()
+{
+    const double deadline = m_clock.now() + kQuietTime;
+    for (;;) {
+        const Result<int> count = inputCount();
+        if (!count)
+            return count.error();
+        if (*count > 0)
+            return true;
+        if (m_clock.now() >= deadline)
+            return false;
+        if (Status going = abandonIfAsked(); !going)
+            return going.error();
+        sleepBeforeNextPoll(m_clock, deadline);
+    }
+}
+
+// Acknowledges the block and records its length and where it ends.
+Status DownloadRun::endBlock()
+{
+    const std::uint8_t acknowledge[] = {kAcknowledge};
+    if (Status sent = m_port.write(acknowledge); !sent)
+        return portError(sent.error());
+    ++m_blocks;
+    m_blockLengths.push_back(m_received - m_previousEnd);
+    m_previousEnd = m_received;
+    m_sink.blockDone(m_blocks, m_received);
+    return {};
+}
+
+// True when the radio starts another block within 2 s.
+Result<bool> DownloadRun::waitForNextBlock()
+{
+    const double deadline = m_clock.now() + kNextBlockTime;
+    for (;;) {
+        const Result<int> count = inputCount();
+        if (!count)
+            return count.error();
+        if (*count > 0)
+            return true;
+        if (m_clock.now() >= deadline)
+            return false;
+        if (Status going = abandonIfAsked(); !going)
+            return going.error();
+        sleepBeforeNextPoll(m_clock, deadline);
+    }
+}
+
+Status DownloadRun::saveImage()
+{
+    const std::span<const std::uint8_t> image(m_buffer.data(), static_cast<std::size_t>(m_received));
+    const Result<Bytes> file = buildImageFile(image, m_blockLengths);
+    if (!file)
+        return Error{"cannot save the image: " + file.error().message, kNothingSaved};
+    if (Status written = writeWholeFile(m_path, *file); !written)
+        return Error{written.error().message,
+                     "The " + std::to_string(m_received) +
+                         " bytes received from the radio were not saved; any earlier file at that path "
+                         "is unchanged. Choose another file name and download again."};
+    return {};
+}
+
+Result<int> DownloadRun::inputCount()
+{
+    Result<int> count = m_port.inputCount();
+    if (!count)
+        return portError(count.error());
+    return count;
+}
+
+Status DownloadRun::abandonIfAsked()
+{
+    if (!m_sink.abandoned())
+        return {};
+    m_report.abandoned = true;
+    return Error{"download abandoned", kNothingSaved};
+}
+
+Error DownloadRun::portError(const Error& error) const
+{
+    std::string detail = error.detail;
+    if (!detail.empty())
+        detail += " ";
+    return Error{"download stopped: " + error.message, detail + kNothingSaved};
+}
+
+}  // namespace
+
+TransferReport download(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
+{
+    DownloadRun run(port, clock, path, sink);
+    return run.run();
 }
 
 }  // namespace ft817

@@ -16,6 +16,9 @@ public:
     virtual void progressValue(int value) = 0;
     // Asked while the transfer waits; true abandons it (port closed, nothing written).
     virtual bool abandoned() = 0;
+    // A block has been acknowledged: blocks done so far and clone-image bytes
+    // received or sent so far. For displays that show one line per block.
+    virtual void blockDone(int /*blocks*/, int /*bytes*/) {}
 };
 
 // How a transfer ended.
@@ -24,7 +27,9 @@ struct TransferReport {
     bool complete = false;
     // The person abandoned it (Escape, closing the window, Ctrl-C).
     bool abandoned = false;
-    // The last status text the transfer showed, empty if it showed none.
+    // The counts the transfer showed in the status box at its end (" 300  2",
+    // " 299  300"), also those of an upload the radio stopped acknowledging;
+    // empty when it stopped before showing them ("waiting" is not kept).
     std::string statusText;
     // Why it did not complete; empty message when it did.
     std::string reason;

@@ -1,21 +1,238 @@
 #include "clone/upload.h"
 
-namespace ft817 {
+#include "clone/transfer_wait.h"
+#include "image/image_file.h"
+#include "platform/file_access.h"
 
-TransferReport upload(SerialPort& port, Clock&, const std::string&, TransferSink&)
-{
-    TransferReport report;
-    const Status opened = port.open();
-    if (!opened) {
-        report.reason = opened.error().message;
-        report.detail = opened.error().detail;
-        return report;
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace ft817 {
+namespace {
+
+constexpr std::uint8_t kAcknowledge = 0x06;
+// How long the radio may take to acknowledge a block once it has left the port.
+constexpr double kAcknowledgeTime = 3.0;
+// Pause after each acknowledgement before the next block.
+constexpr double kPauseAfterBlock = 0.25;
+constexpr double kNoDeadline = std::numeric_limits<double>::infinity();
+
+class UploadRun {
+public:
+    UploadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
+        : m_port(port), m_clock(clock), m_path(path), m_sink(sink)
+    {
     }
-    port.setTextInputOneByte();
-    port.clearInput();
-    port.close();
-    report.reason = "not available yet";
-    return report;
+
+    TransferReport run();
+
+private:
+    Status sendBlocks();
+    Status sendBlock(int k);
+    Status waitForDrain();
+    Result<bool> waitForAcknowledge();
+    Status pause();
+    Status writeByte(std::uint8_t byte);
+
+    Status abandonIfAsked();
+    Error portError(const Error& error) const;
+
+    SerialPort& m_port;
+    Clock& m_clock;
+    const std::string& m_path;
+    TransferSink& m_sink;
+    TransferReport m_report;
+
+    Bytes m_file;
+    ImageLayout m_layout;
+    int m_nextStart = 0;
+    int m_sum = 0;
+    int m_lastSent = 0;
+    // Block that the radio left unacknowledged, or -1.
+    int m_unacknowledged = -1;
+};
+
+TransferReport UploadRun::run()
+{
+    // The file is read whole and checked before the port is touched: a file
+    // that is not an image never reaches the radio.
+    Result<Bytes> file = readWholeFile(m_path);
+    if (!file) {
+        m_report.reason = file.error().message;
+        m_report.detail = "Nothing was sent to the radio.";
+        return m_report;
+    }
+    Result<ImageLayout> layout = readImageLayout(*file);
+    if (!layout) {
+        m_report.reason = "cannot upload " + m_path + ": " + layout.error().message;
+        m_report.detail = layout.error().detail + " Nothing was sent to the radio.";
+        return m_report;
+    }
+    m_file = std::move(*file);
+    m_layout = std::move(*layout);
+
+    const Status opened = m_port.open();
+    if (!opened) {
+        m_report.reason = opened.error().message;
+        m_report.detail = opened.error().detail;
+        return m_report;
+    }
+    m_port.setTextInputOneByte();
+    m_port.clearInput();
+
+    const int fileLength = static_cast<int>(m_file.size());
+    m_sink.progressRange(0, (fileLength - 1) - 3 * m_layout.lastIndex);
+
+    const Status sent = sendBlocks();
+    if (sent || m_unacknowledged >= 0) {
+        // Where the transfer stopped: past the last data byte sent, and the
+        // start of the block to send next.
+        m_report.statusText = statusNumbers(m_lastSent, m_nextStart);
+        m_sink.status(m_report.statusText);
+    }
+    if (sent) {
+        m_report.complete = true;
+    } else {
+        m_report.reason = sent.error().message;
+        m_report.detail = sent.error().detail;
+    }
+    m_port.close();
+    return m_report;
+}
+
+Status UploadRun::sendBlocks()
+{
+    for (int k = 0; k <= m_layout.lastIndex; ++k) {
+        if (Status sent = sendBlock(k); !sent)
+            return sent;
+        if (Status drained = waitForDrain(); !drained)
+            return drained;
+        const Result<bool> acknowledged = waitForAcknowledge();
+        if (!acknowledged)
+            return acknowledged.error();
+        if (!*acknowledged) {
+            m_unacknowledged = k;
+            return Error{"the radio did not acknowledge block " + std::to_string(k) + " within 3 s",
+                         k == 0 ? std::string("Nothing was taken. Is the radio waiting in clone mode (press "
+                                              "its clone receive key before uploading)? Is the cable plugged in?")
+                                : "The radio took blocks 0 to " + std::to_string(k - 1) +
+                                      " only; put it back into clone mode and upload again."};
+        }
+        ++m_report.blocks;
+        m_sink.blockDone(m_report.blocks, m_report.bytes);
+        if (Status paused = pause(); !paused)
+            return paused;
+        m_nextStart = m_layout.ends[static_cast<std::size_t>(k)];
+    }
+    return {};
+}
+
+// Sends the block's number byte and payload one byte per write, then the
+// checksum computed here; the checksum stored in the file is never sent.
+Status UploadRun::sendBlock(int k)
+{
+    const int end = m_layout.ends[static_cast<std::size_t>(k)];
+    for (int j = m_nextStart; j <= end - 2; ++j) {
+        const std::uint8_t byte = m_file[static_cast<std::size_t>(j)];
+        if (Status written = writeByte(byte); !written)
+            return written;
+        m_sum += byte;
+    }
+    m_lastSent = end - 1;
+    m_sink.progressValue(m_lastSent);
+    // The number byte of block k is k, so this is the payload's sum modulo 256.
+    const int checksum = ((m_sum - k) % 256 + 256) % 256;
+    if (Status written = writeByte(static_cast<std::uint8_t>(checksum)); !written)
+        return written;
+    m_sum = 0;
+    return {};
+}
+
+Status UploadRun::writeByte(std::uint8_t byte)
+{
+    const std::uint8_t one[] = {byte};
+    if (Status written = m_port.write(one); !written)
+        return portError(written.error());
+    ++m_report.bytes;
+    return {};
+}
+
+// Waits until every queued byte has left the port.
+Status UploadRun::waitForDrain()
+{
+    for (;;) {
+        const Result<int> queued = m_port.outputCount();
+        if (!queued)
+            return portError(queued.error());
+        if (*queued == 0)
+            return {};
+        if (Status going = abandonIfAsked(); !going)
+            return going;
+        sleepBeforeNextPoll(m_clock, kNoDeadline);
+    }
+}
+
+// True when a 0x06 arrives within 3 s; every other byte is passed over.
+Result<bool> UploadRun::waitForAcknowledge()
+{
+    const double deadline = m_clock.now() + kAcknowledgeTime;
+    for (;;) {
+        const Result<int> count = m_port.inputCount();
+        if (!count)
+            return portError(count.error());
+        if (*count > 0) {
+            const std::optional<std::uint8_t> byte = m_port.readByte();
+            if (!byte)
+                return portError(Error{"the port counted bytes that could not be read", {}});
+            if (*byte == kAcknowledge)
+                return true;
+        }
+        if (m_clock.now() >= deadline)
+            return false;
+        if (Status going = abandonIfAsked(); !going)
+            return going.error();
+        if (*count == 0)
+            sleepBeforeNextPoll(m_clock, deadline);
+    }
+}
+
+Status UploadRun::pause()
+{
+    const double deadline = m_clock.now() + kPauseAfterBlock;
+    while (m_clock.now() < deadline) {
+        if (Status going = abandonIfAsked(); !going)
+            return going;
+        sleepBeforeNextPoll(m_clock, deadline);
+    }
+    return {};
+}
+
+Status UploadRun::abandonIfAsked()
+{
+    if (!m_sink.abandoned())
+        return {};
+    m_report.abandoned = true;
+    return Error{"upload abandoned", "The radio took " + std::to_string(m_report.blocks) +
+                                         " blocks; put it back into clone mode and upload again."};
+}
+
+Error UploadRun::portError(const Error& error) const
+{
+    std::string detail = error.detail;
+    if (!detail.empty())
+        detail += " ";
+    return Error{"upload stopped: " + error.message,
+                 detail + "The radio took " + std::to_string(m_report.blocks) + " blocks."};
+}
+
+}  // namespace
+
+TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
+{
+    UploadRun run(port, clock, path, sink);
+    return run.run();
 }
 
 }  // namespace ft817

@@ -1,0 +1,299 @@
+// Download and upload in real time through the real serial port code, with
+// the simulated radio at the far end of a pseudo-terminal, and the headless
+// subcommands run as the user runs them.
+
+#include "clone/download.h"
+#include "clone/upload.h"
+#include "clone_test_image.h"
+#include "platform/file_access.h"
+#include "platform/qt_serial_port.h"
+#include "sim/simulated_radio.h"
+#include "support/temp_dir.h"
+
+#include <QProcess>
+#include <QThread>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace ft817::test {
+namespace {
+
+// Records the last status text; never abandons.
+class QuietSink : public TransferSink {
+public:
+    void status(const std::string& text) override { statuses.push_back(text); }
+    void progressRange(int, int) override {}
+    void progressMaximum(int) override {}
+    void progressValue(int value) override { lastValue = value; }
+    bool abandoned() override { return false; }
+    std::vector<std::string> statuses;
+    int lastValue = 0;
+};
+
+sim::RadioOptions radioWith(sim::Mode mode, const std::vector<ByteList>& blocks)
+{
+    sim::RadioOptions options;
+    options.mode = mode;
+    options.image = joined(blocks);
+    options.blockLengths = lengthsOf(blocks);
+    options.startDelay = 0.05;
+    return options;
+}
+
+class TransferEndToEnd : public testing::Test {
+protected:
+    // Starts the radio; the test fails at once if it cannot.
+    void startRadio(const sim::RadioOptions& options)
+    {
+        radio = std::make_unique<sim::SimulatedRadio>(options);
+        const Status started = radio->start();
+        ASSERT_TRUE(started) << started.error().full();
+    }
+
+    TempDir dir;
+    std::string path = dir.file("radio.bin");
+    std::unique_ptr<sim::SimulatedRadio> radio;
+    SteadyClock clock;
+    QuietSink sink;
+};
+
+TEST_F(TransferEndToEnd, SmallDownloadOnAPacedLine)
+{
+    const auto blocks = makeBlocks({10, 60, 25});
+    startRadio(radioWith(sim::Mode::Send, blocks));
+    QtSerialPort port(radio->devicePath());
+
+    const TransferReport report = download(port, clock, path, sink);
+
+    ASSERT_TRUE(report.complete) << report.reason << "\n" << report.detail;
+    EXPECT_EQ(report.statusText, " 95  3");
+    EXPECT_EQ(*readWholeFile(path), imageFileOf(blocks));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(radio->acknowledgementsReceived(), 3);
+}
+
+TEST_F(TransferEndToEnd, SmallUploadOnAPacedLine)
+{
+    const auto blocks = makeBlocks({10, 60, 25});
+    ASSERT_TRUE(writeWholeFile(path, imageFileOf(blocks)));
+    startRadio(radioWith(sim::Mode::Receive, blocks));
+    QtSerialPort port(radio->devicePath());
+
+    const TransferReport report = upload(port, clock, path, sink);
+
+    ASSERT_TRUE(report.complete) << report.reason << "\n" << report.detail;
+    EXPECT_EQ(report.statusText, " 94  95");
+    EXPECT_TRUE(radio->waitForTransfers(1, 5.0));
+    EXPECT_EQ(radio->receivedImage(), joined(blocks));
+}
+
+TEST_F(TransferEndToEnd, FullImageDownloadedAndUploadedAgainIsByteIdentical)
+{
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    ASSERT_EQ(memory.image.size(), 6609u);
+    ASSERT_EQ(memory.blockLengths.size(), 50u);
+    sim::RadioOptions sending;
+    sending.mode = sim::Mode::Send;
+    sending.pacing = false;  // the line's pace is covered above; this checks every byte
+    sending.startDelay = 0.05;
+    startRadio(sending);
+    {
+        QtSerialPort port(radio->devicePath());
+        const TransferReport report = download(port, clock, path, sink);
+        ASSERT_TRUE(report.complete) << report.reason << "\n" << report.detail;
+        EXPECT_EQ(report.statusText, " 6609  50");
+    }
+    radio.reset();
+
+    sim::RadioOptions receiving;
+    receiving.mode = sim::Mode::Receive;
+    receiving.pacing = false;
+    startRadio(receiving);
+    QtSerialPort port(radio->devicePath());
+    const TransferReport report = upload(port, clock, path, sink);
+
+    ASSERT_TRUE(report.complete) << report.reason << "\n" << report.detail;
+    EXPECT_EQ(report.statusText, " 6608  6609");
+    ASSERT_TRUE(radio->waitForTransfers(1, 5.0));
+    EXPECT_EQ(radio->receivedImage(), memory.image);
+}
+
+TEST_F(TransferEndToEnd, PortVanishingMidDownloadStopsWithAReason)
+{
+    auto options = radioWith(sim::Mode::Send, makeBlocks({20, 200, 20}));
+    options.pacing = false;
+    options.faults.hangUpInBlock = 1;
+    startRadio(options);
+    QtSerialPort port(radio->devicePath());
+
+    const TransferReport report = download(port, clock, path, sink);
+
+    EXPECT_FALSE(report.complete);
+    EXPECT_NE(report.reason.find("download stopped: the connection to"), std::string::npos) << report.reason;
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(TransferEndToEnd, PortVanishingMidUploadStopsWithAReason)
+{
+    const auto blocks = makeBlocks({20, 200, 20});
+    ASSERT_TRUE(writeWholeFile(path, imageFileOf(blocks)));
+    auto options = radioWith(sim::Mode::Receive, blocks);
+    options.pacing = false;
+    options.faults.hangUpInBlock = 1;
+    startRadio(options);
+    QtSerialPort port(radio->devicePath());
+
+    const TransferReport report = upload(port, clock, path, sink);
+
+    EXPECT_FALSE(report.complete);
+    EXPECT_NE(report.reason.find("upload stopped: the connection to"), std::string::npos) << report.reason;
+    EXPECT_FALSE(port.isOpen());
+}
+
+// --- the headless subcommands
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun runTool(const QStringList& arguments, double timeoutSeconds = 60.0)
+{
+    QProcess process;
+    process.start(FT817_BINARY, arguments);
+    ToolRun run;
+    if (!process.waitForStarted(10000) || !process.waitForFinished(static_cast<int>(timeoutSeconds * 1000))) {
+        process.kill();
+        process.waitForFinished();
+        run.err = "did not finish";
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    return run;
+}
+
+int lineCount(const std::string& text)
+{
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST_F(TransferEndToEnd, DownloadCommandSavesTheImageAndPrintsOneLinePerBlock)
+{
+    const auto blocks = makeBlocks({10, 60, 25});
+    startRadio(radioWith(sim::Mode::Send, blocks));
+
+    const ToolRun run = runTool({"download", "--port", QString::fromStdString(radio->devicePath()),
+                             QString::fromStdString(path)});
+
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\nwaiting\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("block 2 acknowledged, 95 bytes received\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n 95  3\n"), std::string::npos) << run.out;
+    EXPECT_LT(lineCount(run.out), 10) << run.out;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(*readWholeFile(path), imageFileOf(blocks));
+}
+
+TEST_F(TransferEndToEnd, UploadCommandSendsTheImage)
+{
+    const auto blocks = makeBlocks({10, 60, 25});
+    ASSERT_TRUE(writeWholeFile(path, imageFileOf(blocks)));
+    startRadio(radioWith(sim::Mode::Receive, blocks));
+
+    const ToolRun run = runTool({"upload", "--port=" + QString::fromStdString(radio->devicePath()),
+                             QString::fromStdString(path)});
+
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\n 94  95\n"), std::string::npos) << run.out;
+    EXPECT_TRUE(radio->waitForTransfers(1, 5.0));
+    EXPECT_EQ(radio->receivedImage(), joined(blocks));
+}
+
+TEST_F(TransferEndToEnd, UnansweredUploadCommandFailsShowingWhereItStopped)
+{
+    const auto blocks = makeBlocks({10, 60});
+    ASSERT_TRUE(writeWholeFile(path, imageFileOf(blocks)));
+    auto options = radioWith(sim::Mode::Receive, blocks);
+    options.faults.neverAcknowledge = true;
+    startRadio(options);
+
+    const ToolRun run = runTool({"upload", "--port", QString::fromStdString(radio->devicePath()),
+                             QString::fromStdString(path)});
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("\n 9  0\n"), std::string::npos) << run.out;
+    EXPECT_EQ(run.err.rfind("ft817clone upload: the radio did not acknowledge block 0 within 3 s\n", 0), 0u)
+        << run.err;
+}
+
+struct CommandFailure {
+    const char* name;
+    QStringList arguments;
+    int exitCode;
+    const char* firstLine;
+};
+
+class TransferCommandFailureTest : public testing::TestWithParam<CommandFailure> {};
+
+TEST_P(TransferCommandFailureTest, FailsWithAOneLineReason)
+{
+    TempDir dir;
+    QStringList arguments;
+    for (const QString& argument : GetParam().arguments)
+        arguments << QString(argument).replace("DIR", QString::fromStdString(dir.path().string()));
+
+    const ToolRun run = runTool(arguments);
+
+    EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
+    const std::string firstLine =
+        QString(GetParam().firstLine).replace("DIR", QString::fromStdString(dir.path().string())).toStdString();
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), firstLine) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "out.bin"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, TransferCommandFailureTest,
+    testing::Values(
+        CommandFailure{"DownloadWithoutFile", {"download"}, 2, "ft817clone download: missing the image FILE"},
+        CommandFailure{"UploadWithTwoFiles", {"upload", "a.bin", "b.bin"}, 2,
+                       "ft817clone upload: only one image file, please (got 'a.bin' and 'b.bin')"},
+        CommandFailure{"UnknownOption", {"download", "--baud", "DIR/out.bin"}, 2,
+                       "ft817clone download: unknown option --baud"},
+        CommandFailure{"PortWithoutDevice", {"upload", "DIR/x.bin", "--port"}, 2,
+                       "ft817clone upload: --port needs a device"},
+        CommandFailure{"MissingPort", {"download", "--port", "DIR/no-such-tty", "DIR/out.bin"}, 1,
+                       "ft817clone download: cannot open DIR/no-such-tty: no such device"},
+        CommandFailure{"MissingFile", {"upload", "--port", "DIR/no-such-tty", "DIR/missing.bin"}, 1,
+                       "ft817clone upload: cannot read DIR/missing.bin: no such file or folder"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TransferEndToEnd, InterruptedDownloadCommandClosesThePortAndSavesNothing)
+{
+    // A radio waiting to receive never sends: the download waits until Ctrl-C.
+    startRadio(radioWith(sim::Mode::Receive, makeBlocks({10})));
+    QProcess process;
+    process.start(FT817_BINARY, {"download", "--port", QString::fromStdString(radio->devicePath()),
+                                 QString::fromStdString(path)});
+    ASSERT_TRUE(process.waitForStarted(10000));
+    for (int i = 0; i < 1000 && !radio->toolHasPortOpen(); ++i)
+        QThread::msleep(10);
+    ASSERT_TRUE(radio->toolHasPortOpen());
+
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(10000));
+
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 130);
+    EXPECT_EQ(process.readAllStandardError().toStdString().rfind("ft817clone download: download abandoned\n", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    for (int i = 0; i < 200 && radio->toolHasPortOpen(); ++i)
+        QThread::msleep(10);
+    EXPECT_FALSE(radio->toolHasPortOpen());
+}
+
+}  // namespace
+}  // namespace ft817::test
