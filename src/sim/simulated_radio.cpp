@@ -1,31 +1,759 @@
 #include "sim/simulated_radio.h"
 
-namespace ft817::sim {
+#include "sim/default_memory.h"
+#include "sim/pseudo_terminal.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <deque>
+#include <limits>
+#include <mutex>
+#include <numeric>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/inotify.h>
+#include <thread>
+#include <unistd.h>
+
+namespace ft817::sim {
+namespace {
+
+double nowSeconds()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+constexpr double kForever = std::numeric_limits<double>::infinity();
+
+// Sending, the line goes dead this long after the first half of the block.
+constexpr double kHangUpAfter = 0.1;
+
+} // namespace
+
+// How the radio works: one thread waits in ppoll() on three descriptors: an
+// eventfd that stop() signals, an inotify watch on the slave path that reports
+// the tool opening and closing the port, and the pseudo-terminal's master.
+// Each time it wakes it runs whatever has fallen due (the next piece of a
+// block, paced output bytes, a scheduled acknowledgement, the Auto decision)
+// and sleeps until the next of those.
+//
+// A session runs from the tool opening the port to its closing it. What the
+// radio does in a session depends on the mode; in Auto mode it decides per
+// session:
+//   - nothing arrives within kAutoSendSilence (0.3 s) of the open: the radio
+//     sends, starting max(startDelay, 0.3 s) after the open;
+//   - bytes arrive and are followed by kAutoDecideSilence (0.1 s) of quiet:
+//     when they are exactly one well-formed block 0 of the radio's own layout
+//     (right length, number byte 0, right checksum) the radio receives (and
+//     acknowledges that block); otherwise it takes them, and everything after
+//     them in the session, as five-byte CAT commands.
 struct SimulatedRadio::Impl {
+    enum class Phase { Closed, Deciding, Sending, Receiving, Cat, Done };
+    enum class SendStep { Start, FirstHalf, Pausing, HangingUp, Whole, WaitAck };
+    struct Scheduled {
+        double at = 0;
+        Bytes bytes;
+    };
+
     RadioOptions options;
+    Bytes image;
+    std::vector<int> lengths;
+    std::vector<int> starts;
+    std::string linkPath;
+
+    PseudoTerminal line;
+    int inotifyFd = -1;
+    int watch = -1;
+    int wakeFd = -1;
+    std::thread thread;
+    std::atomic<bool> stopRequested{false};
+    bool started = false;
+
+    // Shared with the caller's thread; guarded by mutex.
+    mutable std::mutex mutex;
+    mutable std::condition_variable changed;
+    std::string slavePath;
+    int transfers = 0;
+    int acknowledgements = 0;
+    int opens = 0;
+    int hangUpCount = 0;
+    bool toolOpen = false;
+    bool serving = false;
+    Bytes received;
+    std::vector<std::array<std::uint8_t, 5>> commands;
+
+    // The radio thread's own state.
+    Phase phase = Phase::Closed;
+    int openCount = 0;
+    double sessionStart = 0;
+    bool sessionDidSomething = false;
+    bool masterQuiet = false; // the master reported the slave closed: do not poll it
+    bool hangUpPending = false;
+    bool finished = false;
+    // Output: scheduled pieces become paced bytes when due.
+    std::deque<Scheduled> scheduled;
+    std::deque<std::uint8_t> txBytes;
+    double txNextAt = 0; // when the next byte starts on the line
+    bool txBlocked = false;
+    // Input line: when the line could next deliver a byte.
+    double rxLineFree = 0;
+    // Auto decision.
+    Bytes decideBytes;
+    double decideLast = 0;
+    // Sending.
+    int sendBlock = 0;
+    SendStep sendStep = SendStep::Start;
+    double sendAt = 0;
+    // Receiving.
+    int rxBlock = 0;
+    Bytes rxCurrent;
+    // CAT.
+    Bytes catBytes;
+
+    int blockCount() const { return static_cast<int>(lengths.size()); }
+    Bytes blockBytes(int k, int from, int to) const
+    {
+        const auto begin = image.begin() + starts[static_cast<std::size_t>(k)];
+        return Bytes(begin + from, begin + to);
+    }
+
+    Status openLine();
+    void run();
+    void runDue(double now);
+    bool sendProgress(double now);
+    double nextDeadline(double now) const;
+    void flushOutput(double now);
+    void schedule(double at, Bytes bytes);
+    bool outputIdle() const { return scheduled.empty() && txBytes.empty(); }
+    void handleInotify(double now);
+    void handleMaster(double now);
+    void feed(std::uint8_t byte, double at);
+    void receiveByte(std::uint8_t byte, double at);
+    void catByte(std::uint8_t byte);
+    void sessionOpened(double now);
+    void sessionClosed();
+    void resetSession();
+    void decide(double now);
+    void hangUp();
 };
 
-Memory defaultMemory(Model)
+Status SimulatedRadio::Impl::openLine()
 {
+    if (Status opened = line.open(); !opened)
+        return opened;
+    watch = ::inotify_add_watch(inotifyFd, line.slavePath().c_str(), IN_OPEN | IN_CLOSE);
+    if (watch < 0)
+        return Error{"cannot watch " + line.slavePath() + " for the tool opening it", {}};
+    if (!linkPath.empty()) {
+        if (Status linked = pointSymlink(linkPath, line.slavePath()); !linked)
+            return linked;
+    }
+    std::lock_guard lock(mutex);
+    slavePath = line.slavePath();
     return {};
+}
+
+void SimulatedRadio::Impl::run()
+{
+    while (!stopRequested.load() && !finished) {
+        double now = nowSeconds();
+        runDue(now);
+        if (finished)
+            break;
+        now = nowSeconds();
+        const double wait = std::clamp(nextDeadline(now) - now, 0.0, 1.0);
+        const bool watchMaster =
+            line.master() >= 0 && (openCount > 0 || phase != Phase::Closed) && !masterQuiet;
+        pollfd fds[3] = {
+            {wakeFd, POLLIN, 0},
+            {inotifyFd, POLLIN, 0},
+            {watchMaster ? line.master() : -1, static_cast<short>(POLLIN | (txBlocked ? POLLOUT : 0)), 0}};
+        timespec timeout{};
+        timeout.tv_sec = static_cast<time_t>(wait);
+        timeout.tv_nsec = static_cast<long>((wait - std::floor(wait)) * 1e9);
+        if (::ppoll(fds, 3, &timeout, nullptr) < 0 && errno != EINTR)
+            break;
+        now = nowSeconds();
+        if (fds[0].revents != 0) {
+            std::uint64_t count = 0;
+            [[maybe_unused]] const auto ignored = ::read(wakeFd, &count, sizeof count);
+        }
+        if (fds[1].revents & POLLIN)
+            handleInotify(now);
+        if (fds[2].revents != 0)
+            handleMaster(now);
+    }
+    std::lock_guard lock(mutex);
+    serving = false;
+    toolOpen = false;
+    changed.notify_all();
+}
+
+void SimulatedRadio::Impl::runDue(double now)
+{
+    for (int round = 0; round < 16; ++round) {
+        if (hangUpPending) {
+            hangUp();
+            return;
+        }
+        bool progress = false;
+        if (phase == Phase::Deciding) {
+            const bool quietSinceOpen = decideBytes.empty() && now >= sessionStart + kAutoSendSilence;
+            const bool quietAfterBytes = !decideBytes.empty() && now >= decideLast + kAutoDecideSilence;
+            if (quietSinceOpen || quietAfterBytes) {
+                decide(now);
+                progress = true;
+            }
+        }
+        while (!scheduled.empty() && scheduled.front().at <= now) {
+            if (txBytes.empty())
+                txNextAt = std::max(txNextAt, scheduled.front().at);
+            txBytes.insert(txBytes.end(), scheduled.front().bytes.begin(), scheduled.front().bytes.end());
+            scheduled.pop_front();
+            progress = true;
+        }
+        flushOutput(now);
+        if (phase == Phase::Sending && sendProgress(now))
+            progress = true;
+        if (!progress)
+            return;
+    }
+}
+
+void SimulatedRadio::Impl::decide(double now)
+{
+    if (decideBytes.empty()) {
+        phase = Phase::Sending;
+        sendBlock = 0;
+        sendStep = SendStep::Start;
+        sendAt = sessionStart + std::max(options.startDelay, kAutoSendSilence);
+        return;
+    }
+    const Bytes bytes = std::exchange(decideBytes, {});
+    const auto length = static_cast<std::size_t>(lengths[0]);
+    bool block0 = bytes.size() == length && length >= 2 && bytes[0] == 0;
+    if (block0) {
+        const unsigned sum = std::accumulate(bytes.begin() + 1, bytes.end() - 1, 0u);
+        block0 = (sum % 256) == bytes.back();
+    }
+    if (block0) {
+        phase = Phase::Receiving;
+        rxBlock = 0;
+        rxCurrent.clear();
+        for (std::uint8_t byte : bytes)
+            receiveByte(byte, decideLast);
+    } else {
+        phase = Phase::Cat;
+        for (std::uint8_t byte : bytes)
+            catByte(byte);
+    }
+    (void)now;
+}
+
+// Advances the sending of the current block; true when something changed.
+bool SimulatedRadio::Impl::sendProgress(double now)
+{
+    if (!outputIdle())
+        return false;
+    const Faults& faults = options.faults;
+    const int block = sendBlock;
+    const int length = lengths[static_cast<std::size_t>(block)];
+    const int half = std::max(1, length / 2);
+    switch (sendStep) {
+    case SendStep::Start:
+        if (now < sendAt)
+            return false;
+        if (block == faults.pauseInBlock || block == faults.stopInBlock || block == faults.hangUpInBlock) {
+            schedule(now, blockBytes(block, 0, half));
+            sendStep = SendStep::FirstHalf;
+        } else {
+            schedule(now, blockBytes(block, 0, length));
+            sendStep = SendStep::Whole;
+        }
+        return true;
+    case SendStep::FirstHalf:
+        if (block == faults.hangUpInBlock) {
+            // A moment for the tool to take the half block: a hang-up throws
+            // away whatever still waits in the line.
+            sendAt = std::max(txNextAt, now) + kHangUpAfter;
+            sendStep = SendStep::HangingUp;
+        } else if (block == faults.stopInBlock) {
+            phase = Phase::Done;
+        } else {
+            sendAt = std::max(txNextAt, now) + faults.pauseSeconds;
+            sendStep = SendStep::Pausing;
+        }
+        return true;
+    case SendStep::HangingUp:
+        if (now < sendAt)
+            return false;
+        hangUpPending = true;
+        return true;
+    case SendStep::Pausing:
+        if (now < sendAt)
+            return false;
+        schedule(now, blockBytes(block, half, length));
+        sendStep = SendStep::Whole;
+        return true;
+    case SendStep::Whole:
+        if (block == faults.stopAfterBlock)
+            phase = Phase::Done;
+        else
+            sendStep = SendStep::WaitAck;
+        return true;
+    case SendStep::WaitAck:
+        return false;
+    }
+    return false;
+}
+
+double SimulatedRadio::Impl::nextDeadline(double now) const
+{
+    double deadline = kForever;
+    if (phase == Phase::Deciding)
+        deadline = decideBytes.empty() ? sessionStart + kAutoSendSilence : decideLast + kAutoDecideSilence;
+    if (!scheduled.empty())
+        deadline = std::min(deadline, scheduled.front().at);
+    if (!txBytes.empty() && !txBlocked)
+        deadline = std::min(deadline, options.pacing ? txNextAt : now);
+    if (phase == Phase::Sending && outputIdle()) {
+        if (sendStep == SendStep::Start || sendStep == SendStep::Pausing || sendStep == SendStep::HangingUp)
+            deadline = std::min(deadline, sendAt);
+        else if (sendStep != SendStep::WaitAck)
+            deadline = now;
+    }
+    return deadline;
+}
+
+void SimulatedRadio::Impl::schedule(double at, Bytes bytes)
+{
+    auto place =
+        std::find_if(scheduled.begin(), scheduled.end(), [&](const Scheduled& s) { return s.at > at; });
+    scheduled.insert(place, Scheduled{at, std::move(bytes)});
+}
+
+// Writes the bytes that are due: all at once without pacing, otherwise one
+// every kByteSeconds from txNextAt, catching up when the thread woke late.
+void SimulatedRadio::Impl::flushOutput(double now)
+{
+    txBlocked = false;
+    if (txBytes.empty() || line.master() < 0)
+        return;
+    std::size_t due = txBytes.size();
+    if (options.pacing) {
+        if (now < txNextAt)
+            return;
+        due = std::min(due, static_cast<std::size_t>((now - txNextAt) / kByteSeconds) + 1);
+    }
+    const Bytes chunk(txBytes.begin(), txBytes.begin() + static_cast<long>(due));
+    const ssize_t written = ::write(line.master(), chunk.data(), chunk.size());
+    if (written < 0) {
+        if (errno == EAGAIN || errno == EWOULDBLOCK)
+            txBlocked = true;
+        else
+            txBytes.clear(); // the tool has gone; what was queued is lost with the line
+        return;
+    }
+    txBytes.erase(txBytes.begin(), txBytes.begin() + written);
+    if (options.pacing)
+        txNextAt += static_cast<double>(written) * kByteSeconds;
+    else
+        txNextAt = now;
+    if (static_cast<std::size_t>(written) < due)
+        txBlocked = true;
+}
+
+void SimulatedRadio::Impl::handleInotify(double now)
+{
+    alignas(inotify_event) char buffer[4096];
+    for (;;) {
+        const ssize_t length = ::read(inotifyFd, buffer, sizeof buffer);
+        if (length <= 0)
+            return;
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            if (event->wd != watch)
+                continue;
+            if (event->mask & IN_OPEN) {
+                if (++openCount == 1)
+                    sessionOpened(now);
+            } else if (event->mask & IN_CLOSE) {
+                if (openCount > 0 && --openCount == 0) {
+                    // Take what the tool wrote just before closing (its last
+                    // acknowledgement) as part of the session it ends.
+                    if (line.master() >= 0 && !masterQuiet)
+                        handleMaster(now);
+                    sessionClosed();
+                }
+            }
+        }
+    }
+}
+
+void SimulatedRadio::Impl::handleMaster(double now)
+{
+    std::uint8_t buffer[4096];
+    for (;;) {
+        const ssize_t length = ::read(line.master(), buffer, sizeof buffer);
+        if (length > 0) {
+            for (ssize_t i = 0; i < length; ++i)
+                feed(buffer[i], now);
+            continue;
+        }
+        if (length < 0 && errno == EIO)
+            masterQuiet = true; // every slave descriptor is closed
+        break;
+    }
+    flushOutput(now);
+}
+
+void SimulatedRadio::Impl::feed(std::uint8_t byte, double at)
+{
+    if (options.pacing) {
+        rxLineFree = std::max(rxLineFree, at) + kByteSeconds;
+        at = rxLineFree;
+    }
+    switch (phase) {
+    case Phase::Closed:
+        sessionOpened(at);
+        feed(byte, at);
+        return;
+    case Phase::Deciding:
+        decideBytes.push_back(byte);
+        decideLast = at;
+        return;
+    case Phase::Sending:
+        if (byte == 0x06 && sendStep == SendStep::WaitAck) {
+            std::lock_guard lock(mutex);
+            ++acknowledgements;
+            if (sendBlock + 1 == blockCount()) {
+                ++transfers;
+                sessionDidSomething = true;
+                phase = Phase::Done;
+            } else {
+                ++sendBlock;
+                sendStep = SendStep::Start;
+                sendAt = at + options.blockDelay;
+            }
+            changed.notify_all();
+        }
+        return;
+    case Phase::Receiving:
+        receiveByte(byte, at);
+        return;
+    case Phase::Cat:
+        catByte(byte);
+        return;
+    case Phase::Done:
+        return;
+    }
+}
+
+void SimulatedRadio::Impl::receiveByte(std::uint8_t byte, double at)
+{
+    const Faults& faults = options.faults;
+    const int k = rxBlock;
+    const auto length = static_cast<std::size_t>(lengths[static_cast<std::size_t>(k)]);
+    if (k == 0 && rxCurrent.empty()) {
+        std::lock_guard lock(mutex);
+        received.clear();
+    }
+    rxCurrent.push_back(byte);
+    if (k == faults.hangUpInBlock && rxCurrent.size() == std::max<std::size_t>(1, length / 2)) {
+        hangUpPending = true;
+        return;
+    }
+    if (rxCurrent.size() < length)
+        return;
+    const Bytes block = std::exchange(rxCurrent, {});
+    const unsigned sum = std::accumulate(block.begin() + 1, block.end() - 1, 0u);
+    if (block[0] != k || sum % 256 != block.back())
+        return; // a damaged block: no answer; the radio still waits for block k
+    const bool acknowledge = !faults.neverAcknowledge &&
+                             !(faults.stopInBlock >= 0 && k >= faults.stopInBlock) &&
+                             !(faults.stopAfterBlock >= 0 && k > faults.stopAfterBlock);
+    if (acknowledge) {
+        Bytes answer = faults.bytesBeforeAck;
+        answer.push_back(0x06);
+        schedule(at + options.ackDelay, std::move(answer));
+    }
+    Bytes whole;
+    {
+        std::lock_guard lock(mutex);
+        received.insert(received.end(), block.begin(), block.end());
+        if (++rxBlock == blockCount()) {
+            rxBlock = 0;
+            ++transfers;
+            sessionDidSomething = true;
+            whole = received;
+        }
+        changed.notify_all();
+    }
+    if (!whole.empty() && options.onImageReceived)
+        options.onImageReceived(whole);
+}
+
+void SimulatedRadio::Impl::catByte(std::uint8_t byte)
+{
+    catBytes.push_back(byte);
+    if (catBytes.size() < 5)
+        return;
+    std::array<std::uint8_t, 5> command{};
+    std::copy(catBytes.begin(), catBytes.end(), command.begin());
+    catBytes.clear();
+    sessionDidSomething = true;
+    {
+        std::lock_guard lock(mutex);
+        commands.push_back(command);
+        changed.notify_all();
+    }
+    if (options.onCatCommand)
+        options.onCatCommand(command);
+}
+
+void SimulatedRadio::Impl::resetSession()
+{
+    scheduled.clear();
+    txBytes.clear();
+    txBlocked = false;
+    decideBytes.clear();
+    rxCurrent.clear();
+    catBytes.clear();
+    rxBlock = 0;
+    sendBlock = 0;
+    sendStep = SendStep::Start;
+}
+
+void SimulatedRadio::Impl::sessionOpened(double now)
+{
+    resetSession();
+    masterQuiet = false;
+    sessionStart = now;
+    sessionDidSomething = false;
+    rxLineFree = now;
+    txNextAt = now;
+    switch (options.mode) {
+    case Mode::Send:
+        phase = Phase::Sending;
+        sendAt = now + options.startDelay;
+        break;
+    case Mode::Receive:
+        phase = Phase::Receiving;
+        break;
+    case Mode::Cat:
+        phase = Phase::Cat;
+        break;
+    case Mode::Auto:
+        phase = Phase::Deciding;
+        break;
+    }
+    std::lock_guard lock(mutex);
+    ++opens;
+    toolOpen = true;
+    changed.notify_all();
+}
+
+void SimulatedRadio::Impl::sessionClosed()
+{
+    // A CAT window closes the port right after its five bytes, before the
+    // Auto decision's silence has passed: decide on what came.
+    if (phase == Phase::Deciding && !decideBytes.empty())
+        decide(nowSeconds());
+    resetSession();
+    phase = Phase::Closed;
+    if (options.once && sessionDidSomething)
+        finished = true;
+    std::lock_guard lock(mutex);
+    toolOpen = false;
+    changed.notify_all();
+}
+
+// Like a cable pulled out: the master goes, so the tool's port fails. The
+// radio then comes back on a fresh pseudo-terminal (the symlink follows).
+void SimulatedRadio::Impl::hangUp()
+{
+    hangUpPending = false;
+    if (watch >= 0)
+        ::inotify_rm_watch(inotifyFd, watch);
+    watch = -1;
+    line.close();
+    resetSession();
+    phase = Phase::Closed;
+    openCount = 0;
+    {
+        std::lock_guard lock(mutex);
+        ++hangUpCount;
+        toolOpen = false;
+        changed.notify_all();
+    }
+    if (!openLine())
+        finished = true;
 }
 
 SimulatedRadio::SimulatedRadio(RadioOptions options) : m_impl(std::make_unique<Impl>())
 {
     m_impl->options = std::move(options);
 }
-SimulatedRadio::~SimulatedRadio() = default;
-Status SimulatedRadio::start(const std::string&) { return Error{"the simulated radio is not available yet", {}}; }
-void SimulatedRadio::stop() {}
-std::string SimulatedRadio::devicePath() const { return {}; }
-std::string SimulatedRadio::slavePath() const { return {}; }
-int SimulatedRadio::transfersCompleted() const { return 0; }
-int SimulatedRadio::acknowledgementsReceived() const { return 0; }
-Bytes SimulatedRadio::receivedImage() const { return {}; }
-std::vector<std::array<std::uint8_t, 5>> SimulatedRadio::catCommands() const { return {}; }
-int SimulatedRadio::portOpens() const { return 0; }
-bool SimulatedRadio::toolHasPortOpen() const { return false; }
-bool SimulatedRadio::waitForTransfers(int, double) const { return false; }
 
-}  // namespace ft817::sim
+SimulatedRadio::~SimulatedRadio()
+{
+    stop();
+}
+
+Status SimulatedRadio::start(const std::string& linkPath)
+{
+    Impl& impl = *m_impl;
+    if (impl.started)
+        return Error{"the simulated radio is already running", {}};
+    if (impl.options.image.empty()) {
+        Memory memory = defaultMemory(impl.options.model);
+        impl.image = std::move(memory.image);
+        impl.lengths = std::move(memory.blockLengths);
+    } else {
+        impl.image = impl.options.image;
+        impl.lengths = impl.options.blockLengths;
+    }
+    const long long total = std::accumulate(impl.lengths.begin(), impl.lengths.end(), 0LL);
+    const bool shortBlock =
+        std::any_of(impl.lengths.begin(), impl.lengths.end(), [](int n) { return n < 2; });
+    if (impl.lengths.empty() || shortBlock || total != static_cast<long long>(impl.image.size()))
+        return Error{"the radio's memory is not a clone image: its block lengths do not add up", {}};
+    impl.starts.clear();
+    int offset = 0;
+    for (int length : impl.lengths) {
+        impl.starts.push_back(offset);
+        offset += length;
+    }
+
+    impl.linkPath = linkPath;
+    impl.wakeFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    impl.inotifyFd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (impl.wakeFd < 0 || impl.inotifyFd < 0) {
+        stop();
+        return Error{"cannot start the simulated radio: out of system resources", {}};
+    }
+    if (Status opened = impl.openLine(); !opened) {
+        impl.linkPath.clear(); // the link was not made; do not touch what is there
+        stop();
+        return opened;
+    }
+    {
+        std::lock_guard lock(impl.mutex);
+        impl.serving = true;
+    }
+    impl.stopRequested = false;
+    impl.started = true;
+    impl.thread = std::thread([&impl] { impl.run(); });
+    return {};
+}
+
+void SimulatedRadio::stop()
+{
+    Impl& impl = *m_impl;
+    impl.stopRequested = true;
+    if (impl.wakeFd >= 0) {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const auto ignored = ::write(impl.wakeFd, &one, sizeof one);
+    }
+    if (impl.thread.joinable())
+        impl.thread.join();
+    if (!impl.linkPath.empty())
+        removeSymlinkTo(impl.linkPath, impl.line.slavePath());
+    impl.line.close();
+    for (int* fd : {&impl.inotifyFd, &impl.wakeFd}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+    impl.watch = -1;
+    std::lock_guard lock(impl.mutex);
+    impl.serving = false;
+    impl.toolOpen = false;
+    impl.changed.notify_all();
+}
+
+std::string SimulatedRadio::devicePath() const
+{
+    return m_impl->linkPath.empty() ? slavePath() : m_impl->linkPath;
+}
+
+std::string SimulatedRadio::slavePath() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->slavePath;
+}
+
+int SimulatedRadio::transfersCompleted() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->transfers;
+}
+
+int SimulatedRadio::acknowledgementsReceived() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->acknowledgements;
+}
+
+Bytes SimulatedRadio::receivedImage() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->received;
+}
+
+std::vector<std::array<std::uint8_t, 5>> SimulatedRadio::catCommands() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->commands;
+}
+
+int SimulatedRadio::portOpens() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->opens;
+}
+
+bool SimulatedRadio::toolHasPortOpen() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->toolOpen;
+}
+
+bool SimulatedRadio::waitForTransfers(int count, double timeoutSeconds) const
+{
+    std::unique_lock lock(m_impl->mutex);
+    return m_impl->changed.wait_for(lock, std::chrono::duration<double>(timeoutSeconds),
+                                    [&] { return m_impl->transfers >= count; });
+}
+
+bool SimulatedRadio::isServing() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->serving;
+}
+
+bool SimulatedRadio::waitUntilFinished(double timeoutSeconds) const
+{
+    std::unique_lock lock(m_impl->mutex);
+    return m_impl->changed.wait_for(lock, std::chrono::duration<double>(timeoutSeconds),
+                                    [&] { return !m_impl->serving; });
+}
+
+int SimulatedRadio::hangUps() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->hangUpCount;
+}
+
+std::vector<int> SimulatedRadio::blockLengths() const
+{
+    return m_impl->lengths;
+}
+
+} // namespace ft817::sim

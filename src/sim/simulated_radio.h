@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,23 +19,41 @@ namespace ft817::sim {
 enum class Model { FT817, FT817ND, FT817NDUS, FT818 };
 
 enum class Mode {
-    Send,     // clone mode, radio sending: serves a download
-    Receive,  // clone mode, radio receiving: takes an upload
-    Cat,      // normal operation: records five-byte CAT commands
-    Auto,     // sends when a tool opens the port and stays quiet 0.3 s,
-              // receives when blocks arrive, records CAT commands otherwise
+    Send,    // clone mode, radio sending: serves a download
+    Receive, // clone mode, radio receiving: takes an upload
+    Cat,     // normal operation: records five-byte CAT commands
+    Auto,    // sends when a tool opens the port and stays quiet 0.3 s,
+             // receives when blocks arrive, records CAT commands otherwise
 };
+
+// One byte on the line at 9600 baud with 8 data bits and 2 stop bits
+// (start bit, 8 data bits, 2 stop bits = 11 bit times).
+inline constexpr double kByteSeconds = 11.0 / 9600.0;
+
+// How long the tool must stay quiet after opening the port before a radio in
+// Auto mode starts sending.
+inline constexpr double kAutoSendSilence = 0.3;
+
+// The silence after which a radio in Auto mode decides what the bytes it got
+// were: a whole block 0 of its own layout makes it receive, anything else is
+// taken as CAT commands.
+inline constexpr double kAutoDecideSilence = 0.1;
 
 // Faults on request, to test how the tool copes.
 struct Faults {
-    int pauseInBlock = -1;        // pause in the middle of this block (sending)
-    double pauseSeconds = 0.0;    // ... for this long
-    int stopAfterBlock = -1;      // send this block, then fall silent for good
-    int stopInBlock = -1;         // fall silent in the middle of this block
-    bool neverAcknowledge = false;  // receiving: never answer 0x06
-    std::vector<std::uint8_t> bytesBeforeAck;  // receiving: send these before each 0x06
-    int hangUpInBlock = -1;       // close the line (cable pulled) in the middle of this block
+    int pauseInBlock = -1;                    // pause in the middle of this block (sending)
+    double pauseSeconds = 0.0;                // ... for this long
+    int stopAfterBlock = -1;                  // send this block, then fall silent for good
+    int stopInBlock = -1;                     // fall silent in the middle of this block
+    bool neverAcknowledge = false;            // receiving: never answer 0x06
+    std::vector<std::uint8_t> bytesBeforeAck; // receiving: send these before each 0x06
+    int hangUpInBlock = -1;                   // close the line (cable pulled) in the middle of this block
 };
+// Receiving, the faults read as: stopAfterBlock acknowledges that block and
+// none after it; stopInBlock acknowledges nothing from that block on;
+// hangUpInBlock hangs up when half of that block has arrived; pauseInBlock
+// does not apply. After a hang-up the radio comes back on a fresh
+// pseudo-terminal (a cable plugged in again) and repoints the symlink.
 
 struct RadioOptions {
     Mode mode = Mode::Auto;
@@ -43,12 +62,22 @@ struct RadioOptions {
     // means the built-in memory of the model.
     Bytes image;
     std::vector<int> blockLengths;
-    bool pacing = true;          // 9600 baud, 8N2: 11/9600 s a byte
-    double startDelay = 0.5;     // sending starts this long after the tool opens the port
-    double blockDelay = 0.02;    // next block this long after the 0x06
-    double ackDelay = 0.02;      // receiving: 0x06 this long after a block's last byte
+    bool pacing = true;       // 9600 baud, 8N2: 11/9600 s a byte
+    double startDelay = 0.5;  // sending starts this long after the tool opens the port
+    double blockDelay = 0.02; // next block this long after the 0x06
+    double ackDelay = 0.02;   // receiving: 0x06 this long after a block's last byte
+    // A blockDelay of 2 s or more, or an ackDelay of 3 s or more, breaks
+    // the radio's promises on purpose: use them as faults.
     Faults faults;
-    bool once = false;           // stop after one transfer
+    // Stop after one transfer: when the tool closes the port after a whole
+    // download, a whole upload or a CAT command (never while it still holds
+    // the port, which would break its last wait).
+    bool once = false; // stop after one transfer
+    // Called on the radio's thread after each whole upload with the clone
+    // image taken (blocks back to back, as received).
+    std::function<void(const Bytes& image)> onImageReceived;
+    // Called on the radio's thread for every five-byte command recorded.
+    std::function<void(const std::array<std::uint8_t, 5>& command)> onCatCommand;
 };
 
 // The built-in memory of a model: its clone image and block lengths.
@@ -76,19 +105,29 @@ public:
     std::string slavePath() const;
 
     // What the radio has seen so far (safe to call from any thread).
-    int transfersCompleted() const;          // downloads served or uploads taken whole
-    int acknowledgementsReceived() const;    // sending: 0x06 bytes read
-    Bytes receivedImage() const;             // receiving: the blocks taken so far
+    int transfersCompleted() const;       // downloads served or uploads taken whole
+    int acknowledgementsReceived() const; // sending: 0x06 bytes read
+    Bytes receivedImage() const;          // receiving: the blocks taken so far
     std::vector<std::array<std::uint8_t, 5>> catCommands() const;
-    int portOpens() const;                   // times the tool opened the port
+    int portOpens() const; // times the tool opened the port
     bool toolHasPortOpen() const;
 
     // Waits up to timeoutSeconds for transfersCompleted() to reach count.
     bool waitForTransfers(int count, double timeoutSeconds) const;
+
+    // False once the radio has stopped serving: after stop(), after a --once
+    // transfer ended with the tool closing the port, or after a fatal error.
+    bool isServing() const;
+    // Waits up to timeoutSeconds for isServing() to turn false.
+    bool waitUntilFinished(double timeoutSeconds) const;
+    // Times the radio hung up the line (hangUpInBlock).
+    int hangUps() const;
+    // The clone block lengths the radio works with (its own memory's layout).
+    std::vector<int> blockLengths() const;
 
 private:
     struct Impl;
     std::unique_ptr<Impl> m_impl;
 };
 
-}  // namespace ft817::sim
+} // namespace ft817::sim

@@ -1,0 +1,245 @@
+#include "sim/default_memory.h"
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+
+namespace ft817::sim {
+namespace {
+
+// Record byte 0 modes.
+constexpr std::uint8_t LSB = 0, USB = 1, CW = 2, AM = 4, FM = 5, DIG = 6, PKT = 7;
+// Record byte 0 tag flags: real radios set bit 7 alone to show the tag; the
+// editor shows it only when both bits are set, so some channels carry both.
+constexpr std::uint8_t TAG = 0x80, TAG_BOTH = 0xC0;
+// Record byte 1: simplex, minus shift, plus shift, split.
+constexpr std::uint8_t SIMPLEX = 0x04, SIMPLEX_ALT = 0x05, MINUS = 0x64, PLUS = 0xA5, SPLIT = 0xE4;
+
+// The memory channels of the built-in memory (frequencies in 10 Hz units).
+//
+//   ch  shown  what                                   mode  shift/split          tone        tag
+//    0    1    2 m FM calling 145.500                 FM    simplex 0x04         -           "CALL 2M " (bit
+//    7) 1    2    2 m repeater 145.725, -600 kHz         FM    minus, 60000         tone 88.5   "RPT R7  "
+//    (0xC0) 2    3    70 cm repeater 438.625, -7.6 MHz       FM    minus, 760000        squelch #12 - 3    4
+//    2 m repeater 147.060, +600 kHz         FM    plus, 60000          tone #18    "PLUS RPT" (bit 7) 4    5
+//    20 m FT8 14.074                        DIG   simplex              -           "FT8 20M " (bit 7) 5    6
+//    2 m SSB calling 144.300                USB   simplex              -           "SSB CALL" (0xC0) 6    7
+//    40 m QRP CW 7.030                      CW    simplex              -           - 7    8    6 m FM 51.510
+//    FM    simplex 0x05         -           "6M FM   " (bit 7)
+//   12   13    20 m DX split 14.195 / TX 14.225       USB   split, TX USB        -           "DX SPLIT"
+//   (0xC0) 57   58    2 m DCS 145.225                        FM    simplex              DCS #5      "DCS
+//   TEST" (0xC0) 99  100    10 m AM 29.000                         AM    simplex              -           -
+//  150  151    2 m APRS 144.800                       PKT   simplex              -           "APRS    " (bit
+//  7) 199  200    160 m 1.910                            LSB   simplex              -           "TOP BAND"
+//  (bit 7)
+//
+// Channel 20 holds a 10 m USB record but is not active (deleted on the radio).
+const std::vector<DefaultChannel> kChannels = {
+    {0, FM | TAG, SIMPLEX, 0, 0, 0, 0, 14550000, 0, "CALL 2M"},
+    {1, FM | TAG_BOTH, MINUS, 1, 0, 8, 0, 14572500, 60000, "RPT R7"},
+    {2, FM, MINUS, 2, 0, 12, 0, 43862500, 760000, ""},
+    {3, FM | TAG, PLUS, 1, 0, 18, 0, 14706000, 60000, "PLUS RPT"},
+    {4, DIG | TAG, SIMPLEX, 0, 0, 0, 0, 1407400, 0, "FT8 20M"},
+    {5, USB | TAG_BOTH, SIMPLEX, 0, 0, 0, 0, 14430000, 0, "SSB CALL"},
+    {6, CW, SIMPLEX, 0, 0, 0, 0, 703000, 0, ""},
+    {7, FM | TAG, SIMPLEX_ALT, 0, 0, 0, 0, 5151000, 0, "6M FM"},
+    {12, USB | TAG_BOTH, SPLIT, 0, USB, 0, 0, 1419500, 1422500, "DX SPLIT"},
+    {57, FM | TAG_BOTH, SIMPLEX, 3, 0, 0, 5, 14522500, 0, "DCS TEST"},
+    {99, AM, SIMPLEX, 0, 0, 0, 0, 2900000, 0, ""},
+    {150, PKT | TAG, SIMPLEX, 0, 0, 0, 0, 14480000, 0, "APRS"},
+    {199, LSB | TAG, SIMPLEX, 0, 0, 0, 0, 191000, 0, "TOP BAND"},
+};
+
+const DefaultChannel kDeletedChannel = {20, USB, SIMPLEX, 0, 0, 0, 0, 2820000, 0, "OLD 10M"};
+
+// US radios keep five 60 m channels in their extra block, laid out like memory channels.
+const std::uint32_t kSixtyMetreChannels[5] = {533200, 534800, 535850, 537300, 540500};
+
+// Band records: 160, 80, 60, 40, 30, 20, 17, 15, 12, 10, 6 m, FM broadcast, air band, 2 m, 70 cm.
+constexpr std::array<std::uint32_t, 15> kVfoA = {184000,  365000,  535700,   707400,   1013600,
+                                                 1407400, 1810000, 2107400,  2491500,  2807400,
+                                                 5031300, 9850000, 11810000, 14550000, 43350000};
+constexpr std::array<std::uint32_t, 15> kVfoB = {191000,  356000,   537150,   703000,   1011600,
+                                                 1406000, 1808600,  2106000,  2490600,  2806000,
+                                                 5009000, 10000000, 12450000, 14430000, 43220000};
+// The mode each band record is left in.
+constexpr std::array<std::uint8_t, 15> kBandModes = {LSB, LSB, USB, LSB, CW, USB, USB, USB,
+                                                     USB, USB, USB, FM,  AM, FM,  FM};
+
+using Payload = std::vector<std::uint8_t>;
+
+void putBigEndian(Payload& payload, std::size_t at, std::uint32_t value)
+{
+    payload[at] = static_cast<std::uint8_t>(value >> 24);
+    payload[at + 1] = static_cast<std::uint8_t>(value >> 16);
+    payload[at + 2] = static_cast<std::uint8_t>(value >> 8);
+    payload[at + 3] = static_cast<std::uint8_t>(value);
+}
+
+// Writes a 26-byte record at BlockStore index `index` of a block whose payload
+// starts at index 1 (so payload offset index - 1).
+void putRecord(Payload& payload, int index, const DefaultChannel& channel)
+{
+    const auto at = static_cast<std::size_t>(index - 1);
+    std::fill(payload.begin() + static_cast<long>(at), payload.begin() + static_cast<long>(at) + 26, 0);
+    payload[at + 0] = channel.modeByte;
+    payload[at + 1] = channel.shiftByte;
+    // Bytes the editor never touches, set the way a radio leaves them.
+    payload[at + 2] = (channel.modeByte & 7) == FM ? 0x11 : 0x01;
+    payload[at + 4] = channel.toneMode;
+    payload[at + 5] = channel.txMode;
+    payload[at + 6] = channel.tone;
+    payload[at + 7] = channel.dcs;
+    payload[at + 9] = 0x32;
+    putBigEndian(payload, at + 10, channel.frequency);
+    putBigEndian(payload, at + 14, channel.second);
+    const std::size_t tagLength = std::min<std::size_t>(std::strlen(channel.tag), 8);
+    for (std::size_t i = 0; i < 8; ++i)
+        payload[at + 18 + i] = i < tagLength ? static_cast<std::uint8_t>(channel.tag[i]) : ' ';
+}
+
+// Settings bytes the memory map does not name: a fixed, varied pattern.
+void fillSettings(Payload& payload, int seed)
+{
+    for (std::size_t i = 0; i < payload.size(); ++i)
+        payload[i] = static_cast<std::uint8_t>((i * 37 + static_cast<std::size_t>(seed) * 11) % 97);
+}
+
+void putBandRecords(std::vector<Payload>& payloads, int vfo)
+{
+    const auto& frequencies = vfo == 0 ? kVfoA : kVfoB;
+    const int lowBlock = vfo == 0 ? 2 : 4;
+    for (int band = 0; band < 15; ++band) {
+        DefaultChannel record;
+        record.modeByte = kBandModes[static_cast<std::size_t>(band)];
+        record.frequency = frequencies[static_cast<std::size_t>(band)];
+        record.tag = "";
+        const int block = band <= 7 ? lowBlock : lowBlock + 1;
+        const int index = band <= 7 ? 1 + 26 * band : 1 + 26 * (band - 8);
+        putRecord(payloads[static_cast<std::size_t>(block)], index, record);
+    }
+}
+
+} // namespace
+
+const std::vector<DefaultChannel>& defaultChannels()
+{
+    return kChannels;
+}
+
+const DefaultChannel& defaultDeletedChannel()
+{
+    return kDeletedChannel;
+}
+
+std::array<std::uint32_t, 15> defaultBandFrequencies(int vfo)
+{
+    return vfo == 0 ? kVfoA : kVfoB;
+}
+
+const char* modelName(Model model)
+{
+    switch (model) {
+    case Model::FT817:
+        return "ft817";
+    case Model::FT817ND:
+        return "ft817nd";
+    case Model::FT817NDUS:
+        return "ft817nd-us";
+    case Model::FT818:
+        return "ft818";
+    }
+    return "ft817";
+}
+
+std::vector<int> modelPayloadLengths(Model model)
+{
+    std::vector<int> lengths = model == Model::FT818 ? std::vector<int>{2, 40, 208, 208, 208, 208, 198, 53}
+                                                     : std::vector<int>{2, 40, 208, 182, 208, 182, 198, 53};
+    lengths.insert(lengths.end(), 40, 130);
+    switch (model) {
+    case Model::FT817:
+        lengths.insert(lengths.end(), {118, 118});
+        break;
+    case Model::FT817ND:
+    case Model::FT818:
+        lengths.insert(lengths.end(), {118, 130});
+        break;
+    case Model::FT817NDUS:
+        lengths.insert(lengths.end(), {118, 130, 130});
+        break;
+    }
+    return lengths;
+}
+
+Memory defaultMemory(Model model)
+{
+    const std::vector<int> lengths = modelPayloadLengths(model);
+    std::vector<Payload> payloads;
+    for (std::size_t k = 0; k < lengths.size(); ++k) {
+        payloads.emplace_back(static_cast<std::size_t>(lengths[k]), 0);
+        fillSettings(payloads.back(), static_cast<int>(k));
+    }
+
+    // Block 0: two bytes that tell the model apart.
+    payloads[0] = {static_cast<std::uint8_t>(model == Model::FT818 ? 0x02 : 0x01),
+                   static_cast<std::uint8_t>(static_cast<int>(model))};
+
+    // Block 1: VFO select (index 1, bit 0 clear: VFO A; the other bits are the
+    // radio's own) and band select (index 5: VFO A low half, VFO B high half).
+    payloads[1][0] = 0x40;
+    payloads[1][4] = static_cast<std::uint8_t>(kDefaultVfoABand | (kDefaultVfoBBand << 4));
+
+    // Blocks 2..5: the VFOs' band records. On an FT-818 blocks 3 and 5 are a
+    // record longer; that record is left blank.
+    for (int block = 2; block <= 5; ++block)
+        std::fill(payloads[static_cast<std::size_t>(block)].begin(),
+                  payloads[static_cast<std::size_t>(block)].end(), 0);
+    putBandRecords(payloads, 0);
+    putBandRecords(payloads, 1);
+
+    // Block 7: current channel, active bitmap at 2..26, 0x04 at 27, the second
+    // bitmap at 28..52 (where real radios keep it), 0 at 53.
+    Payload& block7 = payloads[7];
+    std::fill(block7.begin(), block7.end(), 0);
+    block7[0] = kDefaultCurrentChannel;
+    for (const DefaultChannel& channel : kChannels) {
+        const auto bit = static_cast<std::uint8_t>(1u << (channel.number % 8));
+        block7[static_cast<std::size_t>(1 + channel.number / 8)] |= bit;
+        block7[static_cast<std::size_t>(27 + channel.number / 8)] |= bit;
+    }
+    block7[26] = 0x04;
+
+    // Blocks 8..47: the 200 memory channel records, five to a block.
+    for (int block = 8; block <= 47; ++block)
+        std::fill(payloads[static_cast<std::size_t>(block)].begin(),
+                  payloads[static_cast<std::size_t>(block)].end(), 0);
+    auto place = [&](const DefaultChannel& channel) {
+        putRecord(payloads[static_cast<std::size_t>(8 + channel.number / 5)], 1 + 26 * (channel.number % 5),
+                  channel);
+    };
+    for (const DefaultChannel& channel : kChannels)
+        place(channel);
+    place(kDeletedChannel);
+
+    // The US radio's extra block: its five 60 m channels.
+    if (model == Model::FT817NDUS) {
+        Payload& sixty = payloads.back();
+        for (int i = 0; i < 5; ++i)
+            putRecord(sixty, 1 + 26 * i,
+                      DefaultChannel{200 + i, USB, SIMPLEX, 0, 0, 0, 0, kSixtyMetreChannels[i], 0, ""});
+    }
+
+    Memory memory;
+    for (std::size_t k = 0; k < payloads.size(); ++k) {
+        const Payload& payload = payloads[k];
+        memory.image.push_back(static_cast<std::uint8_t>(k));
+        memory.image.insert(memory.image.end(), payload.begin(), payload.end());
+        memory.image.push_back(
+            static_cast<std::uint8_t>(std::accumulate(payload.begin(), payload.end(), 0u) % 256));
+        memory.blockLengths.push_back(static_cast<int>(payload.size()) + 2);
+    }
+    return memory;
+}
+
+} // namespace ft817::sim

@@ -1,0 +1,54 @@
+#pragma once
+// The memory a simulated radio holds when it is given no image: what a real
+// radio of each model would send after some use, with a dozen memory
+// channels across HF, 6 m, 2 m and 70 cm, both VFOs' band records filled and
+// VFO A selected. Tests compare what the tool shows with these tables.
+
+#include "sim/simulated_radio.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace ft817::sim {
+
+// One memory channel of the built-in memory, field by field as its 26-byte
+// record holds it.
+struct DefaultChannel {
+    int number = 0;                // 0..199; the user sees number + 1
+    std::uint8_t modeByte = 0;     // record byte 0: mode in bits 0-2, tag flags in bits 6-7
+    std::uint8_t shiftByte = 0x04; // record byte 1: 0x04/0x05 simplex, 0x64 minus, 0xA5 plus, 0xE4 split
+    std::uint8_t toneMode = 0;     // record byte 4: 0 none, 1 tone, 2 tone squelch, 3 DCS
+    std::uint8_t txMode = 0;       // record byte 5: transmit mode (split)
+    std::uint8_t tone = 0;         // record byte 6: CTCSS tone number (8 = 88.5 Hz)
+    std::uint8_t dcs = 0;          // record byte 7: DCS code number (0 = 023)
+    std::uint32_t frequency = 0;   // record bytes 10..13: receive frequency, 10 Hz units
+    std::uint32_t second = 0;      // record bytes 14..17: repeater offset or TX frequency
+    const char* tag = "";          // record bytes 18..25, padded with spaces
+};
+
+// The active memory channels of the built-in memory, by ascending number.
+// Every model holds the same channels.
+const std::vector<DefaultChannel>& defaultChannels();
+
+// A channel whose record still holds data (deleted on the radio) but whose
+// active bit is clear: a listing of active channels must not show it.
+const DefaultChannel& defaultDeletedChannel();
+
+// The radio's current memory channel (block 7, index 1).
+inline constexpr int kDefaultCurrentChannel = 1;
+
+// Band numbers selected on VFO A and VFO B (block 1, index 5).
+inline constexpr int kDefaultVfoABand = 3;
+inline constexpr int kDefaultVfoBBand = 13;
+
+// Frequencies (10 Hz units) of the 15 band records of VFO A (vfo 0) or B (vfo 1).
+std::array<std::uint32_t, 15> defaultBandFrequencies(int vfo);
+
+// Payload lengths of every clone block of a model, in transfer order.
+std::vector<int> modelPayloadLengths(Model model);
+
+// The model's name as the command line spells it (ft817, ft817nd, ft817nd-us, ft818).
+const char* modelName(Model model);
+
+} // namespace ft817::sim

@@ -1,0 +1,275 @@
+// ft817clone sim as a program: its options, exit codes, the link, and the
+// three things it writes (the device path, the received image, the CAT log).
+
+#include "image/image_file.h"
+#include "platform/qt_serial_port.h"
+#include "sim/default_memory.h"
+#include "support/sim_fixture.h"
+#include "support/temp_dir.h"
+
+#include <QProcess>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace ft817;
+using namespace ft817::test;
+
+namespace {
+
+struct Finished {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+Finished runToEnd(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(FT817_BINARY, QStringList{"sim"} + arguments);
+    Finished result;
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput().toStdString();
+    result.err = process.readAllStandardError().toStdString();
+    return result;
+}
+
+// A running `ft817clone sim`, stopped with SIGTERM when the test ends.
+class SimProcess {
+public:
+    explicit SimProcess(const QStringList& arguments)
+    {
+        m_process.start(FT817_BINARY, QStringList{"sim"} + arguments);
+    }
+    ~SimProcess()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.terminate();
+            if (!m_process.waitForFinished(3000))
+                m_process.kill();
+            m_process.waitForFinished();
+        }
+    }
+    // The first line it prints: the pseudo-terminal's path.
+    std::string firstLine()
+    {
+        const double end = secondsNow() + 5.0;
+        while (!m_process.canReadLine() && secondsNow() < end)
+            m_process.waitForReadyRead(100);
+        return m_process.readLine().trimmed().toStdString();
+    }
+    bool waitForExit(double seconds) { return m_process.waitForFinished(static_cast<int>(seconds * 1000)); }
+    QProcess& process() { return m_process; }
+
+private:
+    QProcess m_process;
+};
+
+std::vector<Bytes> blocksOf(const sim::Memory& memory)
+{
+    std::vector<Bytes> blocks;
+    auto at = memory.image.begin();
+    for (int length : memory.blockLengths) {
+        blocks.emplace_back(at, at + length);
+        at += length;
+    }
+    return blocks;
+}
+
+bool waitForBytes(QtSerialPort& port, int count, double seconds)
+{
+    const double end = secondsNow() + seconds;
+    while (secondsNow() < end) {
+        auto waiting = port.inputCount();
+        if (!waiting)
+            return false;
+        if (*waiting >= count)
+            return true;
+        sleepSeconds(0.002);
+    }
+    return false;
+}
+
+Bytes readAll(QtSerialPort& port)
+{
+    Bytes bytes;
+    while (auto byte = port.readByte())
+        bytes.push_back(*byte);
+    return bytes;
+}
+
+std::string fileText(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(SimCommand, HelpListsEveryOption)
+{
+    const Finished help = runToEnd({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* option : {"--link", "--image", "--model", "--send", "--receive", "--cat", "--auto",
+                               "--no-pacing", "--start-delay", "--block-delay", "--ack-delay",
+                               "--pause-in-block", "--pause ", "--stop-after-block", "--stop-in-block",
+                               "--never-ack", "--noise-before-ack", "--hang-up-in-block", "--once"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+}
+
+TEST(SimCommand, WrongUsageIsOneLineAndExitCodeTwo)
+{
+    TempDir folder;
+    const QString link = QString::fromStdString(folder.file("radio"));
+    const std::vector<QStringList> wrong = {
+        {},
+        {"--link", link, "--frobnicate"},
+        {"--link", link, "--model", "ft1000"},
+        {"--link", link, "--send", "--cat", "log"},
+        {"--link", link, "--stop-in-block", "two"},
+        {"--link", link, "--ack-delay", "-1"},
+        {"--link", link, "--noise-before-ack", "0G"},
+        {"--link", link, "--pause-in-block", "3"},
+        {"--link"},
+    };
+    for (const QStringList& arguments : wrong) {
+        const Finished run = runToEnd(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(folder.file("radio")));
+    }
+}
+
+TEST(SimCommand, FailuresAreOneLineAndExitCodeOne)
+{
+    TempDir folder;
+    std::ofstream(folder.file("plain")) << "data";
+    const Finished overFile = runToEnd({"--link", QString::fromStdString(folder.file("plain"))});
+    EXPECT_EQ(overFile.exitCode, 1);
+    EXPECT_NE(overFile.err.find("not a symbolic link"), std::string::npos) << overFile.err;
+    EXPECT_EQ(std::count(overFile.err.begin(), overFile.err.end(), '\n'), 1);
+    EXPECT_EQ(fileText(folder.file("plain")), "data");
+
+    const Finished noImage = runToEnd({"--link", QString::fromStdString(folder.file("radio")), "--image",
+                                       QString::fromStdString(folder.file("missing.bin"))});
+    EXPECT_EQ(noImage.exitCode, 1);
+    EXPECT_NE(noImage.err.find("missing.bin"), std::string::npos) << noImage.err;
+}
+
+TEST(SimCommand, SendOnceServesADownloadThenExitsAndRemovesTheLink)
+{
+    TempDir folder;
+    const std::string link = folder.file("radio");
+    SimProcess sim({"--link", QString::fromStdString(link), "--send", "--no-pacing", "--start-delay", "0.1",
+                    "--model", "ft818", "--once"});
+    const std::string slave = sim.firstLine();
+    ASSERT_EQ(slave.rfind("/dev/pts/", 0), 0u) << slave;
+    EXPECT_EQ(std::filesystem::read_symlink(link).string(), slave);
+
+    const auto blocks = blocksOf(sim::defaultMemory(sim::Model::FT818));
+    QtSerialPort port(link);
+    ASSERT_TRUE(port.open().ok());
+    port.clearInput();
+    const std::uint8_t ack = 0x06;
+    for (const Bytes& block : blocks) {
+        ASSERT_TRUE(waitForBytes(port, static_cast<int>(block.size()), 3.0));
+        ASSERT_EQ(readAll(port), block);
+        ASSERT_TRUE(port.write({&ack, 1}).ok());
+    }
+    port.close();
+    ASSERT_TRUE(sim.waitForExit(5.0));
+    EXPECT_EQ(sim.process().exitCode(), 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(link));
+}
+
+TEST(SimCommand, ReceiveWritesTheUploadAsAnImageFile)
+{
+    TempDir folder;
+    const std::string link = folder.file("radio");
+    const std::string out = folder.file("received.bin");
+    SimProcess sim({"--link", QString::fromStdString(link), "--receive", QString::fromStdString(out),
+                    "--no-pacing", "--ack-delay", "0", "--once"});
+    ASSERT_FALSE(sim.firstLine().empty());
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    QtSerialPort port(link);
+    ASSERT_TRUE(port.open().ok());
+    for (const Bytes& block : blocksOf(memory)) {
+        ASSERT_TRUE(port.write(block).ok());
+        ASSERT_TRUE(waitForBytes(port, 1, 3.0));
+        ASSERT_EQ(readAll(port), Bytes{0x06});
+    }
+    port.close();
+    ASSERT_TRUE(sim.waitForExit(5.0));
+    EXPECT_EQ(sim.process().exitCode(), 0);
+    auto file = readWholeFile(out);
+    ASSERT_TRUE(file.ok());
+    auto expected = buildImageFile(memory.image, memory.blockLengths);
+    ASSERT_TRUE(expected.ok());
+    EXPECT_EQ(*file, *expected);
+}
+
+TEST(SimCommand, CatAppendsEveryCommandInHex)
+{
+    TempDir folder;
+    const std::string link = folder.file("radio");
+    const std::string log = folder.file("cat.log");
+    SimProcess sim({"--link", QString::fromStdString(link), "--cat", QString::fromStdString(log), "--once"});
+    ASSERT_FALSE(sim.firstLine().empty());
+    QtSerialPort port(link);
+    ASSERT_TRUE(port.open().ok());
+    const Bytes commands = {0x14, 0x50, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x0F};
+    ASSERT_TRUE(port.write(commands).ok());
+    const double end = secondsNow() + 3.0;
+    while (fileText(log) != "14 50 00 00 01\n00 00 00 00 0F\n" && secondsNow() < end)
+        sleepSeconds(0.01);
+    EXPECT_EQ(fileText(log), "14 50 00 00 01\n00 00 00 00 0F\n");
+    port.close();
+    ASSERT_TRUE(sim.waitForExit(5.0));
+    EXPECT_EQ(sim.process().exitCode(), 0);
+}
+
+TEST(SimCommand, ServesTheImageFileItIsGiven)
+{
+    TempDir folder;
+    const Bytes clone = {0, 7, 7, 14, 1, 1, 2, 3, 6};
+    const std::vector<int> lengths = {4, 5};
+    auto file = buildImageFile(clone, lengths);
+    ASSERT_TRUE(file.ok());
+    ASSERT_TRUE(writeWholeFile(folder.file("small.bin"), *file).ok());
+    const std::string link = folder.file("radio");
+    SimProcess sim({"--link", QString::fromStdString(link), "--image",
+                    QString::fromStdString(folder.file("small.bin")), "--send", "--no-pacing",
+                    "--start-delay", "0.1"});
+    ASSERT_FALSE(sim.firstLine().empty());
+    QtSerialPort port(link);
+    ASSERT_TRUE(port.open().ok());
+    port.clearInput();
+    ASSERT_TRUE(waitForBytes(port, 4, 3.0));
+    EXPECT_EQ(readAll(port), (Bytes{0, 7, 7, 14}));
+    const std::uint8_t ack = 0x06;
+    ASSERT_TRUE(port.write({&ack, 1}).ok());
+    ASSERT_TRUE(waitForBytes(port, 5, 3.0));
+    EXPECT_EQ(readAll(port), (Bytes{1, 1, 2, 3, 6}));
+}
+
+TEST(SimCommand, SigtermEndsItCleanlyAndRemovesTheLink)
+{
+    TempDir folder;
+    const std::string link = folder.file("radio");
+    SimProcess sim({"--link", QString::fromStdString(link)});
+    ASSERT_FALSE(sim.firstLine().empty());
+    ASSERT_TRUE(std::filesystem::is_symlink(link));
+    sim.process().terminate();
+    ASSERT_TRUE(sim.waitForExit(3.0));
+    EXPECT_EQ(sim.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(sim.process().exitCode(), 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(link));
+}
+
+} // namespace
