@@ -1,0 +1,101 @@
+// The main window driving the real serial code against the simulated radio:
+// Download and Upload started by the focus, as a person starts them.
+
+#include "app/main_window.h"
+#include "image/image_file.h"
+#include "platform/qt_serial_port.h"
+#include "sim/simulated_radio.h"
+#include "support/temp_dir.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace ft817 {
+namespace {
+
+// A small memory of three blocks, so a whole transfer takes seconds.
+sim::RadioOptions smallRadio()
+{
+    sim::RadioOptions options;
+    options.mode = sim::Mode::Auto;
+    options.pacing = false;
+    options.startDelay = 0.1;
+    options.blockDelay = 0.01;
+    options.ackDelay = 0.01;
+    options.blockLengths = {4, 42, 130};
+    for (std::size_t k = 0; k < options.blockLengths.size(); ++k) {
+        std::uint8_t sum = 0;
+        options.image.push_back(static_cast<std::uint8_t>(k));
+        for (int i = 1; i < options.blockLengths[k] - 1; ++i) {
+            const auto byte = static_cast<std::uint8_t>(k * 31 + i * 3);
+            options.image.push_back(byte);
+            sum = static_cast<std::uint8_t>(sum + byte);
+        }
+        options.image.push_back(sum);
+    }
+    return options;
+}
+
+TEST(MainWindowWithRadio, TabIntoDownloadThenUploadCarriesTheImageBothWays)
+{
+    test::TempDir dir;
+    const sim::RadioOptions options = smallRadio();
+    sim::SimulatedRadio radio(options);
+    ASSERT_TRUE(radio.start().ok());
+
+    MainWindow window(std::make_unique<QtSerialPort>(radio.devicePath()));
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* path = window.findChild<QLineEdit*>("Text1");
+    auto* status = window.findChild<QLineEdit*>("Text2");
+    auto* progress = window.findChild<QProgressBar*>("ProgressBar1");
+    path->setText(QString::fromStdString(dir.file("radio.bin")));
+    path->setFocus();
+
+    QSignalSpy finished(&window, &MainWindow::transferFinished);
+    QTest::keyClick(path, Qt::Key_Tab);
+    ASSERT_TRUE(finished.wait(15000));
+    EXPECT_TRUE(finished.at(0).at(0).toBool()) << status->text().toStdString();
+    EXPECT_EQ(status->text(), " 176  3");
+    EXPECT_EQ(progress->maximum(), 6609);
+    EXPECT_EQ(progress->value(), 176);
+    EXPECT_FALSE(window.port().isOpen());
+
+    const auto file = readWholeFile(dir.file("radio.bin"));
+    ASSERT_TRUE(file.ok());
+    const auto expected = buildImageFile(options.image, options.blockLengths);
+    EXPECT_EQ(*file, *expected);
+
+    // The focus is still on "Download"; Tab moves it to "Upload", which sends
+    // the file back to the radio, now waiting to receive.
+    QTest::keyClick(window.findChild<QWidget*>("Command1"), Qt::Key_Tab);
+    ASSERT_TRUE(finished.wait(15000));
+    EXPECT_TRUE(finished.at(1).at(0).toBool()) << status->text().toStdString();
+    EXPECT_EQ(status->text(), " 175  176");
+    EXPECT_EQ(progress->maximum(), (static_cast<int>(file->size()) - 1) - 3 * 2);
+    ASSERT_TRUE(radio.waitForTransfers(2, 5.0));
+    EXPECT_EQ(radio.receivedImage(), options.image);
+}
+
+TEST(MainWindowWithRadio, PortThatCannotBeOpenedIsReportedAndNothingHangs)
+{
+    test::TempDir dir;
+    MainWindow window(std::make_unique<QtSerialPort>(dir.file("no-such-radio")));
+    window.show();
+    auto* status = window.findChild<QLineEdit*>("Text2");
+    QSignalSpy finished(&window, &MainWindow::transferFinished);
+    window.findChild<QWidget*>("Command1")->setFocus();
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_FALSE(finished.at(0).at(0).toBool());
+    EXPECT_EQ(status->text().toStdString(), "cannot open " + dir.file("no-such-radio") + ": no such device");
+    EXPECT_NE(status->toolTip().indexOf("--port"), -1);
+}
+
+}  // namespace
+}  // namespace ft817
