@@ -1,23 +1,421 @@
 #include "editor/editor_window.h"
 
+#include "editor/band_list.h"
+#include "editor/editor_handlers.h"
+#include "image/channel_record.h"
+#include "image/memory_map.h"
+#include "platform/file_access.h"
+#include "platform/qt_window_icon.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
 namespace ft817 {
+namespace {
+
+// The window's own font: a narrow sans serif, so that "Active", "DCS" and the
+// other captions fit their small boxes.
+QFont formFont()
+{
+    QFont font;
+    font.setFamilies({"Nimbus Sans", "Liberation Sans", "Arial", "DejaVu Sans"});
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+// A fixed-pitch font of the given size (0: the form's size).
+QFont fixedFont(qreal pointSize)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!QFontInfo(font).fixedPitch()) {
+        font = QFont("DejaVu Sans Mono");
+        font.setStyleHint(QFont::Monospace);
+    }
+    font.setPointSizeF(pointSize > 0 ? pointSize : formFont().pointSizeF());
+    return font;
+}
+
+// Sets a text box's letters closer, just enough for the widest text it
+// shows to fit without scrolling. The box has a one-pixel border, no padding
+// and the given text margin on each side; the text field keeps two pixels
+// each side and one for the cursor.
+void fitWidestText(QLineEdit* box, const QString& widest, int textMargin)
+{
+    box->setStyleSheet("QLineEdit { border: 1px solid palette(dark); padding: 0px; margin: 0px; }");
+    box->setTextMargins(textMargin, 0, textMargin, 0);
+    QFont font = box->font();
+    const int available = box->width() - 2 * 1 - 2 * 2 - 1 - 2 * textMargin;
+    const int excess = QFontMetrics(font).horizontalAdvance(widest) - available;
+    if (excess > 0) {
+        const qreal tighter = std::ceil(4.0 * excess / static_cast<qreal>(widest.size())) / 4.0;
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -tighter);
+        box->setFont(font);
+    }
+}
+
+// The frequency and tag boxes: eight characters of 13.5-point fixed pitch in
+// a box 89 pixels wide.
+void makeRoomForEightCharacters(QLineEdit* box)
+{
+    box->setFont(fixedFont(13.5));
+    fitWidestText(box, "88888888", -1);
+}
+
+// A filled triangle pointing up or down, for the channel step buttons.
+QIcon arrowIcon(bool up, const QColor& colour)
+{
+    QIcon icon;
+    for (int size : {9, 18}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        const qreal top = size * 0.15, bottom = size * 0.85;
+        const QPointF tip(size / 2.0, up ? top : bottom);
+        const qreal base = up ? bottom : top;
+        painter.drawPolygon(QPolygonF({tip, QPointF(0, base), QPointF(size, base)}));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace
 
 EditorWindow::EditorWindow(QWidget* parent) : QWidget(parent)
 {
     setObjectName("Form2");
     setWindowTitle("YAESU Edit");
+    setWindowIcon(makeWindowIcon("E", QColor(0x2e, 0x7d, 0x32)));
+    setFont(formFont());
+    buildWidgets();
+    setTabOrderChain();
+    setFixedSize(423, 312);
+    m_handlers = std::make_unique<EditorHandlers>(*this);
 }
 
 EditorWindow::~EditorWindow() = default;
 
-Status EditorWindow::edit(const QString&)
+void EditorWindow::buildWidgets()
 {
-    return Error{"the editor is not available yet", {}};
+    auto place = [](QWidget* widget, const char* name, int x, int y, int width, int height) {
+        widget->setObjectName(name);
+        widget->setGeometry(x, y, width, height);
+    };
+    auto textBox = [&](const char* name, const QString& text, const char* tooltip, int x, int y, int width,
+                       int height) {
+        auto* box = new QLineEdit(text, this);
+        place(box, name, x, y, width, height);
+        if (tooltip)
+            box->setToolTip(tooltip);
+        return box;
+    };
+    auto checkBox = [&](const char* name, const char* caption, int x, int y, int width, int height) {
+        auto* box = new QCheckBox(caption, this);
+        place(box, name, x, y, width, height);
+        return box;
+    };
+    auto list = [&](const char* name, int x, int y, int width, int height) {
+        auto* box = new QComboBox(this);
+        box->setEditable(true);
+        // Typing into a list never adds an entry to it.
+        box->setInsertPolicy(QComboBox::NoInsert);
+        place(box, name, x, y, width, height);
+        return box;
+    };
+    auto button = [&](const char* name, const QString& caption, int x, int y, int width, int height) {
+        auto* push = new QPushButton(caption, this);
+        place(push, name, x, y, width, height);
+        return push;
+    };
+    auto arrowButton = [&](const char* name, bool up, int x, int y) {
+        QPushButton* push = button(name, QString(), x, y, 17, 20);
+        push->setIcon(arrowIcon(up, palette().color(QPalette::ButtonText)));
+        push->setIconSize(QSize(9, 9));
+        push->setStyleSheet("QPushButton { padding: 0px; }");
+        return push;
+    };
+
+    m_chnum = textBox("CHnum", "200", "Memory Chanel number.", 16, 32, 73, 41);
+    {
+        QFont big = font();
+        big.setPointSizeF(24);
+        m_chnum->setFont(big);
+        fitWidestText(m_chnum, " 200", 0);
+    }
+    m_chup = arrowButton("Chup", true, 88, 32);
+    m_chact = checkBox("Chact", "Active", 120, 32, 65, 15);
+    m_vfoack = checkBox("VFOAck", "VFO A", 200, 32, 73, 17);
+    m_vfoack->setFont(fixedFont(0));
+    m_chdown = arrowButton("Chdown", false, 88, 53);
+    m_chsplit = checkBox("Chsplit", "Split", 120, 56, 65, 17);
+    m_vfoas = list("VFOAs", 200, 56, 97, 23);
+    m_vfoas->setFont(fixedFont(0));
+    m_chfreq = textBox("CHfreq", "  700000", "Memory frequency.", 16, 88, 89, 25);
+    makeRoomForEightCharacters(m_chfreq);
+    m_chmode = list("CHmode", 120, 88, 65, 25);
+    m_vfobck = checkBox("VFOBck", "VFO B", 200, 88, 65, 17);
+    m_vfobck->setFont(fixedFont(0));
+    m_vfobs = list("VFOBs", 200, 112, 97, 23);
+    m_vfobs->setFont(fixedFont(0));
+    m_chtfreq = textBox("CHTfreq", QString(), "Memory TX freq if split.", 16, 120, 89, 25);
+    makeRoomForEightCharacters(m_chtfreq);
+    m_chtmode = list("CHTmode", 120, 120, 65, 25);
+    m_label1 = new QLabel("Home", this);
+    place(m_label1, "Label1", 224, 144, 33, 17);
+    m_label1->setFont(fixedFont(0));
+    m_chtext = textBox("CHtext", QString(), "Memory tag.", 16, 152, 89, 25);
+    makeRoomForEightCharacters(m_chtext);
+    m_chtext->setMaxLength(8);
+    m_choffset = list("CHoffset", 120, 152, 65, 25);
+    m_home = list("Home", 200, 168, 97, 23);
+    m_home->setFont(fixedFont(0));
+    m_dcsck = checkBox("DCSck", "DCS", 16, 184, 41, 16);
+    m_ctcssck = checkBox("CTCSSck", "Tone", 64, 184, 49, 17);
+    m_tagck = checkBox("Tagck", "Tag", 120, 184, 49, 17);
+    m_dcs = textBox("DCS", QString(), nullptr, 16, 208, 41, 19);
+    m_ctcss = textBox("CTCSS", QString(), nullptr, 64, 208, 41, 19);
+    m_ctcssmute = checkBox("CTCSSmute", "Mute", 120, 208, 49, 17);
+    m_savename = textBox("Savename", QString(), nullptr, 16, 240, 145, 21);
+    m_done = button("Done", "Done", 16, 272, 65, 25);
+    m_cancel = button("Cancel", "Cancel", 96, 272, 65, 25);
+
+    // Small check boxes: keep the caption close to its box.
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        box->setStyleSheet("QCheckBox { spacing: 3px; }");
+    for (QLineEdit* box : {m_dcs, m_ctcss})
+        box->setStyleSheet("QLineEdit { padding: 0px; }");
+
+    connect(m_done, &QPushButton::clicked, this, &EditorWindow::saveAndLeave);
+    connect(m_cancel, &QPushButton::clicked, this, &EditorWindow::leaveWithoutSaving);
+}
+
+void EditorWindow::setTabOrderChain()
+{
+    const std::vector<std::pair<int, QWidget*>> order = {
+        {0, m_done},       {1, m_vfoas},    {2, m_vfobs},     {3, m_vfoack},   {4, m_vfobck},
+        {5, m_home},       {7, m_chnum},    {8, m_chfreq},    {9, m_chmode},   {10, m_chtext},
+        {11, m_dcsck},     {12, m_ctcssck}, {13, m_dcs},      {14, m_chtfreq}, {15, m_ctcss},
+        {16, m_choffset},  {17, m_chact},   {18, m_chsplit},  {19, m_chup},    {20, m_chdown},
+        {21, m_ctcssmute}, {22, m_tagck},   {23, m_savename}, {24, m_chtmode}, {25, m_cancel},
+    };
+    for (std::size_t k = 1; k < order.size(); ++k)
+        setTabOrder(order[k - 1].second, order[k].second);
+}
+
+void EditorWindow::fillLists()
+{
+    static const QStringList modes = {"LSB", "USB", "CW", "CWR", "AM", "FM", "DIG", "PKT", ""};
+    for (QComboBox* list : {m_chmode, m_chtmode, m_choffset, m_vfoas, m_vfobs})
+        list->clear();
+    m_chmode->addItems(modes);
+    m_chtmode->addItems(modes);
+    m_choffset->addItems({"SMPX", "-RPT", "+RPT"});
+    m_choffset->setCurrentIndex(0);
+
+    const BlockStore& store = m_state.store;
+    for (int band = 0; band < kBandCount; ++band)
+        m_vfoas->addItem(bandListText(bandFrequency(store, Vfo::A, band)));
+    for (int band = 0; band < kBandCount; ++band)
+        m_vfobs->addItem(bandListText(bandFrequency(store, Vfo::B, band)));
+    // A band number of 15 names no band record: nothing is selected then.
+    m_vfoas->setCurrentIndex(selectedBand(store, Vfo::A));
+    m_vfobs->setCurrentIndex(selectedBand(store, Vfo::B));
+
+    const bool vfoB = selectedVfo(store) == Vfo::B;
+    m_vfoack->setChecked(!vfoB);
+    m_vfobck->setChecked(vfoB);
+}
+
+Status EditorWindow::edit(const QString& path)
+{
+    Result<Bytes> file = readWholeFile(QFile::encodeName(path).toStdString());
+    if (!file)
+        return file.error();
+    Result<BlockStore> store = BlockStore::load(*file);
+    if (!store)
+        return Error{"cannot edit " + path.toStdString() + ": " + store.error().message,
+                     store.error().detail};
+
+    m_state.store = std::move(*store);
+    fillLists();
+
+    // A current-channel byte of 200 or more (a 60 m memory on US radios) names
+    // no memory channel: the editor opens on channel 1 and leaves the byte alone.
+    m_state.currentChannel = shownChannel(m_state.store);
+    const Location where = channelLocation(m_state.currentChannel);
+    m_state.recordBlock = where.block;
+    m_state.recordOffset = where.index;
+    showChannel(Showing::Opening);
+
+    m_savename->setText(path);
+    return {};
 }
 
 void EditorWindow::present()
 {
     show();
+    activateWindow();
+    m_done->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace ft817
+void EditorWindow::displayChannel()
+{
+    if (!m_state.loaded())
+        return;
+    showChannel(Showing::Channel);
+}
+
+void EditorWindow::showChannel(Showing showing)
+{
+    const int n = std::clamp(m_state.currentChannel, 0, kChannelCount - 1);
+    m_state.currentChannel = n;
+    m_chnum->setText(" " + QString::number(n + 1));
+    const Location where = channelLocation(n);
+    m_state.recordBlock = where.block;
+    m_state.recordOffset = where.index;
+
+    if (showing == Showing::Channel) {
+        if (!isChannelActive(m_state.store, n)) {
+            showInactive();
+            return;
+        }
+        setCurrentChannel(m_state.store, n);
+    }
+    m_chact->setChecked(true);
+
+    const ChannelRecordView record = m_state.recordView();
+    m_chmode->setCurrentIndex(record.mode());
+    m_chfreq->setText(QString::number(record.rxFrequency()));
+
+    if (record.split()) {
+        m_chsplit->setChecked(true);
+        m_chtfreq->setText(QString::number(record.txFrequency()));
+        m_chtfreq->show();
+        m_chtmode->setCurrentIndex(record.txMode());
+        m_chtmode->show();
+    } else {
+        m_chtfreq->hide();
+        m_chtmode->hide();
+        m_chsplit->setChecked(false);
+    }
+
+    const ToneMode tone = record.toneMode();
+    m_dcs->setVisible(tone == ToneMode::Dcs);
+    m_dcsck->setChecked(tone == ToneMode::Dcs);
+    m_ctcss->setVisible(tone == ToneMode::Tone || tone == ToneMode::Mute);
+    m_ctcssck->setChecked(tone == ToneMode::Tone);
+    m_ctcssmute->setChecked(tone == ToneMode::Mute);
+    if (tone == ToneMode::Tone || tone == ToneMode::Mute)
+        m_ctcss->setText(" " + QString::number(record.toneNumber()));
+    else if (tone == ToneMode::Dcs)
+        m_dcs->setText(" " + QString::number(record.dcsNumber()));
+
+    // The radio itself marks a shown tag with bit 7 alone; the channel the
+    // editor opens on follows it, every later display needs both tag flags.
+    const bool tagOn = showing == Showing::Opening ? record.tagHighBit() : record.tagOn();
+    if (tagOn) {
+        m_tagck->setChecked(true);
+        m_chtext->show();
+        const std::string tag = record.tag();
+        m_chtext->setText(QString::fromLatin1(tag.data(), static_cast<qsizetype>(tag.size())));
+        m_chtext->setCursorPosition(0);
+    } else {
+        m_tagck->setChecked(false);
+        m_chtext->hide();
+    }
+}
+
+void EditorWindow::showInactive()
+{
+    m_chact->setChecked(false);
+    m_dcs->hide();
+    m_dcsck->setChecked(false);
+    m_ctcss->hide();
+    m_ctcssmute->setChecked(false);
+    m_ctcssck->setChecked(false);
+    m_chfreq->clear();
+    m_chtfreq->clear();
+    m_chtfreq->hide();
+    m_chtmode->hide();
+    m_chsplit->setChecked(false);
+    m_chmode->setCurrentIndex(-1);
+    m_chtext->hide();
+    m_tagck->setChecked(false);
+}
+
+void EditorWindow::saveAndLeave()
+{
+    // The entry being edited commits when it loses the focus; make that happen
+    // before the image is written, however Done was pressed.
+    QWidget* focused = focusWidget();
+    if (focused && focused != m_done && isAncestorOf(focused))
+        m_done->setFocus(Qt::OtherFocusReason);
+
+    const QString path = m_savename->text();
+    Result<Bytes> image = m_state.store.toImageFile();
+    Status written =
+        image ? writeWholeFile(QFile::encodeName(path).toStdString(), *image) : Status(image.error());
+    if (!written) {
+        showWarning(QString::fromStdString(written.error().message) +
+                    "\n\nNothing was saved and your changes are still here. Put another file name "
+                    "in the box above Done and press Done again, or press Cancel to leave without saving.");
+        return;
+    }
+    hide();
+    emit saved(path);
+}
+
+void EditorWindow::leaveWithoutSaving()
+{
+    hide();
+    emit left();
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing through the window frame is Cancel: the window is only hidden,
+    // and the main window comes back.
+    event->ignore();
+    if (isVisible())
+        leaveWithoutSaving();
+}
+
+void EditorWindow::showWarning(const QString& message)
+{
+    if (m_warn) {
+        m_warn(message);
+        return;
+    }
+    if (QApplication::platformName() == "offscreen") {
+        // No one can answer a modal box on the offscreen platform: show it and go on.
+        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setObjectName("SaveWarning");
+        box->show();
+        return;
+    }
+    QMessageBox::warning(this, windowTitle(), message);
+}
+
+} // namespace ft817

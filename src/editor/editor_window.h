@@ -2,16 +2,36 @@
 // Form2, "YAESU Edit": the memory editor. Created once, then only hidden and
 // shown. Edit loads an image file into the editor's own state; Done writes it
 // back with fresh checksums; Cancel leaves without writing.
+//
+// Showing a channel or filling the window sets check boxes, texts and list
+// selections; none of that is a user action. The handlers react only to
+// clicks, Enter and focus changes, so nothing here changes the loaded image
+// except the current-channel byte when an active channel is shown.
 
+#include "editor/editor_state.h"
 #include "platform/result.h"
 
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace ft817 {
+
+class EditorHandlers;
 
 class EditorWindow : public QWidget {
     Q_OBJECT
 public:
+    // Shows a warning to the person at the keyboard (the editor has no status box).
+    using WarningReporter = std::function<void(const QString& message)>;
+
     explicit EditorWindow(QWidget* parent = nullptr);
     ~EditorWindow() override;
 
@@ -22,11 +42,70 @@ public:
     // Shows the window and puts the focus on Done.
     void present();
 
+    // The loaded image, the channel on show and where its record lies.
+    EditorState& state() { return m_state; }
+    const EditorState& state() const { return m_state; }
+    // Shows CurrentChannel from the loaded image and sets RecordBlock and
+    // RecordOffset; an active channel also becomes the current-channel byte.
+    void displayChannel();
+
+    // Replaces how a failed save is reported (a warning box by default).
+    void setWarningReporter(WarningReporter reporter) { m_warn = std::move(reporter); }
+
 signals:
     // Done wrote the image to path and the editor is hidden.
     void saved(const QString& path);
     // Cancel, or the window frame's close: nothing written, the editor is hidden.
     void left();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Which tag rule a display uses: the channel routine's (both tag flags) or
+    // Edit's for the channel it opens on (bit 7 alone, Active always ticked).
+    enum class Showing { Channel, Opening };
+
+    void buildWidgets();
+    void setTabOrderChain();
+    void fillLists();
+    void showChannel(Showing showing);
+    void showInactive();
+    void saveAndLeave();
+    void leaveWithoutSaving();
+    void showWarning(const QString& message);
+
+    EditorState m_state;
+    WarningReporter m_warn;
+
+    QLineEdit* m_chnum = nullptr;
+    QPushButton* m_chup = nullptr;
+    QCheckBox* m_chact = nullptr;
+    QCheckBox* m_vfoack = nullptr;
+    QPushButton* m_chdown = nullptr;
+    QCheckBox* m_chsplit = nullptr;
+    QComboBox* m_vfoas = nullptr;
+    QLineEdit* m_chfreq = nullptr;
+    QComboBox* m_chmode = nullptr;
+    QCheckBox* m_vfobck = nullptr;
+    QComboBox* m_vfobs = nullptr;
+    QLineEdit* m_chtfreq = nullptr;
+    QComboBox* m_chtmode = nullptr;
+    QLabel* m_label1 = nullptr;
+    QLineEdit* m_chtext = nullptr;
+    QComboBox* m_choffset = nullptr;
+    QComboBox* m_home = nullptr;
+    QCheckBox* m_dcsck = nullptr;
+    QCheckBox* m_ctcssck = nullptr;
+    QCheckBox* m_tagck = nullptr;
+    QLineEdit* m_dcs = nullptr;
+    QLineEdit* m_ctcss = nullptr;
+    QCheckBox* m_ctcssmute = nullptr;
+    QLineEdit* m_savename = nullptr;
+    QPushButton* m_done = nullptr;
+    QPushButton* m_cancel = nullptr;
+
+    std::unique_ptr<EditorHandlers> m_handlers;
 };
 
-}  // namespace ft817
+} // namespace ft817
