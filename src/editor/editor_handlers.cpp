@@ -1,0 +1,372 @@
+#include "editor/editor_handlers.h"
+
+#include "editor/editor_state.h"
+#include "editor/editor_window.h"
+#include "editor/number_reading.h"
+#include "image/channel_record.h"
+#include "image/memory_map.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+#include <string>
+
+namespace ft817 {
+namespace {
+
+// A box's text as single-byte characters for the number reading (a character
+// outside Latin-1 becomes "?", which never continues a number).
+std::string latin1(const QString& text)
+{
+    return text.toLatin1().toStdString();
+}
+
+bool isEnterKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// The focus really left the control: not just for a popup (a list's drop-down
+// or a context menu) and not because the whole window was deactivated.
+bool isRealFocusLoss(const QEvent* event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+// True when object is widget or lies inside it (its popup included, which is a
+// window of its own but still a child object of the list).
+bool isWithin(const QObject* object, const QObject* widget)
+{
+    for (; object; object = object->parent())
+        if (object == widget)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+EditorHandlers::EditorHandlers(EditorWindow& window) : m_window(window)
+{
+    m_chnum = control<QLineEdit>("CHnum");
+    m_chup = control<QPushButton>("Chup");
+    m_chdown = control<QPushButton>("Chdown");
+    m_chact = control<QCheckBox>("Chact");
+    m_chsplit = control<QCheckBox>("Chsplit");
+    m_tagck = control<QCheckBox>("Tagck");
+    m_ctcssck = control<QCheckBox>("CTCSSck");
+    m_ctcssmute = control<QCheckBox>("CTCSSmute");
+    m_dcsck = control<QCheckBox>("DCSck");
+    m_vfoack = control<QCheckBox>("VFOAck");
+    m_vfobck = control<QCheckBox>("VFOBck");
+    m_vfoas = control<QComboBox>("VFOAs");
+    m_vfobs = control<QComboBox>("VFOBs");
+    m_chfreq = control<QLineEdit>("CHfreq");
+    m_chtfreq = control<QLineEdit>("CHTfreq");
+    m_ctcss = control<QLineEdit>("CTCSS");
+    m_dcs = control<QLineEdit>("DCS");
+    m_chtext = control<QLineEdit>("CHtext");
+    m_chmode = control<QComboBox>("CHmode");
+    m_chtmode = control<QComboBox>("CHTmode");
+
+    connect(m_chup, &QPushButton::clicked, this, [this] { stepChannel(+1); });
+    connect(m_chdown, &QPushButton::clicked, this, [this] { stepChannel(-1); });
+    // Only clicks (mouse or space bar) run the flag handlers; a state set by
+    // the program emits no clicked().
+    connect(m_chact, &QCheckBox::clicked, this, &EditorHandlers::activeClicked);
+    connect(m_chsplit, &QCheckBox::clicked, this, &EditorHandlers::splitClicked);
+    connect(m_tagck, &QCheckBox::clicked, this, &EditorHandlers::tagClicked);
+    connect(m_ctcssck, &QCheckBox::clicked, this, &EditorHandlers::toneClicked);
+    connect(m_ctcssmute, &QCheckBox::clicked, this, &EditorHandlers::muteClicked);
+    connect(m_dcsck, &QCheckBox::clicked, this, &EditorHandlers::dcsClicked);
+    // A mouse click on a VFO box first gives it the focus (which selects the
+    // VFO and moves the focus on); the release would then toggle the box off
+    // again. Selecting once more keeps the box in step with the image.
+    connect(m_vfoack, &QCheckBox::clicked, this, &EditorHandlers::selectVfoA);
+    connect(m_vfobck, &QCheckBox::clicked, this, &EditorHandlers::selectVfoB);
+
+    for (QWidget* watched : std::initializer_list<QWidget*>{m_chnum, m_chfreq, m_chtfreq, m_ctcss, m_dcs, m_chtext,
+                                                            m_chmode, m_chtmode, m_vfoack, m_vfobck})
+        watched->installEventFilter(this);
+    // Some styles and versions let the list's own text field hold the focus.
+    for (QComboBox* list : {m_chmode, m_chtmode})
+        if (list->lineEdit())
+            list->lineEdit()->installEventFilter(this);
+}
+
+EditorHandlers::~EditorHandlers() = default;
+
+template <class T>
+T* EditorHandlers::control(const char* name)
+{
+    T* found = m_window.findChild<T*>(name);
+    Q_ASSERT_X(found, "EditorHandlers", name);
+    return found;
+}
+
+EditorState& EditorHandlers::state()
+{
+    return m_window.state();
+}
+
+bool EditorHandlers::ready() const
+{
+    return m_window.state().loaded() && !m_displaying;
+}
+
+void EditorHandlers::redisplay()
+{
+    const QScopedValueRollback guard(m_displaying, true);
+    m_window.displayChannel();
+}
+
+bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!ready())
+        return QObject::eventFilter(watched, event);
+    if (isEnterKey(event)) {
+        if (watched == m_chnum || watched == m_chfreq || watched == m_chtfreq || watched == m_ctcss ||
+            watched == m_dcs || watched == m_chtext) {
+            onEnter(watched);
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        if (watched == m_vfoack)
+            selectVfoA();
+        else if (watched == m_vfobck)
+            selectVfoB();
+    } else if (isRealFocusLoss(event)) {
+        onFocusLost(watched);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void EditorHandlers::onEnter(QObject* watched)
+{
+    if (watched == m_chnum) {
+        takeTypedChannel();
+    } else if (watched == m_chfreq) {
+        commitFrequency(m_chfreq, record::kRxFrequency);
+        (m_chsplit->isChecked() ? static_cast<QWidget*>(m_chtfreq) : m_chnum)->setFocus(Qt::OtherFocusReason);
+        redisplay();
+    } else if (watched == m_chtfreq) {
+        commitFrequency(m_chtfreq, record::kTxFrequency);
+        m_chnum->setFocus(Qt::OtherFocusReason);
+        redisplay();
+    } else if (watched == m_ctcss) {
+        commitNumberBox(NumberBox::Tone);
+    } else if (watched == m_dcs) {
+        commitNumberBox(NumberBox::Dcs);
+    } else if (watched == m_chtext) {
+        commitTag();
+    }
+}
+
+void EditorHandlers::onFocusLost(QObject* watched)
+{
+    if (watched == m_chnum) {
+        takeTypedChannel();
+    } else if (watched == m_chfreq) {
+        commitFrequency(m_chfreq, record::kRxFrequency);
+        redisplay();
+    } else if (watched == m_chtfreq) {
+        commitFrequency(m_chtfreq, record::kTxFrequency);
+        redisplay();
+    } else if (watched == m_ctcss) {
+        commitNumberBox(NumberBox::Tone);
+    } else if (watched == m_dcs) {
+        commitNumberBox(NumberBox::Dcs);
+    } else if (watched == m_chtext) {
+        commitTag();
+    } else if (isWithin(watched, m_chmode) && isListFocusLoss(m_chmode)) {
+        commitMode(ModeList::Mode);
+    } else if (isWithin(watched, m_chtmode) && isListFocusLoss(m_chtmode)) {
+        commitMode(ModeList::TxMode);
+    }
+}
+
+bool EditorHandlers::isListFocusLoss(QComboBox* list) const
+{
+    // The focus moving between the list and its own text field or drop-down
+    // stays inside the list; only a move to another control is a loss.
+    return !isWithin(QApplication::focusWidget(), list);
+}
+
+void EditorHandlers::stepChannel(int step)
+{
+    if (!ready())
+        return;
+    int& channel = state().currentChannel;
+    channel += step;
+    if (channel == kChannelCount)
+        channel = 0;
+    if (channel == -1)
+        channel = kChannelCount - 1;
+    redisplay();
+}
+
+void EditorHandlers::takeTypedChannel()
+{
+    state().currentChannel = typedChannelIndex(latin1(m_chnum->text()));
+    redisplay();
+}
+
+void EditorHandlers::activeClicked()
+{
+    if (!ready())
+        return;
+    setChannelActive(state().store, state().currentChannel, m_chact->isChecked());
+    redisplay();
+}
+
+void EditorHandlers::splitClicked()
+{
+    if (!ready())
+        return;
+    if (m_chsplit->isChecked()) {
+        m_chtfreq->show();
+        state().record().setSplit(true);
+        m_chtfreq->setFocus(Qt::OtherFocusReason);
+    } else {
+        m_chtfreq->hide();
+        state().record().setSplit(false);
+    }
+    redisplay();
+}
+
+void EditorHandlers::tagClicked()
+{
+    if (!ready())
+        return;
+    const bool on = m_tagck->isChecked();
+    state().record().setTagOn(on);
+    m_chtext->setVisible(on);
+    redisplay();
+}
+
+void EditorHandlers::toneClicked()
+{
+    if (!ready())
+        return;
+    if (m_ctcssck->isChecked()) {
+        m_ctcssmute->setChecked(false);
+        m_dcsck->setChecked(false);
+        state().record().setToneMode(ToneMode::Tone);
+    } else {
+        state().record().setToneMode(ToneMode::None);
+    }
+    redisplay();
+}
+
+void EditorHandlers::muteClicked()
+{
+    if (!ready())
+        return;
+    if (m_ctcssmute->isChecked()) {
+        m_ctcssck->setChecked(false);
+        m_dcsck->setChecked(false);
+        state().record().setToneMode(ToneMode::Mute);
+    } else {
+        state().record().setToneMode(ToneMode::None);
+    }
+    redisplay();
+}
+
+void EditorHandlers::dcsClicked()
+{
+    if (!ready())
+        return;
+    if (m_dcsck->isChecked()) {
+        m_ctcssck->setChecked(false);
+        m_ctcssmute->setChecked(false);
+        state().record().setToneMode(ToneMode::Dcs);
+    } else {
+        state().record().setToneMode(ToneMode::None);
+    }
+    redisplay();
+}
+
+void EditorHandlers::selectVfoA()
+{
+    if (!ready())
+        return;
+    m_vfoack->setChecked(true);
+    m_vfobck->setChecked(false);
+    selectVfo(state().store, Vfo::A);
+    m_vfoas->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorHandlers::selectVfoB()
+{
+    if (!ready())
+        return;
+    m_vfobck->setChecked(true);
+    m_vfoack->setChecked(false);
+    selectVfo(state().store, Vfo::B);
+    m_vfobs->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorHandlers::commitFrequency(QLineEdit* box, int firstByte)
+{
+    // A negative entry is refused: the stored frequency stays as it was.
+    const auto bytes = frequencyBytes(latin1(box->text()));
+    if (!bytes)
+        return;
+    ChannelRecord record = state().record();
+    for (int k = 0; k < 4; ++k)
+        record.setByte(firstByte + k, (*bytes)[static_cast<std::size_t>(k)]);
+}
+
+void EditorHandlers::commitNumberBox(NumberBox which)
+{
+    QLineEdit* box = which == NumberBox::Tone ? m_ctcss : m_dcs;
+    const int highest = which == NumberBox::Tone ? 49 : 103;
+    const ClampedEntry entry = clampNumberEntry(latin1(box->text()), highest);
+    if (entry.newText)
+        box->setText(QString::fromStdString(*entry.newText));
+    ChannelRecord record = state().record();
+    if (which == NumberBox::Tone)
+        record.setToneNumber(entry.stored);
+    else
+        record.setDcsNumber(entry.stored);
+}
+
+void EditorHandlers::commitTag()
+{
+    const QString text = m_chtext->text();
+    const auto bytes = tagBytes(text.toStdU16String());
+    ChannelRecord record = state().record();
+    for (int k = 0; k < record::kTagLength; ++k)
+        record.setByte(record::kTag + k, bytes[static_cast<std::size_t>(k)]);
+    const QString padded = QString::fromStdU16String(paddedTag(text.toStdU16String()));
+    if (padded != text)
+        m_chtext->setText(padded);
+}
+
+void EditorHandlers::commitMode(ModeList which)
+{
+    QComboBox* list = which == ModeList::Mode ? m_chmode : m_chtmode;
+    // Text typed into the list's field that is not the chosen entry's own
+    // text leaves no entry selected.
+    int position = list->currentIndex();
+    if (position >= 0 && list->isEditable() && list->currentText() != list->itemText(position))
+        position = -1;
+    ChannelRecord record = state().record();
+    if (which == ModeList::Mode)
+        record.setMode(position);
+    else
+        record.setTxMode(position);
+}
+
+}  // namespace ft817

@@ -1,0 +1,101 @@
+#pragma once
+// The memory editor's reactions to the person at the keyboard: stepping
+// through the channels, ticking the flag boxes and the VFO boxes, and
+// committing what was typed into the frequency, tone, DCS, tag and mode
+// entries into the loaded image.
+//
+// Entries are committed, not bound: a text box stores its value when Enter is
+// pressed in it and again when it loses the focus; a mode list stores its
+// selection when it loses the focus. A focus loss counts when the focus goes
+// to another control of the editor (by mouse, Tab, or a handler moving it);
+// the focus leaving for a list's own popup or a context menu, or the whole
+// window being deactivated, commits nothing, since the entry keeps its focus
+// then. Check box states and texts that the program itself sets (the channel
+// display, the tone boxes clearing each other) run no handler: the handlers
+// listen to clicks, keys and focus changes only, and focus changes caused by
+// the channel display hiding a box commit nothing.
+
+#include <QObject>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace ft817 {
+
+class EditorWindow;
+struct EditorState;
+
+class EditorHandlers : public QObject {
+    Q_OBJECT
+public:
+    // Connects to the editor window's widgets (found by their control names);
+    // the window must outlive this object.
+    explicit EditorHandlers(EditorWindow& window);
+    ~EditorHandlers() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class NumberBox { Tone, Dcs };
+    enum class ModeList { Mode, TxMode };
+
+    template <class T>
+    T* control(const char* name);
+    EditorState& state();
+    bool ready() const;
+    // Runs the channel display routine; focus changes it causes are not user actions.
+    void redisplay();
+
+    // Navigation.
+    void stepChannel(int step);
+    void takeTypedChannel();
+    // Flag boxes (clicks only).
+    void activeClicked();
+    void splitClicked();
+    void tagClicked();
+    void toneClicked();
+    void muteClicked();
+    void dcsClicked();
+    // VFO boxes (on gaining the focus).
+    void selectVfoA();
+    void selectVfoB();
+    // Entries.
+    void commitFrequency(QLineEdit* box, int firstByte);
+    void commitNumberBox(NumberBox which);
+    void commitTag();
+    void commitMode(ModeList which);
+
+    void onEnter(QObject* watched);
+    void onFocusLost(QObject* watched);
+    bool isListFocusLoss(QComboBox* list) const;
+
+    EditorWindow& m_window;
+    bool m_displaying = false;
+
+    QLineEdit* m_chnum = nullptr;
+    QPushButton* m_chup = nullptr;
+    QPushButton* m_chdown = nullptr;
+    QCheckBox* m_chact = nullptr;
+    QCheckBox* m_chsplit = nullptr;
+    QCheckBox* m_tagck = nullptr;
+    QCheckBox* m_ctcssck = nullptr;
+    QCheckBox* m_ctcssmute = nullptr;
+    QCheckBox* m_dcsck = nullptr;
+    QCheckBox* m_vfoack = nullptr;
+    QCheckBox* m_vfobck = nullptr;
+    QComboBox* m_vfoas = nullptr;
+    QComboBox* m_vfobs = nullptr;
+    QLineEdit* m_chfreq = nullptr;
+    QLineEdit* m_chtfreq = nullptr;
+    QLineEdit* m_ctcss = nullptr;
+    QLineEdit* m_dcs = nullptr;
+    QLineEdit* m_chtext = nullptr;
+    QComboBox* m_chmode = nullptr;
+    QComboBox* m_chtmode = nullptr;
+};
+
+}  // namespace ft817
