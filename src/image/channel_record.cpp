@@ -1,0 +1,71 @@
+#include "image/channel_record.h"
+
+namespace ft817 {
+
+std::string_view toneModeName(ToneMode mode)
+{
+    switch (mode) {
+    case ToneMode::Tone:
+        return "tone";
+    case ToneMode::Mute:
+        return "mute";
+    case ToneMode::Dcs:
+        return "dcs";
+    case ToneMode::None:
+        break;
+    }
+    return "none";
+}
+
+std::string_view shiftName(Shift shift)
+{
+    switch (shift) {
+    case Shift::Minus:
+        return "minus";
+    case Shift::Plus:
+        return "plus";
+    case Shift::Split:
+        return "split";
+    case Shift::Simplex:
+        break;
+    }
+    return "simplex";
+}
+
+std::array<std::uint8_t, kRecordSize> ChannelRecordView::bytes() const
+{
+    std::array<std::uint8_t, kRecordSize> all{};
+    for (int k = 0; k < kRecordSize; ++k)
+        all[static_cast<std::size_t>(k)] = byte(k);
+    return all;
+}
+
+std::string ChannelRecordView::tag() const
+{
+    std::string text;
+    text.reserve(record::kTagLength);
+    for (int k = 0; k < record::kTagLength; ++k)
+        text.push_back(static_cast<char>(byte(record::kTag + k)));
+    return text;
+}
+
+std::uint32_t ChannelRecordView::frequencyAt(int k) const
+{
+    return decodeFrequency(byte(k), byte(k + 1), byte(k + 2), byte(k + 3));
+}
+
+void ChannelRecord::setFrequencyAt(int k, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        setByte(k + i, static_cast<std::uint8_t>(value >> (8 * (3 - i))));
+}
+
+void ChannelRecord::setTag(std::string_view text)
+{
+    for (int k = 0; k < record::kTagLength; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        setByte(record::kTag + k, i < text.size() ? static_cast<std::uint8_t>(text[i]) : std::uint8_t{' '});
+    }
+}
+
+} // namespace ft817

@@ -1,0 +1,217 @@
+#pragma once
+// One memory channel record: 26 bytes in the BlockStore, read and written in
+// place. Fields and their bits (record byte k is at RecordOffset + k):
+//   byte 0 bits 0-2 mode, bits 6-7 tag flags (tag on only when both are set)
+//   byte 1 bits 6-7 split flags / shift (0 simplex, 1 minus, 2 plus, 3 split;
+//          any non-zero value counts as split for the Split box)
+//   byte 4 bits 0-1 tone mode (0 none, 1 tone, 2 tone squelch "Mute", 3 DCS)
+//   byte 5 bits 0-2 transmit mode
+//   byte 6 CTCSS tone number, byte 7 DCS code number
+//   bytes 10-13 receive frequency, 14-17 transmit frequency (unsigned 32-bit
+//          big-endian, 10 Hz units)
+//   bytes 18-25 tag text, 8 single-byte characters
+// Every other bit belongs to the radio and is never changed: each writer
+// masks its own bits into the byte and leaves the rest as it was.
+
+#include "image/block_store.h"
+#include "image/memory_map.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ft817 {
+
+// Names of the eight modes, index = stored mode value.
+inline constexpr std::array<std::string_view, 8> kModeNames = {"LSB", "USB", "CW",  "CWR",
+                                                               "AM",  "FM",  "DIG", "PKT"};
+
+enum class ToneMode { None = 0, Tone = 1, Mute = 2, Dcs = 3 };
+// The radio's meaning of the two split flag bits.
+enum class Shift { Simplex = 0, Minus = 1, Plus = 2, Split = 3 };
+
+// Record byte offsets of the fields.
+namespace record {
+inline constexpr int kModeByte = 0;
+inline constexpr int kFlagsByte = 1;
+inline constexpr int kToneModeByte = 4;
+inline constexpr int kTxModeByte = 5;
+inline constexpr int kToneNumberByte = 6;
+inline constexpr int kDcsNumberByte = 7;
+inline constexpr int kRxFrequency = 10;
+inline constexpr int kTxFrequency = 14;
+inline constexpr int kTag = 18;
+inline constexpr int kTagLength = 8;
+} // namespace record
+
+// Byte-level decoders and writers; each writer returns the new byte value.
+// Mode from byte 0 (or transmit mode from byte 5): bits 0-2.
+constexpr int decodeMode(std::uint8_t b)
+{
+    return b & 7;
+}
+// Byte 0 or 5 with mode listIndex: (b & 0xF8) | (listIndex & 7); any int, -1 and 8 included.
+constexpr std::uint8_t encodeMode(std::uint8_t b, int listIndex)
+{
+    return static_cast<std::uint8_t>((b & 0xF8) | (listIndex & 7));
+}
+// Tag on: both bits 6 and 7 of byte 0 set.
+constexpr bool decodeTagOn(std::uint8_t b0)
+{
+    return (b0 & 0xC0) == 0xC0;
+}
+// Byte 0 with both tag flags set (on) or both cleared.
+constexpr std::uint8_t encodeTagOn(std::uint8_t b0, bool on)
+{
+    return static_cast<std::uint8_t>(on ? (b0 | 0xC0) : (b0 & 0x3F));
+}
+// Split: any of bits 6-7 of byte 1 set.
+constexpr bool decodeSplit(std::uint8_t b1)
+{
+    return (b1 & 0xC0) != 0;
+}
+// Byte 1 with both split flags set (on) or both cleared.
+constexpr std::uint8_t encodeSplit(std::uint8_t b1, bool on)
+{
+    return static_cast<std::uint8_t>(on ? (b1 | 0xC0) : (b1 & 0x3F));
+}
+// The radio's shift from bits 6-7 of byte 1.
+constexpr Shift decodeShift(std::uint8_t b1)
+{
+    return static_cast<Shift>(b1 >> 6);
+}
+// Tone mode from bits 0-1 of byte 4.
+constexpr ToneMode decodeToneMode(std::uint8_t b4)
+{
+    return static_cast<ToneMode>(b4 & 3);
+}
+// Byte 4 with a tone mode: Tone (b|1)&0xFD, Mute (b|2)&0xFE, DCS b|3, None b&0xFC.
+constexpr std::uint8_t encodeToneMode(std::uint8_t b4, ToneMode mode)
+{
+    switch (mode) {
+    case ToneMode::Tone:
+        return static_cast<std::uint8_t>((b4 | 1) & 0xFD);
+    case ToneMode::Mute:
+        return static_cast<std::uint8_t>((b4 | 2) & 0xFE);
+    case ToneMode::Dcs:
+        return static_cast<std::uint8_t>(b4 | 3);
+    case ToneMode::None:
+        break;
+    }
+    return static_cast<std::uint8_t>(b4 & 0xFC);
+}
+// Unsigned 32-bit big-endian number from four bytes (exact up to 4294967295).
+constexpr std::uint32_t decodeFrequency(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint8_t b3)
+{
+    return (std::uint32_t{b0} << 24) | (std::uint32_t{b1} << 16) | (std::uint32_t{b2} << 8) |
+           std::uint32_t{b3};
+}
+// Lower-case name of a tone mode: "none", "tone", "mute", "dcs".
+std::string_view toneModeName(ToneMode mode);
+// Lower-case name of a shift: "simplex", "minus", "plus", "split".
+std::string_view shiftName(Shift shift);
+
+// Read-only view of the record whose byte 0 is at a location of a store.
+// The store must outlive the view; bytes beyond the store read as 0.
+class ChannelRecordView {
+public:
+    explicit ChannelRecordView(const BlockStore& store, Location where) : m_store(&store), m_where(where) {}
+    // Channel n's record (n 0..199).
+    static ChannelRecordView forChannel(const BlockStore& store, int channel)
+    {
+        return ChannelRecordView(store, channelLocation(channel));
+    }
+
+    // Where byte 0 of the record lies.
+    Location location() const { return m_where; }
+    // Record byte k (0..25).
+    std::uint8_t byte(int k) const { return m_store->byte(m_where.index + k, m_where.block); }
+    // All 26 bytes.
+    std::array<std::uint8_t, kRecordSize> bytes() const;
+
+    // Mode 0..7 (byte 0 bits 0-2).
+    int mode() const { return decodeMode(byte(record::kModeByte)); }
+    // Tag on: both tag flags set.
+    bool tagOn() const { return decodeTagOn(byte(record::kModeByte)); }
+    // Bit 7 of byte 0 alone (the rule for the first channel the editor opens on).
+    bool tagHighBit() const { return (byte(record::kModeByte) & 0x80) != 0; }
+    // Split: any split flag set.
+    bool split() const { return decodeSplit(byte(record::kFlagsByte)); }
+    // The radio's shift (simplex, minus, plus, split).
+    Shift shift() const { return decodeShift(byte(record::kFlagsByte)); }
+    // Tone mode (byte 4 bits 0-1).
+    ToneMode toneMode() const { return decodeToneMode(byte(record::kToneModeByte)); }
+    // Transmit mode 0..7 (byte 5 bits 0-2).
+    int txMode() const { return decodeMode(byte(record::kTxModeByte)); }
+    // CTCSS tone number (byte 6).
+    int toneNumber() const { return byte(record::kToneNumberByte); }
+    // DCS code number (byte 7).
+    int dcsNumber() const { return byte(record::kDcsNumberByte); }
+    // Receive frequency in 10 Hz units (bytes 10-13).
+    std::uint32_t rxFrequency() const { return frequencyAt(record::kRxFrequency); }
+    // Transmit frequency in 10 Hz units (bytes 14-17).
+    std::uint32_t txFrequency() const { return frequencyAt(record::kTxFrequency); }
+    // The 8 tag characters as stored (bytes 18-25), one char per byte.
+    std::string tag() const;
+
+protected:
+    std::uint32_t frequencyAt(int k) const;
+
+    const BlockStore* m_store = nullptr;
+    Location m_where;
+};
+
+// A record that can be changed in place. Each setter writes only its own
+// bytes or bits.
+class ChannelRecord : public ChannelRecordView {
+public:
+    explicit ChannelRecord(BlockStore& store, Location where)
+        : ChannelRecordView(store, where), m_target(&store)
+    {
+    }
+    // Channel n's record (n 0..199).
+    static ChannelRecord forChannel(BlockStore& store, int channel)
+    {
+        return ChannelRecord(store, channelLocation(channel));
+    }
+
+    // Sets record byte k (0..25) whole.
+    void setByte(int k, std::uint8_t value) { m_target->setByte(m_where.index + k, m_where.block, value); }
+    // Mode list index into byte 0 bits 0-2: (b & 0xF8) | (listIndex & 7).
+    void setMode(int listIndex)
+    {
+        setByte(record::kModeByte, encodeMode(byte(record::kModeByte), listIndex));
+    }
+    // Sets both tag flags (on) or clears both.
+    void setTagOn(bool on) { setByte(record::kModeByte, encodeTagOn(byte(record::kModeByte), on)); }
+    // Sets both split flags (on) or clears both.
+    void setSplit(bool on) { setByte(record::kFlagsByte, encodeSplit(byte(record::kFlagsByte), on)); }
+    // Tone mode into byte 4 bits 0-1 by the editor's writers.
+    void setToneMode(ToneMode mode)
+    {
+        setByte(record::kToneModeByte, encodeToneMode(byte(record::kToneModeByte), mode));
+    }
+    // Transmit mode list index into byte 5 bits 0-2.
+    void setTxMode(int listIndex)
+    {
+        setByte(record::kTxModeByte, encodeMode(byte(record::kTxModeByte), listIndex));
+    }
+    // CTCSS tone number as one byte.
+    void setToneNumber(std::uint8_t number) { setByte(record::kToneNumberByte, number); }
+    // DCS code number as one byte.
+    void setDcsNumber(std::uint8_t number) { setByte(record::kDcsNumberByte, number); }
+    // Receive frequency (10 Hz units) as four bytes, most significant first.
+    void setRxFrequency(std::uint32_t value) { setFrequencyAt(record::kRxFrequency, value); }
+    // Transmit frequency (10 Hz units) as four bytes, most significant first.
+    void setTxFrequency(std::uint32_t value) { setFrequencyAt(record::kTxFrequency, value); }
+    // Tag text: the first 8 chars of text, padded on the right with blanks, one byte each.
+    void setTag(std::string_view text);
+
+private:
+    void setFrequencyAt(int k, std::uint32_t value);
+
+    BlockStore* m_target = nullptr;
+};
+
+} // namespace ft817

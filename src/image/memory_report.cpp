@@ -1,0 +1,271 @@
+#include "image/memory_report.h"
+
+#include "image/channel_record.h"
+#include "image/memory_map.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace ft817 {
+
+namespace {
+
+// A stored frequency (10 Hz units) in MHz with all five decimals: 700000 -> "7.00000".
+std::string megahertz(std::uint32_t value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%u.%05u", static_cast<unsigned>(value / 100000),
+                  static_cast<unsigned>(value % 100000));
+    return text;
+}
+
+std::string padLeft(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+std::string padRight(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+// A tag byte for a terminal: printable ASCII as is, Latin-1 letters as UTF-8,
+// control codes as '.'.
+void appendTagCharacter(std::string& out, std::uint8_t b)
+{
+    if (b >= 0x20 && b < 0x7F)
+        out.push_back(static_cast<char>(b));
+    else if (b >= 0xA0) {
+        out.push_back(static_cast<char>(0xC0 | (b >> 6)));
+        out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
+    } else
+        out.push_back('.');
+}
+
+std::string printableTag(const ChannelRecordView& record)
+{
+    std::string out;
+    for (int k = 0; k < record::kTagLength; ++k)
+        appendTagCharacter(out, record.byte(record::kTag + k));
+    return out;
+}
+
+std::string toneText(const ChannelRecordView& record)
+{
+    switch (record.toneMode()) {
+    case ToneMode::Tone:
+        return "tone " + std::to_string(record.toneNumber());
+    case ToneMode::Mute:
+        return "mute " + std::to_string(record.toneNumber());
+    case ToneMode::Dcs:
+        return "dcs " + std::to_string(record.dcsNumber());
+    case ToneMode::None:
+        break;
+    }
+    return "none";
+}
+
+std::string hexBytes(const ChannelRecordView& record, std::string_view separator)
+{
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string out;
+    for (int k = 0; k < kRecordSize; ++k) {
+        if (k > 0)
+            out += separator;
+        const std::uint8_t b = record.byte(k);
+        out.push_back(digits[b >> 4]);
+        out.push_back(digits[b & 15]);
+    }
+    return out;
+}
+
+// A JSON string of raw single-byte characters: quotes, backslashes and
+// control codes escaped, bytes 0x7F and above as \u00XX (Latin-1).
+void appendJsonString(std::string& out, std::string_view text)
+{
+    static constexpr char digits[] = "0123456789abcdef";
+    out.push_back('"');
+    for (char c : text) {
+        const auto b = static_cast<std::uint8_t>(c);
+        if (b == '"' || b == '\\') {
+            out.push_back('\\');
+            out.push_back(c);
+        } else if (b >= 0x20 && b < 0x7F) {
+            out.push_back(c);
+        } else {
+            out += "\\u00";
+            out.push_back(digits[b >> 4]);
+            out.push_back(digits[b & 15]);
+        }
+    }
+    out.push_back('"');
+}
+
+std::string vfoName(Vfo vfo)
+{
+    return vfo == Vfo::A ? "A" : "B";
+}
+
+std::string bandLine(const BlockStore& store, Vfo vfo)
+{
+    const int selected = selectedBand(store, vfo);
+    std::string line = "VFO " + vfoName(vfo) + " band: ";
+    if (selected < 0)
+        line += "none (band select holds 15)";
+    else
+        line += std::to_string(selected) + " (" + megahertz(bandFrequency(store, vfo, selected)) + " MHz)";
+    // Five bands a line, numbered, the selected one marked with '*'.
+    for (int i = 0; i < kBandCount; ++i) {
+        if (i % 5 == 0)
+            line += "\n ";
+        line += padLeft(std::to_string(i), 3) + (i == selected ? "*" : ":") +
+                padLeft(megahertz(bandFrequency(store, vfo, i)), 11);
+    }
+    return line + "\n";
+}
+
+std::string currentChannelLine(const BlockStore& store)
+{
+    const int stored = currentChannelByte(store);
+    std::string line = "Current channel: " + std::to_string(shownChannel(store) + 1);
+    if (stored >= kChannelCount)
+        line += " (the radio's byte holds " + std::to_string(stored) +
+                ", no memory channel: a 60 m memory on US radios)";
+    return line + "\n";
+}
+
+std::string channelRow(const BlockStore& store, int n)
+{
+    const auto record = ChannelRecordView::forChannel(store, n);
+    std::string row = padLeft(std::to_string(n + 1), 3) + "  " +
+                      padLeft(megahertz(record.rxFrequency()), 11) + "  " +
+                      padRight(std::string(kModeNames[static_cast<std::size_t>(record.mode())]), 4) + "  " +
+                      padRight(std::string(shiftName(record.shift())), 7) + "  ";
+    if (record.split())
+        row += padLeft(megahertz(record.txFrequency()), 11) + "  " +
+               padRight(std::string(kModeNames[static_cast<std::size_t>(record.txMode())]), 4);
+    else
+        row += padRight("-", 11 + 2 + 4);
+    row += "  " + padRight(toneText(record), 8) + "  ";
+    row += record.tagOn() ? "\"" + printableTag(record) + "\"" : "-";
+    while (!row.empty() && row.back() == ' ')
+        row.pop_back();
+    return row + "\n";
+}
+
+void appendChannelJson(std::string& out, const BlockStore& store, int n)
+{
+    const auto record = ChannelRecordView::forChannel(store, n);
+    out += "{\"channel\": " + std::to_string(n + 1);
+    out += ", \"active\": ";
+    out += isChannelActive(store, n) ? "true" : "false";
+    out += ", \"mode\": \"" + std::string(kModeNames[static_cast<std::size_t>(record.mode())]) + "\"";
+    out += ", \"rx\": " + std::to_string(record.rxFrequency());
+    out += ", \"split\": ";
+    out += record.split() ? "true" : "false";
+    out += ", \"tx\": " + std::to_string(record.txFrequency());
+    out += ", \"tx_mode\": \"" + std::string(kModeNames[static_cast<std::size_t>(record.txMode())]) + "\"";
+    out += ", \"tone_mode\": \"" + std::string(toneModeName(record.toneMode())) + "\"";
+    out += ", \"ctcss\": " + std::to_string(record.toneNumber());
+    out += ", \"dcs\": " + std::to_string(record.dcsNumber());
+    out += ", \"tag_on\": ";
+    out += record.tagOn() ? "true" : "false";
+    out += ", \"tag\": ";
+    appendJsonString(out, record.tag());
+    out += ", \"shift\": \"" + std::string(shiftName(record.shift())) + "\"";
+    out += ", \"record\": \"" + hexBytes(record, "") + "\"}";
+}
+
+} // namespace
+
+std::string memoryText(const BlockStore& store)
+{
+    std::string text = "Image: " + std::to_string(store.blockCount()) + " blocks, " +
+                       std::to_string(store.cloneImageSize()) + " bytes\n";
+    text += "Selected VFO: " + vfoName(selectedVfo(store)) + "\n";
+    text += bandLine(store, Vfo::A);
+    text += bandLine(store, Vfo::B);
+    text += currentChannelLine(store);
+
+    std::string rows;
+    int active = 0;
+    for (int n = 0; n < kChannelCount; ++n) {
+        if (isChannelActive(store, n)) {
+            rows += channelRow(store, n);
+            ++active;
+        }
+    }
+    text += "Active channels: " + std::to_string(active) + "\n";
+    if (active > 0) {
+        text += " Ch       RX MHz  Mode  Shift             TX MHz  Mode  Tone      Tag\n";
+        text += rows;
+    }
+    return text;
+}
+
+std::string channelText(const BlockStore& store, int n)
+{
+    const auto record = ChannelRecordView::forChannel(store, n);
+    const Location where = record.location();
+    std::string text = "Channel " + std::to_string(n + 1) +
+                       (isChannelActive(store, n) ? " (active)" : " (inactive)") + ", block " +
+                       std::to_string(where.block) + " index " + std::to_string(where.index) + "\n";
+    text += "  Mode:      " + std::string(kModeNames[static_cast<std::size_t>(record.mode())]) + "\n";
+    text += "  RX:        " + megahertz(record.rxFrequency()) + " MHz (" +
+            std::to_string(record.rxFrequency()) + ")\n";
+    text += "  Shift:     " + std::string(shiftName(record.shift())) + "\n";
+    text += "  Split:     " + std::string(record.split() ? "yes" : "no") + "\n";
+    text += "  TX:        " + megahertz(record.txFrequency()) + " MHz (" +
+            std::to_string(record.txFrequency()) + ")\n";
+    text += "  TX mode:   " + std::string(kModeNames[static_cast<std::size_t>(record.txMode())]) + "\n";
+    text += "  Tone mode: " + std::string(toneModeName(record.toneMode())) + "\n";
+    text += "  CTCSS:     " + std::to_string(record.toneNumber()) + "\n";
+    text += "  DCS:       " + std::to_string(record.dcsNumber()) + "\n";
+    text +=
+        "  Tag:       " + std::string(record.tagOn() ? "on" : "off") + " \"" + printableTag(record) + "\"\n";
+    text += "  Record:    " + hexBytes(record, " ") + "\n";
+    return text;
+}
+
+std::string memoryJson(const BlockStore& store)
+{
+    std::string out = "{\"blocks\": " + std::to_string(store.blockCount());
+    out += ", \"image_bytes\": " + std::to_string(store.cloneImageSize());
+    out += ", \"vfo\": \"" + vfoName(selectedVfo(store)) + "\"";
+    out += ",\n \"band_select\": {";
+    for (Vfo vfo : {Vfo::A, Vfo::B}) {
+        const int band = selectedBand(store, vfo);
+        out += (vfo == Vfo::A ? "\"A\": " : ", \"B\": ") +
+               (band < 0 ? std::string("null") : std::to_string(band));
+    }
+    out += "},\n \"bands\": {";
+    for (Vfo vfo : {Vfo::A, Vfo::B}) {
+        out += vfo == Vfo::A ? "\"A\": [" : ", \"B\": [";
+        for (int i = 0; i < kBandCount; ++i)
+            out += (i > 0 ? ", " : "") + std::to_string(bandFrequency(store, vfo, i));
+        out += "]";
+    }
+    out += "},\n \"current_channel\": " + std::to_string(shownChannel(store) + 1);
+    out += ", \"current_channel_byte\": " + std::to_string(currentChannelByte(store));
+    out += ",\n \"channels\": [\n";
+    for (int n = 0; n < kChannelCount; ++n) {
+        out += "  ";
+        appendChannelJson(out, store, n);
+        out += n + 1 < kChannelCount ? ",\n" : "\n";
+    }
+    out += " ]}\n";
+    return out;
+}
+
+std::string channelJson(const BlockStore& store, int n)
+{
+    std::string out;
+    appendChannelJson(out, store, n);
+    return out + "\n";
+}
+
+} // namespace ft817

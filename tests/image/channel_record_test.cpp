@@ -1,0 +1,229 @@
+// The fields of a memory channel record: decoding, the editor's writers, and
+// that no writer touches a bit it does not own.
+
+#include "image/channel_record.h"
+#include "support/image_samples.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace ft817 {
+namespace {
+
+BlockStore zeroStore()
+{
+    return *BlockStore::fromPayloads(test::zeroPayloads(test::ft817PayloadLengths()));
+}
+
+TEST(ChannelRecordFields, FrequenciesAreExactUnsigned32BitBigEndian)
+{
+    EXPECT_EQ(decodeFrequency(0x00, 0x0A, 0xAE, 0x60), 700000u);
+    EXPECT_EQ(decodeFrequency(0xFF, 0xFF, 0xFF, 0xFF), 4294967295u);
+    EXPECT_EQ(decodeFrequency(0x80, 0x00, 0x00, 0x00), 2147483648u);
+
+    BlockStore store = zeroStore();
+    auto record = ChannelRecord::forChannel(store, 7);
+    record.setRxFrequency(700000);
+    EXPECT_EQ(store.byte(53 + 10, 9), 0x00);
+    EXPECT_EQ(store.byte(53 + 11, 9), 0x0A);
+    EXPECT_EQ(store.byte(53 + 12, 9), 0xAE);
+    EXPECT_EQ(store.byte(53 + 13, 9), 0x60);
+    record.setTxFrequency(4294967295u);
+    EXPECT_EQ(record.txFrequency(), 4294967295u);
+    EXPECT_EQ(record.rxFrequency(), 700000u);
+}
+
+TEST(ChannelRecordFields, AnySplitBitMeansSplit)
+{
+    for (auto [b1, split] : {std::pair{0x40, true}, {0x80, true}, {0xC0, true}, {0x3F, false}, {0x00, false}})
+        EXPECT_EQ(decodeSplit(static_cast<std::uint8_t>(b1)), split) << b1;
+    EXPECT_EQ(encodeSplit(0x64, false), 0x24);
+    EXPECT_EQ(encodeSplit(0x25, true), 0xE5);
+}
+
+TEST(ChannelRecordFields, ShiftAsTheRadioStoresIt)
+{
+    EXPECT_EQ(decodeShift(0x04), Shift::Simplex);
+    EXPECT_EQ(decodeShift(0x05), Shift::Simplex);
+    EXPECT_EQ(decodeShift(0x64), Shift::Minus);
+    EXPECT_EQ(decodeShift(0xA5), Shift::Plus);
+    EXPECT_EQ(decodeShift(0xE4), Shift::Split);
+    EXPECT_EQ(shiftName(Shift::Minus), "minus");
+}
+
+TEST(ChannelRecordFields, ModeAndTagShareByte0)
+{
+    EXPECT_EQ(decodeMode(0x85), 5);
+    EXPECT_FALSE(decodeTagOn(0x85));
+    EXPECT_EQ(decodeMode(0xC2), 2);
+    EXPECT_TRUE(decodeTagOn(0xC2));
+    EXPECT_FALSE(decodeTagOn(0x40));
+    EXPECT_EQ(kModeNames[5], "FM");
+    EXPECT_EQ(kModeNames[2], "CW");
+
+    // The mode writer takes any list index, even "no selection" (-1) or the empty entry (8).
+    EXPECT_EQ(encodeMode(0xFD, -1), 0xFF);
+    EXPECT_EQ(encodeMode(0xFD, 8), 0xF8);
+    EXPECT_EQ(encodeMode(0x38, 3), 0x3B);
+    EXPECT_EQ(encodeTagOn(0x85, true), 0xC5);
+    EXPECT_EQ(encodeTagOn(0xC5, false), 0x05);
+}
+
+TEST(ChannelRecordFields, ToneWritersKeepBits2To7)
+{
+    EXPECT_EQ(decodeToneMode(0xFE), ToneMode::Mute);
+    const std::uint8_t toned = encodeToneMode(0xFE, ToneMode::Tone);
+    EXPECT_EQ(toned, 0xFD);
+    EXPECT_EQ(decodeToneMode(toned), ToneMode::Tone);
+    EXPECT_EQ(encodeToneMode(toned, ToneMode::None), 0xFC);
+
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<std::uint8_t>(b);
+        for (ToneMode mode : {ToneMode::None, ToneMode::Tone, ToneMode::Mute, ToneMode::Dcs}) {
+            const std::uint8_t written = encodeToneMode(byte, mode);
+            EXPECT_EQ(decodeToneMode(written), mode);
+            EXPECT_EQ(written & 0xFC, byte & 0xFC);
+        }
+    }
+}
+
+TEST(ChannelRecordFields, TagTextIsEightBytesPaddedWithBlanks)
+{
+    BlockStore store = zeroStore();
+    auto record = ChannelRecord::forChannel(store, 0);
+    record.setTag("ABC");
+    EXPECT_EQ(record.tag(), "ABC     ");
+    record.setTag("LONGER THAN EIGHT");
+    EXPECT_EQ(record.tag(), "LONGER T");
+    record.setTag("\xE9t\xE9");
+    EXPECT_EQ(store.byte(1 + 18, 8), 0xE9);
+    EXPECT_EQ(record.tag(), std::string("\xE9t\xE9     "));
+    EXPECT_EQ(store.byte(1 + 26, 8), 0) << "the next record was touched";
+}
+
+TEST(ChannelRecordFields, ARecordIsReadWhereTheMapPutsIt)
+{
+    BlockStore store = zeroStore();
+    store.setByte(105, 8, 0x83);
+    store.setByte(1, 9, 0x04);
+    store.setByte(105 + 25, 47, 'Z');
+    EXPECT_EQ(ChannelRecordView::forChannel(store, 4).mode(), 3);
+    EXPECT_EQ(ChannelRecordView::forChannel(store, 5).mode(), 4);
+    EXPECT_EQ(ChannelRecordView::forChannel(store, 199).tag().back(), 'Z');
+}
+
+// Bits each writer owns, per record byte.
+struct Field {
+    const char* name;
+    std::array<std::uint8_t, kRecordSize> owned;
+    void (*write)(ChannelRecord&, std::mt19937&);
+};
+
+std::array<std::uint8_t, kRecordSize> owning(std::initializer_list<std::pair<int, std::uint8_t>> bits)
+{
+    std::array<std::uint8_t, kRecordSize> mask{};
+    for (auto [k, m] : bits)
+        mask[static_cast<std::size_t>(k)] = m;
+    return mask;
+}
+
+std::vector<Field> fields()
+{
+    return {
+        {"mode", owning({{0, 0x07}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setMode(int(g() % 11) - 1); }},
+        {"tag", owning({{0, 0xC0}}), [](ChannelRecord& r, std::mt19937& g) { r.setTagOn(g() & 1); }},
+        {"split", owning({{1, 0xC0}}), [](ChannelRecord& r, std::mt19937& g) { r.setSplit(g() & 1); }},
+        {"tone mode", owning({{4, 0x03}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setToneMode(static_cast<ToneMode>(g() % 4)); }},
+        {"tx mode", owning({{5, 0x07}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setTxMode(int(g() % 11) - 1); }},
+        {"tone", owning({{6, 0xFF}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setToneNumber(std::uint8_t(g())); }},
+        {"dcs", owning({{7, 0xFF}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setDcsNumber(std::uint8_t(g())); }},
+        {"rx", owning({{10, 0xFF}, {11, 0xFF}, {12, 0xFF}, {13, 0xFF}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setRxFrequency(static_cast<std::uint32_t>(g())); }},
+        {"tx", owning({{14, 0xFF}, {15, 0xFF}, {16, 0xFF}, {17, 0xFF}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setTxFrequency(static_cast<std::uint32_t>(g())); }},
+        {"tag text",
+         owning({{18, 0xFF},
+                 {19, 0xFF},
+                 {20, 0xFF},
+                 {21, 0xFF},
+                 {22, 0xFF},
+                 {23, 0xFF},
+                 {24, 0xFF},
+                 {25, 0xFF}}),
+         [](ChannelRecord& r, std::mt19937& g) {
+             std::string text(g() % 12, ' ');
+             for (char& c : text)
+                 c = static_cast<char>(g());
+             r.setTag(text);
+         }},
+    };
+}
+
+void fillRandomly(BlockStore& store, std::mt19937& random)
+{
+    for (int block = 0; block < store.blockCount(); ++block)
+        for (int index = 0; index < kBlockColumnSize; ++index)
+            store.setByte(index, block, static_cast<std::uint8_t>(random()));
+}
+
+TEST(ChannelRecordProperty, DecodingThenWritingBackEveryFieldChangesNothing)
+{
+    std::mt19937 random(817);
+    BlockStore store = zeroStore();
+    for (int round = 0; round < 50; ++round) {
+        fillRandomly(store, random);
+        const BlockStore before = store;
+        for (int n = 0; n < kChannelCount; ++n) {
+            auto record = ChannelRecord::forChannel(store, n);
+            record.setMode(record.mode());
+            // A flag pair holding 1 or 2 comes only from the radio; the editor's
+            // writers know just "both set" and "both clear", so those are written back.
+            if ((record.byte(0) & 0xC0) == 0xC0 || (record.byte(0) & 0xC0) == 0)
+                record.setTagOn(record.tagOn());
+            if ((record.byte(1) & 0xC0) == 0xC0 || (record.byte(1) & 0xC0) == 0)
+                record.setSplit(record.split());
+            record.setToneMode(record.toneMode());
+            record.setTxMode(record.txMode());
+            record.setToneNumber(static_cast<std::uint8_t>(record.toneNumber()));
+            record.setDcsNumber(static_cast<std::uint8_t>(record.dcsNumber()));
+            record.setRxFrequency(record.rxFrequency());
+            record.setTxFrequency(record.txFrequency());
+            record.setTag(record.tag());
+        }
+        ASSERT_EQ(store, before) << "round " << round;
+    }
+}
+
+TEST(ChannelRecordProperty, EachWriterChangesOnlyItsOwnBits)
+{
+    std::mt19937 random(818);
+    BlockStore store = zeroStore();
+    for (int round = 0; round < 200; ++round) {
+        fillRandomly(store, random);
+        for (const Field& field : fields()) {
+            const int n = static_cast<int>(random() % kChannelCount);
+            const BlockStore before = store;
+            auto record = ChannelRecord::forChannel(store, n);
+            const auto old = record.bytes();
+            field.write(record, random);
+            const auto now = record.bytes();
+            for (int k = 0; k < kRecordSize; ++k) {
+                const auto i = static_cast<std::size_t>(k);
+                ASSERT_EQ((old[i] ^ now[i]) & ~field.owned[i], 0)
+                    << field.name << " changed record byte " << k << " of channel " << n;
+            }
+            // And nothing outside the record.
+            for (int k = 0; k < kRecordSize; ++k)
+                record.setByte(k, old[static_cast<std::size_t>(k)]);
+            ASSERT_EQ(store, before) << field.name;
+        }
+    }
+}
+
+} // namespace
+} // namespace ft817

@@ -1,0 +1,218 @@
+// What `show` prints for a memory image: the text table, the JSON object, one
+// channel, and refusals of files that are not memory images.
+
+#include "app/commands.h"
+#include "image/channel_record.h"
+#include "image/memory_map.h"
+#include "image/memory_report.h"
+#include "support/image_json.h"
+#include "support/image_samples.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <iostream>
+#include <sstream>
+
+namespace ft817 {
+namespace {
+
+using test::JsonReader;
+using test::JsonValue;
+
+BlockStore sampleStore()
+{
+    return *BlockStore::load(test::sampleMemoryImage());
+}
+
+struct CommandOutput {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CommandOutput runShow(const Arguments& args)
+{
+    std::ostringstream out, err;
+    auto* oldOut = std::cout.rdbuf(out.rdbuf());
+    auto* oldErr = std::cerr.rdbuf(err.rdbuf());
+    const int code = runShowCommand(args);
+    std::cout.rdbuf(oldOut);
+    std::cerr.rdbuf(oldErr);
+    return {code, out.str(), err.str()};
+}
+
+TEST(MemoryText, ShowsVfosCurrentChannelAndOneRowPerActiveChannel)
+{
+    const std::string text = memoryText(sampleStore());
+    const std::string expected =
+        "Image: 50 blocks, 6609 bytes\n"
+        "Selected VFO: B\n"
+        "VFO A band: 10 (11.80000 MHz)\n"
+        "   0:    1.80000  1:    2.80000  2:    3.80000  3:    4.80000  4:    5.80000\n"
+        "   5:    6.80000  6:    7.80000  7:    8.80000  8:    9.80000  9:   10.80000\n"
+        "  10*   11.80000 11:   12.80000 12:   13.80000 13:   14.80000 14:   15.80000\n"
+        "VFO B band: 2 (3.80005 MHz)\n"
+        "   0:    1.80005  1:    2.80005  2*    3.80005  3:    4.80005  4:    5.80005\n"
+        "   5:    6.80005  6:    7.80005  7:    8.80005  8:    9.80005  9:   10.80005\n"
+        "  10:   11.80005 11:   12.80005 12:   13.80005 13:   14.80005 14:   15.80005\n"
+        "Current channel: 12\n"
+        "Active channels: 4\n"
+        " Ch       RX MHz  Mode  Shift             TX MHz  Mode  Tone      Tag\n"
+        "  1      7.00000  FM    simplex  -                  none      -\n"
+        " 12    145.50000  FM    minus        0.60000  LSB   tone 8    \"RPT 2m  \"\n"
+        " 13     14.20000  USB   split       14.25000  CW    dcs 23    -\n"
+        "200  42949.67295  PKT   simplex  -                  mute 49   \"Caf\xC3\xA9\"\\  \"\n";
+    EXPECT_EQ(text, expected);
+}
+
+TEST(MemoryText, NotesACurrentChannelByteOutsideTheMemories)
+{
+    BlockStore store = sampleStore();
+    store.setByte(1, 7, 203);
+    store.setByte(5, 1, 0xF2);
+    const std::string text = memoryText(store);
+    EXPECT_NE(text.find("Current channel: 1 (the radio's byte holds 203"), std::string::npos) << text;
+    EXPECT_NE(text.find("VFO B band: none (band select holds 15)"), std::string::npos) << text;
+}
+
+TEST(MemoryText, OneChannelActiveOrNot)
+{
+    BlockStore store = sampleStore();
+    const std::string text = channelText(store, 12);
+    EXPECT_EQ(text,
+              "Channel 13 (active), block 10 index 53\n"
+              "  Mode:      USB\n"
+              "  RX:        14.20000 MHz (1420000)\n"
+              "  Shift:     split\n"
+              "  Split:     yes\n"
+              "  TX:        14.25000 MHz (1425000)\n"
+              "  TX mode:   CW\n"
+              "  Tone mode: dcs\n"
+              "  CTCSS:     0\n"
+              "  DCS:       23\n"
+              "  Tag:       off \"........\"\n"
+              "  Record:    01 c0 00 00 03 02 00 17 00 00 00 15 aa e0 00 15 be 68 00 00 00 00 00 00 00 00\n");
+    EXPECT_EQ(channelText(store, 2).substr(0, 19), "Channel 3 (inactive");
+}
+
+TEST(MemoryJson, HoldsEveryChannelAndTheVfos)
+{
+    const BlockStore store = sampleStore();
+    const std::string json = memoryJson(store);
+    auto parsed = JsonReader::parse(json);
+    ASSERT_TRUE(parsed.has_value()) << json.substr(0, 400);
+    const JsonValue& root = *parsed;
+    EXPECT_EQ(root["blocks"].number, 50);
+    EXPECT_EQ(root["image_bytes"].number, 6609);
+    EXPECT_EQ(root["vfo"].text, "B");
+    EXPECT_EQ(root["band_select"]["A"].number, 10);
+    EXPECT_EQ(root["band_select"]["B"].number, 2);
+    ASSERT_EQ(root["bands"]["A"].items.size(), 15u);
+    EXPECT_EQ(root["bands"]["A"].items[14].number, 1580000);
+    EXPECT_EQ(root["bands"]["B"].items[0].number, 180005);
+    EXPECT_EQ(root["current_channel"].number, 12);
+    EXPECT_EQ(root["current_channel_byte"].number, 11);
+
+    const auto& channels = root["channels"].items;
+    ASSERT_EQ(channels.size(), 200u);
+    for (int n = 0; n < kChannelCount; ++n) {
+        const JsonValue& c = channels[static_cast<std::size_t>(n)];
+        const auto record = ChannelRecordView::forChannel(store, n);
+        EXPECT_EQ(c["channel"].number, n + 1);
+        EXPECT_EQ(c["active"].boolean, isChannelActive(store, n));
+        EXPECT_EQ(c["rx"].number, record.rxFrequency());
+        EXPECT_EQ(c["tag"].text, record.tag());
+        EXPECT_EQ(c["record"].text.size(), 52u);
+        for (const char* key :
+             {"mode", "split", "tx", "tx_mode", "tone_mode", "ctcss", "dcs", "tag_on", "shift"})
+            EXPECT_TRUE(c.has(key)) << key;
+    }
+    const JsonValue& last = channels[199];
+    EXPECT_EQ(last["rx"].number, 4294967295LL);
+    EXPECT_EQ(last["mode"].text, "PKT");
+    EXPECT_EQ(last["tone_mode"].text, "mute");
+    EXPECT_EQ(last["ctcss"].number, 49);
+    EXPECT_TRUE(last["tag_on"].boolean);
+    EXPECT_EQ(last["tag"].text, std::string("Caf\xE9\"\\  "));
+    EXPECT_NE(json.find(R"("tag": "Caf\u00e9\"\\  ")"), std::string::npos);
+
+    const JsonValue& twelve = channels[11];
+    EXPECT_TRUE(twelve["split"].boolean); // a minus shift counts as split for the editor
+    EXPECT_EQ(twelve["shift"].text, "minus");
+    EXPECT_EQ(twelve["tx"].number, 60000);
+    EXPECT_EQ(twelve["record"].text, "c5640000010008000000"
+                                     "00de03f0"
+                                     "0000ea60"
+                                     "52505420326d2020");
+}
+
+TEST(MemoryJson, BandFifteenIsNullAndAnOddCurrentChannelOpensChannel1)
+{
+    BlockStore store = sampleStore();
+    store.setByte(5, 1, 0xFF);
+    store.setByte(1, 7, 200);
+    auto parsed = JsonReader::parse(memoryJson(store));
+    ASSERT_TRUE(parsed.has_value());
+    EXPECT_EQ((*parsed)["band_select"]["A"].kind, JsonValue::Kind::Null);
+    EXPECT_EQ((*parsed)["band_select"]["B"].kind, JsonValue::Kind::Null);
+    EXPECT_EQ((*parsed)["current_channel"].number, 1);
+    EXPECT_EQ((*parsed)["current_channel_byte"].number, 200);
+}
+
+TEST(ShowCommand, PrintsTheImageAsTextJsonOrOneChannel)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("radio.img");
+    ASSERT_TRUE(writeWholeFile(path, test::sampleMemoryImage()).ok());
+
+    auto text = runShow({path});
+    EXPECT_EQ(text.code, 0) << text.err;
+    EXPECT_EQ(text.out, memoryText(sampleStore()));
+
+    auto json = runShow({"--json", path});
+    EXPECT_EQ(json.code, 0) << json.err;
+    EXPECT_EQ(json.out, memoryJson(sampleStore()));
+
+    auto one = runShow({path, "--channel", "200", "--json"});
+    EXPECT_EQ(one.code, 0) << one.err;
+    auto parsed = JsonReader::parse(one.out);
+    ASSERT_TRUE(parsed.has_value()) << one.out;
+    EXPECT_EQ((*parsed)["channel"].number, 200);
+
+    auto inactive = runShow({path, "--channel", "2"});
+    EXPECT_EQ(inactive.code, 0);
+    EXPECT_EQ(inactive.out, channelText(sampleStore(), 1));
+}
+
+TEST(ShowCommand, RefusesFilesAndArgumentsItCannotUse)
+{
+    test::TempDir dir;
+    const std::string shortImage = dir.file("short.img");
+    ASSERT_TRUE(writeWholeFile(shortImage, test::imageFileFromPayloads(
+                                               test::patternPayloads(std::vector<int>(12, 40), 1)))
+                    .ok());
+    auto refused = runShow({shortImage});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_NE(refused.err.find("the image has only 12 blocks; an FT-817 memory image has at least 48"),
+              std::string::npos)
+        << refused.err;
+
+    auto missing = runShow({dir.file("none.img")});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_FALSE(missing.err.empty());
+
+    const std::string good = dir.file("good.img");
+    ASSERT_TRUE(writeWholeFile(good, test::sampleMemoryImage()).ok());
+    for (const Arguments& wrong :
+         {Arguments{}, Arguments{good, "--channel", "0"}, Arguments{good, "--channel", "201"},
+          Arguments{good, "--channel", "7x"}, Arguments{good, "--channel"}, Arguments{good, "--verbose"},
+          Arguments{good, good}}) {
+        auto result = runShow(wrong);
+        EXPECT_EQ(result.code, 2) << testing::PrintToString(wrong);
+        EXPECT_TRUE(result.out.empty());
+    }
+}
+
+} // namespace
+} // namespace ft817
