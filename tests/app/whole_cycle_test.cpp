@@ -1,0 +1,103 @@
+// The owner's whole road through the windows against the simulated radio:
+// Download, Edit (one frequency typed), Done, Upload. The radio must receive
+// exactly the image that Done wrote.
+
+#include "app/main_window.h"
+#include "image/image_file.h"
+#include "platform/qt_serial_port.h"
+#include "sim/simulated_radio.h"
+#include "support/temp_dir.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace ft817 {
+namespace {
+
+QWidget* topLevel(const char* name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == name)
+            return widget;
+    return nullptr;
+}
+
+TEST(WholeCycle, DownloadEditDoneUploadThroughTheWindows)
+{
+    test::TempDir dir;
+    sim::RadioOptions options;
+    options.mode = sim::Mode::Auto;
+    options.pacing = false;
+    options.startDelay = 0.1;
+    options.blockDelay = 0.01;
+    options.ackDelay = 0.01;
+    sim::SimulatedRadio radio(options);
+    ASSERT_TRUE(radio.start().ok());
+
+    MainWindow window(std::make_unique<QtSerialPort>(radio.devicePath()));
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* path = window.findChild<QLineEdit*>("Text1");
+    auto* status = window.findChild<QLineEdit*>("Text2");
+    path->setText(QString::fromStdString(dir.file("radio.bin")));
+
+    // Download, started by a click on the button (the focus it gains).
+    QSignalSpy finished(&window, &MainWindow::transferFinished);
+    QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
+    ASSERT_TRUE(finished.wait(30000));
+    ASSERT_TRUE(finished.at(0).at(0).toBool()) << status->text().toStdString();
+    EXPECT_EQ(status->text(), " 6609  50");
+
+    // Edit: the editor replaces the main window and shows the radio's channel.
+    QTest::mouseClick(window.findChild<QWidget*>("Command3"), Qt::LeftButton);
+    QWidget* editor = topLevel("Form2");
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->isVisible()) << status->text().toStdString();
+    EXPECT_FALSE(window.isVisible());
+    editor->activateWindow();
+    QApplication::setActiveWindow(editor);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+
+    // Type a new frequency and press Enter, then save under a new name.
+    auto* frequency = editor->findChild<QLineEdit*>("CHfreq");
+    frequency->setFocus();
+    frequency->selectAll();
+    QTest::keyClicks(frequency, "43312500");
+    QTest::keyClick(frequency, Qt::Key_Return);
+    auto* savename = editor->findChild<QLineEdit*>("Savename");
+    savename->setText(QString::fromStdString(dir.file("edited.bin")));
+    QTest::mouseClick(editor->findChild<QWidget*>("Done"), Qt::LeftButton);
+    EXPECT_FALSE(editor->isVisible());
+    ASSERT_TRUE(window.isVisible());
+    EXPECT_EQ(path->text().toStdString(), dir.file("edited.bin"));
+
+    const auto downloaded = readWholeFile(dir.file("radio.bin"));
+    const auto edited = readWholeFile(dir.file("edited.bin"));
+    ASSERT_TRUE(downloaded.ok() && edited.ok());
+    ASSERT_EQ(edited->size(), downloaded->size());
+    EXPECT_NE(*edited, *downloaded);
+    // 43312500 is 0x0294E574, big-endian somewhere in a channel record.
+    const Bytes wanted = {0x02, 0x94, 0xE5, 0x74};
+    EXPECT_NE(std::search(edited->begin(), edited->end(), wanted.begin(), wanted.end()), edited->end());
+
+    // Upload the edited file: the radio takes exactly what Done wrote.
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(window.findChild<QWidget*>("Command2"), Qt::LeftButton);
+    ASSERT_TRUE(finished.wait(30000));
+    ASSERT_TRUE(finished.at(1).at(0).toBool()) << status->text().toStdString();
+    EXPECT_EQ(status->text(), " 6608  6609");
+    ASSERT_TRUE(radio.waitForTransfers(2, 5.0));
+    const auto layout = readImageLayout(*edited);
+    ASSERT_TRUE(layout.ok());
+    EXPECT_EQ(radio.receivedImage(), Bytes(edited->begin(), edited->begin() + layout->cloneBytes()));
+}
+
+}  // namespace
+}  // namespace ft817
