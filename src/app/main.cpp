@@ -62,6 +62,7 @@ int main(int argc, char** argv)
 
     MainWindow window(std::make_unique<QtSerialPort>(device));
     window.show();
+    window.activateWindow();
     const int code = app.exec();
     window.close();
     return code;

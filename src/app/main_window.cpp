@@ -238,9 +238,9 @@ void MainWindow::startEdit()
         m_editor = std::make_unique<EditorWindow>();
         connect(m_editor.get(), &EditorWindow::saved, this, [this](const QString& path) {
             m_path->setText(path);
-            show();
+            comeBack();
         });
-        connect(m_editor.get(), &EditorWindow::left, this, [this] { show(); });
+        connect(m_editor.get(), &EditorWindow::left, this, &MainWindow::comeBack);
     }
     const Status loaded = m_editor->edit(m_path->text());
     if (!loaded) {
@@ -252,16 +252,23 @@ void MainWindow::startEdit()
     m_editor->present();
 }
 
+void MainWindow::comeBack()
+{
+    show();
+    activateWindow();
+}
+
 void MainWindow::openCat()
 {
     if (m_transferRunning)
         return;
     if (!m_cat) {
         m_cat = std::make_unique<CatWindow>(*m_port);
-        connect(m_cat.get(), &CatWindow::closed, this, [this] { show(); });
+        connect(m_cat.get(), &CatWindow::closed, this, &MainWindow::comeBack);
     }
     hide();
     m_cat->show();
+    m_cat->activateWindow();
 }
 
 }  // namespace ft817

@@ -68,6 +68,8 @@ private:
     void runTransfer(Transfer kind);
     void startEdit();
     void openCat();
+    // Shows the main window again when the editor or the CAT window is left.
+    void comeBack();
     void showPortInTooltip();
 
     std::unique_ptr<SerialPort> m_port;
