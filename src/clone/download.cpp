@@ -45,9 +45,8 @@ private:
     Status receive();
     Status waitForData();
     Status readAvailable();
-    Result<bool> quietTest();
+    Result<bool> inputWithin(double seconds);
     Status endBlock();
-    Result<bool> waitForNextBlock();
     Status saveImage();
 
     Result<int> inputCount();
@@ -106,7 +105,7 @@ Status DownloadRun::receive()
                 return waited;
             if (Status read = readAvailable(); !read)
                 return read;
-            const Result<bool> goesOn = quietTest();
+            const Result<bool> goesOn = inputWithin(kQuietTime);
             if (!goesOn)
                 return goesOn.error();
             if (!*goesOn)
@@ -114,7 +113,7 @@ Status DownloadRun::receive()
         }
         if (Status acknowledged = endBlock(); !acknowledged)
             return acknowledged;
-        const Result<bool> another = waitForNextBlock();
+        const Result<bool> another = inputWithin(kNextBlockTime);
         if (!another)
             return another.error();
         if (!*another)
@@ -178,11 +177,12 @@ Status DownloadRun::readAvailable()
     }
 }
 
-// The input has just run dry: the block ends if it stays dry for 0.25 s.
-// Once a byte arrives the answer is known, so the wait stops there.
-Result<bool> DownloadRun::quietTest()
+// True as soon as a byte is waiting, false when none has come within the
+// given seconds from now. Used for the 0.25 s quiet test (the input has just
+// run dry: the block ends if it stays dry) and the 2 s wait for the next block.
+Result<bool> DownloadRun::inputWithin(double seconds)
 {
-    const double deadline = m_clock.now() + kQuietTime;
+    const double deadline = m_clock.now() + seconds;
     for (;;) {
         const Result<int> count = inputCount();
         if (!count)
@@ -208,24 +208,6 @@ Status DownloadRun::endBlock()
     m_previousEnd = m_received;
     m_sink.blockDone(m_blocks, m_received);
     return {};
-}
-
-// True when the radio starts another block within 2 s.
-Result<bool> DownloadRun::waitForNextBlock()
-{
-    const double deadline = m_clock.now() + kNextBlockTime;
-    for (;;) {
-        const Result<int> count = inputCount();
-        if (!count)
-            return count.error();
-        if (*count > 0)
-            return true;
-        if (m_clock.now() >= deadline)
-            return false;
-        if (Status going = abandonIfAsked(); !going)
-            return going.error();
-        sleepBeforeNextPoll(m_clock, deadline);
-    }
 }
 
 Status DownloadRun::saveImage()

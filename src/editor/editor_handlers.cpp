@@ -87,9 +87,9 @@ EditorHandlers::EditorHandlers(EditorWindow& window) : m_window(window)
     connect(m_chact, &QCheckBox::clicked, this, &EditorHandlers::activeClicked);
     connect(m_chsplit, &QCheckBox::clicked, this, &EditorHandlers::splitClicked);
     connect(m_tagck, &QCheckBox::clicked, this, &EditorHandlers::tagClicked);
-    connect(m_ctcssck, &QCheckBox::clicked, this, &EditorHandlers::toneClicked);
-    connect(m_ctcssmute, &QCheckBox::clicked, this, &EditorHandlers::muteClicked);
-    connect(m_dcsck, &QCheckBox::clicked, this, &EditorHandlers::dcsClicked);
+    connect(m_ctcssck, &QCheckBox::clicked, this, [this] { toneModeClicked(m_ctcssck, ToneMode::Tone); });
+    connect(m_ctcssmute, &QCheckBox::clicked, this, [this] { toneModeClicked(m_ctcssmute, ToneMode::Mute); });
+    connect(m_dcsck, &QCheckBox::clicked, this, [this] { toneModeClicked(m_dcsck, ToneMode::Dcs); });
     // A mouse click on a VFO box first gives it the focus (which selects the
     // VFO and moves the focus on); the release would then toggle the box off
     // again. Selecting once more keeps the box in step with the image.
@@ -255,42 +255,17 @@ void EditorHandlers::tagClicked()
     redisplay();
 }
 
-void EditorHandlers::toneClicked()
+// Tone, Mute and DCS: checking one clears the other two (which runs none of
+// their handlers) and sets the tone mode; clearing it sets no tone mode.
+void EditorHandlers::toneModeClicked(QCheckBox* clicked, ToneMode mode)
 {
     if (!ready())
         return;
-    if (m_ctcssck->isChecked()) {
-        m_ctcssmute->setChecked(false);
-        m_dcsck->setChecked(false);
-        state().record().setToneMode(ToneMode::Tone);
-    } else {
-        state().record().setToneMode(ToneMode::None);
-    }
-    redisplay();
-}
-
-void EditorHandlers::muteClicked()
-{
-    if (!ready())
-        return;
-    if (m_ctcssmute->isChecked()) {
-        m_ctcssck->setChecked(false);
-        m_dcsck->setChecked(false);
-        state().record().setToneMode(ToneMode::Mute);
-    } else {
-        state().record().setToneMode(ToneMode::None);
-    }
-    redisplay();
-}
-
-void EditorHandlers::dcsClicked()
-{
-    if (!ready())
-        return;
-    if (m_dcsck->isChecked()) {
-        m_ctcssck->setChecked(false);
-        m_ctcssmute->setChecked(false);
-        state().record().setToneMode(ToneMode::Dcs);
+    if (clicked->isChecked()) {
+        for (QCheckBox* box : {m_ctcssck, m_ctcssmute, m_dcsck})
+            if (box != clicked)
+                box->setChecked(false);
+        state().record().setToneMode(mode);
     } else {
         state().record().setToneMode(ToneMode::None);
     }

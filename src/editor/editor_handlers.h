@@ -15,6 +15,8 @@
 // listen to clicks, keys and focus changes only, and focus changes caused by
 // the channel display hiding a box commit nothing.
 
+#include "image/channel_record.h"
+
 #include <QObject>
 
 class QCheckBox;
@@ -57,9 +59,7 @@ private:
     void activeClicked();
     void splitClicked();
     void tagClicked();
-    void toneClicked();
-    void muteClicked();
-    void dcsClicked();
+    void toneModeClicked(QCheckBox* clicked, ToneMode mode);
     // VFO boxes (on gaining the focus).
     void selectVfoA();
     void selectVfoB();
