@@ -10,7 +10,7 @@
 namespace ft817 {
 
 // Longest sleep between two looks at the port.
-inline constexpr double kPollInterval = 0.002;
+inline constexpr double kPollInterval = 0.003;
 
 // Sleeps until the next look at the port: kPollInterval, or less when the deadline comes sooner.
 void sleepBeforeNextPoll(Clock& clock, double deadline);

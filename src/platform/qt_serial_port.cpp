@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -105,6 +106,11 @@ void QtSerialPort::clearInput()
 void QtSerialPort::pump()
 {
     if (!m_port.isOpen() || m_broken)
+        return;
+    // A cheap look first: only when the system has bytes (or news of a
+    // hang-up) is Qt asked to read them, which costs far more per call.
+    pollfd watch{static_cast<int>(m_port.handle()), POLLIN, 0};
+    if (::poll(&watch, 1, 0) <= 0)
         return;
     // A zero timeout only looks; it reads what has arrived and never blocks.
     m_port.waitForReadyRead(0);

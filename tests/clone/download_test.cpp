@@ -2,6 +2,7 @@
 // rule of the exchange is checked exactly and in no real time.
 
 #include "clone/download.h"
+#include "clone/transfer_wait.h"
 #include "clone_test_image.h"
 #include "recording_sink.h"
 #include "support/fake_serial_port.h"
@@ -15,7 +16,7 @@
 namespace ft817::test {
 namespace {
 
-constexpr double kPoll = 0.002;
+constexpr double kPoll = kPollInterval;
 constexpr double kByteTime = 11.0 / 9600;
 
 class DownloadTest : public testing::Test {

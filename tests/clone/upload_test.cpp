@@ -1,6 +1,7 @@
 // Upload against a scripted radio on a fake port and a fake clock.
 
 #include "clone/upload.h"
+#include "clone/transfer_wait.h"
 #include "clone_test_image.h"
 #include "recording_sink.h"
 #include "support/fake_serial_port.h"
@@ -14,7 +15,7 @@
 namespace ft817::test {
 namespace {
 
-constexpr double kPoll = 0.002;
+constexpr double kPoll = kPollInterval;
 constexpr double kByteTime = 11.0 / 9600;
 
 // What the radio should receive for these blocks: each block without its
