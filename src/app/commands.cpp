@@ -1,5 +1,7 @@
 #include "app/commands.h"
 
+#include "app/exchange_commands.h"
+
 namespace ft817 {
 
 const std::vector<Subcommand>& subcommands()
@@ -10,6 +12,11 @@ const std::vector<Subcommand>& subcommands()
         {"upload", "[--port DEVICE] FILE", "send an image file to the radio waiting in clone-receive mode",
          runUploadCommand},
         {"show", "FILE [--channel N] [--json]", "print the memory held in an image file", runShowCommand},
+        {"export", "IMAGE FILE.csv", "write the active memory channels of an image file as CSV",
+         runExportCommand},
+        {"import", "IMAGE FILE.csv [--out NEW]", "write the channels of a CSV file into a copy of an image file",
+         runImportCommand},
+        {"diff", "A B", "print what differs between two image files (exit 1 when they differ)", runDiffCommand},
         {"cat", "[--port DEVICE] DIGITS", "send one CAT set-frequency command (10 Hz units)", runCatCommand},
         {"sim", "--link PATH [options]", "run a simulated radio on a pseudo-terminal (sim --help)", runSimCommand},
     };

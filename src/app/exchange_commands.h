@@ -1,0 +1,22 @@
+#pragma once
+// Subcommands that exchange memory channels with other tools and compare
+// images: export (CSV out), import (CSV into a copy of an image), diff.
+// Like the others they return the process exit code.
+
+#include "app/commands.h"
+
+namespace ft817 {
+
+// export IMAGE FILE.csv: writes the active channels of an image as CSV (0 written, 1 failed, 2 usage).
+int runExportCommand(const Arguments& args);
+// import IMAGE FILE.csv [--out NEW]: writes CSV channels into a copy of an image (0 written, 1 refused, 2
+// usage).
+int runImportCommand(const Arguments& args);
+// diff A B: prints what differs from image A to image B (0 same, 1 different, 2 usage or unreadable image).
+int runDiffCommand(const Arguments& args);
+
+// Where import writes when no --out is given: IMAGE with ".imported" before its
+// extension ("radio.bin" -> "radio.imported.bin", "radio" -> "radio.imported").
+std::string importedImagePath(const std::string& imagePath);
+
+} // namespace ft817

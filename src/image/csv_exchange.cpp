@@ -1,0 +1,571 @@
+#include "image/csv_exchange.h"
+
+#include "image/channel_record.h"
+#include "image/memory_map.h"
+#include "image/tone_tables.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+namespace ft817 {
+
+namespace {
+
+constexpr std::uint64_t kMaxStored = 4294967295u;
+constexpr std::uint8_t kShiftBits = 0xE0; // record byte 1 bits 5..7 as the radio writes them
+constexpr std::uint8_t kTagBits = 0xC0;   // record byte 0 bits 6..7
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+// Tag bytes (Latin-1) as UTF-8.
+std::string latin1ToUtf8(std::string_view bytes)
+{
+    std::string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            text += c;
+        } else {
+            text += static_cast<char>(0xC0 | (byte >> 6));
+            text += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return text;
+}
+
+// UTF-8 text as Latin-1 bytes; nothing when the text is not UTF-8 or holds a
+// character past U+00FF, which a tag cannot hold.
+std::optional<std::string> utf8ToLatin1(std::string_view text)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            bytes += static_cast<char>(lead);
+            continue;
+        }
+        if ((lead & 0xE0) != 0xC0 || i + 1 >= text.size())
+            return std::nullopt;
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        const unsigned code = ((lead & 0x1Fu) << 6) | (next & 0x3Fu);
+        if (code < 0x80 || code > 0xFF)
+            return std::nullopt;
+        bytes += static_cast<char>(code);
+        ++i;
+    }
+    return bytes;
+}
+
+// Cuts one row starting at pos; advances pos past its line end and line by
+// the line breaks read.
+struct RowReader {
+    std::string_view text;
+    std::size_t pos = 0;
+    int line = 1;
+
+    bool atEnd() const { return pos >= text.size(); }
+
+    // Consumes a line end at pos if there is one.
+    bool takeLineEnd()
+    {
+        if (atEnd())
+            return true;
+        if (text[pos] == '\n') {
+            ++pos;
+            ++line;
+            return true;
+        }
+        if (text[pos] == '\r') {
+            ++pos;
+            if (!atEnd() && text[pos] == '\n')
+                ++pos;
+            ++line;
+            return true;
+        }
+        return false;
+    }
+
+    void skipRestOfLine()
+    {
+        while (!atEnd() && text[pos] != '\n' && text[pos] != '\r')
+            ++pos;
+        takeLineEnd();
+    }
+
+    // One row, or why it is malformed (the rest of its line is skipped).
+    std::optional<std::string> read(std::vector<std::string>& fields)
+    {
+        fields.assign(1, std::string());
+        while (true) {
+            std::string& field = fields.back();
+            if (!atEnd() && text[pos] == '"') {
+                const int opened = line;
+                ++pos;
+                while (true) {
+                    if (atEnd())
+                        return "a quote opened on line " + std::to_string(opened) + " is never closed";
+                    const char c = text[pos];
+                    if (c == '"') {
+                        if (pos + 1 < text.size() && text[pos + 1] == '"') {
+                            field += '"';
+                            pos += 2;
+                            continue;
+                        }
+                        ++pos;
+                        break;
+                    }
+                    if (c == '\n' || (c == '\r' && !(pos + 1 < text.size() && text[pos + 1] == '\n')))
+                        ++line;
+                    field += c;
+                    ++pos;
+                }
+                if (!atEnd() && text[pos] != ',' && text[pos] != '\n' && text[pos] != '\r') {
+                    skipRestOfLine();
+                    return std::string("text after a closing quote (a quote inside a field must be doubled)");
+                }
+            } else {
+                while (!atEnd() && text[pos] != ',' && text[pos] != '\n' && text[pos] != '\r') {
+                    if (text[pos] == '"') {
+                        skipRestOfLine();
+                        return std::string("a quote inside a field that does not start with one");
+                    }
+                    field += text[pos++];
+                }
+            }
+            if (!atEnd() && text[pos] == ',') {
+                ++pos;
+                fields.emplace_back();
+                continue;
+            }
+            takeLineEnd();
+            return std::nullopt;
+        }
+    }
+};
+
+// The fields of a row, found by column name.
+class RowFields {
+public:
+    RowFields(const std::map<std::string, std::size_t>& columns, const std::vector<std::string>& fields)
+        : m_columns(&columns), m_fields(&fields)
+    {
+    }
+    // The field under a column name; empty when the file has no such column.
+    std::string_view operator[](std::string_view name) const
+    {
+        const auto found = m_columns->find(std::string(name));
+        if (found == m_columns->end() || found->second >= m_fields->size())
+            return {};
+        return (*m_fields)[found->second];
+    }
+
+private:
+    const std::map<std::string, std::size_t>* m_columns;
+    const std::vector<std::string>* m_fields;
+};
+
+// Everything a good row says about its channel.
+struct ChannelRow {
+    int channel = 0;
+    std::uint32_t frequency = 0;
+    Shift shift = Shift::Simplex;
+    std::optional<std::uint32_t> offset;
+    ToneMode toneMode = ToneMode::None;
+    std::optional<int> toneNumber;
+    std::optional<int> dcsNumber;
+    std::optional<int> mode;
+    std::string name; // Latin-1, at most 8 characters; empty clears the tag flags
+};
+
+// Reads one row; pushes a problem for each field that cannot be written exactly.
+std::optional<ChannelRow> readChannelRow(const RowFields& row, int line, std::vector<CsvProblem>& problems,
+                                         std::vector<CsvProblem>& notes)
+{
+    const std::size_t problemsBefore = problems.size();
+    auto refuse = [&](std::string reason) { problems.push_back({line, std::move(reason)}); };
+    ChannelRow out;
+
+    const std::string_view location = trimmed(row["Location"]);
+    int number = 0;
+    bool digits = !location.empty() && location.size() <= 3;
+    for (const char c : location) {
+        digits = digits && c >= '0' && c <= '9';
+        number = number * 10 + (c - '0');
+    }
+    if (!digits || number < 1 || number > kChannelCount)
+        refuse("Location must be a channel number 1..200, not " + quoted(row["Location"]));
+    else
+        out.channel = number - 1;
+
+    if (const auto frequency = parseMegahertz(row["Frequency"]))
+        out.frequency = *frequency;
+    else
+        refuse("Frequency: " + frequency.error().message);
+
+    const std::string_view duplex = trimmed(row["Duplex"]);
+    if (duplex.empty())
+        out.shift = Shift::Simplex;
+    else if (duplex == "-")
+        out.shift = Shift::Minus;
+    else if (duplex == "+")
+        out.shift = Shift::Plus;
+    else if (sameLetters(duplex, "split"))
+        out.shift = Shift::Split;
+    else
+        refuse("Duplex must be empty, -, + or split (the radio has no " + quoted(duplex) + ")");
+
+    const std::string_view offset = trimmed(row["Offset"]);
+    if (!offset.empty()) {
+        if (const auto value = parseMegahertz(offset))
+            out.offset = *value;
+        else
+            refuse("Offset: " + value.error().message);
+    } else if (!duplex.empty() && out.shift != Shift::Simplex) {
+        refuse(out.shift == Shift::Split
+                   ? std::string("Duplex split needs the TX frequency in Offset")
+                   : "Duplex " + std::string(duplex) + " needs the repeater offset in Offset");
+    }
+
+    const std::string_view tone = trimmed(row["Tone"]);
+    if (tone.empty())
+        out.toneMode = ToneMode::None;
+    else if (sameLetters(tone, "Tone"))
+        out.toneMode = ToneMode::Tone;
+    else if (sameLetters(tone, "TSQL"))
+        out.toneMode = ToneMode::Mute;
+    else if (sameLetters(tone, "DTCS"))
+        out.toneMode = ToneMode::Dcs;
+    else
+        refuse("Tone must be empty, Tone, TSQL or DTCS (the radio has no " + quoted(tone) + ")");
+
+    auto readTone = [&](std::string_view column) -> std::optional<int> {
+        const std::string_view text = trimmed(row[column]);
+        if (text.empty())
+            return std::nullopt;
+        const auto found = parseCtcssHertz(text);
+        if (!found)
+            refuse(std::string(column) + ": " + quoted(text) +
+                   " Hz is not one of the radio's 50 CTCSS tones");
+        return found;
+    };
+    const auto rTone = readTone("rToneFreq");
+    const auto cTone = readTone("cToneFreq");
+    // Tone squelch listens on cToneFreq; everything else uses rToneFreq.
+    if (out.toneMode == ToneMode::Mute)
+        out.toneNumber = cTone ? cTone : rTone;
+    else
+        out.toneNumber = rTone ? rTone : cTone;
+
+    const std::string_view code = trimmed(row["DtcsCode"]);
+    if (!code.empty()) {
+        out.dcsNumber = parseDcsCode(code);
+        if (!out.dcsNumber)
+            refuse("DtcsCode " + quoted(code) + " is not one of the radio's 104 DCS codes");
+    }
+    const std::string_view polarity = trimmed(row["DtcsPolarity"]);
+    if (out.toneMode == ToneMode::Dcs && !polarity.empty() && polarity != "NN")
+        refuse("DtcsPolarity " + quoted(polarity) + ": the radio uses normal DCS polarity (NN) only");
+
+    const std::string_view mode = trimmed(row["Mode"]);
+    if (!mode.empty()) {
+        const auto found = std::find_if(kModeNames.begin(), kModeNames.end(),
+                                        [&](std::string_view name) { return sameLetters(name, mode); });
+        if (found == kModeNames.end())
+            refuse("Mode " + quoted(mode) + " is not a mode of the radio (LSB USB CW CWR AM FM DIG PKT)");
+        else
+            out.mode = static_cast<int>(found - kModeNames.begin());
+    }
+
+    const std::string_view name = row["Name"];
+    if (const auto latin1 = utf8ToLatin1(name)) {
+        out.name = *latin1;
+        // A name of blanks only shows nothing, like an empty one.
+        if (trimmed(out.name).empty())
+            out.name.clear();
+        if (out.name.size() > static_cast<std::size_t>(record::kTagLength)) {
+            out.name.resize(record::kTagLength);
+            notes.push_back({line, "Name " + quoted(name) + " cut to " + quoted(latin1ToUtf8(out.name)) +
+                                       " (a tag holds 8 characters)"});
+        }
+    } else {
+        refuse("Name " + quoted(name) + " has a character a tag cannot hold (tags are 8 Latin-1 characters)");
+    }
+
+    if (problems.size() != problemsBefore)
+        return std::nullopt;
+    return out;
+}
+
+void writeChannelRow(BlockStore& store, const ChannelRow& row)
+{
+    ChannelRecord record = ChannelRecord::forChannel(store, row.channel);
+    record.setRxFrequency(row.frequency);
+
+    // The shift as real radios write it: bits 5..7 of byte 1 as 000, 011, 101 or 111.
+    static constexpr std::uint8_t kShiftPatterns[4] = {0x00, 0x60, 0xA0, 0xE0};
+    const std::uint8_t flags = record.byte(record::kFlagsByte);
+    record.setByte(
+        record::kFlagsByte,
+        static_cast<std::uint8_t>((flags & ~kShiftBits) | kShiftPatterns[static_cast<int>(row.shift)]));
+    if (row.offset)
+        record.setTxFrequency(*row.offset);
+
+    const std::uint8_t toneByte = record.byte(record::kToneModeByte);
+    record.setByte(record::kToneModeByte,
+                   static_cast<std::uint8_t>((toneByte & 0xFC) | static_cast<int>(row.toneMode)));
+    if (row.toneNumber)
+        record.setToneNumber(static_cast<std::uint8_t>(*row.toneNumber));
+    if (row.dcsNumber)
+        record.setDcsNumber(static_cast<std::uint8_t>(*row.dcsNumber));
+    if (row.mode)
+        record.setMode(*row.mode);
+
+    const std::uint8_t modeByte = record.byte(record::kModeByte);
+    if (row.name.empty()) {
+        record.setByte(record::kModeByte, static_cast<std::uint8_t>(modeByte & ~kTagBits));
+    } else {
+        record.setTag(row.name);
+        // A radio shows the tag on bit 7 alone; a record that already has it keeps its flags.
+        if ((modeByte & 0x80) == 0)
+            record.setByte(record::kModeByte, static_cast<std::uint8_t>(modeByte | kTagBits));
+    }
+
+    if (!isChannelActive(store, row.channel))
+        setChannelActive(store, row.channel, true);
+}
+
+} // namespace
+
+CsvTable parseCsv(std::string_view text)
+{
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    CsvTable table;
+    RowReader reader{text};
+    std::vector<std::string> fields;
+    while (!reader.atEnd()) {
+        const int line = reader.line;
+        if (reader.takeLineEnd())
+            continue; // blank line
+        if (const auto problem = reader.read(fields))
+            table.problems.push_back({line, *problem});
+        else
+            table.rows.push_back({line, fields});
+    }
+    return table;
+}
+
+std::string csvField(std::string_view text)
+{
+    const bool needsQuotes = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                             (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!needsQuotes)
+        return std::string(text);
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string formatMegahertz(std::uint32_t value)
+{
+    // value is in 10 Hz units: MHz = value / 100000, the sixth decimal is always 0.
+    char text[32];
+    std::snprintf(text, sizeof text, "%u.%05u0", static_cast<unsigned>(value / 100000),
+                  static_cast<unsigned>(value % 100000));
+    return text;
+}
+
+Result<std::uint32_t> parseMegahertz(std::string_view text)
+{
+    const std::string_view number = trimmed(text);
+    if (number.empty())
+        return Error{"no frequency given", {}};
+    if (number.front() == '-')
+        return Error{quoted(number) + " is negative", {}};
+    std::uint64_t whole = 0;
+    std::uint64_t fraction = 0; // in 10 Hz units: the first five decimals
+    bool anyDigit = false;
+    bool pastPoint = false;
+    int decimals = 0;
+    for (const char c : number) {
+        if (c == '.' && !pastPoint) {
+            pastPoint = true;
+            continue;
+        }
+        if (c < '0' || c > '9')
+            return Error{quoted(number) + " is not a frequency in MHz", {}};
+        anyDigit = true;
+        const int digit = c - '0';
+        if (!pastPoint) {
+            whole = whole * 10 + static_cast<std::uint64_t>(digit);
+            if (whole > kMaxStored)
+                return Error{quoted(number) +
+                                 " MHz is above the highest frequency a channel holds (42949.67295 MHz)",
+                             {}};
+        } else if (decimals < 5) {
+            fraction = fraction * 10 + static_cast<std::uint64_t>(digit);
+            ++decimals;
+        } else if (digit != 0) {
+            return Error{quoted(number) + " MHz is finer than the radio's 10 Hz steps", {}};
+        }
+    }
+    if (!anyDigit)
+        return Error{quoted(number) + " is not a frequency in MHz", {}};
+    for (; decimals < 5; ++decimals)
+        fraction *= 10;
+    const std::uint64_t value = whole * 100000 + fraction;
+    if (value > kMaxStored)
+        return Error{quoted(number) + " MHz is above the highest frequency a channel holds (42949.67295 MHz)",
+                     {}};
+    return static_cast<std::uint32_t>(value);
+}
+
+std::string exportChannelsCsv(const BlockStore& store)
+{
+    std::string out;
+    for (std::size_t i = 0; i < kCsvColumns.size(); ++i)
+        out += (i > 0 ? "," : "") + std::string(kCsvColumns[i]);
+    out += "\n";
+    static constexpr std::string_view kDuplex[4] = {"", "-", "+", "split"};
+    static constexpr std::string_view kTone[4] = {"", "Tone", "TSQL", "DTCS"};
+    for (int channel = 0; channel < kChannelCount; ++channel) {
+        if (!isChannelActive(store, channel))
+            continue;
+        const ChannelRecordView record = ChannelRecordView::forChannel(store, channel);
+        std::string name;
+        if (record.tagHighBit()) {
+            name = record.tag();
+            while (!name.empty() && name.back() == ' ')
+                name.pop_back();
+        }
+        const std::string tone = ctcssHertzText(record.toneNumber());
+        const std::vector<std::string> fields = {
+            std::to_string(channel + 1),
+            latin1ToUtf8(name),
+            formatMegahertz(record.rxFrequency()),
+            std::string(kDuplex[static_cast<int>(record.shift())]),
+            formatMegahertz(record.txFrequency()),
+            std::string(kTone[static_cast<int>(record.toneMode())]),
+            tone,
+            tone,
+            dcsCodeText(record.dcsNumber()),
+            "NN",
+            std::string(kModeNames[static_cast<std::size_t>(record.mode())]),
+            "5.00",
+            "",
+            "",
+            "",
+            "",
+            "",
+        };
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            out += (i > 0 ? "," : "") + csvField(fields[i]);
+        out += "\n";
+    }
+    return out;
+}
+
+CsvImport importChannelsCsv(const BlockStore& image, std::string_view csv)
+{
+    CsvImport result;
+    result.store = image;
+    CsvTable table = parseCsv(csv);
+    result.problems = table.problems;
+
+    // The first row names the columns; without a readable one nothing can be read.
+    if (table.rows.empty() && table.problems.empty()) {
+        result.problems.push_back({1, "the file is empty; it needs a header row naming the columns"});
+        return result;
+    }
+    if (table.rows.empty() ||
+        (!table.problems.empty() && table.problems.front().line < table.rows.front().line))
+        return result;
+
+    const CsvRow& header = table.rows.front();
+    std::map<std::string, std::size_t> columns;
+    for (std::size_t i = 0; i < header.fields.size(); ++i)
+        columns.emplace(std::string(trimmed(header.fields[i])), i);
+    std::vector<std::string> missing;
+    for (const std::string_view needed : {"Location", "Name", "Frequency", "Duplex", "Offset", "Tone",
+                                          "rToneFreq", "cToneFreq", "DtcsCode", "Mode"})
+        if (columns.find(std::string(needed)) == columns.end())
+            missing.emplace_back(needed);
+    if (!missing.empty()) {
+        std::string list;
+        for (const std::string& name : missing)
+            list += (list.empty() ? "" : ", ") + name;
+        result.problems.push_back({header.line, "the header row lacks the column(s) " + list});
+        return result;
+    }
+
+    BlockStore working = image;
+    std::map<int, int> lineOfChannel;
+    for (std::size_t r = 1; r < table.rows.size(); ++r) {
+        const CsvRow& row = table.rows[r];
+        // Spreadsheets leave rows of empty cells below the table; they say nothing.
+        if (std::all_of(row.fields.begin(), row.fields.end(),
+                        [](const std::string& f) { return trimmed(f).empty(); }))
+            continue;
+        if (row.fields.size() != header.fields.size()) {
+            result.problems.push_back({row.line, std::to_string(row.fields.size()) +
+                                                     " fields where the header has " +
+                                                     std::to_string(header.fields.size())});
+            continue;
+        }
+        const auto channelRow =
+            readChannelRow(RowFields(columns, row.fields), row.line, result.problems, result.notes);
+        if (!channelRow)
+            continue;
+        const auto [earlier, fresh] = lineOfChannel.emplace(channelRow->channel, row.line);
+        if (!fresh) {
+            result.problems.push_back({row.line, "channel " + std::to_string(channelRow->channel + 1) +
+                                                     " is already written by line " +
+                                                     std::to_string(earlier->second)});
+            continue;
+        }
+        writeChannelRow(working, *channelRow);
+        result.channels.push_back(channelRow->channel);
+    }
+
+    std::stable_sort(result.problems.begin(), result.problems.end(),
+                     [](const CsvProblem& a, const CsvProblem& b) { return a.line < b.line; });
+    if (result.problems.empty())
+        result.store = std::move(working);
+    else
+        result.channels.clear();
+    return result;
+}
+
+} // namespace ft817

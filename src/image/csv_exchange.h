@@ -1,0 +1,93 @@
+#pragma once
+// Memory channels as CSV, in the column layout that the widely used open
+// radio-programming tools read and write:
+//   Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,
+//   DtcsPolarity,Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL
+//
+// Export writes one row per active channel (Location 1..200). Frequencies are
+// MHz with six decimals; Offset holds record bytes 14..17 for every channel
+// (the repeater offset for "-" and "+", the TX frequency for "split"); tones
+// are in Hz and DCS codes three digits from the radio's tables; a tone or
+// code number outside the tables is written as an empty field. Name is the
+// tag text without trailing blanks when bit 7 of record byte 0 is set (that
+// is how the radio decides to show it), else empty. Mode uses the radio's own
+// names (LSB USB CW CWR AM FM DIG PKT). Tag text is taken as Latin-1 and
+// written as UTF-8.
+//
+// Import writes the rows into a copy of an image and changes only what a row
+// describes; every other byte and bit keeps its value. Columns are found by
+// their header names (order free, unknown columns ignored). An empty tone,
+// code, Offset (for simplex) or Mode field keeps what the record holds. A row
+// that cannot be written exactly is refused with its line number, and when
+// any row is refused nothing is written at all.
+
+#include "image/block_store.h"
+#include "platform/result.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ft817 {
+
+// The columns, in the order export writes them.
+inline constexpr std::array<std::string_view, 17> kCsvColumns = {
+    "Location",     "Name", "Frequency", "Duplex", "Offset",  "Tone",   "rToneFreq", "cToneFreq", "DtcsCode",
+    "DtcsPolarity", "Mode", "TStep",     "Skip",   "Comment", "URCALL", "RPT1CALL",  "RPT2CALL"};
+
+// Something wrong (or worth knowing) about one line of a CSV file.
+struct CsvProblem {
+    int line = 0;       // 1-based line of the file where the row starts
+    std::string reason; // what is wrong, fit to follow "line N: "
+    // "line N: reason".
+    std::string text() const { return "line " + std::to_string(line) + ": " + reason; }
+    friend bool operator==(const CsvProblem&, const CsvProblem&) = default;
+};
+
+// One row of a CSV file: its fields with quoting removed.
+struct CsvRow {
+    int line = 0;
+    std::vector<std::string> fields;
+};
+
+// A CSV text cut into rows; malformed rows are left out and named in problems.
+struct CsvTable {
+    std::vector<CsvRow> rows;
+    std::vector<CsvProblem> problems;
+};
+
+// Cuts CSV text into rows: fields separated by commas, a field in double
+// quotes may hold commas, line breaks and doubled quotes; LF, CRLF and CR end
+// rows; blank lines and a leading UTF-8 byte order mark are skipped.
+CsvTable parseCsv(std::string_view text);
+// One field as CSV writes it: in double quotes (inner quotes doubled) when it
+// holds a comma, quote, line break, or leading or trailing blank.
+std::string csvField(std::string_view text);
+
+// A stored frequency (10 Hz units) as MHz with six decimals: 14550000 -> "145.500000".
+std::string formatMegahertz(std::uint32_t value);
+// MHz text ("145.5", "0.600000") in the radio's 10 Hz units; refuses text that
+// is not a plain non-negative decimal number, finer than 10 Hz, or above
+// 42949.67295 MHz (the most four bytes hold).
+Result<std::uint32_t> parseMegahertz(std::string_view text);
+
+// The active channels of a memory image as CSV (header row first, LF line ends).
+std::string exportChannelsCsv(const BlockStore& store);
+
+// What an import made of a CSV text.
+struct CsvImport {
+    BlockStore store;          // the image with every row written; the original when any row was refused
+    std::vector<int> channels; // channels written (0..199), in file order
+    std::vector<CsvProblem> problems; // rows refused; empty when the import succeeded
+    std::vector<CsvProblem> notes;    // rows written with a change worth telling (a name cut to 8)
+    // True when every row was good and written.
+    bool ok() const { return problems.empty(); }
+};
+
+// Writes the channels of a CSV text into a copy of a memory image (a store that
+// BlockStore::load accepted). Never changes the image it is given.
+CsvImport importChannelsCsv(const BlockStore& image, std::string_view csv);
+
+} // namespace ft817

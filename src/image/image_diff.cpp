@@ -1,0 +1,247 @@
+#include "image/image_diff.h"
+
+#include "image/channel_record.h"
+#include "image/memory_map.h"
+#include "image/tone_tables.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace ft817 {
+
+namespace {
+
+constexpr const char* kArrow = " \u2192 ";
+
+std::string hexByte(std::uint8_t value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", value);
+    return text;
+}
+
+// A stored frequency (10 Hz units) in MHz with five decimals, as `show` prints it.
+std::string megahertz(std::uint32_t value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%u.%05u", static_cast<unsigned>(value / 100000),
+                  static_cast<unsigned>(value % 100000));
+    return text;
+}
+
+// Tag text in double quotes, bytes outside printable ASCII as \xNN.
+std::string quotedTag(const std::string& tag)
+{
+    std::string text = "\"";
+    for (const char c : tag) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && c != '"' && c != '\\') {
+            text += c;
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            text += escaped;
+        }
+    }
+    return text + "\"";
+}
+
+std::string tagFlagsName(std::uint8_t modeByte)
+{
+    static constexpr const char* kNames[4] = {"clear", "bit 6", "bit 7", "both bits"};
+    return kNames[modeByte >> 6];
+}
+
+std::string toneName(int number)
+{
+    const std::string hertz = ctcssHertzText(number);
+    return std::to_string(number) + (hertz.empty() ? " (not in the radio's table)" : " (" + hertz + " Hz)");
+}
+
+std::string dcsName(int number)
+{
+    const std::string code = dcsCodeText(number);
+    return std::to_string(number) + (code.empty() ? " (not in the radio's table)" : " (" + code + ")");
+}
+
+std::string channelByteName(int value)
+{
+    return value < kChannelCount ? std::to_string(value + 1) : "byte " + std::to_string(value);
+}
+
+std::string bandSelectName(int value)
+{
+    return value == 15 ? std::string("15 (none)") : std::to_string(value);
+}
+
+std::string vfoName(Vfo vfo)
+{
+    return vfo == Vfo::A ? "A" : "B";
+}
+
+// Which bits of each saved byte a named line already reports.
+class Coverage {
+public:
+    explicit Coverage(int blocks) : m_masks(static_cast<std::size_t>(blocks) * kBlockColumnSize, 0) {}
+    void cover(int block, int index, std::uint8_t mask)
+    {
+        const std::size_t at =
+            static_cast<std::size_t>(block) * kBlockColumnSize + static_cast<std::size_t>(index);
+        if (at < m_masks.size())
+            m_masks[at] |= mask;
+    }
+    std::uint8_t covered(int block, int index) const
+    {
+        return m_masks[static_cast<std::size_t>(block) * kBlockColumnSize + static_cast<std::size_t>(index)];
+    }
+
+private:
+    std::vector<std::uint8_t> m_masks;
+};
+
+} // namespace
+
+std::string describeChannelDifference(const BlockStore& before, const BlockStore& after, int channel)
+{
+    const ChannelRecordView a = ChannelRecordView::forChannel(before, channel);
+    const ChannelRecordView b = ChannelRecordView::forChannel(after, channel);
+    if (a.bytes() == b.bytes() && isChannelActive(before, channel) == isChannelActive(after, channel) &&
+        isSecondBitSet(before, channel) == isSecondBitSet(after, channel))
+        return {};
+    std::vector<std::string> parts;
+    auto change = [&](const std::string& what, const std::string& old, const std::string& now) {
+        parts.push_back(what + " " + old + kArrow + now);
+    };
+    auto yesNo = [](bool on) { return std::string(on ? "yes" : "no"); };
+
+    if (isChannelActive(before, channel) != isChannelActive(after, channel))
+        change("active", yesNo(isChannelActive(before, channel)), yesNo(isChannelActive(after, channel)));
+    if (isSecondBitSet(before, channel) != isSecondBitSet(after, channel))
+        change("second-bitmap bit", isSecondBitSet(before, channel) ? "set" : "clear",
+               isSecondBitSet(after, channel) ? "set" : "clear");
+    if (a.rxFrequency() != b.rxFrequency())
+        change("frequency", megahertz(a.rxFrequency()), megahertz(b.rxFrequency()) + " MHz");
+    if (a.mode() != b.mode())
+        change("mode", std::string(kModeNames[static_cast<std::size_t>(a.mode())]),
+               std::string(kModeNames[static_cast<std::size_t>(b.mode())]));
+    if (a.shift() != b.shift())
+        change("shift", std::string(shiftName(a.shift())), std::string(shiftName(b.shift())));
+    if (a.txFrequency() != b.txFrequency()) {
+        const bool split = a.shift() == Shift::Split || b.shift() == Shift::Split;
+        change(split ? "TX frequency" : "offset", megahertz(a.txFrequency()),
+               megahertz(b.txFrequency()) + " MHz");
+    }
+    if (a.txMode() != b.txMode())
+        change("TX mode", std::string(kModeNames[static_cast<std::size_t>(a.txMode())]),
+               std::string(kModeNames[static_cast<std::size_t>(b.txMode())]));
+    if (a.toneMode() != b.toneMode())
+        change("tone mode", std::string(toneModeName(a.toneMode())), std::string(toneModeName(b.toneMode())));
+    if (a.toneNumber() != b.toneNumber())
+        change("tone", toneName(a.toneNumber()), toneName(b.toneNumber()));
+    if (a.dcsNumber() != b.dcsNumber())
+        change("DCS", dcsName(a.dcsNumber()), dcsName(b.dcsNumber()));
+    if ((a.byte(record::kModeByte) & 0xC0) != (b.byte(record::kModeByte) & 0xC0))
+        change("tag flags", tagFlagsName(a.byte(record::kModeByte)), tagFlagsName(b.byte(record::kModeByte)));
+    if (a.tag() != b.tag())
+        change("tag", quotedTag(a.tag()), quotedTag(b.tag()));
+
+    // Bits of the record that no field above names.
+    struct Rest {
+        int byte;
+        std::uint8_t mask;
+    };
+    static constexpr Rest kRest[] = {{0, 0x38}, {1, 0x3F}, {2, 0xFF}, {3, 0xFF},
+                                     {4, 0xFC}, {5, 0xF8}, {8, 0xFF}, {9, 0xFF}};
+    for (const Rest& rest : kRest) {
+        const std::uint8_t old = a.byte(rest.byte);
+        const std::uint8_t now = b.byte(rest.byte);
+        if (((old ^ now) & rest.mask) != 0)
+            change("byte " + std::to_string(rest.byte), hexByte(old), hexByte(now));
+    }
+
+    if (parts.empty())
+        return {};
+    std::string line = "channel " + std::to_string(channel + 1) + ": ";
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        line += (i > 0 ? ", " : "") + parts[i];
+    return line;
+}
+
+std::vector<std::string> describeImageDifferences(const BlockStore& before, const BlockStore& after)
+{
+    std::vector<std::string> lines;
+    const int commonBlocks = std::min(before.blockCount(), after.blockCount());
+    Coverage coverage(commonBlocks);
+
+    // Channels: the whole record and both bitmap bits.
+    for (int channel = 0; channel < kChannelCount; ++channel) {
+        const Location where = channelLocation(channel);
+        for (int k = 0; k < kRecordSize; ++k)
+            coverage.cover(where.block, where.index + k, 0xFF);
+        for (const BitLocation bit : {activeBitLocation(channel), secondBitLocation(channel)})
+            coverage.cover(bit.block, bit.index, bit.mask);
+        std::string line = describeChannelDifference(before, after, channel);
+        if (!line.empty())
+            lines.push_back(std::move(line));
+    }
+
+    // Band records: their receive frequencies.
+    for (const Vfo vfo : {Vfo::A, Vfo::B}) {
+        for (int band = 0; band < kBandCount; ++band) {
+            const Location where = bandLocation(vfo, band);
+            for (int k = record::kRxFrequency; k < record::kRxFrequency + 4; ++k)
+                coverage.cover(where.block, where.index + k, 0xFF);
+            const std::uint32_t old = bandFrequency(before, vfo, band);
+            const std::uint32_t now = bandFrequency(after, vfo, band);
+            if (old != now)
+                lines.push_back("VFO " + vfoName(vfo) + " band " + std::to_string(band) + ": " +
+                                megahertz(old) + kArrow + megahertz(now) + " MHz");
+        }
+    }
+
+    coverage.cover(kVfoSelectByte.block, kVfoSelectByte.index, 0x01);
+    if (selectedVfo(before) != selectedVfo(after))
+        lines.push_back("VFO select: " + vfoName(selectedVfo(before)) + kArrow + vfoName(selectedVfo(after)));
+
+    coverage.cover(kBandSelectByte.block, kBandSelectByte.index, 0xFF);
+    for (const Vfo vfo : {Vfo::A, Vfo::B})
+        if (bandSelectValue(before, vfo) != bandSelectValue(after, vfo))
+            lines.push_back("VFO " + vfoName(vfo) +
+                            " band select: " + bandSelectName(bandSelectValue(before, vfo)) + kArrow +
+                            bandSelectName(bandSelectValue(after, vfo)));
+
+    coverage.cover(kCurrentChannelByte.block, kCurrentChannelByte.index, 0xFF);
+    if (currentChannelByte(before) != currentChannelByte(after))
+        lines.push_back("current channel: " + channelByteName(currentChannelByte(before)) + kArrow +
+                        channelByteName(currentChannelByte(after)));
+
+    // The block layout, then every byte no line above names.
+    if (before.blockCount() != after.blockCount())
+        lines.push_back("blocks: " + std::to_string(before.blockCount()) + kArrow +
+                        std::to_string(after.blockCount()));
+    for (int block = 0; block < std::max(before.blockCount(), after.blockCount()); ++block) {
+        if (!before.hasBlock(block))
+            lines.push_back("block " + std::to_string(block) + ": added (" +
+                            std::to_string(after.payloadLength(block)) + " payload bytes)");
+        else if (!after.hasBlock(block))
+            lines.push_back("block " + std::to_string(block) + ": removed (" +
+                            std::to_string(before.payloadLength(block)) + " payload bytes)");
+        else if (before.payloadLength(block) != after.payloadLength(block))
+            lines.push_back("block " + std::to_string(block) +
+                            " length: " + std::to_string(before.payloadLength(block)) + kArrow +
+                            std::to_string(after.payloadLength(block)) + " payload bytes");
+    }
+    for (int block = 0; block < commonBlocks; ++block) {
+        const int last = std::min(before.payloadLength(block), after.payloadLength(block));
+        for (int index = 0; index <= last; ++index) {
+            const std::uint8_t old = before.byte(index, block);
+            const std::uint8_t now = after.byte(index, block);
+            if (((old ^ now) & ~coverage.covered(block, index) & 0xFF) != 0)
+                lines.push_back("block " + std::to_string(block) + " index " + std::to_string(index) + ": " +
+                                hexByte(old) + kArrow + hexByte(now));
+        }
+    }
+    return lines;
+}
+
+} // namespace ft817

@@ -1,0 +1,26 @@
+#pragma once
+// What differs between two memory images, in words a radio owner checks
+// before an upload: one line per memory channel, band record, VFO select,
+// band select and current channel that differ, each "old → new"; every other
+// differing byte as "block B index I: 0xAA → 0xBB", so that nothing that
+// differs goes unreported. Only the bytes an image file saves are compared
+// (each block's number byte and payload).
+
+#include "image/block_store.h"
+
+#include <string>
+#include <vector>
+
+namespace ft817 {
+
+// One line per difference from `before` to `after` (no line ends), channels
+// first, then band records, VFO and band select, current channel, the block
+// layout and the remaining bytes; empty when both save the same bytes.
+// Both stores should be ones BlockStore::load accepted.
+std::vector<std::string> describeImageDifferences(const BlockStore& before, const BlockStore& after);
+
+// The fields of channel n's record and bitmap bits that differ, as
+// "channel 13: mode USB → LSB, ..."; empty when the channel is the same.
+std::string describeChannelDifference(const BlockStore& before, const BlockStore& after, int channel);
+
+} // namespace ft817

@@ -1,0 +1,176 @@
+// The export, import and diff commands on real files in a temporary folder.
+
+#include "app/exchange_commands.h"
+#include "image/block_store.h"
+#include "image/channel_record.h"
+#include "image/csv_exchange.h"
+#include "image/image_file.h"
+#include "image/memory_map.h"
+#include "platform/file_access.h"
+#include "sim/default_memory.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+
+namespace ft817 {
+namespace {
+
+struct CommandOutput {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CommandOutput run(int (*command)(const Arguments&), const Arguments& args)
+{
+    std::ostringstream out, err;
+    auto* oldOut = std::cout.rdbuf(out.rdbuf());
+    auto* oldErr = std::cerr.rdbuf(err.rdbuf());
+    const int code = command(args);
+    std::cout.rdbuf(oldOut);
+    std::cerr.rdbuf(oldErr);
+    return {code, out.str(), err.str()};
+}
+
+Bytes defaultImageFile()
+{
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    return *buildImageFile(memory.image, memory.blockLengths);
+}
+
+std::string textOf(const Bytes& bytes)
+{
+    return std::string(bytes.begin(), bytes.end());
+}
+
+void writeText(const std::string& path, const std::string& text)
+{
+    ASSERT_TRUE(writeWholeFile(path, Bytes(text.begin(), text.end())));
+}
+
+class ExchangeCommands : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(writeWholeFile(m_image, defaultImageFile())); }
+
+    test::TempDir m_dir;
+    std::string m_image = m_dir.file("radio.bin");
+};
+
+TEST(ImportedImagePath, PutsTheMarkBeforeTheExtension)
+{
+    EXPECT_EQ(importedImagePath("dir/radio.bin"), "dir/radio.imported.bin");
+    EXPECT_EQ(importedImagePath("radio.bin"), "radio.imported.bin");
+    EXPECT_EQ(importedImagePath("radio"), "radio.imported");
+    EXPECT_EQ(importedImagePath("dir/.bin"), "dir/.bin.imported");
+}
+
+TEST_F(ExchangeCommands, ExportWritesTheCsvOfTheImage)
+{
+    const std::string csvPath = m_dir.file("channels.csv");
+    const CommandOutput result = run(runExportCommand, {m_image, csvPath});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "wrote 13 channels to " + csvPath + "\n");
+    const auto csv = readWholeFile(csvPath);
+    ASSERT_TRUE(csv);
+    EXPECT_EQ(textOf(*csv), exportChannelsCsv(*BlockStore::load(defaultImageFile())));
+
+    const CommandOutput toStdout = run(runExportCommand, {m_image, "-"});
+    EXPECT_EQ(toStdout.code, 0);
+    EXPECT_EQ(toStdout.out, textOf(*csv));
+}
+
+TEST_F(ExchangeCommands, ExportAndImportRefuseWrongUseAndUnreadableFiles)
+{
+    EXPECT_EQ(run(runExportCommand, {m_image}).code, 2);
+    EXPECT_EQ(run(runExportCommand, {m_image, "a.csv", "--bogus"}).code, 2);
+    EXPECT_EQ(run(runImportCommand, {m_image}).code, 2);
+    EXPECT_EQ(run(runImportCommand, {m_image, "a.csv", "--out"}).code, 2);
+
+    const CommandOutput missing = run(runExportCommand, {m_dir.file("none.bin"), m_dir.file("x.csv")});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("none.bin"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(m_dir.file("x.csv")));
+
+    const CommandOutput noCsv = run(runImportCommand, {m_image, m_dir.file("none.csv")});
+    EXPECT_EQ(noCsv.code, 1);
+    EXPECT_NE(noCsv.err.find("none.csv"), std::string::npos);
+}
+
+TEST_F(ExchangeCommands, ImportWritesACopyBesideTheImage)
+{
+    const std::string csvPath = m_dir.file("channels.csv");
+    writeText(csvPath, "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,Mode\n"
+                       "41,LONG NAME HERE,433.5,,,TSQL,,88.5,,FM\n");
+    const CommandOutput result = run(runImportCommand, {m_image, csvPath});
+    const std::string written = m_dir.file("radio.imported.bin");
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_NE(result.out.find("line 2: Name \"LONG NAME HERE\" cut to \"LONG NAM\""), std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("wrote 1 channel into " + written), std::string::npos) << result.out;
+
+    EXPECT_EQ(*readWholeFile(m_image), defaultImageFile()); // the original stays as it was
+    const auto store = BlockStore::load(*readWholeFile(written));
+    ASSERT_TRUE(store);
+    const ChannelRecordView record = ChannelRecordView::forChannel(*store, 40);
+    EXPECT_TRUE(isChannelActive(*store, 40));
+    EXPECT_EQ(record.rxFrequency(), 43350000u);
+    EXPECT_EQ(record.toneMode(), ToneMode::Mute);
+    EXPECT_EQ(record.toneNumber(), 8);
+    EXPECT_EQ(record.tag(), "LONG NAM");
+}
+
+TEST_F(ExchangeCommands, ImportWithOutWritesThere)
+{
+    const std::string csvPath = m_dir.file("channels.csv");
+    ASSERT_EQ(run(runExportCommand, {m_image, csvPath}).code, 0);
+    const std::string out = m_dir.file("new.bin");
+    const CommandOutput result = run(runImportCommand, {m_image, csvPath, "--out", out});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(*readWholeFile(out), defaultImageFile()); // round trip through files
+    EXPECT_FALSE(std::filesystem::exists(m_dir.file("radio.imported.bin")));
+}
+
+TEST_F(ExchangeCommands, ImportWithBadRowsNamesThemAndWritesNothing)
+{
+    const std::string csvPath = m_dir.file("bad.csv");
+    writeText(csvPath, "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,Mode\n"
+                       "41,A,433.5,,,,,,,FM\n"
+                       "42,B,433.5,,,Tone,88.4,,,FM\n"
+                       "201,C,433.5,,,,,,,FM\n");
+    const std::string out = m_dir.file("new.bin");
+    const CommandOutput result = run(runImportCommand, {m_image, csvPath, "--out", out});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find(csvPath + " line 3: rToneFreq"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find(csvPath + " line 4: Location"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("nothing written (2 problems)"), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(ExchangeCommands, DiffExitsZeroOneOrTwo)
+{
+    const std::string copy = m_dir.file("copy.bin");
+    ASSERT_TRUE(writeWholeFile(copy, defaultImageFile()));
+    const CommandOutput same = run(runDiffCommand, {m_image, copy});
+    EXPECT_EQ(same.code, 0);
+    EXPECT_EQ(same.out, "");
+
+    BlockStore changed = *BlockStore::load(defaultImageFile());
+    selectVfo(changed, Vfo::B);
+    ChannelRecord::forChannel(changed, 0).setRxFrequency(14552500);
+    ASSERT_TRUE(writeWholeFile(copy, *changed.toImageFile()));
+    const CommandOutput different = run(runDiffCommand, {m_image, copy});
+    EXPECT_EQ(different.code, 1);
+    EXPECT_EQ(different.out, "channel 1: frequency 145.50000 \u2192 145.52500 MHz\nVFO select: A \u2192 B\n");
+
+    EXPECT_EQ(run(runDiffCommand, {m_image}).code, 2);
+    const CommandOutput unreadable = run(runDiffCommand, {m_image, m_dir.file("none.bin")});
+    EXPECT_EQ(unreadable.code, 2);
+    EXPECT_NE(unreadable.err.find("none.bin"), std::string::npos);
+}
+
+} // namespace
+} // namespace ft817

@@ -1,0 +1,365 @@
+// CSV exchange of memory channels: the CSV reader and writer, frequency text,
+// export of an image, import into a copy, the round trip, and every refusal.
+
+#include "image/channel_record.h"
+#include "image/csv_exchange.h"
+#include "image/image_file.h"
+#include "image/memory_map.h"
+#include "sim/default_memory.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace ft817 {
+namespace {
+
+// The simulated FT-817's built-in memory: channels written the way real radios write them.
+BlockStore defaultStore()
+{
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    return *BlockStore::load(*buildImageFile(memory.image, memory.blockLengths));
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+const std::string kHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL\n";
+
+// ---- reading and writing CSV ----
+
+TEST(CsvText, QuotedFieldsHoldCommasQuotesAndLineBreaks)
+{
+    const CsvTable table = parseCsv("\xEF\xBB\xBF"
+                                    "a,\"b,c\",\"say \"\"hi\"\"\"\r\n"
+                                    "\n"
+                                    "\"two\nlines\",,x\n"
+                                    "last,row,here");
+    ASSERT_TRUE(table.problems.empty());
+    ASSERT_EQ(table.rows.size(), 3u);
+    EXPECT_EQ(table.rows[0].line, 1);
+    EXPECT_EQ(table.rows[0].fields, (std::vector<std::string>{"a", "b,c", "say \"hi\""}));
+    EXPECT_EQ(table.rows[1].line, 3);
+    EXPECT_EQ(table.rows[1].fields, (std::vector<std::string>{"two\nlines", "", "x"}));
+    EXPECT_EQ(table.rows[2].line, 5);
+    EXPECT_EQ(table.rows[2].fields, (std::vector<std::string>{"last", "row", "here"}));
+}
+
+TEST(CsvText, MalformedRowsAreNamedByLineAndTheRestIsRead)
+{
+    const CsvTable table = parseCsv("ok,1\n"
+                                    "\"closed\"x,2\n"
+                                    "in\"side,3\n"
+                                    "ok,4\n"
+                                    "\"never closed,5\nmore\n");
+    ASSERT_EQ(table.problems.size(), 3u);
+    EXPECT_EQ(table.problems[0].line, 2);
+    EXPECT_NE(table.problems[0].reason.find("after a closing quote"), std::string::npos);
+    EXPECT_EQ(table.problems[1].line, 3);
+    EXPECT_EQ(table.problems[2].line, 5);
+    EXPECT_NE(table.problems[2].reason.find("never closed"), std::string::npos);
+    ASSERT_EQ(table.rows.size(), 2u);
+    EXPECT_EQ(table.rows[1].line, 4);
+}
+
+TEST(CsvText, WrittenFieldsReadBackUnchanged)
+{
+    const std::vector<std::string> fields = {"plain", "a,b", "q\"q", " lead", "trail ", "line\nbreak", ""};
+    std::string row;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        row += (i ? "," : "") + csvField(fields[i]);
+    EXPECT_EQ(csvField("plain"), "plain");
+    EXPECT_EQ(csvField("q\"q"), "\"q\"\"q\"");
+    const CsvTable table = parseCsv(row + "\n");
+    ASSERT_EQ(table.rows.size(), 1u);
+    EXPECT_EQ(table.rows[0].fields, fields);
+}
+
+TEST(CsvText, FrequencyTextInTheRadiosUnits)
+{
+    EXPECT_EQ(formatMegahertz(14550000), "145.500000");
+    EXPECT_EQ(formatMegahertz(60000), "0.600000");
+    EXPECT_EQ(formatMegahertz(0), "0.000000");
+    EXPECT_EQ(formatMegahertz(4294967295u), "42949.672950");
+
+    struct Good {
+        const char* text;
+        std::uint32_t value;
+    };
+    for (const Good& c : {Good{"145.5", 14550000}, Good{"145.500000", 14550000}, Good{" 0.6 ", 60000},
+                          Good{".5", 50000}, Good{"7.", 700000}, Good{"7", 700000},
+                          Good{"42949.67295", 4294967295u}, Good{"42949.672950", 4294967295u}}) {
+        const auto value = parseMegahertz(c.text);
+        ASSERT_TRUE(value) << c.text;
+        EXPECT_EQ(*value, c.value) << c.text;
+    }
+    for (const char* bad :
+         {"", "-1", "-0.5", "abc", "1.2.3", "42949.67296", "99999999999", "145.500001", "1e3", "+5", "."}) {
+        EXPECT_FALSE(parseMegahertz(bad)) << bad;
+    }
+}
+
+// ---- export ----
+
+TEST(CsvExport, WritesTheActiveChannelsAsRealRadiosHoldThem)
+{
+    const std::vector<std::string> rows = lines(exportChannelsCsv(defaultStore()));
+    ASSERT_EQ(rows.size(), 1 + sim::defaultChannels().size());
+    EXPECT_EQ(rows[0] + "\n", kHeader);
+    // Simplex, tag shown by bit 7 alone.
+    EXPECT_EQ(rows[1], "1,CALL 2M,145.500000,,0.000000,,67.0,67.0,023,NN,FM,5.00,,,,,");
+    // Minus shift with tone 88.5 Hz, tag with both bits.
+    EXPECT_EQ(rows[2], "2,RPT R7,145.725000,-,0.600000,Tone,88.5,88.5,023,NN,FM,5.00,,,,,");
+    // Tone squelch, no tag flags: the tag text is not a name.
+    EXPECT_EQ(rows[3], "3,,438.625000,-,7.600000,TSQL,100.0,100.0,023,NN,FM,5.00,,,,,");
+    EXPECT_EQ(rows[4], "4,PLUS RPT,147.060000,+,0.600000,Tone,123.0,123.0,023,NN,FM,5.00,,,,,");
+    EXPECT_EQ(rows[5], "5,FT8 20M,14.074000,,0.000000,,67.0,67.0,023,NN,DIG,5.00,,,,,");
+    EXPECT_EQ(rows[9], "13,DX SPLIT,14.195000,split,14.225000,,67.0,67.0,023,NN,USB,5.00,,,,,");
+    EXPECT_EQ(rows[10], "58,DCS TEST,145.225000,,0.000000,DTCS,67.0,67.0,036,NN,FM,5.00,,,,,");
+    EXPECT_EQ(rows[12], "151,APRS,144.800000,,0.000000,,67.0,67.0,023,NN,PKT,5.00,,,,,");
+    // The deleted channel 21 still holds a record but is not active.
+    for (const std::string& row : rows)
+        EXPECT_NE(row.rfind("21,", 0), 0u) << row;
+}
+
+TEST(CsvExport, ToneOrCodeOutsideTheTablesIsLeftEmpty)
+{
+    BlockStore store = defaultStore();
+    ChannelRecord record = ChannelRecord::forChannel(store, 0);
+    record.setToneNumber(50);
+    record.setDcsNumber(200);
+    const std::vector<std::string> rows = lines(exportChannelsCsv(store));
+    EXPECT_EQ(rows[1], "1,CALL 2M,145.500000,,0.000000,,,,,NN,FM,5.00,,,,,");
+}
+
+// ---- round trip ----
+
+TEST(CsvRoundTrip, ImportingTheExportLeavesTheImageByteIdentical)
+{
+    const BlockStore original = defaultStore();
+    const CsvImport imported = importChannelsCsv(original, exportChannelsCsv(original));
+    ASSERT_TRUE(imported.ok()) << imported.problems.front().text();
+    EXPECT_EQ(imported.channels.size(), sim::defaultChannels().size());
+    EXPECT_TRUE(imported.store == original);
+    EXPECT_EQ(*imported.store.toImageFile(), *original.toImageFile());
+}
+
+TEST(CsvRoundTrip, ImportRestoresEveryFieldTheRowCarries)
+{
+    const BlockStore original = defaultStore();
+    const std::string csv = exportChannelsCsv(original);
+    // Wipe everything a row describes, and take the channels out of use.
+    BlockStore wiped = original;
+    for (const sim::DefaultChannel& channel : sim::defaultChannels()) {
+        ChannelRecord record = ChannelRecord::forChannel(wiped, channel.number);
+        record.setRxFrequency(0);
+        record.setTxFrequency(123);
+        record.setByte(record::kFlagsByte, record.byte(record::kFlagsByte) & 0x1F);
+        record.setByte(record::kToneModeByte, record.byte(record::kToneModeByte) & 0xFC);
+        record.setToneNumber(40);
+        record.setDcsNumber(90);
+        record.setMode(3);
+        if (record.tagHighBit())
+            record.setTag("XXXXXXXX");
+        setChannelActive(wiped, channel.number, false);
+    }
+    ASSERT_FALSE(wiped == original);
+    const CsvImport imported = importChannelsCsv(wiped, csv);
+    ASSERT_TRUE(imported.ok()) << imported.problems.front().text();
+    EXPECT_TRUE(imported.store == original);
+}
+
+TEST(CsvRoundTrip, NamesWithCommasQuotesAndLatin1Letters)
+{
+    BlockStore original = defaultStore();
+    ChannelRecord::forChannel(original, 0).setTag("A\"B,C");
+    ChannelRecord::forChannel(original, 3).setTag("Caf\xE9");
+    const std::string csv = exportChannelsCsv(original);
+    EXPECT_NE(csv.find("\"A\"\"B,C\""), std::string::npos);
+    EXPECT_NE(csv.find("Caf\xC3\xA9"), std::string::npos); // UTF-8 in the file
+    BlockStore other = defaultStore();
+    const CsvImport imported = importChannelsCsv(other, csv);
+    ASSERT_TRUE(imported.ok()) << imported.problems.front().text();
+    EXPECT_TRUE(imported.store == original);
+}
+
+// ---- import of a hand-written file ----
+
+TEST(CsvImport, HandWrittenRowsGiveTheRecordsRealRadiosWrite)
+{
+    const BlockStore original = defaultStore();
+    const std::string csv = kHeader +
+                            "31,Repeater Long Name,145.650000,-,0.600000,Tone,88.5,88.5,023,NN,FM,5.00,,,,,\n"
+                            "32,\"Plus, Rpt 2\",29.62,+,0.1,TSQL,67.0,100.0,,NN,FM,,,,,,\n"
+                            "33,DX,14.195,split,14.225,,,,,,USB,,,,,,\n"
+                            "34,,438.5,,,DTCS,,,754,NN,fm,,,,,,\n"
+                            "1,NEW,145.525,,0,,,,,NN,FM,,,,,,\n";
+    const CsvImport imported = importChannelsCsv(original, csv);
+    ASSERT_TRUE(imported.ok()) << imported.problems.front().text();
+    EXPECT_EQ(imported.channels, (std::vector<int>{30, 31, 32, 33, 0}));
+    ASSERT_EQ(imported.notes.size(), 2u);
+    EXPECT_EQ(imported.notes[0].line, 2);
+    EXPECT_EQ(imported.notes[1].line, 3);
+    const BlockStore& store = imported.store;
+
+    struct Expected {
+        int channel;
+        std::uint8_t byte0, byte1, byte4, tone, dcs;
+        std::uint32_t rx, tx;
+        const char* tag;
+    };
+    // The unused records start as zeros; channel 1 held 0x85 (FM, tag by bit 7).
+    const Expected expected[] = {
+        {30, 0xC5, 0x60, 0x01, 8, 0, 14565000, 60000, "Repeater"},
+        {31, 0xC5, 0xA0, 0x02, 12, 0, 2962000, 10000, "Plus, Rp"},
+        {32, 0xC1, 0xE0, 0x00, 0, 0, 1419500, 1422500, "DX      "},
+        {33, 0x05, 0x00, 0x03, 0, 103, 43850000, 0, "\0\0\0\0\0\0\0\0"},
+        {0, 0x85, 0x04, 0x00, 0, 0, 14552500, 0, "NEW     "},
+    };
+    for (const Expected& e : expected) {
+        SCOPED_TRACE("channel " + std::to_string(e.channel + 1));
+        const ChannelRecordView record = ChannelRecordView::forChannel(store, e.channel);
+        const ChannelRecordView before = ChannelRecordView::forChannel(original, e.channel);
+        EXPECT_EQ(record.byte(0), e.byte0);
+        EXPECT_EQ(record.byte(1), e.byte1);
+        EXPECT_EQ(record.byte(4), e.byte4);
+        EXPECT_EQ(record.toneNumber(), e.tone);
+        EXPECT_EQ(record.dcsNumber(), e.dcs);
+        EXPECT_EQ(record.rxFrequency(), e.rx);
+        EXPECT_EQ(record.txFrequency(), e.tx);
+        EXPECT_EQ(record.tag(), std::string(e.tag, 8));
+        for (const int kept : {2, 3, 5, 8, 9})
+            EXPECT_EQ(record.byte(kept), before.byte(kept)) << "byte " << kept;
+        EXPECT_TRUE(isChannelActive(store, e.channel));
+        EXPECT_TRUE(isSecondBitSet(store, e.channel));
+    }
+
+    // Nothing outside the five records and their bitmap bits changed.
+    BlockStore rest = store;
+    for (const Expected& e : expected) {
+        const Location where = channelLocation(e.channel);
+        for (int k = 0; k < kRecordSize; ++k)
+            rest.setByte(where.index + k, where.block, original.byte(where.index + k, where.block));
+        setChannelActive(rest, e.channel, isChannelActive(original, e.channel));
+    }
+    EXPECT_TRUE(rest == original);
+}
+
+TEST(CsvImport, ColumnsAreFoundByNameInAnyOrderAndEmptyRowsAreSkipped)
+{
+    const BlockStore original = defaultStore();
+    const std::string csv =
+        "Mode,Frequency,Location,Name,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,Extra\n"
+        "USB,50.125,41,SIX,,,,,,,whatever\n"
+        ",,,,,,,,,,\n"
+        ",,,\n";
+    const CsvImport imported = importChannelsCsv(original, csv);
+    ASSERT_TRUE(imported.ok()) << imported.problems.front().text();
+    const ChannelRecordView record = ChannelRecordView::forChannel(imported.store, 40);
+    EXPECT_EQ(record.mode(), 1);
+    EXPECT_EQ(record.rxFrequency(), 5012500u);
+    EXPECT_EQ(record.tag(), "SIX     ");
+}
+
+// ---- refusals ----
+
+struct BadRow {
+    const char* what;
+    std::string row;    // written as line 3, between two good rows
+    const char* reason; // part of the reported reason
+};
+
+void PrintTo(const BadRow& row, std::ostream* out)
+{
+    *out << row.what;
+}
+
+class CsvImportRefuses : public testing::TestWithParam<BadRow> {};
+
+TEST_P(CsvImportRefuses, NamesTheLineAndWritesNothing)
+{
+    const BlockStore original = defaultStore();
+    const std::string csv = kHeader + "41,GOOD,145.5,,,,,,,,FM,,,,,,\n" + GetParam().row + "\n" +
+                            "42,GOOD2,145.6,,,,,,,,FM,,,,,,\n";
+    const CsvImport imported = importChannelsCsv(original, csv);
+    ASSERT_EQ(imported.problems.size(), 1u) << imported.problems.front().text();
+    EXPECT_EQ(imported.problems[0].line, 3);
+    EXPECT_NE(imported.problems[0].reason.find(GetParam().reason), std::string::npos)
+        << imported.problems[0].reason;
+    EXPECT_TRUE(imported.channels.empty());
+    EXPECT_TRUE(imported.store == original);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKindOfBadRow, CsvImportRefuses,
+    testing::Values(BadRow{"ToneNotInTable", "43,X,145.5,,,Tone,88.4,,,,FM,,,,,,", "CTCSS"},
+                    BadRow{"CToneNotInTable", "43,X,145.5,,,TSQL,88.5,250.0,,,FM,,,,,,", "CTCSS"},
+                    BadRow{"ModeTheRadioLacks", "43,X,145.5,,,,,,,,NFM,,,,,,", "not a mode"},
+                    BadRow{"NegativeFrequency", "43,X,-145.5,,,,,,,,FM,,,,,,", "negative"},
+                    BadRow{"FrequencyNotANumber", "43,X,abc,,,,,,,,FM,,,,,,", "not a frequency"},
+                    BadRow{"FrequencyTooHigh", "43,X,50000,,,,,,,,FM,,,,,,", "above"},
+                    BadRow{"FrequencyFinerThan10Hz", "43,X,145.500001,,,,,,,,FM,,,,,,", "10 Hz"},
+                    BadRow{"NoFrequency", "43,X,,,,,,,,,FM,,,,,,", "no frequency"},
+                    BadRow{"OffsetNotANumber", "43,X,145.5,-,six,,,,,,FM,,,,,,", "Offset"},
+                    BadRow{"ShiftWithoutOffset", "43,X,145.5,+,,,,,,,FM,,,,,,", "Offset"},
+                    BadRow{"DuplexTheRadioLacks", "43,X,145.5,off,,,,,,,FM,,,,,,", "Duplex"},
+                    BadRow{"ToneModeTheRadioLacks", "43,X,145.5,,,Cross,,,,,FM,,,,,,", "Tone must be"},
+                    BadRow{"DcsCodeNotInTable", "43,X,145.5,,,DTCS,,,024,NN,FM,,,,,,", "DCS"},
+                    BadRow{"ReversedDcs", "43,X,145.5,,,DTCS,,,023,RN,FM,,,,,,", "polarity"},
+                    BadRow{"LocationZero", "0,X,145.5,,,,,,,,FM,,,,,,", "Location"},
+                    BadRow{"LocationPastTheLast", "201,X,145.5,,,,,,,,FM,,,,,,", "Location"},
+                    BadRow{"LocationNotANumber", "x1,X,145.5,,,,,,,,FM,,,,,,", "Location"},
+                    BadRow{"TooFewColumns", "43,X,145.5,,,,,,,,FM", "fields"},
+                    BadRow{"TooManyColumns", "43,X,145.5,,,,,,,,FM,,,,,,,", "fields"},
+                    BadRow{"TextAfterQuote", "43,\"X\"Y,145.5,,,,,,,,FM,,,,,,", "closing quote"},
+                    BadRow{"QuoteInsideField", "43,X\"Y,145.5,,,,,,,,FM,,,,,,", "quote"},
+                    BadRow{"NameTheTagCannotHold",
+                           "43,\xE2\x82\xAC"
+                           "uro,145.5,,,,,,,,FM,,,,,,",
+                           "Name"},
+                    BadRow{"SameChannelTwice", "41,AGAIN,145.5,,,,,,,,FM,,,,,,",
+                           "already written by line 2"}),
+    [](const testing::TestParamInfo<BadRow>& info) { return std::string(info.param.what); });
+
+TEST(CsvImport, EveryBadRowIsReportedNotJustTheFirst)
+{
+    const BlockStore original = defaultStore();
+    const std::string csv = kHeader + "41,A,145.5,,,,,,,,FM,,,,,,\n" +
+                            "42,B,145.5,,,Tone,88.4,,,,FM,,,,,,\n" + "43,C,145.5,,,,,,,,FM,,,,,,\n" +
+                            "44,D,abc,,,,,,,,XYZ,,,,,,\n" + "\"45,E,145.5,,,,,,,,FM,,,,,,\n";
+    const CsvImport imported = importChannelsCsv(original, csv);
+    ASSERT_EQ(imported.problems.size(), 4u);
+    EXPECT_EQ(imported.problems[0].line, 3);
+    EXPECT_EQ(imported.problems[1].line, 5); // frequency
+    EXPECT_EQ(imported.problems[2].line, 5); // mode
+    EXPECT_EQ(imported.problems[3].line, 6); // the quote never closed
+    EXPECT_TRUE(imported.store == original);
+}
+
+TEST(CsvImport, RefusesAFileWithoutAUsableHeader)
+{
+    const BlockStore original = defaultStore();
+    const CsvImport empty = importChannelsCsv(original, "");
+    ASSERT_EQ(empty.problems.size(), 1u);
+    EXPECT_EQ(empty.problems[0].line, 1);
+
+    const CsvImport lacking = importChannelsCsv(original, "Location,Frequency\n41,145.5\n");
+    ASSERT_EQ(lacking.problems.size(), 1u);
+    EXPECT_EQ(lacking.problems[0].line, 1);
+    EXPECT_NE(lacking.problems[0].reason.find("Duplex"), std::string::npos);
+
+    const CsvImport headless = importChannelsCsv(original, "41,X,145.5,,,,,,,,FM,,,,,,\n");
+    ASSERT_FALSE(headless.ok());
+    EXPECT_TRUE(headless.store == original);
+}
+
+} // namespace
+} // namespace ft817

@@ -1,0 +1,145 @@
+// What `diff` reports between two memory images: nothing for identical
+// images, one decoded line per changed channel or setting, and a raw line for
+// any other byte, so that no difference goes unreported.
+
+#include "image/channel_record.h"
+#include "image/image_diff.h"
+#include "image/image_file.h"
+#include "image/memory_map.h"
+#include "sim/default_memory.h"
+
+#include <gtest/gtest.h>
+
+namespace ft817 {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+BlockStore defaultStore(sim::Model model = sim::Model::FT817)
+{
+    const sim::Memory memory = sim::defaultMemory(model);
+    return *BlockStore::load(*buildImageFile(memory.image, memory.blockLengths));
+}
+
+TEST(ImageDiff, IdenticalImagesShowNothing)
+{
+    EXPECT_TRUE(describeImageDifferences(defaultStore(), defaultStore()).empty());
+}
+
+TEST(ImageDiff, BytesBeyondThePayloadAreNotCompared)
+{
+    BlockStore changed = defaultStore();
+    changed.setByte(200, 8, 0x55); // block 8 holds 130 payload bytes; saving drops index 200
+    EXPECT_TRUE(describeImageDifferences(defaultStore(), changed).empty());
+}
+
+TEST(ImageDiff, OneChangedChannelIsOneDecodedLine)
+{
+    const BlockStore before = defaultStore();
+    BlockStore after = before;
+    ChannelRecord record = ChannelRecord::forChannel(after, 12);
+    record.setRxFrequency(1420000);
+    record.setMode(0);
+    EXPECT_EQ(describeImageDifferences(before, after),
+              Lines{"channel 13: frequency 14.19500 \u2192 14.20000 MHz, mode USB \u2192 LSB"});
+}
+
+TEST(ImageDiff, EveryFieldOfAChannelIsNamed)
+{
+    const BlockStore before = defaultStore();
+    BlockStore after = before;
+    ChannelRecord record = ChannelRecord::forChannel(after, 1); // 145.725, minus 600 kHz, tone 88.5, tag both
+    record.setByte(record::kFlagsByte, 0xA5);                   // plus
+    record.setTxFrequency(70000);
+    record.setToneMode(ToneMode::Dcs);
+    record.setToneNumber(60);
+    record.setDcsNumber(5);
+    record.setTxMode(1);
+    record.setTagOn(false);
+    record.setTag("RPT R8");
+    record.setByte(2, 0x10);
+    EXPECT_EQ(
+        describeImageDifferences(before, after),
+        Lines{
+            "channel 2: shift minus \u2192 plus, offset 0.60000 \u2192 0.70000 MHz, TX mode LSB \u2192 USB, "
+            "tone mode tone \u2192 dcs, tone 8 (88.5 Hz) \u2192 60 (not in the radio's table), "
+            "DCS 0 (023) \u2192 5 (036), tag flags both bits \u2192 clear, "
+            "tag \"RPT R7  \" \u2192 \"RPT R8  \", byte 1 0x64 \u2192 0xA5, byte 2 0x11 \u2192 0x10"});
+}
+
+TEST(ImageDiff, ActivatingAChannelNamesBothBitmapBits)
+{
+    const BlockStore before = defaultStore();
+    BlockStore after = before;
+    setChannelActive(after, 20, true);
+    EXPECT_EQ(describeImageDifferences(before, after),
+              Lines{"channel 21: active no \u2192 yes, second-bitmap bit clear \u2192 set"});
+}
+
+TEST(ImageDiff, SettingsHaveALineEach)
+{
+    const BlockStore before = defaultStore();
+    BlockStore after = before;
+    selectVfo(after, Vfo::B);
+    EXPECT_EQ(describeImageDifferences(before, after), Lines{"VFO select: A \u2192 B"});
+
+    after = before;
+    after.setByte(kBandSelectByte.index, kBandSelectByte.block, 0xF4); // A: 3 -> 4, B: 13 -> 15
+    setCurrentChannel(after, 57);
+    const Location band = bandLocation(Vfo::B, 13);
+    after.setByte(band.index + 13, band.block, 0x40); // 144.30000 -> 144.30016 MHz
+    EXPECT_EQ(describeImageDifferences(before, after),
+              (Lines{"VFO B band 13: 144.30000 \u2192 144.30016 MHz", "VFO A band select: 3 \u2192 4",
+                     "VFO B band select: 13 \u2192 15 (none)", "current channel: 2 \u2192 58"}));
+}
+
+TEST(ImageDiff, OtherBytesAreListedRaw)
+{
+    const BlockStore before = defaultStore();
+    BlockStore after = before;
+    after.setByte(1, 1, before.byte(1, 1) ^ 0x40); // VFO select byte, not the VFO bit
+    after.setByte(27, 7, 0x05);                    // between the bitmaps
+    const Location band = bandLocation(Vfo::A, 0);
+    after.setByte(band.index, band.block, 0x03); // a band record's mode
+    const Lines lines = describeImageDifferences(before, after);
+    char expected[3][64];
+    std::snprintf(expected[0], sizeof expected[0], "block 1 index 1: 0x%02X \u2192 0x%02X", before.byte(1, 1),
+                  before.byte(1, 1) ^ 0x40);
+    std::snprintf(expected[1], sizeof expected[1], "block %d index %d: 0x%02X \u2192 0x03", band.block,
+                  band.index, before.byte(band.index, band.block));
+    std::snprintf(expected[2], sizeof expected[2], "block 7 index 27: 0x04 \u2192 0x05");
+    EXPECT_EQ(lines, (Lines{expected[0], expected[1], expected[2]}));
+}
+
+TEST(ImageDiff, DifferentBlockLayoutsAreReported)
+{
+    const Lines lines =
+        describeImageDifferences(defaultStore(sim::Model::FT817), defaultStore(sim::Model::FT817NDUS));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "blocks: 50 \u2192 51"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "block 49 length: 118 \u2192 130 payload bytes"),
+              lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "block 50: added (130 payload bytes)"), lines.end());
+}
+
+TEST(ImageDiff, NoChangedSavedByteGoesUnreported)
+{
+    // Every byte of the settings blocks 1 and 7 (where named bits and other
+    // bits share bytes) and a spread of bytes elsewhere, one bit each.
+    const BlockStore before = defaultStore();
+    int checked = 0;
+    for (int block = 0; block < before.blockCount(); ++block) {
+        const int step = block == 1 || block == 7 ? 1 : 17;
+        for (int index = block % step; index <= before.payloadLength(block); index += step) {
+            const auto flip = static_cast<std::uint8_t>(1u << ((block + index) % 8));
+            BlockStore after = before;
+            after.setByte(index, block, before.byte(index, block) ^ flip);
+            EXPECT_FALSE(describeImageDifferences(before, after).empty())
+                << "block " << block << " index " << index << " bit mask " << int(flip);
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 400);
+}
+
+} // namespace
+} // namespace ft817
