@@ -315,6 +315,7 @@ void EditorHandlers::commitNumberBox(NumberBox which)
         record.setToneNumber(entry.stored);
     else
         record.setDcsNumber(entry.stored);
+    m_window.updateToneTooltips();
 }
 
 void EditorHandlers::commitTag()

@@ -4,6 +4,7 @@
 #include "editor/editor_handlers.h"
 #include "image/channel_record.h"
 #include "image/memory_map.h"
+#include "image/tone_tables.h"
 #include "platform/file_access.h"
 #include "platform/qt_window_icon.h"
 
@@ -267,6 +268,7 @@ Status EditorWindow::edit(const QString& path)
     m_state.recordBlock = where.block;
     m_state.recordOffset = where.index;
     showChannel(Showing::Opening);
+    updateToneTooltips();
 
     m_savename->setText(path);
     return {};
@@ -284,6 +286,16 @@ void EditorWindow::displayChannel()
     if (!m_state.loaded())
         return;
     showChannel(Showing::Channel);
+    updateToneTooltips();
+}
+
+void EditorWindow::updateToneTooltips()
+{
+    if (!m_state.loaded())
+        return;
+    const ChannelRecordView record = m_state.recordView();
+    m_ctcss->setToolTip(QString::fromStdString(ctcssText(record.toneNumber())));
+    m_dcs->setToolTip(QString::fromStdString(dcsText(record.dcsNumber())));
 }
 
 void EditorWindow::showChannel(Showing showing)

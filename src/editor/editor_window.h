@@ -48,6 +48,9 @@ public:
     // Shows CurrentChannel from the loaded image and sets RecordBlock and
     // RecordOffset; an active channel also becomes the current-channel byte.
     void displayChannel();
+    // Puts the stored tone in hertz and the DCS code of the channel on show
+    // into the tooltips of the CTCSS and DCS boxes (entry stays by number).
+    void updateToneTooltips();
 
     // Replaces how a failed save is reported (a warning box by default).
     void setWarningReporter(WarningReporter reporter) { m_warn = std::move(reporter); }

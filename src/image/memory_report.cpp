@@ -2,6 +2,7 @@
 
 #include "image/channel_record.h"
 #include "image/memory_map.h"
+#include "image/tone_tables.h"
 
 #include <cstdio>
 #include <string_view>
@@ -58,11 +59,11 @@ std::string toneText(const ChannelRecordView& record)
 {
     switch (record.toneMode()) {
     case ToneMode::Tone:
-        return "tone " + std::to_string(record.toneNumber());
+        return "tone " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")";
     case ToneMode::Mute:
-        return "mute " + std::to_string(record.toneNumber());
+        return "mute " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")";
     case ToneMode::Dcs:
-        return "dcs " + std::to_string(record.dcsNumber());
+        return "dcs " + std::to_string(record.dcsNumber()) + " (" + dcsText(record.dcsNumber()) + ")";
     case ToneMode::None:
         break;
     }
@@ -150,7 +151,7 @@ std::string channelRow(const BlockStore& store, int n)
                padRight(std::string(kModeNames[static_cast<std::size_t>(record.txMode())]), 4);
     else
         row += padRight("-", 11 + 2 + 4);
-    row += "  " + padRight(toneText(record), 8) + "  ";
+    row += "  " + padRight(toneText(record), 19) + "  ";
     row += record.tagOn() ? "\"" + printableTag(record) + "\"" : "-";
     while (!row.empty() && row.back() == ' ')
         row.pop_back();
@@ -171,7 +172,11 @@ void appendChannelJson(std::string& out, const BlockStore& store, int n)
     out += ", \"tx_mode\": \"" + std::string(kModeNames[static_cast<std::size_t>(record.txMode())]) + "\"";
     out += ", \"tone_mode\": \"" + std::string(toneModeName(record.toneMode())) + "\"";
     out += ", \"ctcss\": " + std::to_string(record.toneNumber());
+    const std::string hertz = ctcssHertzText(record.toneNumber());
+    out += ", \"ctcss_hz\": " + (hertz.empty() ? std::string("null") : hertz);
     out += ", \"dcs\": " + std::to_string(record.dcsNumber());
+    const std::string code = dcsCodeText(record.dcsNumber());
+    out += ", \"dcs_code\": " + (code.empty() ? std::string("null") : "\"" + code + "\"");
     out += ", \"tag_on\": ";
     out += record.tagOn() ? "true" : "false";
     out += ", \"tag\": ";
@@ -201,7 +206,7 @@ std::string memoryText(const BlockStore& store)
     }
     text += "Active channels: " + std::to_string(active) + "\n";
     if (active > 0) {
-        text += " Ch       RX MHz  Mode  Shift             TX MHz  Mode  Tone      Tag\n";
+        text += " Ch       RX MHz  Mode  Shift             TX MHz  Mode  Tone                 Tag\n";
         text += rows;
     }
     return text;
@@ -223,8 +228,8 @@ std::string channelText(const BlockStore& store, int n)
             std::to_string(record.txFrequency()) + ")\n";
     text += "  TX mode:   " + std::string(kModeNames[static_cast<std::size_t>(record.txMode())]) + "\n";
     text += "  Tone mode: " + std::string(toneModeName(record.toneMode())) + "\n";
-    text += "  CTCSS:     " + std::to_string(record.toneNumber()) + "\n";
-    text += "  DCS:       " + std::to_string(record.dcsNumber()) + "\n";
+    text += "  CTCSS:     " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")\n";
+    text += "  DCS:       " + std::to_string(record.dcsNumber()) + " (" + dcsText(record.dcsNumber()) + ")\n";
     text +=
         "  Tag:       " + std::string(record.tagOn() ? "on" : "off") + " \"" + printableTag(record) + "\"\n";
     text += "  Record:    " + hexBytes(record, " ") + "\n";

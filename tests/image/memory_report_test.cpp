@@ -57,11 +57,11 @@ TEST(MemoryText, ShowsVfosCurrentChannelAndOneRowPerActiveChannel)
         "  10:   11.80005 11:   12.80005 12:   13.80005 13:   14.80005 14:   15.80005\n"
         "Current channel: 12\n"
         "Active channels: 4\n"
-        " Ch       RX MHz  Mode  Shift             TX MHz  Mode  Tone      Tag\n"
-        "  1      7.00000  FM    simplex  -                  none      -\n"
-        " 12    145.50000  FM    minus        0.60000  LSB   tone 8    \"RPT 2m  \"\n"
-        " 13     14.20000  USB   split       14.25000  CW    dcs 23    -\n"
-        "200  42949.67295  PKT   simplex  -                  mute 49   \"Caf\xC3\xA9\"\\  \"\n";
+        " Ch       RX MHz  Mode  Shift             TX MHz  Mode  Tone                 Tag\n"
+        "  1      7.00000  FM    simplex  -                  none                 -\n"
+        " 12    145.50000  FM    minus        0.60000  LSB   tone 8 (88.5 Hz)     \"RPT 2m  \"\n"
+        " 13     14.20000  USB   split       14.25000  CW    dcs 23 (DCS 134)     -\n"
+        "200  42949.67295  PKT   simplex  -                  mute 49 (254.1 Hz)   \"Caf\xC3\xA9\"\\  \"\n";
     EXPECT_EQ(text, expected);
 }
 
@@ -88,8 +88,8 @@ TEST(MemoryText, OneChannelActiveOrNot)
               "  TX:        14.25000 MHz (1425000)\n"
               "  TX mode:   CW\n"
               "  Tone mode: dcs\n"
-              "  CTCSS:     0\n"
-              "  DCS:       23\n"
+              "  CTCSS:     0 (67.0 Hz)\n"
+              "  DCS:       23 (DCS 134)\n"
               "  Tag:       off \"........\"\n"
               "  Record:    01 c0 00 00 03 02 00 17 00 00 00 15 aa e0 00 15 be 68 00 00 00 00 00 00 00 00\n");
     EXPECT_EQ(channelText(store, 2).substr(0, 19), "Channel 3 (inactive");
@@ -124,7 +124,7 @@ TEST(MemoryJson, HoldsEveryChannelAndTheVfos)
         EXPECT_EQ(c["tag"].text, record.tag());
         EXPECT_EQ(c["record"].text.size(), 52u);
         for (const char* key :
-             {"mode", "split", "tx", "tx_mode", "tone_mode", "ctcss", "dcs", "tag_on", "shift"})
+             {"mode", "split", "tx", "tx_mode", "tone_mode", "ctcss", "ctcss_hz", "dcs", "dcs_code", "tag_on", "shift"})
             EXPECT_TRUE(c.has(key)) << key;
     }
     const JsonValue& last = channels[199];
@@ -132,6 +132,9 @@ TEST(MemoryJson, HoldsEveryChannelAndTheVfos)
     EXPECT_EQ(last["mode"].text, "PKT");
     EXPECT_EQ(last["tone_mode"].text, "mute");
     EXPECT_EQ(last["ctcss"].number, 49);
+    EXPECT_DOUBLE_EQ(last["ctcss_hz"].real, 254.1);
+    EXPECT_EQ(channels[11]["ctcss_hz"].real, 88.5);
+    EXPECT_EQ(channels[12]["dcs_code"].text, "134");
     EXPECT_TRUE(last["tag_on"].boolean);
     EXPECT_EQ(last["tag"].text, std::string("Caf\xE9\"\\  "));
     EXPECT_NE(json.find(R"("tag": "Caf\u00e9\"\\  ")"), std::string::npos);

@@ -1,7 +1,8 @@
 #pragma once
 // A small, strict JSON reader for checking what `show --json` prints: objects,
-// arrays, strings (\u escapes up to 0xFF come back as single bytes), whole
-// numbers, true, false and null. Anything else is a parse failure.
+// arrays, strings (\u escapes up to 0xFF come back as single bytes), numbers
+// (whole, or with a decimal fraction), true, false and null. Anything else is
+// a parse failure.
 
 #include <cstdint>
 #include <optional>
@@ -15,7 +16,8 @@ struct JsonValue {
     enum class Kind { Null, Bool, Number, String, Array, Object };
     Kind kind = Kind::Null;
     bool boolean = false;
-    long long number = 0;
+    long long number = 0;  // the whole part
+    double real = 0;       // the whole value, fraction included
     std::string text;
     std::vector<JsonValue> items;  // array elements, or object values
     std::vector<std::string> keys; // object keys, parallel to items
@@ -216,8 +218,22 @@ private:
         }
         if (m_at == start || (m_at - start > 1 && m_text[start] == '0'))
             return false;
-        if (negative)
+        out.real = static_cast<double>(out.number);
+        if (m_at < m_text.size() && m_text[m_at] == '.') {
+            ++m_at;
+            double scale = 0.1;
+            const std::size_t fractionStart = m_at;
+            while (m_at < m_text.size() && m_text[m_at] >= '0' && m_text[m_at] <= '9') {
+                out.real += (m_text[m_at++] - '0') * scale;
+                scale /= 10;
+            }
+            if (m_at == fractionStart)
+                return false;
+        }
+        if (negative) {
             out.number = -out.number;
+            out.real = -out.real;
+        }
         return true;
     }
 
