@@ -186,7 +186,7 @@ void MainWindow::runTransfer(Transfer kind)
 
     const QString device = QString::fromStdString(m_port->deviceName());
     if (report.complete) {
-        m_status->setToolTip(QString("Radio on %1").arg(device));
+        showPortInTooltip();
     } else {
         const QString reason = QString::fromStdString(report.reason);
         const QString detail = QString::fromStdString(report.detail);
