@@ -229,6 +229,9 @@ void EditorWindow::fillLists()
     static const QStringList modes = {"LSB", "USB", "CW", "CWR", "AM", "FM", "DIG", "PKT", ""};
     for (QComboBox* list : {m_chmode, m_chtmode, m_choffset, m_vfoas, m_vfobs})
         list->clear();
+    // No operation fills Home, but a person may have typed into its text field.
+    m_home->clear();
+    m_home->clearEditText();
     m_chmode->addItems(modes);
     m_chtmode->addItems(modes);
     m_choffset->addItems({"SMPX", "-RPT", "+RPT"});

@@ -302,15 +302,16 @@ TEST_F(ChannelDisplayTest, WindowPicturesOfFourKindsOfChannel)
     image.setByte(kBandSelectByte, 0x2A);
     open();
     window->show();
-    const std::pair<int, const char*> pictures[] = {{0, "/tmp/editor-active.png"},
-                                                    {1, "/tmp/editor-inactive.png"},
-                                                    {2, "/tmp/editor-split.png"},
-                                                    {3, "/tmp/editor-dcs.png"}};
-    for (auto [n, path] : pictures) {
+    // Into the test's own folder: fixed names in a shared /tmp collide with
+    // other runs and other users.
+    const std::pair<int, const char*> pictures[] = {
+        {0, "editor-active.png"}, {1, "editor-inactive.png"}, {2, "editor-split.png"}, {3, "editor-dcs.png"}};
+    for (auto [n, name] : pictures) {
         display(n);
         const QPixmap picture = window->grab();
         EXPECT_EQ(picture.size(), QSize(423, 312));
-        EXPECT_TRUE(picture.save(path)) << path;
+        const QString path = QString::fromStdString(folder.file(name));
+        EXPECT_TRUE(picture.save(path)) << path.toStdString();
     }
     window->hide();
 }

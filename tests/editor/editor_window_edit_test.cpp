@@ -206,6 +206,23 @@ TEST_F(EditTest, OffsetListShowsSimplexAfterEveryEdit)
     EXPECT_EQ(list("CHoffset")->currentText(), "SMPX");
 }
 
+// The lists are editable: text typed into one is gone after the next Edit.
+TEST_F(EditTest, TextTypedIntoTheListsIsGoneAfterTheNextEdit)
+{
+    MemoryImage image;
+    image.setRecord(0, {0x05});
+    openImage(image);
+    for (const char* name : {"Home", "CHoffset", "VFOAs", "VFOBs", "CHmode"})
+        list(name)->setEditText("typed");
+    openImage(image);
+    EXPECT_TRUE(list("Home")->currentText().isEmpty()) << list("Home")->currentText().toStdString();
+    EXPECT_EQ(list("Home")->count(), 0);
+    EXPECT_EQ(list("CHoffset")->currentText(), "SMPX");
+    EXPECT_EQ(list("VFOAs")->currentText(), "   0");
+    EXPECT_EQ(list("VFOBs")->currentText(), "   0");
+    EXPECT_EQ(list("CHmode")->currentText(), "FM");
+}
+
 // A file that cannot be loaded leaves the editor as it was: the image loaded
 // before, the channel on show and every list.
 TEST_F(EditTest, FileThatCannotBeLoadedChangesNothing)
