@@ -122,8 +122,13 @@ Status UploadRun::sendBlocks()
         }
         ++m_report.blocks;
         m_sink.blockDone(m_report.blocks, m_report.bytes);
-        if (Status paused = pause(); !paused)
-            return paused;
+        if (Status paused = pause(); !paused) {
+            // Stopped in the pause after the last block: the radio has taken
+            // the whole image, so the upload is complete, not abandoned.
+            if (k < m_layout.lastIndex)
+                return paused;
+            m_report.abandoned = false;
+        }
         m_nextStart = m_layout.ends[static_cast<std::size_t>(k)];
     }
     return {};

@@ -16,22 +16,22 @@ constexpr std::uint8_t TAG = 0x80, TAG_BOTH = 0xC0;
 constexpr std::uint8_t SIMPLEX = 0x04, SIMPLEX_ALT = 0x05, MINUS = 0x64, PLUS = 0xA5, SPLIT = 0xE4;
 
 // The memory channels of the built-in memory (frequencies in 10 Hz units).
+// Channel numbers are 0-based; the radio shows them one higher.
 //
-//   ch  shown  what                                   mode  shift/split          tone        tag
-//    0    1    2 m FM calling 145.500                 FM    simplex 0x04         -           "CALL 2M " (bit
-//    7) 1    2    2 m repeater 145.725, -600 kHz         FM    minus, 60000         tone 88.5   "RPT R7  "
-//    (0xC0) 2    3    70 cm repeater 438.625, -7.6 MHz       FM    minus, 760000        squelch #12 - 3    4
-//    2 m repeater 147.060, +600 kHz         FM    plus, 60000          tone #18    "PLUS RPT" (bit 7) 4    5
-//    20 m FT8 14.074                        DIG   simplex              -           "FT8 20M " (bit 7) 5    6
-//    2 m SSB calling 144.300                USB   simplex              -           "SSB CALL" (0xC0) 6    7
-//    40 m QRP CW 7.030                      CW    simplex              -           - 7    8    6 m FM 51.510
-//    FM    simplex 0x05         -           "6M FM   " (bit 7)
-//   12   13    20 m DX split 14.195 / TX 14.225       USB   split, TX USB        -           "DX SPLIT"
-//   (0xC0) 57   58    2 m DCS 145.225                        FM    simplex              DCS #5      "DCS
-//   TEST" (0xC0) 99  100    10 m AM 29.000                         AM    simplex              -           -
-//  150  151    2 m APRS 144.800                       PKT   simplex              -           "APRS    " (bit
-//  7) 199  200    160 m 1.910                            LSB   simplex              -           "TOP BAND"
-//  (bit 7)
+//   ch  what                        mode  shift or split     tone         tag
+//    0  2 m calling 145.500         FM    simplex 0x04       -            "CALL 2M " (bit 7)
+//    1  2 m repeater 145.725        FM    minus 600 kHz      tone 88.5    "RPT R7  " (0xC0)
+//    2  70 cm repeater 438.625      FM    minus 7.6 MHz      squelch #12  -
+//    3  2 m repeater 147.060        FM    plus 600 kHz       tone #18     "PLUS RPT" (bit 7)
+//    4  20 m FT8 14.074             DIG   simplex            -            "FT8 20M " (bit 7)
+//    5  2 m SSB calling 144.300     USB   simplex            -            "SSB CALL" (0xC0)
+//    6  40 m QRP CW 7.030           CW    simplex            -            -
+//    7  6 m FM 51.510               FM    simplex 0x05       -            "6M FM   " (bit 7)
+//   12  20 m DX 14.195, TX 14.225   USB   split, TX USB      -            "DX SPLIT" (0xC0)
+//   57  2 m DCS 145.225             FM    simplex            DCS #5       "DCS TEST" (0xC0)
+//   99  10 m AM 29.000              AM    simplex            -            -
+//  150  2 m APRS 144.800            PKT   simplex            -            "APRS    " (bit 7)
+//  199  160 m 1.910                 LSB   simplex            -            "TOP BAND" (bit 7)
 //
 // Channel 20 holds a 10 m USB record but is not active (deleted on the radio).
 const std::vector<DefaultChannel> kChannels = {

@@ -73,6 +73,10 @@ struct SimulatedRadio::Impl {
     std::thread thread;
     std::atomic<bool> stopRequested{false};
     bool started = false;
+    // The symlink at linkPath is this radio's to remove. Once removed, the
+    // path may point at another radio's line (pseudo-terminal numbers are
+    // reused), so a second stop() must leave it alone.
+    bool ownsLink = false;
 
     // Shared with the caller's thread; guarded by mutex.
     mutable std::mutex mutex;
@@ -649,6 +653,7 @@ Status SimulatedRadio::start(const std::string& linkPath)
     }
     impl.stopRequested = false;
     impl.started = true;
+    impl.ownsLink = !impl.linkPath.empty();
     impl.thread = std::thread([&impl] { impl.run(); });
     return {};
 }
@@ -663,8 +668,9 @@ void SimulatedRadio::stop()
     }
     if (impl.thread.joinable())
         impl.thread.join();
-    if (!impl.linkPath.empty())
+    if (impl.ownsLink)
         removeSymlinkTo(impl.linkPath, impl.line.slavePath());
+    impl.ownsLink = false;
     impl.line.close();
     for (int* fd : {&impl.inotifyFd, &impl.wakeFd}) {
         if (*fd >= 0)

@@ -249,7 +249,7 @@ TEST_F(DownloadTest, FullFt817ImageOnAPacedLine)
     EXPECT_GE(port.closeTime() - started, floor);
     EXPECT_LT(port.closeTime() - started, floor + 50 * 0.005);
     // No busy waiting: every look at the port that finds nothing is
-    // followed by a sleep of at most 2 ms.
+    // followed by a sleep of at most one poll interval.
     EXPECT_LE(longestSleep, kPoll + 1e-9);
     const double seconds = port.closeTime() - started;
     EXPECT_LT(sleeps, seconds / kPoll * 1.05 + 6609);
@@ -418,7 +418,7 @@ TEST_F(DownloadTest, AbandoningTheFirstWaitClosesThePortAndSavesNothing)
     EXPECT_FALSE(port.isOpen());
     EXPECT_NEAR(port.closeTime(), 1030.0, kPoll);
     EXPECT_FALSE(savedFile());
-    // 30 s of waiting cost one look at the port per 2 ms sleep, no more.
+    // 30 s of waiting cost one look at the port per poll interval, no more.
     EXPECT_LE(longestSleep, kPoll + 1e-9);
     EXPECT_LT(port.polls(), 30.0 / kPoll * 1.01 + 10);
     EXPECT_EQ(sink.statusTexts(), std::vector<std::string>{"waiting"});

@@ -36,7 +36,9 @@ sim::RadioOptions radioWith(sim::Mode mode, const std::vector<ByteList>& blocks)
     options.mode = mode;
     options.image = joined(blocks);
     options.blockLengths = lengthsOf(blocks);
-    options.startDelay = 0.05;
+    // The tool clears its input right after opening the port; the radio
+    // starts late enough that a busy machine cannot clear away block 0.
+    options.startDelay = 0.25;
     return options;
 }
 
@@ -95,7 +97,7 @@ TEST_F(TransferEndToEnd, FullImageDownloadedAndUploadedAgainIsByteIdentical)
     sim::RadioOptions sending;
     sending.mode = sim::Mode::Send;
     sending.pacing = false;  // the line's pace is covered above; this checks every byte
-    sending.startDelay = 0.05;
+    sending.startDelay = 0.25;
     startRadio(sending);
     {
         QtSerialPort port(radio->devicePath());

@@ -359,5 +359,26 @@ TEST_F(UploadTest, AbandoningWhileWaitingForTheRadioStopsAtOnce)
     EXPECT_FALSE(port.isOpen());
 }
 
+TEST_F(UploadTest, StoppingInThePauseAfterTheLastBlockStillCountsAsComplete)
+{
+    const auto blocks = makeBlocks({20, 20, 20});
+    radioTakes(blocks);
+    // Blocks go out at 1000.0, 1000.27 and 1000.54, each answered 0.02 s
+    // later; the last pause runs to about 1000.81.
+    sink.abandonAt = 1000.7;
+
+    const TransferReport report = run();
+
+    ASSERT_EQ(radio->ackTimes().size(), 3u);
+    ASSERT_LT(radio->ackTimes().back(), sink.abandonAt);
+    EXPECT_TRUE(report.complete) << report.reason;
+    EXPECT_FALSE(report.abandoned);
+    EXPECT_EQ(report.reason, "");
+    EXPECT_EQ(report.statusText, " 59  60");
+    EXPECT_EQ(radio->blocks(), sentForm(blocks));
+    EXPECT_NEAR(port.closeTime(), 1000.7, kPoll);
+    EXPECT_FALSE(port.isOpen());
+}
+
 }  // namespace
 }  // namespace ft817::test

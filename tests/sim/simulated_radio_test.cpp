@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iostream>
 
 using namespace ft817;
 using namespace ft817::test;
@@ -528,6 +529,26 @@ TEST(SimulatedRadioLine, LinkPointsAtTheSlaveAndGoesAwayOnStop)
         EXPECT_FALSE(std::filesystem::is_symlink(link));
         EXPECT_FALSE(radio.isServing());
     }
+}
+
+TEST(SimulatedRadioLine, AStoppedRadioLeavesTheNextRadiosLinkAlone)
+{
+    TempDir folder;
+    const std::string link = folder.file("radio");
+    sim::SimulatedRadio first(fastRadioOptions(sim::Mode::Send));
+    ASSERT_TRUE(first.start(link).ok());
+    const std::string firstLine = first.slavePath();
+    first.stop();
+    ASSERT_FALSE(std::filesystem::is_symlink(link));
+
+    // The next radio on the same link usually gets the freed pseudo-terminal number.
+    sim::SimulatedRadio second(fastRadioOptions(sim::Mode::Send));
+    ASSERT_TRUE(second.start(link).ok());
+    if (second.slavePath() != firstLine)
+        std::cerr << "note: the second radio got " << second.slavePath() << ", not " << firstLine << "\n";
+    first.stop(); // as its destructor does again
+    ASSERT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(std::filesystem::read_symlink(link).string(), second.slavePath());
 }
 
 TEST(SimulatedRadioLine, RefusesToReplaceARegularFile)
