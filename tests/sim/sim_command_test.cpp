@@ -166,7 +166,7 @@ TEST(SimCommand, SendOnceServesADownloadThenExitsAndRemovesTheLink)
 {
     TempDir folder;
     const std::string link = folder.file("radio");
-    SimProcess sim({"--link", QString::fromStdString(link), "--send", "--no-pacing", "--start-delay", "0.1",
+    SimProcess sim({"--link", QString::fromStdString(link), "--send", "--no-pacing", "--start-delay", "0.25",
                     "--model", "ft818", "--once"});
     const std::string slave = sim.firstLine();
     ASSERT_EQ(slave.rfind("/dev/pts/", 0), 0u) << slave;
@@ -245,7 +245,7 @@ TEST(SimCommand, ServesTheImageFileItIsGiven)
     const std::string link = folder.file("radio");
     SimProcess sim({"--link", QString::fromStdString(link), "--image",
                     QString::fromStdString(folder.file("small.bin")), "--send", "--no-pacing",
-                    "--start-delay", "0.1"});
+                    "--start-delay", "0.25"});
     ASSERT_FALSE(sim.firstLine().empty());
     QtSerialPort port(link);
     ASSERT_TRUE(port.open().ok());

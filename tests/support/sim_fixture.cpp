@@ -22,7 +22,7 @@ sim::RadioOptions fastRadioOptions(sim::Mode mode, sim::Model model)
     options.mode = mode;
     options.model = model;
     options.pacing = false;
-    options.startDelay = 0.1;
+    options.startDelay = 0.25;
     options.blockDelay = 0.0;
     options.ackDelay = 0.0;
     return options;

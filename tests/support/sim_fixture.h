@@ -8,7 +8,7 @@
 //   Bytes block = sim.readBytes(4, 2.0);
 //
 // With pacing off the radio writes each block at once; keep a start delay of
-// about 0.1 s in Send mode so the tool has cleared its input before block 0.
+// about 0.25 s in Send mode so the tool has cleared its input before block 0.
 
 #include "platform/file_access.h"
 #include "platform/qt_serial_port.h"
