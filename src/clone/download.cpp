@@ -68,6 +68,13 @@ private:
 
 TransferReport DownloadRun::run()
 {
+    // Find out before the radio sends, not after a whole transfer, that the
+    // image could not be saved where the person wants it.
+    if (const Status writable = checkWritable(m_path); !writable) {
+        m_report.reason = writable.error().message;
+        m_report.detail = "Nothing was received from the radio; choose another file name first.";
+        return m_report;
+    }
     const Status opened = m_port.open();
     if (!opened) {
         m_report.reason = opened.error().message;
@@ -216,12 +223,18 @@ Status DownloadRun::saveImage()
     const Result<Bytes> file = buildImageFile(image, m_blockLengths);
     if (!file)
         return Error{"cannot save the image: " + file.error().message, kNothingSaved};
-    if (Status written = writeWholeFile(m_path, *file); !written)
-        return Error{written.error().message,
-                     "The " + std::to_string(m_received) +
-                         " bytes received from the radio were not saved; any earlier file at that path "
-                         "is unchanged. Choose another file name and download again."};
-    return {};
+    const Status written = writeWholeFile(m_path, *file);
+    if (written)
+        return {};
+    // The transfer itself went well: keep what the radio sent rather than lose it.
+    const std::string rescue = rescuePath("ft817clone-download");
+    const std::string kept = writeWholeFile(rescue, *file)
+                                 ? " The image was kept in " + rescue + "; copy it where you want it."
+                                 : " Choose another file name and download again.";
+    return Error{written.error().message, "The " + std::to_string(m_received) +
+                                              " bytes received from the radio were not saved there; any "
+                                              "earlier file at that path is unchanged." +
+                                              kept};
 }
 
 Result<int> DownloadRun::inputCount()

@@ -1,8 +1,10 @@
 #include "platform/file_access.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,6 +21,7 @@ std::string reasonFor(int error)
     case EISDIR: return "it is a folder, not a file";
     case ENOSPC: return "the disk is full";
     case EROFS: return "the disk is read-only";
+    case ENOTDIR: return "part of the path is not a folder";
     default: return std::strerror(error);
     }
 }
@@ -113,6 +116,37 @@ Status writeWholeFile(const std::string& path, std::span<const std::uint8_t> byt
         return fileError("write", path, error);
     }
     return {};
+}
+
+Status checkWritable(const std::string& path)
+{
+    if (path.empty())
+        return Error{"no file name given", {}};
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return fileError("write", path, EISDIR);
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    if (folder.empty())
+        folder = ".";
+    if (::stat(folder.c_str(), &info) != 0)
+        return fileError("write", path, errno);
+    if (!S_ISDIR(info.st_mode))
+        return fileError("write", path, ENOTDIR);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return fileError("write", path, errno);
+    return {};
+}
+
+std::string rescuePath(const std::string& prefix)
+{
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error)
+        folder = "/tmp";
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+                             std::chrono::system_clock::now().time_since_epoch())
+                             .count();
+    return (folder / (prefix + "-" + std::to_string(seconds) + ".bin")).string();
 }
 
 }  // namespace ft817

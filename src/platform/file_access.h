@@ -20,4 +20,12 @@ Result<Bytes> readWholeFile(const std::string& path);
 // Replaces the whole content of the file at path with bytes, atomically.
 Status writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// Whether a file could be written at path now: a name is given, it is not a
+// folder, and its folder exists and takes new files. Writes nothing.
+Status checkWritable(const std::string& path);
+
+// A path in the system's temporary folder for keeping bytes that could not be
+// saved where the user wanted them ("<prefix>-<seconds since 1970>.bin").
+std::string rescuePath(const std::string& prefix);
+
 }  // namespace ft817

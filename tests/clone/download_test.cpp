@@ -11,6 +11,8 @@
 #include "platform/file_access.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace ft817::test {
@@ -343,7 +345,7 @@ TEST_F(DownloadTest, MoreThan256BlocksAreRefused)
     EXPECT_FALSE(savedFile());
 }
 
-TEST_F(DownloadTest, UnwritableFileIsReportedAndTheCountsAreNotShown)
+TEST_F(DownloadTest, UnwritablePlaceIsRefusedBeforeTheRadioIsHeard)
 {
     path = dir.file("no-such-folder/nebl1.bin");
     radioSends(makeBlocks({20, 20})).start();
@@ -351,11 +353,50 @@ TEST_F(DownloadTest, UnwritableFileIsReportedAndTheCountsAreNotShown)
     const TransferReport report = run();
 
     EXPECT_FALSE(report.complete);
+    EXPECT_EQ(report.reason, "cannot write " + path + ": no such file or folder");
+    EXPECT_TRUE(port.calls().empty());
+    EXPECT_TRUE(radio->acknowledgements().empty());
+}
+
+TEST_F(DownloadTest, ImageThatCannotBeSavedAfterAllIsKeptInTheTemporaryFolder)
+{
+    // The folder goes away during the transfer (a USB stick pulled out), so
+    // the save fails after the radio has sent everything.
+    std::filesystem::create_directory(dir.file("stick"));
+    std::filesystem::create_directory(dir.file("tmp"));
+    path = dir.file("stick/nebl1.bin");
+    const char* oldTemporary = std::getenv("TMPDIR");
+    const std::string restore = oldTemporary ? oldTemporary : "";
+    ::setenv("TMPDIR", dir.file("tmp").c_str(), 1);
+    const double start = clock.now();
+    clock.onSleep([&](double now) {
+        if (now > start + 2.0)
+            std::filesystem::remove_all(dir.file("stick"));
+    });
+    const auto blocks = makeBlocks({20, 20});
+    radioSends(blocks).start();
+
+    const TransferReport report = run();
+    if (restore.empty())
+        ::unsetenv("TMPDIR");
+    else
+        ::setenv("TMPDIR", restore.c_str(), 1);
+
+    EXPECT_FALSE(report.complete);
     EXPECT_NE(report.reason.find("cannot write"), std::string::npos) << report.reason;
-    EXPECT_NE(report.detail.find("40 bytes"), std::string::npos) << report.detail;
     EXPECT_EQ(report.statusText, "");
     EXPECT_EQ(report.bytes, 40);
     EXPECT_FALSE(port.isOpen());
+    EXPECT_NE(report.detail.find("kept in " + dir.file("tmp") + "/ft817clone-download-"), std::string::npos)
+        << report.detail;
+    std::vector<std::filesystem::path> kept(std::filesystem::directory_iterator(dir.file("tmp")), {});
+    ASSERT_EQ(kept.size(), 1u);
+    ByteList expected;
+    for (const ByteList& block : blocks)
+        expected.insert(expected.end(), block.begin(), block.end());
+    const ByteList trailer = trailerFor({20, 20});
+    expected.insert(expected.end(), trailer.begin(), trailer.end());
+    EXPECT_EQ(*readWholeFile(kept[0].string()), expected);
 }
 
 TEST_F(DownloadTest, PortThatCannotBeOpenedIsReportedWithItsDetail)
