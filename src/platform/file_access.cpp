@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +26,18 @@ std::string reasonFor(int error)
     case ENOTDIR: return "part of the path is not a folder";
     default: return std::strerror(error);
     }
+}
+
+// The process's file creation mask, read without changing it (changing it,
+// even for a moment, would affect files other threads create meanwhile).
+mode_t currentUmask()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    return 022;
 }
 
 Error fileError(const std::string& what, const std::string& path, int error)
@@ -82,9 +96,7 @@ Status writeWholeFile(const std::string& path, std::span<const std::uint8_t> byt
     if (exists) {
         mode = target.st_mode & 07777;
     } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
+        mode &= ~currentUmask();
     }
     ::fchmod(fd, mode);
 

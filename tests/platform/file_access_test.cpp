@@ -72,6 +72,14 @@ TEST(FileAccess, ReplacedFileKeepsItsPermissions)
     struct stat info {};
     ASSERT_EQ(::stat(dir.file("a.bin").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    // A new file gets the usual permissions under the process's mask.
+    const mode_t mask = ::umask(027);
+    const Status written = writeWholeFile(dir.file("b.bin"), Bytes(1, 0));
+    ::umask(mask);
+    ASSERT_TRUE(written.ok());
+    ASSERT_EQ(::stat(dir.file("b.bin").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 }  // namespace
