@@ -23,12 +23,9 @@ private:
 
 Status sendCatCommand(SerialPort& port, Clock& clock, const CatCommand& command, double drainLimitSeconds)
 {
-    const Status opened = port.open();
-    if (!opened)
-        return opened;
+    if (Status ready = setUpPort(port); !ready)
+        return ready;
     const PortCloser closer(port);
-    port.setTextInputOneByte();
-    port.clearInput();
 
     for (const std::uint8_t& byte : command) {
         const Status written = port.write(std::span<const std::uint8_t>(&byte, 1));

@@ -71,18 +71,14 @@ TransferReport DownloadRun::run()
     // Find out before the radio sends, not after a whole transfer, that the
     // image could not be saved where the person wants it.
     if (const Status writable = checkWritable(m_path); !writable) {
-        m_report.reason = writable.error().message;
-        m_report.detail = "Nothing was received from the radio; choose another file name first.";
+        m_report.fail(writable.error().message,
+                      "Nothing was received from the radio; choose another file name first.");
         return m_report;
     }
-    const Status opened = m_port.open();
-    if (!opened) {
-        m_report.reason = opened.error().message;
-        m_report.detail = opened.error().detail;
+    if (const Status ready = setUpPort(m_port); !ready) {
+        m_report.fail(ready.error().message, ready.error().detail);
         return m_report;
     }
-    m_port.setTextInputOneByte();
-    m_port.clearInput();
     m_sink.progressMaximum(kFullImage);
 
     Status done = receive();
@@ -95,8 +91,7 @@ TransferReport DownloadRun::run()
         m_sink.status(m_report.statusText);
         m_report.complete = true;
     } else {
-        m_report.reason = done.error().message;
-        m_report.detail = done.error().detail;
+        m_report.fail(done.error().message, done.error().detail);
     }
     m_port.close();
     return m_report;

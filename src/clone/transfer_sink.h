@@ -38,6 +38,13 @@ struct TransferReport {
     // Clone-image bytes received (download) or sent (upload), and blocks done.
     int bytes = 0;
     int blocks = 0;
+
+    // Records why the transfer did not complete.
+    void fail(const std::string& why, const std::string& more)
+    {
+        reason = why;
+        detail = more;
+    }
 };
 
 }  // namespace ft817

@@ -60,27 +60,22 @@ TransferReport UploadRun::run()
     // that is not an image never reaches the radio.
     Result<Bytes> file = readWholeFile(m_path);
     if (!file) {
-        m_report.reason = file.error().message;
-        m_report.detail = "Nothing was sent to the radio.";
+        m_report.fail(file.error().message, "Nothing was sent to the radio.");
         return m_report;
     }
     Result<ImageLayout> layout = readImageLayout(*file);
     if (!layout) {
-        m_report.reason = "cannot upload " + m_path + ": " + layout.error().message;
-        m_report.detail = layout.error().detail + " Nothing was sent to the radio.";
+        m_report.fail("cannot upload " + m_path + ": " + layout.error().message,
+                      layout.error().detail + " Nothing was sent to the radio.");
         return m_report;
     }
     m_file = std::move(*file);
     m_layout = std::move(*layout);
 
-    const Status opened = m_port.open();
-    if (!opened) {
-        m_report.reason = opened.error().message;
-        m_report.detail = opened.error().detail;
+    if (const Status ready = setUpPort(m_port); !ready) {
+        m_report.fail(ready.error().message, ready.error().detail);
         return m_report;
     }
-    m_port.setTextInputOneByte();
-    m_port.clearInput();
 
     const int fileLength = static_cast<int>(m_file.size());
     m_sink.progressRange(0, (fileLength - 1) - 3 * m_layout.lastIndex);
@@ -95,8 +90,7 @@ TransferReport UploadRun::run()
     if (sent) {
         m_report.complete = true;
     } else {
-        m_report.reason = sent.error().message;
-        m_report.detail = sent.error().detail;
+        m_report.fail(sent.error().message, sent.error().detail);
     }
     m_port.close();
     return m_report;

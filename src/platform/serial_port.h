@@ -43,4 +43,15 @@ public:
     virtual std::string deviceName() const = 0;
 };
 
+// The set-up every user of the port performs, in this order: open; text
+// input, one byte per read; clear input. Nothing more happens when open fails.
+inline Status setUpPort(SerialPort& port)
+{
+    if (Status opened = port.open(); !opened)
+        return opened;
+    port.setTextInputOneByte();
+    port.clearInput();
+    return {};
+}
+
 }  // namespace ft817

@@ -52,11 +52,7 @@ Status SimFixture::start()
 
 Status SimFixture::openPort()
 {
-    if (Status opened = m_port->open(); !opened)
-        return opened;
-    m_port->setTextInputOneByte();
-    m_port->clearInput();
-    return {};
+    return setUpPort(*m_port);
 }
 
 Bytes SimFixture::readBytes(std::size_t count, double timeoutSeconds)
