@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -28,7 +27,6 @@ constexpr int kMaxBlocks = 256;
 constexpr double kQuietTime = 0.25;
 // Silence after an acknowledgement that ends the transfer.
 constexpr double kNextBlockTime = 2.0;
-constexpr double kNoDeadline = std::numeric_limits<double>::infinity();
 
 const char* const kNothingSaved = "Nothing was saved; the image file was not written.";
 

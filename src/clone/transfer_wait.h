@@ -5,9 +5,13 @@
 
 #include "platform/clock.h"
 
+#include <limits>
 #include <string>
 
 namespace ft817 {
+
+// For waits that only end when something arrives (or the person abandons).
+inline constexpr double kNoDeadline = std::numeric_limits<double>::infinity();
 
 // Longest sleep between two looks at the port.
 inline constexpr double kPollInterval = 0.003;

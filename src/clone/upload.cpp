@@ -5,7 +5,6 @@
 #include "platform/file_access.h"
 
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -17,7 +16,6 @@ constexpr std::uint8_t kAcknowledge = 0x06;
 constexpr double kAcknowledgeTime = 3.0;
 // Pause after each acknowledgement before the next block.
 constexpr double kPauseAfterBlock = 0.25;
-constexpr double kNoDeadline = std::numeric_limits<double>::infinity();
 
 class UploadRun {
 public:

@@ -93,8 +93,8 @@ EditorHandlers::EditorHandlers(EditorWindow& window) : m_window(window)
     // A mouse click on a VFO box first gives it the focus (which selects the
     // VFO and moves the focus on); the release would then toggle the box off
     // again. Selecting once more keeps the box in step with the image.
-    connect(m_vfoack, &QCheckBox::clicked, this, &EditorHandlers::selectVfoA);
-    connect(m_vfobck, &QCheckBox::clicked, this, &EditorHandlers::selectVfoB);
+    connect(m_vfoack, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::A); });
+    connect(m_vfobck, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::B); });
 
     for (QWidget* watched : std::initializer_list<QWidget*>{m_chnum, m_chfreq, m_chtfreq, m_ctcss, m_dcs, m_chtext,
                                                             m_chmode, m_chtmode, m_vfoack, m_vfobck})
@@ -143,9 +143,9 @@ bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
         }
     } else if (event->type() == QEvent::FocusIn) {
         if (watched == m_vfoack)
-            selectVfoA();
+            selectVfoBox(Vfo::A);
         else if (watched == m_vfobck)
-            selectVfoB();
+            selectVfoBox(Vfo::B);
     } else if (isRealFocusLoss(event)) {
         onFocusLost(watched);
     }
@@ -272,24 +272,16 @@ void EditorHandlers::toneModeClicked(QCheckBox* clicked, ToneMode mode)
     redisplay();
 }
 
-void EditorHandlers::selectVfoA()
+// VFO A or B: its box checked, the other cleared, bit 0 of the VFO select
+// byte set to match, and the focus on that VFO's band list.
+void EditorHandlers::selectVfoBox(Vfo vfo)
 {
     if (!ready())
         return;
-    m_vfoack->setChecked(true);
-    m_vfobck->setChecked(false);
-    selectVfo(state().store, Vfo::A);
-    m_vfoas->setFocus(Qt::OtherFocusReason);
-}
-
-void EditorHandlers::selectVfoB()
-{
-    if (!ready())
-        return;
-    m_vfobck->setChecked(true);
-    m_vfoack->setChecked(false);
-    selectVfo(state().store, Vfo::B);
-    m_vfobs->setFocus(Qt::OtherFocusReason);
+    m_vfoack->setChecked(vfo == Vfo::A);
+    m_vfobck->setChecked(vfo == Vfo::B);
+    selectVfo(state().store, vfo);
+    (vfo == Vfo::A ? m_vfoas : m_vfobs)->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorHandlers::commitFrequency(QLineEdit* box, int firstByte)

@@ -16,6 +16,7 @@
 // the channel display hiding a box commit nothing.
 
 #include "image/channel_record.h"
+#include "image/memory_map.h"
 
 #include <QObject>
 
@@ -61,8 +62,7 @@ private:
     void tagClicked();
     void toneModeClicked(QCheckBox* clicked, ToneMode mode);
     // VFO boxes (on gaining the focus).
-    void selectVfoA();
-    void selectVfoB();
+    void selectVfoBox(Vfo vfo);
     // Entries.
     void commitFrequency(QLineEdit* box, int firstByte);
     void commitNumberBox(NumberBox which);
