@@ -8,6 +8,7 @@
 #include "platform/file_access.h"
 #include "platform/result.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -20,6 +21,10 @@ inline constexpr std::string_view kImageBanner = "$$$ FT-817 clone image made by
 
 // Largest end offset a block table can hold (high byte at most 0x7F).
 inline constexpr int kMaxImageOffset = 32767;
+
+// Largest image file there can be: the most clone bytes, the banner, two zero
+// bytes and a record for each of at most 256 blocks. Readers refuse larger files.
+inline constexpr std::size_t kMaxImageFileBytes = kMaxImageOffset + 44 + 2 + 3 * 256;
 
 // Where each clone block of an image file lies.
 struct ImageLayout {

@@ -24,6 +24,7 @@ std::string reasonFor(int error)
     case ENOSPC: return "the disk is full";
     case EROFS: return "the disk is read-only";
     case ENOTDIR: return "part of the path is not a folder";
+    case ELOOP: return "too many symbolic links";
     default: return std::strerror(error);
     }
 }
@@ -45,19 +46,69 @@ Error fileError(const std::string& what, const std::string& path, int error)
     return Error{"cannot " + what + " " + path + ": " + reasonFor(error), {}};
 }
 
+// Why something at a path is not a file this tool may read or replace; nullptr for a regular file.
+const char* notAFile(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return nullptr;
+    if (S_ISDIR(mode))
+        return "it is a folder, not a file";
+    if (S_ISFIFO(mode))
+        return "it is a named pipe, not a file";
+    if (S_ISSOCK(mode))
+        return "it is a socket, not a file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "it is a device, not a file";
+    return "it is not a regular file";
+}
+
+Error tooLarge(const std::string& path, std::size_t maxBytes)
+{
+    return Error{"cannot read " + path + ": it is larger than the " + std::to_string(maxBytes) +
+                     " bytes such a file can be",
+                 {}};
+}
+
+// The path a write to path really lands on: symbolic links followed one by
+// one (a link may name a file that does not exist yet), relative links taken
+// from the link's own folder.
+Result<std::string> followLinks(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    fs::path current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error)))
+            return current.string();
+        const fs::path target = fs::read_symlink(current, error);
+        if (error)
+            return fileError("write", path, error.value());
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return fileError("write", path, ELOOP);
+}
+
 }  // namespace
 
-Result<Bytes> readWholeFile(const std::string& path)
+Result<Bytes> readWholeFile(const std::string& path, std::size_t maxBytes)
 {
     if (path.empty())
         return Error{"no file name given", {}};
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return fileError("read", path, errno);
+    if (const char* kind = notAFile(info.st_mode))
+        return Error{"cannot read " + path + ": " + kind, {}};
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        return tooLarge(path, maxBytes);
+    // Not blocking: should the path have become a pipe meanwhile, opening it
+    // must not wait for a writer that never comes.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return fileError("read", path, errno);
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || notAFile(info.st_mode)) {
         ::close(fd);
-        return fileError("read", path, EISDIR);
+        return Error{"cannot read " + path + ": it changed while it was being opened", {}};
     }
     Bytes bytes;
     std::uint8_t buffer[65536];
@@ -73,24 +124,34 @@ Result<Bytes> readWholeFile(const std::string& path)
         if (got == 0)
             break;
         bytes.insert(bytes.end(), buffer, buffer + got);
+        if (bytes.size() > maxBytes) {
+            ::close(fd);
+            return tooLarge(path, maxBytes);
+        }
     }
     ::close(fd);
     return bytes;
 }
 
-Status writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
+Status writeWholeFile(const std::string& requestedPath, std::span<const std::uint8_t> bytes)
 {
-    if (path.empty())
+    if (requestedPath.empty())
         return Error{"no file name given", {}};
+    const Result<std::string> resolved = followLinks(requestedPath);
+    if (!resolved)
+        return resolved.error();
+    const std::string& path = *resolved;
     struct stat target {};
     const bool exists = ::stat(path.c_str(), &target) == 0;
-    if (exists && S_ISDIR(target.st_mode))
-        return fileError("write", path, EISDIR);
+    if (exists) {
+        if (const char* kind = notAFile(target.st_mode))
+            return Error{"cannot write " + requestedPath + ": " + kind, {}};
+    }
 
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return fileError("write", path, errno);
+        return fileError("write", requestedPath, errno);
     // Keep the permissions of the file being replaced, or the usual ones for a new file.
     mode_t mode = 0666;
     if (exists) {
@@ -103,7 +164,7 @@ Status writeWholeFile(const std::string& path, std::span<const std::uint8_t> byt
     auto fail = [&](int error) -> Status {
         ::close(fd);
         ::unlink(temporary.c_str());
-        return fileError("write", path, error);
+        return fileError("write", requestedPath, error);
     };
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -120,33 +181,47 @@ Status writeWholeFile(const std::string& path, std::span<const std::uint8_t> byt
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return fileError("write", path, error);
+        return fileError("write", requestedPath, error);
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return fileError("write", path, error);
+        return fileError("write", requestedPath, error);
     }
     return {};
 }
 
-Status checkWritable(const std::string& path)
+Status checkWritable(const std::string& requestedPath)
 {
-    if (path.empty())
+    if (requestedPath.empty())
         return Error{"no file name given", {}};
+    const Result<std::string> resolved = followLinks(requestedPath);
+    if (!resolved)
+        return resolved.error();
+    const std::string& path = *resolved;
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-        return fileError("write", path, EISDIR);
+    if (::stat(path.c_str(), &info) == 0) {
+        if (const char* kind = notAFile(info.st_mode))
+            return Error{"cannot write " + requestedPath + ": " + kind, {}};
+    }
     std::string folder = std::filesystem::path(path).parent_path().string();
     if (folder.empty())
         folder = ".";
     if (::stat(folder.c_str(), &info) != 0)
-        return fileError("write", path, errno);
+        return fileError("write", requestedPath, errno);
     if (!S_ISDIR(info.st_mode))
-        return fileError("write", path, ENOTDIR);
+        return fileError("write", requestedPath, ENOTDIR);
     if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return fileError("write", path, errno);
+        return fileError("write", requestedPath, errno);
     return {};
+}
+
+bool sameFile(const std::string& first, const std::string& second)
+{
+    struct stat a {};
+    struct stat b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
 }
 
 std::string rescuePath(const std::string& prefix)

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <vector>
 
 namespace ft817 {
 namespace {
@@ -80,6 +82,62 @@ TEST(FileAccess, ReplacedFileKeepsItsPermissions)
     ASSERT_TRUE(written.ok());
     ASSERT_EQ(::stat(dir.file("b.bin").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST(FileAccess, WritingThroughALinkReplacesTheFileItNamesBesideIt)
+{
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "real");
+    ASSERT_TRUE(writeWholeFile(dir.file("real/radio.bin"), Bytes(4, 1)).ok());
+    std::filesystem::create_symlink("real/radio.bin", dir.path() / "link.bin");
+    // A link to a file that does not exist yet creates that file.
+    std::filesystem::create_symlink("real/new.bin", dir.path() / "dangling.bin");
+
+    ASSERT_TRUE(writeWholeFile(dir.file("link.bin"), Bytes(2, 9)).ok());
+    ASSERT_TRUE(writeWholeFile(dir.file("dangling.bin"), Bytes(1, 7)).ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "link.bin"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "dangling.bin"));
+    EXPECT_EQ(*readWholeFile(dir.file("real/radio.bin")), Bytes(2, 9));
+    EXPECT_EQ(*readWholeFile(dir.file("real/new.bin")), Bytes(1, 7));
+    EXPECT_TRUE(sameFile(dir.file("link.bin"), dir.file("real/radio.bin")));
+    EXPECT_FALSE(sameFile(dir.file("link.bin"), dir.file("real/new.bin")));
+    EXPECT_FALSE(sameFile(dir.file("link.bin"), dir.file("missing.bin")));
+}
+
+TEST(FileAccess, PipesDevicesAndSocketsAreNeverReadNorReplaced)
+{
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    std::vector<std::string> targets = {dir.file("pipe"), "/dev/null"};
+    // A device node of our own, where the system allows making one (root does).
+    if (::mknod(dir.file("null").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0)
+        targets.push_back(dir.file("null"));
+    for (const std::string& path : targets) {
+        // A pipe without a writer answers at once instead of hanging.
+        const auto read = readWholeFile(path);
+        ASSERT_FALSE(read.ok()) << path;
+        EXPECT_NE(read.error().message.find("not a file"), std::string::npos) << read.error().message;
+        EXPECT_FALSE(checkWritable(path).ok()) << path;
+        const Status written = writeWholeFile(path, Bytes(1, 0));
+        ASSERT_FALSE(written.ok()) << path;
+        EXPECT_NE(written.error().message.find("not a file"), std::string::npos) << written.error().message;
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat(dir.file("pipe").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST(FileAccess, FilesLargerThanTheCapAreRefusedWithoutReadingThem)
+{
+    test::TempDir dir;
+    ASSERT_TRUE(writeWholeFile(dir.file("big.bin"), Bytes(1001, 0)).ok());
+    EXPECT_TRUE(readWholeFile(dir.file("big.bin"), 1001).ok());
+    const auto refused = readWholeFile(dir.file("big.bin"), 1000);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().message, "cannot read " + dir.file("big.bin") +
+                                           ": it is larger than the 1000 bytes such a file can be");
+    // A file that reads as endless zeros is stopped at the cap.
+    EXPECT_FALSE(readWholeFile("/dev/zero").ok());
 }
 
 }  // namespace
