@@ -1,7 +1,7 @@
 // ft817clone: with no command it opens the windows; with a command it runs
 // that command headless (see --help).
 
-#include "app/commands.h"
+#include "cli/commands.h"
 #include "app/main_window.h"
 #include "platform/qt_serial_port.h"
 #include "sim/simulated_radio.h"

@@ -5,7 +5,7 @@
 #include "clone/upload.h"
 #include "editor/editor_window.h"
 #include "platform/clock.h"
-#include "platform/qt_window_icon.h"
+#include "gui/window_icon.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
 #include "cat/cat_window.h"
 
-#include "cat/cat_command.h"
-#include "cat/cat_sender.h"
+#include "cat_protocol/cat_command.h"
+#include "cat_protocol/cat_sender.h"
 #include "platform/clock.h"
-#include "platform/qt_window_icon.h"
+#include "gui/window_icon.h"
 
 #include <QCloseEvent>
 #include <QLabel>

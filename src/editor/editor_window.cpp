@@ -6,7 +6,7 @@
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
 #include "platform/file_access.h"
-#include "platform/qt_window_icon.h"
+#include "gui/window_icon.h"
 
 #include <QApplication>
 #include <QCheckBox>

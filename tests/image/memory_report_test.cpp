@@ -1,7 +1,7 @@
 // What `show` prints for a memory image: the text table, the JSON object, one
 // channel, and refusals of files that are not memory images.
 
-#include "app/commands.h"
+#include "cli/commands.h"
 #include "image/channel_record.h"
 #include "image/memory_map.h"
 #include "image/memory_report.h"

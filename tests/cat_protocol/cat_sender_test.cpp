@@ -1,5 +1,5 @@
 // The sender's failure paths, against a port that fails on request.
-#include "cat/cat_sender.h"
+#include "cat_protocol/cat_sender.h"
 
 #include "support/fake_clock.h"
 

@@ -1,7 +1,7 @@
 // The download and upload subcommands: the same transfers as the main
 // window's buttons, with the status texts and progress on the terminal.
 
-#include "app/commands.h"
+#include "cli/commands.h"
 
 #include "clone/download.h"
 #include "clone/upload.h"

@@ -7,7 +7,7 @@
 // (about once a millisecond) until it is 0; a port that has not sent them
 // within the drain limit is reported, so a stuck line never hangs the window.
 
-#include "cat/cat_command.h"
+#include "cat_protocol/cat_command.h"
 #include "platform/clock.h"
 #include "platform/result.h"
 #include "platform/serial_port.h"

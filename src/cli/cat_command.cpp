@@ -1,7 +1,7 @@
-#include "app/commands.h"
+#include "cli/commands.h"
 
-#include "cat/cat_command.h"
-#include "cat/cat_sender.h"
+#include "cat_protocol/cat_command.h"
+#include "cat_protocol/cat_sender.h"
 #include "platform/clock.h"
 #include "platform/qt_serial_port.h"
 

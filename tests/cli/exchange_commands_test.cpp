@@ -1,6 +1,6 @@
 // The export, import and diff commands on real files in a temporary folder.
 
-#include "app/exchange_commands.h"
+#include "cli/exchange_commands.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
 #include "image/csv_exchange.h"

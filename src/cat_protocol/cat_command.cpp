@@ -1,4 +1,4 @@
-#include "cat/cat_command.h"
+#include "cat_protocol/cat_command.h"
 
 #include <cstdio>
 

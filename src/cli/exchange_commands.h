@@ -3,7 +3,7 @@
 // images: export (CSV out), import (CSV into a copy of an image), diff.
 // Like the others they return the process exit code.
 
-#include "app/commands.h"
+#include "cli/commands.h"
 
 namespace ft817 {
 

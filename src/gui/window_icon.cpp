@@ -1,4 +1,4 @@
-#include "platform/qt_window_icon.h"
+#include "gui/window_icon.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "cat/cat_sender.h"
+#include "cat_protocol/cat_sender.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 // SIGINT/SIGTERM (or after one transfer with --once), reachable through a
 // symbolic link so that other programs can open it like a serial device.
 
-#include "app/commands.h"
+#include "cli/commands.h"
 
 #include "image/image_file.h"
 #include "platform/file_access.h"

@@ -1,4 +1,4 @@
-#include "app/exchange_commands.h"
+#include "cli/exchange_commands.h"
 
 #include "image/block_store.h"
 #include "image/csv_exchange.h"

@@ -1,4 +1,4 @@
-#include "app/commands.h"
+#include "cli/commands.h"
 
 #include "image/block_store.h"
 #include "image/memory_map.h"

@@ -1,6 +1,6 @@
-#include "app/commands.h"
+#include "cli/commands.h"
 
-#include "app/exchange_commands.h"
+#include "cli/exchange_commands.h"
 
 namespace ft817 {
 
