@@ -1,3 +1,4 @@
+#include "cli/command_line.h"
 #include "cli/commands.h"
 
 #include "cat_protocol/cat_command.h"
@@ -6,56 +7,48 @@
 #include "platform/qt_serial_port.h"
 
 #include <iostream>
+#include <variant>
 
 namespace ft817 {
 namespace {
 
-void printCatUsage(std::ostream& out)
+constexpr const char* kCatUsage =
+    "Usage: ft817clone cat [--port DEVICE] DIGITS\n"
+    "\n"
+    "Sends one CAT set-frequency command to the radio in normal operation.\n"
+    "DIGITS is the frequency in 10 Hz steps, 5 to 8 digits: 43970000 is 439.700 MHz.\n"
+    "\n"
+    "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n";
+
+// What cat was asked to send, and where.
+struct CatRequest {
+    std::string device;
+    std::string digits;
+};
+
+std::variant<CatRequest, int> readCatArguments(const Arguments& args)
 {
-    out << "Usage: ft817clone cat [--port DEVICE] DIGITS\n"
-           "\n"
-           "Sends one CAT set-frequency command to the radio in normal operation.\n"
-           "DIGITS is the frequency in 10 Hz steps, 5 to 8 digits: 43970000 is 439.700 MHz.\n"
-           "\n"
-           "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n";
+    CommandLine line("cat", kCatUsage);
+    line.addValueOption("port", "DEVICE");
+    if (const auto exit = line.parse(args))
+        return *exit;
+    const std::vector<std::string> words = line.files();
+    if (words.empty())
+        return line.usageError("missing DIGITS");
+    if (words.size() > 1)
+        return line.usageError("unexpected argument '" + words[1] + "'");
+    return CatRequest{line.value("port"), words[0]};
 }
 
 } // namespace
 
 int runCatCommand(const Arguments& args)
 {
-    std::string device;
-    std::string digits;
-    bool haveDigits = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            printCatUsage(std::cout);
-            return 0;
-        }
-        if (arg == "--port") {
-            if (i + 1 >= args.size()) {
-                std::cerr << "ft817clone cat: --port needs a device\n\n";
-                printCatUsage(std::cerr);
-                return 2;
-            }
-            device = args[++i];
-        } else if (arg.rfind("--port=", 0) == 0) {
-            device = arg.substr(7);
-        } else if (arg.rfind("--", 0) == 0 || haveDigits) {
-            std::cerr << "ft817clone cat: unexpected argument '" << arg << "'\n\n";
-            printCatUsage(std::cerr);
-            return 2;
-        } else {
-            digits = arg;
-            haveDigits = true;
-        }
-    }
-    if (!haveDigits) {
-        std::cerr << "ft817clone cat: missing DIGITS\n\n";
-        printCatUsage(std::cerr);
-        return 2;
-    }
+    const auto read = readCatArguments(args);
+    if (const int* exit = std::get_if<int>(&read))
+        return *exit;
+    std::string device = std::get<CatRequest>(read).device;
+    const std::string& digits = std::get<CatRequest>(read).digits;
 
     const CatCommandBuild build = buildCatCommand(digits);
     if (!build.command) {

@@ -23,6 +23,15 @@ const std::vector<Subcommand>& subcommands()
     return all;
 }
 
+const Subcommand* findSubcommand(std::string_view name)
+{
+    for (const Subcommand& command : subcommands()) {
+        if (name == command.name)
+            return &command;
+    }
+    return nullptr;
+}
+
 std::string programUsage()
 {
     std::string text =

@@ -4,6 +4,7 @@
 // process exit code (0 success, 1 failure, 2 wrong usage).
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ft817 {
@@ -25,6 +26,9 @@ struct Subcommand {
 
 // Every subcommand, in the order --help lists them.
 const std::vector<Subcommand>& subcommands();
+
+// The subcommand called name, or null when there is none.
+const Subcommand* findSubcommand(std::string_view name);
 
 // Usage text for the whole program.
 std::string programUsage();

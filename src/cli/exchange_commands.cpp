@@ -1,5 +1,6 @@
 #include "cli/exchange_commands.h"
 
+#include "cli/command_line.h"
 #include "image/block_store.h"
 #include "image/csv_exchange.h"
 #include "image/image_diff.h"
@@ -9,6 +10,8 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <utility>
+#include <variant>
 
 namespace ft817 {
 
@@ -36,18 +39,38 @@ constexpr const char* kDiffUsage =
     "Exit status 0 when they are the same, 1 when they differ, 2 on wrong use or an\n"
     "unreadable image.\n";
 
-int usageError(const char* command, const std::string& why, const char* usage)
+// Reads the arguments of a command that takes exactly two files and no
+// options: the two files, or the exit code when the command stops here.
+std::variant<std::pair<std::string, std::string>, int> readTwoFiles(const char* command, const char* usage,
+                                                                     const Arguments& args, const char* missing)
 {
-    std::cerr << "ft817clone " << command << ": " << why << "\n" << usage;
-    return 2;
+    CommandLine line(command, usage);
+    if (const auto exit = line.parse(args))
+        return *exit;
+    const std::vector<std::string> files = line.files();
+    if (files.size() != 2)
+        return line.usageError(missing);
+    return std::pair(files[0], files[1]);
 }
 
-bool wantsHelp(const Arguments& args)
+// What import was asked to do.
+struct ImportRequest {
+    std::string imagePath;
+    std::string csvPath;
+    std::string target;
+};
+
+std::variant<ImportRequest, int> readImportArguments(const Arguments& args)
 {
-    for (const std::string& arg : args)
-        if (arg == "--help" || arg == "-h")
-            return true;
-    return false;
+    CommandLine line("import", kImportUsage);
+    line.addValueOption("out", "NEW");
+    if (const auto exit = line.parse(args))
+        return *exit;
+    const std::vector<std::string> files = line.files();
+    if (files.size() != 2)
+        return line.usageError("name the image file and the CSV file to read");
+    const std::string target = line.isSet("out") ? line.value("out") : importedImagePath(files[0]);
+    return ImportRequest{files[0], files[1], target};
 }
 
 // The image at path as the editor loads it, or the reason printed after "ft817clone COMMAND: ".
@@ -77,17 +100,12 @@ std::string importedImagePath(const std::string& imagePath)
 
 int runExportCommand(const Arguments& args)
 {
-    if (wantsHelp(args)) {
-        std::cout << kExportUsage;
-        return 0;
-    }
-    for (const std::string& arg : args)
-        if (arg.size() > 1 && arg[0] == '-')
-            return usageError("export", "unknown option " + arg, kExportUsage);
-    if (args.size() != 2)
-        return usageError("export", "name the image file and the CSV file to write", kExportUsage);
+    const auto read = readTwoFiles("export", kExportUsage, args, "name the image file and the CSV file to write");
+    if (const int* exit = std::get_if<int>(&read))
+        return *exit;
+    const auto& [imagePath, csvPath] = std::get<0>(read);
 
-    const auto store = loadImage(args[0]);
+    const auto store = loadImage(imagePath);
     if (!store) {
         std::cerr << "ft817clone export: " << store.error().full() << "\n";
         return 1;
@@ -96,44 +114,26 @@ int runExportCommand(const Arguments& args)
     int rows = 0;
     for (int channel = 0; channel < kChannelCount; ++channel)
         rows += isChannelActive(*store, channel) ? 1 : 0;
-    if (args[1] == "-") {
+    if (csvPath == "-") {
         std::cout << csv;
         return std::cout.good() ? 0 : 1;
     }
     const Status written =
-        writeWholeFile(args[1], std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()));
+        writeWholeFile(csvPath, std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()));
     if (!written) {
         std::cerr << "ft817clone export: " << written.error().full() << "\n";
         return 1;
     }
-    std::cout << "wrote " << rows << (rows == 1 ? " channel" : " channels") << " to " << args[1] << "\n";
+    std::cout << "wrote " << rows << (rows == 1 ? " channel" : " channels") << " to " << csvPath << "\n";
     return 0;
 }
 
 int runImportCommand(const Arguments& args)
 {
-    if (wantsHelp(args)) {
-        std::cout << kImportUsage;
-        return 0;
-    }
-    std::vector<std::string> files;
-    std::optional<std::string> out;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--out") {
-            if (i + 1 >= args.size())
-                return usageError("import", "--out needs the path of the image file to write", kImportUsage);
-            out = args[++i];
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            return usageError("import", "unknown option " + args[i], kImportUsage);
-        } else {
-            files.push_back(args[i]);
-        }
-    }
-    if (files.size() != 2)
-        return usageError("import", "name the image file and the CSV file to read", kImportUsage);
-    const std::string& imagePath = files[0];
-    const std::string& csvPath = files[1];
-    const std::string target = out ? *out : importedImagePath(imagePath);
+    const auto read = readImportArguments(args);
+    if (const int* exit = std::get_if<int>(&read))
+        return *exit;
+    const auto& [imagePath, csvPath, target] = std::get<ImportRequest>(read);
 
     const auto store = loadImage(imagePath);
     if (!store) {
@@ -174,22 +174,17 @@ int runImportCommand(const Arguments& args)
 
 int runDiffCommand(const Arguments& args)
 {
-    if (wantsHelp(args)) {
-        std::cout << kDiffUsage;
-        return 0;
-    }
-    for (const std::string& arg : args)
-        if (arg.size() > 1 && arg[0] == '-')
-            return usageError("diff", "unknown option " + arg, kDiffUsage);
-    if (args.size() != 2)
-        return usageError("diff", "name the two image files to compare", kDiffUsage);
+    const auto read = readTwoFiles("diff", kDiffUsage, args, "name the two image files to compare");
+    if (const int* exit = std::get_if<int>(&read))
+        return *exit;
+    const auto& [beforePath, afterPath] = std::get<0>(read);
 
-    const auto before = loadImage(args[0]);
+    const auto before = loadImage(beforePath);
     if (!before) {
         std::cerr << "ft817clone diff: " << before.error().full() << "\n";
         return 2;
     }
-    const auto after = loadImage(args[1]);
+    const auto after = loadImage(afterPath);
     if (!after) {
         std::cerr << "ft817clone diff: " << after.error().full() << "\n";
         return 2;

@@ -1,3 +1,4 @@
+#include "cli/command_line.h"
 #include "cli/commands.h"
 
 #include "image/block_store.h"
@@ -8,6 +9,7 @@
 #include <charconv>
 #include <iostream>
 #include <optional>
+#include <variant>
 
 namespace ft817 {
 
@@ -22,62 +24,62 @@ constexpr const char* kShowUsage =
     "                is the channel the editor opens on, 1 when the radio's byte holds 200 or\n"
     "                more; current_channel_byte is that byte as stored)\n";
 
-int usageError(const std::string& why)
+// What show was asked to print.
+struct ShowRequest {
+    std::string path;
+    std::optional<int> channel;  // 0-based; empty for the whole memory
+    bool json = false;
+};
+
+// Reads show's arguments: the request, or the exit code when there is nothing to show.
+std::variant<ShowRequest, int> readShowArguments(const Arguments& args)
 {
-    std::cerr << "ft817clone show: " << why << "\n" << kShowUsage;
-    return 2;
+    CommandLine line("show", kShowUsage);
+    line.addValueOption("channel", "N");
+    line.addFlag("json");
+    if (const auto exit = line.parse(args))
+        return *exit;
+    const std::vector<std::string> files = line.files();
+    if (files.empty())
+        return line.usageError("name the image file to show");
+    if (files.size() > 1)
+        return line.usageError("only one image file can be shown at a time");
+
+    ShowRequest request{files[0], std::nullopt, line.isSet("json")};
+    if (line.isSet("channel")) {
+        const std::string value = line.value("channel");
+        int number = 0;
+        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+        if (error != std::errc() || end != value.data() + value.size() || number < 1 || number > kChannelCount)
+            return line.usageError("the channel number must be 1..200, not \"" + value + "\"");
+        request.channel = number - 1;
+    }
+    return request;
 }
 
 } // namespace
 
 int runShowCommand(const Arguments& args)
 {
-    std::optional<std::string> path;
-    std::optional<int> channel;
-    bool json = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            std::cout << kShowUsage;
-            return 0;
-        }
-        if (arg == "--json") {
-            json = true;
-        } else if (arg == "--channel") {
-            if (i + 1 >= args.size())
-                return usageError("--channel needs a channel number 1..200");
-            const std::string& value = args[++i];
-            int number = 0;
-            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-            if (error != std::errc() || end != value.data() + value.size() || number < 1 ||
-                number > kChannelCount)
-                return usageError("the channel number must be 1..200, not \"" + value + "\"");
-            channel = number - 1;
-        } else if (!arg.empty() && arg[0] == '-') {
-            return usageError("unknown option " + arg);
-        } else if (path) {
-            return usageError("only one image file can be shown at a time");
-        } else {
-            path = arg;
-        }
-    }
-    if (!path)
-        return usageError("name the image file to show");
+    const auto read = readShowArguments(args);
+    if (const int* exit = std::get_if<int>(&read))
+        return *exit;
+    const ShowRequest& request = std::get<ShowRequest>(read);
 
-    const auto bytes = readWholeFile(*path);
+    const auto bytes = readWholeFile(request.path);
     if (!bytes) {
         std::cerr << "ft817clone show: " << bytes.error().full() << "\n";
         return 1;
     }
     const auto store = BlockStore::load(*bytes);
     if (!store) {
-        std::cerr << "ft817clone show: " << *path << ": " << store.error().full() << "\n";
+        std::cerr << "ft817clone show: " << request.path << ": " << store.error().full() << "\n";
         return 1;
     }
-    if (channel)
-        std::cout << (json ? channelJson(*store, *channel) : channelText(*store, *channel));
+    if (request.channel)
+        std::cout << (request.json ? channelJson(*store, *request.channel) : channelText(*store, *request.channel));
     else
-        std::cout << (json ? memoryJson(*store) : memoryText(*store));
+        std::cout << (request.json ? memoryJson(*store) : memoryText(*store));
     return std::cout.good() ? 0 : 1;
 }
 

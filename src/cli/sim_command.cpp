@@ -2,6 +2,8 @@
 // SIGINT/SIGTERM (or after one transfer with --once), reachable through a
 // symbolic link so that other programs can open it like a serial device.
 
+#include "cat_protocol/cat_command.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
 
 #include "image/image_file.h"
@@ -19,6 +21,8 @@
 #include <iostream>
 #include <mutex>
 #include <optional>
+#include <utility>
+#include <variant>
 
 namespace ft817 {
 namespace {
@@ -54,12 +58,6 @@ constexpr const char* kSimUsage =
     "Other:\n"
     "  --once                  stop when the tool closes the port after one transfer\n"
     "  --help                  show this text\n";
-
-int usageError(const std::string& why)
-{
-    std::cerr << "ft817clone sim: " << why << " (see ft817clone sim --help)\n";
-    return 2;
-}
 
 int failure(const std::string& why)
 {
@@ -126,19 +124,6 @@ std::optional<sim::Model> parseModel(const std::string& text)
     return std::nullopt;
 }
 
-std::string hexLine(const std::array<std::uint8_t, 5>& command)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::string line;
-    for (std::uint8_t byte : command) {
-        if (!line.empty())
-            line += ' ';
-        line += digits[byte >> 4];
-        line += digits[byte & 15];
-    }
-    return line;
-}
-
 const char* modeName(sim::Mode mode)
 {
     switch (mode) {
@@ -154,236 +139,233 @@ const char* modeName(sim::Mode mode)
     return "auto";
 }
 
-} // namespace
-
-int runSimCommand(const Arguments& args)
-{
+// What sim was asked to run: the radio's options and the files it uses.
+struct SimRequest {
     sim::RadioOptions options;
     std::string link;
     std::string imagePath;
     std::string receivePath;
     std::string catPath;
+};
+
+void addSimOptions(CommandLine& line)
+{
+    for (const char* flag : {"send", "auto", "no-pacing", "never-ack", "once"})
+        line.addFlag(flag);
+    const std::pair<const char*, const char*> valued[] = {
+        {"link", "PATH"},          {"image", "FILE"},          {"model", "MODEL"},
+        {"receive", "OUT"},        {"cat", "LOG"},             {"start-delay", "S"},
+        {"block-delay", "S"},      {"ack-delay", "S"},         {"pause-in-block", "K"},
+        {"pause", "S"},            {"stop-after-block", "K"},  {"stop-in-block", "K"},
+        {"hang-up-in-block", "K"}, {"noise-before-ack", "HEX"},
+    };
+    for (const auto& [name, valueName] : valued)
+        line.addValueOption(name, valueName);
+}
+
+// Reads a block number option into `into` when it is given; false after reporting a bad one.
+bool readCount(const CommandLine& line, const char* name, int& into)
+{
+    if (!line.isSet(name))
+        return true;
+    const std::string text = line.value(name);
+    const auto number = parseCount(text);
+    if (!number) {
+        line.usageError(std::string("--") + name + " needs a block number, not '" + text + "'");
+        return false;
+    }
+    into = *number;
+    return true;
+}
+
+// Reads a number of seconds into `into` when it is given; false after reporting a bad one.
+bool readSeconds(const CommandLine& line, const char* name, double& into)
+{
+    if (!line.isSet(name))
+        return true;
+    const std::string text = line.value(name);
+    const auto seconds = parseSeconds(text);
+    if (!seconds) {
+        line.usageError(std::string("--") + name + " needs a number of seconds, not '" + text + "'");
+        return false;
+    }
+    into = *seconds;
+    return true;
+}
+
+// --send, --receive, --cat or --auto: at most one; false after reporting more.
+bool readMode(const CommandLine& line, SimRequest& request)
+{
     int modes = 0;
-    bool pauseGiven = false;
-
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::optional<std::string> inlineValue;
-        if (const auto equals = name.find('='); name.rfind("--", 0) == 0 && equals != std::string::npos) {
-            inlineValue = name.substr(equals + 1);
-            name.resize(equals);
-        }
-        auto value = [&]() -> std::optional<std::string> {
-            if (inlineValue)
-                return inlineValue;
-            if (i + 1 < args.size())
-                return args[++i];
-            return std::nullopt;
-        };
-        auto needValue = [&](const char* what) -> std::optional<std::string> {
-            auto given = value();
-            if (!given)
-                usageError(name + " needs " + what);
-            return given;
-        };
-        auto takeCount = [&](int& into) -> bool {
-            auto text = needValue("a block number");
-            if (!text)
-                return false;
-            auto number = parseCount(*text);
-            if (!number) {
-                usageError(name + " needs a block number, not '" + *text + "'");
-                return false;
-            }
-            into = *number;
-            return true;
-        };
-        auto takeSeconds = [&](double& into) -> bool {
-            auto text = needValue("a number of seconds");
-            if (!text)
-                return false;
-            auto seconds = parseSeconds(*text);
-            if (!seconds) {
-                usageError(name + " needs a number of seconds, not '" + *text + "'");
-                return false;
-            }
-            into = *seconds;
-            return true;
-        };
-        auto flag = [&]() -> bool {
-            if (inlineValue) {
-                usageError(name + " takes no value");
-                return false;
-            }
-            return true;
-        };
-
-        if (name == "--help" || name == "-h") {
-            std::cout << kSimUsage;
-            return 0;
-        } else if (name == "--link") {
-            auto text = needValue("a path");
-            if (!text)
-                return 2;
-            link = *text;
-        } else if (name == "--image") {
-            auto text = needValue("an image file");
-            if (!text)
-                return 2;
-            imagePath = *text;
-        } else if (name == "--model") {
-            auto text = needValue("a model");
-            if (!text)
-                return 2;
-            auto model = parseModel(*text);
-            if (!model)
-                return usageError("unknown model '" + *text + "' (ft817, ft817nd, ft817nd-us or ft818)");
-            options.model = *model;
-        } else if (name == "--send" || name == "--auto") {
-            if (!flag())
-                return 2;
-            options.mode = name == "--send" ? sim::Mode::Send : sim::Mode::Auto;
-            ++modes;
-        } else if (name == "--receive") {
-            auto text = needValue("a file to write what it receives");
-            if (!text)
-                return 2;
-            receivePath = *text;
-            options.mode = sim::Mode::Receive;
-            ++modes;
-        } else if (name == "--cat") {
-            auto text = needValue("a log file");
-            if (!text)
-                return 2;
-            catPath = *text;
-            options.mode = sim::Mode::Cat;
-            ++modes;
-        } else if (name == "--no-pacing") {
-            if (!flag())
-                return 2;
-            options.pacing = false;
-        } else if (name == "--start-delay") {
-            if (!takeSeconds(options.startDelay))
-                return 2;
-        } else if (name == "--block-delay") {
-            if (!takeSeconds(options.blockDelay))
-                return 2;
-        } else if (name == "--ack-delay") {
-            if (!takeSeconds(options.ackDelay))
-                return 2;
-        } else if (name == "--pause-in-block") {
-            if (!takeCount(options.faults.pauseInBlock))
-                return 2;
-        } else if (name == "--pause") {
-            if (!takeSeconds(options.faults.pauseSeconds))
-                return 2;
-            pauseGiven = true;
-        } else if (name == "--stop-after-block") {
-            if (!takeCount(options.faults.stopAfterBlock))
-                return 2;
-        } else if (name == "--stop-in-block") {
-            if (!takeCount(options.faults.stopInBlock))
-                return 2;
-        } else if (name == "--hang-up-in-block") {
-            if (!takeCount(options.faults.hangUpInBlock))
-                return 2;
-        } else if (name == "--never-ack") {
-            if (!flag())
-                return 2;
-            options.faults.neverAcknowledge = true;
-        } else if (name == "--noise-before-ack") {
-            auto text = needValue("hexadecimal bytes");
-            if (!text)
-                return 2;
-            auto bytes = parseHex(*text);
-            if (!bytes)
-                return usageError("--noise-before-ack needs hexadecimal bytes such as 00FA, not '" + *text +
-                                  "'");
-            options.faults.bytesBeforeAck = *bytes;
-        } else if (name == "--once") {
-            if (!flag())
-                return 2;
-            options.once = true;
-        } else {
-            return usageError("unknown argument '" + args[i] + "'");
-        }
+    if (line.isSet("auto")) {
+        request.options.mode = sim::Mode::Auto;
+        ++modes;
     }
-    if (link.empty())
-        return usageError("--link PATH is required");
-    if (modes > 1)
-        return usageError("choose one of --send, --receive, --cat and --auto");
-    if (options.faults.pauseInBlock >= 0 && !pauseGiven)
-        return usageError("--pause-in-block needs --pause S");
-
-    if (!imagePath.empty()) {
-        auto file = readWholeFile(imagePath);
-        if (!file)
-            return failure(file.error().message);
-        auto layout = readImageLayout(*file);
-        if (!layout)
-            return failure(imagePath + ": " + layout.error().message);
-        options.image.assign(file->begin(), file->begin() + layout->cloneBytes());
-        for (int k = 0; k <= layout->lastIndex; ++k)
-            options.blockLengths.push_back(layout->blockLength(k));
+    if (line.isSet("send")) {
+        request.options.mode = sim::Mode::Send;
+        ++modes;
     }
-    const std::vector<int> lengths =
-        options.image.empty() ? sim::defaultMemory(options.model).blockLengths : options.blockLengths;
+    if (line.isSet("receive")) {
+        request.options.mode = sim::Mode::Receive;
+        request.receivePath = line.value("receive");
+        ++modes;
+    }
+    if (line.isSet("cat")) {
+        request.options.mode = sim::Mode::Cat;
+        request.catPath = line.value("cat");
+        ++modes;
+    }
+    if (modes > 1) {
+        line.usageError("choose one of --send, --receive, --cat and --auto");
+        return false;
+    }
+    return true;
+}
 
-    std::mutex outputMutex;
-    if (!receivePath.empty()) {
-        options.onImageReceived = [&, lengths](const Bytes& image) {
+bool readMemory(const CommandLine& line, SimRequest& request)
+{
+    request.imagePath = line.value("image");
+    if (!line.isSet("model"))
+        return true;
+    const std::string text = line.value("model");
+    const auto model = parseModel(text);
+    if (!model) {
+        line.usageError("unknown model '" + text + "' (ft817, ft817nd, ft817nd-us or ft818)");
+        return false;
+    }
+    request.options.model = *model;
+    return true;
+}
+
+bool readTiming(const CommandLine& line, sim::RadioOptions& options)
+{
+    options.pacing = !line.isSet("no-pacing");
+    return readSeconds(line, "start-delay", options.startDelay) &&
+           readSeconds(line, "block-delay", options.blockDelay) && readSeconds(line, "ack-delay", options.ackDelay);
+}
+
+bool readFaults(const CommandLine& line, sim::Faults& faults)
+{
+    if (!readCount(line, "pause-in-block", faults.pauseInBlock) || !readSeconds(line, "pause", faults.pauseSeconds) ||
+        !readCount(line, "stop-after-block", faults.stopAfterBlock) ||
+        !readCount(line, "stop-in-block", faults.stopInBlock) ||
+        !readCount(line, "hang-up-in-block", faults.hangUpInBlock))
+        return false;
+    faults.neverAcknowledge = line.isSet("never-ack");
+    if (line.isSet("noise-before-ack")) {
+        const std::string text = line.value("noise-before-ack");
+        const auto bytes = parseHex(text);
+        if (!bytes) {
+            line.usageError("--noise-before-ack needs hexadecimal bytes such as 00FA, not '" + text + "'");
+            return false;
+        }
+        faults.bytesBeforeAck = *bytes;
+    }
+    if (faults.pauseInBlock >= 0 && !line.isSet("pause")) {
+        line.usageError("--pause-in-block needs --pause S");
+        return false;
+    }
+    return true;
+}
+
+// Reads sim's arguments: the request, or the exit code when nothing is to run.
+std::variant<SimRequest, int> readSimArguments(const Arguments& args)
+{
+    CommandLine line("sim", kSimUsage, true);
+    addSimOptions(line);
+    if (const auto exit = line.parse(args))
+        return *exit;
+    if (const std::vector<std::string> extra = line.files(); !extra.empty())
+        return line.usageError("unknown argument '" + extra[0] + "'");
+    SimRequest request;
+    request.link = line.value("link");
+    request.options.once = line.isSet("once");
+    if (!readMode(line, request) || !readMemory(line, request) || !readTiming(line, request.options) ||
+        !readFaults(line, request.options.faults))
+        return kUsageExit;
+    if (request.link.empty())
+        return line.usageError("--link PATH is required");
+    return request;
+}
+
+// Serves the memory held in the request's image file; false after reporting why it cannot.
+bool loadServedImage(SimRequest& request)
+{
+    if (request.imagePath.empty())
+        return true;
+    const auto file = readWholeFile(request.imagePath);
+    if (!file) {
+        failure(file.error().message);
+        return false;
+    }
+    const auto layout = readImageLayout(*file);
+    if (!layout) {
+        failure(request.imagePath + ": " + layout.error().message);
+        return false;
+    }
+    request.options.image.assign(file->begin(), file->begin() + layout->cloneBytes());
+    for (int k = 0; k <= layout->lastIndex; ++k)
+        request.options.blockLengths.push_back(layout->blockLength(k));
+    return true;
+}
+
+// Writes what the radio receives and logs the CAT commands it takes, as the
+// request asks; both report on the terminal under outputMutex.
+void attachOutputs(SimRequest& request, const std::vector<int>& lengths, std::mutex& outputMutex)
+{
+    if (!request.receivePath.empty()) {
+        request.options.onImageReceived = [&outputMutex, lengths, path = request.receivePath](const Bytes& image) {
             std::lock_guard lock(outputMutex);
             auto file = buildImageFile(image, lengths);
-            Status written = file ? writeWholeFile(receivePath, *file) : Status(file.error());
+            Status written = file ? writeWholeFile(path, *file) : Status(file.error());
             if (written)
-                std::cout << "received " << image.size() << " bytes into " << receivePath << std::endl;
+                std::cout << "received " << image.size() << " bytes into " << path << std::endl;
             else
                 std::cerr << "ft817clone sim: " << written.error().message << std::endl;
         };
     }
-    if (!catPath.empty()) {
-        options.onCatCommand = [&](const std::array<std::uint8_t, 5>& command) {
+    if (!request.catPath.empty()) {
+        request.options.onCatCommand = [&outputMutex, path = request.catPath](const CatCommand& command) {
             std::lock_guard lock(outputMutex);
-            std::ofstream log(catPath, std::ios::app);
-            log << hexLine(command) << "\n";
+            std::ofstream log(path, std::ios::app);
+            log << catCommandHex(command) << "\n";
             if (!log)
-                std::cerr << "ft817clone sim: cannot write to " << catPath << std::endl;
-            std::cout << "CAT " << hexLine(command) << std::endl;
+                std::cerr << "ft817clone sim: cannot write to " << path << std::endl;
+            std::cout << "CAT " << catCommandHex(command) << std::endl;
         };
     }
-    if (!catPath.empty()) {
-        // Make sure the log can be written before serving.
-        std::ofstream log(catPath, std::ios::app);
-        if (!log)
-            return failure("cannot write to " + catPath);
-    }
+}
 
+// Runs the radio until SIGINT or SIGTERM, or until it stops by itself; the exit code.
+int serve(const SimRequest& request, std::size_t blockCount, std::mutex& outputMutex)
+{
+    const sim::RadioOptions& options = request.options;
     // SIGINT and SIGTERM are taken by sigtimedwait below; blocked before the
     // radio's thread starts, so that thread never sees them either.
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
     sigset_t previous;
-    pthread_sigmask(SIG_BLOCK, &signals, &previous);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
 
     sim::SimulatedRadio radio(options);
-    if (Status started = radio.start(link); !started) {
+    if (Status started = radio.start(request.link); !started) {
         pthread_sigmask(SIG_SETMASK, &previous, nullptr);
         return failure("cannot start: " + started.error().message);
     }
     std::cout << radio.slavePath() << std::endl;
     {
         std::lock_guard lock(outputMutex);
-        std::cout << "simulated " << sim::modelName(options.model) << " (" << lengths.size() << " blocks) in "
-                  << modeName(options.mode) << " mode at " << link << " -> " << radio.slavePath()
+        std::cout << "simulated " << sim::modelName(options.model) << " (" << blockCount << " blocks) in "
+                  << modeName(options.mode) << " mode at " << request.link << " -> " << radio.slavePath()
                   << (options.pacing ? ", 9600 baud" : ", no pacing") << std::endl;
     }
 
     bool interrupted = false;
     while (radio.isServing()) {
         timespec wait{0, 100'000'000};
-        const int signal = sigtimedwait(&signals, nullptr, &wait);
+        const int signal = sigtimedwait(&stopSignals, nullptr, &wait);
         if (signal == SIGINT || signal == SIGTERM) {
             interrupted = true;
             break;
@@ -395,6 +377,30 @@ int runSimCommand(const Arguments& args)
     if (stoppedByItself)
         return failure("the simulated radio stopped: it could not bring its line back");
     return 0;
+}
+
+} // namespace
+
+int runSimCommand(const Arguments& args)
+{
+    auto read = readSimArguments(args);
+    if (const int* exit = std::get_if<int>(&read))
+        return *exit;
+    SimRequest& request = std::get<SimRequest>(read);
+    if (!loadServedImage(request))
+        return 1;
+    const std::vector<int> lengths = request.options.image.empty()
+                                         ? sim::defaultMemory(request.options.model).blockLengths
+                                         : request.options.blockLengths;
+    if (!request.catPath.empty()) {
+        // Make sure the log can be written before serving.
+        std::ofstream log(request.catPath, std::ios::app);
+        if (!log)
+            return failure("cannot write to " + request.catPath);
+    }
+    std::mutex outputMutex;
+    attachOutputs(request, lengths, outputMutex);
+    return serve(request, lengths.size(), outputMutex);
 }
 
 } // namespace ft817

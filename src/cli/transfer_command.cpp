@@ -1,6 +1,7 @@
 // The download and upload subcommands: the same transfers as the main
 // window's buttons, with the status texts and progress on the terminal.
 
+#include "cli/command_line.h"
 #include "cli/commands.h"
 
 #include "clone/download.h"
@@ -13,7 +14,8 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <optional>
+#include <string>
+#include <variant>
 #include <unistd.h>
 
 namespace ft817 {
@@ -140,68 +142,62 @@ const char* commandName(Direction direction)
     return direction == Direction::Download ? "download" : "upload";
 }
 
-void printUsage(Direction direction, std::ostream& out)
+constexpr const char* kPortHelp =
+    "\n"
+    "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n";
+
+std::string usage(Direction direction)
 {
-    if (direction == Direction::Download) {
-        out << "Usage: ft817clone download [--port DEVICE] FILE\n"
-               "\n"
-               "Receives the radio's memory in clone mode and saves it as the image file FILE.\n"
-               "Start the command, then start sending on the radio (clone mode, TX key).\n"
-               "The command waits for the radio without limit; Ctrl-C stops it and saves nothing.\n";
-    } else {
-        out << "Usage: ft817clone upload [--port DEVICE] FILE\n"
-               "\n"
-               "Sends the image file FILE to the radio, which must already wait in clone mode\n"
-               "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n";
-    }
-    out << "\n"
-           "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n";
+    if (direction == Direction::Download)
+        return std::string("Usage: ft817clone download [--port DEVICE] FILE\n"
+                           "\n"
+                           "Receives the radio's memory in clone mode and saves it as the image file FILE.\n"
+                           "Start the command, then start sending on the radio (clone mode, TX key).\n"
+                           "The command waits for the radio without limit; Ctrl-C stops it and saves nothing.\n") +
+               kPortHelp;
+    return std::string("Usage: ft817clone upload [--port DEVICE] FILE\n"
+                       "\n"
+                       "Sends the image file FILE to the radio, which must already wait in clone mode\n"
+                       "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n") +
+           kPortHelp;
 }
 
-int usageError(Direction direction, const std::string& why)
+// Which port and which image file a transfer uses.
+struct TransferRequest {
+    std::string device;
+    std::string path;
+};
+
+std::variant<TransferRequest, int> readTransferArguments(Direction direction, const Arguments& args)
 {
-    std::cerr << "ft817clone " << commandName(direction) << ": " << why << "\n\n";
-    printUsage(direction, std::cerr);
-    return 2;
+    CommandLine line(commandName(direction), usage(direction));
+    line.addValueOption("port", "DEVICE");
+    if (const auto exit = line.parse(args))
+        return *exit;
+    if (line.isSet("port") && line.value("port").empty())
+        return line.usageError("--port needs a device");
+    const std::vector<std::string> files = line.files();
+    if (files.empty() || files[0].empty())
+        return line.usageError("missing the image FILE");
+    if (files.size() > 1)
+        return line.usageError("only one image file, please (got '" + files[0] + "' and '" + files[1] + "')");
+    const std::string device = line.value("port");
+    return TransferRequest{device.empty() ? defaultSerialDevice() : device, files[0]};
 }
 
 int runTransfer(Direction direction, const Arguments& args)
 {
-    std::string device;
-    std::optional<std::string> path;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            printUsage(direction, std::cout);
-            return 0;
-        }
-        if (arg == "--port") {
-            if (i + 1 >= args.size() || args[i + 1].empty())
-                return usageError(direction, "--port needs a device");
-            device = args[++i];
-        } else if (arg.rfind("--port=", 0) == 0) {
-            device = arg.substr(7);
-            if (device.empty())
-                return usageError(direction, "--port needs a device");
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return usageError(direction, "unknown option " + arg);
-        } else if (path) {
-            return usageError(direction, "only one image file, please (got '" + *path + "' and '" + arg + "')");
-        } else {
-            path = arg;
-        }
-    }
-    if (!path || path->empty())
-        return usageError(direction, "missing the image FILE");
-    if (device.empty())
-        device = defaultSerialDevice();
+    const auto read = readTransferArguments(direction, args);
+    if (const int* exit = std::get_if<int>(&read))
+        return *exit;
+    const auto& [device, path] = std::get<TransferRequest>(read);
 
     const bool terminal = ::isatty(STDOUT_FILENO) == 1;
     if (direction == Direction::Download)
-        std::cout << "Receiving from " << device << " into " << *path
+        std::cout << "Receiving from " << device << " into " << path
                   << ". Start sending on the radio; Ctrl-C stops." << std::endl;
     else
-        std::cout << "Sending " << *path << " to " << device << "." << std::endl;
+        std::cout << "Sending " << path << " to " << device << "." << std::endl;
 
     QtSerialPort port(device);
     SteadyClock clock;
@@ -209,14 +205,14 @@ int runTransfer(Direction direction, const Arguments& args)
     TransferReport report;
     {
         InterruptGuard guard;
-        report = direction == Direction::Download ? download(port, clock, *path, sink)
-                                                  : upload(port, clock, *path, sink);
+        report = direction == Direction::Download ? download(port, clock, path, sink)
+                                                  : upload(port, clock, path, sink);
     }
     port.close();
     sink.endBar();
 
     if (report.complete) {
-        std::cout << (direction == Direction::Download ? "Saved " : "Sent ") << *path << ": " << report.bytes
+        std::cout << (direction == Direction::Download ? "Saved " : "Sent ") << path << ": " << report.bytes
                   << " bytes in " << report.blocks << " blocks." << std::endl;
         return 0;
     }

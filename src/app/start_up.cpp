@@ -1,0 +1,87 @@
+#include "app/start_up.h"
+
+#include "app/main_window.h"
+#include "platform/qt_serial_port.h"
+#include "sim/simulated_radio.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QStringList>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace ft817 {
+namespace {
+
+// The windows' options.
+struct WindowOptions {
+    std::string device;
+    bool simulate = false;
+};
+
+// Reads the windows' options before any window system is needed, so that
+// --help and wrong usage work without a display. Empty after printing the
+// help text (exit code 0 in exitCode) or reporting wrong usage (2).
+std::optional<WindowOptions> readWindowOptions(int argc, char** argv, const std::string& usage, int& exitCode)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption port("port", QString(), "DEVICE");
+    const QCommandLineOption simulate("simulate");
+    parser.addOptions({help, port, simulate});
+    const bool parsed = parser.parse(arguments);
+    std::string why = parser.errorText().toStdString();
+    if (parsed && parser.isSet(help)) {
+        std::cout << usage;
+        exitCode = 0;
+        return std::nullopt;
+    }
+    if (parsed && !parser.positionalArguments().isEmpty())
+        why = "unknown command or argument '" + parser.positionalArguments().first().toStdString() + "'";
+    if (!why.empty()) {
+        std::cerr << "ft817clone: " << why << "\n\n" << usage;
+        exitCode = 2;
+        return std::nullopt;
+    }
+    return WindowOptions{parser.value(port).toStdString(), parser.isSet(simulate)};
+}
+
+} // namespace
+
+int runWindows(int argc, char** argv, const std::string& usage)
+{
+    int exitCode = 0;
+    const std::optional<WindowOptions> options = readWindowOptions(argc, argv, usage, exitCode);
+    if (!options)
+        return exitCode;
+
+    QApplication app(argc, argv);
+    std::string device = options->device;
+    std::unique_ptr<sim::SimulatedRadio> radio;
+    if (options->simulate) {
+        sim::RadioOptions radioOptions;
+        radioOptions.mode = sim::Mode::Auto;
+        radio = std::make_unique<sim::SimulatedRadio>(radioOptions);
+        const Status started = radio->start();
+        if (!started) {
+            std::cerr << "ft817clone: cannot start the simulated radio: " << started.error().full() << "\n";
+            return 1;
+        }
+        device = radio->devicePath();
+    }
+    if (device.empty())
+        device = defaultSerialDevice();
+
+    MainWindow window(std::make_unique<QtSerialPort>(device));
+    window.show();
+    window.activateWindow();
+    const int code = app.exec();
+    window.close();
+    return code;
+}
+
+} // namespace ft817

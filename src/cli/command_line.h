@@ -1,0 +1,53 @@
+#pragma once
+// Reading one subcommand's arguments with QCommandLineParser. Every command
+// takes --help (-h), which prints its usage text; an unknown option, an
+// option missing its value and a missing file are wrong usage: one reason
+// on standard error, the usage text, and exit code 2.
+
+#include "cli/commands.h"
+
+#include <QCommandLineParser>
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ft817 {
+
+// Exit code of a command used the wrong way.
+inline constexpr int kUsageExit = 2;
+
+class CommandLine {
+public:
+    // command: the subcommand's name ("show"); usage: its help text. With
+    // oneLineErrors a usage error points at --help instead of printing the text.
+    CommandLine(std::string command, std::string usage, bool oneLineErrors = false);
+
+    // An option without a value (--json) and one that takes a value (--port DEVICE).
+    void addFlag(const QString& name);
+    void addValueOption(const QString& name, const QString& valueName);
+
+    // Reads the arguments that follow the subcommand's name. Empty when the
+    // command goes on; otherwise the exit code to return: 0 after printing the
+    // help text, 2 after reporting wrong usage.
+    std::optional<int> parse(const Arguments& args);
+
+    bool isSet(const QString& name) const;
+    // The option's last value (UTF-8); empty when it is not set.
+    std::string value(const QString& name) const;
+    // The arguments that are not options, in order (UTF-8).
+    std::vector<std::string> files() const;
+
+    // Reports wrong usage (why: one short sentence) and returns 2.
+    int usageError(const std::string& why) const;
+    // Reports a failure ("ft817clone COMMAND: why") and returns 1.
+    int failure(const std::string& why) const;
+
+private:
+    std::string m_command;
+    std::string m_usage;
+    bool m_oneLineErrors;
+    QCommandLineParser m_parser;
+};
+
+} // namespace ft817

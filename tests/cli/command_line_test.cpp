@@ -1,0 +1,127 @@
+// How every command reads its command line: --help, unknown options, options
+// missing their value, missing files. Only wrong usage here, so no command
+// reaches a port, a file or the simulated radio.
+
+#include "app/start_up.h"
+#include "cli/commands.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+
+namespace ft817 {
+namespace {
+
+struct Output {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+template <typename Run>
+Output capture(Run run)
+{
+    std::ostringstream out, err;
+    auto* oldOut = std::cout.rdbuf(out.rdbuf());
+    auto* oldErr = std::cerr.rdbuf(err.rdbuf());
+    const int code = run();
+    std::cout.rdbuf(oldOut);
+    std::cerr.rdbuf(oldErr);
+    return {code, out.str(), err.str()};
+}
+
+Output runCommand(const std::string& name, const Arguments& args)
+{
+    const Subcommand* command = findSubcommand(name);
+    EXPECT_NE(command, nullptr) << name;
+    return command ? capture([&] { return command->run(args); }) : Output{};
+}
+
+TEST(CommandLine, EveryCommandPrintsItsHelpAndExitsZero)
+{
+    for (const Subcommand& command : subcommands()) {
+        for (const char* help : {"--help", "-h"}) {
+            const Output result = runCommand(command.name, {help});
+            EXPECT_EQ(result.code, 0) << command.name;
+            EXPECT_NE(result.out.find(std::string("Usage: ft817clone ") + command.name), std::string::npos)
+                << command.name;
+            EXPECT_TRUE(result.err.empty()) << result.err;
+        }
+    }
+}
+
+TEST(CommandLine, WrongUsageNamesTheProblemAndExitsTwo)
+{
+    const struct {
+        const char* command;
+        Arguments args;
+        const char* reason;
+    } cases[] = {
+        {"download", {"--port"}, "ft817clone download: Missing value after '--port'."},
+        {"download", {"--port=", "radio.bin"}, "ft817clone download: --port needs a device"},
+        {"upload", {"--speed", "9600", "radio.bin"}, "ft817clone upload: Unknown option 'speed'."},
+        {"upload", {}, "ft817clone upload: missing the image FILE"},
+        {"upload", {"a.bin", "b.bin"}, "only one image file, please (got 'a.bin' and 'b.bin')"},
+        {"show", {"--channel"}, "ft817clone show: Missing value after '--channel'."},
+        {"show", {"radio.bin", "--channel", "201"}, "the channel number must be 1..200, not \"201\""},
+        {"show", {}, "ft817clone show: name the image file to show"},
+        {"export", {"radio.bin"}, "ft817clone export: name the image file and the CSV file to write"},
+        {"import", {"radio.bin", "in.csv", "--out"}, "ft817clone import: Missing value after '--out'."},
+        {"diff", {"a.bin", "b.bin", "-x"}, "ft817clone diff: Unknown option 'x'."},
+        {"cat", {"--port", "/dev/null"}, "ft817clone cat: missing DIGITS"},
+        {"cat", {"43970000", "14525000"}, "ft817clone cat: unexpected argument '14525000'"},
+    };
+    for (const auto& c : cases) {
+        const Output result = runCommand(c.command, c.args);
+        EXPECT_EQ(result.code, 2) << c.reason;
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(std::string("Usage: ft817clone ") + c.command), std::string::npos) << result.err;
+        EXPECT_TRUE(result.out.empty()) << result.out;
+    }
+}
+
+TEST(CommandLine, SimReportsWrongUsageOnOneLine)
+{
+    const struct {
+        Arguments args;
+        const char* line;
+    } cases[] = {
+        {{"--link"}, "ft817clone sim: Missing value after '--link' (see ft817clone sim --help)\n"},
+        {{"--link=radio", "--once=yes"}, "ft817clone sim: Unexpected value after '--once' (see ft817clone sim --help)\n"},
+        {{"--link", "radio", "--ack-delay", "-1"},
+         "ft817clone sim: --ack-delay needs a number of seconds, not '-1' (see ft817clone sim --help)\n"},
+        {{"--link", "radio", "spare"}, "ft817clone sim: unknown argument 'spare' (see ft817clone sim --help)\n"},
+    };
+    for (const auto& c : cases) {
+        const Output result = runCommand("sim", c.args);
+        EXPECT_EQ(result.code, 2);
+        EXPECT_EQ(result.err, c.line);
+    }
+}
+
+TEST(CommandLine, WindowOptionsAreReadBeforeAnyWindowOpens)
+{
+    const struct {
+        std::vector<const char*> args;
+        int code;
+        const char* text;
+    } cases[] = {
+        {{"--help"}, 0, "Usage: ft817clone [--port DEVICE | --simulate]"},
+        {{"--port"}, 2, "ft817clone: Missing value after '--port'."},
+        {{"--simulate", "--colour"}, 2, "ft817clone: Unknown option 'colour'."},
+        {{"dowload"}, 2, "ft817clone: unknown command or argument 'dowload'"},
+    };
+    for (const auto& c : cases) {
+        std::vector<char*> argv{const_cast<char*>("ft817clone")};
+        for (const char* arg : c.args)
+            argv.push_back(const_cast<char*>(arg));
+        const Output result =
+            capture([&] { return runWindows(static_cast<int>(argv.size()), argv.data(), programUsage()); });
+        EXPECT_EQ(result.code, c.code) << c.text;
+        EXPECT_NE((c.code == 0 ? result.out : result.err).find(c.text), std::string::npos) << result.err;
+    }
+}
+
+} // namespace
+} // namespace ft817
