@@ -4,7 +4,7 @@
 // that the line and the protocol's own waits impose, their ratio, and the
 // processor time of the thread that ran the transfer.
 //
-// Usage: transfer [--no-pacing]
+// Usage: ft817_transfer_bench [--no-pacing]
 
 #include "clone/download.h"
 #include "clone/upload.h"

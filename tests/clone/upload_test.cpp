@@ -222,9 +222,11 @@ TEST_F(UploadTest, ChecksumsWrapIntoOneByte)
     std::vector<ByteList> blocks;
     const std::vector<ByteList> payloads{{}, {0}, {255}, {200, 56}, {200, 57}, ByteList(250, 0xFF), {1, 2, 3}};
     for (std::size_t k = 0; k < payloads.size(); ++k) {
-        ByteList block{static_cast<std::uint8_t>(k)};
-        block.insert(block.end(), payloads[k].begin(), payloads[k].end());
-        block.push_back(0x5A);  // a stored checksum that is never sent
+        // Block number, payload, then a stored checksum that is never sent.
+        ByteList block(payloads[k].size() + 2);
+        block.front() = static_cast<std::uint8_t>(k);
+        std::copy(payloads[k].begin(), payloads[k].end(), block.begin() + 1);
+        block.back() = 0x5A;
         blocks.push_back(block);
     }
     radioTakes(blocks);
