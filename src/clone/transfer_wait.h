@@ -6,7 +6,6 @@
 #include "platform/clock.h"
 
 #include <limits>
-#include <string>
 
 namespace ft817 {
 
@@ -18,11 +17,5 @@ inline constexpr double kPollInterval = 0.003;
 
 // Sleeps until the next look at the port: kPollInterval, or less when the deadline comes sooner.
 void sleepBeforeNextPoll(Clock& clock, double deadline);
-
-// A count written for the status box: one leading blank, then the decimal digits.
-std::string statusNumber(int value);
-
-// Two counts for the status box, joined by one blank (" 300  2").
-std::string statusNumbers(int first, int second);
 
 }  // namespace ft817

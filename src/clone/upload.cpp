@@ -1,5 +1,6 @@
 #include "clone/upload.h"
 
+#include "clone/status_text.h"
 #include "clone/transfer_wait.h"
 #include "image/image_file.h"
 #include "platform/file_access.h"

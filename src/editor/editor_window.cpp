@@ -117,89 +117,77 @@ EditorWindow::EditorWindow(QWidget* parent) : QWidget(parent)
 
 EditorWindow::~EditorWindow() = default;
 
-void EditorWindow::buildWidgets()
-{
-    auto place = [](QWidget* widget, const char* name, int x, int y, int width, int height) {
-        widget->setObjectName(name);
-        widget->setGeometry(x, y, width, height);
-    };
-    auto textBox = [&](const char* name, const QString& text, const char* tooltip, int x, int y, int width,
-                       int height) {
-        auto* box = new QLineEdit(text, this);
+namespace {
+
+// Makes the window's controls: each a child of the window, named, and placed
+// at its fixed position and size.
+class ControlMaker {
+public:
+    explicit ControlMaker(QWidget* window) : m_window(window) {}
+
+    QLineEdit* textBox(const char* name, const QString& text, const char* tooltip, int x, int y, int width,
+                       int height) const
+    {
+        auto* box = new QLineEdit(text, m_window);
         place(box, name, x, y, width, height);
         if (tooltip)
             box->setToolTip(tooltip);
         return box;
-    };
-    auto checkBox = [&](const char* name, const char* caption, int x, int y, int width, int height) {
-        auto* box = new QCheckBox(caption, this);
+    }
+    QCheckBox* checkBox(const char* name, const char* caption, int x, int y, int width, int height) const
+    {
+        auto* box = new QCheckBox(caption, m_window);
         place(box, name, x, y, width, height);
         return box;
-    };
-    auto list = [&](const char* name, int x, int y, int width, int height) {
-        auto* box = new QComboBox(this);
+    }
+    QComboBox* list(const char* name, int x, int y, int width, int height) const
+    {
+        auto* box = new QComboBox(m_window);
         box->setEditable(true);
         // Typing into a list never adds an entry to it.
         box->setInsertPolicy(QComboBox::NoInsert);
         place(box, name, x, y, width, height);
         return box;
-    };
-    auto button = [&](const char* name, const QString& caption, int x, int y, int width, int height) {
-        auto* push = new QPushButton(caption, this);
+    }
+    QPushButton* button(const char* name, const QString& caption, int x, int y, int width, int height) const
+    {
+        auto* push = new QPushButton(caption, m_window);
         place(push, name, x, y, width, height);
         return push;
-    };
-    auto arrowButton = [&](const char* name, bool up, int x, int y) {
+    }
+    QPushButton* arrowButton(const char* name, bool up, int x, int y) const
+    {
         QPushButton* push = button(name, QString(), x, y, 17, 20);
-        push->setIcon(arrowIcon(up, palette().color(QPalette::ButtonText)));
+        push->setIcon(arrowIcon(up, m_window->palette().color(QPalette::ButtonText)));
         push->setIconSize(QSize(9, 9));
         push->setStyleSheet("QPushButton { padding: 0px; }");
         return push;
-    };
-
-    m_chnum = textBox("CHnum", "200", "Memory Chanel number.", 16, 32, 73, 41);
-    {
-        QFont big = font();
-        big.setPointSizeF(24);
-        m_chnum->setFont(big);
-        fitWidestText(m_chnum, " 200", 0);
     }
-    m_chup = arrowButton("Chup", true, 88, 32);
-    m_chact = checkBox("Chact", "Active", 120, 32, 65, 15);
-    m_vfoack = checkBox("VFOAck", "VFO A", 200, 32, 73, 17);
-    m_vfoack->setFont(fixedFont(0));
-    m_chdown = arrowButton("Chdown", false, 88, 53);
-    m_chsplit = checkBox("Chsplit", "Split", 120, 56, 65, 17);
-    m_vfoas = list("VFOAs", 200, 56, 97, 23);
-    m_vfoas->setFont(fixedFont(0));
-    m_chfreq = textBox("CHfreq", "  700000", "Memory frequency.", 16, 88, 89, 25);
-    makeRoomForEightCharacters(m_chfreq);
-    m_chmode = list("CHmode", 120, 88, 65, 25);
-    m_vfobck = checkBox("VFOBck", "VFO B", 200, 88, 65, 17);
-    m_vfobck->setFont(fixedFont(0));
-    m_vfobs = list("VFOBs", 200, 112, 97, 23);
-    m_vfobs->setFont(fixedFont(0));
-    m_chtfreq = textBox("CHTfreq", QString(), "Memory TX freq if split.", 16, 120, 89, 25);
-    makeRoomForEightCharacters(m_chtfreq);
-    m_chtmode = list("CHTmode", 120, 120, 65, 25);
-    m_label1 = new QLabel("Home", this);
-    place(m_label1, "Label1", 224, 144, 33, 17);
-    m_label1->setFont(fixedFont(0));
-    m_chtext = textBox("CHtext", QString(), "Memory tag.", 16, 152, 89, 25);
-    makeRoomForEightCharacters(m_chtext);
-    m_chtext->setMaxLength(8);
-    m_choffset = list("CHoffset", 120, 152, 65, 25);
-    m_home = list("Home", 200, 168, 97, 23);
-    m_home->setFont(fixedFont(0));
-    m_dcsck = checkBox("DCSck", "DCS", 16, 184, 41, 16);
-    m_ctcssck = checkBox("CTCSSck", "Tone", 64, 184, 49, 17);
-    m_tagck = checkBox("Tagck", "Tag", 120, 184, 49, 17);
-    m_dcs = textBox("DCS", QString(), nullptr, 16, 208, 41, 19);
-    m_ctcss = textBox("CTCSS", QString(), nullptr, 64, 208, 41, 19);
-    m_ctcssmute = checkBox("CTCSSmute", "Mute", 120, 208, 49, 17);
-    m_savename = textBox("Savename", QString(), nullptr, 16, 240, 145, 21);
-    m_done = button("Done", "Done", 16, 272, 65, 25);
-    m_cancel = button("Cancel", "Cancel", 96, 272, 65, 25);
+    QLabel* label(const char* name, const QString& text, int x, int y, int width, int height) const
+    {
+        auto* label = new QLabel(text, m_window);
+        place(label, name, x, y, width, height);
+        return label;
+    }
+
+private:
+    static void place(QWidget* widget, const char* name, int x, int y, int width, int height)
+    {
+        widget->setObjectName(name);
+        widget->setGeometry(x, y, width, height);
+    }
+
+    QWidget* m_window;
+};
+
+} // namespace
+
+void EditorWindow::buildWidgets()
+{
+    // The controls are made in this order, row by row from the top.
+    buildChannelRows();
+    buildTagAndListRows();
+    buildToneAndButtonRows();
 
     // Small check boxes: keep the caption close to its box.
     for (QCheckBox* box : findChildren<QCheckBox*>())
@@ -209,6 +197,66 @@ void EditorWindow::buildWidgets()
 
     connect(m_done, &QPushButton::clicked, this, &EditorWindow::saveAndLeave);
     connect(m_cancel, &QPushButton::clicked, this, &EditorWindow::leaveWithoutSaving);
+}
+
+// Channel number and arrows, Active, Split, the VFOs, RX and TX frequency and mode.
+void EditorWindow::buildChannelRows()
+{
+    const ControlMaker make(this);
+    m_chnum = make.textBox("CHnum", "200", "Memory Chanel number.", 16, 32, 73, 41);
+    {
+        QFont big = font();
+        big.setPointSizeF(24);
+        m_chnum->setFont(big);
+        fitWidestText(m_chnum, " 200", 0);
+    }
+    m_chup = make.arrowButton("Chup", true, 88, 32);
+    m_chact = make.checkBox("Chact", "Active", 120, 32, 65, 15);
+    m_vfoack = make.checkBox("VFOAck", "VFO A", 200, 32, 73, 17);
+    m_vfoack->setFont(fixedFont(0));
+    m_chdown = make.arrowButton("Chdown", false, 88, 53);
+    m_chsplit = make.checkBox("Chsplit", "Split", 120, 56, 65, 17);
+    m_vfoas = make.list("VFOAs", 200, 56, 97, 23);
+    m_vfoas->setFont(fixedFont(0));
+    m_chfreq = make.textBox("CHfreq", "  700000", "Memory frequency.", 16, 88, 89, 25);
+    makeRoomForEightCharacters(m_chfreq);
+    m_chmode = make.list("CHmode", 120, 88, 65, 25);
+    m_vfobck = make.checkBox("VFOBck", "VFO B", 200, 88, 65, 17);
+    m_vfobck->setFont(fixedFont(0));
+    m_vfobs = make.list("VFOBs", 200, 112, 97, 23);
+    m_vfobs->setFont(fixedFont(0));
+    m_chtfreq = make.textBox("CHTfreq", QString(), "Memory TX freq if split.", 16, 120, 89, 25);
+    makeRoomForEightCharacters(m_chtfreq);
+    m_chtmode = make.list("CHTmode", 120, 120, 65, 25);
+}
+
+// The Home label and list, the tag text and the offset list.
+void EditorWindow::buildTagAndListRows()
+{
+    const ControlMaker make(this);
+    m_label1 = make.label("Label1", "Home", 224, 144, 33, 17);
+    m_label1->setFont(fixedFont(0));
+    m_chtext = make.textBox("CHtext", QString(), "Memory tag.", 16, 152, 89, 25);
+    makeRoomForEightCharacters(m_chtext);
+    m_chtext->setMaxLength(8);
+    m_choffset = make.list("CHoffset", 120, 152, 65, 25);
+    m_home = make.list("Home", 200, 168, 97, 23);
+    m_home->setFont(fixedFont(0));
+}
+
+// DCS and CTCSS with their boxes, Tag, Mute, the file name, Done and Cancel.
+void EditorWindow::buildToneAndButtonRows()
+{
+    const ControlMaker make(this);
+    m_dcsck = make.checkBox("DCSck", "DCS", 16, 184, 41, 16);
+    m_ctcssck = make.checkBox("CTCSSck", "Tone", 64, 184, 49, 17);
+    m_tagck = make.checkBox("Tagck", "Tag", 120, 184, 49, 17);
+    m_dcs = make.textBox("DCS", QString(), nullptr, 16, 208, 41, 19);
+    m_ctcss = make.textBox("CTCSS", QString(), nullptr, 64, 208, 41, 19);
+    m_ctcssmute = make.checkBox("CTCSSmute", "Mute", 120, 208, 49, 17);
+    m_savename = make.textBox("Savename", QString(), nullptr, 16, 240, 145, 21);
+    m_done = make.button("Done", "Done", 16, 272, 65, 25);
+    m_cancel = make.button("Cancel", "Cancel", 96, 272, 65, 25);
 }
 
 void EditorWindow::setTabOrderChain()

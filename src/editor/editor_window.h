@@ -70,6 +70,9 @@ private:
     enum class Showing { Channel, Opening };
 
     void buildWidgets();
+    void buildChannelRows();
+    void buildTagAndListRows();
+    void buildToneAndButtonRows();
     void setTabOrderChain();
     void fillLists();
     void showChannel(Showing showing);

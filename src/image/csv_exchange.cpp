@@ -84,93 +84,6 @@ std::optional<std::string> utf8ToLatin1(std::string_view text)
     return bytes;
 }
 
-// Cuts one row starting at pos; advances pos past its line end and line by
-// the line breaks read.
-struct RowReader {
-    std::string_view text;
-    std::size_t pos = 0;
-    int line = 1;
-
-    bool atEnd() const { return pos >= text.size(); }
-
-    // Consumes a line end at pos if there is one.
-    bool takeLineEnd()
-    {
-        if (atEnd())
-            return true;
-        if (text[pos] == '\n') {
-            ++pos;
-            ++line;
-            return true;
-        }
-        if (text[pos] == '\r') {
-            ++pos;
-            if (!atEnd() && text[pos] == '\n')
-                ++pos;
-            ++line;
-            return true;
-        }
-        return false;
-    }
-
-    void skipRestOfLine()
-    {
-        while (!atEnd() && text[pos] != '\n' && text[pos] != '\r')
-            ++pos;
-        takeLineEnd();
-    }
-
-    // One row, or why it is malformed (the rest of its line is skipped).
-    std::optional<std::string> read(std::vector<std::string>& fields)
-    {
-        fields.assign(1, std::string());
-        while (true) {
-            std::string& field = fields.back();
-            if (!atEnd() && text[pos] == '"') {
-                const int opened = line;
-                ++pos;
-                while (true) {
-                    if (atEnd())
-                        return "a quote opened on line " + std::to_string(opened) + " is never closed";
-                    const char c = text[pos];
-                    if (c == '"') {
-                        if (pos + 1 < text.size() && text[pos + 1] == '"') {
-                            field += '"';
-                            pos += 2;
-                            continue;
-                        }
-                        ++pos;
-                        break;
-                    }
-                    if (c == '\n' || (c == '\r' && !(pos + 1 < text.size() && text[pos + 1] == '\n')))
-                        ++line;
-                    field += c;
-                    ++pos;
-                }
-                if (!atEnd() && text[pos] != ',' && text[pos] != '\n' && text[pos] != '\r') {
-                    skipRestOfLine();
-                    return std::string("text after a closing quote (a quote inside a field must be doubled)");
-                }
-            } else {
-                while (!atEnd() && text[pos] != ',' && text[pos] != '\n' && text[pos] != '\r') {
-                    if (text[pos] == '"') {
-                        skipRestOfLine();
-                        return std::string("a quote inside a field that does not start with one");
-                    }
-                    field += text[pos++];
-                }
-            }
-            if (!atEnd() && text[pos] == ',') {
-                ++pos;
-                fields.emplace_back();
-                continue;
-            }
-            takeLineEnd();
-            return std::nullopt;
-        }
-    }
-};
-
 // The fields of a row, found by column name.
 class RowFields {
 public:
@@ -205,15 +118,19 @@ struct ChannelRow {
     std::string name; // Latin-1, at most 8 characters; empty clears the tag flags
 };
 
-// Reads one row; pushes a problem for each field that cannot be written exactly.
-std::optional<ChannelRow> readChannelRow(const RowFields& row, int line, std::vector<CsvProblem>& problems,
-                                         std::vector<CsvProblem>& notes)
-{
-    const std::size_t problemsBefore = problems.size();
-    auto refuse = [&](std::string reason) { problems.push_back({line, std::move(reason)}); };
-    ChannelRow out;
+// One row being read: its fields, its line, and where problems and notes go.
+struct RowReading {
+    const RowFields& row;
+    int line;
+    std::vector<CsvProblem>& problems;
+    std::vector<CsvProblem>& notes;
 
-    const std::string_view location = trimmed(row["Location"]);
+    void refuse(std::string reason) { problems.push_back({line, std::move(reason)}); }
+};
+
+void readLocation(RowReading& in, ChannelRow& out)
+{
+    const std::string_view location = trimmed(in.row["Location"]);
     int number = 0;
     bool digits = !location.empty() && location.size() <= 3;
     for (const char c : location) {
@@ -221,16 +138,20 @@ std::optional<ChannelRow> readChannelRow(const RowFields& row, int line, std::ve
         number = number * 10 + (c - '0');
     }
     if (!digits || number < 1 || number > kChannelCount)
-        refuse("Location must be a channel number 1..200, not " + quoted(row["Location"]));
+        in.refuse("Location must be a channel number 1..200, not " + quoted(in.row["Location"]));
     else
         out.channel = number - 1;
+}
 
-    if (const auto frequency = parseMegahertz(row["Frequency"]))
+// Frequency, Duplex and Offset.
+void readFrequencies(RowReading& in, ChannelRow& out)
+{
+    if (const auto frequency = parseMegahertz(in.row["Frequency"]))
         out.frequency = *frequency;
     else
-        refuse("Frequency: " + frequency.error().message);
+        in.refuse("Frequency: " + frequency.error().message);
 
-    const std::string_view duplex = trimmed(row["Duplex"]);
+    const std::string_view duplex = trimmed(in.row["Duplex"]);
     if (duplex.empty())
         out.shift = Shift::Simplex;
     else if (duplex == "-")
@@ -240,21 +161,25 @@ std::optional<ChannelRow> readChannelRow(const RowFields& row, int line, std::ve
     else if (sameLetters(duplex, "split"))
         out.shift = Shift::Split;
     else
-        refuse("Duplex must be empty, -, + or split (the radio has no " + quoted(duplex) + ")");
+        in.refuse("Duplex must be empty, -, + or split (the radio has no " + quoted(duplex) + ")");
 
-    const std::string_view offset = trimmed(row["Offset"]);
+    const std::string_view offset = trimmed(in.row["Offset"]);
     if (!offset.empty()) {
         if (const auto value = parseMegahertz(offset))
             out.offset = *value;
         else
-            refuse("Offset: " + value.error().message);
+            in.refuse("Offset: " + value.error().message);
     } else if (!duplex.empty() && out.shift != Shift::Simplex) {
-        refuse(out.shift == Shift::Split
-                   ? std::string("Duplex split needs the TX frequency in Offset")
-                   : "Duplex " + std::string(duplex) + " needs the repeater offset in Offset");
+        in.refuse(out.shift == Shift::Split
+                      ? std::string("Duplex split needs the TX frequency in Offset")
+                      : "Duplex " + std::string(duplex) + " needs the repeater offset in Offset");
     }
+}
 
-    const std::string_view tone = trimmed(row["Tone"]);
+// Tone, rToneFreq, cToneFreq, DtcsCode and DtcsPolarity.
+void readTones(RowReading& in, ChannelRow& out)
+{
+    const std::string_view tone = trimmed(in.row["Tone"]);
     if (tone.empty())
         out.toneMode = ToneMode::None;
     else if (sameLetters(tone, "Tone"))
@@ -264,16 +189,15 @@ std::optional<ChannelRow> readChannelRow(const RowFields& row, int line, std::ve
     else if (sameLetters(tone, "DTCS"))
         out.toneMode = ToneMode::Dcs;
     else
-        refuse("Tone must be empty, Tone, TSQL or DTCS (the radio has no " + quoted(tone) + ")");
+        in.refuse("Tone must be empty, Tone, TSQL or DTCS (the radio has no " + quoted(tone) + ")");
 
     auto readTone = [&](std::string_view column) -> std::optional<int> {
-        const std::string_view text = trimmed(row[column]);
+        const std::string_view text = trimmed(in.row[column]);
         if (text.empty())
             return std::nullopt;
         const auto found = parseCtcssHertz(text);
         if (!found)
-            refuse(std::string(column) + ": " + quoted(text) +
-                   " Hz is not one of the radio's 50 CTCSS tones");
+            in.refuse(std::string(column) + ": " + quoted(text) + " Hz is not one of the radio's 50 CTCSS tones");
         return found;
     };
     const auto rTone = readTone("rToneFreq");
@@ -284,41 +208,61 @@ std::optional<ChannelRow> readChannelRow(const RowFields& row, int line, std::ve
     else
         out.toneNumber = rTone ? rTone : cTone;
 
-    const std::string_view code = trimmed(row["DtcsCode"]);
+    const std::string_view code = trimmed(in.row["DtcsCode"]);
     if (!code.empty()) {
         out.dcsNumber = parseDcsCode(code);
         if (!out.dcsNumber)
-            refuse("DtcsCode " + quoted(code) + " is not one of the radio's 104 DCS codes");
+            in.refuse("DtcsCode " + quoted(code) + " is not one of the radio's 104 DCS codes");
     }
-    const std::string_view polarity = trimmed(row["DtcsPolarity"]);
+    const std::string_view polarity = trimmed(in.row["DtcsPolarity"]);
     if (out.toneMode == ToneMode::Dcs && !polarity.empty() && polarity != "NN")
-        refuse("DtcsPolarity " + quoted(polarity) + ": the radio uses normal DCS polarity (NN) only");
+        in.refuse("DtcsPolarity " + quoted(polarity) + ": the radio uses normal DCS polarity (NN) only");
+}
 
-    const std::string_view mode = trimmed(row["Mode"]);
-    if (!mode.empty()) {
-        const auto found = std::find_if(kModeNames.begin(), kModeNames.end(),
-                                        [&](std::string_view name) { return sameLetters(name, mode); });
-        if (found == kModeNames.end())
-            refuse("Mode " + quoted(mode) + " is not a mode of the radio (LSB USB CW CWR AM FM DIG PKT)");
-        else
-            out.mode = static_cast<int>(found - kModeNames.begin());
+void readMode(RowReading& in, ChannelRow& out)
+{
+    const std::string_view mode = trimmed(in.row["Mode"]);
+    if (mode.empty())
+        return;
+    const auto found = std::find_if(kModeNames.begin(), kModeNames.end(),
+                                    [&](std::string_view name) { return sameLetters(name, mode); });
+    if (found == kModeNames.end())
+        in.refuse("Mode " + quoted(mode) + " is not a mode of the radio (LSB USB CW CWR AM FM DIG PKT)");
+    else
+        out.mode = static_cast<int>(found - kModeNames.begin());
+}
+
+void readName(RowReading& in, ChannelRow& out)
+{
+    const std::string_view name = in.row["Name"];
+    const auto latin1 = utf8ToLatin1(name);
+    if (!latin1) {
+        in.refuse("Name " + quoted(name) + " has a character a tag cannot hold (tags are 8 Latin-1 characters)");
+        return;
     }
-
-    const std::string_view name = row["Name"];
-    if (const auto latin1 = utf8ToLatin1(name)) {
-        out.name = *latin1;
-        // A name of blanks only shows nothing, like an empty one.
-        if (trimmed(out.name).empty())
-            out.name.clear();
-        if (out.name.size() > static_cast<std::size_t>(record::kTagLength)) {
-            out.name.resize(record::kTagLength);
-            notes.push_back({line, "Name " + quoted(name) + " cut to " + quoted(latin1ToUtf8(out.name)) +
-                                       " (a tag holds 8 characters)"});
-        }
-    } else {
-        refuse("Name " + quoted(name) + " has a character a tag cannot hold (tags are 8 Latin-1 characters)");
+    out.name = *latin1;
+    // A name of blanks only shows nothing, like an empty one.
+    if (trimmed(out.name).empty())
+        out.name.clear();
+    if (out.name.size() > static_cast<std::size_t>(record::kTagLength)) {
+        out.name.resize(record::kTagLength);
+        in.notes.push_back({in.line, "Name " + quoted(name) + " cut to " + quoted(latin1ToUtf8(out.name)) +
+                                         " (a tag holds 8 characters)"});
     }
+}
 
+// Reads one row; pushes a problem for each field that cannot be written exactly.
+std::optional<ChannelRow> readChannelRow(const RowFields& row, int line, std::vector<CsvProblem>& problems,
+                                         std::vector<CsvProblem>& notes)
+{
+    const std::size_t problemsBefore = problems.size();
+    RowReading in{row, line, problems, notes};
+    ChannelRow out;
+    readLocation(in, out);
+    readFrequencies(in, out);
+    readTones(in, out);
+    readMode(in, out);
+    readName(in, out);
     if (problems.size() != problemsBefore)
         return std::nullopt;
     return out;
@@ -362,41 +306,36 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row)
         setChannelActive(store, row.channel, true);
 }
 
+// The columns the header row names, by name; empty (with a problem named)
+// when the table has no readable header or it lacks a needed column.
+std::optional<std::map<std::string, std::size_t>> readHeader(const CsvTable& table,
+                                                             std::vector<CsvProblem>& problems)
+{
+    // The first row names the columns; without a readable one nothing can be read.
+    if (table.rows.empty() && table.problems.empty()) {
+        problems.push_back({1, "the file is empty; it needs a header row naming the columns"});
+        return std::nullopt;
+    }
+    if (table.rows.empty() || (!table.problems.empty() && table.problems.front().line < table.rows.front().line))
+        return std::nullopt;
+
+    const CsvRow& header = table.rows.front();
+    std::map<std::string, std::size_t> columns;
+    for (std::size_t i = 0; i < header.fields.size(); ++i)
+        columns.emplace(std::string(trimmed(header.fields[i])), i);
+    std::string missing;
+    for (const std::string_view needed : {"Location", "Name", "Frequency", "Duplex", "Offset", "Tone",
+                                          "rToneFreq", "cToneFreq", "DtcsCode", "Mode"})
+        if (columns.find(std::string(needed)) == columns.end())
+            missing += (missing.empty() ? "" : ", ") + std::string(needed);
+    if (!missing.empty()) {
+        problems.push_back({header.line, "the header row lacks the column(s) " + missing});
+        return std::nullopt;
+    }
+    return columns;
+}
+
 } // namespace
-
-CsvTable parseCsv(std::string_view text)
-{
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
-    CsvTable table;
-    RowReader reader{text};
-    std::vector<std::string> fields;
-    while (!reader.atEnd()) {
-        const int line = reader.line;
-        if (reader.takeLineEnd())
-            continue; // blank line
-        if (const auto problem = reader.read(fields))
-            table.problems.push_back({line, *problem});
-        else
-            table.rows.push_back({line, fields});
-    }
-    return table;
-}
-
-std::string csvField(std::string_view text)
-{
-    const bool needsQuotes = text.find_first_of(",\"\r\n") != std::string_view::npos ||
-                             (!text.empty() && (text.front() == ' ' || text.back() == ' '));
-    if (!needsQuotes)
-        return std::string(text);
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
 
 std::string formatMegahertz(std::uint32_t value)
 {
@@ -504,31 +443,10 @@ CsvImport importChannelsCsv(const BlockStore& image, std::string_view csv)
     CsvTable table = parseCsv(csv);
     result.problems = table.problems;
 
-    // The first row names the columns; without a readable one nothing can be read.
-    if (table.rows.empty() && table.problems.empty()) {
-        result.problems.push_back({1, "the file is empty; it needs a header row naming the columns"});
+    const auto columns = readHeader(table, result.problems);
+    if (!columns)
         return result;
-    }
-    if (table.rows.empty() ||
-        (!table.problems.empty() && table.problems.front().line < table.rows.front().line))
-        return result;
-
     const CsvRow& header = table.rows.front();
-    std::map<std::string, std::size_t> columns;
-    for (std::size_t i = 0; i < header.fields.size(); ++i)
-        columns.emplace(std::string(trimmed(header.fields[i])), i);
-    std::vector<std::string> missing;
-    for (const std::string_view needed : {"Location", "Name", "Frequency", "Duplex", "Offset", "Tone",
-                                          "rToneFreq", "cToneFreq", "DtcsCode", "Mode"})
-        if (columns.find(std::string(needed)) == columns.end())
-            missing.emplace_back(needed);
-    if (!missing.empty()) {
-        std::string list;
-        for (const std::string& name : missing)
-            list += (list.empty() ? "" : ", ") + name;
-        result.problems.push_back({header.line, "the header row lacks the column(s) " + list});
-        return result;
-    }
 
     BlockStore working = image;
     std::map<int, int> lineOfChannel;
@@ -545,7 +463,7 @@ CsvImport importChannelsCsv(const BlockStore& image, std::string_view csv)
             continue;
         }
         const auto channelRow =
-            readChannelRow(RowFields(columns, row.fields), row.line, result.problems, result.notes);
+            readChannelRow(RowFields(*columns, row.fields), row.line, result.problems, result.notes);
         if (!channelRow)
             continue;
         const auto [earlier, fresh] = lineOfChannel.emplace(channelRow->channel, row.line);

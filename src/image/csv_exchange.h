@@ -22,6 +22,7 @@
 // any row is refused nothing is written at all.
 
 #include "image/block_store.h"
+#include "image/csv_file.h"
 #include "platform/result.h"
 
 #include <array>
@@ -36,35 +37,6 @@ namespace ft817 {
 inline constexpr std::array<std::string_view, 17> kCsvColumns = {
     "Location",     "Name", "Frequency", "Duplex", "Offset",  "Tone",   "rToneFreq", "cToneFreq", "DtcsCode",
     "DtcsPolarity", "Mode", "TStep",     "Skip",   "Comment", "URCALL", "RPT1CALL",  "RPT2CALL"};
-
-// Something wrong (or worth knowing) about one line of a CSV file.
-struct CsvProblem {
-    int line = 0;       // 1-based line of the file where the row starts
-    std::string reason; // what is wrong, fit to follow "line N: "
-    // "line N: reason".
-    std::string text() const { return "line " + std::to_string(line) + ": " + reason; }
-    friend bool operator==(const CsvProblem&, const CsvProblem&) = default;
-};
-
-// One row of a CSV file: its fields with quoting removed.
-struct CsvRow {
-    int line = 0;
-    std::vector<std::string> fields;
-};
-
-// A CSV text cut into rows; malformed rows are left out and named in problems.
-struct CsvTable {
-    std::vector<CsvRow> rows;
-    std::vector<CsvProblem> problems;
-};
-
-// Cuts CSV text into rows: fields separated by commas, a field in double
-// quotes may hold commas, line breaks and doubled quotes; LF, CRLF and CR end
-// rows; blank lines and a leading UTF-8 byte order mark are skipped.
-CsvTable parseCsv(std::string_view text);
-// One field as CSV writes it: in double quotes (inner quotes doubled) when it
-// holds a comma, quote, line break, or leading or trailing blank.
-std::string csvField(std::string_view text);
 
 // A stored frequency (10 Hz units) as MHz with six decimals: 14550000 -> "145.500000".
 std::string formatMegahertz(std::uint32_t value);

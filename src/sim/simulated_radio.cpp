@@ -106,18 +106,23 @@ struct SimulatedRadio::Impl {
     bool txBlocked = false;
     // Input line: when the line could next deliver a byte.
     double rxLineFree = 0;
-    // Auto decision.
-    Bytes decideBytes;
-    double decideLast = 0;
-    // Sending.
-    int sendBlock = 0;
-    SendStep sendStep = SendStep::Start;
-    double sendAt = 0;
-    // Receiving.
-    int rxBlock = 0;
-    Bytes rxCurrent;
-    // CAT.
-    Bytes catBytes;
+    // Each phase's own state.
+    struct Deciding {
+        Bytes bytes;      // what the tool sent before the radio decided
+        double last = 0;  // when the last of them arrived
+    } deciding;
+    struct Sending {
+        int block = 0;    // the block being sent
+        SendStep step = SendStep::Start;
+        double at = 0;    // when the current step is due
+    } sending;
+    struct Receiving {
+        int block = 0;    // the block expected next
+        Bytes current;    // its bytes so far
+    } receiving;
+    struct CatCommandBytes {
+        Bytes bytes;      // the command's bytes so far
+    } cat;
 
     int blockCount() const { return static_cast<int>(lengths.size()); }
     Bytes blockBytes(int k, int from, int to) const
@@ -207,8 +212,8 @@ void SimulatedRadio::Impl::runDue(double now)
         }
         bool progress = false;
         if (phase == Phase::Deciding) {
-            const bool quietSinceOpen = decideBytes.empty() && now >= sessionStart + kAutoSendSilence;
-            const bool quietAfterBytes = !decideBytes.empty() && now >= decideLast + kAutoDecideSilence;
+            const bool quietSinceOpen = deciding.bytes.empty() && now >= sessionStart + kAutoSendSilence;
+            const bool quietAfterBytes = !deciding.bytes.empty() && now >= deciding.last + kAutoDecideSilence;
             if (quietSinceOpen || quietAfterBytes) {
                 decide(now);
                 progress = true;
@@ -231,14 +236,14 @@ void SimulatedRadio::Impl::runDue(double now)
 
 void SimulatedRadio::Impl::decide(double now)
 {
-    if (decideBytes.empty()) {
+    if (deciding.bytes.empty()) {
         phase = Phase::Sending;
-        sendBlock = 0;
-        sendStep = SendStep::Start;
-        sendAt = sessionStart + std::max(options.startDelay, kAutoSendSilence);
+        sending.block = 0;
+        sending.step = SendStep::Start;
+        sending.at = sessionStart + std::max(options.startDelay, kAutoSendSilence);
         return;
     }
-    const Bytes bytes = std::exchange(decideBytes, {});
+    const Bytes bytes = std::exchange(deciding.bytes, {});
     const auto length = static_cast<std::size_t>(lengths[0]);
     bool block0 = bytes.size() == length && length >= 2 && bytes[0] == 0;
     if (block0) {
@@ -247,10 +252,10 @@ void SimulatedRadio::Impl::decide(double now)
     }
     if (block0) {
         phase = Phase::Receiving;
-        rxBlock = 0;
-        rxCurrent.clear();
+        receiving.block = 0;
+        receiving.current.clear();
         for (std::uint8_t byte : bytes)
-            receiveByte(byte, decideLast);
+            receiveByte(byte, deciding.last);
     } else {
         phase = Phase::Cat;
         for (std::uint8_t byte : bytes)
@@ -265,50 +270,50 @@ bool SimulatedRadio::Impl::sendProgress(double now)
     if (!outputIdle())
         return false;
     const Faults& faults = options.faults;
-    const int block = sendBlock;
+    const int block = sending.block;
     const int length = lengths[static_cast<std::size_t>(block)];
     const int half = std::max(1, length / 2);
-    switch (sendStep) {
+    switch (sending.step) {
     case SendStep::Start:
-        if (now < sendAt)
+        if (now < sending.at)
             return false;
         if (block == faults.pauseInBlock || block == faults.stopInBlock || block == faults.hangUpInBlock) {
             schedule(now, blockBytes(block, 0, half));
-            sendStep = SendStep::FirstHalf;
+            sending.step = SendStep::FirstHalf;
         } else {
             schedule(now, blockBytes(block, 0, length));
-            sendStep = SendStep::Whole;
+            sending.step = SendStep::Whole;
         }
         return true;
     case SendStep::FirstHalf:
         if (block == faults.hangUpInBlock) {
             // A moment for the tool to take the half block: a hang-up throws
             // away whatever still waits in the line.
-            sendAt = std::max(txNextAt, now) + kHangUpAfter;
-            sendStep = SendStep::HangingUp;
+            sending.at = std::max(txNextAt, now) + kHangUpAfter;
+            sending.step = SendStep::HangingUp;
         } else if (block == faults.stopInBlock) {
             phase = Phase::Done;
         } else {
-            sendAt = std::max(txNextAt, now) + faults.pauseSeconds;
-            sendStep = SendStep::Pausing;
+            sending.at = std::max(txNextAt, now) + faults.pauseSeconds;
+            sending.step = SendStep::Pausing;
         }
         return true;
     case SendStep::HangingUp:
-        if (now < sendAt)
+        if (now < sending.at)
             return false;
         hangUpPending = true;
         return true;
     case SendStep::Pausing:
-        if (now < sendAt)
+        if (now < sending.at)
             return false;
         schedule(now, blockBytes(block, half, length));
-        sendStep = SendStep::Whole;
+        sending.step = SendStep::Whole;
         return true;
     case SendStep::Whole:
         if (block == faults.stopAfterBlock)
             phase = Phase::Done;
         else
-            sendStep = SendStep::WaitAck;
+            sending.step = SendStep::WaitAck;
         return true;
     case SendStep::WaitAck:
         return false;
@@ -320,15 +325,15 @@ double SimulatedRadio::Impl::nextDeadline(double now) const
 {
     double deadline = kForever;
     if (phase == Phase::Deciding)
-        deadline = decideBytes.empty() ? sessionStart + kAutoSendSilence : decideLast + kAutoDecideSilence;
+        deadline = deciding.bytes.empty() ? sessionStart + kAutoSendSilence : deciding.last + kAutoDecideSilence;
     if (!scheduled.empty())
         deadline = std::min(deadline, scheduled.front().at);
     if (!txBytes.empty() && !txBlocked)
         deadline = std::min(deadline, options.pacing ? txNextAt : now);
     if (phase == Phase::Sending && outputIdle()) {
-        if (sendStep == SendStep::Start || sendStep == SendStep::Pausing || sendStep == SendStep::HangingUp)
-            deadline = std::min(deadline, sendAt);
-        else if (sendStep != SendStep::WaitAck)
+        if (sending.step == SendStep::Start || sending.step == SendStep::Pausing || sending.step == SendStep::HangingUp)
+            deadline = std::min(deadline, sending.at);
+        else if (sending.step != SendStep::WaitAck)
             deadline = now;
     }
     return deadline;
@@ -429,21 +434,21 @@ void SimulatedRadio::Impl::feed(std::uint8_t byte, double at)
         feed(byte, at);
         return;
     case Phase::Deciding:
-        decideBytes.push_back(byte);
-        decideLast = at;
+        deciding.bytes.push_back(byte);
+        deciding.last = at;
         return;
     case Phase::Sending:
-        if (byte == 0x06 && sendStep == SendStep::WaitAck) {
+        if (byte == 0x06 && sending.step == SendStep::WaitAck) {
             std::lock_guard lock(mutex);
             ++acknowledgements;
-            if (sendBlock + 1 == blockCount()) {
+            if (sending.block + 1 == blockCount()) {
                 ++transfers;
                 sessionDidSomething = true;
                 phase = Phase::Done;
             } else {
-                ++sendBlock;
-                sendStep = SendStep::Start;
-                sendAt = at + options.blockDelay;
+                ++sending.block;
+                sending.step = SendStep::Start;
+                sending.at = at + options.blockDelay;
             }
             changed.notify_all();
         }
@@ -462,20 +467,20 @@ void SimulatedRadio::Impl::feed(std::uint8_t byte, double at)
 void SimulatedRadio::Impl::receiveByte(std::uint8_t byte, double at)
 {
     const Faults& faults = options.faults;
-    const int k = rxBlock;
+    const int k = receiving.block;
     const auto length = static_cast<std::size_t>(lengths[static_cast<std::size_t>(k)]);
-    if (k == 0 && rxCurrent.empty()) {
+    if (k == 0 && receiving.current.empty()) {
         std::lock_guard lock(mutex);
         received.clear();
     }
-    rxCurrent.push_back(byte);
-    if (k == faults.hangUpInBlock && rxCurrent.size() == std::max<std::size_t>(1, length / 2)) {
+    receiving.current.push_back(byte);
+    if (k == faults.hangUpInBlock && receiving.current.size() == std::max<std::size_t>(1, length / 2)) {
         hangUpPending = true;
         return;
     }
-    if (rxCurrent.size() < length)
+    if (receiving.current.size() < length)
         return;
-    const Bytes block = std::exchange(rxCurrent, {});
+    const Bytes block = std::exchange(receiving.current, {});
     const unsigned sum = std::accumulate(block.begin() + 1, block.end() - 1, 0u);
     if (block[0] != k || sum % 256 != block.back())
         return; // a damaged block: no answer; the radio still waits for block k
@@ -491,8 +496,8 @@ void SimulatedRadio::Impl::receiveByte(std::uint8_t byte, double at)
     {
         std::lock_guard lock(mutex);
         received.insert(received.end(), block.begin(), block.end());
-        if (++rxBlock == blockCount()) {
-            rxBlock = 0;
+        if (++receiving.block == blockCount()) {
+            receiving.block = 0;
             ++transfers;
             sessionDidSomething = true;
             whole = received;
@@ -505,12 +510,12 @@ void SimulatedRadio::Impl::receiveByte(std::uint8_t byte, double at)
 
 void SimulatedRadio::Impl::catByte(std::uint8_t byte)
 {
-    catBytes.push_back(byte);
-    if (catBytes.size() < 5)
+    cat.bytes.push_back(byte);
+    if (cat.bytes.size() < 5)
         return;
     std::array<std::uint8_t, 5> command{};
-    std::copy(catBytes.begin(), catBytes.end(), command.begin());
-    catBytes.clear();
+    std::copy(cat.bytes.begin(), cat.bytes.end(), command.begin());
+    cat.bytes.clear();
     sessionDidSomething = true;
     {
         std::lock_guard lock(mutex);
@@ -526,12 +531,12 @@ void SimulatedRadio::Impl::resetSession()
     scheduled.clear();
     txBytes.clear();
     txBlocked = false;
-    decideBytes.clear();
-    rxCurrent.clear();
-    catBytes.clear();
-    rxBlock = 0;
-    sendBlock = 0;
-    sendStep = SendStep::Start;
+    deciding.bytes.clear();
+    receiving.current.clear();
+    cat.bytes.clear();
+    receiving.block = 0;
+    sending.block = 0;
+    sending.step = SendStep::Start;
 }
 
 void SimulatedRadio::Impl::sessionOpened(double now)
@@ -545,7 +550,7 @@ void SimulatedRadio::Impl::sessionOpened(double now)
     switch (options.mode) {
     case Mode::Send:
         phase = Phase::Sending;
-        sendAt = now + options.startDelay;
+        sending.at = now + options.startDelay;
         break;
     case Mode::Receive:
         phase = Phase::Receiving;
@@ -567,7 +572,7 @@ void SimulatedRadio::Impl::sessionClosed()
 {
     // A CAT window closes the port right after its five bytes, before the
     // Auto decision's silence has passed: decide on what came.
-    if (phase == Phase::Deciding && !decideBytes.empty())
+    if (phase == Phase::Deciding && !deciding.bytes.empty())
         decide(nowSeconds());
     resetSession();
     phase = Phase::Closed;

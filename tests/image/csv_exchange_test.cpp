@@ -1,5 +1,5 @@
-// CSV exchange of memory channels: the CSV reader and writer, frequency text,
-// export of an image, import into a copy, the round trip, and every refusal.
+// CSV exchange of memory channels: frequency text, export of an image, import
+// into a copy, the round trip, and every refusal.
 
 #include "image/channel_record.h"
 #include "image/csv_exchange.h"
@@ -34,54 +34,7 @@ const std::string kHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL\n";
 
-// ---- reading and writing CSV ----
-
-TEST(CsvText, QuotedFieldsHoldCommasQuotesAndLineBreaks)
-{
-    const CsvTable table = parseCsv("\xEF\xBB\xBF"
-                                    "a,\"b,c\",\"say \"\"hi\"\"\"\r\n"
-                                    "\n"
-                                    "\"two\nlines\",,x\n"
-                                    "last,row,here");
-    ASSERT_TRUE(table.problems.empty());
-    ASSERT_EQ(table.rows.size(), 3u);
-    EXPECT_EQ(table.rows[0].line, 1);
-    EXPECT_EQ(table.rows[0].fields, (std::vector<std::string>{"a", "b,c", "say \"hi\""}));
-    EXPECT_EQ(table.rows[1].line, 3);
-    EXPECT_EQ(table.rows[1].fields, (std::vector<std::string>{"two\nlines", "", "x"}));
-    EXPECT_EQ(table.rows[2].line, 5);
-    EXPECT_EQ(table.rows[2].fields, (std::vector<std::string>{"last", "row", "here"}));
-}
-
-TEST(CsvText, MalformedRowsAreNamedByLineAndTheRestIsRead)
-{
-    const CsvTable table = parseCsv("ok,1\n"
-                                    "\"closed\"x,2\n"
-                                    "in\"side,3\n"
-                                    "ok,4\n"
-                                    "\"never closed,5\nmore\n");
-    ASSERT_EQ(table.problems.size(), 3u);
-    EXPECT_EQ(table.problems[0].line, 2);
-    EXPECT_NE(table.problems[0].reason.find("after a closing quote"), std::string::npos);
-    EXPECT_EQ(table.problems[1].line, 3);
-    EXPECT_EQ(table.problems[2].line, 5);
-    EXPECT_NE(table.problems[2].reason.find("never closed"), std::string::npos);
-    ASSERT_EQ(table.rows.size(), 2u);
-    EXPECT_EQ(table.rows[1].line, 4);
-}
-
-TEST(CsvText, WrittenFieldsReadBackUnchanged)
-{
-    const std::vector<std::string> fields = {"plain", "a,b", "q\"q", " lead", "trail ", "line\nbreak", ""};
-    std::string row;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        row += (i ? "," : "") + csvField(fields[i]);
-    EXPECT_EQ(csvField("plain"), "plain");
-    EXPECT_EQ(csvField("q\"q"), "\"q\"\"q\"");
-    const CsvTable table = parseCsv(row + "\n");
-    ASSERT_EQ(table.rows.size(), 1u);
-    EXPECT_EQ(table.rows[0].fields, fields);
-}
+// ---- frequency text ----
 
 TEST(CsvText, FrequencyTextInTheRadiosUnits)
 {

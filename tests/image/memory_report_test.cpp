@@ -1,17 +1,12 @@
-// What `show` prints for a memory image: the text table, the JSON object, one
-// channel, and refusals of files that are not memory images.
+// The memory report of an image: the text table, the JSON object, one channel.
 
-#include "cli/commands.h"
 #include "image/channel_record.h"
 #include "image/memory_map.h"
 #include "image/memory_report.h"
 #include "support/image_json.h"
 #include "support/image_samples.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <iostream>
-#include <sstream>
 
 namespace ft817 {
 namespace {
@@ -22,23 +17,6 @@ using test::JsonValue;
 BlockStore sampleStore()
 {
     return *BlockStore::load(test::sampleMemoryImage());
-}
-
-struct CommandOutput {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CommandOutput runShow(const Arguments& args)
-{
-    std::ostringstream out, err;
-    auto* oldOut = std::cout.rdbuf(out.rdbuf());
-    auto* oldErr = std::cerr.rdbuf(err.rdbuf());
-    const int code = runShowCommand(args);
-    std::cout.rdbuf(oldOut);
-    std::cerr.rdbuf(oldErr);
-    return {code, out.str(), err.str()};
 }
 
 TEST(MemoryText, ShowsVfosCurrentChannelAndOneRowPerActiveChannel)
@@ -160,61 +138,6 @@ TEST(MemoryJson, BandFifteenIsNullAndAnOddCurrentChannelOpensChannel1)
     EXPECT_EQ((*parsed)["band_select"]["B"].kind, JsonValue::Kind::Null);
     EXPECT_EQ((*parsed)["current_channel"].number, 1);
     EXPECT_EQ((*parsed)["current_channel_byte"].number, 200);
-}
-
-TEST(ShowCommand, PrintsTheImageAsTextJsonOrOneChannel)
-{
-    test::TempDir dir;
-    const std::string path = dir.file("radio.img");
-    ASSERT_TRUE(writeWholeFile(path, test::sampleMemoryImage()).ok());
-
-    auto text = runShow({path});
-    EXPECT_EQ(text.code, 0) << text.err;
-    EXPECT_EQ(text.out, memoryText(sampleStore()));
-
-    auto json = runShow({"--json", path});
-    EXPECT_EQ(json.code, 0) << json.err;
-    EXPECT_EQ(json.out, memoryJson(sampleStore()));
-
-    auto one = runShow({path, "--channel", "200", "--json"});
-    EXPECT_EQ(one.code, 0) << one.err;
-    auto parsed = JsonReader::parse(one.out);
-    ASSERT_TRUE(parsed.has_value()) << one.out;
-    EXPECT_EQ((*parsed)["channel"].number, 200);
-
-    auto inactive = runShow({path, "--channel", "2"});
-    EXPECT_EQ(inactive.code, 0);
-    EXPECT_EQ(inactive.out, channelText(sampleStore(), 1));
-}
-
-TEST(ShowCommand, RefusesFilesAndArgumentsItCannotUse)
-{
-    test::TempDir dir;
-    const std::string shortImage = dir.file("short.img");
-    ASSERT_TRUE(writeWholeFile(shortImage, test::imageFileFromPayloads(
-                                               test::patternPayloads(std::vector<int>(12, 40), 1)))
-                    .ok());
-    auto refused = runShow({shortImage});
-    EXPECT_EQ(refused.code, 1);
-    EXPECT_TRUE(refused.out.empty());
-    EXPECT_NE(refused.err.find("the image has only 12 blocks; an FT-817 memory image has at least 48"),
-              std::string::npos)
-        << refused.err;
-
-    auto missing = runShow({dir.file("none.img")});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_FALSE(missing.err.empty());
-
-    const std::string good = dir.file("good.img");
-    ASSERT_TRUE(writeWholeFile(good, test::sampleMemoryImage()).ok());
-    for (const Arguments& wrong :
-         {Arguments{}, Arguments{good, "--channel", "0"}, Arguments{good, "--channel", "201"},
-          Arguments{good, "--channel", "7x"}, Arguments{good, "--channel"}, Arguments{good, "--verbose"},
-          Arguments{good, good}}) {
-        auto result = runShow(wrong);
-        EXPECT_EQ(result.code, 2) << testing::PrintToString(wrong);
-        EXPECT_TRUE(result.out.empty());
-    }
 }
 
 } // namespace

@@ -1,0 +1,40 @@
+#pragma once
+// CSV text in general, whatever its columns mean: cutting a text into rows of
+// fields, and writing one field. Plain C++, no knowledge of the radio.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ft817 {
+
+// Something wrong (or worth knowing) about one line of a CSV file.
+struct CsvProblem {
+    int line = 0;       // 1-based line of the file where the row starts
+    std::string reason; // what is wrong, fit to follow "line N: "
+    // "line N: reason".
+    std::string text() const { return "line " + std::to_string(line) + ": " + reason; }
+    friend bool operator==(const CsvProblem&, const CsvProblem&) = default;
+};
+
+// One row of a CSV file: its fields with quoting removed.
+struct CsvRow {
+    int line = 0;
+    std::vector<std::string> fields;
+};
+
+// A CSV text cut into rows; malformed rows are left out and named in problems.
+struct CsvTable {
+    std::vector<CsvRow> rows;
+    std::vector<CsvProblem> problems;
+};
+
+// Cuts CSV text into rows: fields separated by commas, a field in double
+// quotes may hold commas, line breaks and doubled quotes; LF, CRLF and CR end
+// rows; blank lines and a leading UTF-8 byte order mark are skipped.
+CsvTable parseCsv(std::string_view text);
+// One field as CSV writes it: in double quotes (inner quotes doubled) when it
+// holds a comma, quote, line break, or leading or trailing blank.
+std::string csvField(std::string_view text);
+
+} // namespace ft817
