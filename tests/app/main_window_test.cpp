@@ -61,7 +61,7 @@ protected:
     bool abandonRunningTransfer()
     {
         QSignalSpy finished(window.get(), &MainWindow::transferFinished);
-        QTimer::singleShot(300, window.get(), [this] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
+        QTimer::singleShot(300, window.get(), [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
         return finished.wait(5000);
     }
 
