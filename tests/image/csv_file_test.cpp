@@ -45,8 +45,11 @@ TEST(CsvText, WrittenFieldsReadBackUnchanged)
 {
     const std::vector<std::string> fields = {"plain", "a,b", "q\"q", " lead", "trail ", "line\nbreak", ""};
     std::string row;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        row += (i ? "," : "") + csvField(fields[i]);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            row += ',';
+        row += csvField(fields[i]);
+    }
     EXPECT_EQ(csvField("plain"), "plain");
     EXPECT_EQ(csvField("q\"q"), "\"q\"\"q\"");
     const CsvTable table = parseCsv(row + "\n");
