@@ -1,69 +1,18 @@
 #include "app/main_window.h"
 
 #include "cat/cat_window.h"
-#include "clone/download.h"
-#include "clone/upload.h"
 #include "editor/editor_window.h"
-#include "platform/clock.h"
 #include "gui/window_icon.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 namespace ft817 {
-namespace {
-
-// The real clock, but every wait also lets the window repaint and notice
-// Escape, so a transfer's timing stays exact while the window stays alive.
-class WindowClock : public Clock {
-public:
-    double now() override { return m_steady.now(); }
-    void sleep(double seconds) override
-    {
-        const double until = m_steady.now() + seconds;
-        QApplication::processEvents(QEventLoop::AllEvents);
-        const double left = until - m_steady.now();
-        if (left > 0)
-            m_steady.sleep(left);
-    }
-
-private:
-    SteadyClock m_steady;
-};
-
-class WindowSink : public TransferSink {
-public:
-    WindowSink(QLineEdit& status, QProgressBar& progress, const bool& abandon)
-        : m_status(status), m_progress(progress), m_abandon(abandon)
-    {
-    }
-    void status(const std::string& text) override
-    {
-        m_status.setText(QString::fromStdString(text));
-        m_status.setToolTip(QString());
-    }
-    void progressRange(int minimum, int maximum) override { m_progress.setRange(minimum, maximum); }
-    void progressMaximum(int maximum) override { m_progress.setMaximum(maximum); }
-    void progressValue(int value) override
-    {
-        m_progress.setValue(std::clamp(value, m_progress.minimum(), m_progress.maximum()));
-    }
-    bool abandoned() override { return m_abandon; }
-
-private:
-    QLineEdit& m_status;
-    QProgressBar& m_progress;
-    const bool& m_abandon;
-};
-
-}  // namespace
 
 void FocusButton::focusInEvent(QFocusEvent* event)
 {
@@ -77,8 +26,7 @@ void ClickArea::mouseReleaseEvent(QMouseEvent* event)
     emit clicked();
 }
 
-MainWindow::MainWindow(std::unique_ptr<SerialPort> port, QWidget* parent)
-    : QWidget(parent), m_port(std::move(port))
+MainWindow::MainWindow(SerialDevice device, QWidget* parent) : QWidget(parent), m_device(std::move(device))
 {
     setObjectName("Form1");
     setWindowTitle("YAESU clone facility");
@@ -134,8 +82,8 @@ MainWindow::MainWindow(std::unique_ptr<SerialPort> port, QWidget* parent)
     setTabOrder(m_edit, m_path);
     m_path->setFocus();
 
-    connect(m_download, &FocusButton::focusGained, this, [this] { startTransfer(Transfer::Download); });
-    connect(m_upload, &FocusButton::focusGained, this, [this] { startTransfer(Transfer::Upload); });
+    connect(m_download, &FocusButton::focusGained, this, [this] { startTransfer(TransferKind::Download); });
+    connect(m_upload, &FocusButton::focusGained, this, [this] { startTransfer(TransferKind::Upload); });
     connect(m_edit, &QPushButton::clicked, this, &MainWindow::startEdit);
     connect(m_catArea, &ClickArea::clicked, this, &MainWindow::openCat);
 
@@ -144,19 +92,18 @@ MainWindow::MainWindow(std::unique_ptr<SerialPort> port, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
-    m_abandonRequested = true;
-    if (m_port)
-        m_port->close();
+    abandonTransfer();
+    joinTransfer();
 }
 
 void MainWindow::showPortInTooltip()
 {
-    m_status->setToolTip(QString("Radio on %1").arg(QString::fromStdString(m_port->deviceName())));
+    m_status->setToolTip(QString("Radio on %1").arg(QString::fromStdString(m_device.name)));
 }
 
-void MainWindow::startTransfer(Transfer kind)
+void MainWindow::startTransfer(TransferKind kind)
 {
-    if (m_transferRunning || m_transferQueued)
+    if (transferRunning() || m_transferQueued)
         return;
     // Start once the focus change is complete, not inside the focus event.
     m_transferQueued = true;
@@ -166,28 +113,40 @@ void MainWindow::startTransfer(Transfer kind)
     });
 }
 
-void MainWindow::runTransfer(Transfer kind)
+void MainWindow::runTransfer(TransferKind kind)
 {
-    if (m_transferRunning)
+    if (transferRunning())
         return;
-    m_transferRunning = true;
-    m_abandonRequested = false;
-    qApp->installEventFilter(this);
+    m_worker = std::make_unique<TransferWorker>(kind, m_device, m_path->text().toStdString());
+    m_thread = std::make_unique<QThread>();
+    m_worker->moveToThread(m_thread.get());
+    connect(m_thread.get(), &QThread::started, m_worker.get(), &TransferWorker::run);
+    // The worker signals from its own thread: these connections are queued.
+    connect(m_worker.get(), &TransferWorker::statusChanged, this, [this](const QString& text) {
+        m_status->setText(text);
+        m_status->setToolTip(QString());
+    });
+    connect(m_worker.get(), &TransferWorker::progressRangeChanged, m_progress, &QProgressBar::setRange);
+    connect(m_worker.get(), &TransferWorker::progressMaximumChanged, m_progress, &QProgressBar::setMaximum);
+    connect(m_worker.get(), &TransferWorker::progressValueChanged, this, &MainWindow::showProgressValue);
+    connect(m_worker.get(), &TransferWorker::finished, this, &MainWindow::transferEnded);
+    setCommandsEnabled(false);
+    m_thread->start();
+}
 
-    WindowClock clock;
-    WindowSink sink(*m_status, *m_progress, m_abandonRequested);
-    const std::string path = m_path->text().toStdString();
-    const TransferReport report = kind == Transfer::Download ? download(*m_port, clock, path, sink)
-                                                             : upload(*m_port, clock, path, sink);
-    m_port->close();
+void MainWindow::showProgressValue(int value)
+{
+    m_progress->setValue(std::clamp(value, m_progress->minimum(), m_progress->maximum()));
+}
 
-    qApp->removeEventFilter(this);
-    m_transferRunning = false;
-
-    const QString device = QString::fromStdString(m_port->deviceName());
+void MainWindow::transferEnded(const TransferReport& report)
+{
+    joinTransfer();
+    setCommandsEnabled(true);
     if (report.complete) {
         showPortInTooltip();
     } else {
+        const QString device = QString::fromStdString(m_device.name);
         const QString reason = QString::fromStdString(report.reason);
         const QString detail = QString::fromStdString(report.detail);
         // The numbers of an unacknowledged upload stay; other failures replace them.
@@ -199,40 +158,54 @@ void MainWindow::runTransfer(Transfer kind)
     emit transferFinished(report.complete);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+void MainWindow::joinTransfer()
 {
-    if (!m_transferRunning)
-        return QWidget::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape)
-            m_abandonRequested = true;
-        return true;
+    if (m_thread) {
+        m_thread->quit();
+        m_thread->wait();
     }
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::Shortcut:
-    case QEvent::ShortcutOverride:
-        return true;
-    default:
-        return QWidget::eventFilter(watched, event);
+    m_worker.reset();
+    m_thread.reset();
+}
+
+void MainWindow::abandonTransfer()
+{
+    if (m_worker)
+        m_worker->abandon();
+}
+
+void MainWindow::setCommandsEnabled(bool enabled)
+{
+    // The transfer's own button keeps the focus (and stays enabled, or the
+    // focus would move on to the next button and start it).
+    for (QWidget* command : std::initializer_list<QWidget*>{m_path, m_download, m_upload, m_edit, m_catArea}) {
+        if (enabled || command != focusWidget())
+            command->setEnabled(enabled);
     }
+    // The status box stays readable while the transfer writes to it.
+    m_status->setReadOnly(!enabled);
+    m_status->setFocusPolicy(enabled ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (transferRunning() && event->key() == Qt::Key_Escape) {
+        abandonTransfer();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing the window abandons a running transfer; the program then ends.
-    m_abandonRequested = true;
+    abandonTransfer();
     event->accept();
 }
 
 void MainWindow::startEdit()
 {
-    if (m_transferRunning)
+    if (transferRunning())
         return;
     if (!m_editor) {
         m_editor = std::make_unique<EditorWindow>();
@@ -260,10 +233,11 @@ void MainWindow::comeBack()
 
 void MainWindow::openCat()
 {
-    if (m_transferRunning)
+    if (transferRunning())
         return;
     if (!m_cat) {
-        m_cat = std::make_unique<CatWindow>(*m_port);
+        m_catPort = m_device.makePort();
+        m_cat = std::make_unique<CatWindow>(*m_catPort);
         connect(m_cat.get(), &CatWindow::closed, this, &MainWindow::comeBack);
     }
     hide();

@@ -2,9 +2,11 @@
 // Form1, "YAESU clone facility": the path of the image file, the Download,
 // Upload and Edit buttons, the status box, the progress bar and the unmarked
 // CAT area. Download and Upload start when their button gains the focus,
-// Edit and CAT on a click. While a transfer runs the window takes no other
-// command; Escape or closing the window abandons it.
+// Edit and CAT on a click. A transfer runs on a worker thread: the window
+// keeps repainting, its other commands are disabled until the transfer ends,
+// and Escape or closing the window abandons it.
 
+#include "app/transfer_worker.h"
 #include "platform/serial_port.h"
 
 #include <QLabel>
@@ -13,6 +15,7 @@
 
 class QLineEdit;
 class QProgressBar;
+class QThread;
 
 namespace ft817 {
 
@@ -46,13 +49,15 @@ protected:
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(std::unique_ptr<SerialPort> port, QWidget* parent = nullptr);
+    // The radio is reached through the device: each transfer makes its own
+    // port on its worker thread, the CAT window one on the window's thread.
+    explicit MainWindow(SerialDevice device, QWidget* parent = nullptr);
+    // Abandons a running transfer and waits for its thread to end.
     ~MainWindow() override;
 
-    bool transferRunning() const { return m_transferRunning; }
-    SerialPort& port() { return *m_port; }
+    bool transferRunning() const { return m_worker != nullptr; }
     // Abandons a running transfer at its next wait.
-    void abandonTransfer() { m_abandonRequested = true; }
+    void abandonTransfer();
 
 signals:
     // A download or upload has ended, whatever the outcome.
@@ -60,19 +65,24 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    enum class Transfer { Download, Upload };
-    void startTransfer(Transfer kind);
-    void runTransfer(Transfer kind);
+    void startTransfer(TransferKind kind);
+    void runTransfer(TransferKind kind);
+    void transferEnded(const TransferReport& report);
+    // Joins the worker thread and lets the worker go.
+    void joinTransfer();
+    // Enables or disables every command but the transfer button that has the focus.
+    void setCommandsEnabled(bool enabled);
+    void showProgressValue(int value);
     void startEdit();
     void openCat();
     // Shows the main window again when the editor or the CAT window is left.
     void comeBack();
     void showPortInTooltip();
 
-    std::unique_ptr<SerialPort> m_port;
+    SerialDevice m_device;
     QLineEdit* m_path = nullptr;
     QLineEdit* m_status = nullptr;
     QProgressBar* m_progress = nullptr;
@@ -81,10 +91,12 @@ private:
     QPushButton* m_edit = nullptr;
     ClickArea* m_catArea = nullptr;
     std::unique_ptr<EditorWindow> m_editor;
+    // The CAT window's port, made on the window's thread; it outlives the window.
+    std::unique_ptr<SerialPort> m_catPort;
     std::unique_ptr<CatWindow> m_cat;
-    bool m_transferRunning = false;
+    std::unique_ptr<QThread> m_thread;
+    std::unique_ptr<TransferWorker> m_worker;
     bool m_transferQueued = false;
-    bool m_abandonRequested = false;
 };
 
 }  // namespace ft817

@@ -76,7 +76,7 @@ int runWindows(int argc, char** argv, const std::string& usage)
     if (device.empty())
         device = defaultSerialDevice();
 
-    MainWindow window(std::make_unique<QtSerialPort>(device));
+    MainWindow window(qtSerialDevice(device));
     window.show();
     window.activateWindow();
     const int code = app.exec();

@@ -186,6 +186,11 @@ Result<int> QtSerialPort::outputCount()
     return queued;
 }
 
+SerialDevice qtSerialDevice(const std::string& device)
+{
+    return SerialDevice{device, [device] { return std::make_unique<QtSerialPort>(device); }};
+}
+
 std::string defaultSerialDevice()
 {
     std::string first;

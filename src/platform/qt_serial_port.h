@@ -40,6 +40,9 @@ private:
     bool m_broken = false;
 };
 
+// The real serial device of that name: its ports are QtSerialPorts.
+SerialDevice qtSerialDevice(const std::string& device);
+
 // The device that stands for "serial port number 1" when the user names none:
 // the first USB serial adapter present, else the platform's first serial port.
 std::string defaultSerialDevice();

@@ -11,6 +11,8 @@
 #include "platform/result.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -41,6 +43,15 @@ public:
     virtual Result<int> outputCount() = 0;
     // The device this port stands for, as shown to the user.
     virtual std::string deviceName() const = 0;
+};
+
+// A serial device by name, and the way to make a port for it. A port object
+// belongs to the thread that made it, so each user makes its own port on the
+// thread that will use it (a transfer makes its port on its worker thread).
+struct SerialDevice {
+    // The device as shown to the user ("/dev/ttyUSB0").
+    std::string name;
+    std::function<std::unique_ptr<SerialPort>()> makePort;
 };
 
 // The set-up every user of the port performs, in this order: open; text

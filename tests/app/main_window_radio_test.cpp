@@ -5,6 +5,7 @@
 #include "image/image_file.h"
 #include "platform/qt_serial_port.h"
 #include "sim/simulated_radio.h"
+#include "support/eventually.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -47,7 +48,7 @@ TEST(MainWindowWithRadio, TabIntoDownloadThenUploadCarriesTheImageBothWays)
     sim::SimulatedRadio radio(options);
     ASSERT_TRUE(radio.start().ok());
 
-    MainWindow window(std::make_unique<QtSerialPort>(radio.devicePath()));
+    MainWindow window(qtSerialDevice(radio.devicePath()));
     window.show();
     window.activateWindow();
     QApplication::setActiveWindow(&window);
@@ -60,12 +61,20 @@ TEST(MainWindowWithRadio, TabIntoDownloadThenUploadCarriesTheImageBothWays)
 
     QSignalSpy finished(&window, &MainWindow::transferFinished);
     QTest::keyClick(path, Qt::Key_Tab);
+    // The window shows the transfer as it goes: "waiting", then every byte;
+    // after the last block the download still waits 2 s for another one.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status->text() == "waiting"; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return progress->value() == 176; }, 10000));
+    EXPECT_TRUE(window.transferRunning());
+    EXPECT_FALSE(window.findChild<QWidget*>("Command3")->isEnabled());
+    EXPECT_TRUE(window.findChild<QWidget*>("Command1")->hasFocus());
     ASSERT_TRUE(finished.wait(15000));
     EXPECT_TRUE(finished.at(0).at(0).toBool()) << status->text().toStdString();
     EXPECT_EQ(status->text(), " 176  3");
     EXPECT_EQ(progress->maximum(), 6609);
     EXPECT_EQ(progress->value(), 176);
-    EXPECT_FALSE(window.port().isOpen());
+    EXPECT_TRUE(window.findChild<QWidget*>("Command3")->isEnabled());
+    EXPECT_TRUE(test::eventually([&] { return !radio.toolHasPortOpen(); }));
 
     const auto file = readWholeFile(dir.file("radio.bin"));
     ASSERT_TRUE(file.ok());
@@ -86,7 +95,7 @@ TEST(MainWindowWithRadio, TabIntoDownloadThenUploadCarriesTheImageBothWays)
 TEST(MainWindowWithRadio, PortThatCannotBeOpenedIsReportedAndNothingHangs)
 {
     test::TempDir dir;
-    MainWindow window(std::make_unique<QtSerialPort>(dir.file("no-such-radio")));
+    MainWindow window(qtSerialDevice(dir.file("no-such-radio")));
     window.show();
     auto* status = window.findChild<QLineEdit*>("Text2");
     QSignalSpy finished(&window, &MainWindow::transferFinished);

@@ -2,6 +2,7 @@
 // order, and which focus changes and clicks start a command.
 
 #include "app/main_window.h"
+#include "support/fake_serial_port.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -14,36 +15,11 @@
 namespace ft817 {
 namespace {
 
-// A port to a radio that never says anything; it counts how often it is opened.
-class SilentPort : public SerialPort {
-public:
-    explicit SilentPort(int* opens) : m_opens(opens) {}
-    Status open() override
-    {
-        ++*m_opens;
-        m_open = true;
-        return {};
-    }
-    void close() override { m_open = false; }
-    bool isOpen() const override { return m_open; }
-    void setTextInputOneByte() override {}
-    void clearInput() override {}
-    Result<int> inputCount() override { return 0; }
-    std::optional<std::uint8_t> readByte() override { return std::nullopt; }
-    Status write(std::span<const std::uint8_t>) override { return {}; }
-    Result<int> outputCount() override { return 0; }
-    std::string deviceName() const override { return "/dev/silent"; }
-
-private:
-    int* m_opens;
-    bool m_open = false;
-};
-
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<MainWindow>(std::make_unique<SilentPort>(&opens));
+        window = std::make_unique<MainWindow>(test::fakeDevice(radio));
         window->show();
         window->activateWindow();
         QApplication::setActiveWindow(window.get());
@@ -65,7 +41,8 @@ protected:
         return finished.wait(5000);
     }
 
-    int opens = 0;
+    // A radio that never says anything; every transfer's port stands for it.
+    test::FakeSerialPort radio;
     std::unique_ptr<MainWindow> window;
 };
 
@@ -83,8 +60,8 @@ TEST_F(MainWindowTest, StartsAsDesigned)
     EXPECT_EQ(child<QWidget>("Command3")->geometry(), QRect(200, 40, 81, 41));
     EXPECT_EQ(child<QWidget>("CAT")->geometry(), QRect(224, 96, 33, 17));
     EXPECT_EQ(child<QProgressBar>("ProgressBar1")->maximum(), 100);
-    EXPECT_EQ(child<QLineEdit>("Text2")->toolTip(), "Radio on /dev/silent");
-    EXPECT_EQ(opens, 0);
+    EXPECT_EQ(child<QLineEdit>("Text2")->toolTip(), "Radio on /dev/fake");
+    EXPECT_EQ(radio.opens(), 0);
 }
 
 TEST_F(MainWindowTest, FocusOrderRunsThroughTheFiveElements)
@@ -104,7 +81,7 @@ TEST_F(MainWindowTest, TabFromThePathStartsDownloadAndTabOnStartsUpload)
     QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>("Command1"));
     ASSERT_TRUE(abandonRunningTransfer());
-    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(radio.opens(), 1);
     EXPECT_FALSE(window->transferRunning());
     EXPECT_NE(child<QLineEdit>("Text2")->text().indexOf("abandoned"), -1);
 
@@ -114,7 +91,7 @@ TEST_F(MainWindowTest, TabFromThePathStartsDownloadAndTabOnStartsUpload)
     QTest::keyClick(child<QWidget>("Command1"), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>("Command2"));
     ASSERT_TRUE(finished.wait(5000));
-    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(radio.opens(), 1);
     EXPECT_NE(child<QLineEdit>("Text2")->text().indexOf("nebl1.bin"), -1);
 }
 
@@ -122,11 +99,11 @@ TEST_F(MainWindowTest, ClickOnTheFocusedDownloadButtonStartsNothing)
 {
     child<QWidget>("Command1")->setFocus();
     ASSERT_TRUE(abandonRunningTransfer());
-    ASSERT_EQ(opens, 1);
+    ASSERT_EQ(radio.opens(), 1);
     QSignalSpy finished(window.get(), &MainWindow::transferFinished);
     QTest::mouseClick(child<QWidget>("Command1"), Qt::LeftButton);
     EXPECT_FALSE(finished.wait(300));
-    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(radio.opens(), 1);
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowAbandonsATransfer)
@@ -142,18 +119,26 @@ TEST_F(MainWindowTest, NoOtherCommandStartsWhileATransferRuns)
 {
     QSignalSpy finished(window.get(), &MainWindow::transferFinished);
     child<QWidget>("Command1")->setFocus();
-    QTimer::singleShot(200, window.get(), [this] {
-        QTest::mouseClick(child<QWidget>("Command3"), Qt::LeftButton);  // Edit
-        QTest::mouseClick(child<QWidget>("CAT"), Qt::LeftButton);
-        child<QWidget>("Command2")->setFocus();                          // Upload
-    });
-    QTimer::singleShot(500, window.get(), [this] { window->abandonTransfer(); });
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->transferRunning(); }, 5000));
+    // Everything but the running command is out of reach, and the focus stays on it.
+    for (const char* name : {"Text1", "Command2", "Command3", "CAT"})
+        EXPECT_FALSE(child<QWidget>(name)->isEnabled()) << name;
+    EXPECT_EQ(child<QWidget>("Text2")->focusPolicy(), Qt::NoFocus);
+    QTest::mouseClick(child<QWidget>("Command3"), Qt::LeftButton);  // Edit
+    QTest::mouseClick(child<QWidget>("CAT"), Qt::LeftButton);
+    child<QWidget>("Command2")->setFocus();                          // Upload
+    QTest::keyClick(child<QWidget>("Command1"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), child<QWidget>("Command1"));
+    window->abandonTransfer();
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(finished.count(), 1);
     QTest::qWait(100);
     EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(radio.opens(), 1);
+    for (const char* name : {"Text1", "Command2", "Command3", "CAT"})
+        EXPECT_TRUE(child<QWidget>(name)->isEnabled()) << name;
+    EXPECT_EQ(child<QWidget>("Text2")->focusPolicy(), Qt::StrongFocus);
 }
 
 }  // namespace

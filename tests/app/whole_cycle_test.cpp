@@ -37,7 +37,7 @@ TEST(WholeCycle, DownloadEditDoneUploadThroughTheWindows)
     sim::SimulatedRadio radio(options);
     ASSERT_TRUE(radio.start().ok());
 
-    MainWindow window(std::make_unique<QtSerialPort>(radio.devicePath()));
+    MainWindow window(qtSerialDevice(radio.devicePath()));
     window.show();
     window.activateWindow();
     QApplication::setActiveWindow(&window);

@@ -3,31 +3,16 @@
 #include "cat/cat_window.h"
 #include "platform/qt_serial_port.h"
 #include "sim/simulated_radio.h"
+#include "support/eventually.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
-#include <chrono>
-#include <functional>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace ft817 {
 namespace {
-
-// The radio reads on a thread of its own: wait until it has seen what the
-// tool did. The limit only stops a broken run; it never decides a pass.
-bool eventually(const std::function<bool()>& condition)
-{
-    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > limit)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
 
 class CatRadio : public testing::Test {
 protected:
@@ -46,9 +31,9 @@ protected:
     // Waits for the radio to hold `count` commands and the port to be closed again.
     void expectCommandsThenClosed(std::size_t count)
     {
-        EXPECT_TRUE(eventually([&] { return commandCount() >= count; }))
+        EXPECT_TRUE(test::eventually([&] { return commandCount() >= count; }))
             << "the radio got " << commandCount() << " commands, expected " << count;
-        EXPECT_TRUE(eventually([&] { return !m_radio->toolHasPortOpen(); })) << "the port stayed open";
+        EXPECT_TRUE(test::eventually([&] { return !m_radio->toolHasPortOpen(); })) << "the port stayed open";
         EXPECT_EQ(commandCount(), count);
     }
 
@@ -101,7 +86,7 @@ TEST_F(CatRadio, TypingSendsOneCommandPerChangeOfFiveToEightDigits)
     EXPECT_EQ(commands[1], (std::array<std::uint8_t, 5>{0x00, 0x14, 0x52, 0x50, 0x01}));
     EXPECT_EQ(commands[2], (std::array<std::uint8_t, 5>{0x01, 0x45, 0x25, 0x00, 0x01}));
     EXPECT_EQ(commands[3], (std::array<std::uint8_t, 5>{0x14, 0x52, 0x50, 0x00, 0x01}));
-    EXPECT_TRUE(eventually([&] { return m_radio->portOpens() == 4; })) << m_radio->portOpens();
+    EXPECT_TRUE(test::eventually([&] { return m_radio->portOpens() == 4; })) << m_radio->portOpens();
 
     // Deleting: each text of five or more sends, the fourth Backspace ("1452") does not.
     for (int i = 0; i < 4; ++i)
@@ -117,7 +102,7 @@ TEST_F(CatRadio, TypingSendsOneCommandPerChangeOfFiveToEightDigits)
     EXPECT_EQ(after[5], (std::array<std::uint8_t, 5>{0x00, 0x14, 0x52, 0x50, 0x01})); // "145250"
     EXPECT_EQ(after[6], (std::array<std::uint8_t, 5>{0x00, 0x01, 0x45, 0x25, 0x01})); // "14525"
     EXPECT_EQ(after[7], (std::array<std::uint8_t, 5>{0x00, 0x01, 0x45, 0x29, 0x01})); // "14529"
-    EXPECT_TRUE(eventually([&] { return m_radio->portOpens() == 8; })) << m_radio->portOpens();
+    EXPECT_TRUE(test::eventually([&] { return m_radio->portOpens() == 8; })) << m_radio->portOpens();
 }
 
 TEST_F(CatRadio, OnlyTextsThatMakeACommandReachTheRadio)
@@ -138,7 +123,7 @@ TEST_F(CatRadio, OnlyTextsThatMakeACommandReachTheRadio)
     EXPECT_EQ(commands[0], (std::array<std::uint8_t, 5>{0x04, 0x39, 0x70, 0x00, 0x01}));
     EXPECT_EQ(commands[1], (std::array<std::uint8_t, 5>{0x43, 0x97, 0x00, 0x00, 0x01}));
     EXPECT_EQ(commands[2], (std::array<std::uint8_t, 5>{0x43, 0x97, 0x00, 0x00, 0x01}));
-    EXPECT_TRUE(eventually([&] { return m_radio->portOpens() == 3; })) << m_radio->portOpens();
+    EXPECT_TRUE(test::eventually([&] { return m_radio->portOpens() == 3; })) << m_radio->portOpens();
 }
 
 TEST_F(CatRadio, HeadlessCommandSendsOneCommandAndPrintsIt)
@@ -155,7 +140,7 @@ TEST_F(CatRadio, HeadlessCommandSendsOneCommandAndPrintsIt)
     expectCommandsThenClosed(1);
     ASSERT_EQ(commandCount(), 1u);
     EXPECT_EQ(m_radio->catCommands()[0], (std::array<std::uint8_t, 5>{0x43, 0x97, 0x00, 0x00, 0x01}));
-    EXPECT_TRUE(eventually([&] { return m_radio->portOpens() == 1; })) << m_radio->portOpens();
+    EXPECT_TRUE(test::eventually([&] { return m_radio->portOpens() == 1; })) << m_radio->portOpens();
 }
 
 } // namespace

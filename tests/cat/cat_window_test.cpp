@@ -114,7 +114,7 @@ TEST(CatWindow, ClosingEmitsClosed)
 
 TEST(CatWindow, MainWindowsCatAreaSwapsTheWindowsAndClosingSwapsBack)
 {
-    MainWindow form1(std::make_unique<QtSerialPort>(kMissingDevice));
+    MainWindow form1(qtSerialDevice(kMissingDevice));
     form1.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1));
     auto* area = form1.findChild<QWidget*>("CAT");

@@ -186,7 +186,7 @@ class DoneWithMainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        main = std::make_unique<MainWindow>(std::make_unique<QtSerialPort>("/nonexistent"));
+        main = std::make_unique<MainWindow>(qtSerialDevice("/nonexistent"));
         path = image.writeTo(folder.file("radio.bin"));
         main->findChild<QLineEdit*>("Text1")->setText(QString::fromStdString(path));
         main->show();

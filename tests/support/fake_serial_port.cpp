@@ -3,6 +3,38 @@
 #include <algorithm>
 
 namespace ft817::test {
+namespace {
+
+// A port object that passes every call on to another port.
+class ForwardingPort : public SerialPort {
+public:
+    explicit ForwardingPort(SerialPort& target) : m_target(target) {}
+    Status open() override { return m_target.open(); }
+    void close() override { m_target.close(); }
+    bool isOpen() const override { return m_target.isOpen(); }
+    void setTextInputOneByte() override { m_target.setTextInputOneByte(); }
+    void clearInput() override { m_target.clearInput(); }
+    Result<int> inputCount() override { return m_target.inputCount(); }
+    std::optional<std::uint8_t> readByte() override { return m_target.readByte(); }
+    Status write(std::span<const std::uint8_t> bytes) override { return m_target.write(bytes); }
+    Result<int> outputCount() override { return m_target.outputCount(); }
+    std::string deviceName() const override { return m_target.deviceName(); }
+
+private:
+    SerialPort& m_target;
+};
+
+}  // namespace
+
+SerialDevice fakeDevice(FakeSerialPort& port)
+{
+    return SerialDevice{port.deviceName(), [&port] { return std::make_unique<ForwardingPort>(port); }};
+}
+
+int FakeSerialPort::opens() const
+{
+    return static_cast<int>(std::count(m_calls.begin(), m_calls.end(), "open"));
+}
 
 void FakeSerialPort::arrive(double at, const ByteList& bytes, double spacing)
 {

@@ -4,6 +4,8 @@
 // the time it was written and the time it leaves the port, and any operation
 // can be made to fail from a given moment, as when a cable is pulled.
 // FakeSendingRadio and FakeReceivingRadio play the radio's side of a clone.
+// Made without a clock, it keeps one of its own that never moves: a radio
+// that says nothing, for code that runs on the real clock (the windows).
 
 #include "platform/serial_port.h"
 #include "support/fake_clock.h"
@@ -21,6 +23,7 @@ using ByteList = std::vector<std::uint8_t>;
 class FakeSerialPort : public SerialPort {
 public:
     explicit FakeSerialPort(FakeClock& clock) : m_clock(clock) {}
+    FakeSerialPort() : m_clock(m_ownClock) {}
 
     // --- the far end
     // Bytes that reach the port, the first at `at`, then one every `spacing` seconds.
@@ -52,6 +55,8 @@ public:
     ByteList writtenBytes() const;
     // open, setTextInputOneByte, clearInput and close, in the order called.
     const std::vector<std::string>& calls() const { return m_calls; }
+    // Times open() was called.
+    int opens() const;
     // Reads, counts and writes made while the port was closed.
     int usesWhileClosed() const { return m_usesWhileClosed; }
     // Looks at the port (input and output counts) so far.
@@ -83,6 +88,7 @@ private:
     };
     bool usable();
 
+    FakeClock m_ownClock;
     FakeClock& m_clock;
     bool m_open = false;
     std::multimap<double, std::uint8_t> m_input;
@@ -103,6 +109,11 @@ private:
     int m_multiByteWrites = 0;
     double m_closeTime = -1.0;
 };
+
+// A device whose every port stands for the one fake port: each user makes
+// its own port object (a transfer makes one per run, on its thread), and the
+// test inspects the fake behind them all once the users are done with it.
+SerialDevice fakeDevice(FakeSerialPort& port);
 
 // The radio sending its memory (a download): block 0 starts at startTime,
 // each next block blockDelay after the acknowledgement has left the port.
