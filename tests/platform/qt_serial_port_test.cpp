@@ -3,6 +3,7 @@
 
 #include "platform/qt_serial_port.h"
 #include "sim/pseudo_terminal.h"
+#include "support/eventually.h"
 #include "support/sim_fixture.h"
 #include "support/temp_dir.h"
 
@@ -31,20 +32,15 @@ protected:
         ASSERT_EQ(::write(master(), bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     }
 
-    // Waits until the port counts `count` bytes waiting, or two seconds pass.
+    // Waits until the port counts `count` bytes waiting; -1 when it fails.
     static int waitForInput(QtSerialPort& port, int count)
     {
         int waiting = 0;
-        const double end = secondsNow() + 2.0;
-        while (secondsNow() < end) {
-            auto counted = port.inputCount();
-            if (!counted)
-                return -1;
-            waiting = *counted;
-            if (waiting >= count)
-                break;
-            sleepSeconds(0.002);
-        }
+        eventually([&] {
+            const Result<int> counted = port.inputCount();
+            waiting = counted ? *counted : -1;
+            return waiting < 0 || waiting >= count;
+        });
         return waiting;
     }
 

@@ -2,6 +2,7 @@
 // and every fault it can put on the line.
 
 #include "sim/default_memory.h"
+#include "support/eventually.h"
 #include "support/sim_fixture.h"
 #include "support/temp_dir.h"
 
@@ -125,7 +126,7 @@ TEST(SimulatedRadioSend, ClosingThePortMidTransferAbandonsIt)
     ASSERT_TRUE(sim.openPort().ok());
     ASSERT_EQ(sim.readBytes(4, 2.0).size(), 4u);
     sim.port().close();
-    sleepSeconds(0.05);
+    ASSERT_TRUE(eventually([&] { return !sim.radio().toolHasPortOpen(); }));
     // The next open starts again from block 0.
     ASSERT_TRUE(sim.openPort().ok());
     EXPECT_EQ(sim.readBytes(4, 2.0), defaultBlocks()[0]);
@@ -212,13 +213,7 @@ TEST(SimulatedRadioFaults, HangUpInBlockMakesThePortFailAndTheRadioComesBack)
     ASSERT_EQ(downloadAll(sim, {4}).size(), 1u);
     EXPECT_EQ(sim.readBytes(21, 2.0).size(), 21u);
     // The port reports the loss, within a moment, instead of waiting for ever.
-    Result<int> counted = sim.port().inputCount();
-    const double end = secondsNow() + 2.0;
-    while (counted.ok() && secondsNow() < end) {
-        sleepSeconds(0.01);
-        counted = sim.port().inputCount();
-    }
-    ASSERT_FALSE(counted.ok());
+    ASSERT_TRUE(eventually([&] { return !sim.port().inputCount().ok(); }, 2.0));
     EXPECT_FALSE(sendAck(sim).ok());
     EXPECT_EQ(sim.radio().hangUps(), 1);
     sim.port().close();
@@ -229,12 +224,11 @@ TEST(SimulatedRadioFaults, HangUpInBlockMakesThePortFailAndTheRadioComesBack)
     QtSerialPort again(sim.radio().devicePath());
     ASSERT_TRUE(again.open().ok());
     again.clearInput();
-    const double start = secondsNow();
     Result<int> waiting = again.inputCount();
-    while (waiting.ok() && *waiting < 4 && secondsNow() - start < 2.0) {
-        sleepSeconds(0.005);
+    EXPECT_TRUE(eventually([&] {
         waiting = again.inputCount();
-    }
+        return !waiting.ok() || *waiting >= 4;
+    }));
     ASSERT_TRUE(waiting.ok());
     EXPECT_GE(*waiting, 4);
 }
@@ -330,16 +324,16 @@ TEST_F(SimulatedRadioReceive, HangUpInBlockBreaksTheToolsPort)
     startRadio(options);
     EXPECT_EQ(sendBlock(*m_sim, m_blocks[0]), Bytes{kAck});
     ASSERT_TRUE(m_sim->port().write(m_blocks[1]).ok());
-    const double end = secondsNow() + 2.0;
     Status written = m_sim->port().write(m_blocks[2]);
     Result<int> counted = m_sim->port().inputCount();
-    while ((written.ok() && counted.ok()) && secondsNow() < end) {
-        sleepSeconds(0.01);
-        counted = m_sim->port().inputCount();
-        if (counted.ok())
-            written = m_sim->port().write(m_blocks[2]);
-    }
-    EXPECT_TRUE(!written.ok() || !counted.ok());
+    EXPECT_TRUE(eventually(
+        [&] {
+            counted = m_sim->port().inputCount();
+            if (counted.ok())
+                written = m_sim->port().write(m_blocks[2]);
+            return !written.ok() || !counted.ok();
+        },
+        2.0));
     EXPECT_EQ(m_sim->radio().hangUps(), 1);
 }
 
@@ -348,7 +342,7 @@ TEST_F(SimulatedRadioReceive, ReopeningThePortStartsAgainAtBlockZero)
     startRadio(fastRadioOptions(sim::Mode::Receive));
     EXPECT_EQ(sendBlock(*m_sim, m_blocks[0]), Bytes{kAck});
     m_sim->port().close();
-    sleepSeconds(0.05);
+    ASSERT_TRUE(eventually([&] { return !m_sim->radio().toolHasPortOpen(); }));
     ASSERT_TRUE(m_sim->openPort().ok());
     EXPECT_EQ(sendBlock(*m_sim, m_blocks[0]), Bytes{kAck});
     EXPECT_EQ(m_sim->radio().receivedImage(), m_blocks[0]);
@@ -359,16 +353,14 @@ TEST(SimulatedRadioCat, RecordsEveryFiveByteCommandHoweverItArrives)
     SimFixture sim(fastRadioOptions(sim::Mode::Cat));
     ASSERT_TRUE(sim.start().ok());
     ASSERT_TRUE(sim.openPort().ok());
-    const Bytes two = {0x14, 0x50, 0x00, 0x00, 0x01, 0x07, 0x07, 0x40, 0x00, 0x01};
-    ASSERT_TRUE(sim.port().write(two).ok());
-    const Bytes start = {0x00, 0x00, 0x00};
+    // Two whole commands and the start of a third in one piece; the rest of
+    // the third only once the radio has taken the first two.
+    const Bytes twoAndAStart = {0x14, 0x50, 0x00, 0x00, 0x01, 0x07, 0x07, 0x40, 0x00, 0x01, 0x00, 0x00, 0x00};
     const Bytes end = {0x00, 0x0F};
-    ASSERT_TRUE(sim.port().write(start).ok());
-    sleepSeconds(0.05);
+    ASSERT_TRUE(sim.port().write(twoAndAStart).ok());
+    ASSERT_TRUE(eventually([&] { return sim.radio().catCommands().size() >= 2; }));
     ASSERT_TRUE(sim.port().write(end).ok());
-    const double limit = secondsNow() + 2.0;
-    while (sim.radio().catCommands().size() < 3 && secondsNow() < limit)
-        sleepSeconds(0.005);
+    EXPECT_TRUE(eventually([&] { return sim.radio().catCommands().size() >= 3; }));
     const auto commands = sim.radio().catCommands();
     ASSERT_EQ(commands.size(), 3u);
     EXPECT_EQ(commands[0], (std::array<std::uint8_t, 5>{0x14, 0x50, 0x00, 0x00, 0x01}));
@@ -431,9 +423,7 @@ TEST(SimulatedRadioAuto, KeepsACommandWhoseSenderClosedThePortAtOnce)
         ASSERT_TRUE(sim.port().write(command).ok());
         sim.port().close();
     }
-    const double end = secondsNow() + 2.0;
-    while (sim.radio().catCommands().size() < 2 && secondsNow() < end)
-        sleepSeconds(0.005);
+    EXPECT_TRUE(eventually([&] { return sim.radio().catCommands().size() >= 2; }));
     const auto commands = sim.radio().catCommands();
     ASSERT_EQ(commands.size(), 2u);
     EXPECT_EQ(commands[0][4], 0x01);
@@ -447,9 +437,9 @@ TEST(SimulatedRadioAuto, DecidesAfreshForEverySession)
     ASSERT_TRUE(sim.openPort().ok());
     const Bytes command = {0x07, 0x07, 0x40, 0x00, 0x01};
     ASSERT_TRUE(sim.port().write(command).ok());
-    sleepSeconds(0.2);
+    ASSERT_TRUE(eventually([&] { return sim.radio().catCommands().size() == 1; }));
     sim.port().close();
-    sleepSeconds(0.05);
+    ASSERT_TRUE(eventually([&] { return !sim.radio().toolHasPortOpen(); }));
     ASSERT_TRUE(sim.openPort().ok());
     EXPECT_EQ(sim.readBytes(4, 2.0), defaultBlocks()[0]);
     EXPECT_EQ(sim.radio().catCommands().size(), 1u);
@@ -467,7 +457,7 @@ TEST(SimulatedRadioOnce, StopsWhenTheToolClosesThePortAfterOneTransfer)
     ASSERT_TRUE(sim.radio().waitForTransfers(1, 2.0));
     // Still serving while the tool holds the port: closing it now would
     // break the tool's last wait.
-    sleepSeconds(0.1);
+    EXPECT_FALSE(sim.radio().waitUntilFinished(0.1));
     EXPECT_TRUE(sim.radio().isServing());
     auto counted = sim.port().inputCount();
     EXPECT_TRUE(counted.ok());
