@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace ft817 {
@@ -32,12 +31,19 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    // Presses Escape once the transfer has been running for a moment, and
-    // waits for it to end.
+    // Waits until the download shows "waiting": the port is open and the
+    // radio has said nothing.
+    bool waitForWaiting()
+    {
+        return QTest::qWaitFor([this] { return child<QLineEdit>("Text2")->text() == "waiting"; }, 5000);
+    }
+    // Presses Escape once the download waits for the radio, and waits for it to end.
     bool abandonRunningTransfer()
     {
         QSignalSpy finished(window.get(), &MainWindow::transferFinished);
-        QTimer::singleShot(300, window.get(), [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
+        if (!waitForWaiting())
+            return false;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         return finished.wait(5000);
     }
 
@@ -110,9 +116,20 @@ TEST_F(MainWindowTest, ClosingTheWindowAbandonsATransfer)
 {
     QSignalSpy finished(window.get(), &MainWindow::transferFinished);
     child<QWidget>("Command1")->setFocus();
-    QTimer::singleShot(300, window.get(), [this] { window->close(); });
+    ASSERT_TRUE(waitForWaiting());
+    window->close();
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_FALSE(window->transferRunning());
+}
+
+TEST_F(MainWindowTest, DestroyingTheWindowMidTransferEndsItsThreadAndClosesThePort)
+{
+    child<QWidget>("Command1")->setFocus();
+    ASSERT_TRUE(waitForWaiting());
+    window->close();
+    window.reset();
+    EXPECT_FALSE(radio.isOpen());
+    EXPECT_EQ(radio.calls().back(), "close");
 }
 
 TEST_F(MainWindowTest, NoOtherCommandStartsWhileATransferRuns)
