@@ -109,11 +109,11 @@ void MainWindow::startTransfer(TransferKind kind)
     m_transferQueued = true;
     QTimer::singleShot(0, this, [this, kind] {
         m_transferQueued = false;
-        runTransfer(kind);
+        launchTransfer(kind);
     });
 }
 
-void MainWindow::runTransfer(TransferKind kind)
+void MainWindow::launchTransfer(TransferKind kind)
 {
     if (transferRunning())
         return;

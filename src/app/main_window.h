@@ -69,7 +69,8 @@ protected:
 
 private:
     void startTransfer(TransferKind kind);
-    void runTransfer(TransferKind kind);
+    // Starts the worker thread for the transfer.
+    void launchTransfer(TransferKind kind);
     void transferEnded(const TransferReport& report);
     // Joins the worker thread and lets the worker go.
     void joinTransfer();

@@ -1,7 +1,5 @@
 #include "app/transfer_worker.h"
 
-#include "clone/download.h"
-#include "clone/upload.h"
 #include "platform/clock.h"
 
 #include <memory>
@@ -39,8 +37,7 @@ void TransferWorker::run()
         const std::unique_ptr<SerialPort> port = m_device.makePort();
         SteadyClock clock;
         SignallingSink sink(*this);
-        report = m_kind == TransferKind::Download ? download(*port, clock, m_path, sink)
-                                                  : upload(*port, clock, m_path, sink);
+        report = runTransfer(m_kind, *port, clock, m_path, sink);
         port->close();
     }
     emit finished(report);

@@ -6,7 +6,7 @@
 // person stops the transfer through a flag the engine looks at while it waits.
 // Move the worker to a QThread and run it from that thread's started signal.
 
-#include "clone/transfer_sink.h"
+#include "clone/transfer.h"
 #include "platform/serial_port.h"
 
 #include <QObject>
@@ -15,8 +15,6 @@
 #include <string>
 
 namespace ft817 {
-
-enum class TransferKind { Download, Upload };
 
 class TransferWorker : public QObject {
     Q_OBJECT
