@@ -4,10 +4,10 @@
 #include "platform/qt_serial_port.h"
 #include "sim/simulated_radio.h"
 #include "support/eventually.h"
+#include "support/program_run.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -128,15 +128,11 @@ TEST_F(CatRadio, OnlyTextsThatMakeACommandReachTheRadio)
 
 TEST_F(CatRadio, HeadlessCommandSendsOneCommandAndPrintsIt)
 {
-    QProcess process;
-    process.start(FT817_BINARY, {"cat", "--port", QString::fromStdString(m_radio->devicePath()), "43970000"});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    const QString err = QString::fromUtf8(process.readAllStandardError());
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0) << err.toStdString();
-    EXPECT_TRUE(out.contains("43 97 00 00 01")) << out.toStdString();
-    EXPECT_TRUE(out.contains("439.70000 MHz")) << out.toStdString();
+    const test::ProgramRun run =
+        test::runProgram({"cat", "--port", QString::fromStdString(m_radio->devicePath()), "43970000"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("43 97 00 00 01"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("439.70000 MHz"), std::string::npos) << run.out;
     expectCommandsThenClosed(1);
     ASSERT_EQ(commandCount(), 1u);
     EXPECT_EQ(m_radio->catCommands()[0], (std::array<std::uint8_t, 5>{0x43, 0x97, 0x00, 0x00, 0x01}));

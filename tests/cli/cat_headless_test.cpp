@@ -1,32 +1,26 @@
 // `ft817clone cat` where no radio is needed: usage, bad texts, missing ports.
-#include <QProcess>
+#include "support/program_run.h"
+
 #include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace ft817 {
 namespace {
 
-struct CatRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CatRun runCat(const QStringList& args)
+test::ProgramRun runCat(const QStringList& args)
 {
-    QProcess process;
-    process.start(FT817_BINARY, QStringList{"cat"} + args);
-    CatRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        ADD_FAILURE() << "ft817clone cat did not finish";
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return test::runProgram(QStringList{"cat"} + args);
+}
+
+bool has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+int lines(const std::string& text)
+{
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
 const char* const kMissingDevice = "/dev/ft817-test-no-such-port";
@@ -37,10 +31,10 @@ TEST(CatHeadless, WrongUsageExitsTwo)
          {QStringList{}, QStringList{"--port"}, QStringList{"--port", kMissingDevice},
           QStringList{"43970000", "14525000"}, QStringList{"--speed", "43970000"}}) {
         SCOPED_TRACE(args.join(' ').toStdString());
-        const CatRun run = runCat(args);
+        const test::ProgramRun run = runCat(args);
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_TRUE(run.err.contains("Usage: ft817clone cat")) << run.err.toStdString();
-        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(has(run.err, "Usage: ft817clone cat")) << run.err;
+        EXPECT_TRUE(run.out.empty());
     }
 }
 
@@ -56,22 +50,22 @@ TEST(CatHeadless, BadTextExitsOneWithOneLineReason)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const CatRun run = runCat({"--port", kMissingDevice, c.text});
+        const test::ProgramRun run = runCat({"--port", kMissingDevice, c.text});
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_TRUE(run.err.contains(c.reasonPart)) << run.err.toStdString();
-        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
-        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(has(run.err, c.reasonPart)) << run.err;
+        EXPECT_EQ(lines(run.err), 1) << run.err;
+        EXPECT_TRUE(run.out.empty());
     }
 }
 
 TEST(CatHeadless, MissingPortExitsOneWithOneLineReason)
 {
-    const CatRun run = runCat({QString("--port=") + kMissingDevice, "43970000"});
+    const test::ProgramRun run = runCat({QString("--port=") + kMissingDevice, "43970000"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("cannot open")) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(kMissingDevice));
-    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
-    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(has(run.err, "cannot open")) << run.err;
+    EXPECT_TRUE(has(run.err, kMissingDevice));
+    EXPECT_EQ(lines(run.err), 1) << run.err;
+    EXPECT_TRUE(run.out.empty());
 }
 
 } // namespace

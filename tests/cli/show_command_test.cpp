@@ -4,29 +4,20 @@
 #include "image/image_file.h"
 #include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace ft817 {
 namespace {
 
-struct CommandRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CommandRun show(const QStringList& arguments)
+test::ProgramRun show(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(FT817_BINARY, QStringList{"show"} + arguments);
-    process.waitForFinished(20000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return test::runProgram(QStringList{"show"} + arguments);
 }
 
 TEST(ShowCommand, JsonListsExactlyTheSimulatedRadiosChannels)
@@ -37,10 +28,10 @@ TEST(ShowCommand, JsonListsExactlyTheSimulatedRadiosChannels)
     ASSERT_TRUE(file.ok());
     ASSERT_TRUE(writeWholeFile(dir.file("radio.bin"), *file).ok());
 
-    const CommandRun run = show({QString::fromStdString(dir.file("radio.bin")), "--json"});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const test::ProgramRun run = show({QString::fromStdString(dir.file("radio.bin")), "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
     QJsonParseError error{};
-    const QJsonObject json = QJsonDocument::fromJson(run.out, &error).object();
+    const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     EXPECT_EQ(json["blocks"].toInt(), 50);
     EXPECT_EQ(json["image_bytes"].toInt(), 6609);
@@ -74,9 +65,9 @@ TEST(ShowCommand, RefusedFileSaysWhyAndFails)
 {
     test::TempDir dir;
     ASSERT_TRUE(writeWholeFile(dir.file("short.bin"), Bytes(10, 0)).ok());
-    const CommandRun refused = show({QString::fromStdString(dir.file("short.bin"))});
+    const test::ProgramRun refused = show({QString::fromStdString(dir.file("short.bin"))});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_NE(refused.err.indexOf("not an image file"), -1) << refused.err.toStdString();
+    EXPECT_NE(refused.err.find("not an image file"), std::string::npos) << refused.err;
     EXPECT_EQ(show({}).exitCode, 2);
 }
 

@@ -4,6 +4,8 @@
 #include "image/image_file.h"
 #include "platform/qt_serial_port.h"
 #include "sim/default_memory.h"
+#include "support/eventually.h"
+#include "support/program_run.h"
 #include "support/sim_fixture.h"
 #include "support/temp_dir.h"
 
@@ -18,26 +20,9 @@ using namespace ft817::test;
 
 namespace {
 
-struct Finished {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-Finished runToEnd(const QStringList& arguments)
+test::ProgramRun runToEnd(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(FT817_BINARY, QStringList{"sim"} + arguments);
-    Finished result;
-    if (!process.waitForFinished(10000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput().toStdString();
-    result.err = process.readAllStandardError().toStdString();
-    return result;
+    return runProgram(QStringList{"sim"} + arguments);
 }
 
 // A running `ft817clone sim`, stopped with SIGTERM when the test ends.
@@ -45,7 +30,7 @@ class SimProcess {
 public:
     explicit SimProcess(const QStringList& arguments)
     {
-        m_process.start(FT817_BINARY, QStringList{"sim"} + arguments);
+        m_process.start(programPath(), QStringList{"sim"} + arguments);
     }
     ~SimProcess()
     {
@@ -82,18 +67,15 @@ std::vector<Bytes> blocksOf(const sim::Memory& memory)
     return blocks;
 }
 
-bool waitForBytes(QtSerialPort& port, int count, double seconds)
+bool waitForBytes(QtSerialPort& port, int count)
 {
-    const double end = secondsNow() + seconds;
-    while (secondsNow() < end) {
-        auto waiting = port.inputCount();
-        if (!waiting)
-            return false;
-        if (*waiting >= count)
-            return true;
-        sleepSeconds(0.002);
-    }
-    return false;
+    bool broken = false;
+    const bool arrived = eventually([&] {
+        const Result<int> waiting = port.inputCount();
+        broken = !waiting;
+        return broken || *waiting >= count;
+    });
+    return arrived && !broken;
 }
 
 Bytes readAll(QtSerialPort& port)
@@ -114,7 +96,7 @@ std::string fileText(const std::string& path)
 
 TEST(SimCommand, HelpListsEveryOption)
 {
-    const Finished help = runToEnd({"--help"});
+    const ProgramRun help = runToEnd({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option : {"--link", "--image", "--model", "--send", "--receive", "--cat", "--auto",
                                "--no-pacing", "--start-delay", "--block-delay", "--ack-delay",
@@ -139,7 +121,7 @@ TEST(SimCommand, WrongUsageIsOneLineAndExitCodeTwo)
         {"--link"},
     };
     for (const QStringList& arguments : wrong) {
-        const Finished run = runToEnd(arguments);
+        const ProgramRun run = runToEnd(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
         EXPECT_FALSE(std::filesystem::exists(folder.file("radio")));
@@ -150,13 +132,13 @@ TEST(SimCommand, FailuresAreOneLineAndExitCodeOne)
 {
     TempDir folder;
     std::ofstream(folder.file("plain")) << "data";
-    const Finished overFile = runToEnd({"--link", QString::fromStdString(folder.file("plain"))});
+    const ProgramRun overFile = runToEnd({"--link", QString::fromStdString(folder.file("plain"))});
     EXPECT_EQ(overFile.exitCode, 1);
     EXPECT_NE(overFile.err.find("not a symbolic link"), std::string::npos) << overFile.err;
     EXPECT_EQ(std::count(overFile.err.begin(), overFile.err.end(), '\n'), 1);
     EXPECT_EQ(fileText(folder.file("plain")), "data");
 
-    const Finished noImage = runToEnd({"--link", QString::fromStdString(folder.file("radio")), "--image",
+    const ProgramRun noImage = runToEnd({"--link", QString::fromStdString(folder.file("radio")), "--image",
                                        QString::fromStdString(folder.file("missing.bin"))});
     EXPECT_EQ(noImage.exitCode, 1);
     EXPECT_NE(noImage.err.find("missing.bin"), std::string::npos) << noImage.err;
@@ -178,7 +160,7 @@ TEST(SimCommand, SendOnceServesADownloadThenExitsAndRemovesTheLink)
     port.clearInput();
     const std::uint8_t ack = 0x06;
     for (const Bytes& block : blocks) {
-        ASSERT_TRUE(waitForBytes(port, static_cast<int>(block.size()), 3.0));
+        ASSERT_TRUE(waitForBytes(port, static_cast<int>(block.size())));
         ASSERT_EQ(readAll(port), block);
         ASSERT_TRUE(port.write({&ack, 1}).ok());
     }
@@ -201,7 +183,7 @@ TEST(SimCommand, ReceiveWritesTheUploadAsAnImageFile)
     ASSERT_TRUE(port.open().ok());
     for (const Bytes& block : blocksOf(memory)) {
         ASSERT_TRUE(port.write(block).ok());
-        ASSERT_TRUE(waitForBytes(port, 1, 3.0));
+        ASSERT_TRUE(waitForBytes(port, 1));
         ASSERT_EQ(readAll(port), Bytes{0x06});
     }
     port.close();
@@ -225,9 +207,7 @@ TEST(SimCommand, CatAppendsEveryCommandInHex)
     ASSERT_TRUE(port.open().ok());
     const Bytes commands = {0x14, 0x50, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x0F};
     ASSERT_TRUE(port.write(commands).ok());
-    const double end = secondsNow() + 3.0;
-    while (fileText(log) != "14 50 00 00 01\n00 00 00 00 0F\n" && secondsNow() < end)
-        sleepSeconds(0.01);
+    EXPECT_TRUE(eventually([&] { return fileText(log) == "14 50 00 00 01\n00 00 00 00 0F\n"; }));
     EXPECT_EQ(fileText(log), "14 50 00 00 01\n00 00 00 00 0F\n");
     port.close();
     ASSERT_TRUE(sim.waitForExit(5.0));
@@ -250,11 +230,11 @@ TEST(SimCommand, ServesTheImageFileItIsGiven)
     QtSerialPort port(link);
     ASSERT_TRUE(port.open().ok());
     port.clearInput();
-    ASSERT_TRUE(waitForBytes(port, 4, 3.0));
+    ASSERT_TRUE(waitForBytes(port, 4));
     EXPECT_EQ(readAll(port), (Bytes{0, 7, 7, 14}));
     const std::uint8_t ack = 0x06;
     ASSERT_TRUE(port.write({&ack, 1}).ok());
-    ASSERT_TRUE(waitForBytes(port, 5, 3.0));
+    ASSERT_TRUE(waitForBytes(port, 5));
     EXPECT_EQ(readAll(port), (Bytes{1, 1, 2, 3, 6}));
 }
 

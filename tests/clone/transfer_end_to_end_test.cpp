@@ -8,10 +8,11 @@
 #include "platform/file_access.h"
 #include "platform/qt_serial_port.h"
 #include "sim/simulated_radio.h"
+#include "support/eventually.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 #include <QProcess>
-#include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -155,29 +156,6 @@ TEST_F(TransferEndToEnd, PortVanishingMidUploadStopsWithAReason)
 
 // --- the headless subcommands
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-ToolRun runTool(const QStringList& arguments, double timeoutSeconds = 60.0)
-{
-    QProcess process;
-    process.start(FT817_BINARY, arguments);
-    ToolRun run;
-    if (!process.waitForStarted(10000) || !process.waitForFinished(static_cast<int>(timeoutSeconds * 1000))) {
-        process.kill();
-        process.waitForFinished();
-        run.err = "did not finish";
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
-}
-
 int lineCount(const std::string& text)
 {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
@@ -188,7 +166,7 @@ TEST_F(TransferEndToEnd, DownloadCommandSavesTheImageAndPrintsOneLinePerBlock)
     const auto blocks = makeBlocks({10, 60, 25});
     startRadio(radioWith(sim::Mode::Send, blocks));
 
-    const ToolRun run = runTool({"download", "--port", QString::fromStdString(radio->devicePath()),
+    const test::ProgramRun run = test::runProgram({"download", "--port", QString::fromStdString(radio->devicePath()),
                              QString::fromStdString(path)});
 
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -206,7 +184,7 @@ TEST_F(TransferEndToEnd, UploadCommandSendsTheImage)
     ASSERT_TRUE(writeWholeFile(path, imageFileOf(blocks)));
     startRadio(radioWith(sim::Mode::Receive, blocks));
 
-    const ToolRun run = runTool({"upload", "--port=" + QString::fromStdString(radio->devicePath()),
+    const test::ProgramRun run = test::runProgram({"upload", "--port=" + QString::fromStdString(radio->devicePath()),
                              QString::fromStdString(path)});
 
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -223,7 +201,7 @@ TEST_F(TransferEndToEnd, UnansweredUploadCommandFailsShowingWhereItStopped)
     options.faults.neverAcknowledge = true;
     startRadio(options);
 
-    const ToolRun run = runTool({"upload", "--port", QString::fromStdString(radio->devicePath()),
+    const test::ProgramRun run = test::runProgram({"upload", "--port", QString::fromStdString(radio->devicePath()),
                              QString::fromStdString(path)});
 
     EXPECT_EQ(run.exitCode, 1);
@@ -248,7 +226,7 @@ TEST_P(TransferCommandFailureTest, FailsWithAOneLineReason)
     for (const QString& argument : GetParam().arguments)
         arguments << QString(argument).replace("DIR", QString::fromStdString(dir.path().string()));
 
-    const ToolRun run = runTool(arguments);
+    const test::ProgramRun run = test::runProgram(arguments);
 
     EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
     const std::string firstLine =
@@ -278,12 +256,10 @@ TEST_F(TransferEndToEnd, InterruptedDownloadCommandClosesThePortAndSavesNothing)
     // A radio waiting to receive never sends: the download waits until Ctrl-C.
     startRadio(radioWith(sim::Mode::Receive, makeBlocks({10})));
     QProcess process;
-    process.start(FT817_BINARY, {"download", "--port", QString::fromStdString(radio->devicePath()),
+    process.start(test::programPath(), {"download", "--port", QString::fromStdString(radio->devicePath()),
                                  QString::fromStdString(path)});
     ASSERT_TRUE(process.waitForStarted(10000));
-    for (int i = 0; i < 1000 && !radio->toolHasPortOpen(); ++i)
-        QThread::msleep(10);
-    ASSERT_TRUE(radio->toolHasPortOpen());
+    ASSERT_TRUE(test::eventually([&] { return radio->toolHasPortOpen(); }));
 
     ::kill(static_cast<pid_t>(process.processId()), SIGINT);
     ASSERT_TRUE(process.waitForFinished(10000));
@@ -292,9 +268,7 @@ TEST_F(TransferEndToEnd, InterruptedDownloadCommandClosesThePortAndSavesNothing)
     EXPECT_EQ(process.exitCode(), 130);
     EXPECT_EQ(process.readAllStandardError().toStdString().rfind("ft817clone download: download abandoned\n", 0), 0u);
     EXPECT_FALSE(std::filesystem::exists(path));
-    for (int i = 0; i < 200 && radio->toolHasPortOpen(); ++i)
-        QThread::msleep(10);
-    EXPECT_FALSE(radio->toolHasPortOpen());
+    EXPECT_TRUE(test::eventually([&] { return !radio->toolHasPortOpen(); }));
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+#include "support/program_run.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace ft817::test {
+
+QString programPath()
+{
+    return QStringLiteral(FT817_BINARY);
+}
+
+ProgramRun runProgram(const QStringList& arguments, double timeoutSeconds)
+{
+    QProcess process;
+    process.start(programPath(), arguments);
+    ProgramRun run;
+    if (!process.waitForStarted(10000) || !process.waitForFinished(static_cast<int>(timeoutSeconds * 1000))) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << "ft817clone " << arguments.join(' ').toStdString() << " did not finish";
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    return run;
+}
+
+}  // namespace ft817::test
