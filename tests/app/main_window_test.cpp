@@ -106,9 +106,10 @@ TEST_F(MainWindowTest, ClickOnTheFocusedDownloadButtonStartsNothing)
     child<QWidget>("Command1")->setFocus();
     ASSERT_TRUE(abandonRunningTransfer());
     ASSERT_EQ(radio.opens(), 1);
-    QSignalSpy finished(window.get(), &MainWindow::transferFinished);
     QTest::mouseClick(child<QWidget>("Command1"), Qt::LeftButton);
-    EXPECT_FALSE(finished.wait(300));
+    // A transfer would start from a queued call: let any such call run.
+    QCoreApplication::sendPostedEvents();
+    ASSERT_FALSE(window->transferRunning());
     EXPECT_EQ(radio.opens(), 1);
 }
 
@@ -149,8 +150,8 @@ TEST_F(MainWindowTest, NoOtherCommandStartsWhileATransferRuns)
     window->abandonTransfer();
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(finished.count(), 1);
-    QTest::qWait(100);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_FALSE(window->transferRunning());
     EXPECT_EQ(finished.count(), 1);
     EXPECT_EQ(radio.opens(), 1);
     for (const char* name : {"Text1", "Command2", "Command3", "CAT"})
