@@ -37,7 +37,7 @@ void TransferWorker::run()
         const std::unique_ptr<SerialPort> port = m_device.makePort();
         SteadyClock clock;
         SignallingSink sink(*this);
-        report = runTransfer(m_kind, *port, clock, m_path, sink);
+        report = transfer(m_kind, *port, clock, m_path, sink);
         port->close();
     }
     emit finished(report);

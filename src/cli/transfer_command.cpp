@@ -4,8 +4,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 
-#include "clone/download.h"
-#include "clone/upload.h"
+#include "clone/transfer.h"
 #include "platform/clock.h"
 #include "platform/qt_serial_port.h"
 
@@ -21,7 +20,7 @@
 namespace ft817 {
 namespace {
 
-enum class Direction { Download, Upload };
+using Direction = TransferKind;
 
 // Exit code of a transfer stopped with Ctrl-C, as shells report an interrupt.
 constexpr int kInterruptedExit = 130;
@@ -205,8 +204,7 @@ int runTransfer(Direction direction, const Arguments& args)
     TransferReport report;
     {
         InterruptGuard guard;
-        report = direction == Direction::Download ? download(port, clock, path, sink)
-                                                  : upload(port, clock, path, sink);
+        report = transfer(direction, port, clock, path, sink);
     }
     port.close();
     sink.endBar();

@@ -5,8 +5,8 @@
 
 namespace ft817 {
 
-TransferReport runTransfer(TransferKind kind, SerialPort& port, Clock& clock, const std::string& path,
-                           TransferSink& sink)
+TransferReport transfer(TransferKind kind, SerialPort& port, Clock& clock, const std::string& path,
+                        TransferSink& sink)
 {
     return kind == TransferKind::Download ? download(port, clock, path, sink) : upload(port, clock, path, sink);
 }

@@ -12,7 +12,7 @@ namespace ft817 {
 enum class TransferKind { Download, Upload };
 
 // Runs a download into the file at path, or an upload of that file.
-TransferReport runTransfer(TransferKind kind, SerialPort& port, Clock& clock, const std::string& path,
-                           TransferSink& sink);
+TransferReport transfer(TransferKind kind, SerialPort& port, Clock& clock, const std::string& path,
+                        TransferSink& sink);
 
 }  // namespace ft817
