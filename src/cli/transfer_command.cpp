@@ -6,16 +6,16 @@
 
 #include "clone/transfer.h"
 #include "platform/clock.h"
+#include "platform/interrupt_guard.h"
 #include "platform/qt_serial_port.h"
+#include "platform/terminal.h"
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <variant>
-#include <unistd.h>
 
 namespace ft817 {
 namespace {
@@ -24,39 +24,6 @@ using Direction = TransferKind;
 
 // Exit code of a transfer stopped with Ctrl-C, as shells report an interrupt.
 constexpr int kInterruptedExit = 130;
-
-volatile std::sig_atomic_t g_interrupted = 0;
-
-extern "C" void onInterrupt(int)
-{
-    g_interrupted = 1;
-}
-
-// Turns Ctrl-C (and a polite kill) into a request to abandon the transfer
-// for as long as it runs; the transfer then closes the port and writes nothing.
-class InterruptGuard {
-public:
-    InterruptGuard()
-    {
-        g_interrupted = 0;
-        struct sigaction action {};
-        action.sa_handler = onInterrupt;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGINT, &action, &m_oldInterrupt);
-        ::sigaction(SIGTERM, &action, &m_oldTerminate);
-    }
-    ~InterruptGuard()
-    {
-        ::sigaction(SIGINT, &m_oldInterrupt, nullptr);
-        ::sigaction(SIGTERM, &m_oldTerminate, nullptr);
-    }
-    InterruptGuard(const InterruptGuard&) = delete;
-    InterruptGuard& operator=(const InterruptGuard&) = delete;
-
-private:
-    struct sigaction m_oldInterrupt {};
-    struct sigaction m_oldTerminate {};
-};
 
 // Shows a transfer on standard output: on a terminal one progress bar
 // redrawn in place, otherwise plain lines, one per block and one per status.
@@ -95,7 +62,7 @@ public:
                       << (m_direction == Direction::Download ? "received" : "sent") << std::endl;
         }
     }
-    bool abandoned() override { return g_interrupted != 0; }
+    bool abandoned() override { return InterruptGuard::requested(); }
 
     // Leaves the progress bar's line so the next text starts on a fresh one.
     void endBar()
@@ -191,7 +158,7 @@ int runTransfer(Direction direction, const Arguments& args)
         return *exit;
     const auto& [device, path] = std::get<TransferRequest>(read);
 
-    const bool terminal = ::isatty(STDOUT_FILENO) == 1;
+    const bool terminal = standardOutputIsTerminal();
     if (direction == Direction::Download)
         std::cout << "Receiving from " << device << " into " << path
                   << ". Start sending on the radio; Ctrl-C stops." << std::endl;

@@ -1,44 +1,11 @@
+// The serial port parts common to every system; qt_serial_port_<system>.cpp
+// holds the questions to the operating system itself.
+
 #include "platform/qt_serial_port.h"
 
-#include <QSerialPortInfo>
-#include <cerrno>
-#include <filesystem>
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <termios.h>
-#include <unistd.h>
+#include <memory>
 
 namespace ft817 {
-namespace {
-
-// Why a device could not be opened, found out directly from the system, since
-// QSerialPort's own words vary between versions.
-Error openError(const std::string& device, QSerialPort::SerialPortError error, const QString& text)
-{
-    const std::string prefix = "cannot open " + device + ": ";
-    struct stat info {};
-    if (::stat(device.c_str(), &info) != 0) {
-        return Error{prefix + "no such device",
-                     "Check that the cable is plugged in and that the device name is right "
-                     "(for example /dev/ttyUSB0); choose another with --port."};
-    }
-    if (::access(device.c_str(), R_OK | W_OK) != 0 && errno == EACCES) {
-        return Error{prefix + "permission denied",
-                     "Is your user in the dialout group? Run: sudo usermod -aG dialout $USER, "
-                     "then log out and in again."};
-    }
-    if (error == QSerialPort::PermissionError || text.contains("lock", Qt::CaseInsensitive) ||
-        text.contains("busy", Qt::CaseInsensitive)) {
-        return Error{prefix + "the port is in use",
-                     "Another program has the port open; close it and try again. (" +
-                         text.toStdString() + ")"};
-    }
-    return Error{prefix + text.toStdString(), {}};
-}
-
-}  // namespace
 
 QtSerialPort::QtSerialPort(std::string device) : m_device(std::move(device)) {}
 
@@ -54,7 +21,7 @@ Status QtSerialPort::open()
     m_broken = false;
     m_port.setPortName(QString::fromStdString(m_device));
     if (!m_port.open(QIODevice::ReadWrite)) {
-        Error error = openError(m_device, m_port.error(), m_port.errorString());
+        Error error = openError(m_port.error(), m_port.errorString());
         m_port.clearError();
         return error;
     }
@@ -84,11 +51,6 @@ bool QtSerialPort::isOpen() const
     return m_port.isOpen();
 }
 
-int QtSerialPort::handle() const
-{
-    return m_port.isOpen() ? static_cast<int>(m_port.handle()) : -1;
-}
-
 void QtSerialPort::setTextInputOneByte()
 {
     // Bytes are always read one at a time and unchanged; nothing to switch.
@@ -107,10 +69,7 @@ void QtSerialPort::pump()
 {
     if (!m_port.isOpen() || m_broken)
         return;
-    // A cheap look first: only when the system has bytes (or news of a
-    // hang-up) is Qt asked to read them, which costs far more per call.
-    pollfd watch{static_cast<int>(m_port.handle()), POLLIN, 0};
-    if (::poll(&watch, 1, 0) <= 0)
+    if (!systemHasInput())
         return;
     // A zero timeout only looks; it reads what has arrived and never blocks.
     m_port.waitForReadyRead(0);
@@ -178,36 +137,14 @@ Result<int> QtSerialPort::outputCount()
         return brokenError();
     if (m_port.bytesToWrite() > 0)
         m_port.flush();
-    int queued = static_cast<int>(m_port.bytesToWrite());
-    // Bytes the system holds but the line has not yet sent.
-    int inDriver = 0;
-    if (::ioctl(handle(), TIOCOUTQ, &inDriver) == 0 && inDriver > 0)
-        queued += inDriver;
-    return queued;
+    // Asked first: on some systems the question also updates Qt's own count.
+    const int held = heldBySystem();
+    return static_cast<int>(m_port.bytesToWrite()) + held;
 }
 
 SerialDevice qtSerialDevice(const std::string& device)
 {
     return SerialDevice{device, [device] { return std::make_unique<QtSerialPort>(device); }};
-}
-
-std::string defaultSerialDevice()
-{
-    std::string first;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const std::string location = info.systemLocation().toStdString();
-        if (info.hasVendorIdentifier() || location.find("ttyUSB") != std::string::npos ||
-            location.find("ttyACM") != std::string::npos)
-            return location;
-        if (first.empty())
-            first = location;
-    }
-#ifdef _WIN32
-    return "COM1";
-#else
-    return std::filesystem::exists("/dev/ttyS0") ? std::string("/dev/ttyS0")
-                                                  : (first.empty() ? "/dev/ttyS0" : first);
-#endif
 }
 
 }  // namespace ft817

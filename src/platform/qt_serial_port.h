@@ -27,13 +27,22 @@ public:
     Result<int> outputCount() override;
     std::string deviceName() const override { return m_device; }
 
+#ifndef _WIN32
     // The operating system's file descriptor of the open port, or -1.
     int handle() const;
+#endif
 
 private:
     // Moves bytes that the system holds into the port's own buffer.
     void pump();
     Error brokenError() const;
+    // The parts that ask the operating system itself, one file per system:
+    // why the device could not be opened, in words a person can act on;
+    Error openError(QSerialPort::SerialPortError error, const QString& text) const;
+    // whether the system holds received bytes (or news of a hang-up) worth asking Qt for;
+    bool systemHasInput();
+    // how many written bytes the system still holds, not yet on the line.
+    int heldBySystem();
 
     std::string m_device;
     QSerialPort m_port;

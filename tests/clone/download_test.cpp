@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace ft817::test {
 namespace {
@@ -365,9 +366,7 @@ TEST_F(DownloadTest, ImageThatCannotBeSavedAfterAllIsKeptInTheTemporaryFolder)
     std::filesystem::create_directory(dir.file("stick"));
     std::filesystem::create_directory(dir.file("tmp"));
     path = dir.file("stick/nebl1.bin");
-    const char* oldTemporary = std::getenv("TMPDIR");
-    const std::string restore = oldTemporary ? oldTemporary : "";
-    ::setenv("TMPDIR", dir.file("tmp").c_str(), 1);
+    std::optional<TemporaryFolderOverride> temporary(std::in_place, dir.file("tmp"));
     const double start = clock.now();
     clock.onSleep([&](double now) {
         if (now > start + 2.0)
@@ -377,17 +376,15 @@ TEST_F(DownloadTest, ImageThatCannotBeSavedAfterAllIsKeptInTheTemporaryFolder)
     radioSends(blocks).start();
 
     const TransferReport report = run();
-    if (restore.empty())
-        ::unsetenv("TMPDIR");
-    else
-        ::setenv("TMPDIR", restore.c_str(), 1);
+    temporary.reset();
 
     EXPECT_FALSE(report.complete);
     EXPECT_NE(report.reason.find("cannot write"), std::string::npos) << report.reason;
     EXPECT_EQ(report.statusText, "");
     EXPECT_EQ(report.bytes, 40);
     EXPECT_FALSE(port.isOpen());
-    EXPECT_NE(report.detail.find("kept in " + dir.file("tmp") + "/ft817clone-download-"), std::string::npos)
+    EXPECT_NE(report.detail.find("kept in " + (std::filesystem::path(dir.file("tmp")) / "ft817clone-download-").string()),
+              std::string::npos)
         << report.detail;
     std::vector<std::filesystem::path> kept(std::filesystem::directory_iterator(dir.file("tmp")), {});
     ASSERT_EQ(kept.size(), 1u);

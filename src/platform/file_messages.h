@@ -1,0 +1,38 @@
+#pragma once
+// The words both operating systems' file code uses when it refuses a path, so
+// the user reads the same reason whatever system the tool runs on.
+
+#include "platform/result.h"
+
+#include <cstddef>
+#include <string>
+
+namespace ft817::file_messages {
+
+inline constexpr const char* kNoName = "no file name given";
+inline constexpr const char* kMissing = "no such file or folder";
+inline constexpr const char* kDenied = "permission denied";
+inline constexpr const char* kFolder = "it is a folder, not a file";
+inline constexpr const char* kDiskFull = "the disk is full";
+inline constexpr const char* kReadOnlyDisk = "the disk is read-only";
+inline constexpr const char* kNotAFolder = "part of the path is not a folder";
+inline constexpr const char* kLinkLoop = "too many symbolic links";
+inline constexpr const char* kPipe = "it is a named pipe, not a file";
+inline constexpr const char* kSocket = "it is a socket, not a file";
+inline constexpr const char* kDevice = "it is a device, not a file";
+inline constexpr const char* kOther = "it is not a regular file";
+inline constexpr const char* kChanged = "it changed while it was being opened";
+
+// "cannot <what> <path>: <reason>"
+inline Error cannot(const std::string& what, const std::string& path, const std::string& reason)
+{
+    return Error{"cannot " + what + " " + path + ": " + reason, {}};
+}
+
+inline Error tooLarge(const std::string& path, std::size_t maxBytes)
+{
+    return cannot("read", path,
+                  "it is larger than the " + std::to_string(maxBytes) + " bytes such a file can be");
+}
+
+}  // namespace ft817::file_messages

@@ -1,0 +1,15 @@
+#include "platform/terminal.h"
+
+#include <windows.h>
+
+namespace ft817 {
+
+bool standardOutputIsTerminal()
+{
+    // Only a console answers GetConsoleMode; the NUL device, a file or a pipe
+    // do not (a bare character-device test would take NUL for a terminal).
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
+}
+
+}  // namespace ft817
