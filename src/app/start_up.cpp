@@ -1,8 +1,11 @@
 #include "app/start_up.h"
 
 #include "app/main_window.h"
+#include "cli/commands.h"
 #include "platform/qt_serial_port.h"
+#ifndef _WIN32
 #include "sim/simulated_radio.h"
+#endif
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -59,8 +62,15 @@ int runWindows(int argc, char** argv, const std::string& usage)
     if (!options)
         return exitCode;
 
-    QApplication app(argc, argv);
     std::string device = options->device;
+#ifdef _WIN32
+    if (options->simulate) {
+        std::cerr << "ft817clone: " << kNoSimulatorHere << "\n";
+        return 2;
+    }
+    QApplication app(argc, argv);
+#else
+    QApplication app(argc, argv);
     std::unique_ptr<sim::SimulatedRadio> radio;
     if (options->simulate) {
         sim::RadioOptions radioOptions;
@@ -73,6 +83,7 @@ int runWindows(int argc, char** argv, const std::string& usage)
         }
         device = radio->devicePath();
     }
+#endif
     if (device.empty())
         device = defaultSerialDevice();
 

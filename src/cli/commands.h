@@ -12,6 +12,11 @@ namespace ft817 {
 using Arguments = std::vector<std::string>;
 
 int runSimCommand(const Arguments& args);
+
+// What `sim` and --simulate answer where the simulated radio is not built: it
+// runs on a POSIX pseudo-terminal, which Windows does not have.
+inline constexpr const char* kNoSimulatorHere =
+    "the simulated radio needs a POSIX pseudo-terminal and is not part of the Windows build";
 int runDownloadCommand(const Arguments& args);
 int runUploadCommand(const Arguments& args);
 int runShowCommand(const Arguments& args);

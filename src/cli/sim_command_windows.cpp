@@ -1,0 +1,15 @@
+// ft817clone sim on Windows: not available (see kNoSimulatorHere).
+
+#include "cli/commands.h"
+
+#include <iostream>
+
+namespace ft817 {
+
+int runSimCommand(const Arguments&)
+{
+    std::cerr << "ft817clone sim: " << kNoSimulatorHere << "\n";
+    return 2;
+}
+
+}  // namespace ft817
