@@ -7,9 +7,10 @@ set(CPACK_PACKAGE_NAME ft817clone)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "ft817clone developers <ft817clone@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "memory editor and clone tool for the Yaesu FT-817, FT-817ND and FT-818")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Downloads the radio's memory over a serial cable in clone mode, edits the 200 memory channels, "
-    "and uploads them back; a small CAT window tunes the radio. Subcommands do the same without windows.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Downloads the radio's memory over a serial cable in clone mode, edits the 200 memory\n"
+       "channels, and uploads them back; a small CAT window tunes the radio. Subcommands do\n"
+       "the same without windows.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
