@@ -1,9 +1,20 @@
 #include "platform/file_access.h"
+#include "platform/file_messages.h"
 
 #include <chrono>
 #include <filesystem>
 
 namespace ft817 {
+
+Error file_messages::cannot(const std::string& what, const std::string& path, const std::string& reason)
+{
+    return Error{"cannot " + what + " " + path + ": " + reason, {}};
+}
+
+Error file_messages::tooLarge(const std::string& path, std::size_t maxBytes)
+{
+    return cannot("read", path, "it is larger than the " + std::to_string(maxBytes) + " bytes such a file can be");
+}
 
 std::string rescuePath(const std::string& prefix)
 {

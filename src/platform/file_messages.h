@@ -24,15 +24,9 @@ inline constexpr const char* kOther = "it is not a regular file";
 inline constexpr const char* kChanged = "it changed while it was being opened";
 
 // "cannot <what> <path>: <reason>"
-inline Error cannot(const std::string& what, const std::string& path, const std::string& reason)
-{
-    return Error{"cannot " + what + " " + path + ": " + reason, {}};
-}
+Error cannot(const std::string& what, const std::string& path, const std::string& reason);
 
-inline Error tooLarge(const std::string& path, std::size_t maxBytes)
-{
-    return cannot("read", path,
-                  "it is larger than the " + std::to_string(maxBytes) + " bytes such a file can be");
-}
+// "cannot read <path>: it is larger than the <maxBytes> bytes such a file can be"
+Error tooLarge(const std::string& path, std::size_t maxBytes);
 
 }  // namespace ft817::file_messages
