@@ -17,14 +17,21 @@ namespace {
 // QSerialPort's own words vary between versions.
 Error openError(const std::string& device, QSerialPort::SerialPortError error, const QString& text)
 {
-    const std::string prefix = "cannot open " + device + ": ";
+    // A name without a folder is a device in /dev, as the serial port takes it.
+    const bool bareName = device.find('/') == std::string::npos;
+    const std::string tried = bareName ? "/dev/" + device : device;
+    const std::string prefix = "cannot open " + tried + ": ";
     struct stat info {};
-    if (::stat(device.c_str(), &info) != 0) {
+    if (::stat(tried.c_str(), &info) != 0) {
+        if (bareName && ::stat(device.c_str(), &info) == 0)
+            return Error{prefix + "no such device",
+                         "A name without a folder means a device in /dev; to use ./" + device +
+                             " in this folder, give --port ./" + device + "."};
         return Error{prefix + "no such device",
                      "Check that the cable is plugged in and that the device name is right "
                      "(for example /dev/ttyUSB0); choose another with --port."};
     }
-    if (::access(device.c_str(), R_OK | W_OK) != 0 && errno == EACCES) {
+    if (::access(tried.c_str(), R_OK | W_OK) != 0 && errno == EACCES) {
         return Error{prefix + "permission denied",
                      "Is your user in the dialout group? Run: sudo usermod -aG dialout $USER, "
                      "then log out and in again."};
