@@ -133,7 +133,7 @@ TEST_F(DownloadTest, AWholeMemoryIsReportedAsSuchAndKeptWithTheFileItReplaced)
     EXPECT_EQ(report.notes[0], "the file it replaced was kept as " + kept[1].string());
 }
 
-TEST_F(DownloadTest, TheDesignsSmallTransfersAreSavedAsBeforeAndCalledNotAWholeMemory)
+TEST_F(DownloadTest, ShortTransfersAreSavedAsReceivedAndCalledNotAWholeMemory)
 {
     radioSends(makeBlocks({150, 150})).start();
     const TransferReport report = run();
