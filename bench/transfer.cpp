@@ -104,7 +104,7 @@ int main(int argc, char** argv)
     const Measure down = measure([&] {
         QtSerialPort port(sender.devicePath());
         SteadyClock clock;
-        report = download(port, clock, path, sink);
+        report = download(port, clock, path, sink, ImageHistory(path + ".history"));
     });
     if (!report.complete) {
         std::fprintf(stderr, "download failed: %s\n", report.reason.c_str());
@@ -130,9 +130,10 @@ int main(int argc, char** argv)
     const Measure up = measure([&] {
         QtSerialPort port(receiver.devicePath());
         SteadyClock clock;
-        report = upload(port, clock, path, sink);
+        report = upload(port, clock, path, sink, UploadLayout::WholeMemoryOnly);
     });
     std::filesystem::remove(path);
+    std::filesystem::remove_all(path + ".history");
     if (!report.complete) {
         std::fprintf(stderr, "upload failed: %s\n", report.reason.c_str());
         return 1;

@@ -3,10 +3,15 @@
 #include "cat/cat_window.h"
 #include "editor/editor_window.h"
 #include "gui/window_icon.h"
+#include "image/image_check.h"
+#include "image/image_file.h"
+#include "platform/qt_history_folder.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QThread>
 #include <QTimer>
@@ -117,7 +122,18 @@ void MainWindow::launchTransfer(TransferKind kind)
 {
     if (transferRunning())
         return;
-    m_worker = std::make_unique<TransferWorker>(kind, m_device, m_path->text().toStdString());
+    TransferOptions options;
+    options.historyFolder = historyFolder();
+    if (kind == TransferKind::Upload) {
+        const std::optional<UploadLayout> confirmed = confirmUpload();
+        if (!confirmed) {
+            emit transferFinished(false);
+            return;
+        }
+        options.layouts = *confirmed;
+    }
+    m_progress->setPalette(QPalette());
+    m_worker = std::make_unique<TransferWorker>(kind, m_device, m_path->text().toStdString(), std::move(options));
     m_thread = std::make_unique<QThread>();
     m_worker->moveToThread(m_thread.get());
     connect(m_thread.get(), &QThread::started, m_worker.get(), &TransferWorker::run);
@@ -145,6 +161,7 @@ void MainWindow::transferEnded(const TransferReport& report)
     setCommandsEnabled(true);
     if (report.complete) {
         showPortInTooltip();
+        showOutcome(report);
     } else {
         const QString device = QString::fromStdString(m_device.name);
         const QString reason = QString::fromStdString(report.reason);
@@ -156,6 +173,48 @@ void MainWindow::transferEnded(const TransferReport& report)
                                               : reason + "\n" + detail + "\nRadio on " + device);
     }
     emit transferFinished(report.complete);
+}
+
+std::optional<UploadLayout> MainWindow::confirmUpload()
+{
+    // A file that cannot be read or is no image file is refused by the upload itself.
+    const Result<Bytes> file = readImageFileBytes(QFile::encodeName(m_path->text()).toStdString());
+    if (!file || !readImageLayout(*file))
+        return UploadLayout::WholeMemoryOnly;
+    const ImageCheck check = checkImageFile(*file);
+    if (check.wellShaped())
+        return UploadLayout::WholeMemoryOnly;
+    const QString reason = QString::fromStdString(joinReasons(check.shapeProblems));
+    QMessageBox question(QMessageBox::Warning, windowTitle(),
+                         "This image is not a whole FT-817 memory: " + reason + ". Send it anyway?",
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setObjectName("NotWholeMemoryQuestion");
+    question.setDefaultButton(QMessageBox::No);
+    // The focus moves on to the status box, so that it coming back to the
+    // window when the question closes starts no second upload.
+    m_status->setFocus();
+    if (question.exec() == QMessageBox::Yes)
+        return UploadLayout::AnyLayout;
+    m_status->setToolTip("Not sent: not a whole FT-817 memory: " + reason + "\nRadio on " +
+                         QString::fromStdString(m_device.name));
+    return std::nullopt;
+}
+
+void MainWindow::showOutcome(const TransferReport& report)
+{
+    QStringList lines;
+    if (!report.notWholeMemory.empty()) {
+        lines << "Not a whole memory: " + QString::fromStdString(report.notWholeMemory);
+        QPalette warning = m_progress->palette();
+        warning.setColor(QPalette::Highlight, QColor(0xc0, 0x39, 0x2b));
+        m_progress->setPalette(warning);
+    } else if (!report.radio.empty()) {
+        lines << QString::fromStdString(report.radio);
+    }
+    for (const std::string& note : report.notes)
+        lines << QString::fromStdString(note);
+    lines << m_status->toolTip();
+    m_status->setToolTip(lines.join('\n'));
 }
 
 void MainWindow::joinTransfer()

@@ -5,6 +5,10 @@
 // Edit and CAT on a click. A transfer runs on a worker thread: the window
 // keeps repainting, its other commands are disabled until the transfer ends,
 // and Escape or closing the window abandons it.
+//
+// Beside the status texts: a download that is not a whole memory of a known
+// radio (or an upload sent anyway) turns the progress bar red and says why in
+// the status box's tooltip, and Upload asks before it sends such an image.
 
 #include "app/transfer_worker.h"
 #include "platform/serial_port.h"
@@ -12,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 class QProgressBar;
@@ -71,6 +76,11 @@ private:
     void startTransfer(TransferKind kind);
     // Starts the worker thread for the transfer.
     void launchTransfer(TransferKind kind);
+    // How Upload may send the image at the path: asks when it is not a whole
+    // memory; nothing when the person said no.
+    std::optional<UploadLayout> confirmUpload();
+    // Progress bar colour and tooltip for an image that is not a whole memory, and the notes.
+    void showOutcome(const TransferReport& report);
     void transferEnded(const TransferReport& report);
     // Joins the worker thread and lets the worker go.
     void joinTransfer();

@@ -53,6 +53,17 @@ std::optional<WindowOptions> readWindowOptions(int argc, char** argv, const std:
     return WindowOptions{parser.value(port).toStdString(), parser.isSet(simulate)};
 }
 
+// True when --port was given an empty value (--port= or --port "").
+bool parserSawEmptyPort(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--port=" || (argument == "--port" && i + 1 < argc && argv[i + 1][0] == '\0'))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int runWindows(int argc, char** argv, const std::string& usage)
@@ -61,6 +72,19 @@ int runWindows(int argc, char** argv, const std::string& usage)
     const std::optional<WindowOptions> options = readWindowOptions(argc, argv, usage, exitCode);
     if (!options)
         return exitCode;
+    if (options->device.empty() && parserSawEmptyPort(argc, argv)) {
+        std::cerr << "ft817clone: --port needs a device (for example --port /dev/ttyUSB0)\n";
+        return 2;
+    }
+    // Without a display the windows cannot open; say what works instead of aborting.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::cerr << "ft817clone: there is no display to open the windows on (neither DISPLAY nor\n"
+                     "WAYLAND_DISPLAY is set). Without windows, run one of the commands instead, for\n"
+                     "example: ft817clone download FILE, ft817clone upload FILE, ft817clone show FILE\n"
+                     "(ft817clone --help lists them all).\n";
+        return 1;
+    }
 
     std::string device = options->device;
 #ifdef _WIN32

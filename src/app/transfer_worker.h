@@ -19,7 +19,7 @@ namespace ft817 {
 class TransferWorker : public QObject {
     Q_OBJECT
 public:
-    TransferWorker(TransferKind kind, SerialDevice device, std::string path);
+    TransferWorker(TransferKind kind, SerialDevice device, std::string path, TransferOptions options);
 
     // Asks the transfer to stop at its next wait; safe from any thread.
     void abandon() { m_abandoned = true; }
@@ -41,6 +41,7 @@ private:
     TransferKind m_kind;
     SerialDevice m_device;
     std::string m_path;
+    TransferOptions m_options;
     std::atomic<bool> m_abandoned = false;
 };
 

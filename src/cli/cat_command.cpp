@@ -3,10 +3,12 @@
 
 #include "cat_protocol/cat_command.h"
 #include "cat_protocol/cat_sender.h"
+#include "image/frequency_range.h"
 #include "platform/clock.h"
 #include "platform/qt_serial_port.h"
 
 #include <iostream>
+#include <string>
 #include <variant>
 
 namespace ft817 {
@@ -57,6 +59,12 @@ int runCatCommand(const Arguments& args)
                                          "(43970000 is 439.700 MHz)."
                                        : build.reason;
         std::cerr << "ft817clone cat: " << reason << "\n";
+        return 1;
+    }
+
+    // The digits are the frequency in 10 Hz steps; one the radio cannot tune is not sent.
+    if (const Status tuned = checkTuned(static_cast<std::uint32_t>(std::stoul(digits))); !tuned) {
+        std::cerr << "ft817clone cat: not sent: " << tuned.error().message << "\n";
         return 1;
     }
 

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/exchange_commands.h"
+#include "platform/qt_history_folder.h"
 
 namespace ft817 {
 
@@ -9,16 +10,18 @@ const std::vector<Subcommand>& subcommands()
     static const std::vector<Subcommand> all = {
         {"download", "[--port DEVICE] FILE", "receive the radio's memory in clone mode into an image file",
          runDownloadCommand},
-        {"upload", "[--port DEVICE] FILE", "send an image file to the radio waiting in clone-receive mode",
-         runUploadCommand},
+        {"upload", "[--port DEVICE] [--any-layout] FILE",
+         "send an image file to the radio waiting in clone-receive mode", runUploadCommand},
         {"show", "FILE [--channel N] [--json]", "print the memory held in an image file", runShowCommand},
         {"export", "IMAGE FILE.csv", "write the active memory channels of an image file as CSV",
          runExportCommand},
-        {"import", "IMAGE FILE.csv [--out NEW]", "write the channels of a CSV file into a copy of an image file",
-         runImportCommand},
-        {"diff", "A B", "print what differs between two image files (exit 1 when they differ)", runDiffCommand},
+        {"import", "IMAGE FILE.csv [--out NEW]",
+         "write the channels of a CSV file into a copy of an image file", runImportCommand},
+        {"diff", "A B", "print what differs between two image files (exit 1 when they differ)",
+         runDiffCommand},
         {"cat", "[--port DEVICE] DIGITS", "send one CAT set-frequency command (10 Hz units)", runCatCommand},
-        {"sim", "--link PATH [options]", "run a simulated radio on a pseudo-terminal (sim --help)", runSimCommand},
+        {"sim", "--link PATH [options]", "run a simulated radio on a pseudo-terminal (sim --help)",
+         runSimCommand},
     };
     return all;
 }
@@ -38,12 +41,18 @@ std::string programUsage()
         "Usage: ft817clone [--port DEVICE | --simulate]        open the windows\n"
         "       ft817clone COMMAND [arguments]                 run one command without windows\n"
         "\n"
-        "Clone, edit and upload the memory of a Yaesu FT-817, FT-817ND or FT-818.\n"
+        "Clone, edit and upload the memory of a Yaesu FT-817, FT-817ND or FT-818 (US models too).\n"
         "\n"
         "Options for the windows:\n"
         "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n"
         "  --simulate      attach to the built-in simulated radio instead of a real one\n"
         "  --help          show this text\n"
+        "\n"
+        "Every image a download saves, and any file it replaces, is kept in the history folder\n"
+        "$XDG_DATA_HOME/ft817clone/history (by default ~/.local/share/ft817clone/history),\n"
+        "here " +
+        historyFolder() +
+        "\n"
         "\n"
         "Commands:\n";
     for (const Subcommand& command : subcommands()) {

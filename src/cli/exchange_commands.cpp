@@ -4,6 +4,7 @@
 #include "image/block_store.h"
 #include "image/csv_exchange.h"
 #include "image/image_diff.h"
+#include "image/image_file.h"
 #include "image/memory_map.h"
 #include "platform/file_access.h"
 
@@ -30,14 +31,14 @@ constexpr const char* kImportUsage =
     "describe keeps its value, and channels without a row stay as they are. When any row\n"
     "is refused (its line is named) nothing is written.\n"
     "  --out NEW   write the new image here (default: IMAGE with \".imported\" before its\n"
-    "              extension; IMAGE itself is changed only when NEW names it)\n";
+    "              extension); never IMAGE or FILE.csv themselves\n";
 
 constexpr const char* kDiffUsage =
     "Usage: ft817clone diff A B\n"
     "Prints what differs from image file A to image file B, one line each, old \u2192 new:\n"
     "channels, band records, VFO and band select, current channel, then any other byte.\n"
-    "Exit status 0 when they are the same, 1 when they differ, 2 on wrong use or an\n"
-    "unreadable image.\n";
+    "Stored checksums that differ are listed too. Exit status 0 when they are the same,\n"
+    "1 when they differ, 2 on wrong use or an unreadable image.\n";
 
 // Reads the arguments of a command that takes exactly two files and no
 // options: the two files, or the exit code when the command stops here.
@@ -73,10 +74,30 @@ std::variant<ImportRequest, int> readImportArguments(const Arguments& args)
     return ImportRequest{files[0], files[1], target};
 }
 
+// Refuses to write a command's output over one of its inputs.
+Status checkNotAnInput(const std::string& output, const std::vector<std::string>& inputs)
+{
+    for (const std::string& input : inputs)
+        if (sameFile(output, input))
+            return Error{"will not write over " + input + ", which this command reads; name another file",
+                         {}};
+    return {};
+}
+
+// At most 20 problems of a CSV file, then how many more there are.
+void printProblems(const std::string& csvPath, const std::vector<CsvProblem>& problems)
+{
+    constexpr std::size_t kShown = 20;
+    for (std::size_t i = 0; i < problems.size() && i < kShown; ++i)
+        std::cerr << "ft817clone import: " << csvPath << " " << problems[i].text() << "\n";
+    if (problems.size() > kShown)
+        std::cerr << "ft817clone import: and " << problems.size() - kShown << " more\n";
+}
+
 // The image at path as the editor loads it, or the reason printed after "ft817clone COMMAND: ".
 Result<BlockStore> loadImage(const std::string& path)
 {
-    const auto bytes = readWholeFile(path);
+    const auto bytes = readImageFileBytes(path);
     if (!bytes)
         return bytes.error();
     auto store = BlockStore::load(*bytes);
@@ -118,6 +139,10 @@ int runExportCommand(const Arguments& args)
         std::cout << csv;
         return std::cout.good() ? 0 : 1;
     }
+    if (const Status distinct = checkNotAnInput(csvPath, {imagePath}); !distinct) {
+        std::cerr << "ft817clone export: " << distinct.error().message << "\n";
+        return 1;
+    }
     const Status written =
         writeWholeFile(csvPath, std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()));
     if (!written) {
@@ -135,12 +160,16 @@ int runImportCommand(const Arguments& args)
         return *exit;
     const auto& [imagePath, csvPath, target] = std::get<ImportRequest>(read);
 
+    if (const Status distinct = checkNotAnInput(target, {imagePath, csvPath}); !distinct) {
+        std::cerr << "ft817clone import: " << distinct.error().message << "\n";
+        return 1;
+    }
     const auto store = loadImage(imagePath);
     if (!store) {
         std::cerr << "ft817clone import: " << store.error().full() << "\n";
         return 1;
     }
-    const auto csv = readWholeFile(csvPath);
+    const auto csv = readWholeFile(csvPath, kMaxCsvFileBytes);
     if (!csv) {
         std::cerr << "ft817clone import: " << csv.error().full() << "\n";
         return 1;
@@ -148,8 +177,7 @@ int runImportCommand(const Arguments& args)
     const CsvImport imported =
         importChannelsCsv(*store, std::string_view(reinterpret_cast<const char*>(csv->data()), csv->size()));
     if (!imported.ok()) {
-        for (const CsvProblem& problem : imported.problems)
-            std::cerr << "ft817clone import: " << csvPath << " " << problem.text() << "\n";
+        printProblems(csvPath, imported.problems);
         std::cerr << "ft817clone import: nothing written (" << imported.problems.size()
                   << (imported.problems.size() == 1 ? " problem" : " problems") << ")\n";
         return 1;
@@ -189,7 +217,13 @@ int runDiffCommand(const Arguments& args)
         std::cerr << "ft817clone diff: " << after.error().full() << "\n";
         return 2;
     }
-    const std::vector<std::string> lines = describeImageDifferences(*before, *after);
+    std::vector<std::string> lines = describeImageDifferences(*before, *after);
+    const auto beforeFile = readImageFileBytes(beforePath);
+    const auto afterFile = readImageFileBytes(afterPath);
+    if (beforeFile && afterFile) {
+        for (std::string& line : describeChecksumDifferences(*beforeFile, *afterFile))
+            lines.push_back(std::move(line));
+    }
     for (const std::string& line : lines)
         std::cout << line << "\n";
     return lines.empty() ? 0 : 1;

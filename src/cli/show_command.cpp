@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 
 #include "image/block_store.h"
+#include "image/image_file.h"
 #include "image/memory_map.h"
 #include "image/memory_report.h"
 #include "platform/file_access.h"
@@ -66,7 +67,7 @@ int runShowCommand(const Arguments& args)
         return *exit;
     const ShowRequest& request = std::get<ShowRequest>(read);
 
-    const auto bytes = readWholeFile(request.path);
+    const auto bytes = readImageFileBytes(request.path);
     if (!bytes) {
         std::cerr << "ft817clone show: " << bytes.error().full() << "\n";
         return 1;

@@ -29,12 +29,14 @@ namespace {
 
 constexpr const char* kSimUsage =
     "Usage: ft817clone sim --link PATH [options]\n"
-    "Runs a simulated FT-817 on a pseudo-terminal and makes PATH a symbolic link to it.\n"
+    "Runs a simulated FT-817 on a pseudo-terminal and makes PATH a symbolic link to it\n"
+    "(PATH must not exist yet; the link is removed when the radio stops).\n"
     "Prints the pseudo-terminal's path, then serves until interrupted (Ctrl+C).\n"
     "\n"
     "Memory:\n"
     "  --image FILE            serve the memory held in this image file\n"
-    "  --model MODEL           built-in memory of ft817 (default), ft817nd, ft817nd-us or ft818\n"
+    "  --model MODEL           built-in memory of ft817 (default), ft817nd, ft817nd-us, ft818\n"
+    "                          or ft818nd-us\n"
     "What the radio does (default --auto):\n"
     "  --send                  clone mode, sending: serves a download each time the port is opened\n"
     "  --receive OUT           clone mode, receiving: takes uploads, writes each whole one to OUT\n"
@@ -112,16 +114,6 @@ std::optional<Bytes> parseHex(const std::string& text)
     if (high >= 0 || bytes.empty())
         return std::nullopt;
     return bytes;
-}
-
-std::optional<sim::Model> parseModel(const std::string& text)
-{
-    for (sim::Model model :
-         {sim::Model::FT817, sim::Model::FT817ND, sim::Model::FT817NDUS, sim::Model::FT818}) {
-        if (text == sim::modelName(model))
-            return model;
-    }
-    return std::nullopt;
 }
 
 const char* modeName(sim::Mode mode)
@@ -228,9 +220,9 @@ bool readMemory(const CommandLine& line, SimRequest& request)
     if (!line.isSet("model"))
         return true;
     const std::string text = line.value("model");
-    const auto model = parseModel(text);
+    const auto model = sim::modelNamed(text);
     if (!model) {
-        line.usageError("unknown model '" + text + "' (ft817, ft817nd, ft817nd-us or ft818)");
+        line.usageError("unknown model '" + text + "' (ft817, ft817nd, ft817nd-us, ft818 or ft818nd-us)");
         return false;
     }
     request.options.model = *model;
@@ -265,6 +257,10 @@ bool readFaults(const CommandLine& line, sim::Faults& faults)
         line.usageError("--pause-in-block needs --pause S");
         return false;
     }
+    if (line.isSet("pause") && faults.pauseInBlock < 0) {
+        line.usageError("--pause needs --pause-in-block K, the block to pause in");
+        return false;
+    }
     return true;
 }
 
@@ -293,7 +289,7 @@ bool loadServedImage(SimRequest& request)
 {
     if (request.imagePath.empty())
         return true;
-    const auto file = readWholeFile(request.imagePath);
+    const auto file = readImageFileBytes(request.imagePath);
     if (!file) {
         failure(file.error().message);
         return false;
@@ -392,6 +388,15 @@ int runSimCommand(const Arguments& args)
     const std::vector<int> lengths = request.options.image.empty()
                                          ? sim::defaultMemory(request.options.model).blockLengths
                                          : request.options.blockLengths;
+    if (const Status faults = sim::checkFaults(request.options.faults, static_cast<int>(lengths.size())); !faults) {
+        std::cerr << "ft817clone sim: " << faults.error().message << " (see ft817clone sim --help)\n";
+        return kUsageExit;
+    }
+    // Found out now, not after a whole upload has been taken.
+    if (!request.receivePath.empty()) {
+        if (const Status writable = checkWritable(request.receivePath); !writable)
+            return failure(writable.error().message);
+    }
     if (!request.catPath.empty()) {
         // Make sure the log can be written before serving.
         std::ofstream log(request.catPath, std::ios::app);

@@ -5,8 +5,10 @@
 #include "cli/commands.h"
 
 #include "clone/transfer.h"
+#include "image/image_check.h"
 #include "platform/clock.h"
 #include "platform/interrupt_guard.h"
+#include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
 #include "platform/terminal.h"
 
@@ -34,10 +36,11 @@ public:
     ConsoleSink(const ConsoleSink&) = delete;
     ConsoleSink& operator=(const ConsoleSink&) = delete;
 
+    // The status box's text, labelled: "status: waiting", "status: 300  2".
     void status(const std::string& text) override
     {
         endBar();
-        std::cout << text << std::endl;
+        std::cout << "status:" << (text.rfind(' ', 0) == 0 ? "" : " ") << text << std::endl;
     }
     void progressRange(int minimum, int maximum) override
     {
@@ -58,7 +61,7 @@ public:
         if (m_terminal) {
             drawBar(true);
         } else {
-            std::cout << "block " << blocks - 1 << " acknowledged, " << bytes << " bytes "
+            std::cout << "block " << blocks - 1 << " acknowledged, " << countOf(bytes, "byte", "bytes") << " "
                       << (m_direction == Direction::Download ? "received" : "sent") << std::endl;
         }
     }
@@ -86,8 +89,8 @@ private:
         const int filled = static_cast<int>(static_cast<long long>(shown) * kWidth / span);
         std::string bar = "\r[" + std::string(static_cast<std::size_t>(filled), '#') +
                           std::string(static_cast<std::size_t>(kWidth - filled), '.') + "] " +
-                          std::to_string(shown * 100 / span) + "%  " + std::to_string(m_value) + " bytes, " +
-                          std::to_string(m_blocks) + " blocks";
+                          std::to_string(shown * 100 / span) + "%  " + countOf(m_value, "byte", "bytes") +
+                          ", " + countOf(m_blocks, "block", "blocks");
         std::cout << bar << "\x1b[K" << std::flush;
         m_barShown = true;
     }
@@ -119,25 +122,63 @@ std::string usage(Direction direction)
                            "\n"
                            "Receives the radio's memory in clone mode and saves it as the image file FILE.\n"
                            "Start the command, then start sending on the radio (clone mode, TX key).\n"
-                           "The command waits for the radio without limit; Ctrl-C stops it and saves nothing.\n") +
+                           "The command waits for the radio without limit; Ctrl-C stops it and saves nothing.\n"
+                           "What arrived is saved as received; when it is not a whole memory of an FT-817,\n"
+                           "FT-817ND, FT-817ND (US), FT-818 or FT-818ND (US) the command says why and exits\n"
+                           "with 1. Every saved image, and any file it replaces, is also kept in the history\n"
+                           "folder ($XDG_DATA_HOME/ft817clone/history, by default\n"
+                           "~/.local/share/ft817clone/history).\n") +
                kPortHelp;
-    return std::string("Usage: ft817clone upload [--port DEVICE] FILE\n"
+    return std::string("Usage: ft817clone upload [--port DEVICE] [--any-layout] FILE\n"
                        "\n"
                        "Sends the image file FILE to the radio, which must already wait in clone mode\n"
-                       "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n") +
-           kPortHelp;
+                       "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n"
+                       "An image that is not a whole memory of a known radio is refused unless --any-layout.\n") +
+           kPortHelp + "  --any-layout    send the image even when it is not a whole memory of a known radio\n";
+}
+
+// Prints how the transfer ended and returns the exit code: 0 only for a
+// whole memory of a known radio received and saved, or sent and taken.
+int reportOutcome(Direction direction, const std::string& path, const TransferReport& report)
+{
+    for (const std::string& note : report.notes)
+        std::cout << "Note: " << note << "." << std::endl;
+    const std::string prefix = std::string("ft817clone ") + commandName(direction) + ": ";
+    if (!report.complete) {
+        std::cerr << prefix << report.reason << "\n";
+        if (!report.detail.empty())
+            std::cerr << "  " << report.detail << "\n";
+        if (!report.notWholeMemory.empty() && direction == Direction::Upload)
+            std::cerr << "  To send it all the same, give --any-layout.\n";
+        return report.abandoned ? kInterruptedExit : 1;
+    }
+    const std::string counts =
+        countOf(report.bytes, "byte", "bytes") + " in " + countOf(report.blocks, "block", "blocks");
+    if (direction == Direction::Download && !report.notWholeMemory.empty()) {
+        std::cerr
+            << prefix << "not a whole memory: " << report.notWholeMemory << "\n"
+            << "  What arrived (" << counts << ") was saved at " << path
+            << " as received; do not upload it. Put the radio back into clone mode and download again.\n";
+        return 1;
+    }
+    std::cout << (direction == Direction::Download ? "Saved " : "Sent ") << path << ": " << counts
+              << (report.radio.empty() ? "" : " (" + report.radio + ")") << "." << std::endl;
+    return 0;
 }
 
 // Which port and which image file a transfer uses.
 struct TransferRequest {
     std::string device;
     std::string path;
+    UploadLayout layouts = UploadLayout::WholeMemoryOnly;
 };
 
 std::variant<TransferRequest, int> readTransferArguments(Direction direction, const Arguments& args)
 {
     CommandLine line(commandName(direction), usage(direction));
     line.addValueOption("port", "DEVICE");
+    if (direction == Direction::Upload)
+        line.addFlag("any-layout");
     if (const auto exit = line.parse(args))
         return *exit;
     if (line.isSet("port") && line.value("port").empty())
@@ -148,7 +189,9 @@ std::variant<TransferRequest, int> readTransferArguments(Direction direction, co
     if (files.size() > 1)
         return line.usageError("only one image file, please (got '" + files[0] + "' and '" + files[1] + "')");
     const std::string device = line.value("port");
-    return TransferRequest{device.empty() ? defaultSerialDevice() : device, files[0]};
+    const bool anyLayout = direction == Direction::Upload && line.isSet("any-layout");
+    return TransferRequest{device.empty() ? defaultSerialDevice() : device, files[0],
+                           anyLayout ? UploadLayout::AnyLayout : UploadLayout::WholeMemoryOnly};
 }
 
 int runTransfer(Direction direction, const Arguments& args)
@@ -156,7 +199,7 @@ int runTransfer(Direction direction, const Arguments& args)
     const auto read = readTransferArguments(direction, args);
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
-    const auto& [device, path] = std::get<TransferRequest>(read);
+    const auto& [device, path, layouts] = std::get<TransferRequest>(read);
 
     const bool terminal = standardOutputIsTerminal();
     if (direction == Direction::Download)
@@ -171,20 +214,12 @@ int runTransfer(Direction direction, const Arguments& args)
     TransferReport report;
     {
         InterruptGuard guard;
-        report = transfer(direction, port, clock, path, sink);
+        report = transfer(direction, port, clock, path, sink, TransferOptions{historyFolder(), layouts});
     }
     port.close();
     sink.endBar();
 
-    if (report.complete) {
-        std::cout << (direction == Direction::Download ? "Saved " : "Sent ") << path << ": " << report.bytes
-                  << " bytes in " << report.blocks << " blocks." << std::endl;
-        return 0;
-    }
-    std::cerr << "ft817clone " << commandName(direction) << ": " << report.reason << "\n";
-    if (!report.detail.empty())
-        std::cerr << "  " << report.detail << "\n";
-    return report.abandoned ? kInterruptedExit : 1;
+    return reportOutcome(direction, path, report);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "clone/status_text.h"
 #include "clone/transfer_wait.h"
+#include "image/image_check.h"
 #include "image/image_file.h"
 #include "platform/file_access.h"
 
@@ -20,8 +21,6 @@ constexpr std::uint8_t kAcknowledge = 0x06;
 constexpr int kReceiveBufferSize = 32001;
 // A full FT-817 image: what the progress bar shows as complete.
 constexpr int kFullImage = 6609;
-// A block's length must fit the one length byte of its record.
-constexpr int kMaxBlockLength = 255;
 // Block numbers are one byte: an image file holds at most 256 blocks.
 constexpr int kMaxBlocks = 256;
 // Silence that ends a block.
@@ -33,8 +32,9 @@ const char* const kNothingSaved = "Nothing was saved; the image file was not wri
 
 class DownloadRun {
 public:
-    DownloadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
-        : m_port(port), m_clock(clock), m_path(path), m_sink(sink)
+    DownloadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
+                const ImageHistory& history)
+        : m_port(port), m_clock(clock), m_path(path), m_sink(sink), m_history(history)
     {
     }
 
@@ -47,6 +47,8 @@ private:
     Result<bool> inputWithin(double seconds);
     Status endBlock();
     Status saveImage();
+    Status rescue(const Bytes& file, const Error& why);
+    void checkWhatArrived();
 
     Result<int> inputCount();
     Status abandonIfAsked();
@@ -56,6 +58,7 @@ private:
     Clock& m_clock;
     const std::string& m_path;
     TransferSink& m_sink;
+    const ImageHistory& m_history;
     TransferReport m_report;
 
     std::vector<std::uint8_t> m_buffer = std::vector<std::uint8_t>(kReceiveBufferSize);
@@ -74,6 +77,10 @@ TransferReport DownloadRun::run()
                       "Nothing was received from the radio; choose another file name first.");
         return m_report;
     }
+    if (const Status ready = m_history.checkReady(m_path); !ready) {
+        m_report.fail(ready.error().message, "Nothing was received from the radio. " + ready.error().detail);
+        return m_report;
+    }
     if (const Status ready = setUpPort(m_port); !ready) {
         m_report.fail(ready.error().message, ready.error().detail);
         return m_report;
@@ -81,8 +88,10 @@ TransferReport DownloadRun::run()
     m_sink.progressMaximum(kFullImage);
 
     Status done = receive();
-    if (done)
+    if (done) {
+        checkWhatArrived();
         done = saveImage();
+    }
     m_report.bytes = m_received;
     m_report.blocks = m_blocks;
     if (done) {
@@ -211,24 +220,50 @@ Status DownloadRun::endBlock()
     return {};
 }
 
+// Saves what the radio sent at the path, after keeping the file it replaces
+// in the history; keeps the saved image in the history too.
 Status DownloadRun::saveImage()
 {
     const std::span<const std::uint8_t> image(m_buffer.data(), static_cast<std::size_t>(m_received));
     const Result<Bytes> file = buildImageFile(image, m_blockLengths);
     if (!file)
         return Error{"cannot save the image: " + file.error().message, kNothingSaved};
-    const Status written = writeWholeFile(m_path, *file);
-    if (written)
-        return {};
-    // The transfer itself went well: keep what the radio sent rather than lose it.
+    const Result<std::string> previous = m_history.keepReplaced(m_path);
+    if (!previous)
+        return rescue(*file,
+                      Error{previous.error().message, "The file at " + m_path + " was left as it was."});
+    if (const Status written = writeWholeFile(m_path, *file); !written)
+        return rescue(*file, Error{written.error().message, "Any earlier file at that path is unchanged."});
+    if (!previous->empty())
+        m_report.notes.push_back("the file it replaced was kept as " + *previous);
+    const Result<std::string> kept =
+        m_history.keepDownload(*file, m_report.notWholeMemory.empty() ? m_report.radio : "not-whole");
+    m_report.notes.push_back(kept ? "a copy was kept as " + *kept
+                                  : "no copy was kept in the history: " + kept.error().message);
+    return {};
+}
+
+// The transfer itself went well: keeps what the radio sent rather than lose it.
+Status DownloadRun::rescue(const Bytes& file, const Error& why)
+{
     const std::string rescue = rescuePath("ft817clone-download");
-    const std::string kept = writeWholeFile(rescue, *file)
+    const std::string kept = writeWholeFile(rescue, file)
                                  ? " The image was kept in " + rescue + "; copy it where you want it."
                                  : " Choose another file name and download again.";
-    return Error{written.error().message, "The " + std::to_string(m_received) +
-                                              " bytes received from the radio were not saved there; any "
-                                              "earlier file at that path is unchanged." +
-                                              kept};
+    return Error{why.message, "The " + std::to_string(m_received) +
+                                  " bytes received from the radio were not saved at " + m_path + ". " +
+                                  why.detail + kept};
+}
+
+// Looks inside what arrived: a whole memory of a known radio, or why not.
+void DownloadRun::checkWhatArrived()
+{
+    const ImageCheck check = checkCloneImage(
+        std::span<const std::uint8_t>(m_buffer.data(), static_cast<std::size_t>(m_received)), m_blockLengths);
+    if (check.radio)
+        m_report.radio = std::string(check.radio->name);
+    if (!check.wholeMemory())
+        m_report.notWholeMemory = notWholeReason(check);
 }
 
 Result<int> DownloadRun::inputCount()
@@ -257,9 +292,10 @@ Error DownloadRun::portError(const Error& error) const
 
 }  // namespace
 
-TransferReport download(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
+TransferReport download(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
+                        const ImageHistory& history)
 {
-    DownloadRun run(port, clock, path, sink);
+    DownloadRun run(port, clock, path, sink, history);
     return run.run();
 }
 

@@ -1,9 +1,16 @@
 #pragma once
 // Download: receives the radio's clone image block by block (a block ends
 // after 0.25 s of silence), answers each block with 0x06, and when no new
-// block starts within 2 s writes the image file with its trailer.
+// block starts within 2 s writes the image file with its trailer, exactly as
+// received. Then it checks what arrived (block numbers, checksums, layout)
+// and reports an image that is not a whole memory as such.
+//
+// Nothing is lost: a file at the path is copied into the history first (when
+// that fails, the path is left alone and the image goes to the temporary
+// folder), and the saved image is kept there too.
 
 #include "clone/transfer_sink.h"
+#include "image/image_history.h"
 #include "platform/clock.h"
 #include "platform/serial_port.h"
 
@@ -11,6 +18,7 @@
 
 namespace ft817 {
 
-TransferReport download(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink);
+TransferReport download(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
+                        const ImageHistory& history);
 
 }  // namespace ft817

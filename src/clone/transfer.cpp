@@ -6,9 +6,11 @@
 namespace ft817 {
 
 TransferReport transfer(TransferKind kind, SerialPort& port, Clock& clock, const std::string& path,
-                        TransferSink& sink)
+                        TransferSink& sink, const TransferOptions& options)
 {
-    return kind == TransferKind::Download ? download(port, clock, path, sink) : upload(port, clock, path, sink);
+    if (kind == TransferKind::Download)
+        return download(port, clock, path, sink, ImageHistory(options.historyFolder));
+    return upload(port, clock, path, sink, options.layouts);
 }
 
 }  // namespace ft817

@@ -2,6 +2,7 @@
 // What a transfer tells the person watching it, and how they stop it.
 
 #include <string>
+#include <vector>
 
 namespace ft817 {
 
@@ -38,6 +39,17 @@ struct TransferReport {
     // Clone-image bytes received (download) or sent (upload), and blocks done.
     int bytes = 0;
     int blocks = 0;
+    // The image is not a whole memory of a known radio, and why ("the radio
+    // stopped after block 20 of 50"). Download: the file was still saved, as
+    // received. Upload: the reason it was refused, or sent anyway when asked to.
+    // Empty for a whole memory.
+    std::string notWholeMemory;
+    // The radio whose memory was received or sent ("FT-817ND"); empty when the
+    // blocks have no known radio's layout.
+    std::string radio;
+    // What the person should know that did not stop the transfer: where copies
+    // were kept, checksums that were sent afresh.
+    std::vector<std::string> notes;
 
     // Records why the transfer did not complete.
     void fail(const std::string& why, const std::string& more)

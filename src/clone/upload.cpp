@@ -2,6 +2,7 @@
 
 #include "clone/status_text.h"
 #include "clone/transfer_wait.h"
+#include "image/image_check.h"
 #include "image/image_file.h"
 #include "platform/file_access.h"
 
@@ -20,14 +21,16 @@ constexpr double kPauseAfterBlock = 0.25;
 
 class UploadRun {
 public:
-    UploadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
-        : m_port(port), m_clock(clock), m_path(path), m_sink(sink)
+    UploadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
+              UploadLayout layouts)
+        : m_port(port), m_clock(clock), m_path(path), m_sink(sink), m_layouts(layouts)
     {
     }
 
     TransferReport run();
 
 private:
+    bool checkImage();
     Status sendBlocks();
     Status sendBlock(int k);
     Status waitForDrain();
@@ -42,6 +45,7 @@ private:
     Clock& m_clock;
     const std::string& m_path;
     TransferSink& m_sink;
+    UploadLayout m_layouts;
     TransferReport m_report;
 
     Bytes m_file;
@@ -57,7 +61,7 @@ TransferReport UploadRun::run()
 {
     // The file is read whole and checked before the port is touched: a file
     // that is not an image never reaches the radio.
-    Result<Bytes> file = readWholeFile(m_path);
+    Result<Bytes> file = readImageFileBytes(m_path);
     if (!file) {
         m_report.fail(file.error().message, "Nothing was sent to the radio.");
         return m_report;
@@ -70,6 +74,8 @@ TransferReport UploadRun::run()
     }
     m_file = std::move(*file);
     m_layout = std::move(*layout);
+    if (!checkImage())
+        return m_report;
 
     if (const Status ready = setUpPort(m_port); !ready) {
         m_report.fail(ready.error().message, ready.error().detail);
@@ -93,6 +99,25 @@ TransferReport UploadRun::run()
     }
     m_port.close();
     return m_report;
+}
+
+// False (with the reason in the report) for an image the radio must not get unasked.
+bool UploadRun::checkImage()
+{
+    const ImageCheck check = checkImageFile(m_file);
+    if (check.radio)
+        m_report.radio = std::string(check.radio->name);
+    if (!check.wellShaped()) {
+        m_report.notWholeMemory = joinReasons(check.shapeProblems);
+        if (m_layouts == UploadLayout::WholeMemoryOnly) {
+            m_report.fail("not a whole FT-817 memory: " + m_report.notWholeMemory,
+                          "Nothing was sent to the radio.");
+            return false;
+        }
+    }
+    if (const std::string stale = staleChecksumNote(check); !stale.empty())
+        m_report.notes.push_back(stale + "; fresh checksums are sent");
+    return true;
 }
 
 Status UploadRun::sendBlocks()
@@ -227,9 +252,10 @@ Error UploadRun::portError(const Error& error) const
 
 }  // namespace
 
-TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
+TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
+                      UploadLayout layouts)
 {
-    UploadRun run(port, clock, path, sink);
+    UploadRun run(port, clock, path, sink, layouts);
     return run.run();
 }
 

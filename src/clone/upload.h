@@ -2,6 +2,12 @@
 // Upload: sends an image file to the radio block by block in table order,
 // each with a freshly computed checksum, waits up to 3 s for 0x06 after each
 // block and pauses 0.25 s before the next.
+//
+// Before the port is opened the image is checked: one that is not a whole
+// memory of a known radio (a cut-off download, blocks of other lengths) is
+// refused unless the person has said to send it anyway. Stored checksums
+// that do not match are no reason to refuse (fresh ones are sent), but the
+// report tells of them.
 
 #include "clone/transfer_sink.h"
 #include "platform/clock.h"
@@ -11,6 +17,13 @@
 
 namespace ft817 {
 
-TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink);
+// Which images an upload sends.
+enum class UploadLayout {
+    WholeMemoryOnly, // refuses an image whose blocks are not a known radio's layout
+    AnyLayout,       // sends any image file (the person was asked, or asked for it)
+};
+
+TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
+                      UploadLayout layouts);
 
 }  // namespace ft817

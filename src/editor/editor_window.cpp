@@ -3,6 +3,7 @@
 #include "editor/band_list.h"
 #include "editor/editor_handlers.h"
 #include "image/channel_record.h"
+#include "image/image_file.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
 #include "platform/file_access.h"
@@ -301,7 +302,7 @@ void EditorWindow::fillLists()
 
 Status EditorWindow::edit(const QString& path)
 {
-    Result<Bytes> file = readWholeFile(QFile::encodeName(path).toStdString());
+    Result<Bytes> file = readImageFileBytes(QFile::encodeName(path).toStdString());
     if (!file)
         return file.error();
     Result<BlockStore> store = BlockStore::load(*file);

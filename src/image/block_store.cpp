@@ -1,17 +1,13 @@
 #include "image/block_store.h"
 
 #include "image/image_file.h"
+#include "image/memory_map.h"
 
 #include <string>
 
 namespace ft817 {
 
 namespace {
-
-Error notAnImage(const std::string& why, const std::string& detail)
-{
-    return Error{"not an image file: " + why, detail};
-}
 
 std::size_t columnStart(int block)
 {
@@ -31,16 +27,7 @@ Result<BlockStore> BlockStore::loadBlocks(std::span<const std::uint8_t> file)
     if (!layout)
         return layout.error();
 
-    // Check every block before building anything, so nothing is half made.
-    for (int j = 0; j <= layout->lastIndex; ++j) {
-        const int payload = layout->blockLength(j) - 2;
-        if (payload > kMaxBlockPayload)
-            return notAnImage("block " + std::to_string(j) + " holds " + std::to_string(payload) +
-                                  " payload bytes; a block can hold at most 255",
-                              "Clone blocks of the FT-817 family are at most 210 bytes long; this file "
-                              "was not made from a radio's clone image.");
-    }
-
+    // readImageLayout has refused blocks over 255 bytes: every payload fits a column.
     BlockStore store;
     store.m_bytes.assign(columnStart(layout->lastIndex + 1), 0);
     store.m_lengths.assign(static_cast<std::size_t>(layout->lastIndex) + 2, 0);
@@ -68,6 +55,16 @@ Result<BlockStore> BlockStore::load(std::span<const std::uint8_t> file)
                          "; an FT-817 memory image has at least 48",
                      "The memory channels lie in blocks 8 to 47. The radio sends 50 or more blocks; "
                      "a shorter image comes from an interrupted download."};
+    // Refused rather than read as zeros: every place the memory map reads must be in the file.
+    for (int block = 0; block < kMemoryImageMinBlocks; ++block) {
+        const int needed = memoryMapPayloadNeeded(block);
+        if (store->payloadLength(block) < needed)
+            return Error{"block " + std::to_string(block) + " of the image holds " +
+                             std::to_string(store->payloadLength(block)) +
+                             " payload bytes; the radio keeps " + std::to_string(needed) +
+                             " bytes of its memory there",
+                         "The image is cut short or is not the memory of an FT-817; nothing in it was read."};
+    }
     return store;
 }
 

@@ -9,10 +9,11 @@
 // use. Limits of loading:
 // - the file must be an image file (its block table read from the end of the
 //   file, every offset inside it, blocks numbered in order);
-// - a block may hold at most 255 payload bytes (257 bytes with number and
-//   checksum), since a column has 256 places;
+// - a block is at most 255 bytes long with number and checksum (the block
+//   table's length byte holds no more, so such an image could not be saved);
 // - load() also needs the 48 blocks that hold the radio's memory map
-//   (blocks 0..47); loadBlocks() takes any number of blocks.
+//   (blocks 0..47), each long enough for what the map reads there;
+//   loadBlocks() takes any number of blocks of any length.
 // Every index 0..255 of every block can be read and written; only index 0 and
 // the payload indices are saved. Addresses outside the store read as 0 and
 // are not written.
@@ -39,9 +40,10 @@ public:
     BlockStore() = default;
 
     // Loads an image file the editor can work on: an image file of at least
-    // 48 blocks of at most 255 payload bytes each; otherwise why not.
+    // 48 blocks, each long enough for the places the memory map reads there
+    // (memoryMapPayloadNeeded); otherwise why not.
     static Result<BlockStore> load(std::span<const std::uint8_t> imageFile);
-    // Loads an image file of any number of blocks (at most 255 payload bytes each).
+    // Loads an image file of any number of blocks.
     static Result<BlockStore> loadBlocks(std::span<const std::uint8_t> imageFile);
     // A store of the given payloads, block j numbered j; refuses a payload over 255 bytes.
     static Result<BlockStore> fromPayloads(std::span<const Bytes> payloads);

@@ -1,6 +1,7 @@
 #include "image/csv_exchange.h"
 
 #include "image/channel_record.h"
+#include "image/frequency_range.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
 
@@ -38,9 +39,31 @@ bool sameLetters(std::string_view a, std::string_view b)
     return true;
 }
 
+// Text from the file in double quotes for a message on a terminal: control
+// characters (escape sequences, NUL, line breaks) and bytes that are not
+// UTF-8 appear as \xNN, never as themselves.
 std::string quoted(std::string_view text)
 {
-    return "\"" + std::string(text) + "\"";
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // A two-byte UTF-8 letter (U+00A0 and above) passes; C1 controls and stray bytes do not.
+        const bool letter = byte >= 0xC2 && byte <= 0xDF && i + 1 < text.size() &&
+                            (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80 &&
+                            !(byte == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0);
+        if (letter) {
+            out += text.substr(i, 2);
+            ++i;
+        } else if (byte < 0x20 || byte >= 0x7F) {
+            out += "\\x";
+            out += digits[byte >> 4];
+            out += digits[byte & 15];
+        } else {
+            out += static_cast<char>(byte);
+        }
+    }
+    return out + "\"";
 }
 
 // Tag bytes (Latin-1) as UTF-8.
@@ -146,10 +169,13 @@ void readLocation(RowReading& in, ChannelRow& out)
 // Frequency, Duplex and Offset.
 void readFrequencies(RowReading& in, ChannelRow& out)
 {
-    if (const auto frequency = parseMegahertz(in.row["Frequency"]))
+    if (const auto frequency = parseMegahertz(in.row["Frequency"])) {
         out.frequency = *frequency;
-    else
+        if (const Status tuned = checkTuned(*frequency); !tuned)
+            in.refuse("Frequency: " + tuned.error().message);
+    } else {
         in.refuse("Frequency: " + frequency.error().message);
+    }
 
     const std::string_view duplex = trimmed(in.row["Duplex"]);
     if (duplex.empty())
@@ -165,10 +191,15 @@ void readFrequencies(RowReading& in, ChannelRow& out)
 
     const std::string_view offset = trimmed(in.row["Offset"]);
     if (!offset.empty()) {
-        if (const auto value = parseMegahertz(offset))
+        if (const auto value = parseMegahertz(offset)) {
             out.offset = *value;
-        else
+            // For a split channel Offset is the frequency the radio transmits on.
+            const Status tuned = checkTuned(*value);
+            if (out.shift == Shift::Split && !tuned)
+                in.refuse("Offset (the split TX frequency): " + tuned.error().message);
+        } else {
             in.refuse("Offset: " + value.error().message);
+        }
     } else if (!duplex.empty() && out.shift != Shift::Simplex) {
         in.refuse(out.shift == Shift::Split
                       ? std::string("Duplex split needs the TX frequency in Offset")
@@ -232,12 +263,25 @@ void readMode(RowReading& in, ChannelRow& out)
         out.mode = static_cast<int>(found - kModeNames.begin());
 }
 
+// True for C0 and C1 control characters (Latin-1 text), which no tag can show.
+bool hasControlCharacter(std::string_view latin1)
+{
+    return std::any_of(latin1.begin(), latin1.end(), [](char c) {
+        const auto code = static_cast<unsigned char>(c);
+        return code < 0x20 || (code >= 0x7F && code < 0xA0);
+    });
+}
+
 void readName(RowReading& in, ChannelRow& out)
 {
     const std::string_view name = in.row["Name"];
     const auto latin1 = utf8ToLatin1(name);
     if (!latin1) {
         in.refuse("Name " + quoted(name) + " has a character a tag cannot hold (tags are 8 Latin-1 characters)");
+        return;
+    }
+    if (hasControlCharacter(*latin1)) {
+        in.refuse("Name " + quoted(name) + " holds a control character, which a tag cannot show");
         return;
     }
     out.name = *latin1;

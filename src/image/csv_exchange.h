@@ -33,6 +33,9 @@
 
 namespace ft817 {
 
+// Largest CSV file import reads: far more than a list of 200 channels can be.
+inline constexpr std::size_t kMaxCsvFileBytes = std::size_t{1024} * 1024;
+
 // The columns, in the order export writes them.
 inline constexpr std::array<std::string_view, 17> kCsvColumns = {
     "Location",     "Name", "Frequency", "Duplex", "Offset",  "Tone",   "rToneFreq", "cToneFreq", "DtcsCode",

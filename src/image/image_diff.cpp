@@ -1,6 +1,7 @@
 #include "image/image_diff.h"
 
 #include "image/channel_record.h"
+#include "image/image_file.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
 
@@ -240,6 +241,35 @@ std::vector<std::string> describeImageDifferences(const BlockStore& before, cons
                 lines.push_back("block " + std::to_string(block) + " index " + std::to_string(index) + ": " +
                                 hexByte(old) + kArrow + hexByte(now));
         }
+    }
+    return lines;
+}
+
+std::vector<std::string> describeChecksumDifferences(std::span<const std::uint8_t> beforeFile,
+                                                     std::span<const std::uint8_t> afterFile)
+{
+    const Result<ImageLayout> before = readImageLayout(beforeFile);
+    const Result<ImageLayout> after = readImageLayout(afterFile);
+    if (!before || !after)
+        return {};
+    // The stored checksum of block k and whether it matches the block's payload.
+    auto stored = [](std::span<const std::uint8_t> file, const ImageLayout& layout, int block) {
+        const auto bytes = file.subspan(static_cast<std::size_t>(layout.blockStart(block)),
+                                        static_cast<std::size_t>(layout.blockLength(block)));
+        unsigned sum = 0;
+        for (std::size_t i = 1; i + 1 < bytes.size(); ++i)
+            sum += bytes[i];
+        const std::uint8_t checksum = bytes.back();
+        return hexByte(checksum) + (checksum == sum % 256 ? "" : " (does not match its data)");
+    };
+    std::vector<std::string> lines;
+    for (int block = 0; block <= std::min(before->lastIndex, after->lastIndex); ++block) {
+        const std::string old = stored(beforeFile, *before, block);
+        const std::string now = stored(afterFile, *after, block);
+        // A checksum that follows its data changed with it: the data lines tell of that.
+        const bool stale = old.find(' ') != std::string::npos || now.find(' ') != std::string::npos;
+        if (old != now && stale)
+            lines.push_back("block " + std::to_string(block) + " stored checksum: " + old + kArrow + now);
     }
     return lines;
 }

@@ -8,6 +8,8 @@
 
 #include "image/block_store.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,13 @@ namespace ft817 {
 // layout and the remaining bytes; empty when both save the same bytes.
 // Both stores should be ones BlockStore::load accepted.
 std::vector<std::string> describeImageDifferences(const BlockStore& before, const BlockStore& after);
+
+// The stored checksums that differ between two image files (both accepted by
+// readImageLayout) where one of them does not match its block's data, as
+// "block 8 stored checksum: 0x12 → 0x34 (does not match its data)". Upload
+// sends fresh checksums, but such a checksum shows the file was touched or damaged.
+std::vector<std::string> describeChecksumDifferences(std::span<const std::uint8_t> beforeFile,
+                                                     std::span<const std::uint8_t> afterFile);
 
 // The fields of channel n's record and bitmap bits that differ, as
 // "channel 13: mode USB → LSB, ..."; empty when the channel is the same.

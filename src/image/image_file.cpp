@@ -14,10 +14,15 @@ Error notAnImage(const std::string& why)
 {
     return Error{"not an image file: " + why,
                  "The file does not end with the block table that this program writes "
-                 "after a download; choose an image file made by Download or Done."};
+                 "after a download; choose an image file made by a download or saved by the editor."};
 }
 
 }  // namespace
+
+Result<Bytes> readImageFileBytes(const std::string& path)
+{
+    return readWholeFile(path, kMaxImageFileBytes);
+}
 
 Result<ImageLayout> readImageLayout(std::span<const std::uint8_t> a)
 {
@@ -59,6 +64,12 @@ Result<ImageLayout> readImageLayout(std::span<const std::uint8_t> a)
         return notAnImage("the block table does not match the length of the file");
     if (a[T + 44] != 0 || a[T + 45] != 0)
         return notAnImage("the block table does not start after the banner");
+    // The block table's length byte, and the radio, allow at most 255 bytes a block.
+    for (int k = 0; k <= lastIndex; ++k) {
+        if (layout.blockLength(k) > kMaxBlockLength)
+            return notAnImage("block " + std::to_string(k) + " is " + std::to_string(layout.blockLength(k)) +
+                              " bytes long; a clone block is at most " + std::to_string(kMaxBlockLength));
+    }
     for (int k = 0; k <= lastIndex; ++k) {
         if (a[layout.blockStart(k)] != k)
             return notAnImage("block " + std::to_string(k) + " carries the number " +

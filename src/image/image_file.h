@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,9 @@ inline constexpr int kMaxImageOffset = 32767;
 // bytes and a record for each of at most 256 blocks. Readers refuse larger files.
 inline constexpr std::size_t kMaxImageFileBytes = kMaxImageOffset + 44 + 2 + 3 * 256;
 
+// Longest clone block: number byte, payload and checksum (one length byte in the block table).
+inline constexpr int kMaxBlockLength = 255;
+
 // Where each clone block of an image file lies.
 struct ImageLayout {
     int lastIndex = 0;           // number of blocks minus 1
@@ -34,6 +38,10 @@ struct ImageLayout {
     int blockStart(int k) const { return k == 0 ? 0 : ends[static_cast<std::size_t>(k) - 1]; }
     int blockLength(int k) const { return ends[static_cast<std::size_t>(k)] - blockStart(k); }
 };
+
+// The bytes of the image file at path: refused, with the reason, when it is
+// not a regular file or is larger than any image file can be.
+Result<Bytes> readImageFileBytes(const std::string& path);
 
 // Finds the blocks of an image file from its trailer, accepting the file only
 // when every offset lies inside it and every block is numbered in order.

@@ -26,6 +26,24 @@ void put(BlockStore& store, BitLocation where, bool on)
 
 } // namespace
 
+int memoryMapPayloadNeeded(int block)
+{
+    switch (block) {
+    case 1:
+        return kBandSelectByte.index;
+    case 2:
+    case 4:
+        return 8 * kRecordSize;
+    case 3:
+    case 5:
+        return 7 * kRecordSize;
+    case kBitmapBlock:
+        return kSecondBitmapIndex + (kChannelCount - 1) / 8;
+    default:
+        return block >= 8 && block < 8 + kChannelCount / 5 ? 5 * kRecordSize : 0;
+    }
+}
+
 Location channelLocation(int channel)
 {
     return Location{8 + channel / 5, 1 + kRecordSize * (channel % 5)};

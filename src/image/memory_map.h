@@ -45,6 +45,11 @@ inline constexpr Location kVfoSelectByte{1, 1};
 inline constexpr Location kBandSelectByte{1, 5};
 inline constexpr Location kCurrentChannelByte{7, 1};
 
+// Payload bytes of a block that the memory map reads (0 for blocks it does
+// not read): 5 in block 1, the band records' 208 or 182 in blocks 2..5, the
+// bitmaps' 52 in block 7, five records' 130 in blocks 8..47.
+int memoryMapPayloadNeeded(int block);
+
 // Byte 0 of memory channel n's record: block 8 + n/5, index 1 + 26*(n%5). n must be 0..199.
 Location channelLocation(int channel);
 // Byte 0 of band record i (0..14) of a VFO: blocks 2/3 (A) or 4/5 (B).

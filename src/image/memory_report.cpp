@@ -1,6 +1,7 @@
 #include "image/memory_report.h"
 
 #include "image/channel_record.h"
+#include "image/image_check.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
 
@@ -189,8 +190,10 @@ void appendChannelJson(std::string& out, const BlockStore& store, int n)
 
 std::string memoryText(const BlockStore& store)
 {
+    const RadioLayout* radio = radioOf(store);
     std::string text = "Image: " + std::to_string(store.blockCount()) + " blocks, " +
-                       std::to_string(store.cloneImageSize()) + " bytes\n";
+                       std::to_string(store.cloneImageSize()) + " bytes, " +
+                       (radio ? std::string(radio->name) : std::string("unknown layout")) + "\n";
     text += "Selected VFO: " + vfoName(selectedVfo(store)) + "\n";
     text += bandLine(store, Vfo::A);
     text += bandLine(store, Vfo::B);
@@ -240,6 +243,8 @@ std::string memoryJson(const BlockStore& store)
 {
     std::string out = "{\"blocks\": " + std::to_string(store.blockCount());
     out += ", \"image_bytes\": " + std::to_string(store.cloneImageSize());
+    const RadioLayout* radio = radioOf(store);
+    out += ", \"radio\": " + (radio ? "\"" + std::string(radio->name) + "\"" : std::string("null"));
     out += ", \"vfo\": \"" + vfoName(selectedVfo(store)) + "\"";
     out += ",\n \"band_select\": {";
     for (Vfo vfo : {Vfo::A, Vfo::B}) {

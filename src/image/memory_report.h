@@ -9,6 +9,7 @@
 
 namespace ft817 {
 
+// The radio whose layout the image has ("FT-817ND", or "unknown layout"),
 // VFO selection, both VFOs' bands, the current channel and one row per active channel.
 std::string memoryText(const BlockStore& store);
 // The full report of one channel n (0..199), active or not.

@@ -17,14 +17,21 @@ namespace ft817 {
 // Found out directly from the system, since QSerialPort's own words vary between versions.
 Error QtSerialPort::openError(QSerialPort::SerialPortError error, const QString& text) const
 {
-    const std::string prefix = "cannot open " + m_device + ": ";
+    // A name without a folder is a device in /dev, as the serial port takes it.
+    const bool bareName = m_device.find('/') == std::string::npos;
+    const std::string tried = bareName ? "/dev/" + m_device : m_device;
+    const std::string prefix = "cannot open " + tried + ": ";
     struct stat info {};
-    if (::stat(m_device.c_str(), &info) != 0) {
+    if (::stat(tried.c_str(), &info) != 0) {
+        if (bareName && ::stat(m_device.c_str(), &info) == 0)
+            return Error{prefix + "no such device",
+                         "A name without a folder means a device in /dev; to use ./" + m_device +
+                             " in this folder, give --port ./" + m_device + "."};
         return Error{prefix + "no such device",
                      "Check that the cable is plugged in and that the device name is right "
                      "(for example /dev/ttyUSB0); choose another with --port."};
     }
-    if (::access(m_device.c_str(), R_OK | W_OK) != 0 && errno == EACCES) {
+    if (::access(tried.c_str(), R_OK | W_OK) != 0 && errno == EACCES) {
         return Error{prefix + "permission denied",
                      "Is your user in the dialout group? Run: sudo usermod -aG dialout $USER, "
                      "then log out and in again."};

@@ -148,28 +148,36 @@ const char* modelName(Model model)
         return "ft817nd-us";
     case Model::FT818:
         return "ft818";
+    case Model::FT818NDUS:
+        return "ft818nd-us";
     }
     return "ft817";
 }
 
+const std::vector<Model>& allModels()
+{
+    static const std::vector<Model> models = {Model::FT817, Model::FT817ND, Model::FT817NDUS, Model::FT818,
+                                              Model::FT818NDUS};
+    return models;
+}
+
+std::optional<Model> modelNamed(std::string_view name)
+{
+    for (Model model : allModels())
+        if (name == modelName(model))
+            return model;
+    return std::nullopt;
+}
+
+const RadioLayout& modelLayout(Model model)
+{
+    // The models follow the table's order.
+    return knownRadioLayouts().at(static_cast<std::size_t>(model));
+}
+
 std::vector<int> modelPayloadLengths(Model model)
 {
-    std::vector<int> lengths = model == Model::FT818 ? std::vector<int>{2, 40, 208, 208, 208, 208, 198, 53}
-                                                     : std::vector<int>{2, 40, 208, 182, 208, 182, 198, 53};
-    lengths.insert(lengths.end(), 40, 130);
-    switch (model) {
-    case Model::FT817:
-        lengths.insert(lengths.end(), {118, 118});
-        break;
-    case Model::FT817ND:
-    case Model::FT818:
-        lengths.insert(lengths.end(), {118, 130});
-        break;
-    case Model::FT817NDUS:
-        lengths.insert(lengths.end(), {118, 130, 130});
-        break;
-    }
-    return lengths;
+    return modelLayout(model).payloadLengths;
 }
 
 Memory defaultMemory(Model model)
@@ -182,7 +190,8 @@ Memory defaultMemory(Model model)
     }
 
     // Block 0: two bytes that tell the model apart.
-    payloads[0] = {static_cast<std::uint8_t>(model == Model::FT818 ? 0x02 : 0x01),
+    const bool ft818 = model == Model::FT818 || model == Model::FT818NDUS;
+    payloads[0] = {static_cast<std::uint8_t>(ft818 ? 0x02 : 0x01),
                    static_cast<std::uint8_t>(static_cast<int>(model))};
 
     // Block 1: VFO select (index 1, bit 0 clear: VFO A; the other bits are the
@@ -222,8 +231,8 @@ Memory defaultMemory(Model model)
         place(channel);
     place(kDeletedChannel);
 
-    // The US radio's extra block: its five 60 m channels.
-    if (model == Model::FT817NDUS) {
+    // The US radios' extra block: their five 60 m channels.
+    if (model == Model::FT817NDUS || model == Model::FT818NDUS) {
         Payload& sixty = payloads.back();
         for (int i = 0; i < 5; ++i)
             putRecord(sixty, 1 + 26 * i,

@@ -4,10 +4,13 @@
 // channels across HF, 6 m, 2 m and 70 cm, both VFOs' band records filled and
 // VFO A selected. Tests compare what the tool shows with these tables.
 
+#include "image/radio_layout.h"
 #include "sim/simulated_radio.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace ft817::sim {
@@ -48,7 +51,16 @@ std::array<std::uint32_t, 15> defaultBandFrequencies(int vfo);
 // Payload lengths of every clone block of a model, in transfer order.
 std::vector<int> modelPayloadLengths(Model model);
 
-// The model's name as the command line spells it (ft817, ft817nd, ft817nd-us, ft818).
+// Every model, in the order of the table of known radios.
+const std::vector<Model>& allModels();
+
+// The model's name as the command line spells it (ft817, ft817nd, ft817nd-us, ft818, ft818nd-us).
 const char* modelName(Model model);
+
+// The model the command line calls this, if any.
+std::optional<Model> modelNamed(std::string_view name);
+
+// The radio's own name and layout ("FT-818ND (US)").
+const RadioLayout& modelLayout(Model model);
 
 } // namespace ft817::sim

@@ -64,16 +64,37 @@ void PseudoTerminal::close()
     m_master = -1;
 }
 
-Status pointSymlink(const std::string& linkPath, const std::string& target)
+namespace {
+
+// Where linkPath points, or empty when it is no symbolic link.
+std::string linkTarget(const std::string& linkPath)
+{
+    char buffer[PATH_MAX] = {};
+    const ssize_t length = ::readlink(linkPath.c_str(), buffer, sizeof buffer - 1);
+    return length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
+}
+
+} // namespace
+
+Status pointSymlink(const std::string& linkPath, const std::string& target, const std::string& previousTarget)
 {
     struct stat info {};
-    if (::lstat(linkPath.c_str(), &info) == 0 && !S_ISLNK(info.st_mode))
-        return Error{"refusing to replace " + linkPath + ": it is not a symbolic link",
-                     "Choose another path for --link, or remove the file yourself."};
-    const std::string temporary = linkPath + ".ft817sim-" + std::to_string(::getpid());
-    ::unlink(temporary.c_str());
-    if (::symlink(target.c_str(), temporary.c_str()) != 0)
-        return systemError("cannot make the link " + linkPath, errno);
+    const bool exists = ::lstat(linkPath.c_str(), &info) == 0;
+    if (previousTarget.empty() && exists)
+        return Error{"refusing to use " + linkPath + " for the link: something is there already",
+                     "The simulated radio replaces nothing it did not make. Choose another path for --link, "
+                     "or remove that one yourself if it is a link left behind."};
+    if (!previousTarget.empty() && exists && linkTarget(linkPath) != previousTarget)
+        return Error{"refusing to repoint " + linkPath + ": it no longer is the simulated radio's link", {}};
+    // A fresh name next to the link (never one that exists), then renamed over it.
+    std::string temporary;
+    for (int attempt = 0;; ++attempt) {
+        temporary = linkPath + ".ft817sim-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        if (::symlink(target.c_str(), temporary.c_str()) == 0)
+            break;
+        if (errno != EEXIST || attempt >= 100)
+            return systemError("cannot make the link " + linkPath, errno);
+    }
     if (::rename(temporary.c_str(), linkPath.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
@@ -84,9 +105,7 @@ Status pointSymlink(const std::string& linkPath, const std::string& target)
 
 void removeSymlinkTo(const std::string& linkPath, const std::string& target)
 {
-    char buffer[PATH_MAX] = {};
-    const ssize_t length = ::readlink(linkPath.c_str(), buffer, sizeof buffer - 1);
-    if (length > 0 && std::string(buffer, static_cast<std::size_t>(length)) == target)
+    if (linkTarget(linkPath) == target)
         ::unlink(linkPath.c_str());
 }
 

@@ -31,9 +31,12 @@ private:
     std::string m_slavePath;
 };
 
-// Makes linkPath a symbolic link to target, replacing an existing symbolic
-// link atomically; refuses to replace anything that is not a symbolic link.
-Status pointSymlink(const std::string& linkPath, const std::string& target);
+// Makes linkPath a symbolic link to target. With no previous target nothing
+// may exist at linkPath (the radio never replaces what it did not make); with
+// one, linkPath must still be the radio's link to it, and is repointed
+// atomically (a radio coming back on a fresh pseudo-terminal).
+Status pointSymlink(const std::string& linkPath, const std::string& target,
+                    const std::string& previousTarget = {});
 
 // Removes linkPath when it is a symbolic link to target; leaves anything else alone.
 void removeSymlinkTo(const std::string& linkPath, const std::string& target);

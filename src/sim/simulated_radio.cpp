@@ -158,11 +158,12 @@ Status SimulatedRadio::Impl::openLine()
     watch = ::inotify_add_watch(inotifyFd, line.slavePath().c_str(), IN_OPEN | IN_CLOSE);
     if (watch < 0)
         return Error{"cannot watch " + line.slavePath() + " for the tool opening it", {}};
+    std::lock_guard lock(mutex);
     if (!linkPath.empty()) {
-        if (Status linked = pointSymlink(linkPath, line.slavePath()); !linked)
+        // The first line makes the link; a line after a hang-up repoints it.
+        if (Status linked = pointSymlink(linkPath, line.slavePath(), slavePath); !linked)
             return linked;
     }
-    std::lock_guard lock(mutex);
     slavePath = line.slavePath();
     return {};
 }
@@ -605,6 +606,23 @@ void SimulatedRadio::Impl::hangUp()
         finished = true;
 }
 
+Status checkFaults(const Faults& faults, int blockCount)
+{
+    const std::pair<int, const char*> blocks[] = {{faults.pauseInBlock, "pause in"},
+                                                  {faults.stopAfterBlock, "stop after"},
+                                                  {faults.stopInBlock, "stop in"},
+                                                  {faults.hangUpInBlock, "hang up in"}};
+    for (const auto& [block, what] : blocks) {
+        if (block >= blockCount)
+            return Error{"there is no block " + std::to_string(block) + " to " + what +
+                             ": the radio's last block is " + std::to_string(blockCount - 1),
+                         {}};
+    }
+    if (faults.pauseSeconds > 0 && faults.pauseInBlock < 0)
+        return Error{"a pause is given but no block to pause in", {}};
+    return {};
+}
+
 SimulatedRadio::SimulatedRadio(RadioOptions options) : m_impl(std::make_unique<Impl>())
 {
     m_impl->options = std::move(options);
@@ -633,6 +651,8 @@ Status SimulatedRadio::start(const std::string& linkPath)
         std::any_of(impl.lengths.begin(), impl.lengths.end(), [](int n) { return n < 2; });
     if (impl.lengths.empty() || shortBlock || total != static_cast<long long>(impl.image.size()))
         return Error{"the radio's memory is not a clone image: its block lengths do not add up", {}};
+    if (Status faults = checkFaults(impl.options.faults, static_cast<int>(impl.lengths.size())); !faults)
+        return faults;
     impl.starts.clear();
     int offset = 0;
     for (int length : impl.lengths) {

@@ -16,7 +16,8 @@
 
 namespace ft817::sim {
 
-enum class Model { FT817, FT817ND, FT817NDUS, FT818 };
+// The radios whose memory layouts are known (radio_layout.h), in that table's order.
+enum class Model { FT817, FT817ND, FT817NDUS, FT818, FT818NDUS };
 
 enum class Mode {
     Send,    // clone mode, radio sending: serves a download
@@ -54,6 +55,10 @@ struct Faults {
 // hangUpInBlock hangs up when half of that block has arrived; pauseInBlock
 // does not apply. After a hang-up the radio comes back on a fresh
 // pseudo-terminal (a cable plugged in again) and repoints the symlink.
+
+// Faults that would do nothing are refused: a block past the radio's last
+// one, or a pause with no block to pause in.
+Status checkFaults(const Faults& faults, int blockCount);
 
 struct RadioOptions {
     Mode mode = Mode::Auto;

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "image/image_file.h"
+#include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
 #include "sim/simulated_radio.h"
 #include "support/eventually.h"
@@ -10,9 +11,12 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace ft817 {
@@ -39,6 +43,27 @@ sim::RadioOptions smallRadio()
         options.image.push_back(sum);
     }
     return options;
+}
+
+// The text of the last question answered by answerNotWholeQuestion.
+QString g_asked;
+
+// Answers the question Upload asks about an image that is not a whole memory,
+// as soon as it is shown, and keeps its text in g_asked.
+void answerNotWholeQuestion(QMessageBox::StandardButton answer)
+{
+    g_asked.clear();
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        g_asked = box->text();
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        box->button(answer)->click();
+        poll->deleteLater();
+    });
+    poll->start(20);
 }
 
 TEST(MainWindowWithRadio, TabIntoDownloadThenUploadCarriesTheImageBothWays)
@@ -82,7 +107,9 @@ TEST(MainWindowWithRadio, TabIntoDownloadThenUploadCarriesTheImageBothWays)
     EXPECT_EQ(*file, *expected);
 
     // The focus is still on "Download"; Tab moves it to "Upload", which sends
-    // the file back to the radio, now waiting to receive.
+    // the file back to the radio, now waiting to receive, once the person has
+    // said yes: three blocks are not a whole FT-817 memory.
+    answerNotWholeQuestion(QMessageBox::Yes);
     QTest::keyClick(window.findChild<QWidget*>("Command1"), Qt::Key_Tab);
     ASSERT_TRUE(finished.wait(15000));
     EXPECT_TRUE(finished.at(1).at(0).toBool()) << status->text().toStdString();
@@ -90,6 +117,53 @@ TEST(MainWindowWithRadio, TabIntoDownloadThenUploadCarriesTheImageBothWays)
     EXPECT_EQ(progress->maximum(), (static_cast<int>(file->size()) - 1) - 3 * 2);
     ASSERT_TRUE(radio.waitForTransfers(2, 5.0));
     EXPECT_EQ(radio.receivedImage(), options.image);
+}
+
+TEST(MainWindowWithRadio, ACutOffDownloadIsSavedKeptAndReportedAndUploadAsksFirst)
+{
+    test::TempDir dir;
+    const std::string target = dir.file("radio.bin");
+    const Bytes before{7, 7, 7};
+    ASSERT_TRUE(writeWholeFile(target, before));
+    sim::RadioOptions options;
+    options.mode = sim::Mode::Auto;
+    options.pacing = false;
+    options.startDelay = 0.1;
+    options.faults.stopAfterBlock = 2;
+    sim::SimulatedRadio radio(options);
+    ASSERT_TRUE(radio.start().ok());
+    MainWindow window(qtSerialDevice(radio.devicePath()));
+    window.show();
+    auto* status = window.findChild<QLineEdit*>("Text2");
+    auto* progress = window.findChild<QProgressBar*>("ProgressBar1");
+    window.findChild<QLineEdit*>("Text1")->setText(QString::fromStdString(target));
+    QSignalSpy finished(&window, &MainWindow::transferFinished);
+
+    window.findChild<QWidget*>("Command1")->setFocus();
+    ASSERT_TRUE(finished.wait(15000));
+    // The counts as always; what is wrong in the tooltip and the bar's colour.
+    EXPECT_EQ(status->text(), " 256  3");
+    EXPECT_TRUE(status->toolTip().startsWith("Not a whole memory: the radio stopped after block 2 of 50"))
+        << status->toolTip().toStdString();
+    EXPECT_EQ(progress->palette().color(QPalette::Highlight), QColor(0xc0, 0x39, 0x2b));
+    bool keptBefore = false;
+    for (const auto& entry : std::filesystem::directory_iterator(historyFolder()))
+        keptBefore = keptBefore || *readWholeFile(entry.path().string()) == before;
+    EXPECT_TRUE(keptBefore);
+
+    // Upload asks; "No" sends nothing.
+    answerNotWholeQuestion(QMessageBox::No);
+    window.findChild<QWidget*>("Command2")->setFocus();
+    ASSERT_TRUE(finished.size() > 1 || finished.wait(5000));
+    EXPECT_FALSE(finished.at(1).at(0).toBool());
+    EXPECT_TRUE(
+        g_asked.startsWith("This image is not a whole FT-817 memory: the radio stopped after block 2 of 50"))
+        << g_asked.toStdString();
+    EXPECT_TRUE(g_asked.endsWith("Send it anyway?"));
+    EXPECT_TRUE(
+        status->toolTip().startsWith("Not sent: not a whole FT-817 memory: the radio stopped after block 2"))
+        << status->toolTip().toStdString();
+    EXPECT_EQ(radio.portOpens(), 1);
 }
 
 TEST(MainWindowWithRadio, PortThatCannotBeOpenedIsReportedAndNothingHangs)

@@ -47,6 +47,8 @@ TEST(CatHeadless, BadTextExitsOneWithOneLineReason)
         {"1452x000", "digits only"},
         {"123456789", "at most 8"},
         {"1234", "at least 5"},
+        {"00000", "0.00000 MHz is outside what the FT-817 tunes"},
+        {"99999999", "999.99999 MHz is outside what the FT-817 tunes"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -100,6 +100,51 @@ TEST_F(ExchangeCommands, ExportAndImportRefuseWrongUseAndUnreadableFiles)
     EXPECT_NE(noCsv.err.find("none.csv"), std::string::npos);
 }
 
+TEST_F(ExchangeCommands, NoOutputGoesOverAnInputAndNoCsvIsReadUnbounded)
+{
+    const std::string csvPath = m_dir.file("channels.csv");
+    ASSERT_EQ(run(runExportCommand, {m_image, csvPath}).code, 0);
+    const std::string link = m_dir.file("link.bin");
+    std::filesystem::create_symlink(m_image, link);
+    const std::vector<Arguments> overInputs = {{m_image, m_image},
+                                               {m_image, link},
+                                               {m_image, csvPath, "--out", link},
+                                               {m_image, csvPath, "--out", csvPath}};
+    for (const Arguments& args : overInputs) {
+        const CommandOutput result = run(args.size() == 2 ? runExportCommand : runImportCommand, args);
+        EXPECT_EQ(result.code, 1);
+        EXPECT_NE(result.err.find("will not write over "), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(*readWholeFile(m_image), defaultImageFile());
+
+    std::filesystem::resize_file(csvPath, kMaxCsvFileBytes + 1);
+    const CommandOutput huge = run(runImportCommand, {m_image, csvPath, "--out", m_dir.file("new.bin")});
+    EXPECT_EQ(huge.code, 1);
+    EXPECT_NE(huge.err.find("larger than"), std::string::npos) << huge.err;
+}
+
+TEST_F(ExchangeCommands, ImportStopsListingProblemsAfterTwentyAndRefusesWhatTheRadioCannotHold)
+{
+    const std::string csvPath = m_dir.file("bad.csv");
+    std::string text = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,Mode\n"
+                       "1,\"A\x1b[2J\",145.5,,,,,,,\n"
+                       "2,B,1000,,,,,,,\n"
+                       "3,C,145.5,split,0,,,,,\n";
+    for (int i = 0; i < 22; ++i)
+        text += "4,D,0,,,,,,,\n";
+    writeText(csvPath, text);
+    const CommandOutput result = run(runImportCommand, {m_image, csvPath, "--out", m_dir.file("new.bin")});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("line 2: Name \"A\\x1B[2J\" holds a control character"), std::string::npos)
+        << result.err;
+    EXPECT_EQ(result.err.find('\x1b'), std::string::npos);
+    EXPECT_NE(result.err.find("line 3: Frequency: 1000.00000 MHz is outside what the FT-817 tunes"),
+              std::string::npos);
+    EXPECT_NE(result.err.find("line 4: Offset (the split TX frequency): 0.00000 MHz is outside"),
+              std::string::npos);
+    EXPECT_NE(result.err.find("ft817clone import: and 5 more\n"), std::string::npos) << result.err;
+}
+
 TEST_F(ExchangeCommands, ImportWritesACopyBesideTheImage)
 {
     const std::string csvPath = m_dir.file("channels.csv");

@@ -10,7 +10,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace ft817 {
 namespace {
@@ -69,6 +71,36 @@ TEST(ShowCommand, RefusedFileSaysWhyAndFails)
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("not an image file"), std::string::npos) << refused.err;
     EXPECT_EQ(show({}).exitCode, 2);
+}
+
+// Nothing is read that an image could not be: no hang on a pipe, no running
+// out of memory on a device or a huge file.
+TEST(ShowCommand, OddFilesAreRefusedAtOnce)
+{
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    ASSERT_TRUE(writeWholeFile(dir.file("huge.bin"), Bytes(1, 0)).ok());
+    std::filesystem::resize_file(dir.file("huge.bin"), 3'000'000'000ULL);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"/dev/zero", "it is a device, not a file"},
+        {dir.file("pipe"), "it is a named pipe, not a file"},
+        {dir.file("huge.bin"), "it is larger than the " + std::to_string(kMaxImageFileBytes) + " bytes"},
+        {dir.path().string(), "it is a folder, not a file"}};
+    for (const auto& [path, reason] : cases) {
+        const test::ProgramRun refused = show({QString::fromStdString(path)});
+        EXPECT_EQ(refused.exitCode, 1) << path;
+        EXPECT_NE(refused.err.find(reason), std::string::npos) << refused.err;
+    }
+}
+
+TEST(ShowCommand, NamesTheRadioOfTheLayout)
+{
+    test::TempDir dir;
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT818NDUS);
+    ASSERT_TRUE(writeWholeFile(dir.file("radio.bin"), *buildImageFile(memory.image, memory.blockLengths)));
+    const test::ProgramRun shown = show({QString::fromStdString(dir.file("radio.bin"))});
+    EXPECT_EQ(shown.exitCode, 0);
+    EXPECT_EQ(shown.out.rfind("Image: 51 blocks, 6805 bytes, FT-818ND (US)\n", 0), 0u) << shown.out;
 }
 
 }  // namespace

@@ -118,6 +118,9 @@ TEST(SimCommand, WrongUsageIsOneLineAndExitCodeTwo)
         {"--link", link, "--ack-delay", "-1"},
         {"--link", link, "--noise-before-ack", "0G"},
         {"--link", link, "--pause-in-block", "3"},
+        {"--link", link, "--pause", "0.5"},
+        {"--link", link, "--stop-after-block", "50"},
+        {"--link", link, "--model", "ft818nd-us", "--hang-up-in-block", "51"},
         {"--link"},
     };
     for (const QStringList& arguments : wrong) {
@@ -134,7 +137,7 @@ TEST(SimCommand, FailuresAreOneLineAndExitCodeOne)
     std::ofstream(folder.file("plain")) << "data";
     const ProgramRun overFile = runToEnd({"--link", QString::fromStdString(folder.file("plain"))});
     EXPECT_EQ(overFile.exitCode, 1);
-    EXPECT_NE(overFile.err.find("not a symbolic link"), std::string::npos) << overFile.err;
+    EXPECT_NE(overFile.err.find("something is there already"), std::string::npos) << overFile.err;
     EXPECT_EQ(std::count(overFile.err.begin(), overFile.err.end(), '\n'), 1);
     EXPECT_EQ(fileText(folder.file("plain")), "data");
 
@@ -142,6 +145,12 @@ TEST(SimCommand, FailuresAreOneLineAndExitCodeOne)
                                        QString::fromStdString(folder.file("missing.bin"))});
     EXPECT_EQ(noImage.exitCode, 1);
     EXPECT_NE(noImage.err.find("missing.bin"), std::string::npos) << noImage.err;
+
+    const ProgramRun noFolder = runToEnd({"--link", QString::fromStdString(folder.file("radio")), "--receive",
+                                        QString::fromStdString(folder.file("none/out.bin"))});
+    EXPECT_EQ(noFolder.exitCode, 1);
+    EXPECT_NE(noFolder.err.find("none/out.bin"), std::string::npos) << noFolder.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.file("radio")));
 }
 
 TEST(SimCommand, SendOnceServesADownloadThenExitsAndRemovesTheLink)

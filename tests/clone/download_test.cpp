@@ -33,7 +33,7 @@ protected:
         });
     }
 
-    TransferReport run() { return download(port, clock, path, sink); }
+    TransferReport run() { return download(port, clock, path, sink, history); }
 
     // The radio sends these blocks; returns its script for inspection.
     FakeSendingRadio& radioSends(const std::vector<ByteList>& blocks)
@@ -54,6 +54,7 @@ protected:
     RecordingSink sink{clock};
     TempDir dir;
     std::string path = dir.file("nebl1.bin");
+    ImageHistory history{dir.file("history")};
     std::unique_ptr<FakeSendingRadio> radio;
     double lastWake = clock.now();
     double longestSleep = 0.0;
@@ -98,6 +99,75 @@ TEST_F(DownloadTest, ThreeHundredBytesInTwoBlocksMakeA352ByteFile)
     const ByteList trailer = trailerFor({150, 150});
     expected.insert(expected.end(), trailer.begin(), trailer.end());
     EXPECT_EQ(*file, expected);
+}
+
+// The files in the history folder, by name.
+std::vector<std::filesystem::path> historyFiles(const std::string& folder)
+{
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+TEST_F(DownloadTest, AWholeMemoryIsReportedAsSuchAndKeptWithTheFileItReplaced)
+{
+    const ByteList before{1, 2, 3, 4};
+    ASSERT_TRUE(writeWholeFile(path, before));
+    std::vector<int> lengths = ft817BlockLengths();
+    lengths.back() += 12; // an FT-817ND's last block
+    radioSends(makeBlocks(lengths)).start();
+
+    const TransferReport report = run();
+
+    ASSERT_TRUE(report.complete) << report.reason;
+    EXPECT_EQ(report.notWholeMemory, "");
+    EXPECT_EQ(report.radio, "FT-817ND");
+    const auto kept = historyFiles(history.folder());
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(*readWholeFile(kept[0].string()), *savedFile());
+    EXPECT_NE(kept[0].filename().string().find("_FT-817ND.img"), std::string::npos) << kept[0];
+    EXPECT_EQ(*readWholeFile(kept[1].string()), before);
+    EXPECT_NE(kept[1].filename().string().find("_replaced_nebl1.bin"), std::string::npos) << kept[1];
+    ASSERT_EQ(report.notes.size(), 2u);
+    EXPECT_EQ(report.notes[0], "the file it replaced was kept as " + kept[1].string());
+}
+
+TEST_F(DownloadTest, ShortTransfersAreSavedAsReceivedAndCalledNotAWholeMemory)
+{
+    radioSends(makeBlocks({150, 150})).start();
+    const TransferReport report = run();
+    ASSERT_TRUE(report.complete);
+    EXPECT_EQ(report.statusText, " 300  2");
+    EXPECT_EQ(savedFile()->size(), 352u);
+    EXPECT_EQ(report.notWholeMemory, "block 0 is 150 bytes long where the radio sends 4");
+    EXPECT_NE(historyFiles(history.folder()).front().string().find("_not-whole.img"), std::string::npos);
+}
+
+TEST_F(DownloadTest, WhenTheOldFileCannotBeKeptItIsLeftAloneAndTheImageRescued)
+{
+    const ByteList before{9, 9};
+    ASSERT_TRUE(writeWholeFile(path, before));
+    radioSends(makeBlocks({10})).start();
+    // The history folder goes away during the transfer: a file takes its place.
+    clock.onSleep([this](double) {
+        if (std::filesystem::is_directory(history.folder())) {
+            std::filesystem::remove_all(history.folder());
+            ASSERT_TRUE(writeWholeFile(history.folder(), ByteList{0}));
+        }
+    });
+
+    const TransferReport report = run();
+
+    EXPECT_FALSE(report.complete);
+    EXPECT_EQ(*savedFile(), before);
+    const auto rescued = report.detail.find("The image was kept in ");
+    ASSERT_NE(rescued, std::string::npos) << report.detail;
+    const std::string rescue =
+        report.detail.substr(rescued + 22, report.detail.find(';', rescued) - rescued - 22);
+    EXPECT_EQ(readWholeFile(rescue)->size(), 10u + 46 + 3);
+    std::filesystem::remove(rescue);
 }
 
 TEST_F(DownloadTest, SetsUpThePortAndWaitsSilentlyForTheRadio)
@@ -326,7 +396,7 @@ TEST_F(DownloadTest, BlockOf255BytesIsAcceptedAndOf256Refused)
     sending.start();
     const std::string otherPath = dir.file("long.bin");
 
-    const TransferReport report = download(otherPort, otherClock, otherPath, otherSink);
+    const TransferReport report = download(otherPort, otherClock, otherPath, otherSink, history);
 
     EXPECT_FALSE(report.complete);
     EXPECT_NE(report.reason.find("block 1 from the radio is longer than 255 bytes"), std::string::npos)

@@ -6,6 +6,7 @@
 #include "clone/upload.h"
 #include "clone_test_image.h"
 #include "platform/file_access.h"
+#include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
 #include "sim/simulated_radio.h"
 #include "support/eventually.h"
@@ -55,6 +56,7 @@ protected:
 
     TempDir dir;
     std::string path = dir.file("radio.bin");
+    ImageHistory history{dir.file("history")};
     std::unique_ptr<sim::SimulatedRadio> radio;
     SteadyClock clock;
     QuietSink sink;
@@ -66,7 +68,7 @@ TEST_F(TransferEndToEnd, SmallDownloadOnAPacedLine)
     startRadio(radioWith(sim::Mode::Send, blocks));
     QtSerialPort port(radio->devicePath());
 
-    const TransferReport report = download(port, clock, path, sink);
+    const TransferReport report = download(port, clock, path, sink, history);
 
     ASSERT_TRUE(report.complete) << report.reason << "\n" << report.detail;
     EXPECT_EQ(report.statusText, " 95  3");
@@ -82,7 +84,7 @@ TEST_F(TransferEndToEnd, SmallUploadOnAPacedLine)
     startRadio(radioWith(sim::Mode::Receive, blocks));
     QtSerialPort port(radio->devicePath());
 
-    const TransferReport report = upload(port, clock, path, sink);
+    const TransferReport report = upload(port, clock, path, sink, UploadLayout::AnyLayout);
 
     ASSERT_TRUE(report.complete) << report.reason << "\n" << report.detail;
     EXPECT_EQ(report.statusText, " 94  95");
@@ -102,7 +104,7 @@ TEST_F(TransferEndToEnd, FullImageDownloadedAndUploadedAgainIsByteIdentical)
     startRadio(sending);
     {
         QtSerialPort port(radio->devicePath());
-        const TransferReport report = download(port, clock, path, sink);
+        const TransferReport report = download(port, clock, path, sink, history);
         ASSERT_TRUE(report.complete) << report.reason << "\n" << report.detail;
         EXPECT_EQ(report.statusText, " 6609  50");
     }
@@ -113,7 +115,7 @@ TEST_F(TransferEndToEnd, FullImageDownloadedAndUploadedAgainIsByteIdentical)
     receiving.pacing = false;
     startRadio(receiving);
     QtSerialPort port(radio->devicePath());
-    const TransferReport report = upload(port, clock, path, sink);
+    const TransferReport report = upload(port, clock, path, sink, UploadLayout::AnyLayout);
 
     ASSERT_TRUE(report.complete) << report.reason << "\n" << report.detail;
     EXPECT_EQ(report.statusText, " 6608  6609");
@@ -129,7 +131,7 @@ TEST_F(TransferEndToEnd, PortVanishingMidDownloadStopsWithAReason)
     startRadio(options);
     QtSerialPort port(radio->devicePath());
 
-    const TransferReport report = download(port, clock, path, sink);
+    const TransferReport report = download(port, clock, path, sink, history);
 
     EXPECT_FALSE(report.complete);
     EXPECT_NE(report.reason.find("download stopped: the connection to"), std::string::npos) << report.reason;
@@ -147,7 +149,7 @@ TEST_F(TransferEndToEnd, PortVanishingMidUploadStopsWithAReason)
     startRadio(options);
     QtSerialPort port(radio->devicePath());
 
-    const TransferReport report = upload(port, clock, path, sink);
+    const TransferReport report = upload(port, clock, path, sink, UploadLayout::AnyLayout);
 
     EXPECT_FALSE(report.complete);
     EXPECT_NE(report.reason.find("upload stopped: the connection to"), std::string::npos) << report.reason;
@@ -169,12 +171,14 @@ TEST_F(TransferEndToEnd, DownloadCommandSavesTheImageAndPrintsOneLinePerBlock)
     const test::ProgramRun run = test::runProgram({"download", "--port", QString::fromStdString(radio->devicePath()),
                              QString::fromStdString(path)});
 
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("\nwaiting\n"), std::string::npos) << run.out;
+    // Saved as received, and called what it is: no FT-817 sends three such blocks.
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_NE(run.out.find("\nstatus: waiting\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("block 2 acknowledged, 95 bytes received\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("\n 95  3\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nstatus: 95  3\n"), std::string::npos) << run.out;
     EXPECT_LT(lineCount(run.out), 10) << run.out;
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')),
+              "ft817clone download: not a whole memory: block 0 is 10 bytes long where the radio sends 4");
     EXPECT_EQ(*readWholeFile(path), imageFileOf(blocks));
 }
 
@@ -184,11 +188,12 @@ TEST_F(TransferEndToEnd, UploadCommandSendsTheImage)
     ASSERT_TRUE(writeWholeFile(path, imageFileOf(blocks)));
     startRadio(radioWith(sim::Mode::Receive, blocks));
 
-    const test::ProgramRun run = test::runProgram({"upload", "--port=" + QString::fromStdString(radio->devicePath()),
-                             QString::fromStdString(path)});
+    const test::ProgramRun run =
+        test::runProgram({"upload", "--any-layout", "--port=" + QString::fromStdString(radio->devicePath()),
+                 QString::fromStdString(path)});
 
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("\n 94  95\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nstatus: 94  95\n"), std::string::npos) << run.out;
     EXPECT_TRUE(radio->waitForTransfers(1, 5.0));
     EXPECT_EQ(radio->receivedImage(), joined(blocks));
 }
@@ -202,13 +207,77 @@ TEST_F(TransferEndToEnd, UnansweredUploadCommandFailsShowingWhereItStopped)
     startRadio(options);
 
     const test::ProgramRun run = test::runProgram({"upload", "--port", QString::fromStdString(radio->devicePath()),
-                             QString::fromStdString(path)});
+                                 "--any-layout", QString::fromStdString(path)});
 
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.out.find("\n 9  0\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\nstatus: 9  0\n"), std::string::npos) << run.out;
     EXPECT_EQ(run.err.rfind("ft817clone upload: the radio did not acknowledge block 0 within 3 s\n", 0), 0u)
         << run.err;
 }
+
+// --- a radio that does not send its whole memory
+
+struct RadioFault {
+    const char* name;
+    sim::Faults faults;
+    std::string reason;        // what download says, after "ft817clone download: not a whole memory: "
+    std::string uploadRefusal; // the start of what upload then says
+};
+
+sim::Faults faultOf(int sim::Faults::*block, int number, double pause = 0.0)
+{
+    sim::Faults faults;
+    faults.*block = number;
+    faults.pauseSeconds = pause;
+    return faults;
+}
+
+class CutOffDownload : public TransferEndToEnd, public testing::WithParamInterface<RadioFault> {};
+
+// The file the path held before is in the history byte for byte, the command
+// says what went wrong and fails, and upload will not send what it saved.
+TEST_P(CutOffDownload, KeepsTheOldFileSaysWhatWentWrongAndUploadRefusesTheResult)
+{
+    const ByteList before = imageFileOf(makeBlocks({4, 42, 210}));
+    ASSERT_TRUE(writeWholeFile(path, before));
+    sim::RadioOptions options;
+    options.mode = sim::Mode::Send;
+    options.pacing = false;
+    options.startDelay = 0.25;
+    options.faults = GetParam().faults;
+    startRadio(options);
+
+    const test::ProgramRun run = test::runProgram(
+        {"download", "--port", QString::fromStdString(radio->devicePath()), QString::fromStdString(path)});
+
+    EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')),
+              "ft817clone download: not a whole memory: " + GetParam().reason);
+    bool kept = false;
+    for (const auto& entry : std::filesystem::directory_iterator(historyFolder()))
+        kept = kept || *readWholeFile(entry.path().string()) == before;
+    EXPECT_TRUE(kept) << "the file replaced is not in " << historyFolder();
+
+    // Refused before the port is opened: this device does not exist.
+    const test::ProgramRun upload = test::runProgram(
+        {"upload", "--port", QString::fromStdString(dir.file("no-such-tty")), QString::fromStdString(path)});
+    EXPECT_EQ(upload.exitCode, 1);
+    EXPECT_EQ(upload.err.rfind("ft817clone upload: " + GetParam().uploadRefusal, 0), 0u) << upload.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CutOffDownload,
+    testing::Values(RadioFault{"StopsAfterABlock", faultOf(&sim::Faults::stopAfterBlock, 2),
+                               "the radio stopped after block 2 of 50 or 51",
+                               "not a whole FT-817 memory: the radio stopped after block 2 of 50 or 51"},
+                    RadioFault{"StopsInsideABlock", faultOf(&sim::Faults::stopInBlock, 2),
+                               "the radio stopped in the middle of block 2 (105 of its 210 bytes arrived)",
+                               "not a whole FT-817 memory: the radio stopped in the middle of block 2"},
+                    RadioFault{"PausesHalfASecondInsideABlock", faultOf(&sim::Faults::pauseInBlock, 2, 0.5),
+                               "block 2 arrived in two pieces of 105 and 105 bytes: the radio paused in the "
+                               "middle of it",
+                               "cannot upload "}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct CommandFailure {
     const char* name;
@@ -239,7 +308,9 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, TransferCommandFailureTest,
     testing::Values(
         CommandFailure{"DownloadWithoutFile", {"download"}, 2, "ft817clone download: missing the image FILE"},
-        CommandFailure{"UploadWithTwoFiles", {"upload", "a.bin", "b.bin"}, 2,
+        CommandFailure{"UploadWithTwoFiles",
+                       {"upload", "a.bin", "b.bin"},
+                       2,
                        "ft817clone upload: only one image file, please (got 'a.bin' and 'b.bin')"},
         CommandFailure{"UnknownOption", {"download", "--baud", "DIR/out.bin"}, 2,
                        "ft817clone download: Unknown option 'baud'."},
@@ -247,9 +318,22 @@ INSTANTIATE_TEST_SUITE_P(
                        "ft817clone upload: Missing value after '--port'."},
         CommandFailure{"MissingPort", {"download", "--port", "DIR/no-such-tty", "DIR/out.bin"}, 1,
                        "ft817clone download: cannot open DIR/no-such-tty: no such device"},
-        CommandFailure{"MissingFile", {"upload", "--port", "DIR/no-such-tty", "DIR/missing.bin"}, 1,
+        CommandFailure{"WindowsPortWithoutDevice",
+                       {"--port="},
+                       2,
+                       "ft817clone: --port needs a device (for example --port /dev/ttyUSB0)"},
+        CommandFailure{"MissingFile",
+                       {"upload", "--port", "DIR/no-such-tty", "DIR/missing.bin"},
+                       1,
                        "ft817clone upload: cannot read DIR/missing.bin: no such file or folder"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProgramHelp, SaysWhereTheHistoryFolderIs)
+{
+    const test::ProgramRun run = test::runProgram({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("here " + historyFolder() + "\n"), std::string::npos) << run.out;
+}
 
 TEST_F(TransferEndToEnd, InterruptedDownloadCommandClosesThePortAndSavesNothing)
 {

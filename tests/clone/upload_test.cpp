@@ -53,7 +53,7 @@ protected:
         return *radio;
     }
 
-    TransferReport run() { return upload(port, clock, path, sink); }
+    TransferReport run() { return upload(port, clock, path, sink, UploadLayout::AnyLayout); }
 
     FakeClock clock;
     FakeSerialPort port{clock};
@@ -118,6 +118,36 @@ TEST_F(UploadTest, FullFt817ImageGoesOutByteForByteWithFreshChecksums)
     EXPECT_GE(port.closeTime() - started, floor);
     EXPECT_LT(port.closeTime() - started, floor + 50 * 0.005);
     EXPECT_LE(longestSleep, kPoll + 1e-9);
+}
+
+TEST_F(UploadTest, AnImageThatIsNoWholeMemoryIsRefusedBeforeThePortIsOpened)
+{
+    radioTakes(makeBlocks({150, 150}));
+
+    const TransferReport report = upload(port, clock, path, sink, UploadLayout::WholeMemoryOnly);
+
+    EXPECT_FALSE(report.complete);
+    EXPECT_EQ(report.reason, "not a whole FT-817 memory: block 0 is 150 bytes long where the radio sends 4");
+    EXPECT_EQ(report.notWholeMemory, "block 0 is 150 bytes long where the radio sends 4");
+    EXPECT_TRUE(port.calls().empty());
+}
+
+TEST_F(UploadTest, StaleStoredChecksumsAreSentFreshAndTold)
+{
+    const auto blocks = makeBlocks(ft817BlockLengths());
+    FakeReceivingRadio& receiving = radioTakes(blocks);
+    ByteList changed = file;
+    changed[3] ^= 0xFF; // block 0's stored checksum
+    ASSERT_TRUE(writeWholeFile(path, changed));
+
+    const TransferReport report = upload(port, clock, path, sink, UploadLayout::WholeMemoryOnly);
+
+    ASSERT_TRUE(report.complete) << report.reason;
+    EXPECT_EQ(receiving.blocks(), sentForm(blocks));
+    EXPECT_EQ(report.radio, "FT-817");
+    EXPECT_EQ(report.notes, std::vector<std::string>{"the stored checksum of block 0 does not match: the file was "
+                                                     "changed outside this program or arrived damaged; fresh "
+                                                     "checksums are sent"});
 }
 
 TEST_F(UploadTest, NextBlockFollowsTheAcknowledgementAfterAQuarterSecond)
@@ -258,7 +288,7 @@ TEST_F(UploadTest, StoredChecksumsMakeNoDifference)
     RecordingSink otherSink(otherClock);
     FakeReceivingRadio otherRadio(otherPort, lengthsOf(blocks));
 
-    ASSERT_TRUE(upload(otherPort, otherClock, path, otherSink).complete);
+    ASSERT_TRUE(upload(otherPort, otherClock, path, otherSink, UploadLayout::AnyLayout).complete);
     EXPECT_EQ(otherPort.writtenBytes(), sentFromGoodFile);
 }
 

@@ -26,6 +26,24 @@ TEST(ImageDiff, IdenticalImagesShowNothing)
     EXPECT_TRUE(describeImageDifferences(defaultStore(), defaultStore()).empty());
 }
 
+TEST(ImageDiff, ChangedStoredChecksumsAreReported)
+{
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    const Bytes before = *buildImageFile(memory.image, memory.blockLengths);
+    Bytes after = before;
+    after[3] ^= 0x01; // block 0's checksum (blocks 0 and 1 are 4 and 42 bytes)
+    EXPECT_TRUE(describeChecksumDifferences(before, before).empty());
+    const std::string old = [&] {
+        char text[8];
+        std::snprintf(text, sizeof text, "0x%02X", before[3]);
+        return std::string(text);
+    }();
+    const Lines lines = describeChecksumDifferences(before, after);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rfind("block 0 stored checksum: " + old + " \u2192 ", 0), 0u) << lines[0];
+    EXPECT_NE(lines[0].find("(does not match its data)"), std::string::npos) << lines[0];
+}
+
 TEST(ImageDiff, BytesBeyondThePayloadAreNotCompared)
 {
     BlockStore changed = defaultStore();

@@ -23,7 +23,7 @@ TEST(MemoryText, ShowsVfosCurrentChannelAndOneRowPerActiveChannel)
 {
     const std::string text = memoryText(sampleStore());
     const std::string expected =
-        "Image: 50 blocks, 6609 bytes\n"
+        "Image: 50 blocks, 6609 bytes, FT-817\n"
         "Selected VFO: B\n"
         "VFO A band: 10 (11.80000 MHz)\n"
         "   0:    1.80000  1:    2.80000  2:    3.80000  3:    4.80000  4:    5.80000\n"

@@ -8,6 +8,8 @@
 #include "support/temp_dir.h"
 
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <poll.h>
@@ -161,6 +163,20 @@ TEST_F(QtSerialPortTest, AMissingDeviceIsReportedAsNoSuchDevice)
     EXPECT_NE(opened.error().message.find("no such device"), std::string::npos) << opened.error().message;
     EXPECT_NE(opened.error().message.find(folder.file("ttyUSB9")), std::string::npos);
     EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(QtSerialPortTest, ABareNameIsADeviceInDevAndTheMessageSaysSo)
+{
+    TempDir folder;
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    std::ofstream("ft817-no-such-tty") << "";
+    QtSerialPort port("ft817-no-such-tty");
+    const Status opened = port.open();
+    std::filesystem::current_path(previous);
+    ASSERT_FALSE(opened.ok());
+    EXPECT_EQ(opened.error().message, "cannot open /dev/ft817-no-such-tty: no such device");
+    EXPECT_NE(opened.error().detail.find("give --port ./ft817-no-such-tty"), std::string::npos);
 }
 
 TEST_F(QtSerialPortTest, ADeviceAnotherPortHoldsIsReportedAsInUse)

@@ -56,10 +56,11 @@ TEST_P(DefaultMemoryTest, HasTheModelsBlockLengthsAndSize)
 {
     const ModelLayout& layout = GetParam();
     ASSERT_EQ(static_cast<int>(m_memory.blockLengths.size()), layout.blocks);
+    EXPECT_EQ(radioLayoutOf(modelPayloadLengths(layout.model)), &modelLayout(layout.model));
     EXPECT_EQ(static_cast<int>(m_memory.image.size()), layout.totalBytes);
     EXPECT_EQ(std::accumulate(m_memory.blockLengths.begin(), m_memory.blockLengths.end(), 0),
               layout.totalBytes);
-    const bool ft818 = layout.model == Model::FT818;
+    const bool ft818 = layout.model == Model::FT818 || layout.model == Model::FT818NDUS;
     const std::vector<int> head = {2, 40, 208, ft818 ? 208 : 182, 208, ft818 ? 208 : 182, 198, 53};
     for (std::size_t k = 0; k < head.size(); ++k)
         EXPECT_EQ(m_memory.blockLengths[k], head[k] + 2) << "block " << k;
@@ -154,11 +155,12 @@ INSTANTIATE_TEST_SUITE_P(Models, DefaultMemoryTest,
                          ::testing::Values(ModelLayout{Model::FT817, 50, 6609, {118, 118}},
                                            ModelLayout{Model::FT817ND, 50, 6621, {118, 130}},
                                            ModelLayout{Model::FT817NDUS, 51, 6753, {118, 130, 130}},
-                                           ModelLayout{Model::FT818, 50, 6673, {118, 130}}),
+                                           ModelLayout{Model::FT818, 50, 6673, {118, 130}},
+                                           ModelLayout{Model::FT818NDUS, 51, 6805, {118, 130, 130}}),
                          [](const auto& info) {
-                             return std::string(modelName(info.param.model)) == "ft817nd-us"
-                                        ? std::string("ft817nd_us")
-                                        : std::string(modelName(info.param.model));
+                             std::string name = modelName(info.param.model);
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
                          });
 
 TEST(DefaultChannels, CoverEveryKindOfChannelTheEditorShows)

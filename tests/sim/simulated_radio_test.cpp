@@ -508,7 +508,6 @@ TEST(SimulatedRadioLine, LinkPointsAtTheSlaveAndGoesAwayOnStop)
 {
     TempDir folder;
     const std::string link = folder.file("radio");
-    std::filesystem::create_symlink("/nonexistent", link);
     {
         sim::SimulatedRadio radio(fastRadioOptions(sim::Mode::Send));
         ASSERT_TRUE(radio.start(link).ok());
@@ -541,19 +540,41 @@ TEST(SimulatedRadioLine, AStoppedRadioLeavesTheNextRadiosLinkAlone)
     EXPECT_EQ(std::filesystem::read_symlink(link).string(), second.slavePath());
 }
 
-TEST(SimulatedRadioLine, RefusesToReplaceARegularFile)
+TEST(SimulatedRadioLine, NeverReplacesOrDeletesWhatItDidNotMake)
 {
     TempDir folder;
-    const std::string path = folder.file("radio");
-    std::ofstream(path) << "keep me";
-    sim::SimulatedRadio radio(fastRadioOptions(sim::Mode::Send));
-    const Status started = radio.start(path);
-    ASSERT_FALSE(started.ok());
-    EXPECT_NE(started.error().message.find("not a symbolic link"), std::string::npos);
-    std::ifstream kept(path);
+    const std::string file = folder.file("file");
+    std::ofstream(file) << "keep me";
+    const std::string link = folder.file("link");
+    std::filesystem::create_symlink("/nonexistent", link);
+    for (const std::string& path : {file, link}) {
+        sim::SimulatedRadio radio(fastRadioOptions(sim::Mode::Send));
+        const Status started = radio.start(path);
+        ASSERT_FALSE(started.ok()) << path;
+        EXPECT_NE(started.error().message.find("something is there already"), std::string::npos);
+        radio.stop();
+    }
+    std::ifstream kept(file);
     std::string content;
     std::getline(kept, content);
     EXPECT_EQ(content, "keep me");
+    EXPECT_EQ(std::filesystem::read_symlink(link), "/nonexistent");
+}
+
+TEST(SimulatedRadio, FaultsThatWouldDoNothingAreRefused)
+{
+    sim::RadioOptions options = fastRadioOptions(sim::Mode::Send);
+    options.faults.stopAfterBlock = 50;
+    EXPECT_EQ(sim::SimulatedRadio(options).start().error().message,
+              "there is no block 50 to stop after: the radio's last block is 49");
+    options.faults = {};
+    options.faults.pauseSeconds = 0.5;
+    EXPECT_EQ(sim::SimulatedRadio(options).start().error().message,
+              "a pause is given but no block to pause in");
+    options.model = sim::Model::FT818NDUS;
+    options.faults = {};
+    options.faults.hangUpInBlock = 50;
+    EXPECT_TRUE(sim::SimulatedRadio(options).start().ok());
 }
 
 TEST(SimulatedRadioLine, StopWhileTheToolHoldsThePortIsPromptAndTheToolSeesIt)

@@ -1,0 +1,176 @@
+#include "image/image_check.h"
+
+#include "image/image_file.h"
+
+#include <algorithm>
+#include <numeric>
+#include <set>
+
+namespace ft817 {
+namespace {
+
+// Block counts of the layouts still possible, as "50" or "50 or 51".
+std::string blockCounts(const std::vector<const RadioLayout*>& layouts)
+{
+    std::set<int> counts;
+    for (const RadioLayout* layout : layouts)
+        counts.insert(layout->blockCount());
+    std::string text;
+    for (int count : counts)
+        text += (text.empty() ? "" : " or ") + std::to_string(count);
+    return text;
+}
+
+// The known layouts that share the longest run of first blocks with these
+// payload lengths, and how long that run is.
+std::pair<std::size_t, std::vector<const RadioLayout*>> closestLayouts(std::span<const int> payloads)
+{
+    std::size_t matched = payloads.size();
+    while (radioLayoutsStartingWith(payloads.first(matched)).empty())
+        --matched;
+    return {matched, radioLayoutsStartingWith(payloads.first(matched))};
+}
+
+// Why blocks of these payload lengths are none of the known layouts; the
+// first block that differs is where the trouble began.
+std::string layoutProblem(std::span<const int> payloads, std::span<const int> wireLengths)
+{
+    const auto [matched, closest] = closestLayouts(payloads);
+    const std::size_t count = payloads.size();
+    if (matched == count)
+        return "the radio stopped after block " + std::to_string(count - 1) + " of " + blockCounts(closest);
+    // The lengths block `matched` has on the radios still possible.
+    std::set<int> expected;
+    for (const RadioLayout* layout : closest)
+        if (layout->payloadLengths.size() > matched)
+            expected.insert(layout->payloadLengths[matched] + 2);
+    if (expected.empty())
+        return "the radio sent " + countOf(static_cast<long long>(count), "block", "blocks") +
+               "; the FT-817 family sends " + blockCounts(closest);
+    const int got = wireLengths[matched];
+    const std::string block = "block " + std::to_string(matched);
+    const auto longer = expected.upper_bound(got);
+    if (matched + 1 == count && longer != expected.end())
+        return "the radio stopped in the middle of " + block + " (" + std::to_string(got) + " of its " +
+               countOf(*longer, "byte", "bytes") + " arrived)";
+    if (matched + 1 < count && expected.contains(got + wireLengths[matched + 1]))
+        return block + " arrived in two pieces of " + std::to_string(got) + " and " +
+               countOf(wireLengths[matched + 1], "byte", "bytes") + ": the radio paused in the middle of it";
+    std::string lengths;
+    for (int length : expected)
+        lengths += (lengths.empty() ? "" : " or ") + std::to_string(length);
+    return block + " is " + countOf(got, "byte", "bytes") + " long where the radio sends " + lengths;
+}
+
+} // namespace
+
+std::string countOf(long long count, const std::string& singular, const std::string& plural)
+{
+    return std::to_string(count) + " " + (count == 1 ? singular : plural);
+}
+
+std::string joinReasons(const std::vector<std::string>& reasons, std::size_t limit)
+{
+    std::string text;
+    for (std::size_t i = 0; i < reasons.size() && i < limit; ++i)
+        text += (i == 0 ? "" : "; ") + reasons[i];
+    if (reasons.size() > limit)
+        text += "; and " + std::to_string(reasons.size() - limit) + " more";
+    return text;
+}
+
+const RadioLayout* radioOf(const BlockStore& store)
+{
+    std::vector<int> payloads(static_cast<std::size_t>(store.blockCount()));
+    for (int block = 0; block < store.blockCount(); ++block)
+        payloads[static_cast<std::size_t>(block)] = store.payloadLength(block);
+    return radioLayoutOf(payloads);
+}
+
+ImageCheck checkCloneImage(std::span<const std::uint8_t> image, std::span<const int> blockLengths)
+{
+    ImageCheck check;
+    if (blockLengths.empty()) {
+        check.shapeProblems.push_back("the radio sent nothing");
+        return check;
+    }
+    std::vector<int> payloads;
+    for (int length : blockLengths)
+        payloads.push_back(length - 2);
+    check.radio = radioLayoutOf(payloads);
+    if (!check.radio)
+        check.shapeProblems.push_back(layoutProblem(payloads, blockLengths));
+
+    // Blocks from the first one of an unexpected length on are pieces of a
+    // transfer gone wrong; only the blocks before it are looked into (all of
+    // them when not even block 0 fits).
+    std::size_t lookAt = payloads.size();
+    if (!check.radio && closestLayouts(payloads).first > 0)
+        lookAt = closestLayouts(payloads).first;
+    bool numbersInOrder = true;
+    std::size_t start = 0;
+    for (std::size_t k = 0; k < lookAt; ++k) {
+        const auto length = static_cast<std::size_t>(std::max(blockLengths[k], 0));
+        if (start + length > image.size())
+            break;
+        const auto block = image.subspan(start, length);
+        start += length;
+        if (length == 0)
+            continue;
+        if (block[0] != k && numbersInOrder) {
+            numbersInOrder = false;
+            check.shapeProblems.push_back("block " + std::to_string(k) + " carries the number " +
+                                          std::to_string(block[0]));
+        }
+        if (length < 2)
+            continue;
+        const auto payload = block.subspan(1, length - 2);
+        const unsigned sum = std::accumulate(payload.begin(), payload.end(), 0u);
+        if (static_cast<std::uint8_t>(sum % 256) != block[length - 1])
+            check.damagedBlocks.push_back(static_cast<int>(k));
+    }
+    return check;
+}
+
+ImageCheck checkImageFile(std::span<const std::uint8_t> file)
+{
+    const Result<ImageLayout> layout = readImageLayout(file);
+    if (!layout) {
+        ImageCheck check;
+        check.shapeProblems.push_back(layout.error().message);
+        return check;
+    }
+    std::vector<int> lengths;
+    for (int k = 0; k <= layout->lastIndex; ++k)
+        lengths.push_back(layout->blockLength(k));
+    return checkCloneImage(file.first(static_cast<std::size_t>(layout->cloneBytes())), lengths);
+}
+
+std::string notWholeReason(const ImageCheck& check)
+{
+    std::vector<std::string> reasons = check.shapeProblems;
+    for (int block : check.damagedBlocks)
+        reasons.push_back("block " + std::to_string(block) + " arrived damaged: its checksum does not match");
+    return joinReasons(reasons);
+}
+
+std::string staleChecksumNote(const ImageCheck& check)
+{
+    if (check.damagedBlocks.empty())
+        return {};
+    std::string blocks;
+    const std::size_t shown = std::min<std::size_t>(check.damagedBlocks.size(), 20);
+    for (std::size_t i = 0; i < shown; ++i)
+        blocks += (i == 0                                                  ? ""
+                   : i + 1 == shown && shown == check.damagedBlocks.size() ? " and "
+                                                                           : ", ") +
+                  std::to_string(check.damagedBlocks[i]);
+    if (check.damagedBlocks.size() > shown)
+        blocks += " and " + std::to_string(check.damagedBlocks.size() - shown) + " more";
+    return std::string(check.damagedBlocks.size() == 1
+                           ? "the stored checksum of block " + blocks + " does not match"
+                           : "the stored checksums of blocks " + blocks + " do not match") +
+           ": the file was changed outside this program or arrived damaged";
+}
+
+} // namespace ft817

@@ -1,0 +1,60 @@
+#pragma once
+// Whether a clone image is a whole memory of a known radio: every block
+// numbered in order, its stored checksum matching its payload, and the blocks'
+// lengths those of one of the five radios (radio_layout.h). A download that
+// ended early, a block the radio split with a pause, or an image changed
+// outside this program all fail here, with what went wrong in plain words.
+
+#include "image/block_store.h"
+#include "image/radio_layout.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace ft817 {
+
+struct ImageCheck {
+    // The radio whose layout the blocks have; nullptr when they have none of the five.
+    const RadioLayout* radio = nullptr;
+    // What keeps the blocks from being a whole memory (layout, number bytes),
+    // first thing wrong first; empty when the shape is a known radio's.
+    std::vector<std::string> shapeProblems;
+    // Blocks whose stored checksum does not match their payload.
+    std::vector<int> damagedBlocks;
+
+    // Right shape and every checksum matching.
+    bool wholeMemory() const { return wellShaped() && damagedBlocks.empty(); }
+    // A known radio's layout with every block numbered in order (checksums aside).
+    bool wellShaped() const { return radio != nullptr && shapeProblems.empty(); }
+};
+
+// The radio whose layout the blocks of a loaded image have; nullptr when none.
+const RadioLayout* radioOf(const BlockStore& store);
+
+// Checks a clone image (blocks back to back) cut into blocks of these lengths
+// (number byte, payload and checksum each). The lengths must add up to the image.
+ImageCheck checkCloneImage(std::span<const std::uint8_t> cloneImage, std::span<const int> blockLengths);
+
+// Checks the clone image held in an image file whose block table has been read.
+// Nothing here refuses the file: readImageLayout does that.
+ImageCheck checkImageFile(std::span<const std::uint8_t> imageFile);
+
+// What is wrong with a received image, shape first, then each damaged block
+// ("block 20 arrived damaged: its checksum does not match"); at most 20
+// reasons, then "and N more". Empty for a whole memory.
+std::string notWholeReason(const ImageCheck& check);
+
+// For an image about to be sent with fresh checksums: which stored checksums
+// do not match ("the stored checksum of block 8 does not match: the file was
+// changed outside this program or arrived damaged"); empty when all match.
+std::string staleChecksumNote(const ImageCheck& check);
+
+// Reasons joined with "; ", at most limit of them, then "and N more".
+std::string joinReasons(const std::vector<std::string>& reasons, std::size_t limit = 20);
+
+// "1 block", "2 blocks": a count with its noun in the singular or plural.
+std::string countOf(long long count, const std::string& singular, const std::string& plural);
+
+} // namespace ft817

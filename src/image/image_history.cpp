@@ -1,0 +1,114 @@
+#include "image/image_history.h"
+
+#include "image/image_check.h"
+#include "image/image_file.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace ft817 {
+namespace {
+
+// A name part made of letters, digits and '-' only: "FT-817ND (US)" -> "FT-817ND-US".
+std::string fileNamePart(std::string_view text)
+{
+    std::string part;
+    for (const char c : text) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                           c == '-' || c == '.' || c == '_';
+        if (plain)
+            part += c;
+        else if (!part.empty() && part.back() != '-')
+            part += '-';
+    }
+    while (!part.empty() && part.back() == '-')
+        part.pop_back();
+    // No hidden names, no "." or "..".
+    while (!part.empty() && part.front() == '.')
+        part.erase(0, 1);
+    return part.empty() ? "image" : part;
+}
+
+} // namespace
+
+std::string historyTimeStamp(std::time_t when)
+{
+    std::tm local{};
+    ::localtime_r(&when, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d_%H-%M-%S", &local);
+    return text;
+}
+
+std::string historyRadioLabel(std::span<const std::uint8_t> file)
+{
+    if (!readImageLayout(file))
+        return "not-an-image";
+    const ImageCheck check = checkImageFile(file);
+    return check.radio ? fileNamePart(check.radio->name) : "unknown-layout";
+}
+
+Result<std::string> ImageHistory::keepDownload(std::span<const std::uint8_t> imageFile,
+                                               std::string_view radio) const
+{
+    return keep(imageFile, historyTimeStamp(std::time(nullptr)) + "_" + fileNamePart(radio) + ".img");
+}
+
+Result<std::string> ImageHistory::keepReplaced(const std::string& path) const
+{
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return std::string();
+    const Result<Bytes> old = readWholeFile(path);
+    if (!old)
+        return Error{"cannot keep a copy of the file the download would replace: " + old.error().message,
+                     "Nothing was replaced; choose another file name."};
+    const std::string original = std::filesystem::path(path).filename().string();
+    return keep(*old, historyTimeStamp(std::time(nullptr)) + "_" + historyRadioLabel(*old) + "_replaced_" +
+                          fileNamePart(original));
+}
+
+Status ImageHistory::checkReady(const std::string& path) const
+{
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) {
+        if (const Result<Bytes> old = readWholeFile(path); !old)
+            return Error{"cannot keep a copy of the file the download would replace: " + old.error().message,
+                         "Choose another file name."};
+    }
+    return makeFolder();
+}
+
+Status ImageHistory::makeFolder() const
+{
+    if (m_folder.empty())
+        return Error{"no history folder is known", "Set HOME (or XDG_DATA_HOME) so that copies can be kept."};
+    std::error_code error;
+    std::filesystem::create_directories(m_folder, error);
+    if (error)
+        return Error{"cannot make the history folder " + m_folder + ": " + error.message(), {}};
+    return {};
+}
+
+Result<std::string> ImageHistory::keep(std::span<const std::uint8_t> bytes, const std::string& name) const
+{
+    if (const Status made = makeFolder(); !made)
+        return made.error();
+    std::error_code error;
+    const std::filesystem::path wanted = std::filesystem::path(m_folder) / name;
+    // Two downloads in one second, or a clock set back: never write over an earlier copy.
+    std::filesystem::path target = wanted;
+    for (int n = 2;
+         std::filesystem::symlink_status(target, error).type() != std::filesystem::file_type::not_found;
+         ++n) {
+        if (n > 1000)
+            return Error{"cannot find a free name in the history folder " + m_folder, {}};
+        target = wanted.parent_path() /
+                 (wanted.stem().string() + "-" + std::to_string(n) + wanted.extension().string());
+    }
+    if (const Status written = writeWholeFile(target.string(), bytes); !written)
+        return Error{"cannot keep a copy in the history folder: " + written.error().message, {}};
+    return target.string();
+}
+
+} // namespace ft817

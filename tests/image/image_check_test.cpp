@@ -1,0 +1,180 @@
+// What a received or loaded clone image is: a whole memory of a known radio,
+// or not, with the reason a person reads.
+
+#include "image/frequency_range.h"
+#include "image/image_check.h"
+#include "image/image_history.h"
+#include "image/memory_report.h"
+#include "support/image_samples.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace ft817 {
+namespace {
+
+// A clone image of blocks with these wire lengths, numbered in order, good checksums.
+struct Blocks {
+    Bytes image;
+    std::vector<int> lengths;
+};
+
+Blocks blocksOf(const std::vector<int>& wireLengths)
+{
+    Blocks blocks;
+    for (std::size_t k = 0; k < wireLengths.size(); ++k) {
+        blocks.image.push_back(static_cast<std::uint8_t>(k));
+        unsigned sum = 0;
+        for (int i = 1; i + 1 < wireLengths[k]; ++i) {
+            const auto byte = static_cast<std::uint8_t>(k * 7 + static_cast<std::size_t>(i));
+            blocks.image.push_back(byte);
+            sum += byte;
+        }
+        blocks.image.push_back(static_cast<std::uint8_t>(sum % 256));
+        blocks.lengths.push_back(wireLengths[k]);
+    }
+    return blocks;
+}
+
+std::vector<int> wireLengths(const RadioLayout& layout)
+{
+    std::vector<int> lengths;
+    for (int payload : layout.payloadLengths)
+        lengths.push_back(payload + 2);
+    return lengths;
+}
+
+TEST(ImageCheck, EveryKnownRadioIsAWholeMemory)
+{
+    for (const RadioLayout& layout : knownRadioLayouts()) {
+        const Blocks blocks = blocksOf(wireLengths(layout));
+        const ImageCheck check = checkCloneImage(blocks.image, blocks.lengths);
+        EXPECT_TRUE(check.wholeMemory()) << layout.name << ": " << notWholeReason(check);
+        EXPECT_EQ(check.radio, &layout);
+        EXPECT_EQ(notWholeReason(check), "");
+    }
+}
+
+struct Received {
+    const char* name;
+    std::vector<int> lengths;
+    std::string reason;
+};
+
+std::vector<int> ft817Cut(std::size_t blocks, std::vector<int> tail = {})
+{
+    std::vector<int> lengths = wireLengths(knownRadioLayouts()[0]);
+    lengths.resize(blocks);
+    lengths.insert(lengths.end(), tail.begin(), tail.end());
+    return lengths;
+}
+
+class NotWhole : public testing::TestWithParam<Received> {};
+
+TEST_P(NotWhole, SaysWhatWentWrong)
+{
+    const Blocks blocks = blocksOf(GetParam().lengths);
+    const ImageCheck check = checkCloneImage(blocks.image, blocks.lengths);
+    EXPECT_FALSE(check.wholeMemory());
+    EXPECT_EQ(notWholeReason(check), GetParam().reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Download, NotWhole,
+    testing::Values(
+        Received{"StoppedAfterBlock20", ft817Cut(21), "the radio stopped after block 20 of 50 or 51"},
+        Received{"StoppedInBlock20", ft817Cut(20, {70}),
+                 "the radio stopped in the middle of block 20 (70 of its 132 bytes arrived)"},
+        Received{"PauseSplitBlock20", ft817Cut(20, {70, 62, 132}),
+                 "block 20 arrived in two pieces of 70 and 62 bytes: the radio paused in the middle of it"},
+        Received{"TwoBlocksOf150", {150, 150}, "block 0 is 150 bytes long where the radio sends 4"},
+        Received{"OneBlock", {10}, "block 0 is 10 bytes long where the radio sends 4"},
+        Received{"OneBlockTooMany", ft817Cut(50, {120}),
+                 "the radio sent 51 blocks; the FT-817 family sends 50"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ImageCheck, DamagedBlocksAndWrongNumbers)
+{
+    Blocks blocks = blocksOf(wireLengths(knownRadioLayouts()[1]));
+    blocks.image[4 + 42 + 5] ^= 0x10;    // a payload byte of block 2
+    blocks.image[4 + 42 + 210 + 3] ^= 1; // and of block 3
+    ImageCheck check = checkCloneImage(blocks.image, blocks.lengths);
+    EXPECT_TRUE(check.wellShaped());
+    EXPECT_EQ(check.damagedBlocks, (std::vector<int>{2, 3}));
+    EXPECT_EQ(notWholeReason(check), "block 2 arrived damaged: its checksum does not match; "
+                                     "block 3 arrived damaged: its checksum does not match");
+    EXPECT_EQ(staleChecksumNote(check), "the stored checksums of blocks 2 and 3 do not match: the file was "
+                                        "changed outside this program or arrived damaged");
+
+    blocks.image[4] = 9; // block 1's number byte
+    check = checkCloneImage(blocks.image, blocks.lengths);
+    EXPECT_FALSE(check.wellShaped());
+    EXPECT_EQ(check.shapeProblems, (std::vector<std::string>{"block 1 carries the number 9"}));
+}
+
+TEST(ImageCheck, TheRadioOfALoadedImage)
+{
+    std::vector<int> lengths = test::ft818PayloadLengths();
+    EXPECT_EQ(
+        radioOf(*BlockStore::load(test::imageFileFromPayloads(test::patternPayloads(lengths, 1))))->name,
+        "FT-818");
+    lengths.push_back(130);
+    EXPECT_EQ(
+        radioOf(*BlockStore::load(test::imageFileFromPayloads(test::patternPayloads(lengths, 1))))->name,
+        "FT-818ND (US)");
+    lengths.push_back(130);
+    const BlockStore odd = *BlockStore::load(test::imageFileFromPayloads(test::patternPayloads(lengths, 1)));
+    EXPECT_EQ(radioOf(odd), nullptr);
+    EXPECT_EQ(memoryText(odd).substr(0, memoryText(odd).find('\n')),
+              "Image: 52 blocks, 6937 bytes, unknown layout");
+}
+
+TEST(ImageCheck, ReasonsStopAfterTwenty)
+{
+    const std::vector<std::string> reasons(23, "x");
+    EXPECT_EQ(joinReasons(reasons), "x; x; x; x; x; x; x; x; x; x; x; x; x; x; x; x; x; x; x; x; and 3 more");
+    EXPECT_EQ(countOf(1, "block", "blocks"), "1 block");
+    EXPECT_EQ(countOf(0, "block", "blocks"), "0 blocks");
+}
+
+TEST(FrequencyRange, TheRadioTunesThreeRanges)
+{
+    const std::vector<std::pair<std::uint32_t, bool>> cases = {
+        {0, false},          {9'999, false},       {10'000, true},         {5'600'000, true},
+        {5'600'001, false},  {7'599'999, false},   {14'550'000, true},     {15'400'000, true},
+        {15'400'001, false}, {41'999'999, false},  {43'970'000, true},     {47'000'000, true},
+        {47'000'001, false}, {100'000'000, false}, {4'294'967'295u, false}};
+    for (const auto& [frequency, tuned] : cases)
+        EXPECT_EQ(radioTunes(frequency), tuned) << frequency;
+    const Status refused = checkTuned(100'000'000);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().message,
+              "1000.00000 MHz is outside what the FT-817 tunes: 0.1-56, 76-154 and 420-470 MHz");
+}
+
+TEST(ImageHistory, KeepsCopiesUnderNewNamesOnly)
+{
+    test::TempDir dir;
+    const ImageHistory history(dir.file("history"));
+    const Bytes first{1, 2, 3};
+    const auto kept = history.keepDownload(first, "FT-817ND (US)");
+    ASSERT_TRUE(kept) << kept.error().message;
+    EXPECT_NE(kept->find("_FT-817ND-US.img"), std::string::npos) << *kept;
+    const auto again = history.keepDownload(Bytes{4}, "FT-817ND (US)");
+    ASSERT_TRUE(again);
+    EXPECT_NE(*again, *kept);
+    EXPECT_EQ(*readWholeFile(*kept), first);
+
+    // Nothing at the path: nothing to keep. A file there: copied, named after it.
+    EXPECT_EQ(*history.keepReplaced(dir.file("none.bin")), "");
+    const std::string old = dir.file("radio.bin");
+    ASSERT_TRUE(writeWholeFile(old, first));
+    const auto replaced = history.keepReplaced(old);
+    ASSERT_TRUE(replaced);
+    EXPECT_NE(replaced->find("_not-an-image_replaced_radio.bin"), std::string::npos) << *replaced;
+    EXPECT_EQ(*readWholeFile(*replaced), first);
+}
+
+} // namespace
+} // namespace ft817
