@@ -39,6 +39,12 @@ public:
     explicit EditorHandlers(EditorWindow& window);
     ~EditorHandlers() override;
 
+    // Shows channel n (0..199) as typing its number into CHnum would.
+    void showTypedChannel(int channel);
+    // Shows the channel on show anew after the image changed elsewhere; no
+    // handler runs and nothing is written.
+    void showStoreChange();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
