@@ -223,7 +223,7 @@ void ChannelListWindow::buildLayout()
 
     m_fillStart = new QLineEdit(this);
     m_fillStart->setObjectName("FillStart");
-    m_fillStart->setPlaceholderText("start MHz");
+    m_fillStart->setPlaceholderText("from MHz");
     m_fillStep = new QLineEdit(this);
     m_fillStep->setObjectName("FillStep");
     m_fillStep->setPlaceholderText("step MHz");
@@ -240,7 +240,6 @@ void ChannelListWindow::buildLayout()
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     tools->addActions(m_toolActions);
     tools->addSeparator();
-    tools->addWidget(new QLabel("Fill ", this));
     tools->addWidget(m_fillStart);
     tools->addWidget(new QLabel(" + ", this));
     tools->addWidget(m_fillStep);
@@ -379,6 +378,8 @@ void ChannelListWindow::pasteAtSelection()
         return report("Nothing pasted: " + problems.join("; "));
     }
     const std::vector<int> channels = sortedChannels(pasted.channels);
+    if (channels.empty())
+        return report("Nothing pasted: the clipboard holds no channel rows");
     m_history.apply(QString("Paste into %1").arg(channelRange(channels)),
                     [&](BlockStore& store) { store = pasted.store; }, this);
     selectChannels(channels);

@@ -48,6 +48,31 @@ bool hasSecondFrequency(Shift shift)
     return shift != Shift::Simplex;
 }
 
+// The tag as the list shows it: Latin-1, without the blanks or zero bytes
+// that pad it; other control bytes inside it as a middle dot.
+QString shownTag(const std::string& stored)
+{
+    QString text = QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size()));
+    while (!text.isEmpty() && (text.back() == ' ' || text.back() == QChar(0)))
+        text.chop(1);
+    for (QChar& c : text)
+        if (c.unicode() < 0x20)
+            c = QChar(0xB7);
+    return text;
+}
+
+// True when a column's stored value is not used by the channel as it is set
+// (a tone without a tone mode, a code without DCS): shown, but dimmed.
+bool unusedValue(const ChannelRecordView& record, int column)
+{
+    const ToneMode tone = record.toneMode();
+    if (column == ChannelTableModel::Tone)
+        return tone != ToneMode::Tone && tone != ToneMode::Mute;
+    if (column == ChannelTableModel::DcsCode)
+        return tone != ToneMode::Dcs;
+    return false;
+}
+
 } // namespace
 
 Result<std::uint32_t> ChannelTableModel::typedMegahertz(const QString& typed)
@@ -161,7 +186,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
             return recordOf(m_history.store(), channel).tagShown() ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::ForegroundRole:
-        if (!isChannelActive(m_history.store(), channel))
+        if (!isChannelActive(m_history.store(), channel) || unusedValue(recordOf(m_history.store(), channel), column))
             return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
         return {};
     case Qt::TextAlignmentRole:
@@ -195,10 +220,8 @@ QVariant ChannelTableModel::displayValue(int channel, int column) const
         return orStoredNumber(ctcssHertzText(record.toneNumber()), record.toneNumber());
     case DcsCode:
         return orStoredNumber(dcsCodeText(record.dcsNumber()), record.dcsNumber());
-    case Tag: {
-        const std::string tag = record.tag();
-        return QString::fromLatin1(tag.data(), static_cast<qsizetype>(tag.size())).trimmed();
-    }
+    case Tag:
+        return shownTag(record.tag());
     default:
         return {};
     }

@@ -238,6 +238,10 @@ CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int f
         originalLine[1] = table.rows.front().line;
         firstRow = 1;
     }
+    if (firstRow == table.rows.size()) {
+        result.problems.push_back({table.rows.front().line, "there are no rows to paste below the header"});
+        return result;
+    }
     std::size_t location = header.size();
     for (std::size_t i = 0; i < header.size(); ++i)
         if (trimmedField(header[i]) == "Location")

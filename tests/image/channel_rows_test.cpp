@@ -196,6 +196,7 @@ TEST(ChannelRows, PasteRefusesABadRowByItsLineOrRowsPastChannel200AndChangesNoth
     EXPECT_NE(tooFar.problems.front().reason.find("past channel 200"), std::string::npos);
 
     EXPECT_FALSE(pasteChannelsCsv(store, "\n\n", 0).ok());
+    EXPECT_FALSE(pasteChannelsCsv(store, copyChannelsCsv(store, {8}), 0).ok()); // the header alone
 }
 
 } // namespace
