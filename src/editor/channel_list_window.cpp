@@ -51,13 +51,15 @@ protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override
     {
         const QAbstractItemModel* model = sourceModel();
-        if (m_activeOnly &&
-            model->data(model->index(row, ChannelTableModel::Active, parent), Qt::CheckStateRole) != Qt::Checked)
+        if (m_activeOnly && model->data(model->index(row, ChannelTableModel::Active, parent),
+                                        Qt::CheckStateRole) != Qt::Checked)
             return false;
         if (m_text.isEmpty())
             return true;
         for (const int column : {ChannelTableModel::Tag, ChannelTableModel::RxFrequency})
-            if (model->data(model->index(row, column, parent)).toString().contains(m_text, Qt::CaseInsensitive))
+            if (model->data(model->index(row, column, parent))
+                    .toString()
+                    .contains(m_text, Qt::CaseInsensitive))
                 return true;
         return false;
     }
@@ -73,7 +75,8 @@ class ChannelDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
     {
         const QStringList entries = ChannelTableModel::choices(index.column());
         if (entries.isEmpty())
@@ -88,6 +91,14 @@ public:
             emit self->closeEditor(list);
         });
         return list;
+    }
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+        // A list is at least as wide as its longest entry, even in a narrow column.
+        if (qobject_cast<QComboBox*>(editor))
+            editor->resize(std::max(editor->width(), editor->sizeHint().width()), editor->height());
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override
     {
@@ -169,7 +180,7 @@ ChannelListWindow::ChannelListWindow(EditHistory& history, QWidget* parent)
 ChannelListWindow::~ChannelListWindow() = default;
 
 QAction* ChannelListWindow::makeAction(const char* name, const QString& text, const QList<QKeySequence>& keys,
-                                      const std::function<void()>& run)
+                                       const std::function<void()>& run)
 {
     auto* action = new QAction(text, this);
     action->setObjectName(name);
@@ -182,12 +193,23 @@ QAction* ChannelListWindow::makeAction(const char* name, const QString& text, co
 
 void ChannelListWindow::buildActions()
 {
+    // Undo and Redo keep their short names; the step they would take is their tooltip.
     QUndoStack& stack = m_history.stack();
-    QAction* undo = stack.createUndoAction(this, "Undo");
+    auto* undo = new QAction("Undo", this);
     undo->setObjectName("Undo");
     undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction* redo = stack.createRedoAction(this, "Redo");
+    undo->setEnabled(stack.canUndo());
+    connect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::undoTextChanged, undo,
+            [undo](const QString& text) { undo->setToolTip("Undo " + text); });
+    auto* redo = new QAction("Redo", this);
     redo->setObjectName("Redo");
+    redo->setEnabled(stack.canRedo());
+    connect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::redoTextChanged, redo,
+            [redo](const QString& text) { redo->setToolTip("Redo " + text); });
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (QAction* action : {undo, redo}) {
         action->setShortcutContext(Qt::WindowShortcut);
@@ -202,7 +224,8 @@ void ChannelListWindow::buildActions()
         makeAction("Copy", "Copy", {QKeySequence::Copy}, [this] { copySelected(); }),
         makeAction("Paste", "Paste", {QKeySequence::Paste}, [this] { pasteAtSelection(); }),
         makeAction("MoveUp", "Move up", {QKeySequence(Qt::CTRL | Qt::Key_Up)}, [this] { moveSelected(-1); }),
-        makeAction("MoveDown", "Move down", {QKeySequence(Qt::CTRL | Qt::Key_Down)}, [this] { moveSelected(+1); }),
+        makeAction("MoveDown", "Move down", {QKeySequence(Qt::CTRL | Qt::Key_Down)},
+                   [this] { moveSelected(+1); }),
         makeAction("Insert", "Insert", {QKeySequence(Qt::Key_Insert)}, [this] { insertAtSelection(); }),
         undo,
         redo,
@@ -218,7 +241,8 @@ void ChannelListWindow::buildLayout()
     m_activeOnly = new QCheckBox("Active only", this);
     m_activeOnly->setObjectName("ActiveOnly");
     auto* filter = static_cast<ChannelFilter*>(m_proxy);
-    connect(m_filter, &QLineEdit::textChanged, this, [filter](const QString& text) { filter->setText(text); });
+    connect(m_filter, &QLineEdit::textChanged, this,
+            [filter](const QString& text) { filter->setText(text); });
     connect(m_activeOnly, &QCheckBox::toggled, this, [filter](bool on) { filter->setActiveOnly(on); });
 
     m_fillStart = new QLineEdit(this);
@@ -231,7 +255,8 @@ void ChannelListWindow::buildLayout()
         box->setMaximumWidth(90);
     auto* fill = new QAction("Fill", this);
     fill->setObjectName("Fill");
-    fill->setToolTip("Frequencies from start in steps for the selected rows; the other fields from the first of them");
+    fill->setToolTip(
+        "Frequencies from start in steps for the selected rows; the other fields from the first of them");
     connect(fill, &QAction::triggered, this, [this] { fillSelected(); });
     connect(m_fillStep, &QLineEdit::returnPressed, fill, &QAction::trigger);
 
@@ -268,8 +293,8 @@ void ChannelListWindow::sizeColumns()
 {
     // Widths from the header titles and the widest texts a column shows,
     // without reading the 200 rows.
-    static const QStringList widest = {"200", "", "10000.00000", "CWR", "Simplex", "10000.00000",
-                                       "CWR", "Tone SQL", "254.1", "754", "", "WWWWWWWW"};
+    static const QStringList widest = {"200", "",         "10000.00000", "CWR", "Simplex", "10000.00000",
+                                       "CWR", "Tone SQL", "254.1",       "754", "",        "WWWWWWWW"};
     const QFontMetrics cell = m_table->fontMetrics();
     const QFontMetrics head = m_table->horizontalHeader()->fontMetrics();
     const int check = 22;
@@ -307,7 +332,8 @@ void ChannelListWindow::selectChannels(const std::vector<int>& channels)
     }
     m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (!selection.isEmpty())
-        m_table->selectionModel()->setCurrentIndex(selection.indexes().front(), QItemSelectionModel::NoUpdate);
+        m_table->selectionModel()->setCurrentIndex(selection.indexes().front(),
+                                                   QItemSelectionModel::NoUpdate);
 }
 
 void ChannelListWindow::commitOpenEditor()
@@ -348,8 +374,9 @@ void ChannelListWindow::deleteSelected()
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
         return report("Select the channels to delete first");
-    m_history.apply(QString("Delete %1").arg(channelRange(channels)),
-                    [&](BlockStore& store) { deleteChannels(store, channels); }, this);
+    m_history.apply(
+        QString("Delete %1").arg(channelRange(channels)),
+        [&](BlockStore& store) { deleteChannels(store, channels); }, this);
     report(QString("Made %1 inactive; the records are kept").arg(channelRange(channels)));
 }
 
@@ -370,7 +397,8 @@ void ChannelListWindow::pasteAtSelection()
     if (first < 0)
         return report("Select the channel to paste into first");
     const QByteArray text = QApplication::clipboard()->text().toUtf8();
-    const CsvImport pasted = pasteChannelsCsv(m_history.store(), std::string_view(text.data(), text.size()), first);
+    const CsvImport pasted =
+        pasteChannelsCsv(m_history.store(), std::string_view(text.data(), text.size()), first);
     if (!pasted.ok()) {
         QStringList problems;
         for (const CsvProblem& problem : pasted.problems)
@@ -380,8 +408,9 @@ void ChannelListWindow::pasteAtSelection()
     const std::vector<int> channels = sortedChannels(pasted.channels);
     if (channels.empty())
         return report("Nothing pasted: the clipboard holds no channel rows");
-    m_history.apply(QString("Paste into %1").arg(channelRange(channels)),
-                    [&](BlockStore& store) { store = pasted.store; }, this);
+    m_history.apply(
+        QString("Paste into %1").arg(channelRange(channels)),
+        [&](BlockStore& store) { store = pasted.store; }, this);
     selectChannels(channels);
     report(QString("Pasted %1 row(s) into %2").arg(channels.size()).arg(channelRange(channels)));
 }
@@ -395,8 +424,9 @@ void ChannelListWindow::moveSelected(int step)
     const Result<std::vector<int>> result = moveChannels(moved, channels, step);
     if (!result)
         return report(QString::fromStdString(result.error().message));
-    m_history.apply(QString("Move %1 %2").arg(channelRange(channels), step < 0 ? "up" : "down"),
-                    [&](BlockStore& store) { store = moved; }, this);
+    m_history.apply(
+        QString("Move %1 %2").arg(channelRange(channels), step < 0 ? "up" : "down"),
+        [&](BlockStore& store) { store = moved; }, this);
     selectChannels(*result);
     report(QString("Moved to %1").arg(channelRange(*result)));
 }
@@ -409,9 +439,11 @@ void ChannelListWindow::insertAtSelection()
     BlockStore opened = m_history.store();
     if (const Status done = insertChannel(opened, at); !done)
         return report("Nothing inserted: " + QString::fromStdString(done.error().message));
-    m_history.apply(QString("Insert at channel %1").arg(at + 1), [&](BlockStore& store) { store = opened; }, this);
+    m_history.apply(
+        QString("Insert at channel %1").arg(at + 1), [&](BlockStore& store) { store = opened; }, this);
     selectChannels({at});
-    report(QString("Inserted an inactive channel at %1; the channels after it moved down by one").arg(at + 1));
+    report(
+        QString("Inserted an inactive channel at %1; the channels after it moved down by one").arg(at + 1));
 }
 
 void ChannelListWindow::fillSelected()
@@ -428,7 +460,8 @@ void ChannelListWindow::fillSelected()
     BlockStore filled = m_history.store();
     if (const Status done = fillChannels(filled, channels, *start, *step); !done)
         return report("Nothing filled: " + QString::fromStdString(done.error().message));
-    m_history.apply(QString("Fill %1").arg(channelRange(channels)), [&](BlockStore& store) { store = filled; }, this);
+    m_history.apply(
+        QString("Fill %1").arg(channelRange(channels)), [&](BlockStore& store) { store = filled; }, this);
     report(QString("Filled %1").arg(channelRange(channels)));
 }
 

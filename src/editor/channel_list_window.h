@@ -55,7 +55,7 @@ private:
     void buildLayout();
     void sizeColumns();
     QAction* makeAction(const char* name, const QString& text, const QList<QKeySequence>& keys,
-                       const std::function<void()>& run);
+                        const std::function<void()>& run);
     void report(const QString& message);
     int firstSelectedChannel() const;
 

@@ -80,7 +80,8 @@ Result<std::uint32_t> ChannelTableModel::typedMegahertz(const QString& typed)
     const QString text = typed.trimmed();
     const qsizetype point = text.indexOf('.');
     if (point >= 0 && text.size() - point - 1 > 5)
-        return Error{"\"" + text.toStdString() + "\" has more than 5 decimals; channels hold 10 Hz steps", {}};
+        return Error{"\"" + text.toStdString() + "\" has more than 5 decimals; channels hold 10 Hz steps",
+                     {}};
     return parseMegahertz(text.toStdString());
 }
 
@@ -134,8 +135,9 @@ QStringList ChannelTableModel::choices(int column)
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QStringList titles = {"Ch",        "Active",   "RX MHz",  "Mode",     "Shift",     "Offset / TX MHz",
-                                       "TX mode",   "Tone mode", "Tone Hz", "DCS code", "Tag shown", "Tag text"};
+    static const QStringList titles = {"Ch",      "Active",          "RX MHz",    "Mode",
+                                       "Shift",   "Offset / TX MHz", "TX mode",   "Tone mode",
+                                       "Tone Hz", "DCS code",        "Tag shown", "Tag text"};
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
@@ -186,11 +188,13 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
             return recordOf(m_history.store(), channel).tagShown() ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::ForegroundRole:
-        if (!isChannelActive(m_history.store(), channel) || unusedValue(recordOf(m_history.store(), channel), column))
+        if (!isChannelActive(m_history.store(), channel) ||
+            unusedValue(recordOf(m_history.store(), channel), column))
             return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
         return {};
     case Qt::TextAlignmentRole:
-        if (column == Channel || column == RxFrequency || column == Offset || column == Tone || column == DcsCode)
+        if (column == Channel || column == RxFrequency || column == Offset || column == Tone ||
+            column == DcsCode)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     default:
@@ -286,7 +290,8 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     const QString title = headerData(column, Qt::Horizontal).toString();
     QString reason;
     {
-        const EditHistory::Step step(m_history, QString("%1 of channel %2").arg(title).arg(index.row() + 1), this);
+        const EditHistory::Step step(m_history, QString("%1 of channel %2").arg(title).arg(index.row() + 1),
+                                     this);
         reason = store(channelOfRow(index.row()), column, value);
     }
     if (!reason.isEmpty()) {

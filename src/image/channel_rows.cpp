@@ -37,7 +37,8 @@ CsvTable parseTabSeparated(std::string_view text)
             std::size_t from = 0;
             while (true) {
                 const std::size_t tab = row.find('\t', from);
-                std::string field(row.substr(from, tab == std::string_view::npos ? std::string_view::npos : tab - from));
+                std::string field(
+                    row.substr(from, tab == std::string_view::npos ? std::string_view::npos : tab - from));
                 if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
                     std::string inner;
                     for (std::size_t i = 1; i + 1 < field.size(); ++i) {
@@ -167,7 +168,8 @@ Status insertChannel(BlockStore& store, int at)
     return {};
 }
 
-Status fillChannels(BlockStore& store, const std::vector<int>& channels, std::uint32_t start, std::uint32_t step)
+Status fillChannels(BlockStore& store, const std::vector<int>& channels, std::uint32_t start,
+                    std::uint32_t step)
 {
     const std::vector<int> filling = sortedChannels(channels);
     if (filling.empty())

@@ -233,8 +233,8 @@ std::string channelText(const BlockStore& store, int n)
     text += "  Tone mode: " + std::string(toneModeName(record.toneMode())) + "\n";
     text += "  CTCSS:     " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")\n";
     text += "  DCS:       " + std::to_string(record.dcsNumber()) + " (" + dcsText(record.dcsNumber()) + ")\n";
-    text +=
-        "  Tag:       " + std::string(record.tagShown() ? "shown" : "not shown") + " \"" + printableTag(record) + "\"\n";
+    text += "  Tag:       " + std::string(record.tagShown() ? "shown" : "not shown") + " \"" +
+            printableTag(record) + "\"\n";
     text += "  Record:    " + hexBytes(record, " ") + "\n";
     return text;
 }

@@ -91,8 +91,9 @@ protected:
     void editCell()
     {
         using M = ChannelTableModel;
-        static const int columns[] = {M::Active, M::RxFrequency, M::Mode, M::Shift, M::Offset, M::TxMode,
-                                      M::ToneMode, M::Tone, M::DcsCode, M::TagShown, M::Tag};
+        static const int columns[] = {M::Active,  M::RxFrequency, M::Mode,     M::Shift,
+                                      M::Offset,  M::TxMode,      M::ToneMode, M::Tone,
+                                      M::DcsCode, M::TagShown,    M::Tag};
         static const char* frequencies[] = {"145.6125", "0.6", "7.05", "1.000001", "x", "42949.67296"};
         static const char* tags[] = {"RPT", "", "EIGHTCHR", "NINECHARS", "äöü"};
         const int column = columns[random() % std::size(columns)];
@@ -141,7 +142,8 @@ protected:
                 std::reverse(order.begin(), order.end());
             for (const int channel : order)
                 if (channel + step >= 0 && channel + step < kChannelCount) // else refused
-                    std::swap(places[static_cast<std::size_t>(channel)], places[static_cast<std::size_t>(channel + step)]);
+                    std::swap(places[static_cast<std::size_t>(channel)],
+                              places[static_cast<std::size_t>(channel + step)]);
             break;
         }
         case 3:
@@ -185,10 +187,12 @@ protected:
         ASSERT_EQ(withoutChannels(now), withoutChannels(loaded)) << "after action " << action;
         for (int channel = 0; channel < kChannelCount; ++channel) {
             const auto is = ChannelRecordView::forChannel(now, channel).bytes();
-            const auto was = ChannelRecordView::forChannel(loaded, placeOf[static_cast<std::size_t>(channel)]).bytes();
+            const auto was =
+                ChannelRecordView::forChannel(loaded, placeOf[static_cast<std::size_t>(channel)]).bytes();
             for (int k = 0; k < kRecordSize; ++k)
                 ASSERT_EQ(is[k] & kUnownedBits[k], was[k] & kUnownedBits[k])
-                    << "channel " << channel + 1 << " byte " << k << " after action " << action << " of kind " << lastAction;
+                    << "channel " << channel + 1 << " byte " << k << " after action " << action << " of kind "
+                    << lastAction;
         }
     }
 

@@ -106,7 +106,8 @@ TEST_F(ChannelListTest, EditsWriteOnlyTheirBitsAndRefuseWhatCannotBeStored)
     using M = ChannelTableModel;
     ASSERT_TRUE(model->setData(cell(5, M::Shift), 2)); // plus
     EXPECT_EQ(record(5).byte(1) & 0xE0, 0xA0);
-    EXPECT_EQ(record(5).byte(1) & 0x1F, loaded.byte(channelLocation(5).index + 1, channelLocation(5).block) & 0x1F);
+    EXPECT_EQ(record(5).byte(1) & 0x1F,
+              loaded.byte(channelLocation(5).index + 1, channelLocation(5).block) & 0x1F);
     ASSERT_TRUE(model->setData(cell(5, M::TagShown), Qt::Unchecked, Qt::CheckStateRole));
     EXPECT_EQ(record(5).byte(0), ChannelRecordView::forChannel(loaded, 5).byte(0) & 0x7F);
     ASSERT_TRUE(model->setData(cell(5, M::Tag), "ab"));

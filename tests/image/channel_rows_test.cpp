@@ -33,7 +33,7 @@ TEST(ChannelRecordShift, WritesBitsFiveToSevenAsRealRadiosKeepingTheRest)
         std::uint8_t after;
     };
     const Case cases[] = {
-        {0x04, Shift::Simplex, 0x04}, {0x04, Shift::Minus, 0x64}, {0x05, Shift::Plus, 0xA5},
+        {0x04, Shift::Simplex, 0x04}, {0x04, Shift::Minus, 0x64},   {0x05, Shift::Plus, 0xA5},
         {0x04, Shift::Split, 0xE4},   {0xE4, Shift::Simplex, 0x04}, {0xFF, Shift::Minus, 0x7F},
     };
     for (const Case& c : cases) {
@@ -121,8 +121,8 @@ TEST(ChannelRows, InsertOpensAnInactivePlaceAndIsRefusedWhenChannel200IsInUse)
 TEST(ChannelRows, FillGivesStepsAndCopiesTheFirstRowsFieldsKeepingEachRecordsOwnBits)
 {
     BlockStore store = defaultStore();
-    ChannelRecord::forChannel(store, 31).setByte(2, 0x5A); // a byte no field owns
-    ChannelRecord::forChannel(store, 31).setByte(1, 0x1F); // bits 0..4 no field owns
+    ChannelRecord::forChannel(store, 31).setByte(2, 0x5A);               // a byte no field owns
+    ChannelRecord::forChannel(store, 31).setByte(1, 0x1F);               // bits 0..4 no field owns
     ASSERT_TRUE(fillChannels(store, {30, 31, 32, 1}, 525850, 100).ok()); // from channel 2 (minus, tone 8)
     const ChannelRecordView first = ChannelRecordView::forChannel(store, 1);
     const std::uint32_t expected[] = {525850, 525950, 526050, 526150};

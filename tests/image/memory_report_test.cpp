@@ -78,7 +78,8 @@ TEST(MemoryReport, ShowsTheTagWhenBitSevenAloneIsSetAsTheRadioDoes)
     BlockStore store = sampleStore();
     ChannelRecord::forChannel(store, 0).setByte(0, 0x85); // FM, tag shown by a real radio
     ChannelRecord::forChannel(store, 0).setTag("HOME");
-    EXPECT_NE(memoryText(store).find("  1      7.00000  FM    simplex  -                  none                 \"HOME    \""),
+    EXPECT_NE(memoryText(store).find(
+                  "  1      7.00000  FM    simplex  -                  none                 \"HOME    \""),
               std::string::npos);
     EXPECT_NE(channelText(store, 0).find("Tag:       shown \"HOME    \""), std::string::npos);
     const std::string json = channelJson(store, 0);
@@ -113,9 +114,8 @@ TEST(MemoryJson, HoldsEveryChannelAndTheVfos)
         EXPECT_EQ(c["rx"].number, record.rxFrequency());
         EXPECT_EQ(c["tag"].text, record.tag());
         EXPECT_EQ(c["record"].text.size(), 52u);
-        for (const char* key :
-             {"mode", "split", "tx", "tx_mode", "tone_mode", "ctcss", "ctcss_hz", "dcs", "dcs_code", "tag_on", "tag_shown",
-              "shift"})
+        for (const char* key : {"mode", "split", "tx", "tx_mode", "tone_mode", "ctcss", "ctcss_hz", "dcs",
+                                "dcs_code", "tag_on", "tag_shown", "shift"})
             EXPECT_TRUE(c.has(key)) << key;
     }
     const JsonValue& last = channels[199];
