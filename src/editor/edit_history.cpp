@@ -14,6 +14,15 @@ public:
         : QUndoCommand(text), m_history(history), m_before(std::move(before)), m_after(std::move(after))
     {
     }
+    // Going from channel to channel changes only the current-channel byte:
+    // a run of such steps is one step.
+    int id() const override { return text() == EditHistory::kShowChannel ? 1 : -1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        m_after = static_cast<const SnapshotStep*>(other)->m_after;
+        setObsolete(m_after == m_before);
+        return true;
+    }
     void undo() override { m_history.restore(m_before); }
     void redo() override
     {

@@ -20,6 +20,9 @@ namespace ft817 {
 class EditHistory : public QObject {
     Q_OBJECT
 public:
+    // The name of a step that only shows another channel; a run of them is one step.
+    static inline const QString kShowChannel = QStringLiteral("Show channel");
+
     // Keeps the steps of changes to store, which must outlive this object.
     explicit EditHistory(BlockStore& store, QObject* parent = nullptr);
     ~EditHistory() override;

@@ -112,7 +112,7 @@ void EditorHandlers::showTypedChannel(int channel)
 {
     if (!ready())
         return;
-    const EditHistory::Step step(m_window.history(), "Show channel", &m_window);
+    const EditHistory::Step step(m_window.history(), EditHistory::kShowChannel, &m_window);
     m_chnum->setText(" " + QString::number(channel + 1));
     takeTypedChannel();
 }
@@ -168,9 +168,14 @@ bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+QString EditorHandlers::stepName(const QObject* watched) const
+{
+    return watched == m_chnum ? EditHistory::kShowChannel : "Entry in " + watched->objectName();
+}
+
 void EditorHandlers::onEnter(QObject* watched)
 {
-    const EditHistory::Step step(m_window.history(), "Entry in " + watched->objectName(), &m_window);
+    const EditHistory::Step step(m_window.history(), stepName(watched), &m_window);
     if (watched == m_chnum) {
         takeTypedChannel();
     } else if (watched == m_chfreq) {
@@ -192,7 +197,7 @@ void EditorHandlers::onEnter(QObject* watched)
 
 void EditorHandlers::onFocusLost(QObject* watched)
 {
-    const EditHistory::Step step(m_window.history(), "Entry in " + watched->objectName(), &m_window);
+    const EditHistory::Step step(m_window.history(), stepName(watched), &m_window);
     if (watched == m_chnum) {
         takeTypedChannel();
     } else if (watched == m_chfreq) {
@@ -225,7 +230,7 @@ void EditorHandlers::stepChannel(int step)
 {
     if (!ready())
         return;
-    const EditHistory::Step undoStep(m_window.history(), "Step channel", &m_window);
+    const EditHistory::Step undoStep(m_window.history(), EditHistory::kShowChannel, &m_window);
     int& channel = state().currentChannel;
     channel += step;
     if (channel == kChannelCount)

@@ -75,6 +75,8 @@ private:
     void commitTag();
     void commitMode(ModeList which);
 
+    // The undo step's name for an entry in a control.
+    QString stepName(const QObject* watched) const;
     void onEnter(QObject* watched);
     void onFocusLost(QObject* watched);
     bool isListFocusLoss(QComboBox* list) const;

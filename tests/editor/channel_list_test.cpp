@@ -169,6 +169,16 @@ TEST_F(ChannelListTest, UndoReachesBackThroughBothWindowsToTheLoadedImageAndStar
     EXPECT_EQ(editor.history().stack().count(), 0);
 }
 
+TEST_F(ChannelListTest, GoingFromChannelToChannelInTheEditorIsOneStep)
+{
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(editor.findChild<QPushButton*>("Chup"), Qt::LeftButton);
+    EXPECT_EQ(currentChannelByte(store()), 4);
+    EXPECT_EQ(editor.history().stack().count(), 1);
+    editor.history().stack().undo();
+    EXPECT_EQ(store(), loaded);
+}
+
 TEST_F(ChannelListTest, RowActionsMoveInsertFillAndPasteAsOneStepEach)
 {
     list->selectChannels({12});
