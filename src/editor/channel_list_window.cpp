@@ -1,6 +1,9 @@
 #include "editor/channel_list_window.h"
 
+#include "editor/channel_filter_model.h"
+#include "editor/channel_item_delegate.h"
 #include "editor/channel_table_model.h"
+#include "editor/channel_table_view.h"
 #include "editor/edit_history.h"
 #include "image/channel_record.h"
 #include "image/channel_rows.h"
@@ -11,15 +14,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSortFilterProxyModel>
 #include <QStatusBar>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolBar>
 #include <QUndoStack>
@@ -28,113 +28,6 @@
 #include <algorithm>
 
 namespace ft817 {
-namespace {
-
-// Keeps the rows whose tag or receive frequency holds the typed text, and
-// with "Active only" the active channels alone.
-class ChannelFilter : public QSortFilterProxyModel {
-public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-
-    void setText(const QString& text)
-    {
-        m_text = text.trimmed();
-        invalidateFilter();
-    }
-    void setActiveOnly(bool on)
-    {
-        m_activeOnly = on;
-        invalidateFilter();
-    }
-
-protected:
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
-    {
-        const QAbstractItemModel* model = sourceModel();
-        if (m_activeOnly && model->data(model->index(row, ChannelTableModel::Active, parent),
-                                        Qt::CheckStateRole) != Qt::Checked)
-            return false;
-        if (m_text.isEmpty())
-            return true;
-        for (const int column : {ChannelTableModel::Tag, ChannelTableModel::RxFrequency})
-            if (model->data(model->index(row, column, parent))
-                    .toString()
-                    .contains(m_text, Qt::CaseInsensitive))
-                return true;
-        return false;
-    }
-
-private:
-    QString m_text;
-    bool m_activeOnly = false;
-};
-
-// A drop-down list for the cells chosen from a list; the model's text cells
-// keep the usual line editor.
-class ChannelDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override
-    {
-        const QStringList entries = ChannelTableModel::choices(index.column());
-        if (entries.isEmpty())
-            return QStyledItemDelegate::createEditor(parent, option, index);
-        auto* list = new QComboBox(parent);
-        list->addItems(entries);
-        list->setMaxVisibleItems(16);
-        // Picking an entry stores it at once.
-        connect(list, &QComboBox::activated, this, [this, list] {
-            auto* self = const_cast<ChannelDelegate*>(this);
-            emit self->commitData(list);
-            emit self->closeEditor(list);
-        });
-        return list;
-    }
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::updateEditorGeometry(editor, option, index);
-        // A list is at least as wide as its longest entry, even in a narrow column.
-        if (qobject_cast<QComboBox*>(editor))
-            editor->resize(std::max(editor->width(), editor->sizeHint().width()), editor->height());
-    }
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override
-    {
-        if (auto* list = qobject_cast<QComboBox*>(editor))
-            list->setCurrentIndex(index.data(Qt::EditRole).toInt());
-        else
-            QStyledItemDelegate::setEditorData(editor, index);
-    }
-    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
-    {
-        if (auto* list = qobject_cast<QComboBox*>(editor)) {
-            if (list->currentIndex() != index.data(Qt::EditRole).toInt())
-                model->setData(index, list->currentIndex(), Qt::EditRole);
-        } else {
-            QStyledItemDelegate::setModelData(editor, model, index);
-        }
-    }
-};
-
-// The table, able to store the cell being typed in on request.
-class ChannelTable : public QTableView {
-public:
-    using QTableView::QTableView;
-
-    void commitOpenEditor()
-    {
-        if (state() != EditingState)
-            return;
-        if (QWidget* editor = indexWidget(currentIndex())) {
-            commitData(editor);
-            closeEditor(editor, QAbstractItemDelegate::NoHint);
-        }
-    }
-};
-
-} // namespace
 
 ChannelListWindow::ChannelListWindow(EditHistory& history, QWidget* parent)
     : QWidget(parent, Qt::Window), m_history(history)
@@ -144,17 +37,13 @@ ChannelListWindow::ChannelListWindow(EditHistory& history, QWidget* parent)
     setWindowIcon(makeWindowIcon("C", QColor(0x2e, 0x7d, 0x32)));
 
     m_model = new ChannelTableModel(history, this);
-    auto* filter = new ChannelFilter(this);
-    filter->setSourceModel(m_model);
-    filter->setSortRole(ChannelTableModel::SortRole);
-    filter->setDynamicSortFilter(true);
-    m_proxy = filter;
+    m_proxy = new ChannelFilterModel(this);
+    m_proxy->setSourceModel(m_model);
 
-    auto* table = new ChannelTable(this);
-    m_table = table;
+    m_table = new ChannelTableView(this);
     m_table->setObjectName("ChannelTable");
     m_table->setModel(m_proxy);
-    m_table->setItemDelegate(new ChannelDelegate(m_table));
+    m_table->setItemDelegate(new ChannelItemDelegate(m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -240,10 +129,8 @@ void ChannelListWindow::buildLayout()
     m_filter->setClearButtonEnabled(true);
     m_activeOnly = new QCheckBox("Active only", this);
     m_activeOnly->setObjectName("ActiveOnly");
-    auto* filter = static_cast<ChannelFilter*>(m_proxy);
-    connect(m_filter, &QLineEdit::textChanged, this,
-            [filter](const QString& text) { filter->setText(text); });
-    connect(m_activeOnly, &QCheckBox::toggled, this, [filter](bool on) { filter->setActiveOnly(on); });
+    connect(m_filter, &QLineEdit::textChanged, m_proxy, &ChannelFilterModel::setText);
+    connect(m_activeOnly, &QCheckBox::toggled, m_proxy, &ChannelFilterModel::setActiveOnly);
 
     m_fillStart = new QLineEdit(this);
     m_fillStart->setObjectName("FillStart");
@@ -338,7 +225,7 @@ void ChannelListWindow::selectChannels(const std::vector<int>& channels)
 
 void ChannelListWindow::commitOpenEditor()
 {
-    static_cast<ChannelTable*>(m_table)->commitOpenEditor();
+    m_table->commitOpenEditor();
 }
 
 QString ChannelListWindow::statusText() const

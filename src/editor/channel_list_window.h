@@ -14,13 +14,13 @@
 class QAction;
 class QCheckBox;
 class QLineEdit;
-class QSortFilterProxyModel;
 class QStatusBar;
-class QTableView;
 
 namespace ft817 {
 
+class ChannelFilterModel;
 class ChannelTableModel;
+class ChannelTableView;
 class EditHistory;
 
 class ChannelListWindow : public QWidget {
@@ -61,8 +61,8 @@ private:
 
     EditHistory& m_history;
     ChannelTableModel* m_model = nullptr;
-    QSortFilterProxyModel* m_proxy = nullptr;
-    QTableView* m_table = nullptr;
+    ChannelFilterModel* m_proxy = nullptr;
+    ChannelTableView* m_table = nullptr;
     QLineEdit* m_filter = nullptr;
     QCheckBox* m_activeOnly = nullptr;
     QLineEdit* m_fillStart = nullptr;
