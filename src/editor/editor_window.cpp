@@ -123,7 +123,11 @@ EditorWindow::EditorWindow(QWidget* parent) : QWidget(parent)
     });
 }
 
-EditorWindow::~EditorWindow() = default;
+EditorWindow::~EditorWindow()
+{
+    // The list reads the loaded image, which goes before the window's children do.
+    delete m_channelList;
+}
 
 namespace {
 
