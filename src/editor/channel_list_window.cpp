@@ -299,7 +299,10 @@ void ChannelListWindow::pasteAtSelection()
         QString("Paste into %1").arg(channelRange(channels)),
         [&](BlockStore& store) { store = pasted.store; }, this);
     selectChannels(channels);
-    report(QString("Pasted %1 row(s) into %2").arg(channels.size()).arg(channelRange(channels)));
+    QString message = QString("Pasted %1 row(s) into %2").arg(channels.size()).arg(channelRange(channels));
+    for (const CsvProblem& note : pasted.notes)
+        message += "; " + QString::fromStdString(note.text());
+    report(message);
 }
 
 void ChannelListWindow::moveSelected(int step)
