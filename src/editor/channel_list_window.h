@@ -39,11 +39,19 @@ public:
     // The message in the status bar.
     QString statusText() const;
 
+    // The row actions, each one step of undo; what they did, or why they
+    // did nothing, goes to the status bar.
+    // Makes the selected channels inactive, keeping their records.
     void deleteSelected();
+    // Puts the selected active channels on the clipboard as CSV with export's header.
     void copySelected();
+    // Writes the clipboard's CSV rows from the first selected channel on, all or nothing.
     void pasteAtSelection();
+    // Moves the selected channels one place up (step -1) or down (+1).
     void moveSelected(int step);
+    // Opens an inactive place at the first selected channel; the rest move down.
     void insertAtSelection();
+    // Frequencies from the fill boxes' start and step for the selected rows.
     void fillSelected();
 
 signals:
