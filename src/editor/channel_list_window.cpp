@@ -8,7 +8,7 @@
 #include "image/channel_record.h"
 #include "image/channel_rows.h"
 #include "image/memory_map.h"
-#include "platform/qt_window_icon.h"
+#include "gui/window_icon.h"
 
 #include <QAction>
 #include <QApplication>

@@ -208,7 +208,7 @@ void EditorWindow::buildWidgets()
         box->setStyleSheet("QLineEdit { padding: 0px; }");
 
     // Beside Done and Cancel, in the window's free area: the whole memory as a list.
-    m_channels = button("Channels", "Channels…", 200, 272, 97, 25);
+    m_channels = ControlMaker(this).button("Channels", "Channels…", 200, 272, 97, 25);
     m_channels->setToolTip("All 200 channels in one list, edited in place, with undo.");
 
     connect(m_done, &QPushButton::clicked, this, &EditorWindow::saveAndLeave);

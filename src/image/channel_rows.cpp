@@ -1,6 +1,7 @@
 #include "image/channel_rows.h"
 
 #include "image/channel_record.h"
+#include "image/csv_file.h"
 #include "image/memory_map.h"
 
 #include <algorithm>
