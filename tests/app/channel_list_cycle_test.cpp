@@ -87,7 +87,7 @@ TEST(ChannelListCycle, DownloadEditListDoneUploadCarriesExactlyTheListsChanges)
     sim::SimulatedRadio radio(options);
     ASSERT_TRUE(radio.start().ok());
 
-    MainWindow window(std::make_unique<QtSerialPort>(radio.devicePath()));
+    MainWindow window(qtSerialDevice(radio.devicePath()));
     window.show();
     activate(&window);
     auto* path = window.findChild<QLineEdit*>("Text1");
