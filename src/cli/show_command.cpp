@@ -23,7 +23,8 @@ constexpr const char* kShowUsage =
     "  --json        print JSON instead of text (frequencies in the radio's 10 Hz units;\n"
     "                band_select is null for a VFO whose band number is 15; current_channel\n"
     "                is the channel the editor opens on, 1 when the radio's byte holds 200 or\n"
-    "                more; current_channel_byte is that byte as stored)\n";
+    "                more; current_channel_byte is that byte as stored; tag_shown is bit 7 of\n"
+    "                record byte 0, which the radio follows, tag_on both tag flags)\n";
 
 // What show was asked to print.
 struct ShowRequest {

@@ -1,5 +1,6 @@
 #include "editor/editor_handlers.h"
 
+#include "editor/edit_history.h"
 #include "editor/editor_state.h"
 #include "editor/editor_window.h"
 #include "editor/number_reading.h"
@@ -107,6 +108,21 @@ EditorHandlers::EditorHandlers(EditorWindow& window) : m_window(window)
 
 EditorHandlers::~EditorHandlers() = default;
 
+void EditorHandlers::showTypedChannel(int channel)
+{
+    if (!ready())
+        return;
+    const EditHistory::Step step(m_window.history(), EditHistory::kShowChannel, &m_window);
+    m_chnum->setText(" " + QString::number(channel + 1));
+    takeTypedChannel();
+}
+
+void EditorHandlers::showStoreChange()
+{
+    const QScopedValueRollback guard(m_displaying, true);
+    m_window.refreshChannel();
+}
+
 template <class T>
 T* EditorHandlers::control(const char* name)
 {
@@ -152,8 +168,14 @@ bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+QString EditorHandlers::stepName(const QObject* watched) const
+{
+    return watched == m_chnum ? EditHistory::kShowChannel : "Entry in " + watched->objectName();
+}
+
 void EditorHandlers::onEnter(QObject* watched)
 {
+    const EditHistory::Step step(m_window.history(), stepName(watched), &m_window);
     if (watched == m_chnum) {
         takeTypedChannel();
     } else if (watched == m_chfreq) {
@@ -175,6 +197,7 @@ void EditorHandlers::onEnter(QObject* watched)
 
 void EditorHandlers::onFocusLost(QObject* watched)
 {
+    const EditHistory::Step step(m_window.history(), stepName(watched), &m_window);
     if (watched == m_chnum) {
         takeTypedChannel();
     } else if (watched == m_chfreq) {
@@ -207,6 +230,7 @@ void EditorHandlers::stepChannel(int step)
 {
     if (!ready())
         return;
+    const EditHistory::Step undoStep(m_window.history(), EditHistory::kShowChannel, &m_window);
     int& channel = state().currentChannel;
     channel += step;
     if (channel == kChannelCount)
@@ -226,6 +250,7 @@ void EditorHandlers::activeClicked()
 {
     if (!ready())
         return;
+    const EditHistory::Step step(m_window.history(), "Active", &m_window);
     setChannelActive(state().store, state().currentChannel, m_chact->isChecked());
     redisplay();
 }
@@ -234,6 +259,7 @@ void EditorHandlers::splitClicked()
 {
     if (!ready())
         return;
+    const EditHistory::Step step(m_window.history(), "Split", &m_window);
     if (m_chsplit->isChecked()) {
         m_chtfreq->show();
         state().record().setSplit(true);
@@ -249,6 +275,7 @@ void EditorHandlers::tagClicked()
 {
     if (!ready())
         return;
+    const EditHistory::Step step(m_window.history(), "Tag", &m_window);
     const bool on = m_tagck->isChecked();
     state().record().setTagOn(on);
     m_chtext->setVisible(on);
@@ -261,6 +288,7 @@ void EditorHandlers::toneModeClicked(QCheckBox* clicked, ToneMode mode)
 {
     if (!ready())
         return;
+    const EditHistory::Step step(m_window.history(), "Tone mode", &m_window);
     if (clicked->isChecked()) {
         for (QCheckBox* box : {m_ctcssck, m_ctcssmute, m_dcsck})
             if (box != clicked)
@@ -278,6 +306,7 @@ void EditorHandlers::selectVfoBox(Vfo vfo)
 {
     if (!ready())
         return;
+    const EditHistory::Step step(m_window.history(), "VFO", &m_window);
     m_vfoack->setChecked(vfo == Vfo::A);
     m_vfobck->setChecked(vfo == Vfo::B);
     selectVfo(state().store, vfo);

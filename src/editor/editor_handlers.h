@@ -39,6 +39,12 @@ public:
     explicit EditorHandlers(EditorWindow& window);
     ~EditorHandlers() override;
 
+    // Shows channel n (0..199) as typing its number into CHnum would.
+    void showTypedChannel(int channel);
+    // Shows the channel on show anew after the image changed elsewhere; no
+    // handler runs and nothing is written.
+    void showStoreChange();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -69,6 +75,8 @@ private:
     void commitTag();
     void commitMode(ModeList which);
 
+    // The undo step's name for an entry in a control.
+    QString stepName(const QObject* watched) const;
     void onEnter(QObject* watched);
     void onFocusLost(QObject* watched);
     bool isListFocusLoss(QComboBox* list) const;

@@ -1,6 +1,8 @@
 #include "editor/editor_window.h"
 
 #include "editor/band_list.h"
+#include "editor/channel_list_window.h"
+#include "editor/edit_history.h"
 #include "editor/editor_handlers.h"
 #include "image/channel_record.h"
 #include "image/image_file.h"
@@ -110,13 +112,23 @@ EditorWindow::EditorWindow(QWidget* parent) : QWidget(parent)
     setWindowTitle("YAESU Edit");
     setWindowIcon(makeWindowIcon("E", QColor(0x2e, 0x7d, 0x32)));
     setFont(formFont());
+    m_history = new EditHistory(m_state.store, this);
     buildWidgets();
     setTabOrderChain();
     setFixedSize(423, 312);
     m_handlers = std::make_unique<EditorHandlers>(*this);
+    // A change made in the channel list, or an undo, shows here at once.
+    connect(m_history, &EditHistory::changed, this, [this](const BlockStore&, const QObject* source) {
+        if (source != this && isVisible())
+            m_handlers->showStoreChange();
+    });
 }
 
-EditorWindow::~EditorWindow() = default;
+EditorWindow::~EditorWindow()
+{
+    // The list reads the loaded image, which goes before the window's children do.
+    delete m_channelList;
+}
 
 namespace {
 
@@ -196,7 +208,12 @@ void EditorWindow::buildWidgets()
     for (QLineEdit* box : {m_dcs, m_ctcss})
         box->setStyleSheet("QLineEdit { padding: 0px; }");
 
+    // Beside Done and Cancel, in the window's free area: the whole memory as a list.
+    m_channels = ControlMaker(this).button("Channels", "Channels…", 200, 272, 97, 25);
+    m_channels->setToolTip("All 200 channels in one list, edited in place, with undo.");
+
     connect(m_done, &QPushButton::clicked, this, &EditorWindow::saveAndLeave);
+    connect(m_channels, &QPushButton::clicked, this, &EditorWindow::openChannelList);
     connect(m_cancel, &QPushButton::clicked, this, &EditorWindow::leaveWithoutSaving);
 }
 
@@ -268,6 +285,7 @@ void EditorWindow::setTabOrderChain()
         {11, m_dcsck},     {12, m_ctcssck}, {13, m_dcs},      {14, m_chtfreq}, {15, m_ctcss},
         {16, m_choffset},  {17, m_chact},   {18, m_chsplit},  {19, m_chup},    {20, m_chdown},
         {21, m_ctcssmute}, {22, m_tagck},   {23, m_savename}, {24, m_chtmode}, {25, m_cancel},
+        {26, m_channels},
     };
     for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1].second, order[k].second);
@@ -321,6 +339,8 @@ Status EditorWindow::edit(const QString& path)
     m_state.recordOffset = where.index;
     showChannel(Showing::Opening);
     updateToneTooltips();
+    // Undo reaches back to this Edit and no further.
+    m_history->restart();
 
     m_savename->setText(path);
     return {};
@@ -341,6 +361,36 @@ void EditorWindow::displayChannel()
     updateToneTooltips();
 }
 
+void EditorWindow::refreshChannel()
+{
+    if (!m_state.loaded())
+        return;
+    showChannel(Showing::Refresh);
+    updateToneTooltips();
+}
+
+void EditorWindow::openChannelList()
+{
+    if (!m_state.loaded())
+        return;
+    if (!m_channelList) {
+        m_channelList = new ChannelListWindow(*m_history, this);
+        connect(m_channelList, &ChannelListWindow::channelChosen, this,
+                [this](int channel) { m_handlers->showTypedChannel(channel); });
+        const QRect frame = frameGeometry();
+        m_channelList->move(frame.right() + 8, frame.top());
+    }
+    m_channelList->show();
+    m_channelList->raise();
+    m_channelList->activateWindow();
+}
+
+void EditorWindow::closeChannelList()
+{
+    if (m_channelList)
+        m_channelList->hide();
+}
+
 void EditorWindow::updateToneTooltips()
 {
     if (!m_state.loaded())
@@ -359,12 +409,13 @@ void EditorWindow::showChannel(Showing showing)
     m_state.recordBlock = where.block;
     m_state.recordOffset = where.index;
 
-    if (showing == Showing::Channel) {
+    if (showing != Showing::Opening) {
         if (!isChannelActive(m_state.store, n)) {
             showInactive();
             return;
         }
-        setCurrentChannel(m_state.store, n);
+        if (showing == Showing::Channel)
+            setCurrentChannel(m_state.store, n);
     }
     m_chact->setChecked(true);
 
@@ -435,6 +486,9 @@ void EditorWindow::saveAndLeave()
     QWidget* focused = focusWidget();
     if (focused && focused != m_done && isAncestorOf(focused))
         m_done->setFocus(Qt::OtherFocusReason);
+    // So does a cell being typed in the channel list.
+    if (m_channelList)
+        m_channelList->commitOpenEditor();
 
     const QString path = m_savename->text();
     Result<Bytes> image = m_state.store.toImageFile();
@@ -446,12 +500,14 @@ void EditorWindow::saveAndLeave()
                     "in the box above Done and press Done again, or press Cancel to leave without saving.");
         return;
     }
+    closeChannelList();
     hide();
     emit saved(path);
 }
 
 void EditorWindow::leaveWithoutSaving()
 {
+    closeChannelList();
     hide();
     emit left();
 }

@@ -24,6 +24,8 @@ class QPushButton;
 
 namespace ft817 {
 
+class ChannelListWindow;
+class EditHistory;
 class EditorHandlers;
 
 class EditorWindow : public QWidget {
@@ -52,6 +54,17 @@ public:
     // into the tooltips of the CTCSS and DCS boxes (entry stays by number).
     void updateToneTooltips();
 
+    // Shows CurrentChannel as it now stands in the image after a change made
+    // elsewhere (the channel list, an undo); writes nothing, not even the
+    // current-channel byte.
+    void refreshChannel();
+    // Steps of every change to the loaded image since Edit, shared with the channel list.
+    EditHistory& history() { return *m_history; }
+    // The channel list window, once "Channels…" opened it (else null).
+    ChannelListWindow* channelList() const { return m_channelList; }
+    // Opens the channel list beside the editor (or brings it to the front).
+    void openChannelList();
+
     // Replaces how a failed save is reported (a warning box by default).
     void setWarningReporter(WarningReporter reporter) { m_warn = std::move(reporter); }
 
@@ -67,7 +80,7 @@ protected:
 private:
     // Which tag rule a display uses: the channel routine's (both tag flags) or
     // Edit's for the channel it opens on (bit 7 alone, Active always ticked).
-    enum class Showing { Channel, Opening };
+    enum class Showing { Channel, Opening, Refresh };
 
     void buildWidgets();
     void buildChannelRows();
@@ -80,6 +93,7 @@ private:
     void saveAndLeave();
     void leaveWithoutSaving();
     void showWarning(const QString& message);
+    void closeChannelList();
 
     EditorState m_state;
     WarningReporter m_warn;
@@ -110,6 +124,10 @@ private:
     QLineEdit* m_savename = nullptr;
     QPushButton* m_done = nullptr;
     QPushButton* m_cancel = nullptr;
+    QPushButton* m_channels = nullptr;
+
+    EditHistory* m_history = nullptr;
+    ChannelListWindow* m_channelList = nullptr;
 
     std::unique_ptr<EditorHandlers> m_handlers;
 };

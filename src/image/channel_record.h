@@ -81,6 +81,23 @@ constexpr Shift decodeShift(std::uint8_t b1)
 {
     return static_cast<Shift>(b1 >> 6);
 }
+// Byte 1 with a shift written as real radios write it: bits 5..7 as 000
+// (simplex), 011 (minus), 101 (plus) or 111 (split); bits 0..4 kept.
+constexpr std::uint8_t encodeShift(std::uint8_t b1, Shift shift)
+{
+    constexpr std::uint8_t kPatterns[4] = {0x00, 0x60, 0xA0, 0xE0};
+    return static_cast<std::uint8_t>((b1 & 0x1F) | kPatterns[static_cast<int>(shift) & 3]);
+}
+// Tag shown as the radio decides it: bit 7 of byte 0.
+constexpr bool decodeTagShown(std::uint8_t b0)
+{
+    return (b0 & 0x80) != 0;
+}
+// Byte 0 with bit 7 (tag shown) set or cleared; bits 0..6 kept.
+constexpr std::uint8_t encodeTagShown(std::uint8_t b0, bool shown)
+{
+    return static_cast<std::uint8_t>(shown ? (b0 | 0x80) : (b0 & 0x7F));
+}
 // Tone mode from bits 0-1 of byte 4.
 constexpr ToneMode decodeToneMode(std::uint8_t b4)
 {
@@ -135,7 +152,9 @@ public:
     // Tag on: both tag flags set.
     bool tagOn() const { return decodeTagOn(byte(record::kModeByte)); }
     // Bit 7 of byte 0 alone (the rule for the first channel the editor opens on).
-    bool tagHighBit() const { return (byte(record::kModeByte) & 0x80) != 0; }
+    bool tagHighBit() const { return decodeTagShown(byte(record::kModeByte)); }
+    // Whether the radio shows the tag (bit 7 of byte 0; the same bit as tagHighBit()).
+    bool tagShown() const { return tagHighBit(); }
     // Split: any split flag set.
     bool split() const { return decodeSplit(byte(record::kFlagsByte)); }
     // The radio's shift (simplex, minus, plus, split).
@@ -187,6 +206,13 @@ public:
     void setTagOn(bool on) { setByte(record::kModeByte, encodeTagOn(byte(record::kModeByte), on)); }
     // Sets both split flags (on) or clears both.
     void setSplit(bool on) { setByte(record::kFlagsByte, encodeSplit(byte(record::kFlagsByte), on)); }
+    // The radio's shift into byte 1 bits 5..7 (000, 011, 101, 111); bits 0..4 stay.
+    void setShift(Shift shift) { setByte(record::kFlagsByte, encodeShift(byte(record::kFlagsByte), shift)); }
+    // Tag shown: bit 7 of byte 0 alone set or cleared.
+    void setTagShown(bool shown)
+    {
+        setByte(record::kModeByte, encodeTagShown(byte(record::kModeByte), shown));
+    }
     // Tone mode into byte 4 bits 0-1 by the editor's writers.
     void setToneMode(ToneMode mode)
     {

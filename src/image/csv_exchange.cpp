@@ -15,7 +15,6 @@ namespace ft817 {
 namespace {
 
 constexpr std::uint64_t kMaxStored = 4294967295u;
-constexpr std::uint8_t kShiftBits = 0xE0; // record byte 1 bits 5..7 as the radio writes them
 constexpr std::uint8_t kTagBits = 0xC0;   // record byte 0 bits 6..7
 
 std::string_view trimmed(std::string_view text)
@@ -318,11 +317,7 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row)
     record.setRxFrequency(row.frequency);
 
     // The shift as real radios write it: bits 5..7 of byte 1 as 000, 011, 101 or 111.
-    static constexpr std::uint8_t kShiftPatterns[4] = {0x00, 0x60, 0xA0, 0xE0};
-    const std::uint8_t flags = record.byte(record::kFlagsByte);
-    record.setByte(
-        record::kFlagsByte,
-        static_cast<std::uint8_t>((flags & ~kShiftBits) | kShiftPatterns[static_cast<int>(row.shift)]));
+    record.setShift(row.shift);
     if (row.offset)
         record.setTxFrequency(*row.offset);
 

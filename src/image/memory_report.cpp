@@ -153,7 +153,8 @@ std::string channelRow(const BlockStore& store, int n)
     else
         row += padRight("-", 11 + 2 + 4);
     row += "  " + padRight(toneText(record), 19) + "  ";
-    row += record.tagOn() ? "\"" + printableTag(record) + "\"" : "-";
+    // The tag as the radio shows it: bit 7 of record byte 0.
+    row += record.tagShown() ? "\"" + printableTag(record) + "\"" : "-";
     while (!row.empty() && row.back() == ' ')
         row.pop_back();
     return row + "\n";
@@ -180,6 +181,8 @@ void appendChannelJson(std::string& out, const BlockStore& store, int n)
     out += ", \"dcs_code\": " + (code.empty() ? std::string("null") : "\"" + code + "\"");
     out += ", \"tag_on\": ";
     out += record.tagOn() ? "true" : "false";
+    out += ", \"tag_shown\": ";
+    out += record.tagShown() ? "true" : "false";
     out += ", \"tag\": ";
     appendJsonString(out, record.tag());
     out += ", \"shift\": \"" + std::string(shiftName(record.shift())) + "\"";
@@ -233,8 +236,8 @@ std::string channelText(const BlockStore& store, int n)
     text += "  Tone mode: " + std::string(toneModeName(record.toneMode())) + "\n";
     text += "  CTCSS:     " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")\n";
     text += "  DCS:       " + std::to_string(record.dcsNumber()) + " (" + dcsText(record.dcsNumber()) + ")\n";
-    text +=
-        "  Tag:       " + std::string(record.tagOn() ? "on" : "off") + " \"" + printableTag(record) + "\"\n";
+    text += "  Tag:       " + std::string(record.tagShown() ? "shown" : "not shown") + " \"" +
+            printableTag(record) + "\"\n";
     text += "  Record:    " + hexBytes(record, " ") + "\n";
     return text;
 }

@@ -68,9 +68,22 @@ TEST(MemoryText, OneChannelActiveOrNot)
               "  Tone mode: dcs\n"
               "  CTCSS:     0 (67.0 Hz)\n"
               "  DCS:       23 (DCS 134)\n"
-              "  Tag:       off \"........\"\n"
+              "  Tag:       not shown \"........\"\n"
               "  Record:    01 c0 00 00 03 02 00 17 00 00 00 15 aa e0 00 15 be 68 00 00 00 00 00 00 00 00\n");
     EXPECT_EQ(channelText(store, 2).substr(0, 19), "Channel 3 (inactive");
+}
+
+TEST(MemoryReport, ShowsTheTagWhenBitSevenAloneIsSetAsTheRadioDoes)
+{
+    BlockStore store = sampleStore();
+    ChannelRecord::forChannel(store, 0).setByte(0, 0x85); // FM, tag shown by a real radio
+    ChannelRecord::forChannel(store, 0).setTag("HOME");
+    EXPECT_NE(memoryText(store).find(
+                  "  1      7.00000  FM    simplex  -                  none                 \"HOME    \""),
+              std::string::npos);
+    EXPECT_NE(channelText(store, 0).find("Tag:       shown \"HOME    \""), std::string::npos);
+    const std::string json = channelJson(store, 0);
+    EXPECT_NE(json.find("\"tag_on\": false, \"tag_shown\": true"), std::string::npos) << json;
 }
 
 TEST(MemoryJson, HoldsEveryChannelAndTheVfos)
@@ -101,8 +114,8 @@ TEST(MemoryJson, HoldsEveryChannelAndTheVfos)
         EXPECT_EQ(c["rx"].number, record.rxFrequency());
         EXPECT_EQ(c["tag"].text, record.tag());
         EXPECT_EQ(c["record"].text.size(), 52u);
-        for (const char* key :
-             {"mode", "split", "tx", "tx_mode", "tone_mode", "ctcss", "ctcss_hz", "dcs", "dcs_code", "tag_on", "shift"})
+        for (const char* key : {"mode", "split", "tx", "tx_mode", "tone_mode", "ctcss", "ctcss_hz", "dcs",
+                                "dcs_code", "tag_on", "tag_shown", "shift"})
             EXPECT_TRUE(c.has(key)) << key;
     }
     const JsonValue& last = channels[199];

@@ -1,0 +1,62 @@
+#include "editor/channel_item_delegate.h"
+
+#include "editor/channel_table_model.h"
+
+#include <QComboBox>
+
+#include <algorithm>
+
+namespace ft817 {
+
+QWidget* ChannelItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                           const QModelIndex& index) const
+{
+    const QStringList entries = ChannelTableModel::choices(index.column());
+    if (entries.isEmpty())
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    auto* list = new QComboBox(parent);
+    list->addItems(entries);
+    list->setMaxVisibleItems(16);
+    // Picking an entry stores it at once.
+    auto* self = const_cast<ChannelItemDelegate*>(this);
+    connect(list, &QComboBox::activated, self, [self, list] { self->listPicked(list); });
+    return list;
+}
+
+void ChannelItemDelegate::listPicked(QWidget* list)
+{
+    emit commitData(list);
+    emit closeEditor(list);
+}
+
+void ChannelItemDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                               const QModelIndex& index) const
+{
+    QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+    // A list is at least as wide as its longest entry, even in a narrow column.
+    if (qobject_cast<QComboBox*>(editor))
+        editor->resize(std::max(editor->width(), editor->sizeHint().width()), editor->height());
+}
+
+void ChannelItemDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    if (auto* list = qobject_cast<QComboBox*>(editor))
+        list->setCurrentIndex(index.data(Qt::EditRole).toInt());
+    else
+        QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void ChannelItemDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                       const QModelIndex& index) const
+{
+    auto* list = qobject_cast<QComboBox*>(editor);
+    if (!list) {
+        QStyledItemDelegate::setModelData(editor, model, index);
+        return;
+    }
+    // Leaving the list on the entry it showed writes nothing.
+    if (list->currentIndex() != index.data(Qt::EditRole).toInt())
+        model->setData(index, list->currentIndex(), Qt::EditRole);
+}
+
+} // namespace ft817

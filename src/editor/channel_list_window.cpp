@@ -1,0 +1,358 @@
+#include "editor/channel_list_window.h"
+
+#include "editor/channel_filter_model.h"
+#include "editor/channel_item_delegate.h"
+#include "editor/channel_table_model.h"
+#include "editor/channel_table_view.h"
+#include "editor/edit_history.h"
+#include "image/channel_record.h"
+#include "image/channel_rows.h"
+#include "image/memory_map.h"
+#include "gui/window_icon.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace ft817 {
+
+ChannelListWindow::ChannelListWindow(EditHistory& history, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_history(history)
+{
+    setObjectName("ChannelList");
+    setWindowTitle("YAESU Channels");
+    setWindowIcon(makeWindowIcon("C", QColor(0x2e, 0x7d, 0x32)));
+
+    m_model = new ChannelTableModel(history, this);
+    m_proxy = new ChannelFilterModel(this);
+    m_proxy->setSourceModel(m_model);
+
+    m_table = new ChannelTableView(this);
+    m_table->setObjectName("ChannelTable");
+    m_table->setModel(m_proxy);
+    m_table->setItemDelegate(new ChannelItemDelegate(m_table));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(ChannelTableModel::Channel, Qt::AscendingOrder);
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.column() == ChannelTableModel::Channel)
+            emit channelChosen(m_proxy->mapToSource(index).row());
+    });
+    connect(m_model, &ChannelTableModel::refused, this, &ChannelListWindow::report);
+
+    buildActions();
+    buildLayout();
+    sizeColumns();
+}
+
+ChannelListWindow::~ChannelListWindow() = default;
+
+QAction* ChannelListWindow::makeAction(const char* name, const QString& text, const QList<QKeySequence>& keys,
+                                       const std::function<void()>& run)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, run);
+    m_table->addAction(action);
+    return action;
+}
+
+void ChannelListWindow::buildActions()
+{
+    // Undo and Redo keep their short names; the step they would take is their tooltip.
+    QUndoStack& stack = m_history.stack();
+    auto* undo = new QAction("Undo", this);
+    undo->setObjectName("Undo");
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    undo->setEnabled(stack.canUndo());
+    connect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::undoTextChanged, undo,
+            [undo](const QString& text) { undo->setToolTip("Undo " + text); });
+    auto* redo = new QAction("Redo", this);
+    redo->setObjectName("Redo");
+    redo->setEnabled(stack.canRedo());
+    connect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::redoTextChanged, redo,
+            [redo](const QString& text) { redo->setToolTip("Redo " + text); });
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction* action : {undo, redo}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        m_table->addAction(action);
+    }
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    m_table->addAction(separator);
+
+    m_toolActions = {
+        makeAction("Delete", "Delete", {QKeySequence::Delete}, [this] { deleteSelected(); }),
+        makeAction("Copy", "Copy", {QKeySequence::Copy}, [this] { copySelected(); }),
+        makeAction("Paste", "Paste", {QKeySequence::Paste}, [this] { pasteAtSelection(); }),
+        makeAction("MoveUp", "Move up", {QKeySequence(Qt::CTRL | Qt::Key_Up)}, [this] { moveSelected(-1); }),
+        makeAction("MoveDown", "Move down", {QKeySequence(Qt::CTRL | Qt::Key_Down)},
+                   [this] { moveSelected(+1); }),
+        makeAction("Insert", "Insert", {QKeySequence(Qt::Key_Insert)}, [this] { insertAtSelection(); }),
+        undo,
+        redo,
+    };
+}
+
+void ChannelListWindow::buildLayout()
+{
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName("Filter");
+    m_filter->setPlaceholderText("Tag or frequency");
+    m_filter->setClearButtonEnabled(true);
+    m_activeOnly = new QCheckBox("Active only", this);
+    m_activeOnly->setObjectName("ActiveOnly");
+    connect(m_filter, &QLineEdit::textChanged, m_proxy, &ChannelFilterModel::setText);
+    connect(m_activeOnly, &QCheckBox::toggled, m_proxy, &ChannelFilterModel::setActiveOnly);
+
+    m_fillStart = new QLineEdit(this);
+    m_fillStart->setObjectName("FillStart");
+    m_fillStart->setPlaceholderText("from MHz");
+    m_fillStep = new QLineEdit(this);
+    m_fillStep->setObjectName("FillStep");
+    m_fillStep->setPlaceholderText("step MHz");
+    for (QLineEdit* box : {m_fillStart, m_fillStep})
+        box->setMaximumWidth(90);
+    auto* fill = new QAction("Fill", this);
+    fill->setObjectName("Fill");
+    fill->setToolTip(
+        "Frequencies from start in steps for the selected rows; the other fields from the first of them");
+    connect(fill, &QAction::triggered, this, [this] { fillSelected(); });
+    connect(m_fillStep, &QLineEdit::returnPressed, fill, &QAction::trigger);
+
+    auto* tools = new QToolBar(this);
+    tools->setObjectName("ListTools");
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addActions(m_toolActions);
+    tools->addSeparator();
+    tools->addWidget(m_fillStart);
+    tools->addWidget(new QLabel(" + ", this));
+    tools->addWidget(m_fillStep);
+    tools->addAction(fill);
+    m_table->addAction(fill);
+
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(new QLabel("Find:", this));
+    findRow->addWidget(m_filter, 1);
+    findRow->addWidget(m_activeOnly);
+
+    m_status = new QStatusBar(this);
+    m_status->setObjectName("ListStatus");
+    m_status->setSizeGripEnabled(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 0);
+    layout->setSpacing(4);
+    layout->addWidget(tools);
+    layout->addLayout(findRow);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_status);
+}
+
+void ChannelListWindow::sizeColumns()
+{
+    // Widths from the header titles and the widest texts a column shows,
+    // without reading the 200 rows.
+    static const QStringList widest = {"200", "",         "10000.00000", "CWR", "Simplex", "10000.00000",
+                                       "CWR", "Tone SQL", "254.1",       "754", "",        "WWWWWWWW"};
+    const QFontMetrics cell = m_table->fontMetrics();
+    const QFontMetrics head = m_table->horizontalHeader()->fontMetrics();
+    const int check = 22;
+    int total = 0;
+    for (int column = 0; column < ChannelTableModel::ColumnCount; ++column) {
+        const QString title = m_model->headerData(column, Qt::Horizontal).toString();
+        int width = std::max(head.horizontalAdvance(title) + 18, cell.horizontalAdvance(widest[column]) + 12);
+        if (widest[column].isEmpty())
+            width = std::max(width, check + 8);
+        m_table->setColumnWidth(column, width);
+        total += width;
+    }
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    const int scrollBar = m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int tableWidth = total + scrollBar + 2 * m_table->frameWidth() + 2;
+    resize(tableWidth + 12, 560);
+    setMinimumWidth(std::min(tableWidth + 12, 900));
+}
+
+std::vector<int> ChannelListWindow::selectedChannels() const
+{
+    std::vector<int> channels;
+    for (const QModelIndex& row : m_table->selectionModel()->selectedRows())
+        channels.push_back(ChannelTableModel::channelOfRow(m_proxy->mapToSource(row).row()));
+    return sortedChannels(channels);
+}
+
+void ChannelListWindow::selectChannels(const std::vector<int>& channels)
+{
+    QItemSelection selection;
+    for (const int channel : channels) {
+        const QModelIndex shown = m_proxy->mapFromSource(m_model->index(channel, 0));
+        if (shown.isValid())
+            selection.select(shown, shown.siblingAtColumn(ChannelTableModel::ColumnCount - 1));
+    }
+    m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!selection.isEmpty())
+        m_table->selectionModel()->setCurrentIndex(selection.indexes().front(),
+                                                   QItemSelectionModel::NoUpdate);
+}
+
+void ChannelListWindow::commitOpenEditor()
+{
+    m_table->commitOpenEditor();
+}
+
+QString ChannelListWindow::statusText() const
+{
+    return m_status->currentMessage();
+}
+
+void ChannelListWindow::report(const QString& message)
+{
+    m_status->showMessage(message);
+}
+
+int ChannelListWindow::firstSelectedChannel() const
+{
+    const std::vector<int> channels = selectedChannels();
+    if (!channels.empty())
+        return channels.front();
+    const QModelIndex current = m_table->currentIndex();
+    return current.isValid() ? m_proxy->mapToSource(current).row() : -1;
+}
+
+namespace {
+QString channelRange(const std::vector<int>& channels)
+{
+    if (channels.size() == 1)
+        return QString("channel %1").arg(channels.front() + 1);
+    return QString("channels %1..%2").arg(channels.front() + 1).arg(channels.back() + 1);
+}
+} // namespace
+
+void ChannelListWindow::deleteSelected()
+{
+    const std::vector<int> channels = selectedChannels();
+    if (channels.empty())
+        return report("Select the channels to delete first");
+    m_history.apply(
+        QString("Delete %1").arg(channelRange(channels)),
+        [&](BlockStore& store) { deleteChannels(store, channels); }, this);
+    report(QString("Made %1 inactive; the records are kept").arg(channelRange(channels)));
+}
+
+void ChannelListWindow::copySelected()
+{
+    const std::vector<int> channels = selectedChannels();
+    const std::string csv = copyChannelsCsv(m_history.store(), channels);
+    const auto rows = std::count(csv.begin(), csv.end(), '\n') - 1;
+    if (rows <= 0)
+        return report("No active channel is selected; only active channels are copied");
+    QApplication::clipboard()->setText(QString::fromUtf8(csv.data(), static_cast<qsizetype>(csv.size())));
+    report(QString("Copied %1 channel(s) as CSV").arg(rows));
+}
+
+void ChannelListWindow::pasteAtSelection()
+{
+    const int first = firstSelectedChannel();
+    if (first < 0)
+        return report("Select the channel to paste into first");
+    const QByteArray text = QApplication::clipboard()->text().toUtf8();
+    const CsvImport pasted =
+        pasteChannelsCsv(m_history.store(), std::string_view(text.data(), text.size()), first);
+    if (!pasted.ok()) {
+        QStringList problems;
+        for (const CsvProblem& problem : pasted.problems)
+            problems << QString::fromStdString(problem.text());
+        return report("Nothing pasted: " + problems.join("; "));
+    }
+    const std::vector<int> channels = sortedChannels(pasted.channels);
+    if (channels.empty())
+        return report("Nothing pasted: the clipboard holds no channel rows");
+    m_history.apply(
+        QString("Paste into %1").arg(channelRange(channels)),
+        [&](BlockStore& store) { store = pasted.store; }, this);
+    selectChannels(channels);
+    QString message = QString("Pasted %1 row(s) into %2").arg(channels.size()).arg(channelRange(channels));
+    for (const CsvProblem& note : pasted.notes)
+        message += "; " + QString::fromStdString(note.text());
+    report(message);
+}
+
+void ChannelListWindow::moveSelected(int step)
+{
+    const std::vector<int> channels = selectedChannels();
+    if (channels.empty())
+        return report("Select the channels to move first");
+    BlockStore moved = m_history.store();
+    const Result<std::vector<int>> result = moveChannels(moved, channels, step);
+    if (!result)
+        return report(QString::fromStdString(result.error().message));
+    m_history.apply(
+        QString("Move %1 %2").arg(channelRange(channels), step < 0 ? "up" : "down"),
+        [&](BlockStore& store) { store = moved; }, this);
+    selectChannels(*result);
+    report(QString("Moved to %1").arg(channelRange(*result)));
+}
+
+void ChannelListWindow::insertAtSelection()
+{
+    const int at = firstSelectedChannel();
+    if (at < 0)
+        return report("Select where to insert first");
+    BlockStore opened = m_history.store();
+    if (const Status done = insertChannel(opened, at); !done)
+        return report("Nothing inserted: " + QString::fromStdString(done.error().message));
+    m_history.apply(
+        QString("Insert at channel %1").arg(at + 1), [&](BlockStore& store) { store = opened; }, this);
+    selectChannels({at});
+    report(
+        QString("Inserted an inactive channel at %1; the channels after it moved down by one").arg(at + 1));
+}
+
+void ChannelListWindow::fillSelected()
+{
+    const std::vector<int> channels = selectedChannels();
+    if (channels.empty())
+        return report("Select the channels to fill first");
+    const Result<std::uint32_t> start = ChannelTableModel::typedMegahertz(m_fillStart->text());
+    if (!start)
+        return report("Fill start: " + QString::fromStdString(start.error().message));
+    const Result<std::uint32_t> step = ChannelTableModel::typedMegahertz(m_fillStep->text());
+    if (!step)
+        return report("Fill step: " + QString::fromStdString(step.error().message));
+    BlockStore filled = m_history.store();
+    if (const Status done = fillChannels(filled, channels, *start, *step); !done)
+        return report("Nothing filled: " + QString::fromStdString(done.error().message));
+    m_history.apply(
+        QString("Fill %1").arg(channelRange(channels)), [&](BlockStore& store) { store = filled; }, this);
+    report(QString("Filled %1").arg(channelRange(channels)));
+}
+
+} // namespace ft817

@@ -1,0 +1,82 @@
+#pragma once
+// "YAESU Channels": the whole memory in one table beside the editor, on the
+// editor's own loaded image. Cells are edited in place; the selected rows can
+// be deleted (made inactive), copied and pasted as CSV, moved up and down,
+// opened up by an insert and filled with a run of frequencies. Every action
+// is one step of the shared edit history (undo, redo). Sorting and the
+// filter change only what the table shows, never the memory's order.
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QStatusBar;
+
+namespace ft817 {
+
+class ChannelFilterModel;
+class ChannelTableModel;
+class ChannelTableView;
+class EditHistory;
+
+class ChannelListWindow : public QWidget {
+    Q_OBJECT
+public:
+    // A list over the image that history keeps; history must outlive the window.
+    explicit ChannelListWindow(EditHistory& history, QWidget* parent = nullptr);
+    ~ChannelListWindow() override;
+
+    // The selected channels (0..199), ascending.
+    std::vector<int> selectedChannels() const;
+    // Selects the rows of these channels (those the filter shows).
+    void selectChannels(const std::vector<int>& channels);
+    // Stores what is being typed in a cell, if anything (before saving).
+    void commitOpenEditor();
+    // The message in the status bar.
+    QString statusText() const;
+
+    // The row actions, each one step of undo; what they did, or why they
+    // did nothing, goes to the status bar.
+    // Makes the selected channels inactive, keeping their records.
+    void deleteSelected();
+    // Puts the selected active channels on the clipboard as CSV with export's header.
+    void copySelected();
+    // Writes the clipboard's CSV rows from the first selected channel on, all or nothing.
+    void pasteAtSelection();
+    // Moves the selected channels one place up (step -1) or down (+1).
+    void moveSelected(int step);
+    // Opens an inactive place at the first selected channel; the rest move down.
+    void insertAtSelection();
+    // Frequencies from the fill boxes' start and step for the selected rows.
+    void fillSelected();
+
+signals:
+    // A double-click on a channel number: show that channel in the editor.
+    void channelChosen(int channel);
+
+private:
+    void buildActions();
+    void buildLayout();
+    void sizeColumns();
+    QAction* makeAction(const char* name, const QString& text, const QList<QKeySequence>& keys,
+                        const std::function<void()>& run);
+    void report(const QString& message);
+    int firstSelectedChannel() const;
+
+    EditHistory& m_history;
+    ChannelTableModel* m_model = nullptr;
+    ChannelFilterModel* m_proxy = nullptr;
+    ChannelTableView* m_table = nullptr;
+    QLineEdit* m_filter = nullptr;
+    QCheckBox* m_activeOnly = nullptr;
+    QLineEdit* m_fillStart = nullptr;
+    QLineEdit* m_fillStep = nullptr;
+    QStatusBar* m_status = nullptr;
+    QList<QAction*> m_toolActions;
+};
+
+} // namespace ft817

@@ -1,0 +1,391 @@
+#include "editor/channel_table_model.h"
+
+#include "editor/edit_history.h"
+#include "image/channel_record.h"
+#include "image/csv_exchange.h"
+#include "image/memory_map.h"
+#include "image/tone_tables.h"
+
+#include <QBrush>
+#include <QPalette>
+
+#include <algorithm>
+
+namespace ft817 {
+namespace {
+
+const QStringList kShiftNames = {"Simplex", "Minus", "Plus", "Split"};
+const QStringList kToneModeNames = {"None", "Tone", "Tone SQL", "DCS"};
+
+QStringList modeNames()
+{
+    QStringList names;
+    for (const std::string_view name : kModeNames)
+        names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return names;
+}
+
+// A stored frequency (10 Hz units) as MHz with five decimals: 14561250 -> "145.61250".
+QString megahertz(std::uint32_t value)
+{
+    return QString("%1.%2").arg(value / 100000).arg(value % 100000, 5, 10, QChar('0'));
+}
+
+// A number outside the radio's table, shown as the number stored.
+QString orStoredNumber(const std::string& text, int number)
+{
+    return text.empty() ? "#" + QString::number(number) : QString::fromStdString(text);
+}
+
+// A row's record as the list reads it.
+ChannelRecordView recordOf(const BlockStore& store, int channel)
+{
+    return ChannelRecordView::forChannel(store, channel);
+}
+
+bool hasSecondFrequency(Shift shift)
+{
+    return shift != Shift::Simplex;
+}
+
+// The tag as the list shows it: Latin-1, without the blanks or zero bytes
+// that pad it; other control bytes inside it as a middle dot.
+QString shownTag(const std::string& stored)
+{
+    QString text = QString::fromLatin1(stored.data(), static_cast<qsizetype>(stored.size()));
+    while (!text.isEmpty() && (text.back() == ' ' || text.back() == QChar(0)))
+        text.chop(1);
+    for (QChar& c : text)
+        if (c.unicode() < 0x20)
+            c = QChar(0xB7);
+    return text;
+}
+
+// True when a column's stored value is not used by the channel as it is set
+// (a tone without a tone mode, a code without DCS): shown, but dimmed.
+bool unusedValue(const ChannelRecordView& record, int column)
+{
+    const ToneMode tone = record.toneMode();
+    if (column == ChannelTableModel::Tone)
+        return tone != ToneMode::Tone && tone != ToneMode::Mute;
+    if (column == ChannelTableModel::DcsCode)
+        return tone != ToneMode::Dcs;
+    return false;
+}
+
+} // namespace
+
+Result<std::uint32_t> ChannelTableModel::typedMegahertz(const QString& typed)
+{
+    const QString text = typed.trimmed();
+    const qsizetype point = text.indexOf('.');
+    if (point >= 0 && text.size() - point - 1 > 5)
+        return Error{"\"" + text.toStdString() + "\" has more than 5 decimals; channels hold 10 Hz steps",
+                     {}};
+    return parseMegahertz(text.toStdString());
+}
+
+ChannelTableModel::ChannelTableModel(EditHistory& history, QObject* parent)
+    : QAbstractTableModel(parent), m_history(history)
+{
+    connect(&m_history, &EditHistory::changed, this,
+            [this](const BlockStore& previous, const QObject*) { showChanges(previous); });
+    connect(&m_history, &EditHistory::reset, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+}
+
+int ChannelTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || m_history.store().blockCount() < kMemoryImageMinBlocks ? 0 : kChannelCount;
+}
+
+int ChannelTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QStringList ChannelTableModel::choices(int column)
+{
+    switch (column) {
+    case Mode:
+    case TxMode:
+        return modeNames();
+    case Shift:
+        return kShiftNames;
+    case ToneMode:
+        return kToneModeNames;
+    case Tone: {
+        QStringList tones;
+        for (int number = 0; number < kCtcssToneCount; ++number)
+            tones << QString::fromStdString(ctcssHertzText(number));
+        return tones;
+    }
+    case DcsCode: {
+        QStringList codes;
+        for (int number = 0; number < kDcsCodeCount; ++number)
+            codes << QString::fromStdString(dcsCodeText(number));
+        return codes;
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const QStringList titles = {"Ch",      "Active",          "RX MHz",    "Mode",
+                                       "Shift",   "Offset / TX MHz", "TX mode",   "Tone mode",
+                                       "Tone Hz", "DCS code",        "Tag shown", "Tag text"};
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return titles[section];
+    if (role == Qt::ToolTipRole && section == Offset)
+        return QString("The repeater offset for a minus or plus shift, the transmit frequency for split");
+    return {};
+}
+
+Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    const ChannelRecordView record = recordOf(m_history.store(), index.row());
+    switch (index.column()) {
+    case Channel:
+        return flags;
+    case Active:
+    case TagShown:
+        return flags | Qt::ItemIsUserCheckable;
+    case Offset:
+        return hasSecondFrequency(record.shift()) ? flags | Qt::ItemIsEditable : flags;
+    case TxMode:
+        return record.shift() == ft817::Shift::Split ? flags | Qt::ItemIsEditable : flags;
+    default:
+        return flags | Qt::ItemIsEditable;
+    }
+}
+
+QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const int channel = channelOfRow(index.row());
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        return displayValue(channel, column);
+    case Qt::EditRole:
+        return editValue(channel, column);
+    case SortRole:
+        return sortValue(channel, column);
+    case Qt::CheckStateRole:
+        if (column == Active)
+            return isChannelActive(m_history.store(), channel) ? Qt::Checked : Qt::Unchecked;
+        if (column == TagShown)
+            return recordOf(m_history.store(), channel).tagShown() ? Qt::Checked : Qt::Unchecked;
+        return {};
+    case Qt::ForegroundRole:
+        if (!isChannelActive(m_history.store(), channel) ||
+            unusedValue(recordOf(m_history.store(), channel), column))
+            return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
+        return {};
+    case Qt::TextAlignmentRole:
+        if (column == Channel || column == RxFrequency || column == Offset || column == Tone ||
+            column == DcsCode)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant ChannelTableModel::displayValue(int channel, int column) const
+{
+    const ChannelRecordView record = recordOf(m_history.store(), channel);
+    switch (column) {
+    case Channel:
+        return channel + 1;
+    case RxFrequency:
+        return megahertz(record.rxFrequency());
+    case Mode:
+        return choices(Mode).value(record.mode());
+    case Shift:
+        return kShiftNames.value(static_cast<int>(record.shift()));
+    case Offset:
+        return hasSecondFrequency(record.shift()) ? megahertz(record.txFrequency()) : QString();
+    case TxMode:
+        return record.shift() == ft817::Shift::Split ? choices(TxMode).value(record.txMode()) : QString();
+    case ToneMode:
+        return kToneModeNames.value(static_cast<int>(record.toneMode()));
+    case Tone:
+        return orStoredNumber(ctcssHertzText(record.toneNumber()), record.toneNumber());
+    case DcsCode:
+        return orStoredNumber(dcsCodeText(record.dcsNumber()), record.dcsNumber());
+    case Tag:
+        return shownTag(record.tag());
+    default:
+        return {};
+    }
+}
+
+QVariant ChannelTableModel::editValue(int channel, int column) const
+{
+    const ChannelRecordView record = recordOf(m_history.store(), channel);
+    switch (column) {
+    case Mode:
+        return record.mode();
+    case TxMode:
+        return record.txMode();
+    case Shift:
+        return static_cast<int>(record.shift());
+    case ToneMode:
+        return static_cast<int>(record.toneMode());
+    case Tone:
+        return record.toneNumber() < kCtcssToneCount ? record.toneNumber() : -1;
+    case DcsCode:
+        return record.dcsNumber() < kDcsCodeCount ? record.dcsNumber() : -1;
+    case Offset:
+        return megahertz(record.txFrequency());
+    default:
+        return displayValue(channel, column);
+    }
+}
+
+QVariant ChannelTableModel::sortValue(int channel, int column) const
+{
+    const ChannelRecordView record = recordOf(m_history.store(), channel);
+    switch (column) {
+    case Channel:
+        return channel;
+    case Active:
+        return isChannelActive(m_history.store(), channel) ? 0 : 1;
+    case RxFrequency:
+        return static_cast<qulonglong>(record.rxFrequency());
+    case Offset:
+        return hasSecondFrequency(record.shift()) ? static_cast<qlonglong>(record.txFrequency()) : -1LL;
+    case Tone:
+        return record.toneNumber();
+    case DcsCode:
+        return record.dcsNumber();
+    case TagShown:
+        return record.tagShown() ? 0 : 1;
+    default:
+        return displayValue(channel, column);
+    }
+}
+
+bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return false;
+    const int column = index.column();
+    const bool checkCell = column == Active || column == TagShown;
+    if (checkCell != (role == Qt::CheckStateRole) || (!checkCell && role != Qt::EditRole))
+        return false;
+    if (!(flags(index) & (Qt::ItemIsEditable | Qt::ItemIsUserCheckable)))
+        return false;
+    const QString title = headerData(column, Qt::Horizontal).toString();
+    QString reason;
+    {
+        const EditHistory::Step step(m_history, QString("%1 of channel %2").arg(title).arg(index.row() + 1),
+                                     this);
+        reason = store(channelOfRow(index.row()), column, value);
+    }
+    if (!reason.isEmpty()) {
+        emit refused(QString("Channel %1, %2: %3").arg(index.row() + 1).arg(title, reason));
+        return false;
+    }
+    return true;
+}
+
+QString ChannelTableModel::store(int channel, int column, const QVariant& value)
+{
+    BlockStore& image = m_history.store();
+    ChannelRecord record = ChannelRecord::forChannel(image, channel);
+    const int choice = value.toInt();
+    const auto inChoices = [&] { return choice >= 0 && choice < choices(column).size(); };
+    switch (column) {
+    case Active:
+        setChannelActive(image, channel, value.toInt() == Qt::Checked);
+        return {};
+    case TagShown:
+        record.setTagShown(value.toInt() == Qt::Checked);
+        return {};
+    case RxFrequency:
+    case Offset: {
+        const Result<std::uint32_t> frequency = typedMegahertz(value.toString());
+        if (!frequency)
+            return QString::fromStdString(frequency.error().message);
+        column == RxFrequency ? record.setRxFrequency(*frequency) : record.setTxFrequency(*frequency);
+        return {};
+    }
+    case Tag: {
+        const QString text = value.toString();
+        if (text.size() > 8)
+            return "a tag holds at most 8 characters";
+        if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
+            return "a tag holds Latin-1 characters only";
+        record.setTag(text.toLatin1().toStdString());
+        return {};
+    }
+    default:
+        break;
+    }
+    if (!inChoices())
+        return "no such entry";
+    switch (column) {
+    case Mode:
+        record.setMode(choice);
+        break;
+    case TxMode:
+        record.setTxMode(choice);
+        break;
+    case Shift:
+        record.setShift(static_cast<ft817::Shift>(choice));
+        break;
+    case ToneMode:
+        record.setToneMode(static_cast<ft817::ToneMode>(choice));
+        break;
+    case Tone:
+        record.setToneNumber(static_cast<std::uint8_t>(choice));
+        break;
+    case DcsCode:
+        record.setDcsNumber(static_cast<std::uint8_t>(choice));
+        break;
+    default:
+        return "this cell cannot be changed";
+    }
+    return {};
+}
+
+void ChannelTableModel::showChanges(const BlockStore& previous)
+{
+    if (rowCount() == 0)
+        return;
+    const BlockStore& now = m_history.store();
+    const auto differs = [&](int channel) {
+        if (isChannelActive(previous, channel) != isChannelActive(now, channel))
+            return true;
+        const Location where = channelLocation(channel);
+        for (int k = 0; k < kRecordSize; ++k)
+            if (previous.byte(where.index + k, where.block) != now.byte(where.index + k, where.block))
+                return true;
+        return false;
+    };
+    for (int channel = 0; channel < kChannelCount;) {
+        if (!differs(channel)) {
+            ++channel;
+            continue;
+        }
+        const int first = channel;
+        while (channel + 1 < kChannelCount && differs(channel + 1))
+            ++channel;
+        emit dataChanged(index(first, 0), index(channel, ColumnCount - 1));
+        ++channel;
+    }
+}
+
+} // namespace ft817

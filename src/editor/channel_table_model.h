@@ -1,0 +1,76 @@
+#pragma once
+// The 200 memory channels as a table, one row per channel, read from and
+// written to the loaded image in place (the image is the only copy of the
+// data). Columns show the radio's own meaning of the record: the shift from
+// byte 1 bits 6..7, the tag as shown from byte 0 bit 7, tones in hertz and
+// DCS codes from the radio's tables. Every edit is one step of the edit
+// history; a value that cannot be stored exactly is refused with a reason
+// and nothing changes. When the image changes (here, in the editor, by undo)
+// only the rows whose record or active bit changed are redrawn.
+
+#include "image/block_store.h"
+#include "platform/result.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+namespace ft817 {
+
+class EditHistory;
+
+class ChannelTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column {
+        Channel,
+        Active,
+        RxFrequency,
+        Mode,
+        Shift,
+        Offset,
+        TxMode,
+        ToneMode,
+        Tone,
+        DcsCode,
+        TagShown,
+        Tag,
+        ColumnCount
+    };
+    // The value a column sorts by (numbers as numbers).
+    static constexpr int SortRole = Qt::UserRole;
+
+    // A table over the image that history keeps; history must outlive the model.
+    explicit ChannelTableModel(EditHistory& history, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    // The entries of a column edited by picking from a list (empty for others);
+    // the edit value of such a cell is the entry's position, -1 for none.
+    static QStringList choices(int column);
+    // MHz as typed into a cell ("145.6125"): at most five decimals (10 Hz
+    // steps); otherwise why not.
+    static Result<std::uint32_t> typedMegahertz(const QString& typed);
+    // The channel (0..199) a row shows.
+    static int channelOfRow(int row) { return row; }
+
+signals:
+    // An edit was refused; reason says why, fit for the status bar.
+    void refused(const QString& reason);
+
+private:
+    QVariant displayValue(int channel, int column) const;
+    QVariant editValue(int channel, int column) const;
+    QVariant sortValue(int channel, int column) const;
+    // Writes one cell's value, or gives why it cannot be written.
+    QString store(int channel, int column, const QVariant& value);
+    void showChanges(const BlockStore& previous);
+
+    EditHistory& m_history;
+};
+
+} // namespace ft817

@@ -1,0 +1,92 @@
+#include "editor/edit_history.h"
+
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <memory>
+
+namespace ft817 {
+
+// One step: the whole image before and after a user action.
+class SnapshotStep : public QUndoCommand {
+public:
+    SnapshotStep(EditHistory& history, const QString& text, BlockStore before, BlockStore after)
+        : QUndoCommand(text), m_history(history), m_before(std::move(before)), m_after(std::move(after))
+    {
+    }
+    // Going from channel to channel changes only the current-channel byte:
+    // a run of such steps is one step.
+    int id() const override { return text() == EditHistory::kShowChannel ? 1 : -1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        m_after = static_cast<const SnapshotStep*>(other)->m_after;
+        setObsolete(m_after == m_before);
+        return true;
+    }
+    void undo() override { m_history.restore(m_before); }
+    void redo() override
+    {
+        // Pushing the step runs redo once: the image already holds its result.
+        if (m_pushed)
+            m_history.restore(m_after);
+        m_pushed = true;
+    }
+
+private:
+    EditHistory& m_history;
+    BlockStore m_before;
+    BlockStore m_after;
+    bool m_pushed = false;
+};
+
+EditHistory::EditHistory(BlockStore& store, QObject* parent)
+    : QObject(parent), m_store(store), m_stack(new QUndoStack(this))
+{
+}
+
+EditHistory::~EditHistory() = default;
+
+void EditHistory::record(const QString& text, const BlockStore& before, const QObject* source)
+{
+    if (before == m_store)
+        return;
+    m_stack->push(new SnapshotStep(*this, text, before, m_store));
+    emit changed(before, source);
+}
+
+void EditHistory::apply(const QString& text, const std::function<void(BlockStore&)>& change,
+                        const QObject* source)
+{
+    const Step step(*this, text, source);
+    change(m_store);
+}
+
+void EditHistory::restart()
+{
+    m_stack->clear();
+    emit reset();
+}
+
+void EditHistory::restore(const BlockStore& image)
+{
+    const BlockStore previous = m_store;
+    m_store = image;
+    emit changed(previous, nullptr);
+}
+
+EditHistory::Step::Step(EditHistory& history, QString text, const QObject* source)
+    : m_history(history), m_text(std::move(text)), m_source(source), m_outermost(history.m_openSteps == 0)
+{
+    ++m_history.m_openSteps;
+    if (m_outermost)
+        m_before = m_history.m_store;
+}
+
+EditHistory::Step::~Step()
+{
+    --m_history.m_openSteps;
+    if (m_outermost)
+        m_history.record(m_text, m_before, m_source);
+}
+
+} // namespace ft817

@@ -1,0 +1,261 @@
+// The channel list window beside a real editor window, offscreen: what the
+// table shows, edits in place and their refusals, both windows showing each
+// other's changes, undo across both, the row actions, sorting and the filter,
+// and leaving through Done and Cancel.
+
+#include "editor/channel_list_window.h"
+#include "editor/channel_table_model.h"
+#include "editor/edit_history.h"
+#include "editor/editor_window.h"
+#include "image/channel_record.h"
+#include "image/image_file.h"
+#include "image/memory_map.h"
+#include "platform/file_access.h"
+#include "sim/default_memory.h"
+#include "support/temp_dir.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QUndoStack>
+#include <gtest/gtest.h>
+
+namespace ft817 {
+namespace {
+
+class ChannelListTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+        path = folder.file("radio.bin");
+        ASSERT_TRUE(writeWholeFile(path, *buildImageFile(memory.image, memory.blockLengths)).ok());
+        editor.setWarningReporter([](const QString&) {});
+        ASSERT_TRUE(editor.edit(QString::fromStdString(path)).ok());
+        loaded = editor.state().store;
+        editor.present();
+        QTest::mouseClick(editor.findChild<QPushButton*>("Channels"), Qt::LeftButton);
+        list = editor.channelList();
+        ASSERT_NE(list, nullptr);
+        table = list->findChild<QTableView*>("ChannelTable");
+        model = table->model();
+    }
+
+    const BlockStore& store() { return editor.state().store; }
+    ChannelRecordView record(int channel) { return ChannelRecordView::forChannel(store(), channel); }
+    QModelIndex cell(int channel, int column)
+    {
+        // The view shows the channels in memory order until a header is clicked.
+        return model->index(channel, column);
+    }
+    QString text(int channel, int column) { return cell(channel, column).data().toString(); }
+    QAction* action(const char* name) { return list->findChild<QAction*>(name); }
+
+    test::TempDir folder;
+    std::string path;
+    EditorWindow editor;
+    BlockStore loaded;
+    ChannelListWindow* list = nullptr;
+    QTableView* table = nullptr;
+    QAbstractItemModel* model = nullptr;
+};
+
+TEST_F(ChannelListTest, ButtonSitsBesideCancelAndComesLastInTheTabOrder)
+{
+    auto* button = editor.findChild<QPushButton*>("Channels");
+    EXPECT_EQ(button->geometry(), QRect(200, 272, 97, 25));
+    EXPECT_EQ(button->text(), "Channels…");
+    EXPECT_EQ(editor.findChild<QWidget*>("Cancel")->nextInFocusChain(), button);
+    EXPECT_EQ(list->windowTitle(), "YAESU Channels");
+    EXPECT_TRUE(list->isVisible());
+}
+
+TEST_F(ChannelListTest, ShowsTheRadiosMeaningAndGreysInactiveRows)
+{
+    using M = ChannelTableModel;
+    EXPECT_EQ(model->rowCount(), 200);
+    EXPECT_EQ(text(1, M::RxFrequency), "145.72500");
+    EXPECT_EQ(text(1, M::Shift), "Minus");
+    EXPECT_EQ(text(1, M::Offset), "0.60000");
+    EXPECT_EQ(text(1, M::ToneMode), "Tone");
+    EXPECT_EQ(text(1, M::Tone), "88.5");
+    EXPECT_EQ(text(12, M::Shift), "Split");
+    EXPECT_EQ(text(12, M::Offset), "14.22500");
+    EXPECT_EQ(text(12, M::TxMode), "USB");
+    EXPECT_EQ(text(57, M::DcsCode), "036");
+    EXPECT_EQ(text(0, M::Offset), "");
+    // Channel 1's record has bit 7 alone: the radio shows its tag.
+    EXPECT_EQ(cell(0, M::TagShown).data(Qt::CheckStateRole), Qt::Checked);
+    EXPECT_EQ(text(0, M::Tag), "CALL 2M");
+    // Channel 21 was deleted on the radio: shown greyed with its stored values.
+    EXPECT_EQ(cell(20, M::Active).data(Qt::CheckStateRole), Qt::Unchecked);
+    EXPECT_EQ(text(20, M::Tag), "OLD 10M");
+    EXPECT_TRUE(cell(20, M::Tag).data(Qt::ForegroundRole).isValid());
+    EXPECT_FALSE(cell(0, M::Tag).data(Qt::ForegroundRole).isValid());
+}
+
+TEST_F(ChannelListTest, EditsWriteOnlyTheirBitsAndRefuseWhatCannotBeStored)
+{
+    using M = ChannelTableModel;
+    ASSERT_TRUE(model->setData(cell(5, M::Shift), 2)); // plus
+    EXPECT_EQ(record(5).byte(1) & 0xE0, 0xA0);
+    EXPECT_EQ(record(5).byte(1) & 0x1F,
+              loaded.byte(channelLocation(5).index + 1, channelLocation(5).block) & 0x1F);
+    ASSERT_TRUE(model->setData(cell(5, M::TagShown), Qt::Unchecked, Qt::CheckStateRole));
+    EXPECT_EQ(record(5).byte(0), ChannelRecordView::forChannel(loaded, 5).byte(0) & 0x7F);
+    ASSERT_TRUE(model->setData(cell(5, M::Tag), "ab"));
+    EXPECT_EQ(record(5).tag(), "ab      ");
+    ASSERT_TRUE(model->setData(cell(30, M::Active), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_TRUE(isChannelActive(store(), 30) && isSecondBitSet(store(), 30));
+
+    const BlockStore before = store();
+    const int steps = editor.history().stack().count();
+    for (const char* typed : {"145,6", "abc", "", "145.612501"})
+        EXPECT_FALSE(model->setData(cell(5, M::RxFrequency), typed)) << typed;
+    EXPECT_NE(list->statusText().indexOf("more than 5 decimals"), -1);
+    EXPECT_FALSE(model->setData(cell(5, M::Tag), "NINECHARS"));
+    EXPECT_FALSE(model->setData(cell(5, M::Tag), QString::fromUtf8("Ω")));
+    EXPECT_NE(list->statusText().indexOf("Latin-1"), -1);
+    EXPECT_EQ(store(), before);
+    EXPECT_EQ(editor.history().stack().count(), steps);
+}
+
+TEST_F(ChannelListTest, EachWindowShowsTheOthersChangesAndAnEditRedrawsOnlyItsRow)
+{
+    using M = ChannelTableModel;
+    editor.state().currentChannel = 1;
+    editor.displayChannel();
+    ASSERT_TRUE(model->setData(cell(1, M::RxFrequency), "145.6125"));
+    EXPECT_EQ(editor.findChild<QLineEdit*>("CHfreq")->text(), "14561250");
+
+    QSignalSpy redrawn(model, &QAbstractItemModel::dataChanged);
+    QTest::mouseClick(editor.findChild<QCheckBox*>("Chsplit"), Qt::LeftButton);
+    ASSERT_EQ(redrawn.count(), 1);
+    EXPECT_EQ(redrawn.at(0).at(0).toModelIndex().row(), 1);
+    EXPECT_EQ(redrawn.at(0).at(1).toModelIndex().row(), 1);
+    EXPECT_EQ(text(1, M::Shift), "Simplex"); // the Split box clears both bits
+}
+
+TEST_F(ChannelListTest, UndoReachesBackThroughBothWindowsToTheLoadedImageAndStartsAnewAtEdit)
+{
+    using M = ChannelTableModel;
+    editor.state().currentChannel = 1;
+    editor.displayChannel();
+    QTest::mouseClick(editor.findChild<QCheckBox*>("Chact"), Qt::LeftButton);
+    ASSERT_FALSE(isChannelActive(store(), 1));
+    ASSERT_TRUE(model->setData(cell(3, M::Mode), 0));
+    list->selectChannels({6, 7});
+    list->deleteSelected();
+    EXPECT_EQ(editor.history().stack().count(), 3);
+
+    list->activateWindow();
+    QApplication::setActiveWindow(list);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(store(), loaded);
+    EXPECT_TRUE(editor.findChild<QCheckBox*>("Chact")->isChecked());
+    QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(isChannelActive(store(), 1));
+    EXPECT_FALSE(editor.findChild<QCheckBox*>("Chact")->isChecked());
+
+    ASSERT_TRUE(editor.edit(QString::fromStdString(path)).ok());
+    EXPECT_EQ(editor.history().stack().count(), 0);
+}
+
+TEST_F(ChannelListTest, GoingFromChannelToChannelInTheEditorIsOneStep)
+{
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(editor.findChild<QPushButton*>("Chup"), Qt::LeftButton);
+    EXPECT_EQ(currentChannelByte(store()), 4);
+    EXPECT_EQ(editor.history().stack().count(), 1);
+    editor.history().stack().undo();
+    EXPECT_EQ(store(), loaded);
+}
+
+TEST_F(ChannelListTest, RowActionsMoveInsertFillAndPasteAsOneStepEach)
+{
+    list->selectChannels({12});
+    list->moveSelected(-1);
+    EXPECT_EQ(record(11).rxFrequency(), 1419500u);
+    EXPECT_EQ(list->selectedChannels(), std::vector<int>{11});
+
+    list->selectChannels({5});
+    list->insertAtSelection();
+    EXPECT_NE(list->statusText().indexOf("channel 200 is in use"), -1);
+
+    list->selectChannels({30, 31, 32});
+    list->findChild<QLineEdit*>("FillStart")->setText("5.2585");
+    list->findChild<QLineEdit*>("FillStep")->setText("0.001");
+    list->fillSelected();
+    EXPECT_EQ(record(32).rxFrequency(), 526050u);
+
+    list->selectChannels({1, 2});
+    list->copySelected();
+    list->selectChannels({40});
+    list->pasteAtSelection();
+    EXPECT_EQ(record(41).rxFrequency(), record(2).rxFrequency());
+    EXPECT_EQ(editor.history().stack().count(), 3);
+
+    QApplication::clipboard()->setText("1,X,145.5000001,,0,,,,,NN,FM,5.00,,,,,\n");
+    list->pasteAtSelection();
+    EXPECT_NE(list->statusText().indexOf("line 1"), -1);
+    EXPECT_EQ(editor.history().stack().count(), 3);
+}
+
+TEST_F(ChannelListTest, DoubleClickOnANumberShowsThatChannelInTheEditor)
+{
+    table->scrollTo(table->model()->index(57, 0));
+    const QRect visible = table->visualRect(table->model()->index(57, ChannelTableModel::Channel));
+    // A double-click is a press and release, then a second press that the system calls double.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, visible.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, visible.center());
+    EXPECT_EQ(editor.state().currentChannel, 57);
+    EXPECT_EQ(editor.findChild<QLineEdit*>("CHnum")->text(), " 58");
+    EXPECT_EQ(currentChannelByte(store()), 57);
+}
+
+TEST_F(ChannelListTest, SortingAndFilteringLeaveTheMemoryInItsOrder)
+{
+    list->findChild<QCheckBox*>("ActiveOnly")->setChecked(true);
+    EXPECT_EQ(table->model()->rowCount(), 13);
+    table->sortByColumn(ChannelTableModel::RxFrequency, Qt::AscendingOrder);
+    EXPECT_EQ(table->model()->index(0, 0).data().toInt(), 200); // 1.91 MHz, the lowest
+    EXPECT_EQ(store(), loaded);
+    list->findChild<QLineEdit*>("Filter")->setText("rpt");
+    EXPECT_EQ(table->model()->rowCount(), 2);
+    list->findChild<QLineEdit*>("Filter")->setText("145.5");
+    EXPECT_EQ(table->model()->rowCount(), 1);
+}
+
+TEST_F(ChannelListTest, DoneWritesTheCellBeingTypedAndCancelClosesTheList)
+{
+    const QModelIndex tag = table->model()->index(3, ChannelTableModel::Tag);
+    table->setCurrentIndex(tag);
+    table->edit(tag);
+    auto* typing = table->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(typing, nullptr);
+    typing->setText("NEW");
+    const std::string saved = folder.file("saved.bin");
+    editor.findChild<QLineEdit*>("Savename")->setText(QString::fromStdString(saved));
+    QTest::mouseClick(editor.findChild<QPushButton*>("Done"), Qt::LeftButton);
+    EXPECT_FALSE(list->isVisible());
+    const auto written = BlockStore::load(*readWholeFile(saved));
+    ASSERT_TRUE(written.ok());
+    EXPECT_EQ(ChannelRecordView::forChannel(*written, 3).tag(), "NEW     ");
+
+    editor.present();
+    editor.openChannelList();
+    EXPECT_TRUE(list->isVisible());
+    QTest::mouseClick(editor.findChild<QPushButton*>("Cancel"), Qt::LeftButton);
+    EXPECT_FALSE(list->isVisible());
+}
+
+} // namespace
+} // namespace ft817
