@@ -81,6 +81,13 @@ constexpr Shift decodeShift(std::uint8_t b1)
 {
     return static_cast<Shift>(b1 >> 6);
 }
+// Byte 1 with a shift as real radios write it: bits 5-7 as 000 (simplex),
+// 011 (minus), 101 (plus) or 111 (split); bits 0-4 kept.
+constexpr std::uint8_t encodeShift(std::uint8_t b1, Shift shift)
+{
+    constexpr std::uint8_t kPatterns[4] = {0x00, 0x60, 0xA0, 0xE0};
+    return static_cast<std::uint8_t>((b1 & 0x1F) | kPatterns[static_cast<int>(shift) & 3]);
+}
 // Tone mode from bits 0-1 of byte 4.
 constexpr ToneMode decodeToneMode(std::uint8_t b4)
 {
@@ -187,7 +194,9 @@ public:
     void setTagOn(bool on) { setByte(record::kModeByte, encodeTagOn(byte(record::kModeByte), on)); }
     // Sets both split flags (on) or clears both.
     void setSplit(bool on) { setByte(record::kFlagsByte, encodeSplit(byte(record::kFlagsByte), on)); }
-    // Tone mode into byte 4 bits 0-1 by the editor's writers.
+    // The radio's shift into byte 1 bits 5-7, as real radios write it.
+    void setShift(Shift shift) { setByte(record::kFlagsByte, encodeShift(byte(record::kFlagsByte), shift)); }
+    // Tone mode into byte 4 bits 0-1; bits 2-7 kept.
     void setToneMode(ToneMode mode)
     {
         setByte(record::kToneModeByte, encodeToneMode(byte(record::kToneModeByte), mode));

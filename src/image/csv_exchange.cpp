@@ -14,8 +14,6 @@ namespace ft817 {
 namespace {
 
 constexpr std::uint64_t kMaxStored = 4294967295u;
-constexpr std::uint8_t kShiftBits = 0xE0; // record byte 1 bits 5..7 as the radio writes them
-constexpr std::uint8_t kTagBits = 0xC0;   // record byte 0 bits 6..7
 
 std::string_view trimmed(std::string_view text)
 {
@@ -273,18 +271,11 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row)
     ChannelRecord record = ChannelRecord::forChannel(store, row.channel);
     record.setRxFrequency(row.frequency);
 
-    // The shift as real radios write it: bits 5..7 of byte 1 as 000, 011, 101 or 111.
-    static constexpr std::uint8_t kShiftPatterns[4] = {0x00, 0x60, 0xA0, 0xE0};
-    const std::uint8_t flags = record.byte(record::kFlagsByte);
-    record.setByte(
-        record::kFlagsByte,
-        static_cast<std::uint8_t>((flags & ~kShiftBits) | kShiftPatterns[static_cast<int>(row.shift)]));
+    record.setShift(row.shift);
     if (row.offset)
         record.setTxFrequency(*row.offset);
 
-    const std::uint8_t toneByte = record.byte(record::kToneModeByte);
-    record.setByte(record::kToneModeByte,
-                   static_cast<std::uint8_t>((toneByte & 0xFC) | static_cast<int>(row.toneMode)));
+    record.setToneMode(row.toneMode);
     if (row.toneNumber)
         record.setToneNumber(static_cast<std::uint8_t>(*row.toneNumber));
     if (row.dcsNumber)
@@ -292,14 +283,13 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row)
     if (row.mode)
         record.setMode(*row.mode);
 
-    const std::uint8_t modeByte = record.byte(record::kModeByte);
     if (row.name.empty()) {
-        record.setByte(record::kModeByte, static_cast<std::uint8_t>(modeByte & ~kTagBits));
+        record.setTagOn(false);
     } else {
         record.setTag(row.name);
         // A radio shows the tag on bit 7 alone; a record that already has it keeps its flags.
-        if ((modeByte & 0x80) == 0)
-            record.setByte(record::kModeByte, static_cast<std::uint8_t>(modeByte | kTagBits));
+        if (!record.tagHighBit())
+            record.setTagOn(true);
     }
 
     if (!isChannelActive(store, row.channel))
