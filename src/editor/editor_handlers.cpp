@@ -157,11 +157,11 @@ void EditorHandlers::onEnter(QObject* watched)
     if (watched == m_chnum) {
         takeTypedChannel();
     } else if (watched == m_chfreq) {
-        commitFrequency(m_chfreq, record::kRxFrequency);
+        commitFrequency(FrequencyBox::Rx);
         (m_chsplit->isChecked() ? static_cast<QWidget*>(m_chtfreq) : m_chnum)->setFocus(Qt::OtherFocusReason);
         redisplay();
     } else if (watched == m_chtfreq) {
-        commitFrequency(m_chtfreq, record::kTxFrequency);
+        commitFrequency(FrequencyBox::Tx);
         m_chnum->setFocus(Qt::OtherFocusReason);
         redisplay();
     } else if (watched == m_ctcss) {
@@ -178,10 +178,10 @@ void EditorHandlers::onFocusLost(QObject* watched)
     if (watched == m_chnum) {
         takeTypedChannel();
     } else if (watched == m_chfreq) {
-        commitFrequency(m_chfreq, record::kRxFrequency);
+        commitFrequency(FrequencyBox::Rx);
         redisplay();
     } else if (watched == m_chtfreq) {
-        commitFrequency(m_chtfreq, record::kTxFrequency);
+        commitFrequency(FrequencyBox::Tx);
         redisplay();
     } else if (watched == m_ctcss) {
         commitNumberBox(NumberBox::Tone);
@@ -284,15 +284,18 @@ void EditorHandlers::selectVfoBox(Vfo vfo)
     (vfo == Vfo::A ? m_vfoas : m_vfobs)->setFocus(Qt::OtherFocusReason);
 }
 
-void EditorHandlers::commitFrequency(QLineEdit* box, int firstByte)
+void EditorHandlers::commitFrequency(FrequencyBox which)
 {
+    const QLineEdit* box = which == FrequencyBox::Rx ? m_chfreq : m_chtfreq;
     // A negative entry is refused: the stored frequency stays as it was.
-    const auto bytes = frequencyBytes(latin1(box->text()));
-    if (!bytes)
+    const auto frequency = typedFrequency(latin1(box->text()));
+    if (!frequency)
         return;
     ChannelRecord record = state().record();
-    for (int k = 0; k < 4; ++k)
-        record.setByte(firstByte + k, (*bytes)[static_cast<std::size_t>(k)]);
+    if (which == FrequencyBox::Rx)
+        record.setRxFrequency(*frequency);
+    else
+        record.setTxFrequency(*frequency);
 }
 
 void EditorHandlers::commitNumberBox(NumberBox which)
@@ -314,9 +317,7 @@ void EditorHandlers::commitTag()
 {
     const QString text = m_chtext->text();
     const auto bytes = tagBytes(text.toStdU16String());
-    ChannelRecord record = state().record();
-    for (int k = 0; k < record::kTagLength; ++k)
-        record.setByte(record::kTag + k, bytes[static_cast<std::size_t>(k)]);
+    state().record().setTag(std::string(bytes.begin(), bytes.end()));
     const QString padded = QString::fromStdU16String(paddedTag(text.toStdU16String()));
     if (padded != text)
         m_chtext->setText(padded);

@@ -43,6 +43,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class FrequencyBox { Rx, Tx };
     enum class NumberBox { Tone, Dcs };
     enum class ModeList { Mode, TxMode };
 
@@ -64,7 +65,7 @@ private:
     // VFO boxes (on gaining the focus).
     void selectVfoBox(Vfo vfo);
     // Entries.
-    void commitFrequency(QLineEdit* box, int firstByte);
+    void commitFrequency(FrequencyBox which);
     void commitNumberBox(NumberBox which);
     void commitTag();
     void commitMode(ModeList which);
