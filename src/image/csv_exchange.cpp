@@ -3,9 +3,9 @@
 #include "image/channel_record.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
+#include "platform/text_format.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <optional>
 
@@ -14,15 +14,6 @@ namespace ft817 {
 namespace {
 
 constexpr std::uint64_t kMaxStored = 4294967295u;
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool sameLetters(std::string_view a, std::string_view b)
 {
@@ -39,47 +30,6 @@ bool sameLetters(std::string_view a, std::string_view b)
 std::string quoted(std::string_view text)
 {
     return "\"" + std::string(text) + "\"";
-}
-
-// Tag bytes (Latin-1) as UTF-8.
-std::string latin1ToUtf8(std::string_view bytes)
-{
-    std::string text;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            text += c;
-        } else {
-            text += static_cast<char>(0xC0 | (byte >> 6));
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return text;
-}
-
-// UTF-8 text as Latin-1 bytes; nothing when the text is not UTF-8 or holds a
-// character past U+00FF, which a tag cannot hold.
-std::optional<std::string> utf8ToLatin1(std::string_view text)
-{
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            bytes += static_cast<char>(lead);
-            continue;
-        }
-        if ((lead & 0xE0) != 0xC0 || i + 1 >= text.size())
-            return std::nullopt;
-        const auto next = static_cast<unsigned char>(text[i + 1]);
-        if ((next & 0xC0) != 0x80)
-            return std::nullopt;
-        const unsigned code = ((lead & 0x1Fu) << 6) | (next & 0x3Fu);
-        if (code < 0x80 || code > 0xFF)
-            return std::nullopt;
-        bytes += static_cast<char>(code);
-        ++i;
-    }
-    return bytes;
 }
 
 // The fields of a row, found by column name.
@@ -329,11 +279,8 @@ std::optional<std::map<std::string, std::size_t>> readHeader(const CsvTable& tab
 
 std::string formatMegahertz(std::uint32_t value)
 {
-    // value is in 10 Hz units: MHz = value / 100000, the sixth decimal is always 0.
-    char text[32];
-    std::snprintf(text, sizeof text, "%u.%05u0", static_cast<unsigned>(value / 100000),
-                  static_cast<unsigned>(value % 100000));
-    return text;
+    // The radio's 10 Hz steps leave the sixth decimal always 0.
+    return megahertzText(value) + "0";
 }
 
 Result<std::uint32_t> parseMegahertz(std::string_view text)
