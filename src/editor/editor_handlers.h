@@ -51,7 +51,7 @@ private:
     T* control(const char* name);
     EditorState& state();
     bool ready() const;
-    // Runs the channel display routine; focus changes it causes are not user actions.
+    // Shows the channel on show again; focus changes it causes are not user actions.
     void redisplay();
 
     // Navigation.

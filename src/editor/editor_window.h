@@ -45,8 +45,8 @@ public:
     // The loaded image, the channel on show and where its record lies.
     EditorState& state() { return m_state; }
     const EditorState& state() const { return m_state; }
-    // Shows CurrentChannel from the loaded image and sets RecordBlock and
-    // RecordOffset; an active channel also becomes the current-channel byte.
+    // Shows the channel on show from the loaded image and notes where its
+    // record lies; an active channel also becomes the current-channel byte.
     void displayChannel();
     // Puts the stored tone in hertz and the DCS code of the channel on show
     // into the tooltips of the CTCSS and DCS boxes (entry stays by number).
@@ -65,8 +65,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Which tag rule a display uses: the channel routine's (both tag flags) or
-    // Edit's for the channel it opens on (bit 7 alone, Active always ticked).
+    // Which tag rule a display uses: stepping through the channels (both tag
+    // flags) or Edit's for the channel it opens on (bit 7 alone, Active always ticked).
     enum class Showing { Channel, Opening };
 
     void buildWidgets();
