@@ -49,7 +49,7 @@ public:
     // Number of blocks (the last block's number + 1); 0 for an empty store.
     int blockCount() const { return static_cast<int>(m_lengths.size()) - (m_lengths.empty() ? 0 : 1); }
     // The number of the last block; -1 for an empty store.
-    int lastIndex() const { return blockCount() - 1; }
+    int lastBlock() const { return blockCount() - 1; }
     // True when the store has a block of that number.
     bool hasBlock(int block) const { return block >= 0 && block < blockCount(); }
     // Block lengths: entry 0 = the last block's number, entry j+1 = payload length of block j

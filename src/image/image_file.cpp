@@ -34,17 +34,17 @@ Result<ImageLayout> readImageLayout(std::span<const std::uint8_t> file)
     const long long lastBlockStart = file[fileSize - 5] + 256LL * file[fileSize - 4];
     if (lastBlockStart >= fileSize)
         return notAnImage("the block table points past the end of the file");
-    const int lastIndex = file[lastBlockStart];
+    const int lastBlock = file[lastBlockStart];
     // Where the block table holds the high byte of block 0's end offset.
-    const long long firstRecordHigh = (fileSize - 1) - 3LL * lastIndex;
+    const long long firstRecordHigh = (fileSize - 1) - 3LL * lastBlock;
     if (firstRecordHigh - 1 < 0)
         return notAnImage("the block table is longer than the file");
 
     ImageLayout layout;
-    layout.lastIndex = lastIndex;
-    layout.ends.reserve(static_cast<std::size_t>(lastIndex) + 1);
+    layout.lastBlock = lastBlock;
+    layout.ends.reserve(static_cast<std::size_t>(lastBlock) + 1);
     int previous = 0;
-    for (int k = 0; k <= lastIndex; ++k) {
+    for (int k = 0; k <= lastBlock; ++k) {
         const std::uint8_t low = file[firstRecordHigh + 3LL * k - 1];
         const std::uint8_t high = file[firstRecordHigh + 3LL * k];
         if (high > 0x7F)
@@ -56,14 +56,14 @@ Result<ImageLayout> readImageLayout(std::span<const std::uint8_t> file)
         previous = end;
     }
     const long long cloneBytes = layout.ends.back();
-    const long long blocks = lastIndex + 1;
+    const long long blocks = lastBlock + 1;
     if (cloneBytes + 46 + 3 * blocks > fileSize)
         return notAnImage("the block table points past the end of the clone image");
     if (cloneBytes + 46 + 3 * blocks != fileSize)
         return notAnImage("the block table does not match the length of the file");
     if (file[cloneBytes + 44] != 0 || file[cloneBytes + 45] != 0)
         return notAnImage("the block table does not start after the banner");
-    for (int k = 0; k <= lastIndex; ++k) {
+    for (int k = 0; k <= lastBlock; ++k) {
         if (file[layout.blockStart(k)] != k)
             return notAnImage("block " + std::to_string(k) + " carries the number " +
                               std::to_string(file[layout.blockStart(k)]));
