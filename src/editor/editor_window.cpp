@@ -8,7 +8,6 @@
 #include "platform/file_access.h"
 #include "gui/window_icon.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -472,15 +471,12 @@ void EditorWindow::showWarning(const QString& message)
         m_warn(message);
         return;
     }
-    if (QApplication::platformName() == "offscreen") {
-        // No one can answer a modal box on the offscreen platform: show it and go on.
-        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setObjectName("SaveWarning");
-        box->show();
-        return;
-    }
-    QMessageBox::warning(this, windowTitle(), message);
+    // Modal to the editor but without a nested event loop: the box is shown and
+    // the editor waits for OK without this function waiting.
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName("SaveWarning");
+    box->open();
 }
 
 } // namespace ft817
