@@ -34,7 +34,7 @@ void checkLayout(std::span<const std::uint8_t> file)
         require(!layout.error().message.empty(), "a refusal without a reason");
         return;
     }
-    require(static_cast<int>(layout->ends.size()) == layout->lastIndex + 1, "one end offset per block");
+    require(static_cast<int>(layout->ends.size()) == layout->lastBlock + 1, "one end offset per block");
     int previous = 0;
     for (int end : layout->ends) {
         require(end >= previous + 2, "block ends do not increase");

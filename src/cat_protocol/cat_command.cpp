@@ -1,6 +1,6 @@
 #include "cat_protocol/cat_command.h"
 
-#include <cstdio>
+#include "platform/text_format.h"
 
 namespace ft817 {
 namespace {
@@ -69,15 +69,7 @@ CatCommandBuild buildCatCommand(std::string_view text)
 
 std::string catCommandHex(const CatCommand& command)
 {
-    std::string text;
-    for (const std::uint8_t byte : command) {
-        char pair[4];
-        std::snprintf(pair, sizeof pair, "%02X", static_cast<unsigned>(byte));
-        if (!text.empty())
-            text += ' ';
-        text += pair;
-    }
-    return text;
+    return hexBytes(command, " ");
 }
 
 } // namespace ft817

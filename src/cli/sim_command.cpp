@@ -300,7 +300,7 @@ bool loadServedImage(SimRequest& request)
         return false;
     }
     request.options.image.assign(file->begin(), file->begin() + layout->cloneBytes());
-    for (int k = 0; k <= layout->lastIndex; ++k)
+    for (int k = 0; k <= layout->lastBlock; ++k)
         request.options.blockLengths.push_back(layout->blockLength(k));
     return true;
 }

@@ -83,7 +83,7 @@ TransferReport UploadRun::run()
     }
 
     const int fileLength = static_cast<int>(m_file.size());
-    m_sink.progressRange(0, (fileLength - 1) - 3 * m_layout.lastIndex);
+    m_sink.progressRange(0, (fileLength - 1) - 3 * m_layout.lastBlock);
 
     const Status sent = sendBlocks();
     if (sent || m_unacknowledged >= 0) {
@@ -122,7 +122,7 @@ bool UploadRun::checkImage()
 
 Status UploadRun::sendBlocks()
 {
-    for (int k = 0; k <= m_layout.lastIndex; ++k) {
+    for (int k = 0; k <= m_layout.lastBlock; ++k) {
         if (Status sent = sendBlock(k); !sent)
             return sent;
         if (Status drained = waitForDrain(); !drained)
@@ -143,7 +143,7 @@ Status UploadRun::sendBlocks()
         if (Status paused = pause(); !paused) {
             // Stopped in the pause after the last block: the radio has taken
             // the whole image, so the upload is complete, not abandoned.
-            if (k < m_layout.lastIndex)
+            if (k < m_layout.lastBlock)
                 return paused;
             m_report.abandoned = false;
         }

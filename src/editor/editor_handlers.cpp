@@ -60,48 +60,50 @@ bool isWithin(const QObject* object, const QObject* widget)
 
 EditorHandlers::EditorHandlers(EditorWindow& window) : m_window(window)
 {
-    m_chnum = control<QLineEdit>("CHnum");
-    m_chup = control<QPushButton>("Chup");
-    m_chdown = control<QPushButton>("Chdown");
-    m_chact = control<QCheckBox>("Chact");
-    m_chsplit = control<QCheckBox>("Chsplit");
-    m_tagck = control<QCheckBox>("Tagck");
-    m_ctcssck = control<QCheckBox>("CTCSSck");
-    m_ctcssmute = control<QCheckBox>("CTCSSmute");
-    m_dcsck = control<QCheckBox>("DCSck");
-    m_vfoack = control<QCheckBox>("VFOAck");
-    m_vfobck = control<QCheckBox>("VFOBck");
-    m_vfoas = control<QComboBox>("VFOAs");
-    m_vfobs = control<QComboBox>("VFOBs");
-    m_chfreq = control<QLineEdit>("CHfreq");
-    m_chtfreq = control<QLineEdit>("CHTfreq");
-    m_ctcss = control<QLineEdit>("CTCSS");
-    m_dcs = control<QLineEdit>("DCS");
-    m_chtext = control<QLineEdit>("CHtext");
-    m_chmode = control<QComboBox>("CHmode");
-    m_chtmode = control<QComboBox>("CHTmode");
+    m_channelNumber = control<QLineEdit>("CHnum");
+    m_channelUp = control<QPushButton>("Chup");
+    m_channelDown = control<QPushButton>("Chdown");
+    m_active = control<QCheckBox>("Chact");
+    m_split = control<QCheckBox>("Chsplit");
+    m_tagOn = control<QCheckBox>("Tagck");
+    m_toneOn = control<QCheckBox>("CTCSSck");
+    m_toneSquelchOn = control<QCheckBox>("CTCSSmute");
+    m_dcsOn = control<QCheckBox>("DCSck");
+    m_vfoA = control<QCheckBox>("VFOAck");
+    m_vfoB = control<QCheckBox>("VFOBck");
+    m_vfoABand = control<QComboBox>("VFOAs");
+    m_vfoBBand = control<QComboBox>("VFOBs");
+    m_rxFrequency = control<QLineEdit>("CHfreq");
+    m_txFrequency = control<QLineEdit>("CHTfreq");
+    m_toneNumber = control<QLineEdit>("CTCSS");
+    m_dcsNumber = control<QLineEdit>("DCS");
+    m_tag = control<QLineEdit>("CHtext");
+    m_mode = control<QComboBox>("CHmode");
+    m_txMode = control<QComboBox>("CHTmode");
 
-    connect(m_chup, &QPushButton::clicked, this, [this] { stepChannel(+1); });
-    connect(m_chdown, &QPushButton::clicked, this, [this] { stepChannel(-1); });
+    connect(m_channelUp, &QPushButton::clicked, this, [this] { stepChannel(+1); });
+    connect(m_channelDown, &QPushButton::clicked, this, [this] { stepChannel(-1); });
     // Only clicks (mouse or space bar) run the flag handlers; a state set by
     // the program emits no clicked().
-    connect(m_chact, &QCheckBox::clicked, this, &EditorHandlers::activeClicked);
-    connect(m_chsplit, &QCheckBox::clicked, this, &EditorHandlers::splitClicked);
-    connect(m_tagck, &QCheckBox::clicked, this, &EditorHandlers::tagClicked);
-    connect(m_ctcssck, &QCheckBox::clicked, this, [this] { toneModeClicked(m_ctcssck, ToneMode::Tone); });
-    connect(m_ctcssmute, &QCheckBox::clicked, this, [this] { toneModeClicked(m_ctcssmute, ToneMode::Mute); });
-    connect(m_dcsck, &QCheckBox::clicked, this, [this] { toneModeClicked(m_dcsck, ToneMode::Dcs); });
+    connect(m_active, &QCheckBox::clicked, this, &EditorHandlers::activeClicked);
+    connect(m_split, &QCheckBox::clicked, this, &EditorHandlers::splitClicked);
+    connect(m_tagOn, &QCheckBox::clicked, this, &EditorHandlers::tagClicked);
+    connect(m_toneOn, &QCheckBox::clicked, this, [this] { toneModeClicked(m_toneOn, ToneMode::Tone); });
+    connect(m_toneSquelchOn, &QCheckBox::clicked, this,
+            [this] { toneModeClicked(m_toneSquelchOn, ToneMode::Mute); });
+    connect(m_dcsOn, &QCheckBox::clicked, this, [this] { toneModeClicked(m_dcsOn, ToneMode::Dcs); });
     // A mouse click on a VFO box first gives it the focus (which selects the
     // VFO and moves the focus on); the release would then toggle the box off
     // again. Selecting once more keeps the box in step with the image.
-    connect(m_vfoack, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::A); });
-    connect(m_vfobck, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::B); });
+    connect(m_vfoA, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::A); });
+    connect(m_vfoB, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::B); });
 
-    for (QWidget* watched : std::initializer_list<QWidget*>{m_chnum, m_chfreq, m_chtfreq, m_ctcss, m_dcs, m_chtext,
-                                                            m_chmode, m_chtmode, m_vfoack, m_vfobck})
+    for (QWidget* watched :
+         std::initializer_list<QWidget*>{m_channelNumber, m_rxFrequency, m_txFrequency, m_toneNumber,
+                                         m_dcsNumber, m_tag, m_mode, m_txMode, m_vfoA, m_vfoB})
         watched->installEventFilter(this);
     // Some styles and versions let the list's own text field hold the focus.
-    for (QComboBox* list : {m_chmode, m_chtmode})
+    for (QComboBox* list : {m_mode, m_txMode})
         if (list->lineEdit())
             list->lineEdit()->installEventFilter(this);
 }
@@ -113,7 +115,7 @@ void EditorHandlers::showTypedChannel(int channel)
     if (!ready())
         return;
     const EditHistory::Step step(m_window.history(), EditHistory::kShowChannel, &m_window);
-    m_chnum->setText(" " + QString::number(channel + 1));
+    m_channelNumber->setText(" " + QString::number(channel + 1));
     takeTypedChannel();
 }
 
@@ -152,15 +154,15 @@ bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
     if (!ready())
         return QObject::eventFilter(watched, event);
     if (isEnterKey(event)) {
-        if (watched == m_chnum || watched == m_chfreq || watched == m_chtfreq || watched == m_ctcss ||
-            watched == m_dcs || watched == m_chtext) {
+        if (watched == m_channelNumber || watched == m_rxFrequency || watched == m_txFrequency ||
+            watched == m_toneNumber || watched == m_dcsNumber || watched == m_tag) {
             onEnter(watched);
             return true;
         }
     } else if (event->type() == QEvent::FocusIn) {
-        if (watched == m_vfoack)
+        if (watched == m_vfoA)
             selectVfoBox(Vfo::A);
-        else if (watched == m_vfobck)
+        else if (watched == m_vfoB)
             selectVfoBox(Vfo::B);
     } else if (isRealFocusLoss(event)) {
         onFocusLost(watched);
@@ -170,27 +172,28 @@ bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
 
 QString EditorHandlers::stepName(const QObject* watched) const
 {
-    return watched == m_chnum ? EditHistory::kShowChannel : "Entry in " + watched->objectName();
+    return watched == m_channelNumber ? EditHistory::kShowChannel : "Entry in " + watched->objectName();
 }
 
 void EditorHandlers::onEnter(QObject* watched)
 {
     const EditHistory::Step step(m_window.history(), stepName(watched), &m_window);
-    if (watched == m_chnum) {
+    if (watched == m_channelNumber) {
         takeTypedChannel();
-    } else if (watched == m_chfreq) {
-        commitFrequency(m_chfreq, record::kRxFrequency);
-        (m_chsplit->isChecked() ? static_cast<QWidget*>(m_chtfreq) : m_chnum)->setFocus(Qt::OtherFocusReason);
+    } else if (watched == m_rxFrequency) {
+        commitFrequency(FrequencyBox::Rx);
+        (m_split->isChecked() ? static_cast<QWidget*>(m_txFrequency) : m_channelNumber)
+            ->setFocus(Qt::OtherFocusReason);
         redisplay();
-    } else if (watched == m_chtfreq) {
-        commitFrequency(m_chtfreq, record::kTxFrequency);
-        m_chnum->setFocus(Qt::OtherFocusReason);
+    } else if (watched == m_txFrequency) {
+        commitFrequency(FrequencyBox::Tx);
+        m_channelNumber->setFocus(Qt::OtherFocusReason);
         redisplay();
-    } else if (watched == m_ctcss) {
+    } else if (watched == m_toneNumber) {
         commitNumberBox(NumberBox::Tone);
-    } else if (watched == m_dcs) {
+    } else if (watched == m_dcsNumber) {
         commitNumberBox(NumberBox::Dcs);
-    } else if (watched == m_chtext) {
+    } else if (watched == m_tag) {
         commitTag();
     }
 }
@@ -198,23 +201,23 @@ void EditorHandlers::onEnter(QObject* watched)
 void EditorHandlers::onFocusLost(QObject* watched)
 {
     const EditHistory::Step step(m_window.history(), stepName(watched), &m_window);
-    if (watched == m_chnum) {
+    if (watched == m_channelNumber) {
         takeTypedChannel();
-    } else if (watched == m_chfreq) {
-        commitFrequency(m_chfreq, record::kRxFrequency);
+    } else if (watched == m_rxFrequency) {
+        commitFrequency(FrequencyBox::Rx);
         redisplay();
-    } else if (watched == m_chtfreq) {
-        commitFrequency(m_chtfreq, record::kTxFrequency);
+    } else if (watched == m_txFrequency) {
+        commitFrequency(FrequencyBox::Tx);
         redisplay();
-    } else if (watched == m_ctcss) {
+    } else if (watched == m_toneNumber) {
         commitNumberBox(NumberBox::Tone);
-    } else if (watched == m_dcs) {
+    } else if (watched == m_dcsNumber) {
         commitNumberBox(NumberBox::Dcs);
-    } else if (watched == m_chtext) {
+    } else if (watched == m_tag) {
         commitTag();
-    } else if (isWithin(watched, m_chmode) && isListFocusLoss(m_chmode)) {
+    } else if (isWithin(watched, m_mode) && isListFocusLoss(m_mode)) {
         commitMode(ModeList::Mode);
-    } else if (isWithin(watched, m_chtmode) && isListFocusLoss(m_chtmode)) {
+    } else if (isWithin(watched, m_txMode) && isListFocusLoss(m_txMode)) {
         commitMode(ModeList::TxMode);
     }
 }
@@ -242,7 +245,7 @@ void EditorHandlers::stepChannel(int step)
 
 void EditorHandlers::takeTypedChannel()
 {
-    state().currentChannel = typedChannelIndex(latin1(m_chnum->text()));
+    state().currentChannel = typedChannelIndex(latin1(m_channelNumber->text()));
     redisplay();
 }
 
@@ -251,7 +254,7 @@ void EditorHandlers::activeClicked()
     if (!ready())
         return;
     const EditHistory::Step step(m_window.history(), "Active", &m_window);
-    setChannelActive(state().store, state().currentChannel, m_chact->isChecked());
+    setChannelActive(state().store, state().currentChannel, m_active->isChecked());
     redisplay();
 }
 
@@ -260,12 +263,12 @@ void EditorHandlers::splitClicked()
     if (!ready())
         return;
     const EditHistory::Step step(m_window.history(), "Split", &m_window);
-    if (m_chsplit->isChecked()) {
-        m_chtfreq->show();
+    if (m_split->isChecked()) {
+        m_txFrequency->show();
         state().record().setSplit(true);
-        m_chtfreq->setFocus(Qt::OtherFocusReason);
+        m_txFrequency->setFocus(Qt::OtherFocusReason);
     } else {
-        m_chtfreq->hide();
+        m_txFrequency->hide();
         state().record().setSplit(false);
     }
     redisplay();
@@ -276,9 +279,9 @@ void EditorHandlers::tagClicked()
     if (!ready())
         return;
     const EditHistory::Step step(m_window.history(), "Tag", &m_window);
-    const bool on = m_tagck->isChecked();
+    const bool on = m_tagOn->isChecked();
     state().record().setTagOn(on);
-    m_chtext->setVisible(on);
+    m_tag->setVisible(on);
     redisplay();
 }
 
@@ -290,7 +293,7 @@ void EditorHandlers::toneModeClicked(QCheckBox* clicked, ToneMode mode)
         return;
     const EditHistory::Step step(m_window.history(), "Tone mode", &m_window);
     if (clicked->isChecked()) {
-        for (QCheckBox* box : {m_ctcssck, m_ctcssmute, m_dcsck})
+        for (QCheckBox* box : {m_toneOn, m_toneSquelchOn, m_dcsOn})
             if (box != clicked)
                 box->setChecked(false);
         state().record().setToneMode(mode);
@@ -307,26 +310,29 @@ void EditorHandlers::selectVfoBox(Vfo vfo)
     if (!ready())
         return;
     const EditHistory::Step step(m_window.history(), "VFO", &m_window);
-    m_vfoack->setChecked(vfo == Vfo::A);
-    m_vfobck->setChecked(vfo == Vfo::B);
+    m_vfoA->setChecked(vfo == Vfo::A);
+    m_vfoB->setChecked(vfo == Vfo::B);
     selectVfo(state().store, vfo);
-    (vfo == Vfo::A ? m_vfoas : m_vfobs)->setFocus(Qt::OtherFocusReason);
+    (vfo == Vfo::A ? m_vfoABand : m_vfoBBand)->setFocus(Qt::OtherFocusReason);
 }
 
-void EditorHandlers::commitFrequency(QLineEdit* box, int firstByte)
+void EditorHandlers::commitFrequency(FrequencyBox which)
 {
+    const QLineEdit* box = which == FrequencyBox::Rx ? m_rxFrequency : m_txFrequency;
     // A negative entry is refused: the stored frequency stays as it was.
-    const auto bytes = frequencyBytes(latin1(box->text()));
-    if (!bytes)
+    const auto frequency = typedFrequency(latin1(box->text()));
+    if (!frequency)
         return;
     ChannelRecord record = state().record();
-    for (int k = 0; k < 4; ++k)
-        record.setByte(firstByte + k, (*bytes)[static_cast<std::size_t>(k)]);
+    if (which == FrequencyBox::Rx)
+        record.setRxFrequency(*frequency);
+    else
+        record.setTxFrequency(*frequency);
 }
 
 void EditorHandlers::commitNumberBox(NumberBox which)
 {
-    QLineEdit* box = which == NumberBox::Tone ? m_ctcss : m_dcs;
+    QLineEdit* box = which == NumberBox::Tone ? m_toneNumber : m_dcsNumber;
     const int highest = which == NumberBox::Tone ? 49 : 103;
     const ClampedEntry entry = clampNumberEntry(latin1(box->text()), highest);
     if (entry.newText)
@@ -341,19 +347,17 @@ void EditorHandlers::commitNumberBox(NumberBox which)
 
 void EditorHandlers::commitTag()
 {
-    const QString text = m_chtext->text();
+    const QString text = m_tag->text();
     const auto bytes = tagBytes(text.toStdU16String());
-    ChannelRecord record = state().record();
-    for (int k = 0; k < record::kTagLength; ++k)
-        record.setByte(record::kTag + k, bytes[static_cast<std::size_t>(k)]);
+    state().record().setTag(std::string(bytes.begin(), bytes.end()));
     const QString padded = QString::fromStdU16String(paddedTag(text.toStdU16String()));
     if (padded != text)
-        m_chtext->setText(padded);
+        m_tag->setText(padded);
 }
 
 void EditorHandlers::commitMode(ModeList which)
 {
-    QComboBox* list = which == ModeList::Mode ? m_chmode : m_chtmode;
+    QComboBox* list = which == ModeList::Mode ? m_mode : m_txMode;
     // Text typed into the list's field that is not the chosen entry's own
     // text leaves no entry selected.
     int position = list->currentIndex();

@@ -49,6 +49,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class FrequencyBox { Rx, Tx };
     enum class NumberBox { Tone, Dcs };
     enum class ModeList { Mode, TxMode };
 
@@ -56,7 +57,7 @@ private:
     T* control(const char* name);
     EditorState& state();
     bool ready() const;
-    // Runs the channel display routine; focus changes it causes are not user actions.
+    // Shows the channel on show again; focus changes it causes are not user actions.
     void redisplay();
 
     // Navigation.
@@ -70,7 +71,7 @@ private:
     // VFO boxes (on gaining the focus).
     void selectVfoBox(Vfo vfo);
     // Entries.
-    void commitFrequency(QLineEdit* box, int firstByte);
+    void commitFrequency(FrequencyBox which);
     void commitNumberBox(NumberBox which);
     void commitTag();
     void commitMode(ModeList which);
@@ -84,26 +85,26 @@ private:
     EditorWindow& m_window;
     bool m_displaying = false;
 
-    QLineEdit* m_chnum = nullptr;
-    QPushButton* m_chup = nullptr;
-    QPushButton* m_chdown = nullptr;
-    QCheckBox* m_chact = nullptr;
-    QCheckBox* m_chsplit = nullptr;
-    QCheckBox* m_tagck = nullptr;
-    QCheckBox* m_ctcssck = nullptr;
-    QCheckBox* m_ctcssmute = nullptr;
-    QCheckBox* m_dcsck = nullptr;
-    QCheckBox* m_vfoack = nullptr;
-    QCheckBox* m_vfobck = nullptr;
-    QComboBox* m_vfoas = nullptr;
-    QComboBox* m_vfobs = nullptr;
-    QLineEdit* m_chfreq = nullptr;
-    QLineEdit* m_chtfreq = nullptr;
-    QLineEdit* m_ctcss = nullptr;
-    QLineEdit* m_dcs = nullptr;
-    QLineEdit* m_chtext = nullptr;
-    QComboBox* m_chmode = nullptr;
-    QComboBox* m_chtmode = nullptr;
+    QLineEdit* m_channelNumber = nullptr;
+    QPushButton* m_channelUp = nullptr;
+    QPushButton* m_channelDown = nullptr;
+    QCheckBox* m_active = nullptr;
+    QCheckBox* m_split = nullptr;
+    QCheckBox* m_tagOn = nullptr;
+    QCheckBox* m_toneOn = nullptr;
+    QCheckBox* m_toneSquelchOn = nullptr;
+    QCheckBox* m_dcsOn = nullptr;
+    QCheckBox* m_vfoA = nullptr;
+    QCheckBox* m_vfoB = nullptr;
+    QComboBox* m_vfoABand = nullptr;
+    QComboBox* m_vfoBBand = nullptr;
+    QLineEdit* m_rxFrequency = nullptr;
+    QLineEdit* m_txFrequency = nullptr;
+    QLineEdit* m_toneNumber = nullptr;
+    QLineEdit* m_dcsNumber = nullptr;
+    QLineEdit* m_tag = nullptr;
+    QComboBox* m_mode = nullptr;
+    QComboBox* m_txMode = nullptr;
 };
 
 }  // namespace ft817

@@ -1,6 +1,6 @@
 #pragma once
 // What the memory editor works on while it is open: the loaded clone image
-// (BlockStore with its BlockLengths), the channel on show and where that
+// (BlockStore with its block lengths), the channel on show and where that
 // channel's record lies. Edit replaces it whole; the handlers change the store
 // in place; Done writes the store out. Cancel leaves it as it is.
 
@@ -13,7 +13,7 @@ namespace ft817 {
 struct EditorState {
     // The loaded image; empty until the first successful Edit.
     BlockStore store;
-    // Channel on show, 0..199 (the user sees CurrentChannel + 1).
+    // Channel on show, 0..199 (the user sees its number + 1).
     int currentChannel = 0;
     // Block and index of byte 0 of the record of the channel on show.
     int recordBlock = 8;

@@ -11,7 +11,6 @@
 #include "platform/file_access.h"
 #include "gui/window_icon.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -205,7 +204,7 @@ void EditorWindow::buildWidgets()
     // Small check boxes: keep the caption close to its box.
     for (QCheckBox* box : findChildren<QCheckBox*>())
         box->setStyleSheet("QCheckBox { spacing: 3px; }");
-    for (QLineEdit* box : {m_dcs, m_ctcss})
+    for (QLineEdit* box : {m_dcsNumber, m_toneNumber})
         box->setStyleSheet("QLineEdit { padding: 0px; }");
 
     // Beside Done and Cancel, in the window's free area: the whole memory as a list.
@@ -221,58 +220,58 @@ void EditorWindow::buildWidgets()
 void EditorWindow::buildChannelRows()
 {
     const ControlMaker make(this);
-    m_chnum = make.textBox("CHnum", "200", "Memory Chanel number.", 16, 32, 73, 41);
+    m_channelNumber = make.textBox("CHnum", "200", "Memory Chanel number.", 16, 32, 73, 41);
     {
         QFont big = font();
         big.setPointSizeF(24);
-        m_chnum->setFont(big);
-        fitWidestText(m_chnum, " 200", 0);
+        m_channelNumber->setFont(big);
+        fitWidestText(m_channelNumber, " 200", 0);
     }
-    m_chup = make.arrowButton("Chup", true, 88, 32);
-    m_chact = make.checkBox("Chact", "Active", 120, 32, 65, 15);
-    m_vfoack = make.checkBox("VFOAck", "VFO A", 200, 32, 73, 17);
-    m_vfoack->setFont(fixedFont(0));
-    m_chdown = make.arrowButton("Chdown", false, 88, 53);
-    m_chsplit = make.checkBox("Chsplit", "Split", 120, 56, 65, 17);
-    m_vfoas = make.list("VFOAs", 200, 56, 97, 23);
-    m_vfoas->setFont(fixedFont(0));
-    m_chfreq = make.textBox("CHfreq", "  700000", "Memory frequency.", 16, 88, 89, 25);
-    makeRoomForEightCharacters(m_chfreq);
-    m_chmode = make.list("CHmode", 120, 88, 65, 25);
-    m_vfobck = make.checkBox("VFOBck", "VFO B", 200, 88, 65, 17);
-    m_vfobck->setFont(fixedFont(0));
-    m_vfobs = make.list("VFOBs", 200, 112, 97, 23);
-    m_vfobs->setFont(fixedFont(0));
-    m_chtfreq = make.textBox("CHTfreq", QString(), "Memory TX freq if split.", 16, 120, 89, 25);
-    makeRoomForEightCharacters(m_chtfreq);
-    m_chtmode = make.list("CHTmode", 120, 120, 65, 25);
+    m_channelUp = make.arrowButton("Chup", true, 88, 32);
+    m_active = make.checkBox("Chact", "Active", 120, 32, 65, 15);
+    m_vfoA = make.checkBox("VFOAck", "VFO A", 200, 32, 73, 17);
+    m_vfoA->setFont(fixedFont(0));
+    m_channelDown = make.arrowButton("Chdown", false, 88, 53);
+    m_split = make.checkBox("Chsplit", "Split", 120, 56, 65, 17);
+    m_vfoABand = make.list("VFOAs", 200, 56, 97, 23);
+    m_vfoABand->setFont(fixedFont(0));
+    m_rxFrequency = make.textBox("CHfreq", "  700000", "Memory frequency.", 16, 88, 89, 25);
+    makeRoomForEightCharacters(m_rxFrequency);
+    m_mode = make.list("CHmode", 120, 88, 65, 25);
+    m_vfoB = make.checkBox("VFOBck", "VFO B", 200, 88, 65, 17);
+    m_vfoB->setFont(fixedFont(0));
+    m_vfoBBand = make.list("VFOBs", 200, 112, 97, 23);
+    m_vfoBBand->setFont(fixedFont(0));
+    m_txFrequency = make.textBox("CHTfreq", QString(), "Memory TX freq if split.", 16, 120, 89, 25);
+    makeRoomForEightCharacters(m_txFrequency);
+    m_txMode = make.list("CHTmode", 120, 120, 65, 25);
 }
 
 // The Home label and list, the tag text and the offset list.
 void EditorWindow::buildTagAndListRows()
 {
     const ControlMaker make(this);
-    m_label1 = make.label("Label1", "Home", 224, 144, 33, 17);
-    m_label1->setFont(fixedFont(0));
-    m_chtext = make.textBox("CHtext", QString(), "Memory tag.", 16, 152, 89, 25);
-    makeRoomForEightCharacters(m_chtext);
-    m_chtext->setMaxLength(8);
-    m_choffset = make.list("CHoffset", 120, 152, 65, 25);
-    m_home = make.list("Home", 200, 168, 97, 23);
-    m_home->setFont(fixedFont(0));
+    m_homeLabel = make.label("Label1", "Home", 224, 144, 33, 17);
+    m_homeLabel->setFont(fixedFont(0));
+    m_tag = make.textBox("CHtext", QString(), "Memory tag.", 16, 152, 89, 25);
+    makeRoomForEightCharacters(m_tag);
+    m_tag->setMaxLength(8);
+    m_shift = make.list("CHoffset", 120, 152, 65, 25);
+    m_homeBands = make.list("Home", 200, 168, 97, 23);
+    m_homeBands->setFont(fixedFont(0));
 }
 
 // DCS and CTCSS with their boxes, Tag, Mute, the file name, Done and Cancel.
 void EditorWindow::buildToneAndButtonRows()
 {
     const ControlMaker make(this);
-    m_dcsck = make.checkBox("DCSck", "DCS", 16, 184, 41, 16);
-    m_ctcssck = make.checkBox("CTCSSck", "Tone", 64, 184, 49, 17);
-    m_tagck = make.checkBox("Tagck", "Tag", 120, 184, 49, 17);
-    m_dcs = make.textBox("DCS", QString(), nullptr, 16, 208, 41, 19);
-    m_ctcss = make.textBox("CTCSS", QString(), nullptr, 64, 208, 41, 19);
-    m_ctcssmute = make.checkBox("CTCSSmute", "Mute", 120, 208, 49, 17);
-    m_savename = make.textBox("Savename", QString(), nullptr, 16, 240, 145, 21);
+    m_dcsOn = make.checkBox("DCSck", "DCS", 16, 184, 41, 16);
+    m_toneOn = make.checkBox("CTCSSck", "Tone", 64, 184, 49, 17);
+    m_tagOn = make.checkBox("Tagck", "Tag", 120, 184, 49, 17);
+    m_dcsNumber = make.textBox("DCS", QString(), nullptr, 16, 208, 41, 19);
+    m_toneNumber = make.textBox("CTCSS", QString(), nullptr, 64, 208, 41, 19);
+    m_toneSquelchOn = make.checkBox("CTCSSmute", "Mute", 120, 208, 49, 17);
+    m_saveName = make.textBox("Savename", QString(), nullptr, 16, 240, 145, 21);
     m_done = make.button("Done", "Done", 16, 272, 65, 25);
     m_cancel = make.button("Cancel", "Cancel", 96, 272, 65, 25);
 }
@@ -280,11 +279,11 @@ void EditorWindow::buildToneAndButtonRows()
 void EditorWindow::setTabOrderChain()
 {
     const std::vector<std::pair<int, QWidget*>> order = {
-        {0, m_done},       {1, m_vfoas},    {2, m_vfobs},     {3, m_vfoack},   {4, m_vfobck},
-        {5, m_home},       {7, m_chnum},    {8, m_chfreq},    {9, m_chmode},   {10, m_chtext},
-        {11, m_dcsck},     {12, m_ctcssck}, {13, m_dcs},      {14, m_chtfreq}, {15, m_ctcss},
-        {16, m_choffset},  {17, m_chact},   {18, m_chsplit},  {19, m_chup},    {20, m_chdown},
-        {21, m_ctcssmute}, {22, m_tagck},   {23, m_savename}, {24, m_chtmode}, {25, m_cancel},
+        {0, m_done},       {1, m_vfoABand},    {2, m_vfoBBand},     {3, m_vfoA},   {4, m_vfoB},
+        {5, m_homeBands},       {7, m_channelNumber},    {8, m_rxFrequency},    {9, m_mode},   {10, m_tag},
+        {11, m_dcsOn},     {12, m_toneOn}, {13, m_dcsNumber},      {14, m_txFrequency}, {15, m_toneNumber},
+        {16, m_shift},  {17, m_active},   {18, m_split},  {19, m_channelUp},    {20, m_channelDown},
+        {21, m_toneSquelchOn}, {22, m_tagOn},   {23, m_saveName}, {24, m_txMode}, {25, m_cancel},
         {26, m_channels},
     };
     for (std::size_t k = 1; k < order.size(); ++k)
@@ -294,28 +293,28 @@ void EditorWindow::setTabOrderChain()
 void EditorWindow::fillLists()
 {
     static const QStringList modes = {"LSB", "USB", "CW", "CWR", "AM", "FM", "DIG", "PKT", ""};
-    for (QComboBox* list : {m_chmode, m_chtmode, m_choffset, m_vfoas, m_vfobs})
+    for (QComboBox* list : {m_mode, m_txMode, m_shift, m_vfoABand, m_vfoBBand})
         list->clear();
     // No operation fills Home, but a person may have typed into its text field.
-    m_home->clear();
-    m_home->clearEditText();
-    m_chmode->addItems(modes);
-    m_chtmode->addItems(modes);
-    m_choffset->addItems({"SMPX", "-RPT", "+RPT"});
-    m_choffset->setCurrentIndex(0);
+    m_homeBands->clear();
+    m_homeBands->clearEditText();
+    m_mode->addItems(modes);
+    m_txMode->addItems(modes);
+    m_shift->addItems({"SMPX", "-RPT", "+RPT"});
+    m_shift->setCurrentIndex(0);
 
     const BlockStore& store = m_state.store;
     for (int band = 0; band < kBandCount; ++band)
-        m_vfoas->addItem(bandListText(bandFrequency(store, Vfo::A, band)));
+        m_vfoABand->addItem(bandListText(bandFrequency(store, Vfo::A, band)));
     for (int band = 0; band < kBandCount; ++band)
-        m_vfobs->addItem(bandListText(bandFrequency(store, Vfo::B, band)));
+        m_vfoBBand->addItem(bandListText(bandFrequency(store, Vfo::B, band)));
     // A band number of 15 names no band record: nothing is selected then.
-    m_vfoas->setCurrentIndex(selectedBand(store, Vfo::A));
-    m_vfobs->setCurrentIndex(selectedBand(store, Vfo::B));
+    m_vfoABand->setCurrentIndex(selectedBand(store, Vfo::A));
+    m_vfoBBand->setCurrentIndex(selectedBand(store, Vfo::B));
 
     const bool vfoB = selectedVfo(store) == Vfo::B;
-    m_vfoack->setChecked(!vfoB);
-    m_vfobck->setChecked(vfoB);
+    m_vfoA->setChecked(!vfoB);
+    m_vfoB->setChecked(vfoB);
 }
 
 Status EditorWindow::edit(const QString& path)
@@ -342,7 +341,7 @@ Status EditorWindow::edit(const QString& path)
     // Undo reaches back to this Edit and no further.
     m_history->restart();
 
-    m_savename->setText(path);
+    m_saveName->setText(path);
     return {};
 }
 
@@ -396,15 +395,15 @@ void EditorWindow::updateToneTooltips()
     if (!m_state.loaded())
         return;
     const ChannelRecordView record = m_state.recordView();
-    m_ctcss->setToolTip(QString::fromStdString(ctcssText(record.toneNumber())));
-    m_dcs->setToolTip(QString::fromStdString(dcsText(record.dcsNumber())));
+    m_toneNumber->setToolTip(QString::fromStdString(ctcssText(record.toneNumber())));
+    m_dcsNumber->setToolTip(QString::fromStdString(dcsText(record.dcsNumber())));
 }
 
 void EditorWindow::showChannel(Showing showing)
 {
     const int n = std::clamp(m_state.currentChannel, 0, kChannelCount - 1);
     m_state.currentChannel = n;
-    m_chnum->setText(" " + QString::number(n + 1));
+    m_channelNumber->setText(" " + QString::number(n + 1));
     const Location where = channelLocation(n);
     m_state.recordBlock = where.block;
     m_state.recordOffset = where.index;
@@ -417,66 +416,66 @@ void EditorWindow::showChannel(Showing showing)
         if (showing == Showing::Channel)
             setCurrentChannel(m_state.store, n);
     }
-    m_chact->setChecked(true);
+    m_active->setChecked(true);
 
     const ChannelRecordView record = m_state.recordView();
-    m_chmode->setCurrentIndex(record.mode());
-    m_chfreq->setText(QString::number(record.rxFrequency()));
+    m_mode->setCurrentIndex(record.mode());
+    m_rxFrequency->setText(QString::number(record.rxFrequency()));
 
     if (record.split()) {
-        m_chsplit->setChecked(true);
-        m_chtfreq->setText(QString::number(record.txFrequency()));
-        m_chtfreq->show();
-        m_chtmode->setCurrentIndex(record.txMode());
-        m_chtmode->show();
+        m_split->setChecked(true);
+        m_txFrequency->setText(QString::number(record.txFrequency()));
+        m_txFrequency->show();
+        m_txMode->setCurrentIndex(record.txMode());
+        m_txMode->show();
     } else {
-        m_chtfreq->hide();
-        m_chtmode->hide();
-        m_chsplit->setChecked(false);
+        m_txFrequency->hide();
+        m_txMode->hide();
+        m_split->setChecked(false);
     }
 
     const ToneMode tone = record.toneMode();
-    m_dcs->setVisible(tone == ToneMode::Dcs);
-    m_dcsck->setChecked(tone == ToneMode::Dcs);
-    m_ctcss->setVisible(tone == ToneMode::Tone || tone == ToneMode::Mute);
-    m_ctcssck->setChecked(tone == ToneMode::Tone);
-    m_ctcssmute->setChecked(tone == ToneMode::Mute);
+    m_dcsNumber->setVisible(tone == ToneMode::Dcs);
+    m_dcsOn->setChecked(tone == ToneMode::Dcs);
+    m_toneNumber->setVisible(tone == ToneMode::Tone || tone == ToneMode::Mute);
+    m_toneOn->setChecked(tone == ToneMode::Tone);
+    m_toneSquelchOn->setChecked(tone == ToneMode::Mute);
     if (tone == ToneMode::Tone || tone == ToneMode::Mute)
-        m_ctcss->setText(" " + QString::number(record.toneNumber()));
+        m_toneNumber->setText(" " + QString::number(record.toneNumber()));
     else if (tone == ToneMode::Dcs)
-        m_dcs->setText(" " + QString::number(record.dcsNumber()));
+        m_dcsNumber->setText(" " + QString::number(record.dcsNumber()));
 
     // The radio itself marks a shown tag with bit 7 alone; the channel the
     // editor opens on follows it, every later display needs both tag flags.
     const bool tagOn = showing == Showing::Opening ? record.tagHighBit() : record.tagOn();
     if (tagOn) {
-        m_tagck->setChecked(true);
-        m_chtext->show();
+        m_tagOn->setChecked(true);
+        m_tag->show();
         const std::string tag = record.tag();
-        m_chtext->setText(QString::fromLatin1(tag.data(), static_cast<qsizetype>(tag.size())));
-        m_chtext->setCursorPosition(0);
+        m_tag->setText(QString::fromLatin1(tag.data(), static_cast<qsizetype>(tag.size())));
+        m_tag->setCursorPosition(0);
     } else {
-        m_tagck->setChecked(false);
-        m_chtext->hide();
+        m_tagOn->setChecked(false);
+        m_tag->hide();
     }
 }
 
 void EditorWindow::showInactive()
 {
-    m_chact->setChecked(false);
-    m_dcs->hide();
-    m_dcsck->setChecked(false);
-    m_ctcss->hide();
-    m_ctcssmute->setChecked(false);
-    m_ctcssck->setChecked(false);
-    m_chfreq->clear();
-    m_chtfreq->clear();
-    m_chtfreq->hide();
-    m_chtmode->hide();
-    m_chsplit->setChecked(false);
-    m_chmode->setCurrentIndex(-1);
-    m_chtext->hide();
-    m_tagck->setChecked(false);
+    m_active->setChecked(false);
+    m_dcsNumber->hide();
+    m_dcsOn->setChecked(false);
+    m_toneNumber->hide();
+    m_toneSquelchOn->setChecked(false);
+    m_toneOn->setChecked(false);
+    m_rxFrequency->clear();
+    m_txFrequency->clear();
+    m_txFrequency->hide();
+    m_txMode->hide();
+    m_split->setChecked(false);
+    m_mode->setCurrentIndex(-1);
+    m_tag->hide();
+    m_tagOn->setChecked(false);
 }
 
 void EditorWindow::saveAndLeave()
@@ -490,7 +489,7 @@ void EditorWindow::saveAndLeave()
     if (m_channelList)
         m_channelList->commitOpenEditor();
 
-    const QString path = m_savename->text();
+    const QString path = m_saveName->text();
     Result<Bytes> image = m_state.store.toImageFile();
     Status written =
         image ? writeWholeFile(QFile::encodeName(path).toStdString(), *image) : Status(image.error());
@@ -527,15 +526,12 @@ void EditorWindow::showWarning(const QString& message)
         m_warn(message);
         return;
     }
-    if (QApplication::platformName() == "offscreen") {
-        // No one can answer a modal box on the offscreen platform: show it and go on.
-        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setObjectName("SaveWarning");
-        box->show();
-        return;
-    }
-    QMessageBox::warning(this, windowTitle(), message);
+    // Modal to the editor but without a nested event loop: the box is shown and
+    // the editor waits for OK without this function waiting.
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName("SaveWarning");
+    box->open();
 }
 
 } // namespace ft817

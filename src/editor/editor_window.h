@@ -47,8 +47,8 @@ public:
     // The loaded image, the channel on show and where its record lies.
     EditorState& state() { return m_state; }
     const EditorState& state() const { return m_state; }
-    // Shows CurrentChannel from the loaded image and sets RecordBlock and
-    // RecordOffset; an active channel also becomes the current-channel byte.
+    // Shows the channel on show from the loaded image and notes where its
+    // record lies; an active channel also becomes the current-channel byte.
     void displayChannel();
     // Puts the stored tone in hertz and the DCS code of the channel on show
     // into the tooltips of the CTCSS and DCS boxes (entry stays by number).
@@ -78,8 +78,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Which tag rule a display uses: the channel routine's (both tag flags) or
-    // Edit's for the channel it opens on (bit 7 alone, Active always ticked).
+    // Which tag rule a display uses: stepping through the channels (both tag
+    // flags) or Edit's for the channel it opens on (bit 7 alone, Active always ticked).
     enum class Showing { Channel, Opening, Refresh };
 
     void buildWidgets();
@@ -98,30 +98,30 @@ private:
     EditorState m_state;
     WarningReporter m_warn;
 
-    QLineEdit* m_chnum = nullptr;
-    QPushButton* m_chup = nullptr;
-    QCheckBox* m_chact = nullptr;
-    QCheckBox* m_vfoack = nullptr;
-    QPushButton* m_chdown = nullptr;
-    QCheckBox* m_chsplit = nullptr;
-    QComboBox* m_vfoas = nullptr;
-    QLineEdit* m_chfreq = nullptr;
-    QComboBox* m_chmode = nullptr;
-    QCheckBox* m_vfobck = nullptr;
-    QComboBox* m_vfobs = nullptr;
-    QLineEdit* m_chtfreq = nullptr;
-    QComboBox* m_chtmode = nullptr;
-    QLabel* m_label1 = nullptr;
-    QLineEdit* m_chtext = nullptr;
-    QComboBox* m_choffset = nullptr;
-    QComboBox* m_home = nullptr;
-    QCheckBox* m_dcsck = nullptr;
-    QCheckBox* m_ctcssck = nullptr;
-    QCheckBox* m_tagck = nullptr;
-    QLineEdit* m_dcs = nullptr;
-    QLineEdit* m_ctcss = nullptr;
-    QCheckBox* m_ctcssmute = nullptr;
-    QLineEdit* m_savename = nullptr;
+    QLineEdit* m_channelNumber = nullptr;
+    QPushButton* m_channelUp = nullptr;
+    QCheckBox* m_active = nullptr;
+    QCheckBox* m_vfoA = nullptr;
+    QPushButton* m_channelDown = nullptr;
+    QCheckBox* m_split = nullptr;
+    QComboBox* m_vfoABand = nullptr;
+    QLineEdit* m_rxFrequency = nullptr;
+    QComboBox* m_mode = nullptr;
+    QCheckBox* m_vfoB = nullptr;
+    QComboBox* m_vfoBBand = nullptr;
+    QLineEdit* m_txFrequency = nullptr;
+    QComboBox* m_txMode = nullptr;
+    QLabel* m_homeLabel = nullptr;
+    QLineEdit* m_tag = nullptr;
+    QComboBox* m_shift = nullptr;
+    QComboBox* m_homeBands = nullptr;
+    QCheckBox* m_dcsOn = nullptr;
+    QCheckBox* m_toneOn = nullptr;
+    QCheckBox* m_tagOn = nullptr;
+    QLineEdit* m_dcsNumber = nullptr;
+    QLineEdit* m_toneNumber = nullptr;
+    QCheckBox* m_toneSquelchOn = nullptr;
+    QLineEdit* m_saveName = nullptr;
     QPushButton* m_done = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_channels = nullptr;

@@ -85,52 +85,14 @@ std::int64_t readWholeNumber(std::string_view text)
     return readNumber(text).rounded();
 }
 
-std::int32_t hexToValue(std::string_view text)
-{
-    const auto n = text.size();
-    std::uint64_t value = 0;
-    std::int64_t digit = 0;
-    for (std::size_t i = 1; i <= n; ++i) {
-        const auto c = static_cast<unsigned char>(text[i - 1]);
-        if (isDigit(static_cast<char>(c)))
-            digit = c - '0';
-        else if (c == ' ')
-            value = 0;
-        else
-            digit = static_cast<std::int64_t>(c) - 55;
-        // 16^(n-i) modulo 2^64: zero once the power passes 15.
-        std::uint64_t weight = n - i < 16 ? 1 : 0;
-        for (std::size_t p = 0; p < n - i && p < 16; ++p)
-            weight *= 16;
-        value = static_cast<std::uint64_t>(digit) * weight + value;
-    }
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-}
-
-std::optional<std::array<std::uint8_t, 4>> frequencyBytes(std::string_view text)
+std::optional<std::uint32_t> typedFrequency(std::string_view text)
 {
     const auto last8 = text.size() > 8 ? text.substr(text.size() - 8) : text;
     const TypedNumber number = readNumber(last8);
     if (number.isNegative())
         return std::nullopt;
-    // At most 8 characters reach the reading, so the value is below 10^8 and
-    // fits in 8 hexadecimal digits.
-    const auto value = static_cast<std::uint64_t>(number.rounded());
-    static constexpr char kHexDigits[] = "0123456789ABCDEF";
-    std::string hex;
-    for (std::uint64_t rest = value;;) {
-        hex.insert(hex.begin(), kHexDigits[rest % 16]);
-        rest /= 16;
-        if (rest == 0)
-            break;
-    }
-    if (hex.size() > 8)
-        return std::nullopt;
-    hex.insert(0, 8 - hex.size(), ' ');
-    std::array<std::uint8_t, 4> bytes{};
-    for (std::size_t k = 0; k < 4; ++k)
-        bytes[k] = static_cast<std::uint8_t>(hexToValue(std::string_view(hex).substr(2 * k, 2)));
-    return bytes;
+    // At most 8 characters reach the reading, so the value is at most 10^8.
+    return static_cast<std::uint32_t>(number.rounded());
 }
 
 int typedChannelIndex(std::string_view text)

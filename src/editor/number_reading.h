@@ -1,7 +1,6 @@
 #pragma once
-// How the editor reads a number that the user typed into a box, and how a
-// typed frequency becomes the four bytes of a channel record. Plain C++, no
-// windows involved.
+// How the editor reads a number that the user typed into a box, and which
+// frequency a typed text stores. Plain C++, no windows involved.
 //
 // Reading rule (the same for every box):
 // - blanks (space, tab, line breaks) are ignored wherever they stand;
@@ -54,21 +53,11 @@ TypedNumber readNumber(std::string_view text);
 // Reads a number and rounds it to a whole number (half to even); 0 without digits.
 std::int64_t readWholeNumber(std::string_view text);
 
-// The value of a text of hexadecimal digits, the way the frequency commit
-// turns each pair of characters into a byte: for the character at position
-// i of n (1-based), a decimal digit gives digit = its value, a blank sets the
-// value so far to 0 and keeps the previous digit, any other character gives
-// digit = its code - 55 ("A".."F" give 10..15); then value = digit * 16^(n-i)
-// + value. An empty text gives 0. Texts of more than 8 digits wrap modulo 2^32.
-std::int32_t hexToValue(std::string_view text);
-
-// The four bytes (most significant first) that a frequency box's text stores:
-// the last 8 characters of the text are read, rounded, written as upper-case
-// hexadecimal padded on the left with blanks to 8 characters, and each pair of
-// characters turned into a byte with hexToValue. Returns nothing when those
+// The frequency (10 Hz units) that a frequency box's text stores: the last 8
+// characters of the text are read and rounded. Returns nothing when those
 // characters read as a negative number (-0.3 included): such an entry is
 // refused and the stored frequency is kept.
-std::optional<std::array<std::uint8_t, 4>> frequencyBytes(std::string_view text);
+std::optional<std::uint32_t> typedFrequency(std::string_view text);
 
 // The channel index 0..199 that a text typed into the channel number box
 // selects: the number (rounded half to even, so "2.5" is channel 2 and "3.5"

@@ -29,10 +29,10 @@ Result<BlockStore> BlockStore::loadBlocks(std::span<const std::uint8_t> file)
 
     // readImageLayout has refused blocks over 255 bytes: every payload fits a column.
     BlockStore store;
-    store.m_bytes.assign(columnStart(layout->lastIndex + 1), 0);
-    store.m_lengths.assign(static_cast<std::size_t>(layout->lastIndex) + 2, 0);
-    store.m_lengths[0] = static_cast<std::int16_t>(layout->lastIndex);
-    for (int j = 0; j <= layout->lastIndex; ++j) {
+    store.m_bytes.assign(columnStart(layout->lastBlock + 1), 0);
+    store.m_lengths.assign(static_cast<std::size_t>(layout->lastBlock) + 2, 0);
+    store.m_lengths[0] = static_cast<std::int16_t>(layout->lastBlock);
+    for (int j = 0; j <= layout->lastBlock; ++j) {
         const int s = layout->blockStart(j);
         const int e = layout->ends[static_cast<std::size_t>(j)];
         store.m_lengths[static_cast<std::size_t>(j) + 1] = static_cast<std::int16_t>(e - s - 2);

@@ -1,7 +1,7 @@
 #pragma once
 // The editor's copy of a clone image: one column of 256 bytes per clone block
 // (index 0 the block's number byte, indices 1.. its payload; the stored
-// checksum is dropped) and BlockLengths (entry 0 the last block's number,
+// checksum is dropped) and the block lengths (entry 0 the last block's number,
 // entry j+1 the payload length of block j).
 //
 // A BlockStore is a plain value. Loading builds a new one or returns why the
@@ -48,13 +48,14 @@ public:
     // A store of the given payloads, block j numbered j; refuses a payload over 255 bytes.
     static Result<BlockStore> fromPayloads(std::span<const Bytes> payloads);
 
-    // Number of blocks (LastIndex + 1); 0 for an empty store.
+    // Number of blocks (the last block's number + 1); 0 for an empty store.
     int blockCount() const { return static_cast<int>(m_lengths.size()) - (m_lengths.empty() ? 0 : 1); }
-    // LastIndex: the number of the last block; -1 for an empty store.
-    int lastIndex() const { return blockCount() - 1; }
-    // True when block is 0..LastIndex.
+    // The number of the last block; -1 for an empty store.
+    int lastBlock() const { return blockCount() - 1; }
+    // True when the store has a block of that number.
     bool hasBlock(int block) const { return block >= 0 && block < blockCount(); }
-    // BlockLengths: entry 0 = LastIndex, entry j+1 = payload length of block j (empty for an empty store).
+    // Block lengths: entry 0 = the last block's number, entry j+1 = payload length of block j
+    // (empty for an empty store).
     const std::vector<std::int16_t>& blockLengths() const { return m_lengths; }
     // Payload length of block j (0 when there is no such block).
     int payloadLength(int block) const;
@@ -93,7 +94,7 @@ public:
 
 private:
     std::vector<std::uint8_t> m_bytes;   // column j at [256*j, 256*j+255]
-    std::vector<std::int16_t> m_lengths; // BlockLengths
+    std::vector<std::int16_t> m_lengths; // as blockLengths()
 };
 
 } // namespace ft817

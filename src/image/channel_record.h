@@ -1,6 +1,6 @@
 #pragma once
 // One memory channel record: 26 bytes in the BlockStore, read and written in
-// place. Fields and their bits (record byte k is at RecordOffset + k):
+// place. Fields and their bits (record byte k is k bytes past the record's start):
 //   byte 0 bits 0-2 mode, bits 6-7 tag flags (tag on only when both are set)
 //   byte 1 bits 6-7 split flags / shift (0 simplex, 1 minus, 2 plus, 3 split;
 //          any non-zero value counts as split for the Split box)
@@ -213,7 +213,7 @@ public:
     {
         setByte(record::kModeByte, encodeTagShown(byte(record::kModeByte), shown));
     }
-    // Tone mode into byte 4 bits 0-1 by the editor's writers.
+    // Tone mode into byte 4 bits 0-1; bits 2-7 kept.
     void setToneMode(ToneMode mode)
     {
         setByte(record::kToneModeByte, encodeToneMode(byte(record::kToneModeByte), mode));

@@ -4,9 +4,9 @@
 #include "image/frequency_range.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
+#include "platform/text_format.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <optional>
 
@@ -15,16 +15,6 @@ namespace ft817 {
 namespace {
 
 constexpr std::uint64_t kMaxStored = 4294967295u;
-constexpr std::uint8_t kTagBits = 0xC0;   // record byte 0 bits 6..7
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool sameLetters(std::string_view a, std::string_view b)
 {
@@ -63,47 +53,6 @@ std::string quoted(std::string_view text)
         }
     }
     return out + "\"";
-}
-
-// Tag bytes (Latin-1) as UTF-8.
-std::string latin1ToUtf8(std::string_view bytes)
-{
-    std::string text;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            text += c;
-        } else {
-            text += static_cast<char>(0xC0 | (byte >> 6));
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return text;
-}
-
-// UTF-8 text as Latin-1 bytes; nothing when the text is not UTF-8 or holds a
-// character past U+00FF, which a tag cannot hold.
-std::optional<std::string> utf8ToLatin1(std::string_view text)
-{
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            bytes += static_cast<char>(lead);
-            continue;
-        }
-        if ((lead & 0xE0) != 0xC0 || i + 1 >= text.size())
-            return std::nullopt;
-        const auto next = static_cast<unsigned char>(text[i + 1]);
-        if ((next & 0xC0) != 0x80)
-            return std::nullopt;
-        const unsigned code = ((lead & 0x1Fu) << 6) | (next & 0x3Fu);
-        if (code < 0x80 || code > 0xFF)
-            return std::nullopt;
-        bytes += static_cast<char>(code);
-        ++i;
-    }
-    return bytes;
 }
 
 // The fields of a row, found by column name.
@@ -316,14 +265,11 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row)
     ChannelRecord record = ChannelRecord::forChannel(store, row.channel);
     record.setRxFrequency(row.frequency);
 
-    // The shift as real radios write it: bits 5..7 of byte 1 as 000, 011, 101 or 111.
     record.setShift(row.shift);
     if (row.offset)
         record.setTxFrequency(*row.offset);
 
-    const std::uint8_t toneByte = record.byte(record::kToneModeByte);
-    record.setByte(record::kToneModeByte,
-                   static_cast<std::uint8_t>((toneByte & 0xFC) | static_cast<int>(row.toneMode)));
+    record.setToneMode(row.toneMode);
     if (row.toneNumber)
         record.setToneNumber(static_cast<std::uint8_t>(*row.toneNumber));
     if (row.dcsNumber)
@@ -331,14 +277,13 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row)
     if (row.mode)
         record.setMode(*row.mode);
 
-    const std::uint8_t modeByte = record.byte(record::kModeByte);
     if (row.name.empty()) {
-        record.setByte(record::kModeByte, static_cast<std::uint8_t>(modeByte & ~kTagBits));
+        record.setTagOn(false);
     } else {
         record.setTag(row.name);
         // A radio shows the tag on bit 7 alone; a record that already has it keeps its flags.
-        if ((modeByte & 0x80) == 0)
-            record.setByte(record::kModeByte, static_cast<std::uint8_t>(modeByte | kTagBits));
+        if (!record.tagHighBit())
+            record.setTagOn(true);
     }
 
     if (!isChannelActive(store, row.channel))
@@ -378,11 +323,8 @@ std::optional<std::map<std::string, std::size_t>> readHeader(const CsvTable& tab
 
 std::string formatMegahertz(std::uint32_t value)
 {
-    // value is in 10 Hz units: MHz = value / 100000, the sixth decimal is always 0.
-    char text[32];
-    std::snprintf(text, sizeof text, "%u.%05u0", static_cast<unsigned>(value / 100000),
-                  static_cast<unsigned>(value % 100000));
-    return text;
+    // The radio's 10 Hz steps leave the sixth decimal always 0.
+    return megahertzText(value) + "0";
 }
 
 Result<std::uint32_t> parseMegahertz(std::string_view text)

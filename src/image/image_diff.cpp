@@ -4,31 +4,15 @@
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
+#include "platform/text_format.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace ft817 {
 
 namespace {
 
 constexpr const char* kArrow = " \u2192 ";
-
-std::string hexByte(std::uint8_t value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value);
-    return text;
-}
-
-// A stored frequency (10 Hz units) in MHz with five decimals, as `show` prints it.
-std::string megahertz(std::uint32_t value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%u.%05u", static_cast<unsigned>(value / 100000),
-                  static_cast<unsigned>(value % 100000));
-    return text;
-}
 
 // Tag text in double quotes, bytes outside printable ASCII as \xNN.
 std::string quotedTag(const std::string& tag)
@@ -39,9 +23,7 @@ std::string quotedTag(const std::string& tag)
         if (byte >= 0x20 && byte < 0x7F && c != '"' && c != '\\') {
             text += c;
         } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            text += escaped;
+            text += "\\x" + hexByte(byte);
         }
     }
     return text + "\"";
@@ -73,11 +55,6 @@ std::string channelByteName(int value)
 std::string bandSelectName(int value)
 {
     return value == 15 ? std::string("15 (none)") : std::to_string(value);
-}
-
-std::string vfoName(Vfo vfo)
-{
-    return vfo == Vfo::A ? "A" : "B";
 }
 
 // Which bits of each saved byte a named line already reports.
@@ -121,7 +98,7 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
         change("second-bitmap bit", isSecondBitSet(before, channel) ? "set" : "clear",
                isSecondBitSet(after, channel) ? "set" : "clear");
     if (a.rxFrequency() != b.rxFrequency())
-        change("frequency", megahertz(a.rxFrequency()), megahertz(b.rxFrequency()) + " MHz");
+        change("frequency", megahertzText(a.rxFrequency()), megahertzText(b.rxFrequency()) + " MHz");
     if (a.mode() != b.mode())
         change("mode", std::string(kModeNames[static_cast<std::size_t>(a.mode())]),
                std::string(kModeNames[static_cast<std::size_t>(b.mode())]));
@@ -129,8 +106,8 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
         change("shift", std::string(shiftName(a.shift())), std::string(shiftName(b.shift())));
     if (a.txFrequency() != b.txFrequency()) {
         const bool split = a.shift() == Shift::Split || b.shift() == Shift::Split;
-        change(split ? "TX frequency" : "offset", megahertz(a.txFrequency()),
-               megahertz(b.txFrequency()) + " MHz");
+        change(split ? "TX frequency" : "offset", megahertzText(a.txFrequency()),
+               megahertzText(b.txFrequency()) + " MHz");
     }
     if (a.txMode() != b.txMode())
         change("TX mode", std::string(kModeNames[static_cast<std::size_t>(a.txMode())]),
@@ -157,7 +134,7 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
         const std::uint8_t old = a.byte(rest.byte);
         const std::uint8_t now = b.byte(rest.byte);
         if (((old ^ now) & rest.mask) != 0)
-            change("byte " + std::to_string(rest.byte), hexByte(old), hexByte(now));
+            change("byte " + std::to_string(rest.byte), "0x" + hexByte(old), "0x" + hexByte(now));
     }
 
     if (parts.empty())
@@ -196,7 +173,7 @@ std::vector<std::string> describeImageDifferences(const BlockStore& before, cons
             const std::uint32_t now = bandFrequency(after, vfo, band);
             if (old != now)
                 lines.push_back("VFO " + vfoName(vfo) + " band " + std::to_string(band) + ": " +
-                                megahertz(old) + kArrow + megahertz(now) + " MHz");
+                                megahertzText(old) + kArrow + megahertzText(now) + " MHz");
         }
     }
 
@@ -239,7 +216,7 @@ std::vector<std::string> describeImageDifferences(const BlockStore& before, cons
             const std::uint8_t now = after.byte(index, block);
             if (((old ^ now) & ~coverage.covered(block, index) & 0xFF) != 0)
                 lines.push_back("block " + std::to_string(block) + " index " + std::to_string(index) + ": " +
-                                hexByte(old) + kArrow + hexByte(now));
+                                "0x" + hexByte(old) + kArrow + "0x" + hexByte(now));
         }
     }
     return lines;

@@ -24,30 +24,34 @@ Result<Bytes> readImageFileBytes(const std::string& path)
     return readWholeFile(path, kMaxImageFileBytes);
 }
 
-Result<ImageLayout> readImageLayout(std::span<const std::uint8_t> a)
+Result<ImageLayout> readImageLayout(std::span<const std::uint8_t> file)
 {
-    const long long L = static_cast<long long>(a.size());
-    if (L == 0)
+    const long long fileSize = static_cast<long long>(file.size());
+    if (fileSize == 0)
         return notAnImage("the file is empty");
     // The smallest image: one block of 2 bytes, banner, 00 00 and one record.
-    if (L < 2 + 46 + 3)
-        return notAnImage("the file is too short (" + std::to_string(L) + " bytes)");
+    if (fileSize < 2 + 46 + 3)
+        return notAnImage("the file is too short (" + std::to_string(fileSize) + " bytes)");
 
-    const long long S = a[L - 5] + 256LL * a[L - 4];
-    if (S >= L)
+    // The record before the last holds the end of the block before the last,
+    // which is where the last block starts with its number byte (for a single
+    // block the two zero bytes after the banner give 0).
+    const long long lastBlockStart = file[fileSize - 5] + 256LL * file[fileSize - 4];
+    if (lastBlockStart >= fileSize)
         return notAnImage("the block table points past the end of the file");
-    const int lastIndex = a[S];
-    const long long R = (L - 1) - 3LL * lastIndex;
-    if (R - 1 < 0)
+    const int lastBlock = file[lastBlockStart];
+    // Where the block table holds the high byte of block 0's end offset.
+    const long long firstRecordHigh = (fileSize - 1) - 3LL * lastBlock;
+    if (firstRecordHigh - 1 < 0)
         return notAnImage("the block table is longer than the file");
 
     ImageLayout layout;
-    layout.lastIndex = lastIndex;
-    layout.ends.reserve(static_cast<std::size_t>(lastIndex) + 1);
+    layout.lastBlock = lastBlock;
+    layout.ends.reserve(static_cast<std::size_t>(lastBlock) + 1);
     int previous = 0;
-    for (int k = 0; k <= lastIndex; ++k) {
-        const std::uint8_t low = a[R + 3LL * k - 1];
-        const std::uint8_t high = a[R + 3LL * k];
+    for (int k = 0; k <= lastBlock; ++k) {
+        const std::uint8_t low = file[firstRecordHigh + 3LL * k - 1];
+        const std::uint8_t high = file[firstRecordHigh + 3LL * k];
         if (high > 0x7F)
             return notAnImage("block " + std::to_string(k) + " ends at an offset above 32767");
         const int end = low + 256 * high;
@@ -56,24 +60,24 @@ Result<ImageLayout> readImageLayout(std::span<const std::uint8_t> a)
         layout.ends.push_back(end);
         previous = end;
     }
-    const long long T = layout.ends.back();
-    const long long blocks = lastIndex + 1;
-    if (T + 46 + 3 * blocks > L)
+    const long long cloneBytes = layout.ends.back();
+    const long long blocks = lastBlock + 1;
+    if (cloneBytes + 46 + 3 * blocks > fileSize)
         return notAnImage("the block table points past the end of the clone image");
-    if (T + 46 + 3 * blocks != L)
+    if (cloneBytes + 46 + 3 * blocks != fileSize)
         return notAnImage("the block table does not match the length of the file");
-    if (a[T + 44] != 0 || a[T + 45] != 0)
+    if (file[cloneBytes + 44] != 0 || file[cloneBytes + 45] != 0)
         return notAnImage("the block table does not start after the banner");
     // The block table's length byte, and the radio, allow at most 255 bytes a block.
-    for (int k = 0; k <= lastIndex; ++k) {
+    for (int k = 0; k <= lastBlock; ++k) {
         if (layout.blockLength(k) > kMaxBlockLength)
             return notAnImage("block " + std::to_string(k) + " is " + std::to_string(layout.blockLength(k)) +
                               " bytes long; a clone block is at most " + std::to_string(kMaxBlockLength));
     }
-    for (int k = 0; k <= lastIndex; ++k) {
-        if (a[layout.blockStart(k)] != k)
+    for (int k = 0; k <= lastBlock; ++k) {
+        if (file[layout.blockStart(k)] != k)
             return notAnImage("block " + std::to_string(k) + " carries the number " +
-                              std::to_string(a[layout.blockStart(k)]));
+                              std::to_string(file[layout.blockStart(k)]));
     }
     return layout;
 }

@@ -68,6 +68,11 @@ BitLocation secondBitLocation(int channel)
                        static_cast<std::uint8_t>(1u << (channel % 8))};
 }
 
+std::string vfoName(Vfo vfo)
+{
+    return vfo == Vfo::A ? "A" : "B";
+}
+
 Vfo selectedVfo(const BlockStore& store)
 {
     return store.bit(kVfoSelectByte.index, kVfoSelectByte.block, 0) ? Vfo::B : Vfo::A;

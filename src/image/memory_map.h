@@ -17,6 +17,7 @@
 #include "image/block_store.h"
 
 #include <cstdint>
+#include <string>
 
 namespace ft817 {
 
@@ -61,6 +62,8 @@ BitLocation secondBitLocation(int channel);
 
 // The selected VFO (bit 0 of the VFO select byte).
 Vfo selectedVfo(const BlockStore& store);
+// The VFO's letter as the radio shows it: "A" or "B".
+std::string vfoName(Vfo vfo);
 // Selects a VFO by setting or clearing bit 0 of the VFO select byte only.
 void selectVfo(BlockStore& store, Vfo vfo);
 

@@ -4,22 +4,13 @@
 #include "image/image_check.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
+#include "platform/text_format.h"
 
-#include <cstdio>
 #include <string_view>
 
 namespace ft817 {
 
 namespace {
-
-// A stored frequency (10 Hz units) in MHz with all five decimals: 700000 -> "7.00000".
-std::string megahertz(std::uint32_t value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%u.%05u", static_cast<unsigned>(value / 100000),
-                  static_cast<unsigned>(value % 100000));
-    return text;
-}
 
 std::string padLeft(std::string text, std::size_t width)
 {
@@ -41,10 +32,9 @@ void appendTagCharacter(std::string& out, std::uint8_t b)
 {
     if (b >= 0x20 && b < 0x7F)
         out.push_back(static_cast<char>(b));
-    else if (b >= 0xA0) {
-        out.push_back(static_cast<char>(0xC0 | (b >> 6)));
-        out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
-    } else
+    else if (b >= 0xA0)
+        out += latin1ToUtf8(std::string(1, static_cast<char>(b)));
+    else
         out.push_back('.');
 }
 
@@ -71,25 +61,10 @@ std::string toneText(const ChannelRecordView& record)
     return "none";
 }
 
-std::string hexBytes(const ChannelRecordView& record, std::string_view separator)
-{
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string out;
-    for (int k = 0; k < kRecordSize; ++k) {
-        if (k > 0)
-            out += separator;
-        const std::uint8_t b = record.byte(k);
-        out.push_back(digits[b >> 4]);
-        out.push_back(digits[b & 15]);
-    }
-    return out;
-}
-
 // A JSON string of raw single-byte characters: quotes, backslashes and
 // control codes escaped, bytes 0x7F and above as \u00XX (Latin-1).
 void appendJsonString(std::string& out, std::string_view text)
 {
-    static constexpr char digits[] = "0123456789abcdef";
     out.push_back('"');
     for (char c : text) {
         const auto b = static_cast<std::uint8_t>(c);
@@ -99,17 +74,10 @@ void appendJsonString(std::string& out, std::string_view text)
         } else if (b >= 0x20 && b < 0x7F) {
             out.push_back(c);
         } else {
-            out += "\\u00";
-            out.push_back(digits[b >> 4]);
-            out.push_back(digits[b & 15]);
+            out += "\\u00" + hexByte(b, HexLetters::Lower);
         }
     }
     out.push_back('"');
-}
-
-std::string vfoName(Vfo vfo)
-{
-    return vfo == Vfo::A ? "A" : "B";
 }
 
 std::string bandLine(const BlockStore& store, Vfo vfo)
@@ -119,13 +87,13 @@ std::string bandLine(const BlockStore& store, Vfo vfo)
     if (selected < 0)
         line += "none (band select holds 15)";
     else
-        line += std::to_string(selected) + " (" + megahertz(bandFrequency(store, vfo, selected)) + " MHz)";
+        line += std::to_string(selected) + " (" + megahertzText(bandFrequency(store, vfo, selected)) + " MHz)";
     // Five bands a line, numbered, the selected one marked with '*'.
     for (int i = 0; i < kBandCount; ++i) {
         if (i % 5 == 0)
             line += "\n ";
         line += padLeft(std::to_string(i), 3) + (i == selected ? "*" : ":") +
-                padLeft(megahertz(bandFrequency(store, vfo, i)), 11);
+                padLeft(megahertzText(bandFrequency(store, vfo, i)), 11);
     }
     return line + "\n";
 }
@@ -144,11 +112,11 @@ std::string channelRow(const BlockStore& store, int n)
 {
     const auto record = ChannelRecordView::forChannel(store, n);
     std::string row = padLeft(std::to_string(n + 1), 3) + "  " +
-                      padLeft(megahertz(record.rxFrequency()), 11) + "  " +
+                      padLeft(megahertzText(record.rxFrequency()), 11) + "  " +
                       padRight(std::string(kModeNames[static_cast<std::size_t>(record.mode())]), 4) + "  " +
                       padRight(std::string(shiftName(record.shift())), 7) + "  ";
     if (record.split())
-        row += padLeft(megahertz(record.txFrequency()), 11) + "  " +
+        row += padLeft(megahertzText(record.txFrequency()), 11) + "  " +
                padRight(std::string(kModeNames[static_cast<std::size_t>(record.txMode())]), 4);
     else
         row += padRight("-", 11 + 2 + 4);
@@ -186,7 +154,7 @@ void appendChannelJson(std::string& out, const BlockStore& store, int n)
     out += ", \"tag\": ";
     appendJsonString(out, record.tag());
     out += ", \"shift\": \"" + std::string(shiftName(record.shift())) + "\"";
-    out += ", \"record\": \"" + hexBytes(record, "") + "\"}";
+    out += ", \"record\": \"" + hexBytes(record.bytes(), "", HexLetters::Lower) + "\"}";
 }
 
 } // namespace
@@ -226,11 +194,11 @@ std::string channelText(const BlockStore& store, int n)
                        (isChannelActive(store, n) ? " (active)" : " (inactive)") + ", block " +
                        std::to_string(where.block) + " index " + std::to_string(where.index) + "\n";
     text += "  Mode:      " + std::string(kModeNames[static_cast<std::size_t>(record.mode())]) + "\n";
-    text += "  RX:        " + megahertz(record.rxFrequency()) + " MHz (" +
+    text += "  RX:        " + megahertzText(record.rxFrequency()) + " MHz (" +
             std::to_string(record.rxFrequency()) + ")\n";
     text += "  Shift:     " + std::string(shiftName(record.shift())) + "\n";
     text += "  Split:     " + std::string(record.split() ? "yes" : "no") + "\n";
-    text += "  TX:        " + megahertz(record.txFrequency()) + " MHz (" +
+    text += "  TX:        " + megahertzText(record.txFrequency()) + " MHz (" +
             std::to_string(record.txFrequency()) + ")\n";
     text += "  TX mode:   " + std::string(kModeNames[static_cast<std::size_t>(record.txMode())]) + "\n";
     text += "  Tone mode: " + std::string(toneModeName(record.toneMode())) + "\n";
@@ -238,7 +206,7 @@ std::string channelText(const BlockStore& store, int n)
     text += "  DCS:       " + std::to_string(record.dcsNumber()) + " (" + dcsText(record.dcsNumber()) + ")\n";
     text += "  Tag:       " + std::string(record.tagShown() ? "shown" : "not shown") + " \"" +
             printableTag(record) + "\"\n";
-    text += "  Record:    " + hexBytes(record, " ") + "\n";
+    text += "  Record:    " + hexBytes(record.bytes(), " ", HexLetters::Lower) + "\n";
     return text;
 }
 

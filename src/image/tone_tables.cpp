@@ -1,5 +1,7 @@
 #include "image/tone_tables.h"
 
+#include "platform/text_format.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -20,19 +22,6 @@ const std::array<int, kDcsCodeCount> kDcsCodes = {
     371, 411, 412, 413, 423, 431, 432, 445, 446, 452, 454, 455, 462, 464, 465, 466, 503, 506, 516, 523, 526,
     532, 546, 565, 606, 612, 624, 627, 631, 632, 654, 662, 664, 703, 712, 723, 731, 732, 734, 743, 754,
 };
-
-namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
 
 std::optional<int> ctcssTenthsOfHertz(int number)
 {

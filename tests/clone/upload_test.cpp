@@ -92,7 +92,8 @@ TEST_F(UploadTest, ProgressRunsToEachBlocksLastDataByte)
     const auto blocks = makeBlocks({10, 20, 30});
     radioTakes(blocks);
     ASSERT_TRUE(run().complete);
-    // (L - 1) - 3 * LastIndex: the clone image plus 48.
+    // Progress runs to the block table's first record: file size - 1 - 3 * last block number,
+    // the clone image plus 48.
     EXPECT_EQ(sink.ranges, (std::vector<std::pair<int, int>>{{0, 60 + 48}}));
     EXPECT_EQ(static_cast<int>(file.size()) - 1 - 3 * 2, 60 + 48);
     EXPECT_EQ(sink.values, (std::vector<int>{9, 29, 59}));

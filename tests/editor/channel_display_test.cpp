@@ -1,4 +1,4 @@
-// The channel display routine: what the window shows for a record, and that
+// Showing a channel: what the window shows for a record, and that
 // showing changes nothing in the loaded image but the current-channel byte.
 
 #include "editor_window_fixture.h"

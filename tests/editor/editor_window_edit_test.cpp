@@ -109,7 +109,7 @@ TEST_F(EditTest, CurrentChannelByteOfTwoHundredOrMoreOpensChannelOne)
 }
 
 // The opening channel is shown as active whatever the bitmap says, and its
-// tag follows bit 7 alone; the display routine later needs both tag flags.
+// tag follows bit 7 alone; showing it again later needs both tag flags.
 TEST_F(EditTest, OpeningChannelUsesTheRadiosOwnTagMark)
 {
     MemoryImage image;

@@ -110,7 +110,7 @@ protected:
         return path;
     }
 
-    // Shows channel n with the channel display routine.
+    // Shows channel n the way stepping to it does.
     void display(int n)
     {
         window->state().currentChannel = n;

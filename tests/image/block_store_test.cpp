@@ -39,7 +39,7 @@ TEST(BlockStoreLoad, ThreeBlocksLandInTheirColumnsWithoutChecksums)
     ASSERT_TRUE(store.ok()) << store.error().message;
 
     EXPECT_EQ(store->blockLengths(), (std::vector<std::int16_t>{2, 2, 40, 208}));
-    EXPECT_EQ(store->lastIndex(), 2);
+    EXPECT_EQ(store->lastBlock(), 2);
     for (int i = 0; i <= 208; ++i)
         EXPECT_EQ(store->byte(i, 2), file[static_cast<std::size_t>(46 + i)]) << "index " << i;
     for (int i = 0; i <= 40; ++i)

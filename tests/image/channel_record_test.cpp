@@ -49,6 +49,11 @@ TEST(ChannelRecordFields, ShiftAsTheRadioStoresIt)
     EXPECT_EQ(decodeShift(0xA5), Shift::Plus);
     EXPECT_EQ(decodeShift(0xE4), Shift::Split);
     EXPECT_EQ(shiftName(Shift::Minus), "minus");
+    // Writing sets bits 5-7 the way the radio does and keeps bits 0-4.
+    EXPECT_EQ(encodeShift(0xE4, Shift::Simplex), 0x04);
+    EXPECT_EQ(encodeShift(0x04, Shift::Minus), 0x64);
+    EXPECT_EQ(encodeShift(0x05, Shift::Plus), 0xA5);
+    EXPECT_EQ(encodeShift(0x24, Shift::Split), 0xE4);
 }
 
 TEST(ChannelRecordFields, ModeAndTagShareByte0)
@@ -134,6 +139,8 @@ std::vector<Field> fields()
          [](ChannelRecord& r, std::mt19937& g) { r.setMode(int(g() % 11) - 1); }},
         {"tag", owning({{0, 0xC0}}), [](ChannelRecord& r, std::mt19937& g) { r.setTagOn(g() & 1); }},
         {"split", owning({{1, 0xC0}}), [](ChannelRecord& r, std::mt19937& g) { r.setSplit(g() & 1); }},
+        {"shift", owning({{1, 0xE0}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setShift(static_cast<Shift>(g() % 4)); }},
         {"tone mode", owning({{4, 0x03}}),
          [](ChannelRecord& r, std::mt19937& g) { r.setToneMode(static_cast<ToneMode>(g() % 4)); }},
         {"tx mode", owning({{5, 0x07}}),

@@ -39,7 +39,7 @@ TEST(ImageFile, TwoBlockExampleReadsBackItsOffsets)
 
     auto layout = readImageLayout(file);
     ASSERT_TRUE(layout.ok()) << layout.error().message;
-    EXPECT_EQ(layout->lastIndex, 1);
+    EXPECT_EQ(layout->lastBlock, 1);
     EXPECT_EQ(layout->ends, (std::vector<int>{3, 7}));
     EXPECT_EQ(layout->cloneBytes(), 7);
 }
@@ -48,7 +48,7 @@ TEST(ImageFile, OneBlockImageTakesItsStartFromTheZeroBytes)
 {
     auto layout = readImageLayout(imageFile({4}));
     ASSERT_TRUE(layout.ok()) << layout.error().message;
-    EXPECT_EQ(layout->lastIndex, 0);
+    EXPECT_EQ(layout->lastBlock, 0);
     EXPECT_EQ(layout->ends, std::vector<int>{4});
 }
 
@@ -64,7 +64,7 @@ TEST(ImageFile, RealRadioLayoutRoundTrips)
     EXPECT_EQ(file.size(), 6609u + 46 + 3 * 50);
     auto layout = readImageLayout(file);
     ASSERT_TRUE(layout.ok()) << layout.error().message;
-    EXPECT_EQ(layout->lastIndex, 49);
+    EXPECT_EQ(layout->lastBlock, 49);
     EXPECT_EQ(layout->cloneBytes(), 6609);
     for (int k = 0; k < 50; ++k)
         EXPECT_EQ(layout->blockLength(k), lengths[static_cast<std::size_t>(k)]);

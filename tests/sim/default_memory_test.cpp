@@ -82,7 +82,7 @@ TEST_P(DefaultMemoryTest, EveryBlockIsNumberedAndChecksummed)
     ASSERT_TRUE(file.ok());
     auto layout = readImageLayout(*file);
     ASSERT_TRUE(layout.ok()) << layout.error().message;
-    EXPECT_EQ(layout->lastIndex, GetParam().blocks - 1);
+    EXPECT_EQ(layout->lastBlock, GetParam().blocks - 1);
     EXPECT_EQ(layout->cloneBytes(), GetParam().totalBytes);
 }
 

@@ -1,0 +1,79 @@
+#include "platform/text_format.h"
+
+#include <cstdio>
+
+namespace ft817 {
+
+std::string megahertzText(std::uint32_t tenHertz)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%u.%05u", static_cast<unsigned>(tenHertz / 100000),
+                  static_cast<unsigned>(tenHertz % 100000));
+    return text;
+}
+
+std::string hexByte(std::uint8_t byte, HexLetters letters)
+{
+    const char* digits = letters == HexLetters::Upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    return {digits[byte >> 4], digits[byte & 15]};
+}
+
+std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separator, HexLetters letters)
+{
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i > 0)
+            text += separator;
+        text += hexByte(bytes[i], letters);
+    }
+    return text;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string latin1ToUtf8(std::string_view bytes)
+{
+    std::string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            text += c;
+        } else {
+            text += static_cast<char>(0xC0 | (byte >> 6));
+            text += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return text;
+}
+
+std::optional<std::string> utf8ToLatin1(std::string_view text)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            bytes += static_cast<char>(lead);
+            continue;
+        }
+        if ((lead & 0xE0) != 0xC0 || i + 1 >= text.size())
+            return std::nullopt;
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        const unsigned code = ((lead & 0x1Fu) << 6) | (next & 0x3Fu);
+        if (code < 0x80 || code > 0xFF)
+            return std::nullopt;
+        bytes += static_cast<char>(code);
+        ++i;
+    }
+    return bytes;
+}
+
+} // namespace ft817

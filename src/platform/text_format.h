@@ -1,0 +1,33 @@
+#pragma once
+// Small text conversions that several parts of the tool print or read the
+// same way: frequencies in MHz, bytes in hexadecimal, blanks around a field,
+// and the radio's single-byte (Latin-1) tag characters as UTF-8. Plain C++.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace ft817 {
+
+// A frequency in the radio's 10 Hz units as MHz with all five decimals: 700000 -> "7.00000".
+std::string megahertzText(std::uint32_t tenHertz);
+
+enum class HexLetters { Upper, Lower };
+// One byte as two hexadecimal digits: 0x5A -> "5A" (or "5a").
+std::string hexByte(std::uint8_t byte, HexLetters letters = HexLetters::Upper);
+// Bytes as hexadecimal pairs joined by separator: {0x43, 0x97} -> "43 97".
+std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separator,
+                     HexLetters letters = HexLetters::Upper);
+
+// The text without the blanks and tabs at either end.
+std::string_view trimmed(std::string_view text);
+
+// Single-byte (Latin-1) characters as UTF-8.
+std::string latin1ToUtf8(std::string_view bytes);
+// UTF-8 text as Latin-1 bytes; nothing when the text is not UTF-8 or holds a
+// character past U+00FF, which a single byte cannot hold.
+std::optional<std::string> utf8ToLatin1(std::string_view text);
+
+} // namespace ft817
