@@ -5,6 +5,7 @@
 #include "image/csv_exchange.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
+#include "platform/text_format.h"
 
 #include <QBrush>
 #include <QPalette>
@@ -28,7 +29,7 @@ QStringList modeNames()
 // A stored frequency (10 Hz units) as MHz with five decimals: 14561250 -> "145.61250".
 QString megahertz(std::uint32_t value)
 {
-    return QString("%1.%2").arg(value / 100000).arg(value % 100000, 5, 10, QChar('0'));
+    return QString::fromStdString(megahertzText(value));
 }
 
 // A number outside the radio's table, shown as the number stored.

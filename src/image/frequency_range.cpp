@@ -1,6 +1,7 @@
 #include "image/frequency_range.h"
 
-#include <cstdio>
+#include "platform/text_format.h"
+
 #include <string>
 
 namespace ft817 {
@@ -17,10 +18,8 @@ Status checkTuned(std::uint32_t frequency)
 {
     if (radioTunes(frequency))
         return {};
-    char megahertz[32];
-    std::snprintf(megahertz, sizeof megahertz, "%u.%05u", frequency / 100'000, frequency % 100'000);
     return Error{
-        std::string(megahertz) + " MHz is outside what the FT-817 tunes: 0.1-56, 76-154 and 420-470 MHz", {}};
+        megahertzText(frequency) + " MHz is outside what the FT-817 tunes: 0.1-56, 76-154 and 420-470 MHz", {}};
 }
 
 } // namespace ft817
