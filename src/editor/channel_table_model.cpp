@@ -3,6 +3,7 @@
 #include "editor/edit_history.h"
 #include "image/channel_record.h"
 #include "image/csv_exchange.h"
+#include "image/frequency_range.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
 #include "platform/text_format.h"
@@ -320,6 +321,11 @@ QString ChannelTableModel::store(int channel, int column, const QVariant& value)
         const Result<std::uint32_t> frequency = typedMegahertz(value.toString());
         if (!frequency)
             return QString::fromStdString(frequency.error().message);
+        // The receive frequency, and a split channel's transmit frequency, must be
+        // one the radio tunes; a repeater offset is a difference and may be anything.
+        const bool tunedOnly = column == RxFrequency || record.shift() == Shift::Split;
+        if (const Status tuned = checkTuned(*frequency); tunedOnly && !tuned)
+            return QString::fromStdString(tuned.error().message);
         column == RxFrequency ? record.setRxFrequency(*frequency) : record.setTxFrequency(*frequency);
         return {};
     }

@@ -2,6 +2,7 @@
 
 #include "image/channel_record.h"
 #include "image/csv_file.h"
+#include "image/frequency_range.h"
 #include "image/memory_map.h"
 
 #include <algorithm>
@@ -178,6 +179,11 @@ Status fillChannels(BlockStore& store, const std::vector<int>& channels, std::ui
     const std::uint64_t last = std::uint64_t{start} + std::uint64_t{step} * (filling.size() - 1);
     if (last > 0xFFFFFFFFu)
         return Error{"the last frequency would be above 42949.67295 MHz, the most a channel holds", {}};
+    // Every frequency of the series must be one the radio tunes.
+    for (std::size_t i = 0; i < filling.size(); ++i) {
+        if (const Status tuned = checkTuned(static_cast<std::uint32_t>(start + std::uint64_t{step} * i)); !tuned)
+            return tuned;
+    }
 
     const ChannelRecordView model = ChannelRecordView::forChannel(store, filling.front());
     const bool active = isChannelActive(store, filling.front());

@@ -120,6 +120,8 @@ TEST_F(ChannelListTest, EditsWriteOnlyTheirBitsAndRefuseWhatCannotBeStored)
     for (const char* typed : {"145,6", "abc", "", "145.612501"})
         EXPECT_FALSE(model->setData(cell(5, M::RxFrequency), typed)) << typed;
     EXPECT_NE(list->statusText().indexOf("more than 5 decimals"), -1);
+    EXPECT_FALSE(model->setData(cell(5, M::RxFrequency), "1000"));
+    EXPECT_NE(list->statusText().indexOf("outside what the FT-817 tunes"), -1);
     EXPECT_FALSE(model->setData(cell(5, M::Tag), "NINECHARS"));
     EXPECT_FALSE(model->setData(cell(5, M::Tag), QString::fromUtf8("Ω")));
     EXPECT_NE(list->statusText().indexOf("Latin-1"), -1);

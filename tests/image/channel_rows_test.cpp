@@ -143,6 +143,7 @@ TEST(ChannelRows, FillGivesStepsAndCopiesTheFirstRowsFieldsKeepingEachRecordsOwn
 
     const BlockStore before = store;
     EXPECT_FALSE(fillChannels(store, {40, 41}, 0xFFFFFFF0u, 0x20).ok());
+    EXPECT_FALSE(fillChannels(store, {40, 41}, 5'599'990, 100).ok()); // the second past 56 MHz
     EXPECT_EQ(store, before);
 }
 
