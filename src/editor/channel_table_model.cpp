@@ -335,6 +335,8 @@ QString ChannelTableModel::store(int channel, int column, const QVariant& value)
             return "a tag holds at most 8 characters";
         if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
             return "a tag holds Latin-1 characters only";
+        if (hasControlCharacter(text.toLatin1().toStdString()))
+            return "a tag cannot show control characters";
         record.setTag(text.toLatin1().toStdString());
         return {};
     }

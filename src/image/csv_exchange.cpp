@@ -211,15 +211,6 @@ void readMode(RowReading& in, ChannelRow& out)
         out.mode = static_cast<int>(found - kModeNames.begin());
 }
 
-// True for C0 and C1 control characters (Latin-1 text), which no tag can show.
-bool hasControlCharacter(std::string_view latin1)
-{
-    return std::any_of(latin1.begin(), latin1.end(), [](char c) {
-        const auto code = static_cast<unsigned char>(c);
-        return code < 0x20 || (code >= 0x7F && code < 0xA0);
-    });
-}
-
 void readName(RowReading& in, ChannelRow& out)
 {
     const std::string_view name = in.row["Name"];

@@ -1,5 +1,7 @@
 #include "platform/text_format.h"
 
+#include <algorithm>
+
 #include <cstdio>
 
 namespace ft817 {
@@ -74,6 +76,14 @@ std::optional<std::string> utf8ToLatin1(std::string_view text)
         ++i;
     }
     return bytes;
+}
+
+bool hasControlCharacter(std::string_view latin1)
+{
+    return std::any_of(latin1.begin(), latin1.end(), [](char c) {
+        const auto code = static_cast<unsigned char>(c);
+        return code < 0x20 || (code >= 0x7F && code < 0xA0);
+    });
 }
 
 } // namespace ft817

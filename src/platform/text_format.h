@@ -29,5 +29,7 @@ std::string latin1ToUtf8(std::string_view bytes);
 // UTF-8 text as Latin-1 bytes; nothing when the text is not UTF-8 or holds a
 // character past U+00FF, which a single byte cannot hold.
 std::optional<std::string> utf8ToLatin1(std::string_view text);
+// True when Latin-1 text holds a C0 or C1 control character, which no tag can show.
+bool hasControlCharacter(std::string_view latin1);
 
 } // namespace ft817

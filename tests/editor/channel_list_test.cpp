@@ -125,6 +125,7 @@ TEST_F(ChannelListTest, EditsWriteOnlyTheirBitsAndRefuseWhatCannotBeStored)
     EXPECT_FALSE(model->setData(cell(5, M::Tag), "NINECHARS"));
     EXPECT_FALSE(model->setData(cell(5, M::Tag), QString::fromUtf8("Ω")));
     EXPECT_NE(list->statusText().indexOf("Latin-1"), -1);
+    EXPECT_FALSE(model->setData(cell(5, M::Tag), "a\x1b[2J"));
     EXPECT_EQ(store(), before);
     EXPECT_EQ(editor.history().stack().count(), steps);
 }
