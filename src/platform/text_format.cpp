@@ -1,7 +1,6 @@
 #include "platform/text_format.h"
 
 #include <algorithm>
-
 #include <cstdio>
 
 namespace ft817 {
