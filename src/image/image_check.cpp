@@ -141,7 +141,7 @@ ImageCheck checkImageFile(std::span<const std::uint8_t> file)
         return check;
     }
     std::vector<int> lengths;
-    for (int k = 0; k <= layout->lastIndex; ++k)
+    for (int k = 0; k <= layout->lastBlock; ++k)
         lengths.push_back(layout->blockLength(k));
     return checkCloneImage(file.first(static_cast<std::size_t>(layout->cloneBytes())), lengths);
 }

@@ -240,7 +240,7 @@ std::vector<std::string> describeChecksumDifferences(std::span<const std::uint8_
         return hexByte(checksum) + (checksum == sum % 256 ? "" : " (does not match its data)");
     };
     std::vector<std::string> lines;
-    for (int block = 0; block <= std::min(before->lastIndex, after->lastIndex); ++block) {
+    for (int block = 0; block <= std::min(before->lastBlock, after->lastBlock); ++block) {
         const std::string old = stored(beforeFile, *before, block);
         const std::string now = stored(afterFile, *after, block);
         // A checksum that follows its data changed with it: the data lines tell of that.
