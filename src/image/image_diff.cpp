@@ -237,7 +237,7 @@ std::vector<std::string> describeChecksumDifferences(std::span<const std::uint8_
         for (std::size_t i = 1; i + 1 < bytes.size(); ++i)
             sum += bytes[i];
         const std::uint8_t checksum = bytes.back();
-        return hexByte(checksum) + (checksum == sum % 256 ? "" : " (does not match its data)");
+        return "0x" + hexByte(checksum) + (checksum == sum % 256 ? "" : " (does not match its data)");
     };
     std::vector<std::string> lines;
     for (int block = 0; block <= std::min(before->lastBlock, after->lastBlock); ++block) {
