@@ -1,5 +1,6 @@
 #include "clone/download.h"
 
+#include "clone/fast_download_timing.h"
 #include "clone/status_text.h"
 #include "clone/transfer_wait.h"
 #include "image/image_file.h"
@@ -24,18 +25,16 @@ constexpr int kFullImage = 6609;
 constexpr int kMaxBlockLength = 255;
 // Block numbers are one byte: an image file holds at most 256 blocks.
 constexpr int kMaxBlocks = 256;
-// Silence that ends a block.
-constexpr double kQuietTime = 0.25;
-// Silence after an acknowledgement that ends the transfer.
-constexpr double kNextBlockTime = 2.0;
 
 const char* const kNothingSaved = "Nothing was saved; the image file was not written.";
 
 class DownloadRun {
 public:
-    DownloadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
+    DownloadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink, TransferTiming timing)
         : m_port(port), m_clock(clock), m_path(path), m_sink(sink)
     {
+        if (timing == TransferTiming::Fast)
+            m_fast.emplace();
     }
 
     TransferReport run();
@@ -46,6 +45,8 @@ private:
     Status readAvailable();
     Result<bool> inputWithin(double seconds);
     Status endBlock();
+    double quietTime() const;
+    double nextBlockTime() const;
     Status saveImage();
 
     Result<int> inputCount();
@@ -57,6 +58,8 @@ private:
     const std::string& m_path;
     TransferSink& m_sink;
     TransferReport m_report;
+    // Set for fast timing only.
+    std::optional<FastDownloadTiming> m_fast;
 
     std::vector<std::uint8_t> m_buffer = std::vector<std::uint8_t>(kReceiveBufferSize);
     int m_received = 0;
@@ -97,7 +100,7 @@ TransferReport DownloadRun::run()
 }
 
 // One pass of the loop per block: receive it, acknowledge it, and see
-// whether another follows within 2 s.
+// whether another follows within 2 s (or the fast timing's end).
 Status DownloadRun::receive()
 {
     for (;;) {
@@ -106,7 +109,7 @@ Status DownloadRun::receive()
                 return waited;
             if (Status read = readAvailable(); !read)
                 return read;
-            const Result<bool> goesOn = inputWithin(kQuietTime);
+            const Result<bool> goesOn = inputWithin(quietTime());
             if (!goesOn)
                 return goesOn.error();
             if (!*goesOn)
@@ -114,12 +117,30 @@ Status DownloadRun::receive()
         }
         if (Status acknowledged = endBlock(); !acknowledged)
             return acknowledged;
-        const Result<bool> another = inputWithin(kNextBlockTime);
+        const double acknowledgedAt = m_clock.now();
+        const Result<bool> another = inputWithin(nextBlockTime());
         if (!another)
             return another.error();
         if (!*another)
             return {};
+        if (m_fast)
+            m_fast->gapSeen(m_clock.now() - acknowledgedAt);
     }
+}
+
+// Silence that ends the block received so far.
+double DownloadRun::quietTime() const
+{
+    if (!m_fast)
+        return kQuietTime;
+    const auto start = m_buffer.begin() + m_previousEnd;
+    return m_fast->quietTime(std::span<const std::uint8_t>(start, start + (m_received - m_previousEnd)));
+}
+
+// Silence after an acknowledgement that ends the transfer.
+double DownloadRun::nextBlockTime() const
+{
+    return m_fast ? m_fast->nextBlockTime() : kNextBlockTime;
 }
 
 // Waits without limit until a byte is there, showing "waiting" meanwhile.
@@ -179,8 +200,9 @@ Status DownloadRun::readAvailable()
 }
 
 // True as soon as a byte is waiting, false when none has come within the
-// given seconds from now. Used for the 0.25 s quiet test (the input has just
-// run dry: the block ends if it stays dry) and the 2 s wait for the next block.
+// given seconds from now (after one look when that is 0). Used for the quiet
+// test (the input has just run dry: the block ends if it stays dry) and the
+// wait for the next block.
 Result<bool> DownloadRun::inputWithin(double seconds)
 {
     const double deadline = m_clock.now() + seconds;
@@ -206,6 +228,8 @@ Status DownloadRun::endBlock()
         return portError(sent.error());
     ++m_blocks;
     m_blockLengths.push_back(m_received - m_previousEnd);
+    if (m_fast)
+        m_fast->blockEnded(m_blockLengths.back());
     m_previousEnd = m_received;
     m_sink.blockDone(m_blocks, m_received);
     return {};
@@ -257,9 +281,10 @@ Error DownloadRun::portError(const Error& error) const
 
 }  // namespace
 
-TransferReport download(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
+TransferReport download(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
+                        TransferTiming timing)
 {
-    DownloadRun run(port, clock, path, sink);
+    DownloadRun run(port, clock, path, sink, timing);
     return run.run();
 }
 

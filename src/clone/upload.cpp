@@ -15,13 +15,12 @@ namespace {
 constexpr std::uint8_t kAcknowledge = 0x06;
 // How long the radio may take to acknowledge a block once it has left the port.
 constexpr double kAcknowledgeTime = 3.0;
-// Pause after each acknowledgement before the next block.
-constexpr double kPauseAfterBlock = 0.25;
 
 class UploadRun {
 public:
-    UploadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
-        : m_port(port), m_clock(clock), m_path(path), m_sink(sink)
+    UploadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink, TransferTiming timing)
+        : m_port(port), m_clock(clock), m_path(path), m_sink(sink),
+          m_pauseAfterBlock(timing == TransferTiming::Fast ? kFastPauseAfterBlock : kStandardPauseAfterBlock)
     {
     }
 
@@ -43,6 +42,8 @@ private:
     const std::string& m_path;
     TransferSink& m_sink;
     TransferReport m_report;
+    // Pause after each acknowledgement before the next block.
+    const double m_pauseAfterBlock;
 
     Bytes m_file;
     ImageLayout m_layout;
@@ -198,7 +199,7 @@ Result<bool> UploadRun::waitForAcknowledge()
 
 Status UploadRun::pause()
 {
-    const double deadline = m_clock.now() + kPauseAfterBlock;
+    const double deadline = m_clock.now() + m_pauseAfterBlock;
     while (m_clock.now() < deadline) {
         if (Status going = abandonIfAsked(); !going)
             return going;
@@ -227,9 +228,10 @@ Error UploadRun::portError(const Error& error) const
 
 }  // namespace
 
-TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink)
+TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
+                      TransferTiming timing)
 {
-    UploadRun run(port, clock, path, sink);
+    UploadRun run(port, clock, path, sink, timing);
     return run.run();
 }
 
