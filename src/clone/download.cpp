@@ -43,12 +43,13 @@ private:
     Status receive();
     Status waitForData();
     Status readAvailable();
-    Result<bool> inputWithin(double seconds);
+    Result<bool> inputWithin(double seconds, bool prompt = false);
     Status endBlock();
     double quietTime() const;
     double nextBlockTime() const;
     Status saveImage();
 
+    bool blockEndNear() const;
     Result<int> inputCount();
     Status abandonIfAsked();
     Error portError(const Error& error) const;
@@ -109,7 +110,7 @@ Status DownloadRun::receive()
                 return waited;
             if (Status read = readAvailable(); !read)
                 return read;
-            const Result<bool> goesOn = inputWithin(quietTime());
+            const Result<bool> goesOn = inputWithin(quietTime(), blockEndNear());
             if (!goesOn)
                 return goesOn.error();
             if (!*goesOn)
@@ -202,8 +203,9 @@ Status DownloadRun::readAvailable()
 // True as soon as a byte is waiting, false when none has come within the
 // given seconds from now (after one look when that is 0). Used for the quiet
 // test (the input has just run dry: the block ends if it stays dry) and the
-// wait for the next block.
-Result<bool> DownloadRun::inputWithin(double seconds)
+// wait for the next block. A prompt wait wakes as soon as a byte arrives
+// instead of at the next look at the port.
+Result<bool> DownloadRun::inputWithin(double seconds, bool prompt)
 {
     const double deadline = m_clock.now() + seconds;
     for (;;) {
@@ -216,7 +218,10 @@ Result<bool> DownloadRun::inputWithin(double seconds)
             return false;
         if (Status going = abandonIfAsked(); !going)
             return going.error();
-        sleepBeforeNextPoll(m_clock, deadline);
+        if (prompt)
+            waitBeforeNextPoll(m_port, m_clock, deadline);
+        else
+            sleepBeforeNextPoll(m_clock, deadline);
     }
 }
 
@@ -253,6 +258,13 @@ Status DownloadRun::saveImage()
                                               " bytes received from the radio were not saved there; any "
                                               "earlier file at that path is unchanged." +
                                               kept};
+}
+
+// Fast timing only: the block on the line may be whole with its next few
+// bytes, so the wait for them wakes as soon as one arrives.
+bool DownloadRun::blockEndNear() const
+{
+    return m_fast && m_fast->blockEndNear(m_received - m_previousEnd);
 }
 
 Result<int> DownloadRun::inputCount()

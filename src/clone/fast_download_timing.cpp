@@ -15,6 +15,9 @@ constexpr double kShortQuietTime = 0.04;
 // radio's longest pause before a block, and at least kShortestEnd.
 constexpr double kEndGapFactor = 10.0;
 constexpr double kShortestEnd = 0.3;
+// Bytes before a block's end from which the download waits for each byte:
+// about the poll interval's worth of line at 9600 baud.
+constexpr int kNearBytes = 3;
 
 bool checksumMatches(std::span<const std::uint8_t> block)
 {
@@ -58,6 +61,17 @@ double FastDownloadTiming::quietTime(std::span<const std::uint8_t> block) const
         return kShortQuietTime;
     // A possible layout still expects more bytes.
     return kQuietTime;
+}
+
+bool FastDownloadTiming::blockEndNear(int length) const
+{
+    const auto number = m_payloadLengths.size();
+    return std::ranges::any_of(m_possible, [&](const RadioLayout* layout) {
+        if (number >= layout->payloadLengths.size())
+            return false;
+        const int toCome = layout->payloadLengths[number] + 2 - length;
+        return toCome >= 0 && toCome <= kNearBytes;
+    });
 }
 
 void FastDownloadTiming::blockEnded(int length)

@@ -30,6 +30,9 @@ public:
     // Silence needed before the block received so far (number byte, payload,
     // checksum, as far as they have come) counts as ended; 0 when it is whole.
     double quietTime(std::span<const std::uint8_t> block) const;
+    // True when a still possible layout makes the block whole within a few
+    // bytes of this length: the download then answers the last of them at once.
+    bool blockEndNear(int length) const;
     // Records a block the download has acknowledged, by its length on the line.
     void blockEnded(int length);
     // Records how long the radio took from an acknowledgement to its next block.

@@ -20,7 +20,8 @@ class UploadRun {
 public:
     UploadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink, TransferTiming timing)
         : m_port(port), m_clock(clock), m_path(path), m_sink(sink),
-          m_pauseAfterBlock(timing == TransferTiming::Fast ? kFastPauseAfterBlock : kStandardPauseAfterBlock)
+          m_fast(timing == TransferTiming::Fast),
+          m_pauseAfterBlock(m_fast ? kFastPauseAfterBlock : kStandardPauseAfterBlock)
     {
     }
 
@@ -42,6 +43,7 @@ private:
     const std::string& m_path;
     TransferSink& m_sink;
     TransferReport m_report;
+    const bool m_fast;
     // Pause after each acknowledgement before the next block.
     const double m_pauseAfterBlock;
 
@@ -192,7 +194,12 @@ Result<bool> UploadRun::waitForAcknowledge()
             return false;
         if (Status going = abandonIfAsked(); !going)
             return going.error();
-        if (*count == 0)
+        if (*count > 0)
+            continue;
+        // Fast timing wakes as soon as the answer arrives.
+        if (m_fast)
+            waitBeforeNextPoll(m_port, m_clock, deadline);
+        else
             sleepBeforeNextPoll(m_clock, deadline);
     }
 }

@@ -137,6 +137,20 @@ Result<int> QtSerialPort::inputCount()
     return static_cast<int>(m_port.bytesAvailable());
 }
 
+bool QtSerialPort::waitForInput(double seconds)
+{
+    if (!m_port.isOpen() || m_broken || m_port.bytesAvailable() > 0 || seconds <= 0)
+        return true;
+    // The system wakes the thread when bytes (or news of a hang-up) arrive;
+    // inputCount() then takes them in.
+    pollfd watch{static_cast<int>(m_port.handle()), POLLIN, 0};
+    const auto nanoseconds = static_cast<long long>(seconds * 1e9);
+    const timespec timeout{static_cast<time_t>(nanoseconds / 1000000000),
+                           static_cast<long>(nanoseconds % 1000000000)};
+    ::ppoll(&watch, 1, &timeout, nullptr);
+    return true;
+}
+
 std::optional<std::uint8_t> QtSerialPort::readByte()
 {
     if (!m_port.isOpen())
