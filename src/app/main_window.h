@@ -4,15 +4,19 @@
 // CAT area. Download and Upload start when their button gains the focus,
 // Edit and CAT on a click. A transfer runs on a worker thread: the window
 // keeps repainting, its other commands are disabled until the transfer ends,
-// and Escape or closing the window abandons it.
+// and Escape or closing the window abandons it. A right click on the
+// window's background offers the check item "Fast transfers", kept between
+// runs; the status box's tooltip names the timing in use.
 
 #include "app/transfer_worker.h"
+#include "clone/transfer_timing.h"
 #include "platform/serial_port.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
 
+class QAction;
 class QLineEdit;
 class QProgressBar;
 class QThread;
@@ -58,6 +62,11 @@ public:
     bool transferRunning() const { return m_worker != nullptr; }
     // Abandons a running transfer at its next wait.
     void abandonTransfer();
+    // The timing of the next download or upload, as the check item
+    // "Fast transfers" shows it. Setting it (ft817clone --fast) does not
+    // change the choice kept for the next run; the person's click does.
+    TransferTiming transferTiming() const;
+    void setTransferTiming(TransferTiming timing);
 
 signals:
     // A download or upload has ended, whatever the outcome.
@@ -82,6 +91,8 @@ private:
     // Shows the main window again when the editor or the CAT window is left.
     void comeBack();
     void showPortInTooltip();
+    // The status box's tooltip between transfers: the port and the timing.
+    QString portAndTimingText() const;
 
     SerialDevice m_device;
     QLineEdit* m_path = nullptr;
@@ -91,6 +102,7 @@ private:
     FocusButton* m_upload = nullptr;
     QPushButton* m_edit = nullptr;
     ClickArea* m_catArea = nullptr;
+    QAction* m_fastTransfers = nullptr;
     std::unique_ptr<EditorWindow> m_editor;
     // The CAT window's port, made on the window's thread; it outlives the window.
     std::unique_ptr<SerialPort> m_catPort;

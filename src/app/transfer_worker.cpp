@@ -24,8 +24,8 @@ private:
 
 }  // namespace
 
-TransferWorker::TransferWorker(TransferKind kind, SerialDevice device, std::string path)
-    : m_kind(kind), m_device(std::move(device)), m_path(std::move(path))
+TransferWorker::TransferWorker(TransferKind kind, SerialDevice device, std::string path, TransferTiming timing)
+    : m_kind(kind), m_device(std::move(device)), m_path(std::move(path)), m_timing(timing)
 {
     qRegisterMetaType<TransferReport>();
 }
@@ -37,7 +37,7 @@ void TransferWorker::run()
         const std::unique_ptr<SerialPort> port = m_device.makePort();
         SteadyClock clock;
         SignallingSink sink(*this);
-        report = transfer(m_kind, *port, clock, m_path, sink);
+        report = transfer(m_kind, *port, clock, m_path, sink, m_timing);
         port->close();
     }
     emit finished(report);

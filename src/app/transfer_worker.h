@@ -19,7 +19,8 @@ namespace ft817 {
 class TransferWorker : public QObject {
     Q_OBJECT
 public:
-    TransferWorker(TransferKind kind, SerialDevice device, std::string path);
+    TransferWorker(TransferKind kind, SerialDevice device, std::string path,
+                   TransferTiming timing = TransferTiming::Standard);
 
     // Asks the transfer to stop at its next wait; safe from any thread.
     void abandon() { m_abandoned = true; }
@@ -41,6 +42,7 @@ private:
     TransferKind m_kind;
     SerialDevice m_device;
     std::string m_path;
+    TransferTiming m_timing;
     std::atomic<bool> m_abandoned = false;
 };
 

@@ -6,9 +6,10 @@
 namespace ft817 {
 
 TransferReport transfer(TransferKind kind, SerialPort& port, Clock& clock, const std::string& path,
-                        TransferSink& sink)
+                        TransferSink& sink, TransferTiming timing)
 {
-    return kind == TransferKind::Download ? download(port, clock, path, sink) : upload(port, clock, path, sink);
+    return kind == TransferKind::Download ? download(port, clock, path, sink, timing)
+                                          : upload(port, clock, path, sink, timing);
 }
 
 }  // namespace ft817
