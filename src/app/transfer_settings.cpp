@@ -12,12 +12,12 @@ QSettings programSettings()
     return QSettings("ft817clone", "ft817clone");
 }
 
-}  // namespace
+} // namespace
 
 TransferTiming savedTransferTiming()
 {
     return programSettings().value(kFastTransfersKey, false).toBool() ? TransferTiming::Fast
-                                                                       : TransferTiming::Standard;
+                                                                      : TransferTiming::Standard;
 }
 
 void saveTransferTiming(TransferTiming timing)
@@ -25,4 +25,4 @@ void saveTransferTiming(TransferTiming timing)
     programSettings().setValue(kFastTransfersKey, timing == TransferTiming::Fast);
 }
 
-}  // namespace ft817
+} // namespace ft817

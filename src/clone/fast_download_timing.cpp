@@ -27,7 +27,7 @@ bool checksumMatches(std::span<const std::uint8_t> block)
     return sum % 256 == block.back();
 }
 
-}  // namespace
+} // namespace
 
 double FastDownloadTiming::quietTime(std::span<const std::uint8_t> block) const
 {
@@ -88,11 +88,12 @@ void FastDownloadTiming::gapSeen(double seconds)
 
 double FastDownloadTiming::nextBlockTime() const
 {
-    const bool layoutComplete = std::ranges::any_of(
-        m_possible, [this](const RadioLayout* layout) { return layout->blockCount() == static_cast<int>(m_payloadLengths.size()); });
+    const bool layoutComplete = std::ranges::any_of(m_possible, [this](const RadioLayout* layout) {
+        return layout->blockCount() == static_cast<int>(m_payloadLengths.size());
+    });
     if (!layoutComplete)
         return kNextBlockTime;
     return std::clamp(kEndGapFactor * m_longestGap, kShortestEnd, kNextBlockTime);
 }
 
-}  // namespace ft817
+} // namespace ft817

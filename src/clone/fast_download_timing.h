@@ -49,4 +49,4 @@ private:
     double m_longestGap = 0.0;
 };
 
-}  // namespace ft817
+} // namespace ft817

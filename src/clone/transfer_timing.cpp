@@ -11,4 +11,4 @@ const char* timingDescription(TransferTiming timing)
            "and an upload pauses a quarter second after each acknowledgement.";
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -69,8 +69,7 @@ protected:
     }
 
     // Runs the transfer for every radio at once and waits for them all.
-    template <class Transfer>
-    void transferAll(Transfer transfer)
+    template <class Transfer> void transferAll(Transfer transfer)
     {
         std::vector<std::unique_ptr<QThread>> threads;
         for (LayoutRun& run : runs) {
@@ -125,5 +124,5 @@ TEST_F(FastTransferEndToEnd, FastUploadOfEveryLayoutIsByteExact)
     }
 }
 
-}  // namespace
-}  // namespace ft817::test
+} // namespace
+} // namespace ft817::test

@@ -3,8 +3,8 @@
 // and that everything the person sees and the file are as with standard timing.
 
 #include "clone/download.h"
-#include "clone/upload.h"
 #include "clone/transfer_wait.h"
+#include "clone/upload.h"
 #include "clone_test_image.h"
 #include "image/radio_layout.h"
 #include "recording_sink.h"
@@ -80,7 +80,10 @@ protected:
     TransferReport run() { return download(port, clock, path, sink, TransferTiming::Fast); }
 
     // Seconds from the last byte of block k to its acknowledgement leaving.
-    double ackDelay(std::size_t k) const { return radio->acknowledgements().at(k) - radio->blockEnds().at(k); }
+    double ackDelay(std::size_t k) const
+    {
+        return radio->acknowledgements().at(k) - radio->blockEnds().at(k);
+    }
 
     FakeClock clock;
     FakeSerialPort port{clock};
@@ -363,5 +366,5 @@ TEST_F(FastUploadTest, UnansweredBlockStillStopsAfterThreeSeconds)
     EXPECT_LT(port.closeTime() - radio.blockEnds()[1], 3.0 + kPoll + kSlack);
 }
 
-}  // namespace
-}  // namespace ft817::test
+} // namespace
+} // namespace ft817::test
