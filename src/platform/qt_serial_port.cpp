@@ -2,6 +2,7 @@
 
 #include <QSerialPortInfo>
 #include <cerrno>
+#include <cmath>
 #include <filesystem>
 #include <fcntl.h>
 #include <poll.h>
@@ -141,13 +142,13 @@ bool QtSerialPort::waitForInput(double seconds)
 {
     if (!m_port.isOpen() || m_broken || m_port.bytesAvailable() > 0 || seconds <= 0)
         return true;
-    // The system wakes the thread when bytes (or news of a hang-up) arrive;
-    // inputCount() then takes them in.
-    pollfd watch{static_cast<int>(m_port.handle()), POLLIN, 0};
-    const auto nanoseconds = static_cast<long long>(seconds * 1e9);
-    const timespec timeout{static_cast<time_t>(nanoseconds / 1000000000),
-                           static_cast<long>(nanoseconds % 1000000000)};
-    ::ppoll(&watch, 1, &timeout, nullptr);
+    // Qt wakes as soon as bytes arrive and takes them in; a wait that ends
+    // empty is no fault of the port.
+    const int milliseconds = static_cast<int>(std::ceil(seconds * 1000.0));
+    if (!m_port.waitForReadyRead(milliseconds) && m_port.error() == QSerialPort::TimeoutError)
+        m_port.clearError();
+    // News of a hang-up is taken as any look at the port takes it.
+    pump();
     return true;
 }
 
