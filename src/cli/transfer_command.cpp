@@ -143,34 +143,37 @@ const char* commandName(Direction direction)
 
 constexpr const char* kPortHelp =
     "\n"
-    "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n";
+    "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n"
+    "  --fast          fast transfer: about 9.5 s for a whole memory instead of 21 to 24 s\n";
 
 std::string usage(Direction direction)
 {
     if (direction == Direction::Download)
-        return std::string("Usage: ft817clone download [--port DEVICE] FILE\n"
+        return std::string("Usage: ft817clone download [--port DEVICE] [--fast] FILE\n"
                            "\n"
                            "Receives the radio's memory in clone mode and saves it as the image file FILE.\n"
                            "Start the command, then start sending on the radio (clone mode, TX key).\n"
                            "The command waits for the radio without limit; Ctrl-C stops it and saves nothing.\n") +
                kPortHelp;
-    return std::string("Usage: ft817clone upload [--port DEVICE] FILE\n"
+    return std::string("Usage: ft817clone upload [--port DEVICE] [--fast] FILE\n"
                        "\n"
                        "Sends the image file FILE to the radio, which must already wait in clone mode\n"
                        "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n") +
            kPortHelp;
 }
 
-// Which port and which image file a transfer uses.
+// Which port, which image file and which timing a transfer uses.
 struct TransferRequest {
     std::string device;
     std::string path;
+    TransferTiming timing = TransferTiming::Standard;
 };
 
 std::variant<TransferRequest, int> readTransferArguments(Direction direction, const Arguments& args)
 {
     CommandLine line(commandName(direction), usage(direction));
     line.addValueOption("port", "DEVICE");
+    line.addFlag("fast");
     if (const auto exit = line.parse(args))
         return *exit;
     if (line.isSet("port") && line.value("port").empty())
@@ -181,7 +184,8 @@ std::variant<TransferRequest, int> readTransferArguments(Direction direction, co
     if (files.size() > 1)
         return line.usageError("only one image file, please (got '" + files[0] + "' and '" + files[1] + "')");
     const std::string device = line.value("port");
-    return TransferRequest{device.empty() ? defaultSerialDevice() : device, files[0]};
+    return TransferRequest{device.empty() ? defaultSerialDevice() : device, files[0],
+                           line.isSet("fast") ? TransferTiming::Fast : TransferTiming::Standard};
 }
 
 int runTransfer(Direction direction, const Arguments& args)
@@ -189,7 +193,7 @@ int runTransfer(Direction direction, const Arguments& args)
     const auto read = readTransferArguments(direction, args);
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
-    const auto& [device, path] = std::get<TransferRequest>(read);
+    const auto& [device, path, timing] = std::get<TransferRequest>(read);
 
     const bool terminal = ::isatty(STDOUT_FILENO) == 1;
     if (direction == Direction::Download)
@@ -197,6 +201,8 @@ int runTransfer(Direction direction, const Arguments& args)
                   << ". Start sending on the radio; Ctrl-C stops." << std::endl;
     else
         std::cout << "Sending " << path << " to " << device << "." << std::endl;
+    if (timing == TransferTiming::Fast)
+        std::cout << timingDescription(timing) << std::endl;
 
     QtSerialPort port(device);
     SteadyClock clock;
@@ -204,7 +210,7 @@ int runTransfer(Direction direction, const Arguments& args)
     TransferReport report;
     {
         InterruptGuard guard;
-        report = transfer(direction, port, clock, path, sink);
+        report = transfer(direction, port, clock, path, sink, timing);
     }
     port.close();
     sink.endBar();

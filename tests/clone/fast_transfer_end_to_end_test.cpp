@@ -10,9 +10,11 @@
 #include "image/radio_layout.h"
 #include "platform/file_access.h"
 #include "platform/qt_serial_port.h"
+#include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
 #include "support/temp_dir.h"
 
+#include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
@@ -122,6 +124,60 @@ TEST_F(FastTransferEndToEnd, FastUploadOfEveryLayoutIsByteExact)
         ASSERT_TRUE(run.radio->waitForTransfers(1, 5.0));
         EXPECT_EQ(run.radio->receivedImage(), joined(run.blocks));
     }
+}
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun runTool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(FT817_BINARY, arguments);
+    ToolRun run;
+    if (!process.waitForStarted(10000) || !process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        run.err = "did not finish";
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    return run;
+}
+
+// download --fast and upload --fast carry an FT-817's memory both ways and
+// say which timing they use; the rest of what they print is as without it.
+TEST(FastTransferCommands, DownloadAndUploadWithFastCarryTheMemoryBothWays)
+{
+    TempDir dir;
+    const std::string path = dir.file("radio.bin");
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    sim::RadioOptions options;
+    options.pacing = false;
+    options.mode = sim::Mode::Send;
+    {
+        sim::SimulatedRadio radio(options);
+        ASSERT_TRUE(radio.start());
+        const ToolRun run = runTool(
+            {"download", "--fast", "--port", QString::fromStdString(radio.devicePath()), QString::fromStdString(path)});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(run.out.find(timingDescription(TransferTiming::Fast)), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("\n 6609  50\n"), std::string::npos) << run.out;
+        EXPECT_EQ(*readWholeFile(path), *buildImageFile(memory.image, memory.blockLengths));
+    }
+    options.mode = sim::Mode::Receive;
+    sim::SimulatedRadio radio(options);
+    ASSERT_TRUE(radio.start());
+    const ToolRun run = runTool(
+        {"upload", "--port", QString::fromStdString(radio.devicePath()), QString::fromStdString(path), "--fast"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\n 6608  6609\n"), std::string::npos) << run.out;
+    ASSERT_TRUE(radio.waitForTransfers(1, 5.0));
+    EXPECT_EQ(radio.receivedImage(), memory.image);
 }
 
 } // namespace
