@@ -12,9 +12,9 @@
 #include "platform/qt_serial_port.h"
 #include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 
-#include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
@@ -126,29 +126,6 @@ TEST_F(FastTransferEndToEnd, FastUploadOfEveryLayoutIsByteExact)
     }
 }
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-ToolRun runTool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(FT817_BINARY, arguments);
-    ToolRun run;
-    if (!process.waitForStarted(10000) || !process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        run.err = "did not finish";
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
-}
-
 // download --fast and upload --fast carry an FT-817's memory both ways and
 // say which timing they use; the rest of what they print is as without it.
 TEST(FastTransferCommands, DownloadAndUploadWithFastCarryTheMemoryBothWays)
@@ -162,7 +139,7 @@ TEST(FastTransferCommands, DownloadAndUploadWithFastCarryTheMemoryBothWays)
     {
         sim::SimulatedRadio radio(options);
         ASSERT_TRUE(radio.start());
-        const ToolRun run = runTool(
+        const ProgramRun run = runProgram(
             {"download", "--fast", "--port", QString::fromStdString(radio.devicePath()), QString::fromStdString(path)});
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_NE(run.out.find(timingDescription(TransferTiming::Fast)), std::string::npos) << run.out;
@@ -172,7 +149,7 @@ TEST(FastTransferCommands, DownloadAndUploadWithFastCarryTheMemoryBothWays)
     options.mode = sim::Mode::Receive;
     sim::SimulatedRadio radio(options);
     ASSERT_TRUE(radio.start());
-    const ToolRun run = runTool(
+    const ProgramRun run = runProgram(
         {"upload", "--port", QString::fromStdString(radio.devicePath()), QString::fromStdString(path), "--fast"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("\n 6608  6609\n"), std::string::npos) << run.out;
