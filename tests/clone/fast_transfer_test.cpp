@@ -303,6 +303,43 @@ TEST_F(FastDownloadTest, RadioStoppingInsideABlockIsTakenAsFinishedAsWithStandar
     EXPECT_GE(port.closeTime() - radio->acknowledgements().back(), 2.0 - kSlack);
 }
 
+// Fast timing changes when blocks are acknowledged, not what is checked and
+// kept: a whole memory is named and kept in the history with the file it
+// replaced; a memory cut off after a few blocks is saved as received, called
+// not a whole memory and kept as such.
+TEST_F(FastDownloadTest, AWholeMemoryIsNamedAndKeptWithTheFileItReplaced)
+{
+    const ByteList before{1, 2, 3};
+    ASSERT_TRUE(writeWholeFile(path, before));
+    radioSends(blocksOf(layoutNamed("FT-817ND"))).start();
+
+    const TransferReport report = run();
+
+    ASSERT_TRUE(report.complete) << report.reason;
+    EXPECT_EQ(report.radio, "FT-817ND");
+    EXPECT_EQ(report.notWholeMemory, "");
+    ASSERT_EQ(report.notes.size(), 2u);
+    EXPECT_NE(report.notes[0].find("_replaced_nebl1.bin"), std::string::npos) << report.notes[0];
+    EXPECT_NE(report.notes[1].find("_FT-817ND.img"), std::string::npos) << report.notes[1];
+}
+
+TEST_F(FastDownloadTest, ACutOffMemoryIsSavedAsReceivedAndCalledNotWhole)
+{
+    auto blocks = blocksOf(layoutNamed("FT-817"));
+    blocks.resize(3);
+    radioSends(blocks).start();
+
+    const TransferReport report = run();
+
+    ASSERT_TRUE(report.complete) << report.reason;
+    EXPECT_EQ(*readWholeFile(path), imageFileOf(blocks));
+    EXPECT_EQ(report.notWholeMemory, "the radio stopped after block 2 of 50 or 51");
+    // A layout left unfinished ends with the standard 2 s.
+    EXPECT_GE(port.closeTime() - radio->acknowledgements().back(), 2.0 - kSlack);
+    ASSERT_FALSE(report.notes.empty());
+    EXPECT_NE(report.notes.back().find("_not-whole.img"), std::string::npos) << report.notes.back();
+}
+
 TEST_F(FastDownloadTest, AbandoningStopsAtOnceAndSavesNothing)
 {
     radioSends(blocksOf(layoutNamed("FT-817"))).start();
@@ -351,6 +388,20 @@ TEST_F(FastUploadTest, NextBlockFollowsTenMillisecondsAfterTheAcknowledgement)
         EXPECT_GE(pause, 0.01 - kSlack) << "block " << k + 1;
         EXPECT_LT(pause, 0.01 + kAtOnce) << "block " << k + 1;
     }
+}
+
+// Fast timing sends nothing the standard one would refuse.
+TEST_F(FastUploadTest, AnImageThatIsNoWholeMemoryIsStillRefusedBeforeThePortIsOpened)
+{
+    const auto blocks = makeBlocks({150, 150});
+    ASSERT_TRUE(writeWholeFile(path, imageFileOf(blocks)));
+
+    const TransferReport report =
+        upload(port, clock, path, sink, UploadLayout::WholeMemoryOnly, TransferTiming::Fast);
+
+    EXPECT_FALSE(report.complete);
+    EXPECT_EQ(report.notWholeMemory, "block 0 is 150 bytes long where the radio sends 4");
+    EXPECT_TRUE(port.calls().empty());
 }
 
 TEST_F(FastUploadTest, UnansweredBlockStillStopsAfterThreeSeconds)
