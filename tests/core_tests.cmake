@@ -1,7 +1,8 @@
 # The core's tests alone, without Qt, as scripts/check-windows builds them for
-# Windows: image, clone (all but the end-to-end transfers, which need the
-# simulated radio on a pseudo-terminal) and the platform's file access and text module. Each
-# program is one test; a cross build runs it through CMAKE_CROSSCOMPILING_EMULATOR.
+# Windows: image, clone (all but the end-to-end transfers, standard and fast,
+# which need the simulated radio on a pseudo-terminal) and the platform's file
+# access and text module. Each program is one test; a cross build runs it
+# through CMAKE_CROSSCOMPILING_EMULATOR.
 
 # Some image tests compare against the simulated radio's built-in memory, a plain table.
 add_library(test_default_memory STATIC ${PROJECT_SOURCE_DIR}/src/sim/default_memory.cpp)
@@ -21,7 +22,7 @@ list(FILTER image_test_sources EXCLUDE REGEX "/memory_report_test\\.cpp$")
 ft817_core_tests(image_core_tests ${image_test_sources})
 
 file(GLOB clone_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/clone/*_test.cpp)
-list(FILTER clone_test_sources EXCLUDE REGEX "/transfer_end_to_end_test\\.cpp$")
+list(FILTER clone_test_sources EXCLUDE REGEX "/(fast_)?transfer_end_to_end_test\\.cpp$")
 ft817_core_tests(clone_core_tests ${clone_test_sources})
 
 ft817_core_tests(platform_core_tests ${CMAKE_CURRENT_SOURCE_DIR}/platform/file_access_test.cpp

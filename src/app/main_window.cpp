@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/transfer_settings.h"
 #include "cat/cat_window.h"
 #include "editor/editor_window.h"
 #include "gui/window_icon.h"
@@ -7,6 +8,7 @@
 #include "image/image_file.h"
 #include "platform/qt_history_folder.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
@@ -92,6 +94,19 @@ MainWindow::MainWindow(SerialDevice device, QWidget* parent) : QWidget(parent), 
     connect(m_edit, &QPushButton::clicked, this, &MainWindow::startEdit);
     connect(m_catArea, &ClickArea::clicked, this, &MainWindow::openCat);
 
+    // Beside the design's elements, moving none of them: a right click on
+    // the window's background (or a label, a button, the progress bar).
+    m_fastTransfers = new QAction("Fast transfers", this);
+    m_fastTransfers->setObjectName("FastTransfers");
+    m_fastTransfers->setCheckable(true);
+    m_fastTransfers->setChecked(savedTransferTiming() == TransferTiming::Fast);
+    addAction(m_fastTransfers);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_fastTransfers, &QAction::triggered, this, [this] {
+        saveTransferTiming(transferTiming());
+        showPortInTooltip();
+    });
+
     showPortInTooltip();
 }
 
@@ -101,9 +116,27 @@ MainWindow::~MainWindow()
     joinTransfer();
 }
 
+TransferTiming MainWindow::transferTiming() const
+{
+    return m_fastTransfers->isChecked() ? TransferTiming::Fast : TransferTiming::Standard;
+}
+
+void MainWindow::setTransferTiming(TransferTiming timing)
+{
+    m_fastTransfers->setChecked(timing == TransferTiming::Fast);
+    if (!transferRunning())
+        showPortInTooltip();
+}
+
+QString MainWindow::portAndTimingText() const
+{
+    return QString("Radio on %1\n%2")
+        .arg(QString::fromStdString(m_device.name), QString(timingDescription(transferTiming())));
+}
+
 void MainWindow::showPortInTooltip()
 {
-    m_status->setToolTip(QString("Radio on %1").arg(QString::fromStdString(m_device.name)));
+    m_status->setToolTip(portAndTimingText());
 }
 
 void MainWindow::startTransfer(TransferKind kind)
@@ -132,16 +165,19 @@ void MainWindow::launchTransfer(TransferKind kind)
         }
         options.layouts = *confirmed;
     }
+    options.timing = transferTiming();
     m_progress->setPalette(QPalette());
     m_worker = std::make_unique<TransferWorker>(kind, m_device, m_path->text().toStdString(), std::move(options));
     m_thread = std::make_unique<QThread>();
     m_worker->moveToThread(m_thread.get());
     connect(m_thread.get(), &QThread::started, m_worker.get(), &TransferWorker::run);
     // The worker signals from its own thread: these connections are queued.
-    connect(m_worker.get(), &TransferWorker::statusChanged, this, [this](const QString& text) {
-        m_status->setText(text);
-        m_status->setToolTip(QString());
-    });
+    // The tooltip names the port and the timing the transfer started with.
+    connect(m_worker.get(), &TransferWorker::statusChanged, this,
+            [this, tooltip = portAndTimingText()](const QString& text) {
+                m_status->setText(text);
+                m_status->setToolTip(tooltip);
+            });
     connect(m_worker.get(), &TransferWorker::progressRangeChanged, m_progress, &QProgressBar::setRange);
     connect(m_worker.get(), &TransferWorker::progressMaximumChanged, m_progress, &QProgressBar::setMaximum);
     connect(m_worker.get(), &TransferWorker::progressValueChanged, this, &MainWindow::showProgressValue);
@@ -163,14 +199,13 @@ void MainWindow::transferEnded(const TransferReport& report)
         showPortInTooltip();
         showOutcome(report);
     } else {
-        const QString device = QString::fromStdString(m_device.name);
         const QString reason = QString::fromStdString(report.reason);
         const QString detail = QString::fromStdString(report.detail);
         // The numbers of an unacknowledged upload stay; other failures replace them.
         if (report.statusText.empty() || report.abandoned)
             m_status->setText(reason);
-        m_status->setToolTip(detail.isEmpty() ? reason + "\nRadio on " + device
-                                              : reason + "\n" + detail + "\nRadio on " + device);
+        m_status->setToolTip(detail.isEmpty() ? reason + "\n" + portAndTimingText()
+                                              : reason + "\n" + detail + "\n" + portAndTimingText());
     }
     emit transferFinished(report.complete);
 }
@@ -195,8 +230,7 @@ std::optional<UploadLayout> MainWindow::confirmUpload()
     m_status->setFocus();
     if (question.exec() == QMessageBox::Yes)
         return UploadLayout::AnyLayout;
-    m_status->setToolTip("Not sent: not a whole FT-817 memory: " + reason + "\nRadio on " +
-                         QString::fromStdString(m_device.name));
+    m_status->setToolTip("Not sent: not a whole FT-817 memory: " + reason + "\n" + portAndTimingText());
     return std::nullopt;
 }
 
@@ -241,6 +275,8 @@ void MainWindow::setCommandsEnabled(bool enabled)
         if (enabled || command != focusWidget())
             command->setEnabled(enabled);
     }
+    // A transfer keeps the timing it started with.
+    m_fastTransfers->setEnabled(enabled);
     // The status box stays readable while the transfer writes to it.
     m_status->setReadOnly(!enabled);
     m_status->setFocusPolicy(enabled ? Qt::StrongFocus : Qt::NoFocus);

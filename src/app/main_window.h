@@ -4,13 +4,16 @@
 // CAT area. Download and Upload start when their button gains the focus,
 // Edit and CAT on a click. A transfer runs on a worker thread: the window
 // keeps repainting, its other commands are disabled until the transfer ends,
-// and Escape or closing the window abandons it.
+// and Escape or closing the window abandons it. A right click on the
+// window's background offers the check item "Fast transfers", kept between
+// runs; the status box's tooltip names the timing in use.
 //
 // Beside the status texts: a download that is not a whole memory of a known
 // radio (or an upload sent anyway) turns the progress bar red and says why in
 // the status box's tooltip, and Upload asks before it sends such an image.
 
 #include "app/transfer_worker.h"
+#include "clone/transfer_timing.h"
 #include "platform/serial_port.h"
 
 #include <QLabel>
@@ -18,6 +21,7 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QLineEdit;
 class QProgressBar;
 class QThread;
@@ -63,6 +67,11 @@ public:
     bool transferRunning() const { return m_worker != nullptr; }
     // Abandons a running transfer at its next wait.
     void abandonTransfer();
+    // The timing of the next download or upload, as the check item
+    // "Fast transfers" shows it. Setting it (ft817clone --fast) does not
+    // change the choice kept for the next run; the person's click does.
+    TransferTiming transferTiming() const;
+    void setTransferTiming(TransferTiming timing);
 
 signals:
     // A download or upload has ended, whatever the outcome.
@@ -92,6 +101,8 @@ private:
     // Shows the main window again when the editor or the CAT window is left.
     void comeBack();
     void showPortInTooltip();
+    // The status box's tooltip between transfers: the port and the timing.
+    QString portAndTimingText() const;
 
     SerialDevice m_device;
     QLineEdit* m_path = nullptr;
@@ -101,6 +112,7 @@ private:
     FocusButton* m_upload = nullptr;
     QPushButton* m_edit = nullptr;
     ClickArea* m_catArea = nullptr;
+    QAction* m_fastTransfers = nullptr;
     std::unique_ptr<EditorWindow> m_editor;
     // The CAT window's port, made on the window's thread; it outlives the window.
     std::unique_ptr<SerialPort> m_catPort;

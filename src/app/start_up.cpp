@@ -21,6 +21,7 @@ namespace {
 struct WindowOptions {
     std::string device;
     bool simulate = false;
+    bool fast = false;
 };
 
 // Reads the windows' options before any window system is needed, so that
@@ -35,7 +36,8 @@ std::optional<WindowOptions> readWindowOptions(int argc, char** argv, const std:
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption port("port", QString(), "DEVICE");
     const QCommandLineOption simulate("simulate");
-    parser.addOptions({help, port, simulate});
+    const QCommandLineOption fast("fast");
+    parser.addOptions({help, port, simulate, fast});
     const bool parsed = parser.parse(arguments);
     std::string why = parser.errorText().toStdString();
     if (parsed && parser.isSet(help)) {
@@ -50,7 +52,7 @@ std::optional<WindowOptions> readWindowOptions(int argc, char** argv, const std:
         exitCode = 2;
         return std::nullopt;
     }
-    return WindowOptions{parser.value(port).toStdString(), parser.isSet(simulate)};
+    return WindowOptions{parser.value(port).toStdString(), parser.isSet(simulate), parser.isSet(fast)};
 }
 
 // True when --port was given an empty value (--port= or --port "").
@@ -112,6 +114,8 @@ int runWindows(int argc, char** argv, const std::string& usage)
         device = defaultSerialDevice();
 
     MainWindow window(qtSerialDevice(device));
+    if (options->fast)
+        window.setTransferTiming(TransferTiming::Fast);
     window.show();
     window.activateWindow();
     const int code = app.exec();

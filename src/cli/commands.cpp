@@ -8,9 +8,9 @@ namespace ft817 {
 const std::vector<Subcommand>& subcommands()
 {
     static const std::vector<Subcommand> all = {
-        {"download", "[--port DEVICE] FILE", "receive the radio's memory in clone mode into an image file",
-         runDownloadCommand},
-        {"upload", "[--port DEVICE] [--any-layout] FILE",
+        {"download", "[--port DEVICE] [--fast] FILE",
+         "receive the radio's memory in clone mode into an image file", runDownloadCommand},
+        {"upload", "[--port DEVICE] [--fast] [--any-layout] FILE",
          "send an image file to the radio waiting in clone-receive mode", runUploadCommand},
         {"show", "FILE [--channel N] [--json]", "print the memory held in an image file", runShowCommand},
         {"export", "IMAGE FILE.csv", "write the active memory channels of an image file as CSV",
@@ -38,14 +38,15 @@ const Subcommand* findSubcommand(std::string_view name)
 std::string programUsage()
 {
     std::string text =
-        "Usage: ft817clone [--port DEVICE | --simulate]        open the windows\n"
-        "       ft817clone COMMAND [arguments]                 run one command without windows\n"
+        "Usage: ft817clone [--port DEVICE | --simulate] [--fast]  open the windows\n"
+        "       ft817clone COMMAND [arguments]                    run one command without windows\n"
         "\n"
         "Clone, edit and upload the memory of a Yaesu FT-817, FT-817ND or FT-818 (US models too).\n"
         "\n"
         "Options for the windows:\n"
         "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n"
         "  --simulate      attach to the built-in simulated radio instead of a real one\n"
+        "  --fast          fast transfers for this run (the main window's right-click item)\n"
         "  --help          show this text\n"
         "\n"
         "Every image a download saves, and any file it replaces, is kept in the history folder\n"

@@ -113,12 +113,13 @@ const char* commandName(Direction direction)
 
 constexpr const char* kPortHelp =
     "\n"
-    "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n";
+    "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n"
+    "  --fast          fast transfer: about 9.5 s for a whole memory instead of 21 to 24 s\n";
 
 std::string usage(Direction direction)
 {
     if (direction == Direction::Download)
-        return std::string("Usage: ft817clone download [--port DEVICE] FILE\n"
+        return std::string("Usage: ft817clone download [--port DEVICE] [--fast] FILE\n"
                            "\n"
                            "Receives the radio's memory in clone mode and saves it as the image file FILE.\n"
                            "Start the command, then start sending on the radio (clone mode, TX key).\n"
@@ -129,7 +130,7 @@ std::string usage(Direction direction)
                            "folder ($XDG_DATA_HOME/ft817clone/history, by default\n"
                            "~/.local/share/ft817clone/history).\n") +
                kPortHelp;
-    return std::string("Usage: ft817clone upload [--port DEVICE] [--any-layout] FILE\n"
+    return std::string("Usage: ft817clone upload [--port DEVICE] [--fast] [--any-layout] FILE\n"
                        "\n"
                        "Sends the image file FILE to the radio, which must already wait in clone mode\n"
                        "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n"
@@ -166,17 +167,19 @@ int reportOutcome(Direction direction, const std::string& path, const TransferRe
     return 0;
 }
 
-// Which port and which image file a transfer uses.
+// Which port, which image file and which timing a transfer uses.
 struct TransferRequest {
     std::string device;
     std::string path;
     UploadLayout layouts = UploadLayout::WholeMemoryOnly;
+    TransferTiming timing = TransferTiming::Standard;
 };
 
 std::variant<TransferRequest, int> readTransferArguments(Direction direction, const Arguments& args)
 {
     CommandLine line(commandName(direction), usage(direction));
     line.addValueOption("port", "DEVICE");
+    line.addFlag("fast");
     if (direction == Direction::Upload)
         line.addFlag("any-layout");
     if (const auto exit = line.parse(args))
@@ -191,7 +194,8 @@ std::variant<TransferRequest, int> readTransferArguments(Direction direction, co
     const std::string device = line.value("port");
     const bool anyLayout = direction == Direction::Upload && line.isSet("any-layout");
     return TransferRequest{device.empty() ? defaultSerialDevice() : device, files[0],
-                           anyLayout ? UploadLayout::AnyLayout : UploadLayout::WholeMemoryOnly};
+                           anyLayout ? UploadLayout::AnyLayout : UploadLayout::WholeMemoryOnly,
+                           line.isSet("fast") ? TransferTiming::Fast : TransferTiming::Standard};
 }
 
 int runTransfer(Direction direction, const Arguments& args)
@@ -199,7 +203,7 @@ int runTransfer(Direction direction, const Arguments& args)
     const auto read = readTransferArguments(direction, args);
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
-    const auto& [device, path, layouts] = std::get<TransferRequest>(read);
+    const auto& [device, path, layouts, timing] = std::get<TransferRequest>(read);
 
     const bool terminal = standardOutputIsTerminal();
     if (direction == Direction::Download)
@@ -207,6 +211,8 @@ int runTransfer(Direction direction, const Arguments& args)
                   << ". Start sending on the radio; Ctrl-C stops." << std::endl;
     else
         std::cout << "Sending " << path << " to " << device << "." << std::endl;
+    if (timing == TransferTiming::Fast)
+        std::cout << timingDescription(timing) << std::endl;
 
     QtSerialPort port(device);
     SteadyClock clock;
@@ -214,7 +220,8 @@ int runTransfer(Direction direction, const Arguments& args)
     TransferReport report;
     {
         InterruptGuard guard;
-        report = transfer(direction, port, clock, path, sink, TransferOptions{historyFolder(), layouts});
+        report =
+            transfer(direction, port, clock, path, sink, TransferOptions{historyFolder(), layouts, timing});
     }
     port.close();
     sink.endBar();

@@ -1,5 +1,6 @@
 #include "clone/download.h"
 
+#include "clone/fast_download_timing.h"
 #include "clone/status_text.h"
 #include "clone/transfer_wait.h"
 #include "image/image_check.h"
@@ -23,19 +24,17 @@ constexpr int kReceiveBufferSize = 32001;
 constexpr int kFullImage = 6609;
 // Block numbers are one byte: an image file holds at most 256 blocks.
 constexpr int kMaxBlocks = 256;
-// Silence that ends a block.
-constexpr double kQuietTime = 0.25;
-// Silence after an acknowledgement that ends the transfer.
-constexpr double kNextBlockTime = 2.0;
 
 const char* const kNothingSaved = "Nothing was saved; the image file was not written.";
 
 class DownloadRun {
 public:
     DownloadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
-                const ImageHistory& history)
+                const ImageHistory& history, TransferTiming timing)
         : m_port(port), m_clock(clock), m_path(path), m_sink(sink), m_history(history)
     {
+        if (timing == TransferTiming::Fast)
+            m_fast.emplace();
     }
 
     TransferReport run();
@@ -44,12 +43,15 @@ private:
     Status receive();
     Status waitForData();
     Status readAvailable();
-    Result<bool> inputWithin(double seconds);
+    Result<bool> inputWithin(double seconds, bool prompt = false);
     Status endBlock();
+    double quietTime() const;
+    double nextBlockTime() const;
     Status saveImage();
     Status rescue(const Bytes& file, const Error& why);
     void checkWhatArrived();
 
+    bool blockEndNear() const;
     Result<int> inputCount();
     Status abandonIfAsked();
     Error portError(const Error& error) const;
@@ -60,6 +62,8 @@ private:
     TransferSink& m_sink;
     const ImageHistory& m_history;
     TransferReport m_report;
+    // Set for fast timing only.
+    std::optional<FastDownloadTiming> m_fast;
 
     std::vector<std::uint8_t> m_buffer = std::vector<std::uint8_t>(kReceiveBufferSize);
     int m_received = 0;
@@ -106,7 +110,7 @@ TransferReport DownloadRun::run()
 }
 
 // One pass of the loop per block: receive it, acknowledge it, and see
-// whether another follows within 2 s.
+// whether another follows within 2 s (or the fast timing's end).
 Status DownloadRun::receive()
 {
     for (;;) {
@@ -115,7 +119,7 @@ Status DownloadRun::receive()
                 return waited;
             if (Status read = readAvailable(); !read)
                 return read;
-            const Result<bool> goesOn = inputWithin(kQuietTime);
+            const Result<bool> goesOn = inputWithin(quietTime(), blockEndNear());
             if (!goesOn)
                 return goesOn.error();
             if (!*goesOn)
@@ -123,12 +127,30 @@ Status DownloadRun::receive()
         }
         if (Status acknowledged = endBlock(); !acknowledged)
             return acknowledged;
-        const Result<bool> another = inputWithin(kNextBlockTime);
+        const double acknowledgedAt = m_clock.now();
+        const Result<bool> another = inputWithin(nextBlockTime());
         if (!another)
             return another.error();
         if (!*another)
             return {};
+        if (m_fast)
+            m_fast->gapSeen(m_clock.now() - acknowledgedAt);
     }
+}
+
+// Silence that ends the block received so far.
+double DownloadRun::quietTime() const
+{
+    if (!m_fast)
+        return kQuietTime;
+    const auto start = m_buffer.begin() + m_previousEnd;
+    return m_fast->quietTime(std::span<const std::uint8_t>(start, start + (m_received - m_previousEnd)));
+}
+
+// Silence after an acknowledgement that ends the transfer.
+double DownloadRun::nextBlockTime() const
+{
+    return m_fast ? m_fast->nextBlockTime() : kNextBlockTime;
 }
 
 // Waits without limit until a byte is there, showing "waiting" meanwhile.
@@ -188,9 +210,11 @@ Status DownloadRun::readAvailable()
 }
 
 // True as soon as a byte is waiting, false when none has come within the
-// given seconds from now. Used for the 0.25 s quiet test (the input has just
-// run dry: the block ends if it stays dry) and the 2 s wait for the next block.
-Result<bool> DownloadRun::inputWithin(double seconds)
+// given seconds from now (after one look when that is 0). Used for the quiet
+// test (the input has just run dry: the block ends if it stays dry) and the
+// wait for the next block. A prompt wait wakes as soon as a byte arrives
+// instead of at the next look at the port.
+Result<bool> DownloadRun::inputWithin(double seconds, bool prompt)
 {
     const double deadline = m_clock.now() + seconds;
     for (;;) {
@@ -203,7 +227,10 @@ Result<bool> DownloadRun::inputWithin(double seconds)
             return false;
         if (Status going = abandonIfAsked(); !going)
             return going.error();
-        sleepBeforeNextPoll(m_clock, deadline);
+        if (prompt)
+            waitBeforeNextPoll(m_port, m_clock, deadline);
+        else
+            sleepBeforeNextPoll(m_clock, deadline);
     }
 }
 
@@ -215,6 +242,8 @@ Status DownloadRun::endBlock()
         return portError(sent.error());
     ++m_blocks;
     m_blockLengths.push_back(m_received - m_previousEnd);
+    if (m_fast)
+        m_fast->blockEnded(m_blockLengths.back());
     m_previousEnd = m_received;
     m_sink.blockDone(m_blocks, m_received);
     return {};
@@ -266,6 +295,13 @@ void DownloadRun::checkWhatArrived()
         m_report.notWholeMemory = notWholeReason(check);
 }
 
+// Fast timing only: the block on the line may be whole with its next few
+// bytes, so the wait for them wakes as soon as one arrives.
+bool DownloadRun::blockEndNear() const
+{
+    return m_fast && m_fast->blockEndNear(m_received - m_previousEnd);
+}
+
 Result<int> DownloadRun::inputCount()
 {
     Result<int> count = m_port.inputCount();
@@ -293,9 +329,9 @@ Error DownloadRun::portError(const Error& error) const
 }  // namespace
 
 TransferReport download(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
-                        const ImageHistory& history)
+                        const ImageHistory& history, TransferTiming timing)
 {
-    DownloadRun run(port, clock, path, sink, history);
+    DownloadRun run(port, clock, path, sink, history, timing);
     return run.run();
 }
 

@@ -9,8 +9,8 @@ TransferReport transfer(TransferKind kind, SerialPort& port, Clock& clock, const
                         TransferSink& sink, const TransferOptions& options)
 {
     if (kind == TransferKind::Download)
-        return download(port, clock, path, sink, ImageHistory(options.historyFolder));
-    return upload(port, clock, path, sink, options.layouts);
+        return download(port, clock, path, sink, ImageHistory(options.historyFolder), options.timing);
+    return upload(port, clock, path, sink, options.layouts, options.timing);
 }
 
 }  // namespace ft817

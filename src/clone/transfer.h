@@ -2,6 +2,7 @@
 // Either transfer, chosen by its direction: for the callers that offer both.
 
 #include "clone/transfer_sink.h"
+#include "clone/transfer_timing.h"
 #include "clone/upload.h"
 #include "platform/clock.h"
 #include "platform/serial_port.h"
@@ -18,6 +19,8 @@ struct TransferOptions {
     std::string historyFolder;
     // Upload: whether an image that is not a whole memory of a known radio is sent.
     UploadLayout layouts = UploadLayout::WholeMemoryOnly;
+    // Both: how the exchange with the radio is paced.
+    TransferTiming timing = TransferTiming::Standard;
 };
 
 // Runs a download into the file at path, or an upload of that file.

@@ -4,6 +4,7 @@
 // so the processor stays idle while the timing rules keep their precision.
 
 #include "platform/clock.h"
+#include "platform/serial_port.h"
 
 #include <limits>
 
@@ -17,5 +18,10 @@ inline constexpr double kPollInterval = 0.003;
 
 // Sleeps until the next look at the port: kPollInterval, or less when the deadline comes sooner.
 void sleepBeforeNextPoll(Clock& clock, double deadline);
+
+// As sleepBeforeNextPoll, but a byte arriving at the port ends the wait at
+// once, so the engine answers it without the poll interval's delay. Ports
+// that cannot wait on their input sleep.
+void waitBeforeNextPoll(SerialPort& port, Clock& clock, double deadline);
 
 }  // namespace ft817

@@ -16,14 +16,14 @@ namespace {
 constexpr std::uint8_t kAcknowledge = 0x06;
 // How long the radio may take to acknowledge a block once it has left the port.
 constexpr double kAcknowledgeTime = 3.0;
-// Pause after each acknowledgement before the next block.
-constexpr double kPauseAfterBlock = 0.25;
 
 class UploadRun {
 public:
     UploadRun(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
-              UploadLayout layouts)
-        : m_port(port), m_clock(clock), m_path(path), m_sink(sink), m_layouts(layouts)
+              UploadLayout layouts, TransferTiming timing)
+        : m_port(port), m_clock(clock), m_path(path), m_sink(sink), m_layouts(layouts),
+          m_fast(timing == TransferTiming::Fast),
+          m_pauseAfterBlock(m_fast ? kFastPauseAfterBlock : kStandardPauseAfterBlock)
     {
     }
 
@@ -47,6 +47,9 @@ private:
     TransferSink& m_sink;
     UploadLayout m_layouts;
     TransferReport m_report;
+    const bool m_fast;
+    // Pause after each acknowledgement before the next block.
+    const double m_pauseAfterBlock;
 
     Bytes m_file;
     ImageLayout m_layout;
@@ -216,14 +219,19 @@ Result<bool> UploadRun::waitForAcknowledge()
             return false;
         if (Status going = abandonIfAsked(); !going)
             return going.error();
-        if (*count == 0)
+        if (*count > 0)
+            continue;
+        // Fast timing wakes as soon as the answer arrives.
+        if (m_fast)
+            waitBeforeNextPoll(m_port, m_clock, deadline);
+        else
             sleepBeforeNextPoll(m_clock, deadline);
     }
 }
 
 Status UploadRun::pause()
 {
-    const double deadline = m_clock.now() + kPauseAfterBlock;
+    const double deadline = m_clock.now() + m_pauseAfterBlock;
     while (m_clock.now() < deadline) {
         if (Status going = abandonIfAsked(); !going)
             return going;
@@ -253,9 +261,9 @@ Error UploadRun::portError(const Error& error) const
 }  // namespace
 
 TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
-                      UploadLayout layouts)
+                      UploadLayout layouts, TransferTiming timing)
 {
-    UploadRun run(port, clock, path, sink, layouts);
+    UploadRun run(port, clock, path, sink, layouts, timing);
     return run.run();
 }
 

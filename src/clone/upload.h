@@ -1,7 +1,7 @@
 #pragma once
 // Upload: sends an image file to the radio block by block in table order,
 // each with a freshly computed checksum, waits up to 3 s for 0x06 after each
-// block and pauses 0.25 s before the next.
+// block and pauses 0.25 s before the next (10 ms with fast timing).
 //
 // Before the port is opened the image is checked: one that is not a whole
 // memory of a known radio (a cut-off download, blocks of other lengths) is
@@ -10,6 +10,7 @@
 // report tells of them.
 
 #include "clone/transfer_sink.h"
+#include "clone/transfer_timing.h"
 #include "platform/clock.h"
 #include "platform/serial_port.h"
 
@@ -23,7 +24,8 @@ enum class UploadLayout {
     AnyLayout,       // sends any image file (the person was asked, or asked for it)
 };
 
+// Sends the image file at path to the radio; the report says how it ended.
 TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
-                      UploadLayout layouts);
+                      UploadLayout layouts, TransferTiming timing = TransferTiming::Standard);
 
 }  // namespace ft817

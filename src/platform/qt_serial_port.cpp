@@ -3,6 +3,7 @@
 
 #include "platform/qt_serial_port.h"
 
+#include <cmath>
 #include <memory>
 
 namespace ft817 {
@@ -94,6 +95,20 @@ Result<int> QtSerialPort::inputCount()
     if (m_broken && m_port.bytesAvailable() == 0)
         return brokenError();
     return static_cast<int>(m_port.bytesAvailable());
+}
+
+bool QtSerialPort::waitForInput(double seconds)
+{
+    if (!m_port.isOpen() || m_broken || m_port.bytesAvailable() > 0 || seconds <= 0)
+        return true;
+    // Qt wakes as soon as bytes arrive and takes them in; a wait that ends
+    // empty is no fault of the port.
+    const int milliseconds = static_cast<int>(std::ceil(seconds * 1000.0));
+    if (!m_port.waitForReadyRead(milliseconds) && m_port.error() == QSerialPort::TimeoutError)
+        m_port.clearError();
+    // News of a hang-up is taken as any look at the port takes it.
+    pump();
+    return true;
 }
 
 std::optional<std::uint8_t> QtSerialPort::readByte()

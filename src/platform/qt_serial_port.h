@@ -26,6 +26,7 @@ public:
     Status write(std::span<const std::uint8_t> bytes) override;
     Result<int> outputCount() override;
     std::string deviceName() const override { return m_device; }
+    bool waitForInput(double seconds) override;
 
 #ifndef _WIN32
     // The operating system's file descriptor of the open port, or -1.

@@ -43,6 +43,11 @@ public:
     virtual Result<int> outputCount() = 0;
     // The device this port stands for, as shown to the user.
     virtual std::string deviceName() const = 0;
+    // Waits until a received byte is waiting, or about the given seconds have
+    // passed, whichever comes first; returns at once when a byte is already
+    // waiting or the port has failed. False, without waiting, from a port that
+    // cannot wait on its input: the caller then sleeps instead.
+    virtual bool waitForInput(double /*seconds*/) { return false; }
 };
 
 // A serial device by name, and the way to make a port for it. A port object

@@ -5,6 +5,7 @@
 #include "image/image_file.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
+#include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
 #include "support/eventually.h"
 #include "support/temp_dir.h"
@@ -164,6 +165,41 @@ TEST(MainWindowWithRadio, ACutOffDownloadIsSavedKeptAndReportedAndUploadAsksFirs
         status->toolTip().startsWith("Not sent: not a whole FT-817 memory: the radio stopped after block 2"))
         << status->toolTip().toStdString();
     EXPECT_EQ(radio.portOpens(), 1);
+}
+
+// With "Fast transfers" checked the window downloads and uploads a whole
+// FT-817 memory, byte for byte, with the same texts as with standard timing.
+TEST(MainWindowWithRadio, FastTransfersCarryAWholeMemoryBothWays)
+{
+    test::TempDir dir;
+    sim::RadioOptions options;
+    options.mode = sim::Mode::Auto;
+    options.pacing = false;
+    sim::SimulatedRadio radio(options);
+    ASSERT_TRUE(radio.start().ok());
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+
+    MainWindow window(qtSerialDevice(radio.devicePath()));
+    window.setTransferTiming(TransferTiming::Fast);
+    window.show();
+    auto* path = window.findChild<QLineEdit*>("Text1");
+    auto* status = window.findChild<QLineEdit*>("Text2");
+    path->setText(QString::fromStdString(dir.file("radio.bin")));
+
+    QSignalSpy finished(&window, &MainWindow::transferFinished);
+    window.findChild<QWidget*>("Command1")->setFocus();
+    ASSERT_TRUE(finished.wait(15000));
+    EXPECT_TRUE(finished.at(0).at(0).toBool()) << status->text().toStdString();
+    EXPECT_EQ(status->text(), " 6609  50");
+    EXPECT_NE(status->toolTip().indexOf("Fast transfers"), -1) << status->toolTip().toStdString();
+    EXPECT_EQ(*readWholeFile(dir.file("radio.bin")), *buildImageFile(memory.image, memory.blockLengths));
+
+    window.findChild<QWidget*>("Command2")->setFocus();
+    ASSERT_TRUE(finished.wait(15000));
+    EXPECT_TRUE(finished.at(1).at(0).toBool()) << status->text().toStdString();
+    EXPECT_EQ(status->text(), " 6608  6609");
+    ASSERT_TRUE(radio.waitForTransfers(2, 5.0));
+    EXPECT_EQ(radio.receivedImage(), memory.image);
 }
 
 TEST(MainWindowWithRadio, PortThatCannotBeOpenedIsReportedAndNothingHangs)

@@ -2,13 +2,18 @@
 // order, and which focus changes and clicks start a command.
 
 #include "app/main_window.h"
+#include "app/transfer_settings.h"
 #include "support/fake_serial_port.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace ft817 {
@@ -66,7 +71,8 @@ TEST_F(MainWindowTest, StartsAsDesigned)
     EXPECT_EQ(child<QWidget>("Command3")->geometry(), QRect(200, 40, 81, 41));
     EXPECT_EQ(child<QWidget>("CAT")->geometry(), QRect(224, 96, 33, 17));
     EXPECT_EQ(child<QProgressBar>("ProgressBar1")->maximum(), 100);
-    EXPECT_EQ(child<QLineEdit>("Text2")->toolTip(), "Radio on /dev/fake");
+    EXPECT_EQ(child<QLineEdit>("Text2")->toolTip(),
+              QString("Radio on /dev/fake\n") + timingDescription(TransferTiming::Standard));
     EXPECT_EQ(radio.opens(), 0);
 }
 
@@ -157,6 +163,66 @@ TEST_F(MainWindowTest, NoOtherCommandStartsWhileATransferRuns)
     for (const char* name : {"Text1", "Command2", "Command3", "CAT"})
         EXPECT_TRUE(child<QWidget>(name)->isEnabled()) << name;
     EXPECT_EQ(child<QWidget>("Text2")->focusPolicy(), Qt::StrongFocus);
+}
+
+// Opens the window's right-click menu at a point of its background and
+// returns the texts of its items, closing it again.
+QStringList backgroundMenu(QWidget& window, QPoint at)
+{
+    QStringList items;
+    QTimer::singleShot(50, &window, [&items] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (const QAction* action : menu->actions())
+            items << action->text() + (action->isChecked() ? " [x]" : " [ ]");
+        menu->close();
+    });
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, window.mapToGlobal(at));
+    QApplication::sendEvent(&window, &rightClick);
+    return items;
+}
+
+TEST_F(MainWindowTest, FastTransfersIsACheckItemOnTheBackgroundKeptBetweenRuns)
+{
+    saveTransferTiming(TransferTiming::Standard);
+    auto first = std::make_unique<MainWindow>(test::fakeDevice(radio));
+    auto* fast = first->findChild<QAction*>("FastTransfers");
+    ASSERT_NE(fast, nullptr);
+    EXPECT_EQ(backgroundMenu(*first, QPoint(250, 15)), QStringList{"Fast transfers [ ]"});
+    EXPECT_EQ(first->transferTiming(), TransferTiming::Standard);
+    EXPECT_NE(first->findChild<QLineEdit*>("Text2")->toolTip().indexOf("Standard transfers"), -1);
+
+    fast->trigger();  // the person's click
+    EXPECT_EQ(first->transferTiming(), TransferTiming::Fast);
+    EXPECT_EQ(backgroundMenu(*first, QPoint(250, 15)), QStringList{"Fast transfers [x]"});
+    const QString tooltip = first->findChild<QLineEdit*>("Text2")->toolTip();
+    EXPECT_TRUE(tooltip.startsWith("Radio on /dev/fake\n")) << tooltip.toStdString();
+    EXPECT_NE(tooltip.indexOf("Fast transfers"), -1) << tooltip.toStdString();
+    first.reset();
+
+    // The next run starts with the choice; the command line's --fast (or
+    // its absence) is for one run only and leaves the choice kept alone.
+    MainWindow second(test::fakeDevice(radio));
+    EXPECT_EQ(second.transferTiming(), TransferTiming::Fast);
+    second.setTransferTiming(TransferTiming::Standard);
+    EXPECT_FALSE(second.findChild<QAction*>("FastTransfers")->isChecked());
+    EXPECT_EQ(savedTransferTiming(), TransferTiming::Fast);
+    second.findChild<QAction*>("FastTransfers")->trigger();
+    second.findChild<QAction*>("FastTransfers")->trigger();
+    EXPECT_EQ(savedTransferTiming(), TransferTiming::Standard);
+    EXPECT_EQ(radio.opens(), 0);
+}
+
+TEST_F(MainWindowTest, FastTransfersCannotChangeWhileATransferRuns)
+{
+    auto* fast = window->findChild<QAction*>("FastTransfers");
+    child<QWidget>("Command1")->setFocus();
+    ASSERT_TRUE(waitForWaiting());
+    EXPECT_FALSE(fast->isEnabled());
+    EXPECT_NE(child<QLineEdit>("Text2")->toolTip().indexOf("Standard transfers"), -1);
+    ASSERT_TRUE(abandonRunningTransfer());
+    EXPECT_TRUE(fast->isEnabled());
 }
 
 }  // namespace

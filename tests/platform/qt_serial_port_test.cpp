@@ -15,6 +15,7 @@
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace ft817;
@@ -121,6 +122,26 @@ TEST_F(QtSerialPortTest, ClearInputDiscardsOnlyWhatHasAlreadyArrived)
     writeFromRadio({0x42});
     ASSERT_EQ(waitForInput(port, 1), 1);
     EXPECT_EQ(port.readByte(), std::optional<std::uint8_t>(0x42));
+}
+
+TEST_F(QtSerialPortTest, WaitForInputEndsWithTheFirstByteAndConsumesNothing)
+{
+    QtSerialPort port(device());
+    ASSERT_TRUE(port.open().ok());
+    port.clearInput();
+    std::thread radio([this] {
+        sleepSeconds(0.05);
+        writeFromRadio({0x06});
+    });
+    const double started = secondsNow();
+    EXPECT_TRUE(port.waitForInput(10.0));
+    // Woken by the byte, not by the end of the ten seconds.
+    EXPECT_LT(secondsNow() - started, 5.0);
+    radio.join();
+    EXPECT_EQ(waitForInput(port, 1), 1);
+    // With a byte waiting it returns at once.
+    EXPECT_TRUE(port.waitForInput(10.0));
+    EXPECT_EQ(port.readByte(), std::optional<std::uint8_t>(0x06));
 }
 
 TEST_F(QtSerialPortTest, WritesReachTheLineInOrderAndUnchanged)

@@ -92,6 +92,17 @@ Result<int> FakeSerialPort::inputCount()
     return static_cast<int>(std::distance(m_input.begin(), m_input.upper_bound(m_clock.now())));
 }
 
+bool FakeSerialPort::waitForInput(double seconds)
+{
+    ++m_inputWaits;
+    const double now = m_clock.now();
+    if (!usable() || seconds <= 0 || (!m_input.empty() && m_input.begin()->first <= now))
+        return true;
+    const double next = m_input.empty() ? now + seconds : std::min(now + seconds, m_input.begin()->first);
+    m_clock.sleep(next - now);
+    return true;
+}
+
 std::optional<std::uint8_t> FakeSerialPort::readByte()
 {
     if (!usable() || m_input.empty() || m_input.begin()->first > m_clock.now())

@@ -61,6 +61,8 @@ public:
     int usesWhileClosed() const { return m_usesWhileClosed; }
     // Looks at the port (input and output counts) so far.
     int polls() const { return m_polls; }
+    // Waits for input so far.
+    int inputWaits() const { return m_inputWaits; }
     // Bytes that have arrived (or will) and were not read.
     int unreadBytes() const { return static_cast<int>(m_input.size()); }
     int bytesRead() const { return m_bytesRead; }
@@ -80,6 +82,8 @@ public:
     Status write(std::span<const std::uint8_t> bytes) override;
     Result<int> outputCount() override;
     std::string deviceName() const override { return "/dev/fake"; }
+    // Advances the clock to the next byte's arrival, at most by the given seconds.
+    bool waitForInput(double seconds) override;
 
 private:
     struct Failure {
@@ -105,6 +109,7 @@ private:
     std::vector<std::string> m_calls;
     int m_usesWhileClosed = 0;
     int m_polls = 0;
+    int m_inputWaits = 0;
     int m_bytesRead = 0;
     int m_multiByteWrites = 0;
     double m_closeTime = -1.0;
