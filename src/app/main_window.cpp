@@ -94,7 +94,7 @@ MainWindow::MainWindow(SerialDevice device, QWidget* parent) : QWidget(parent), 
     connect(m_edit, &QPushButton::clicked, this, &MainWindow::startEdit);
     connect(m_catArea, &ClickArea::clicked, this, &MainWindow::openCat);
 
-    // Beside the design's elements, moving none of them: a right click on
+    // Beside the window's own controls, moving none of them: a right click on
     // the window's background (or a label, a button, the progress bar).
     m_fastTransfers = new QAction("Fast transfers", this);
     m_fastTransfers->setObjectName("FastTransfers");
