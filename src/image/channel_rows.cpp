@@ -91,9 +91,13 @@ bool isEmptyRow(const CsvRow& row)
 std::string joinedCsv(const std::vector<std::string>& fields)
 {
     std::string out;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        out += (i > 0 ? "," : "") + csvField(fields[i]);
-    return out + "\n";
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += csvField(fields[i]);
+    }
+    out += '\n';
+    return out;
 }
 
 void renumberLines(std::vector<CsvProblem>& problems, const std::map<int, int>& originalLine)
