@@ -2,6 +2,7 @@
 
 #include "image/image_check.h"
 #include "image/image_file.h"
+#include "platform/local_time.h"
 
 #include <filesystem>
 #include <system_error>
@@ -33,8 +34,7 @@ std::string fileNamePart(std::string_view text)
 
 std::string historyTimeStamp(std::time_t when)
 {
-    std::tm local{};
-    ::localtime_r(&when, &local);
+    const std::tm local = localTime(when);
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d_%H-%M-%S", &local);
     return text;
