@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <fcntl.h>
 #include <unistd.h>
@@ -45,79 +46,77 @@ Result<std::string> followLinks(const std::string& path)
     return fileError("write", path, ELOOP);
 }
 
-}  // namespace
-
-Status writeWholeFile(const std::string& requestedPath, std::span<const std::uint8_t> bytes)
+// Where a write to requestedPath lands, and what is there already (if
+// anything); an error when the name is empty or the target is not a file.
+struct WriteTarget {
+    std::string path;
+    std::optional<struct stat> existing;
+};
+Result<WriteTarget> writeTarget(const std::string& requestedPath)
 {
     if (requestedPath.empty())
         return Error{file_messages::kNoName, {}};
     const Result<std::string> resolved = followLinks(requestedPath);
     if (!resolved)
         return resolved.error();
-    const std::string& path = *resolved;
-    struct stat target {};
-    const bool exists = ::stat(path.c_str(), &target) == 0;
-    if (exists) {
-        if (const char* kind = notAFile(target.st_mode))
-            return file_messages::cannot("write", requestedPath, kind);
+    struct stat info {};
+    if (::stat(resolved->c_str(), &info) != 0)
+        return WriteTarget{*resolved, std::nullopt};
+    if (const char* kind = notAFile(info.st_mode))
+        return file_messages::cannot("write", requestedPath, kind);
+    return WriteTarget{*resolved, info};
+}
+
+// Writes every byte to fd; the system's error number, or 0.
+int writeAll(int fd, std::span<const std::uint8_t> bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (put < 0 && errno != EINTR)
+            return errno;
+        if (put > 0)
+            done += static_cast<std::size_t>(put);
     }
+    return 0;
+}
+
+}  // namespace
+
+Status writeWholeFile(const std::string& requestedPath, std::span<const std::uint8_t> bytes)
+{
+    const Result<WriteTarget> target = writeTarget(requestedPath);
+    if (!target)
+        return target.error();
+    const std::string& path = target->path;
 
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return fileError("write", requestedPath, errno);
     // Keep the permissions of the file being replaced, or the usual ones for a new file.
-    mode_t mode = 0666;
-    if (exists) {
-        mode = target.st_mode & 07777;
-    } else {
-        mode &= ~currentUmask();
-    }
-    ::fchmod(fd, mode);
+    ::fchmod(fd, target->existing ? target->existing->st_mode & 07777 : 0666 & ~currentUmask());
 
-    auto fail = [&](int error) -> Status {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        return fileError("write", requestedPath, error);
-    };
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (put < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        done += static_cast<std::size_t>(put);
-    }
-    if (::fsync(fd) != 0)
-        return fail(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return fileError("write", requestedPath, error);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return fileError("write", requestedPath, error);
-    }
-    return {};
+    int error = writeAll(fd, bytes);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
+        error = errno;
+    if (error == 0)
+        return {};
+    ::unlink(temporary.c_str());
+    return fileError("write", requestedPath, error);
 }
 
 Status checkWritable(const std::string& requestedPath)
 {
-    if (requestedPath.empty())
-        return Error{file_messages::kNoName, {}};
-    const Result<std::string> resolved = followLinks(requestedPath);
-    if (!resolved)
-        return resolved.error();
-    const std::string& path = *resolved;
+    const Result<WriteTarget> target = writeTarget(requestedPath);
+    if (!target)
+        return target.error();
+    const std::string& path = target->path;
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        if (const char* kind = notAFile(info.st_mode))
-            return file_messages::cannot("write", requestedPath, kind);
-    }
     std::string folder = std::filesystem::path(path).parent_path().string();
     if (folder.empty())
         folder = ".";

@@ -58,6 +58,25 @@ Result<bool> lookAtTarget(const std::string& path, const std::wstring& target)
     return true;
 }
 
+// Where a write to requestedPath lands, and whether a file is there already;
+// an error when the name is empty or the target may not be replaced.
+struct WriteTarget {
+    std::wstring path;
+    bool exists = false;
+};
+Result<WriteTarget> writeTarget(const std::string& requestedPath)
+{
+    if (requestedPath.empty())
+        return Error{text::kNoName, {}};
+    const Result<std::wstring> resolved = finalTarget(requestedPath, windows_files::widePath(requestedPath));
+    if (!resolved)
+        return resolved.error();
+    const Result<bool> exists = lookAtTarget(requestedPath, *resolved);
+    if (!exists)
+        return exists.error();
+    return WriteTarget{*resolved, *exists};
+}
+
 // A new, empty file next to target that no one else may open meanwhile; its
 // name is put in temporary. INVALID_HANDLE_VALUE with GetLastError() set on failure.
 HANDLE createBeside(const std::wstring& target, std::wstring& temporary, DWORD flags)
@@ -94,15 +113,10 @@ DWORD writeAndFlush(HANDLE file, std::span<const std::uint8_t> bytes)
 
 Status writeWholeFile(const std::string& requestedPath, std::span<const std::uint8_t> bytes)
 {
-    if (requestedPath.empty())
-        return Error{text::kNoName, {}};
-    const Result<std::wstring> resolved = finalTarget(requestedPath, windows_files::widePath(requestedPath));
-    if (!resolved)
-        return resolved.error();
-    const std::wstring& path = *resolved;
-    const Result<bool> exists = lookAtTarget(requestedPath, path);
-    if (!exists)
-        return exists.error();
+    const Result<WriteTarget> target = writeTarget(requestedPath);
+    if (!target)
+        return target.error();
+    const std::wstring& path = target->path;
 
     std::wstring temporary;
     Handle file(createBeside(path, temporary, 0));
@@ -115,7 +129,7 @@ Status writeWholeFile(const std::string& requestedPath, std::span<const std::uin
     // new one is moved into place with the move itself on the disk before returning.
     if (error == 0) {
         const bool moved =
-            *exists ? ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+            target->exists ? ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                                    nullptr, nullptr) != 0
                     : MoveFileExW(temporary.c_str(), path.c_str(),
                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
@@ -129,15 +143,10 @@ Status writeWholeFile(const std::string& requestedPath, std::span<const std::uin
 
 Status checkWritable(const std::string& requestedPath)
 {
-    if (requestedPath.empty())
-        return Error{text::kNoName, {}};
-    const Result<std::wstring> resolved = finalTarget(requestedPath, windows_files::widePath(requestedPath));
-    if (!resolved)
-        return resolved.error();
-    const std::wstring& path = *resolved;
-    const Result<bool> exists = lookAtTarget(requestedPath, path);
-    if (!exists)
-        return exists.error();
+    const Result<WriteTarget> target = writeTarget(requestedPath);
+    if (!target)
+        return target.error();
+    const std::wstring& path = target->path;
     std::wstring folder = std::filesystem::path(path).parent_path().wstring();
     if (folder.empty())
         folder = L".";
