@@ -40,6 +40,20 @@ MainWindow::MainWindow(SerialDevice device, QWidget* parent) : QWidget(parent), 
     setWindowIcon(makeWindowIcon("817", QColor(0x1f, 0x4e, 0x9a)));
     setFixedSize(289, 164);
 
+    buildControls();
+    setFocusOrder();
+    buildFastTransfersItem();
+
+    connect(m_download, &FocusButton::focusGained, this, [this] { startTransfer(TransferKind::Download); });
+    connect(m_upload, &FocusButton::focusGained, this, [this] { startTransfer(TransferKind::Upload); });
+    connect(m_edit, &QPushButton::clicked, this, &MainWindow::startEdit);
+    connect(m_catArea, &ClickArea::clicked, this, &MainWindow::openCat);
+
+    showPortInTooltip();
+}
+
+void MainWindow::buildControls()
+{
     auto* label = new QLabel("Save :", this);
     label->setObjectName("Label1");
     label->setGeometry(8, 10, 41, 17);
@@ -78,7 +92,10 @@ MainWindow::MainWindow(SerialDevice device, QWidget* parent) : QWidget(parent), 
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
+}
 
+void MainWindow::setFocusOrder()
+{
     // Focus order: Text1, Command1, Command2, Text2, Command3, back to Text1.
     for (QWidget* widget : std::initializer_list<QWidget*>{m_path, m_download, m_upload, m_status, m_edit})
         widget->setFocusPolicy(Qt::StrongFocus);
@@ -88,12 +105,10 @@ MainWindow::MainWindow(SerialDevice device, QWidget* parent) : QWidget(parent), 
     setTabOrder(m_status, m_edit);
     setTabOrder(m_edit, m_path);
     m_path->setFocus();
+}
 
-    connect(m_download, &FocusButton::focusGained, this, [this] { startTransfer(TransferKind::Download); });
-    connect(m_upload, &FocusButton::focusGained, this, [this] { startTransfer(TransferKind::Upload); });
-    connect(m_edit, &QPushButton::clicked, this, &MainWindow::startEdit);
-    connect(m_catArea, &ClickArea::clicked, this, &MainWindow::openCat);
-
+void MainWindow::buildFastTransfersItem()
+{
     // Beside the window's own controls, moving none of them: a right click on
     // the window's background (or a label, a button, the progress bar).
     m_fastTransfers = new QAction("Fast transfers", this);
@@ -106,8 +121,6 @@ MainWindow::MainWindow(SerialDevice device, QWidget* parent) : QWidget(parent), 
         saveTransferTiming(transferTiming());
         showPortInTooltip();
     });
-
-    showPortInTooltip();
 }
 
 MainWindow::~MainWindow()

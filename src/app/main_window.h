@@ -82,6 +82,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The path box, the three buttons, the status box, the CAT area and the
+    // progress bar, each at its fixed place.
+    void buildControls();
+    // Focus order: path, Download, Upload, status, Edit, and round again.
+    void setFocusOrder();
+    // The background's right-click item that chooses the transfers' timing.
+    void buildFastTransfersItem();
     void startTransfer(TransferKind kind);
     // Starts the worker thread for the transfer.
     void launchTransfer(TransferKind kind);
