@@ -307,8 +307,6 @@ QString ChannelTableModel::store(int channel, int column, const QVariant& value)
 {
     BlockStore& image = m_history.store();
     ChannelRecord record = ChannelRecord::forChannel(image, channel);
-    const int choice = value.toInt();
-    const auto inChoices = [&] { return choice >= 0 && choice < choices(column).size(); };
     switch (column) {
     case Active:
         setChannelActive(image, channel, value.toInt() == Qt::Checked);
@@ -317,33 +315,45 @@ QString ChannelTableModel::store(int channel, int column, const QVariant& value)
         record.setTagShown(value.toInt() == Qt::Checked);
         return {};
     case RxFrequency:
-    case Offset: {
-        const Result<std::uint32_t> frequency = typedMegahertz(value.toString());
-        if (!frequency)
-            return QString::fromStdString(frequency.error().message);
-        // The receive frequency, and a split channel's transmit frequency, must be
-        // one the radio tunes; a repeater offset is a difference and may be anything.
-        const bool tunedOnly = column == RxFrequency || record.shift() == Shift::Split;
-        if (const Status tuned = checkTuned(*frequency); tunedOnly && !tuned)
-            return QString::fromStdString(tuned.error().message);
-        column == RxFrequency ? record.setRxFrequency(*frequency) : record.setTxFrequency(*frequency);
-        return {};
-    }
-    case Tag: {
-        const QString text = value.toString();
-        if (text.size() > 8)
-            return "a tag holds at most 8 characters";
-        if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
-            return "a tag holds Latin-1 characters only";
-        if (hasControlCharacter(text.toLatin1().toStdString()))
-            return "a tag cannot show control characters";
-        record.setTag(text.toLatin1().toStdString());
-        return {};
-    }
+    case Offset:
+        return storeFrequency(record, column, value.toString());
+    case Tag:
+        return storeTag(record, value.toString());
     default:
-        break;
+        return storeChoice(record, column, value.toInt());
     }
-    if (!inChoices())
+}
+
+QString ChannelTableModel::storeFrequency(ChannelRecord& record, int column, const QString& typed)
+{
+    const Result<std::uint32_t> frequency = typedMegahertz(typed);
+    if (!frequency)
+        return QString::fromStdString(frequency.error().message);
+    // The receive frequency, and a split channel's transmit frequency, must be
+    // one the radio tunes; a repeater offset is a difference and may be anything.
+    const bool tunedOnly = column == RxFrequency || record.shift() == Shift::Split;
+    if (const Status tuned = checkTuned(*frequency); tunedOnly && !tuned)
+        return QString::fromStdString(tuned.error().message);
+    column == RxFrequency ? record.setRxFrequency(*frequency) : record.setTxFrequency(*frequency);
+    return {};
+}
+
+QString ChannelTableModel::storeTag(ChannelRecord& record, const QString& text)
+{
+    if (text.size() > 8)
+        return "a tag holds at most 8 characters";
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
+        return "a tag holds Latin-1 characters only";
+    const std::string latin1 = text.toLatin1().toStdString();
+    if (hasControlCharacter(latin1))
+        return "a tag cannot show control characters";
+    record.setTag(latin1);
+    return {};
+}
+
+QString ChannelTableModel::storeChoice(ChannelRecord& record, int column, int choice)
+{
+    if (choice < 0 || choice >= choices(column).size())
         return "no such entry";
     switch (column) {
     case Mode:

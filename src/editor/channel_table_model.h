@@ -16,6 +16,7 @@
 
 namespace ft817 {
 
+class ChannelRecord;
 class EditHistory;
 
 class ChannelTableModel : public QAbstractTableModel {
@@ -68,6 +69,12 @@ private:
     QVariant sortValue(int channel, int column) const;
     // Writes one cell's value, or gives why it cannot be written.
     QString store(int channel, int column, const QVariant& value);
+    // A frequency cell: typed MHz, in 10 Hz steps, one the radio tunes where it must.
+    static QString storeFrequency(ChannelRecord& record, int column, const QString& typed);
+    // The tag: at most 8 Latin-1 characters, none of them a control character.
+    static QString storeTag(ChannelRecord& record, const QString& text);
+    // A list cell (mode, shift, tone mode, tone, DCS code): the entry's number.
+    static QString storeChoice(ChannelRecord& record, int column, int choice);
     void showChanges(const BlockStore& previous);
 
     EditHistory& m_history;
