@@ -180,7 +180,8 @@ void MainWindow::launchTransfer(TransferKind kind)
     }
     options.timing = transferTiming();
     m_progress->setPalette(QPalette());
-    m_worker = std::make_unique<TransferWorker>(kind, m_device, m_path->text().toStdString(), std::move(options));
+    m_worker =
+        std::make_unique<TransferWorker>(kind, m_device, m_path->text().toStdString(), std::move(options));
     m_thread = std::make_unique<QThread>();
     m_worker->moveToThread(m_thread.get());
     connect(m_thread.get(), &QThread::started, m_worker.get(), &TransferWorker::run);
@@ -284,7 +285,8 @@ void MainWindow::setCommandsEnabled(bool enabled)
 {
     // The transfer's own button keeps the focus (and stays enabled, or the
     // focus would move on to the next button and start it).
-    for (QWidget* command : std::initializer_list<QWidget*>{m_path, m_download, m_upload, m_edit, m_catArea}) {
+    for (QWidget* command :
+         std::initializer_list<QWidget*>{m_path, m_download, m_upload, m_edit, m_catArea}) {
         if (enabled || command != focusWidget())
             command->setEnabled(enabled);
     }
@@ -353,4 +355,4 @@ void MainWindow::openCat()
     m_cat->activateWindow();
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -129,4 +129,4 @@ private:
     bool m_transferQueued = false;
 };
 
-}  // namespace ft817
+} // namespace ft817

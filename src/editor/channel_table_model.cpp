@@ -82,8 +82,9 @@ Result<std::uint32_t> ChannelTableModel::typedMegahertz(const QString& typed)
     const QString text = typed.trimmed();
     const qsizetype point = text.indexOf('.');
     if (point >= 0 && text.size() - point - 1 > 5)
-        return Error{QString("\"%1\" has more than 5 decimals; channels hold 10 Hz steps").arg(text).toStdString(),
-                     {}};
+        return Error{
+            QString("\"%1\" has more than 5 decimals; channels hold 10 Hz steps").arg(text).toStdString(),
+            {}};
     return parseMegahertz(text.toStdString());
 }
 

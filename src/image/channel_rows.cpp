@@ -185,7 +185,8 @@ Status fillChannels(BlockStore& store, const std::vector<int>& channels, std::ui
         return Error{"the last frequency would be above 42949.67295 MHz, the most a channel holds", {}};
     // Every frequency of the series must be one the radio tunes.
     for (std::size_t i = 0; i < filling.size(); ++i) {
-        if (const Status tuned = checkTuned(static_cast<std::uint32_t>(start + std::uint64_t{step} * i)); !tuned)
+        if (const Status tuned = checkTuned(static_cast<std::uint32_t>(start + std::uint64_t{step} * i));
+            !tuned)
             return tuned;
     }
 

@@ -77,6 +77,106 @@ private:
     std::vector<std::uint8_t> m_masks;
 };
 
+// What one image holds against the other, line by line, and which bits the lines named.
+struct DiffLines {
+    const BlockStore& before;
+    const BlockStore& after;
+    Coverage coverage;
+    std::vector<std::string> lines;
+};
+
+void describeChannels(DiffLines& d)
+{
+    const BlockStore& before = d.before;
+    const BlockStore& after = d.after;
+    // Channels: the whole record and both bitmap bits.
+    for (int channel = 0; channel < kChannelCount; ++channel) {
+        const Location where = channelLocation(channel);
+        for (int k = 0; k < kRecordSize; ++k)
+            d.coverage.cover(where.block, where.index + k, 0xFF);
+        for (const BitLocation bit : {activeBitLocation(channel), secondBitLocation(channel)})
+            d.coverage.cover(bit.block, bit.index, bit.mask);
+        std::string line = describeChannelDifference(before, after, channel);
+        if (!line.empty())
+            d.lines.push_back(std::move(line));
+    }
+}
+
+void describeBands(DiffLines& d)
+{
+    const BlockStore& before = d.before;
+    const BlockStore& after = d.after;
+    // Band records: their receive frequencies.
+    for (const Vfo vfo : {Vfo::A, Vfo::B}) {
+        for (int band = 0; band < kBandCount; ++band) {
+            const Location where = bandLocation(vfo, band);
+            for (int k = record::kRxFrequency; k < record::kRxFrequency + 4; ++k)
+                d.coverage.cover(where.block, where.index + k, 0xFF);
+            const std::uint32_t old = bandFrequency(before, vfo, band);
+            const std::uint32_t now = bandFrequency(after, vfo, band);
+            if (old != now)
+                d.lines.push_back("VFO " + vfoName(vfo) + " band " + std::to_string(band) + ": " +
+                                  megahertzText(old) + kArrow + megahertzText(now) + " MHz");
+        }
+    }
+}
+
+// The VFO and band selections and the channel on show.
+void describeSelections(DiffLines& d)
+{
+    const BlockStore& before = d.before;
+    const BlockStore& after = d.after;
+    d.coverage.cover(kVfoSelectByte.block, kVfoSelectByte.index, 0x01);
+    if (selectedVfo(before) != selectedVfo(after))
+        d.lines.push_back("VFO select: " + vfoName(selectedVfo(before)) + kArrow +
+                          vfoName(selectedVfo(after)));
+
+    d.coverage.cover(kBandSelectByte.block, kBandSelectByte.index, 0xFF);
+    for (const Vfo vfo : {Vfo::A, Vfo::B})
+        if (bandSelectValue(before, vfo) != bandSelectValue(after, vfo))
+            d.lines.push_back("VFO " + vfoName(vfo) +
+                              " band select: " + bandSelectName(bandSelectValue(before, vfo)) + kArrow +
+                              bandSelectName(bandSelectValue(after, vfo)));
+
+    d.coverage.cover(kCurrentChannelByte.block, kCurrentChannelByte.index, 0xFF);
+    if (currentChannelByte(before) != currentChannelByte(after))
+        d.lines.push_back("current channel: " + channelByteName(currentChannelByte(before)) + kArrow +
+                          channelByteName(currentChannelByte(after)));
+}
+
+// The block layout, then every byte no line before names.
+void describeBlocks(DiffLines& d)
+{
+    const BlockStore& before = d.before;
+    const BlockStore& after = d.after;
+    const int commonBlocks = std::min(before.blockCount(), after.blockCount());
+    if (before.blockCount() != after.blockCount())
+        d.lines.push_back("blocks: " + std::to_string(before.blockCount()) + kArrow +
+                          std::to_string(after.blockCount()));
+    for (int block = 0; block < std::max(before.blockCount(), after.blockCount()); ++block) {
+        if (!before.hasBlock(block))
+            d.lines.push_back("block " + std::to_string(block) + ": added (" +
+                              std::to_string(after.payloadLength(block)) + " payload bytes)");
+        else if (!after.hasBlock(block))
+            d.lines.push_back("block " + std::to_string(block) + ": removed (" +
+                              std::to_string(before.payloadLength(block)) + " payload bytes)");
+        else if (before.payloadLength(block) != after.payloadLength(block))
+            d.lines.push_back("block " + std::to_string(block) +
+                              " length: " + std::to_string(before.payloadLength(block)) + kArrow +
+                              std::to_string(after.payloadLength(block)) + " payload bytes");
+    }
+    for (int block = 0; block < commonBlocks; ++block) {
+        const int last = std::min(before.payloadLength(block), after.payloadLength(block));
+        for (int index = 0; index <= last; ++index) {
+            const std::uint8_t old = before.byte(index, block);
+            const std::uint8_t now = after.byte(index, block);
+            if (((old ^ now) & ~d.coverage.covered(block, index) & 0xFF) != 0)
+                d.lines.push_back("block " + std::to_string(block) + " index " + std::to_string(index) +
+                                  ": " + "0x" + hexByte(old) + kArrow + "0x" + hexByte(now));
+        }
+    }
+}
+
 } // namespace
 
 std::string describeChannelDifference(const BlockStore& before, const BlockStore& after, int channel)
@@ -147,79 +247,12 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
 
 std::vector<std::string> describeImageDifferences(const BlockStore& before, const BlockStore& after)
 {
-    std::vector<std::string> lines;
-    const int commonBlocks = std::min(before.blockCount(), after.blockCount());
-    Coverage coverage(commonBlocks);
-
-    // Channels: the whole record and both bitmap bits.
-    for (int channel = 0; channel < kChannelCount; ++channel) {
-        const Location where = channelLocation(channel);
-        for (int k = 0; k < kRecordSize; ++k)
-            coverage.cover(where.block, where.index + k, 0xFF);
-        for (const BitLocation bit : {activeBitLocation(channel), secondBitLocation(channel)})
-            coverage.cover(bit.block, bit.index, bit.mask);
-        std::string line = describeChannelDifference(before, after, channel);
-        if (!line.empty())
-            lines.push_back(std::move(line));
-    }
-
-    // Band records: their receive frequencies.
-    for (const Vfo vfo : {Vfo::A, Vfo::B}) {
-        for (int band = 0; band < kBandCount; ++band) {
-            const Location where = bandLocation(vfo, band);
-            for (int k = record::kRxFrequency; k < record::kRxFrequency + 4; ++k)
-                coverage.cover(where.block, where.index + k, 0xFF);
-            const std::uint32_t old = bandFrequency(before, vfo, band);
-            const std::uint32_t now = bandFrequency(after, vfo, band);
-            if (old != now)
-                lines.push_back("VFO " + vfoName(vfo) + " band " + std::to_string(band) + ": " +
-                                megahertzText(old) + kArrow + megahertzText(now) + " MHz");
-        }
-    }
-
-    coverage.cover(kVfoSelectByte.block, kVfoSelectByte.index, 0x01);
-    if (selectedVfo(before) != selectedVfo(after))
-        lines.push_back("VFO select: " + vfoName(selectedVfo(before)) + kArrow + vfoName(selectedVfo(after)));
-
-    coverage.cover(kBandSelectByte.block, kBandSelectByte.index, 0xFF);
-    for (const Vfo vfo : {Vfo::A, Vfo::B})
-        if (bandSelectValue(before, vfo) != bandSelectValue(after, vfo))
-            lines.push_back("VFO " + vfoName(vfo) +
-                            " band select: " + bandSelectName(bandSelectValue(before, vfo)) + kArrow +
-                            bandSelectName(bandSelectValue(after, vfo)));
-
-    coverage.cover(kCurrentChannelByte.block, kCurrentChannelByte.index, 0xFF);
-    if (currentChannelByte(before) != currentChannelByte(after))
-        lines.push_back("current channel: " + channelByteName(currentChannelByte(before)) + kArrow +
-                        channelByteName(currentChannelByte(after)));
-
-    // The block layout, then every byte no line above names.
-    if (before.blockCount() != after.blockCount())
-        lines.push_back("blocks: " + std::to_string(before.blockCount()) + kArrow +
-                        std::to_string(after.blockCount()));
-    for (int block = 0; block < std::max(before.blockCount(), after.blockCount()); ++block) {
-        if (!before.hasBlock(block))
-            lines.push_back("block " + std::to_string(block) + ": added (" +
-                            std::to_string(after.payloadLength(block)) + " payload bytes)");
-        else if (!after.hasBlock(block))
-            lines.push_back("block " + std::to_string(block) + ": removed (" +
-                            std::to_string(before.payloadLength(block)) + " payload bytes)");
-        else if (before.payloadLength(block) != after.payloadLength(block))
-            lines.push_back("block " + std::to_string(block) +
-                            " length: " + std::to_string(before.payloadLength(block)) + kArrow +
-                            std::to_string(after.payloadLength(block)) + " payload bytes");
-    }
-    for (int block = 0; block < commonBlocks; ++block) {
-        const int last = std::min(before.payloadLength(block), after.payloadLength(block));
-        for (int index = 0; index <= last; ++index) {
-            const std::uint8_t old = before.byte(index, block);
-            const std::uint8_t now = after.byte(index, block);
-            if (((old ^ now) & ~coverage.covered(block, index) & 0xFF) != 0)
-                lines.push_back("block " + std::to_string(block) + " index " + std::to_string(index) + ": " +
-                                "0x" + hexByte(old) + kArrow + "0x" + hexByte(now));
-        }
-    }
-    return lines;
+    DiffLines d{before, after, Coverage(std::min(before.blockCount(), after.blockCount())), {}};
+    describeChannels(d);
+    describeBands(d);
+    describeSelections(d);
+    describeBlocks(d);
+    return std::move(d.lines);
 }
 
 std::vector<std::string> describeChecksumDifferences(std::span<const std::uint8_t> beforeFile,

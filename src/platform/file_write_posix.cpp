@@ -2,11 +2,11 @@
 #include "platform/file_system_posix.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace ft817 {
@@ -81,7 +81,7 @@ int writeAll(int fd, std::span<const std::uint8_t> bytes)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 Status writeWholeFile(const std::string& requestedPath, std::span<const std::uint8_t> bytes)
 {
@@ -137,4 +137,4 @@ bool sameFile(const std::string& first, const std::string& second)
            a.st_ino == b.st_ino;
 }
 
-}  // namespace ft817
+} // namespace ft817

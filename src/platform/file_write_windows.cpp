@@ -29,8 +29,8 @@ Result<std::wstring> finalTarget(const std::string& path, const std::wstring& wi
         return fileError("write", path, error);
     }
     std::wstring final(32768, L'\0');
-    const DWORD length = GetFinalPathNameByHandleW(target.get(), final.data(), static_cast<DWORD>(final.size()),
-                                                   FILE_NAME_NORMALIZED);
+    const DWORD length = GetFinalPathNameByHandleW(target.get(), final.data(),
+                                                   static_cast<DWORD>(final.size()), FILE_NAME_NORMALIZED);
     if (length == 0 || length >= final.size())
         return fileError("write", path, GetLastError());
     final.resize(length);
@@ -53,7 +53,8 @@ Result<bool> lookAtTarget(const std::string& path, const std::wstring& target)
         return text::cannot("write", path, kind);
     // The user's mark that the file is not to be changed.
     BY_HANDLE_FILE_INFORMATION info{};
-    if (GetFileInformationByHandle(existing.get(), &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
+    if (GetFileInformationByHandle(existing.get(), &info) &&
+        (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
         return text::cannot("write", path, "the file is read-only");
     return true;
 }
@@ -109,7 +110,7 @@ DWORD writeAndFlush(HANDLE file, std::span<const std::uint8_t> bytes)
     return FlushFileBuffers(file) ? 0 : GetLastError();
 }
 
-}  // namespace
+} // namespace
 
 Status writeWholeFile(const std::string& requestedPath, std::span<const std::uint8_t> bytes)
 {
@@ -128,11 +129,11 @@ Status writeWholeFile(const std::string& requestedPath, std::span<const std::uin
     // An existing file is replaced keeping its attributes and permissions; a
     // new one is moved into place with the move itself on the disk before returning.
     if (error == 0) {
-        const bool moved =
-            target->exists ? ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                                   nullptr, nullptr) != 0
-                    : MoveFileExW(temporary.c_str(), path.c_str(),
-                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+        const bool moved = target->exists
+                               ? ReplaceFileW(path.c_str(), temporary.c_str(), nullptr,
+                                              REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
+                               : MoveFileExW(temporary.c_str(), path.c_str(),
+                                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
         if (moved)
             return {};
         error = GetLastError();
@@ -171,8 +172,9 @@ bool sameFile(const std::string& first, const std::string& second)
     BY_HANDLE_FILE_INFORMATION one{};
     BY_HANDLE_FILE_INFORMATION two{};
     return a.valid() && b.valid() && GetFileInformationByHandle(a.get(), &one) &&
-           GetFileInformationByHandle(b.get(), &two) && one.dwVolumeSerialNumber == two.dwVolumeSerialNumber &&
-           one.nFileIndexHigh == two.nFileIndexHigh && one.nFileIndexLow == two.nFileIndexLow;
+           GetFileInformationByHandle(b.get(), &two) &&
+           one.dwVolumeSerialNumber == two.dwVolumeSerialNumber && one.nFileIndexHigh == two.nFileIndexHigh &&
+           one.nFileIndexLow == two.nFileIndexLow;
 }
 
-}  // namespace ft817
+} // namespace ft817

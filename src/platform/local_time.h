@@ -9,4 +9,4 @@ namespace ft817 {
 // The calendar time `when` in the local time zone.
 std::tm localTime(std::time_t when);
 
-}  // namespace ft817
+} // namespace ft817

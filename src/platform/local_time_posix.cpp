@@ -9,4 +9,4 @@ std::tm localTime(std::time_t when)
     return local;
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -39,8 +39,8 @@ Error QtSerialPort::openError(QSerialPort::SerialPortError error, const QString&
     if (error == QSerialPort::PermissionError || text.contains("lock", Qt::CaseInsensitive) ||
         text.contains("busy", Qt::CaseInsensitive)) {
         return Error{prefix + "the port is in use",
-                     "Another program has the port open; close it and try again. (" +
-                         text.toStdString() + ")"};
+                     "Another program has the port open; close it and try again. (" + text.toStdString() +
+                         ")"};
     }
     return Error{prefix + text.toStdString(), {}};
 }
@@ -77,7 +77,7 @@ std::string defaultSerialDevice()
             first = location;
     }
     return std::filesystem::exists("/dev/ttyS0") ? std::string("/dev/ttyS0")
-                                                  : (first.empty() ? "/dev/ttyS0" : first);
+                                                 : (first.empty() ? "/dev/ttyS0" : first);
 }
 
-}  // namespace ft817
+} // namespace ft817
