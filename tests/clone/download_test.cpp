@@ -221,6 +221,12 @@ struct PauseCase {
     int records;
 };
 
+// Test lists name a case by its name, not by its bytes.
+void PrintTo(const PauseCase& param, std::ostream* out)
+{
+    *out << param.name;
+}
+
 class DownloadPauseTest : public DownloadTest, public testing::WithParamInterface<PauseCase> {};
 
 TEST_P(DownloadPauseTest, PauseInsideABlockSplitsItOnlyFromAQuarterSecond)
@@ -482,6 +488,12 @@ struct PortFault {
     const char* name;
     void (*arrange)(FakeSerialPort& port);
 };
+
+// Test lists name a case by its name, not by its bytes.
+void PrintTo(const PortFault& param, std::ostream* out)
+{
+    *out << param.name;
+}
 
 class DownloadPortFaultTest : public DownloadTest, public testing::WithParamInterface<PortFault> {};
 

@@ -220,6 +220,12 @@ struct UsRadioCase {
     double blockDelay;
 };
 
+// Test lists name a case by its name, not by its bytes.
+void PrintTo(const UsRadioCase& param, std::ostream* out)
+{
+    *out << param.name;
+}
+
 class FastDownloadUsRadioTest : public FastDownloadTest, public testing::WithParamInterface<UsRadioCase> {};
 
 // The US radios send one block after the point where the FT-817ND and FT-818

@@ -224,6 +224,12 @@ struct RadioFault {
     std::string uploadRefusal; // the start of what upload then says
 };
 
+// Test lists name a fault by its name, not by its bytes.
+void PrintTo(const RadioFault& fault, std::ostream* out)
+{
+    *out << fault.name;
+}
+
 sim::Faults faultOf(int sim::Faults::*block, int number, double pause = 0.0)
 {
     sim::Faults faults;
@@ -285,6 +291,12 @@ struct CommandFailure {
     int exitCode;
     const char* firstLine;
 };
+
+// Test lists name a case by its name, not by its bytes.
+void PrintTo(const CommandFailure& param, std::ostream* out)
+{
+    *out << param.name;
+}
 
 class TransferCommandFailureTest : public testing::TestWithParam<CommandFailure> {};
 

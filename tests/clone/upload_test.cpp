@@ -232,6 +232,12 @@ struct AckDelayCase {
     bool acknowledged;
 };
 
+// Test lists name a case by its name, not by its bytes.
+void PrintTo(const AckDelayCase& param, std::ostream* out)
+{
+    *out << param.name;
+}
+
 class UploadAckDelayTest : public UploadTest, public testing::WithParamInterface<AckDelayCase> {};
 
 TEST_P(UploadAckDelayTest, ThreeSecondsCountFromTheMomentTheBlockHasLeftThePort)
@@ -299,6 +305,12 @@ struct BadFileCase {
     const char* reason;
 };
 
+// Test lists name a case by its name, not by its bytes.
+void PrintTo(const BadFileCase& param, std::ostream* out)
+{
+    *out << param.name;
+}
+
 class UploadBadFileTest : public UploadTest, public testing::WithParamInterface<BadFileCase> {};
 
 TEST_P(UploadBadFileTest, FileThatIsNotAnImageNeverOpensThePort)
@@ -347,6 +359,12 @@ struct UploadFault {
     void (*arrange)(FakeSerialPort& port);
     std::size_t bytesWritten;
 };
+
+// Test lists name a case by its name, not by its bytes.
+void PrintTo(const UploadFault& param, std::ostream* out)
+{
+    *out << param.name;
+}
 
 class UploadPortFaultTest : public UploadTest, public testing::WithParamInterface<UploadFault> {};
 

@@ -74,6 +74,12 @@ struct RadioLayout {
     int cloneBytes;
 };
 
+// Test lists name a case by its name, not by its bytes.
+void PrintTo(const RadioLayout& param, std::ostream* out)
+{
+    *out << param.radio;
+}
+
 class RealRadioImage : public testing::TestWithParam<RadioLayout> {};
 
 TEST_P(RealRadioImage, LoadsAndSavesByteForByte)
@@ -104,6 +110,12 @@ struct Refusal {
     Bytes file;
     std::string reason; // the start of the message
 };
+
+// Test lists name a case by its name, not by its bytes.
+void PrintTo(const Refusal& param, std::ostream* out)
+{
+    *out << param.name;
+}
 
 Bytes withPayloads(std::vector<int> lengths)
 {

@@ -62,6 +62,12 @@ struct Received {
     std::string reason;
 };
 
+// Test lists name a case by its name, not by its bytes.
+void PrintTo(const Received& param, std::ostream* out)
+{
+    *out << param.name;
+}
+
 std::vector<int> ft817Cut(std::size_t blocks, std::vector<int> tail = {})
 {
     std::vector<int> lengths = wireLengths(knownRadioLayouts()[0]);

@@ -110,6 +110,12 @@ struct Damage {
     const char* reason;
 };
 
+// Test lists name a case by its name, not by its bytes.
+void PrintTo(const Damage& param, std::ostream* out)
+{
+    *out << param.name;
+}
+
 class RefusedFile : public testing::TestWithParam<Damage> {};
 
 TEST_P(RefusedFile, IsRefusedWithItsReason)
