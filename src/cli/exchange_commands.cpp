@@ -7,6 +7,7 @@
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "platform/file_access.h"
+#include "platform/text_format.h"
 
 #include <filesystem>
 #include <iostream>
@@ -149,7 +150,7 @@ int runExportCommand(const Arguments& args)
         std::cerr << "ft817clone export: " << written.error().full() << "\n";
         return 1;
     }
-    std::cout << "wrote " << rows << (rows == 1 ? " channel" : " channels") << " to " << csvPath << "\n";
+    std::cout << "wrote " << countOf(rows, "channel", "channels") << " to " << csvPath << "\n";
     return 0;
 }
 
@@ -178,8 +179,8 @@ int runImportCommand(const Arguments& args)
         importChannelsCsv(*store, std::string_view(reinterpret_cast<const char*>(csv->data()), csv->size()));
     if (!imported.ok()) {
         printProblems(csvPath, imported.problems);
-        std::cerr << "ft817clone import: nothing written (" << imported.problems.size()
-                  << (imported.problems.size() == 1 ? " problem" : " problems") << ")\n";
+        std::cerr << "ft817clone import: nothing written ("
+                  << countOf(static_cast<long long>(imported.problems.size()), "problem", "problems") << ")\n";
         return 1;
     }
     for (const CsvProblem& note : imported.notes)
@@ -196,7 +197,7 @@ int runImportCommand(const Arguments& args)
         return 1;
     }
     const std::size_t count = imported.channels.size();
-    std::cout << "wrote " << count << (count == 1 ? " channel" : " channels") << " into " << target << "\n";
+    std::cout << "wrote " << countOf(static_cast<long long>(count), "channel", "channels") << " into " << target << "\n";
     return 0;
 }
 

@@ -1,10 +1,10 @@
 #include "clone/fast_download_timing.h"
 
 #include "clone/transfer_timing.h"
+#include "image/block_store.h"
 
 #include <algorithm>
 #include <climits>
-#include <numeric>
 
 namespace ft817 {
 namespace {
@@ -19,19 +19,11 @@ constexpr double kShortestEnd = 0.3;
 // about the poll interval's worth of line at 9600 baud.
 constexpr int kNearBytes = 3;
 
-bool checksumMatches(std::span<const std::uint8_t> block)
-{
-    if (block.size() < 2)
-        return false;
-    const unsigned sum = std::accumulate(block.begin() + 1, block.end() - 1, 0u);
-    return sum % 256 == block.back();
-}
-
 } // namespace
 
 double FastDownloadTiming::quietTime(std::span<const std::uint8_t> block) const
 {
-    if (m_possible.empty() || !checksumMatches(block))
+    if (m_possible.empty() || !BlockStore::checksumMatches(block))
         return kQuietTime;
     const auto number = m_payloadLengths.size();
     const int length = static_cast<int>(block.size());

@@ -2,6 +2,7 @@
 
 #include "image/image_file.h"
 #include "image/memory_map.h"
+#include "platform/text_format.h"
 
 #include <string>
 
@@ -50,8 +51,7 @@ Result<BlockStore> BlockStore::load(std::span<const std::uint8_t> file)
     if (!store)
         return store;
     if (store->blockCount() < kMemoryImageMinBlocks)
-        return Error{"the image has only " + std::to_string(store->blockCount()) +
-                         (store->blockCount() == 1 ? " block" : " blocks") +
+        return Error{"the image has only " + countOf(store->blockCount(), "block", "blocks") +
                          "; an FT-817 memory image has at least 48",
                      "The memory channels lie in blocks 8 to 47. The radio sends 50 or more blocks; "
                      "a shorter image comes from an interrupted download."};
@@ -136,6 +136,11 @@ std::uint8_t BlockStore::checksum(std::span<const std::uint8_t> payload)
     for (std::uint8_t b : payload)
         sum += b;
     return static_cast<std::uint8_t>(sum % 256);
+}
+
+bool BlockStore::checksumMatches(std::span<const std::uint8_t> block)
+{
+    return block.size() >= 2 && checksum(block.subspan(1, block.size() - 2)) == block.back();
 }
 
 Bytes BlockStore::cloneImage() const

@@ -89,6 +89,9 @@ public:
 
     // Checksum of a payload: the sum of its bytes modulo 256.
     static std::uint8_t checksum(std::span<const std::uint8_t> payload);
+    // True when a block as the radio sends it (number byte, payload, checksum)
+    // ends with the checksum of its payload.
+    static bool checksumMatches(std::span<const std::uint8_t> block);
 
     friend bool operator==(const BlockStore&, const BlockStore&) = default;
 

@@ -1,9 +1,9 @@
 #include "image/image_check.h"
 
 #include "image/image_file.h"
+#include "platform/text_format.h"
 
 #include <algorithm>
-#include <numeric>
 #include <set>
 
 namespace ft817 {
@@ -64,11 +64,6 @@ std::string layoutProblem(std::span<const int> payloads, std::span<const int> wi
 
 } // namespace
 
-std::string countOf(long long count, const std::string& singular, const std::string& plural)
-{
-    return std::to_string(count) + " " + (count == 1 ? singular : plural);
-}
-
 std::string joinReasons(const std::vector<std::string>& reasons, std::size_t limit)
 {
     std::string text;
@@ -122,11 +117,7 @@ ImageCheck checkCloneImage(std::span<const std::uint8_t> image, std::span<const 
             check.shapeProblems.push_back("block " + std::to_string(k) + " carries the number " +
                                           std::to_string(block[0]));
         }
-        if (length < 2)
-            continue;
-        const auto payload = block.subspan(1, length - 2);
-        const unsigned sum = std::accumulate(payload.begin(), payload.end(), 0u);
-        if (static_cast<std::uint8_t>(sum % 256) != block[length - 1])
+        if (length >= 2 && !BlockStore::checksumMatches(block))
             check.damagedBlocks.push_back(static_cast<int>(k));
     }
     return check;

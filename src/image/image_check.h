@@ -54,7 +54,4 @@ std::string staleChecksumNote(const ImageCheck& check);
 // Reasons joined with "; ", at most limit of them, then "and N more".
 std::string joinReasons(const std::vector<std::string>& reasons, std::size_t limit = 20);
 
-// "1 block", "2 blocks": a count with its noun in the singular or plural.
-std::string countOf(long long count, const std::string& singular, const std::string& plural);
-
 } // namespace ft817

@@ -266,11 +266,8 @@ std::vector<std::string> describeChecksumDifferences(std::span<const std::uint8_
     auto stored = [](std::span<const std::uint8_t> file, const ImageLayout& layout, int block) {
         const auto bytes = file.subspan(static_cast<std::size_t>(layout.blockStart(block)),
                                         static_cast<std::size_t>(layout.blockLength(block)));
-        unsigned sum = 0;
-        for (std::size_t i = 1; i + 1 < bytes.size(); ++i)
-            sum += bytes[i];
-        const std::uint8_t checksum = bytes.back();
-        return "0x" + hexByte(checksum) + (checksum == sum % 256 ? "" : " (does not match its data)");
+        return "0x" + hexByte(bytes.back()) +
+               (BlockStore::checksumMatches(bytes) ? "" : " (does not match its data)");
     };
     std::vector<std::string> lines;
     for (int block = 0; block <= std::min(before->lastBlock, after->lastBlock); ++block) {

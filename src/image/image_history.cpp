@@ -5,6 +5,7 @@
 #include "platform/local_time.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace ft817 {
@@ -28,6 +29,20 @@ std::string fileNamePart(std::string_view text)
     while (!part.empty() && part.front() == '.')
         part.erase(0, 1);
     return part.empty() ? "image" : part;
+}
+
+// The file a download would replace, whole; nothing when there is none, and an
+// error when it is there but cannot be read (so no copy of it could be kept).
+Result<std::optional<Bytes>> fileToReplace(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return std::optional<Bytes>();
+    Result<Bytes> old = readWholeFile(path);
+    if (!old)
+        return Error{"cannot keep a copy of the file the download would replace: " + old.error().message,
+                     "Nothing was replaced; choose another file name."};
+    return std::optional<Bytes>(std::move(*old));
 }
 
 } // namespace
@@ -56,26 +71,20 @@ Result<std::string> ImageHistory::keepDownload(std::span<const std::uint8_t> ima
 
 Result<std::string> ImageHistory::keepReplaced(const std::string& path) const
 {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error))
-        return std::string();
-    const Result<Bytes> old = readWholeFile(path);
+    const Result<std::optional<Bytes>> old = fileToReplace(path);
     if (!old)
-        return Error{"cannot keep a copy of the file the download would replace: " + old.error().message,
-                     "Nothing was replaced; choose another file name."};
+        return old.error();
+    if (!*old)
+        return std::string();
     const std::string original = std::filesystem::path(path).filename().string();
-    return keep(*old, historyTimeStamp(std::time(nullptr)) + "_" + historyRadioLabel(*old) + "_replaced_" +
-                          fileNamePart(original));
+    return keep(**old, historyTimeStamp(std::time(nullptr)) + "_" + historyRadioLabel(**old) + "_replaced_" +
+                           fileNamePart(original));
 }
 
 Status ImageHistory::checkReady(const std::string& path) const
 {
-    std::error_code error;
-    if (std::filesystem::exists(path, error)) {
-        if (const Result<Bytes> old = readWholeFile(path); !old)
-            return Error{"cannot keep a copy of the file the download would replace: " + old.error().message,
-                         "Choose another file name."};
-    }
+    if (const Result<std::optional<Bytes>> old = fileToReplace(path); !old)
+        return old.error();
     return makeFolder();
 }
 

@@ -30,6 +30,11 @@ std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separ
     return text;
 }
 
+std::string countOf(long long count, const std::string& singular, const std::string& plural)
+{
+    return std::to_string(count) + " " + (count == 1 ? singular : plural);
+}
+
 std::string_view trimmed(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))

@@ -21,6 +21,9 @@ std::string hexByte(std::uint8_t byte, HexLetters letters = HexLetters::Upper);
 std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separator,
                      HexLetters letters = HexLetters::Upper);
 
+// "1 block", "2 blocks": a count with its noun in the singular or plural.
+std::string countOf(long long count, const std::string& singular, const std::string& plural);
+
 // The text without the blanks and tabs at either end.
 std::string_view trimmed(std::string_view text);
 

@@ -27,6 +27,12 @@ TEST(TextFormat, HexPairsInEitherCase)
     EXPECT_EQ(hexByte(0xFF, HexLetters::Lower), "ff");
 }
 
+TEST(TextFormat, CountsInTheSingularOnlyForOne)
+{
+    EXPECT_EQ(countOf(1, "block", "blocks"), "1 block");
+    EXPECT_EQ(countOf(0, "block", "blocks"), "0 blocks");
+}
+
 TEST(TextFormat, TrimsBlanksAndTabsOnly)
 {
     EXPECT_EQ(trimmed("  a b\t"), "a b");
