@@ -4,6 +4,7 @@
 #include "image/csv_file.h"
 #include "image/frequency_range.h"
 #include "image/memory_map.h"
+#include "platform/text_format.h"
 
 #include <algorithm>
 #include <map>
@@ -65,19 +66,11 @@ CsvTable parseTabSeparated(std::string_view text)
     return table;
 }
 
-std::string trimmedField(const std::string& field)
-{
-    const std::size_t first = field.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return field.substr(first, field.find_last_not_of(" \t") - first + 1);
-}
-
 bool isHeaderRow(const CsvRow& row)
 {
     const auto has = [&](std::string_view name) {
         return std::any_of(row.fields.begin(), row.fields.end(),
-                           [&](const std::string& f) { return trimmedField(f) == name; });
+                           [&](const std::string& f) { return trimmed(f) == name; });
     };
     return has("Location") && has("Frequency");
 }
@@ -85,19 +78,7 @@ bool isHeaderRow(const CsvRow& row)
 bool isEmptyRow(const CsvRow& row)
 {
     return std::all_of(row.fields.begin(), row.fields.end(),
-                       [](const std::string& f) { return trimmedField(f).empty(); });
-}
-
-std::string joinedCsv(const std::vector<std::string>& fields)
-{
-    std::string out;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            out += ',';
-        out += csvField(fields[i]);
-    }
-    out += '\n';
-    return out;
+                       [](const std::string& f) { return trimmed(f).empty(); });
 }
 
 void renumberLines(std::vector<CsvProblem>& problems, const std::map<int, int>& originalLine)
@@ -258,10 +239,10 @@ CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int f
     }
     std::size_t location = header.size();
     for (std::size_t i = 0; i < header.size(); ++i)
-        if (trimmedField(header[i]) == "Location")
+        if (trimmed(header[i]) == "Location")
             location = i;
 
-    std::string csv = joinedCsv(header);
+    std::string csv = csvRow(header);
     int csvLine = 2;
     int channel = first;
     for (std::size_t r = firstRow; r < table.rows.size(); ++r, ++channel) {
@@ -272,7 +253,7 @@ CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int f
         }
         if (location < row.fields.size())
             row.fields[location] = std::to_string(channel + 1);
-        const std::string joined = joinedCsv(row.fields);
+        const std::string joined = csvRow(row.fields);
         originalLine[csvLine] = row.line;
         csvLine += static_cast<int>(std::count(joined.begin(), joined.end(), '\n'));
         csv += joined;

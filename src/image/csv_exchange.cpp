@@ -365,10 +365,7 @@ Result<std::uint32_t> parseMegahertz(std::string_view text)
 
 std::string exportChannelsCsv(const BlockStore& store)
 {
-    std::string out;
-    for (std::size_t i = 0; i < kCsvColumns.size(); ++i)
-        out += (i > 0 ? "," : "") + std::string(kCsvColumns[i]);
-    out += "\n";
+    std::string out = csvRow(std::vector<std::string>(kCsvColumns.begin(), kCsvColumns.end()));
     static constexpr std::string_view kDuplex[4] = {"", "-", "+", "split"};
     static constexpr std::string_view kTone[4] = {"", "Tone", "TSQL", "DTCS"};
     for (int channel = 0; channel < kChannelCount; ++channel) {
@@ -401,9 +398,7 @@ std::string exportChannelsCsv(const BlockStore& store)
             "",
             "",
         };
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            out += (i > 0 ? "," : "") + csvField(fields[i]);
-        out += "\n";
+        out += csvRow(fields);
     }
     return out;
 }

@@ -129,4 +129,16 @@ std::string csvField(std::string_view text)
     return out + "\"";
 }
 
+std::string csvRow(const std::vector<std::string>& fields)
+{
+    std::string out;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += csvField(fields[i]);
+    }
+    out += '\n';
+    return out;
+}
+
 } // namespace ft817

@@ -36,5 +36,7 @@ CsvTable parseCsv(std::string_view text);
 // One field as CSV writes it: in double quotes (inner quotes doubled) when it
 // holds a comma, quote, line break, or leading or trailing blank.
 std::string csvField(std::string_view text);
+// One row as CSV writes it: its fields joined by commas, then a line break.
+std::string csvRow(const std::vector<std::string>& fields);
 
 } // namespace ft817
