@@ -16,6 +16,7 @@
 #include "platform/qt_serial_port.h"
 #include "sim/simulated_radio.h"
 #include "support/image_samples.h"
+#include "support/sim_fixture.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -78,12 +79,7 @@ void tickCell(QTableView* table, int channel, int column)
 TEST(ChannelListCycle, DownloadEditListDoneUploadCarriesExactlyTheListsChanges)
 {
     test::TempDir dir;
-    sim::RadioOptions options;
-    options.mode = sim::Mode::Auto;
-    options.pacing = false;
-    options.startDelay = 0.1;
-    options.blockDelay = 0.01;
-    options.ackDelay = 0.01;
+    sim::RadioOptions options = test::fastRadioOptions(sim::Mode::Auto);
     sim::SimulatedRadio radio(options);
     ASSERT_TRUE(radio.start().ok());
 

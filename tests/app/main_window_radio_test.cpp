@@ -8,6 +8,7 @@
 #include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
 #include "support/eventually.h"
+#include "support/sim_fixture.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -26,12 +27,7 @@ namespace {
 // A small memory of three blocks, so a whole transfer takes seconds.
 sim::RadioOptions smallRadio()
 {
-    sim::RadioOptions options;
-    options.mode = sim::Mode::Auto;
-    options.pacing = false;
-    options.startDelay = 0.1;
-    options.blockDelay = 0.01;
-    options.ackDelay = 0.01;
+    sim::RadioOptions options = test::fastRadioOptions(sim::Mode::Auto);
     options.blockLengths = {4, 42, 130};
     for (std::size_t k = 0; k < options.blockLengths.size(); ++k) {
         std::uint8_t sum = 0;
@@ -126,10 +122,7 @@ TEST(MainWindowWithRadio, ACutOffDownloadIsSavedKeptAndReportedAndUploadAsksFirs
     const std::string target = dir.file("radio.bin");
     const Bytes before{7, 7, 7};
     ASSERT_TRUE(writeWholeFile(target, before));
-    sim::RadioOptions options;
-    options.mode = sim::Mode::Auto;
-    options.pacing = false;
-    options.startDelay = 0.1;
+    sim::RadioOptions options = test::fastRadioOptions(sim::Mode::Auto);
     options.faults.stopAfterBlock = 2;
     sim::SimulatedRadio radio(options);
     ASSERT_TRUE(radio.start().ok());

@@ -6,6 +6,7 @@
 #include "image/image_file.h"
 #include "platform/qt_serial_port.h"
 #include "sim/simulated_radio.h"
+#include "support/sim_fixture.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -28,12 +29,7 @@ QWidget* topLevel(const char* name)
 TEST(WholeCycle, DownloadEditDoneUploadThroughTheWindows)
 {
     test::TempDir dir;
-    sim::RadioOptions options;
-    options.mode = sim::Mode::Auto;
-    options.pacing = false;
-    options.startDelay = 0.1;
-    options.blockDelay = 0.01;
-    options.ackDelay = 0.01;
+    sim::RadioOptions options = test::fastRadioOptions(sim::Mode::Auto);
     sim::SimulatedRadio radio(options);
     ASSERT_TRUE(radio.start().ok());
 

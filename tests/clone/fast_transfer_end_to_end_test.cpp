@@ -7,6 +7,7 @@
 #include "clone/download.h"
 #include "clone/upload.h"
 #include "clone_test_image.h"
+#include "recording_sink.h"
 #include "image/radio_layout.h"
 #include "platform/file_access.h"
 #include "platform/qt_serial_port.h"
@@ -21,15 +22,6 @@
 
 namespace ft817::test {
 namespace {
-
-class SilentSink : public TransferSink {
-public:
-    void status(const std::string&) override {}
-    void progressRange(int, int) override {}
-    void progressMaximum(int) override {}
-    void progressValue(int) override {}
-    bool abandoned() override { return false; }
-};
 
 // One layout's radio, its image and the transfer's outcome.
 struct LayoutRun {
@@ -78,7 +70,7 @@ protected:
             threads.emplace_back(QThread::create([&run, transfer] {
                 QtSerialPort port(run.radio->devicePath());
                 SteadyClock clock;
-                SilentSink sink;
+                QuietSink sink;
                 run.report = transfer(port, clock, run.path, sink);
             }));
             threads.back()->start();

@@ -51,4 +51,17 @@ private:
     FakeClock& m_clock;
 };
 
+// For transfers against the simulated radio in real time: keeps the status
+// texts and the last progress value; never abandons.
+class QuietSink : public TransferSink {
+public:
+    void status(const std::string& text) override { statuses.push_back(text); }
+    void progressRange(int, int) override {}
+    void progressMaximum(int) override {}
+    void progressValue(int value) override { lastValue = value; }
+    bool abandoned() override { return false; }
+    std::vector<std::string> statuses;
+    int lastValue = 0;
+};
+
 }  // namespace ft817::test

@@ -5,6 +5,7 @@
 #include "clone/download.h"
 #include "clone/upload.h"
 #include "clone_test_image.h"
+#include "recording_sink.h"
 #include "platform/file_access.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
@@ -19,18 +20,6 @@
 
 namespace ft817::test {
 namespace {
-
-// Records the last status text; never abandons.
-class QuietSink : public TransferSink {
-public:
-    void status(const std::string& text) override { statuses.push_back(text); }
-    void progressRange(int, int) override {}
-    void progressMaximum(int) override {}
-    void progressValue(int value) override { lastValue = value; }
-    bool abandoned() override { return false; }
-    std::vector<std::string> statuses;
-    int lastValue = 0;
-};
 
 sim::RadioOptions radioWith(sim::Mode mode, const std::vector<ByteList>& blocks)
 {
