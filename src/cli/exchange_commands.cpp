@@ -180,7 +180,8 @@ int runImportCommand(const Arguments& args)
     if (!imported.ok()) {
         printProblems(csvPath, imported.problems);
         std::cerr << "ft817clone import: nothing written ("
-                  << countOf(static_cast<long long>(imported.problems.size()), "problem", "problems") << ")\n";
+                  << countOf(static_cast<long long>(imported.problems.size()), "problem", "problems")
+                  << ")\n";
         return 1;
     }
     for (const CsvProblem& note : imported.notes)
@@ -197,7 +198,8 @@ int runImportCommand(const Arguments& args)
         return 1;
     }
     const std::size_t count = imported.channels.size();
-    std::cout << "wrote " << countOf(static_cast<long long>(count), "channel", "channels") << " into " << target << "\n";
+    std::cout << "wrote " << countOf(static_cast<long long>(count), "channel", "channels") << " into "
+              << target << "\n";
     return 0;
 }
 
