@@ -4,7 +4,7 @@
 #include "image/block_store.h"
 #include "image/channel_record.h"
 #include "image/memory_map.h"
-#include "image/memory_report.h"
+#include "exchange/memory_report.h"
 
 #include <benchmark/benchmark.h>
 

@@ -8,7 +8,7 @@
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
-#include "image/memory_report.h"
+#include "exchange/memory_report.h"
 #include "support/image_json.h"
 
 #include <cstdio>

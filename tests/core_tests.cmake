@@ -1,7 +1,7 @@
 # The core's tests alone, without Qt, as scripts/check-windows builds them for
-# Windows: image, clone (all but the end-to-end transfers, standard and fast,
+# Windows: image, exchange, clone (all but the end-to-end transfers, standard and fast,
 # which need the simulated radio on a pseudo-terminal) and the platform's file
-# access and text module. Each program is one test; a cross build runs it
+# access, the text module and number reading. Each program is one test; a cross build runs it
 # through CMAKE_CROSSCOMPILING_EMULATOR.
 
 # Some image tests compare against the simulated radio's built-in memory, a plain table.
@@ -16,14 +16,13 @@ function(ft817_core_tests target)
   set_tests_properties(${target} PROPERTIES TIMEOUT 300)
 endfunction()
 
-file(GLOB image_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/image/*_test.cpp)
+ft817_core_tests(image_core_tests image/block_store_test.cpp image/channel_record_test.cpp image/channel_rows_test.cpp
+                 image/image_check_test.cpp image/image_file_test.cpp image/memory_map_test.cpp
+                 image/radio_layout_test.cpp image/tone_tables_test.cpp)
 # The memory report's tests also drive the `show` subcommand, which lives with Qt.
-list(FILTER image_test_sources EXCLUDE REGEX "/memory_report_test\\.cpp$")
-ft817_core_tests(image_core_tests ${image_test_sources})
-
-file(GLOB clone_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/clone/*_test.cpp)
-list(FILTER clone_test_sources EXCLUDE REGEX "/(fast_)?transfer_end_to_end_test\\.cpp$")
-ft817_core_tests(clone_core_tests ${clone_test_sources})
-
-ft817_core_tests(platform_core_tests ${CMAKE_CURRENT_SOURCE_DIR}/platform/file_access_test.cpp
-                 ${CMAKE_CURRENT_SOURCE_DIR}/platform/text_format_test.cpp)
+ft817_core_tests(exchange_core_tests exchange/channel_clipboard_test.cpp exchange/csv_exchange_test.cpp
+                 exchange/csv_file_test.cpp exchange/image_diff_test.cpp)
+# The end-to-end transfers, standard and fast, need the simulated radio on a pseudo-terminal.
+ft817_core_tests(clone_core_tests clone/download_test.cpp clone/fast_transfer_test.cpp clone/upload_test.cpp)
+ft817_core_tests(platform_core_tests platform/file_access_test.cpp)
+ft817_core_tests(text_core_tests text/number_reading_test.cpp text/text_format_test.cpp)

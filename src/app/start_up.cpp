@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "cli/commands.h"
 #include "platform/qt_serial_port.h"
-#ifndef _WIN32
+#ifdef FT817_SIMULATED_RADIO
 #include "sim/simulated_radio.h"
 #endif
 
@@ -89,7 +89,7 @@ int runWindows(int argc, char** argv, const std::string& usage)
     }
 
     std::string device = options->device;
-#ifdef _WIN32
+#ifndef FT817_SIMULATED_RADIO
     if (options->simulate) {
         std::cerr << "ft817clone: " << kNoSimulatorHere << "\n";
         return 2;

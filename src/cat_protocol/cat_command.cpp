@@ -1,6 +1,6 @@
 #include "cat_protocol/cat_command.h"
 
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 namespace ft817 {
 namespace {

@@ -2,12 +2,12 @@
 
 #include "cli/command_line.h"
 #include "image/block_store.h"
-#include "image/csv_exchange.h"
-#include "image/image_diff.h"
+#include "exchange/csv_exchange.h"
+#include "exchange/image_diff.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "platform/file_access.h"
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 #include <filesystem>
 #include <iostream>

@@ -4,7 +4,7 @@
 #include "image/block_store.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
-#include "image/memory_report.h"
+#include "exchange/memory_report.h"
 #include "platform/file_access.h"
 
 #include <charconv>

@@ -11,7 +11,7 @@
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
 #include "platform/terminal.h"
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,7 +3,7 @@
 #include "editor/edit_history.h"
 #include "editor/editor_state.h"
 #include "editor/editor_window.h"
-#include "editor/number_reading.h"
+#include "text/number_reading.h"
 #include "image/channel_record.h"
 #include "image/memory_map.h"
 

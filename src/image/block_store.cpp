@@ -2,7 +2,7 @@
 
 #include "image/image_file.h"
 #include "image/memory_map.h"
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 #include <string>
 

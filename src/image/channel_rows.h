@@ -11,7 +11,6 @@
 // An operation that cannot be done as asked changes nothing and says why.
 
 #include "image/block_store.h"
-#include "image/csv_exchange.h"
 #include "platform/result.h"
 
 #include <cstdint>
@@ -47,17 +46,5 @@ Status insertChannel(BlockStore& store, int at);
 // Refused when a frequency would not fit in four bytes.
 Status fillChannels(BlockStore& store, const std::vector<int>& channels, std::uint32_t start,
                     std::uint32_t step);
-
-// The active channels among those listed, as CSV in export's columns with
-// its header line (inactive ones are left out, as export leaves them out).
-std::string copyChannelsCsv(const BlockStore& store, const std::vector<int>& channels);
-
-// Writes CSV rows (with or without export's header line; separated by commas,
-// or by tabs as spreadsheets copy them) into a copy of the image, the first
-// row into channel `first`, the next into first + 1 and so on; the Location
-// column is not used. Rows are read and checked as import reads them and
-// problems name the line of the pasted text; when any row is refused nothing
-// is written.
-CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int first);
 
 } // namespace ft817

@@ -1,6 +1,6 @@
 #include "image/frequency_range.h"
 
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 #include <string>
 

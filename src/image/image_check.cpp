@@ -1,7 +1,7 @@
 #include "image/image_check.h"
 
 #include "image/image_file.h"
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 #include <algorithm>
 #include <set>

@@ -1,6 +1,6 @@
 #include "image/tone_tables.h"
 
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 #include <algorithm>
 #include <charconv>

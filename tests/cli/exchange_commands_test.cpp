@@ -3,7 +3,7 @@
 #include "cli/exchange_commands.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
-#include "image/csv_exchange.h"
+#include "exchange/csv_exchange.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "platform/file_access.h"

@@ -2,7 +2,7 @@
 // and the files and arguments it refuses.
 
 #include "cli/commands.h"
-#include "image/memory_report.h"
+#include "exchange/memory_report.h"
 #include "platform/file_access.h"
 #include "support/image_json.h"
 #include "support/image_samples.h"

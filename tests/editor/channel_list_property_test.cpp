@@ -8,6 +8,7 @@
 #include "editor/channel_table_model.h"
 #include "editor/edit_history.h"
 #include "image/channel_record.h"
+#include "exchange/channel_clipboard.h"
 #include "image/channel_rows.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"

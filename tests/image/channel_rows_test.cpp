@@ -1,5 +1,4 @@
-// Whole-channel operations of the channel list (delete, move, insert, fill,
-// copy, paste) and the record writers they use for the shift and the shown tag.
+// Whole-channel operations of the channel list (delete, move, insert, fill) and the record writers they use for the shift and the shown tag.
 
 #include "image/channel_record.h"
 #include "image/channel_rows.h"
@@ -145,59 +144,6 @@ TEST(ChannelRows, FillGivesStepsAndCopiesTheFirstRowsFieldsKeepingEachRecordsOwn
     EXPECT_FALSE(fillChannels(store, {40, 41}, 0xFFFFFFF0u, 0x20).ok());
     EXPECT_FALSE(fillChannels(store, {40, 41}, 5'599'990, 100).ok()); // the second past 56 MHz
     EXPECT_EQ(store, before);
-}
-
-// ---- copy and paste ----
-
-TEST(ChannelRows, CopyTakesTheActiveSelectedChannelsWithExportsHeader)
-{
-    const std::string csv = copyChannelsCsv(defaultStore(), {1, 8, 12});
-    EXPECT_EQ(csv.substr(0, 9), "Location,");
-    EXPECT_NE(csv.find("\n2,RPT R7,145.725000,-,"), std::string::npos);
-    EXPECT_NE(csv.find("\n13,"), std::string::npos);
-    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3); // header, channels 2 and 13
-}
-
-TEST(ChannelRows, PasteWritesRowsFromTheChosenChannelOnWithOrWithoutHeaderOrTabs)
-{
-    const BlockStore source = defaultStore();
-    const std::string copied = copyChannelsCsv(source, {1, 2, 3});
-    const std::string noHeader = copied.substr(copied.find('\n') + 1);
-    std::string tabs = copied;
-    std::replace(tabs.begin(), tabs.end(), ',', '\t');
-    for (const std::string& text : {copied, noHeader, tabs}) {
-        const CsvImport pasted = pasteChannelsCsv(source, text, 19);
-        ASSERT_TRUE(pasted.ok()) << pasted.problems.front().text();
-        EXPECT_EQ(pasted.channels, (std::vector<int>{19, 20, 21}));
-        for (int i = 0; i < 3; ++i) {
-            const ChannelRecordView from = ChannelRecordView::forChannel(source, 1 + i);
-            const ChannelRecordView to = ChannelRecordView::forChannel(pasted.store, 19 + i);
-            EXPECT_EQ(to.rxFrequency(), from.rxFrequency());
-            EXPECT_EQ(to.shift(), from.shift());
-            EXPECT_EQ(to.toneNumber(), from.toneNumber());
-            EXPECT_TRUE(isChannelActive(pasted.store, 19 + i));
-        }
-    }
-}
-
-TEST(ChannelRows, PasteRefusesABadRowByItsLineOrRowsPastChannel200AndChangesNothing)
-{
-    const BlockStore store = defaultStore();
-    const std::string copied = copyChannelsCsv(store, {0, 1});
-    std::string bad = copied;
-    bad.replace(bad.find("145.725000"), 10, "145.7250001");
-    const CsvImport refused = pasteChannelsCsv(store, bad, 40);
-    ASSERT_EQ(refused.problems.size(), 1u);
-    EXPECT_EQ(refused.problems.front().line, 3);
-    EXPECT_EQ(refused.store, store);
-
-    const CsvImport tooFar = pasteChannelsCsv(store, copied, 199);
-    ASSERT_FALSE(tooFar.ok());
-    EXPECT_EQ(tooFar.problems.front().line, 3);
-    EXPECT_NE(tooFar.problems.front().reason.find("past channel 200"), std::string::npos);
-
-    EXPECT_FALSE(pasteChannelsCsv(store, "\n\n", 0).ok());
-    EXPECT_FALSE(pasteChannelsCsv(store, copyChannelsCsv(store, {8}), 0).ok()); // the header alone
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "image/frequency_range.h"
 #include "image/image_check.h"
 #include "image/image_history.h"
-#include "image/memory_report.h"
+#include "exchange/memory_report.h"
 #include "support/image_samples.h"
 #include "support/temp_dir.h"
 

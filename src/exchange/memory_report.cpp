@@ -1,10 +1,10 @@
-#include "image/memory_report.h"
+#include "exchange/memory_report.h"
 
 #include "image/channel_record.h"
 #include "image/image_check.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 #include <string_view>
 

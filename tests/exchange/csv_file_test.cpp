@@ -1,6 +1,6 @@
 // The CSV reader and writer, whatever the columns mean.
 
-#include "image/csv_file.h"
+#include "exchange/csv_file.h"
 
 #include <gtest/gtest.h>
 

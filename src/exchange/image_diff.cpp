@@ -1,10 +1,10 @@
-#include "image/image_diff.h"
+#include "exchange/image_diff.h"
 
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editor/number_reading.h"
+#include "text/number_reading.h"
 
 namespace ft817 {
 

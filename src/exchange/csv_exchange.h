@@ -22,7 +22,7 @@
 // any row is refused nothing is written at all.
 
 #include "image/block_store.h"
-#include "image/csv_file.h"
+#include "exchange/csv_file.h"
 #include "platform/result.h"
 
 #include <array>

@@ -1,10 +1,10 @@
-#include "image/csv_exchange.h"
+#include "exchange/csv_exchange.h"
 
 #include "image/channel_record.h"
 #include "image/frequency_range.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 #include <algorithm>
 #include <map>

@@ -1,4 +1,4 @@
-#include "image/csv_file.h"
+#include "exchange/csv_file.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 
 #include "image/channel_record.h"
 #include "image/memory_map.h"
-#include "image/memory_report.h"
+#include "exchange/memory_report.h"
 #include "support/image_json.h"
 #include "support/image_samples.h"
 

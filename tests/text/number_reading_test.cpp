@@ -1,6 +1,6 @@
 // The reading rule for typed numbers and the frequency commit, as tables.
 
-#include "editor/number_reading.h"
+#include "text/number_reading.h"
 
 #include <gtest/gtest.h>
 

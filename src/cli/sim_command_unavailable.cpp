@@ -1,4 +1,4 @@
-// ft817clone sim on Windows: not available (see kNoSimulatorHere).
+// ft817clone sim where there is no simulated radio (it needs Linux): says so (see kNoSimulatorHere).
 
 #include "cli/commands.h"
 

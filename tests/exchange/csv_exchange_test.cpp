@@ -2,7 +2,7 @@
 // into a copy, the round trip, and every refusal.
 
 #include "image/channel_record.h"
-#include "image/csv_exchange.h"
+#include "exchange/csv_exchange.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "sim/default_memory.h"

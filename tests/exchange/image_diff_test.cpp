@@ -3,7 +3,7 @@
 // any other byte, so that no difference goes unreported.
 
 #include "image/channel_record.h"
-#include "image/image_diff.h"
+#include "exchange/image_diff.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "sim/default_memory.h"

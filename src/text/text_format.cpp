@@ -1,4 +1,4 @@
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // The shared text conversions, as tables.
 
-#include "platform/text_format.h"
+#include "text/text_format.h"
 
 #include <gtest/gtest.h>
 
