@@ -1,10 +1,10 @@
 // Loading a full FT-817 image (50 blocks, 6609 bytes) into the block store
 // and decoding all 200 memory channels, as Edit and `show` do.
 
+#include "exchange/memory_report.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
 #include "image/memory_map.h"
-#include "exchange/memory_report.h"
 
 #include <benchmark/benchmark.h>
 

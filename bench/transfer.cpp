@@ -30,7 +30,7 @@ using namespace ft817;
 
 namespace {
 
-constexpr double kByteSeconds = 11.0 / 9600;  // 8 data bits, 2 stop bits, 1 start bit
+constexpr double kByteSeconds = 11.0 / 9600; // 8 data bits, 2 stop bits, 1 start bit
 
 class SilentSink : public TransferSink {
 public:
@@ -55,8 +55,7 @@ struct Measure {
     double processCpu = 0;
 };
 
-template <class Transfer>
-Measure measure(Transfer transfer)
+template <class Transfer> Measure measure(Transfer transfer)
 {
     SteadyClock clock;
     const double thread0 = cpuSeconds(RUSAGE_THREAD);
@@ -74,9 +73,10 @@ void print(const std::string& name, const Measure& m, double floor, int blocks)
 {
     std::printf("%-24s wall %7.3f s   floor %7.3f s   over floor %6.3f s (%5.2f ms a block)\n", name.c_str(),
                 m.wall, floor, m.wall - floor, (m.wall - floor) * 1000.0 / blocks);
-    std::printf("%-24s engine thread CPU %6.3f s = %5.2f %% of wall   (whole process with radio thread %.3f s = "
-                "%.2f %%)\n",
-                "", m.engineCpu, 100.0 * m.engineCpu / m.wall, m.processCpu, 100.0 * m.processCpu / m.wall);
+    std::printf(
+        "%-24s engine thread CPU %6.3f s = %5.2f %% of wall   (whole process with radio thread %.3f s = "
+        "%.2f %%)\n",
+        "", m.engineCpu, 100.0 * m.engineCpu / m.wall, m.processCpu, 100.0 * m.processCpu / m.wall);
 }
 
 struct Bench {
@@ -108,8 +108,10 @@ bool benchDownload(const Bench& bench, sim::Model model, TransferTiming timing)
         SteadyClock clock;
         report = download(port, clock, bench.path, sink, ImageHistory(bench.path + ".history"), timing);
     });
-    if (!report.complete || *readWholeFile(bench.path) != *buildImageFile(memory.image, memory.blockLengths)) {
-        std::fprintf(stderr, "download failed: %s\n", report.reason.empty() ? "different bytes" : report.reason.c_str());
+    if (!report.complete ||
+        *readWholeFile(bench.path) != *buildImageFile(memory.image, memory.blockLengths)) {
+        std::fprintf(stderr, "download failed: %s\n",
+                     report.reason.empty() ? "different bytes" : report.reason.c_str());
         return false;
     }
     const bool fast = timing == TransferTiming::Fast;
@@ -120,13 +122,13 @@ bool benchDownload(const Bench& bench, sim::Model model, TransferTiming timing)
         std::printf("%-24s floor = radio start %.2f s + line %.3f s + %d x %.2f s radio's next block\n", "",
                     sending.startDelay, line, blocks, sending.blockDelay);
     } else {
-        const double floor = sending.startDelay + line + blocks * kQuietTime + (blocks - 1) * sending.blockDelay +
-                             kNextBlockTime;
+        const double floor = sending.startDelay + line + blocks * kQuietTime +
+                             (blocks - 1) * sending.blockDelay + kNextBlockTime;
         print(name, m, floor, blocks);
-        std::printf("%-24s floor = radio start %.2f s + line %.3f s + %d x %.2f s quiet + %d x %.2f s radio's next "
-                    "block + %.0f s end\n",
-                    "", sending.startDelay, line, blocks, kQuietTime, blocks - 1, sending.blockDelay,
-                    kNextBlockTime);
+        std::printf(
+            "%-24s floor = radio start %.2f s + line %.3f s + %d x %.2f s quiet + %d x %.2f s radio's next "
+            "block + %.0f s end\n",
+            "", sending.startDelay, line, blocks, kQuietTime, blocks - 1, sending.blockDelay, kNextBlockTime);
     }
     return true;
 }
@@ -165,21 +167,22 @@ bool benchUpload(const Bench& bench, sim::Model model, TransferTiming timing)
     const double pause = fast ? kFastPauseAfterBlock : kStandardPauseAfterBlock;
     const std::string name = std::string(fast ? "fast" : "standard") + " upload " + sim::modelName(model);
     print(name, m, line + blocks * (receiving.ackDelay + pause), blocks);
-    std::printf("%-24s floor = line %.3f s + %d x (%.2f s radio's answer + %.2f s pause); radio received %s\n", "",
-                line, blocks, receiving.ackDelay, pause, identical ? "every byte as sent" : "DIFFERENT BYTES");
+    std::printf(
+        "%-24s floor = line %.3f s + %d x (%.2f s radio's answer + %.2f s pause); radio received %s\n", "",
+        line, blocks, receiving.ackDelay, pause, identical ? "every byte as sent" : "DIFFERENT BYTES");
     return identical;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     Bench bench;
     bench.pacing = !(argc > 1 && std::string(argv[1]) == "--no-pacing");
-    bench.path =
-        (std::filesystem::temp_directory_path() / ("ft817-transfer-bench-" + std::to_string(::getpid()) + ".bin"))
-            .string();
+    bench.path = (std::filesystem::temp_directory_path() /
+                  ("ft817-transfer-bench-" + std::to_string(::getpid()) + ".bin"))
+                     .string();
     std::printf("Simulated radio on a %s line; floors count the line at 11 bits a byte\n",
                 bench.pacing ? "9600-baud paced" : "unpaced");
 

@@ -4,11 +4,11 @@
 // give a store that saves and reloads to itself; nothing may read or write
 // outside its buffers (AddressSanitizer) or overflow (UndefinedBehaviorSanitizer).
 
+#include "exchange/memory_report.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
-#include "exchange/memory_report.h"
 #include "support/image_json.h"
 
 #include <cstdio>

@@ -12,4 +12,4 @@ TransferTiming savedTransferTiming();
 // Keeps the timing for the next run.
 void saveTransferTiming(TransferTiming timing);
 
-}  // namespace ft817
+} // namespace ft817

@@ -12,8 +12,14 @@ namespace {
 class SignallingSink : public TransferSink {
 public:
     explicit SignallingSink(TransferWorker& worker) : m_worker(worker) {}
-    void status(const std::string& text) override { emit m_worker.statusChanged(QString::fromStdString(text)); }
-    void progressRange(int minimum, int maximum) override { emit m_worker.progressRangeChanged(minimum, maximum); }
+    void status(const std::string& text) override
+    {
+        emit m_worker.statusChanged(QString::fromStdString(text));
+    }
+    void progressRange(int minimum, int maximum) override
+    {
+        emit m_worker.progressRangeChanged(minimum, maximum);
+    }
     void progressMaximum(int maximum) override { emit m_worker.progressMaximumChanged(maximum); }
     void progressValue(int value) override { emit m_worker.progressValueChanged(value); }
     bool abandoned() override { return m_worker.abandonRequested(); }
@@ -22,9 +28,10 @@ private:
     TransferWorker& m_worker;
 };
 
-}  // namespace
+} // namespace
 
-TransferWorker::TransferWorker(TransferKind kind, SerialDevice device, std::string path, TransferOptions options)
+TransferWorker::TransferWorker(TransferKind kind, SerialDevice device, std::string path,
+                               TransferOptions options)
     : m_kind(kind), m_device(std::move(device)), m_path(std::move(path)), m_options(std::move(options))
 {
     qRegisterMetaType<TransferReport>();
@@ -43,4 +50,4 @@ void TransferWorker::run()
     emit finished(report);
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -45,6 +45,6 @@ private:
     std::atomic<bool> m_abandoned = false;
 };
 
-}  // namespace ft817
+} // namespace ft817
 
 Q_DECLARE_METATYPE(ft817::TransferReport)

@@ -2,8 +2,8 @@
 
 #include "cat_protocol/cat_command.h"
 #include "cat_protocol/cat_sender.h"
-#include "platform/clock.h"
 #include "gui/window_icon.h"
+#include "platform/clock.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -66,7 +66,8 @@ int CommandLine::usageError(const std::string& why) const
     if (m_oneLineErrors) {
         // The parser's sentences end with a full stop; here the pointer to --help follows.
         const std::string reason = !why.empty() && why.back() == '.' ? why.substr(0, why.size() - 1) : why;
-        std::cerr << "ft817clone " << m_command << ": " << reason << " (see ft817clone " << m_command << " --help)\n";
+        std::cerr << "ft817clone " << m_command << ": " << reason << " (see ft817clone " << m_command
+                  << " --help)\n";
     } else {
         std::cerr << "ft817clone " << m_command << ": " << why << "\n\n" << m_usage;
     }
@@ -78,6 +79,5 @@ int CommandLine::failure(const std::string& why) const
     std::cerr << "ft817clone " << m_command << ": " << why << "\n";
     return 1;
 }
-
 
 } // namespace ft817

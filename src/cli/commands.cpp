@@ -67,4 +67,4 @@ std::string programUsage()
     return text;
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -24,8 +24,8 @@ int runCatCommand(const Arguments& args);
 
 struct Subcommand {
     const char* name;
-    const char* usage;    // arguments, as shown by --help
-    const char* summary;  // one line
+    const char* usage;   // arguments, as shown by --help
+    const char* summary; // one line
     int (*run)(const Arguments& args);
 };
 
@@ -38,4 +38,4 @@ const Subcommand* findSubcommand(std::string_view name);
 // Usage text for the whole program.
 std::string programUsage();
 
-}  // namespace ft817
+} // namespace ft817

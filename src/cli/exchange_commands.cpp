@@ -1,9 +1,9 @@
 #include "cli/exchange_commands.h"
 
 #include "cli/command_line.h"
-#include "image/block_store.h"
 #include "exchange/csv_exchange.h"
 #include "exchange/image_diff.h"
+#include "image/block_store.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "platform/file_access.h"
@@ -43,8 +43,8 @@ constexpr const char* kDiffUsage =
 
 // Reads the arguments of a command that takes exactly two files and no
 // options: the two files, or the exit code when the command stops here.
-std::variant<std::pair<std::string, std::string>, int> readTwoFiles(const char* command, const char* usage,
-                                                                     const Arguments& args, const char* missing)
+std::variant<std::pair<std::string, std::string>, int>
+readTwoFiles(const char* command, const char* usage, const Arguments& args, const char* missing)
 {
     CommandLine line(command, usage);
     if (const auto exit = line.parse(args))
@@ -122,7 +122,8 @@ std::string importedImagePath(const std::string& imagePath)
 
 int runExportCommand(const Arguments& args)
 {
-    const auto read = readTwoFiles("export", kExportUsage, args, "name the image file and the CSV file to write");
+    const auto read =
+        readTwoFiles("export", kExportUsage, args, "name the image file and the CSV file to write");
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
     const auto& [imagePath, csvPath] = std::get<0>(read);

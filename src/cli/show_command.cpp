@@ -1,10 +1,10 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 
+#include "exchange/memory_report.h"
 #include "image/block_store.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
-#include "exchange/memory_report.h"
 #include "platform/file_access.h"
 
 #include <charconv>
@@ -29,7 +29,7 @@ constexpr const char* kShowUsage =
 // What show was asked to print.
 struct ShowRequest {
     std::string path;
-    std::optional<int> channel;  // 0-based; empty for the whole memory
+    std::optional<int> channel; // 0-based; empty for the whole memory
     bool json = false;
 };
 
@@ -52,7 +52,8 @@ std::variant<ShowRequest, int> readShowArguments(const Arguments& args)
         const std::string value = line.value("channel");
         int number = 0;
         const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-        if (error != std::errc() || end != value.data() + value.size() || number < 1 || number > kChannelCount)
+        if (error != std::errc() || end != value.data() + value.size() || number < 1 ||
+            number > kChannelCount)
             return line.usageError("the channel number must be 1..200, not \"" + value + "\"");
         request.channel = number - 1;
     }
@@ -79,7 +80,8 @@ int runShowCommand(const Arguments& args)
         return 1;
     }
     if (request.channel)
-        std::cout << (request.json ? channelJson(*store, *request.channel) : channelText(*store, *request.channel));
+        std::cout << (request.json ? channelJson(*store, *request.channel)
+                                   : channelText(*store, *request.channel));
     else
         std::cout << (request.json ? memoryJson(*store) : memoryText(*store));
     return std::cout.good() ? 0 : 1;

@@ -145,11 +145,20 @@ void addSimOptions(CommandLine& line)
     for (const char* flag : {"send", "auto", "no-pacing", "never-ack", "once"})
         line.addFlag(flag);
     const std::pair<const char*, const char*> valued[] = {
-        {"link", "PATH"},          {"image", "FILE"},          {"model", "MODEL"},
-        {"receive", "OUT"},        {"cat", "LOG"},             {"start-delay", "S"},
-        {"block-delay", "S"},      {"ack-delay", "S"},         {"pause-in-block", "K"},
-        {"pause", "S"},            {"stop-after-block", "K"},  {"stop-in-block", "K"},
-        {"hang-up-in-block", "K"}, {"noise-before-ack", "HEX"},
+        {"link", "PATH"},
+        {"image", "FILE"},
+        {"model", "MODEL"},
+        {"receive", "OUT"},
+        {"cat", "LOG"},
+        {"start-delay", "S"},
+        {"block-delay", "S"},
+        {"ack-delay", "S"},
+        {"pause-in-block", "K"},
+        {"pause", "S"},
+        {"stop-after-block", "K"},
+        {"stop-in-block", "K"},
+        {"hang-up-in-block", "K"},
+        {"noise-before-ack", "HEX"},
     };
     for (const auto& [name, valueName] : valued)
         line.addValueOption(name, valueName);
@@ -233,12 +242,14 @@ bool readTiming(const CommandLine& line, sim::RadioOptions& options)
 {
     options.pacing = !line.isSet("no-pacing");
     return readSeconds(line, "start-delay", options.startDelay) &&
-           readSeconds(line, "block-delay", options.blockDelay) && readSeconds(line, "ack-delay", options.ackDelay);
+           readSeconds(line, "block-delay", options.blockDelay) &&
+           readSeconds(line, "ack-delay", options.ackDelay);
 }
 
 bool readFaults(const CommandLine& line, sim::Faults& faults)
 {
-    if (!readCount(line, "pause-in-block", faults.pauseInBlock) || !readSeconds(line, "pause", faults.pauseSeconds) ||
+    if (!readCount(line, "pause-in-block", faults.pauseInBlock) ||
+        !readSeconds(line, "pause", faults.pauseSeconds) ||
         !readCount(line, "stop-after-block", faults.stopAfterBlock) ||
         !readCount(line, "stop-in-block", faults.stopInBlock) ||
         !readCount(line, "hang-up-in-block", faults.hangUpInBlock))
@@ -310,7 +321,8 @@ bool loadServedImage(SimRequest& request)
 void attachOutputs(SimRequest& request, const std::vector<int>& lengths, std::mutex& outputMutex)
 {
     if (!request.receivePath.empty()) {
-        request.options.onImageReceived = [&outputMutex, lengths, path = request.receivePath](const Bytes& image) {
+        request.options.onImageReceived = [&outputMutex, lengths,
+                                           path = request.receivePath](const Bytes& image) {
             std::lock_guard lock(outputMutex);
             auto file = buildImageFile(image, lengths);
             Status written = file ? writeWholeFile(path, *file) : Status(file.error());
@@ -388,7 +400,8 @@ int runSimCommand(const Arguments& args)
     const std::vector<int> lengths = request.options.image.empty()
                                          ? sim::defaultMemory(request.options.model).blockLengths
                                          : request.options.blockLengths;
-    if (const Status faults = sim::checkFaults(request.options.faults, static_cast<int>(lengths.size())); !faults) {
+    if (const Status faults = sim::checkFaults(request.options.faults, static_cast<int>(lengths.size()));
+        !faults) {
         std::cerr << "ft817clone sim: " << faults.error().message << " (see ft817clone sim --help)\n";
         return kUsageExit;
     }

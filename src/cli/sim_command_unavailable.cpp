@@ -12,4 +12,4 @@ int runSimCommand(const Arguments&)
     return 2;
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -120,23 +120,26 @@ constexpr const char* kPortHelp =
 std::string usage(Direction direction)
 {
     if (direction == Direction::Download)
-        return std::string("Usage: ft817clone download [--port DEVICE] [--fast] FILE\n"
-                           "\n"
-                           "Receives the radio's memory in clone mode and saves it as the image file FILE.\n"
-                           "Start the command, then start sending on the radio (clone mode, TX key).\n"
-                           "The command waits for the radio without limit; Ctrl-C stops it and saves nothing.\n"
-                           "What arrived is saved as received; when it is not a whole memory of an FT-817,\n"
-                           "FT-817ND, FT-817ND (US), FT-818 or FT-818ND (US) the command says why and exits\n"
-                           "with 1. Every saved image, and any file it replaces, is also kept in the history\n"
-                           "folder ($XDG_DATA_HOME/ft817clone/history, by default\n"
-                           "~/.local/share/ft817clone/history).\n") +
+        return std::string(
+                   "Usage: ft817clone download [--port DEVICE] [--fast] FILE\n"
+                   "\n"
+                   "Receives the radio's memory in clone mode and saves it as the image file FILE.\n"
+                   "Start the command, then start sending on the radio (clone mode, TX key).\n"
+                   "The command waits for the radio without limit; Ctrl-C stops it and saves nothing.\n"
+                   "What arrived is saved as received; when it is not a whole memory of an FT-817,\n"
+                   "FT-817ND, FT-817ND (US), FT-818 or FT-818ND (US) the command says why and exits\n"
+                   "with 1. Every saved image, and any file it replaces, is also kept in the history\n"
+                   "folder ($XDG_DATA_HOME/ft817clone/history, by default\n"
+                   "~/.local/share/ft817clone/history).\n") +
                kPortHelp;
-    return std::string("Usage: ft817clone upload [--port DEVICE] [--fast] [--any-layout] FILE\n"
-                       "\n"
-                       "Sends the image file FILE to the radio, which must already wait in clone mode\n"
-                       "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n"
-                       "An image that is not a whole memory of a known radio is refused unless --any-layout.\n") +
-           kPortHelp + "  --any-layout    send the image even when it is not a whole memory of a known radio\n";
+    return std::string(
+               "Usage: ft817clone upload [--port DEVICE] [--fast] [--any-layout] FILE\n"
+               "\n"
+               "Sends the image file FILE to the radio, which must already wait in clone mode\n"
+               "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n"
+               "An image that is not a whole memory of a known radio is refused unless --any-layout.\n") +
+           kPortHelp +
+           "  --any-layout    send the image even when it is not a whole memory of a known radio\n";
 }
 
 // Prints how the transfer ended and returns the exit code: 0 only for a
@@ -230,7 +233,7 @@ int runTransfer(Direction direction, const Arguments& args)
     return reportOutcome(direction, path, report);
 }
 
-}  // namespace
+} // namespace
 
 int runDownloadCommand(const Arguments& args)
 {
@@ -242,4 +245,4 @@ int runUploadCommand(const Arguments& args)
     return runTransfer(Direction::Upload, args);
 }
 
-}  // namespace ft817
+} // namespace ft817

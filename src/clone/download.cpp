@@ -326,7 +326,7 @@ Error DownloadRun::portError(const Error& error) const
     return Error{"download stopped: " + error.message, detail + kNothingSaved};
 }
 
-}  // namespace
+} // namespace
 
 TransferReport download(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
                         const ImageHistory& history, TransferTiming timing)
@@ -335,4 +335,4 @@ TransferReport download(SerialPort& port, Clock& clock, const std::string& path,
     return run.run();
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -25,4 +25,4 @@ namespace ft817 {
 TransferReport download(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
                         const ImageHistory& history, TransferTiming timing = TransferTiming::Standard);
 
-}  // namespace ft817
+} // namespace ft817

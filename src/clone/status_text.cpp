@@ -12,4 +12,4 @@ std::string statusNumbers(int first, int second)
     return statusNumber(first) + " " + statusNumber(second);
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -11,4 +11,4 @@ std::string statusNumber(int value);
 // Two counts for the status box, joined by one blank (" 300  2").
 std::string statusNumbers(int first, int second);
 
-}  // namespace ft817
+} // namespace ft817

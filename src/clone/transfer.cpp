@@ -13,4 +13,4 @@ TransferReport transfer(TransferKind kind, SerialPort& port, Clock& clock, const
     return upload(port, clock, path, sink, options.layouts, options.timing);
 }
 
-}  // namespace ft817
+} // namespace ft817

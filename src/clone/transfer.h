@@ -27,4 +27,4 @@ struct TransferOptions {
 TransferReport transfer(TransferKind kind, SerialPort& port, Clock& clock, const std::string& path,
                         TransferSink& sink, const TransferOptions& options);
 
-}  // namespace ft817
+} // namespace ft817

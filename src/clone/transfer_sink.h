@@ -59,4 +59,4 @@ struct TransferReport {
     }
 };
 
-}  // namespace ft817
+} // namespace ft817

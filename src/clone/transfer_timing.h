@@ -21,4 +21,4 @@ inline constexpr double kFastPauseAfterBlock = 0.01;
 // What the person sees about the timing in use ("standard timing: ...").
 const char* timingDescription(TransferTiming timing);
 
-}  // namespace ft817
+} // namespace ft817

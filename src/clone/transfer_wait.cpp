@@ -17,4 +17,4 @@ void waitBeforeNextPoll(SerialPort& port, Clock& clock, double deadline)
         clock.sleep(left);
 }
 
-}  // namespace ft817
+} // namespace ft817

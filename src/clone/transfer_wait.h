@@ -24,4 +24,4 @@ void sleepBeforeNextPoll(Clock& clock, double deadline);
 // that cannot wait on their input sleep.
 void waitBeforeNextPoll(SerialPort& port, Clock& clock, double deadline);
 
-}  // namespace ft817
+} // namespace ft817

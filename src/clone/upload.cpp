@@ -135,11 +135,12 @@ Status UploadRun::sendBlocks()
             return acknowledged.error();
         if (!*acknowledged) {
             m_unacknowledged = k;
-            return Error{"the radio did not acknowledge block " + std::to_string(k) + " within 3 s",
-                         k == 0 ? std::string("Nothing was taken. Is the radio waiting in clone mode (press "
-                                              "its clone receive key before uploading)? Is the cable plugged in?")
-                                : "The radio took blocks 0 to " + std::to_string(k - 1) +
-                                      " only; put it back into clone mode and upload again."};
+            return Error{
+                "the radio did not acknowledge block " + std::to_string(k) + " within 3 s",
+                k == 0 ? std::string("Nothing was taken. Is the radio waiting in clone mode (press "
+                                     "its clone receive key before uploading)? Is the cable plugged in?")
+                       : "The radio took blocks 0 to " + std::to_string(k - 1) +
+                             " only; put it back into clone mode and upload again."};
         }
         ++m_report.blocks;
         m_sink.blockDone(m_report.blocks, m_report.bytes);
@@ -258,7 +259,7 @@ Error UploadRun::portError(const Error& error) const
                  detail + "The radio took " + std::to_string(m_report.blocks) + " blocks."};
 }
 
-}  // namespace
+} // namespace
 
 TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
                       UploadLayout layouts, TransferTiming timing)
@@ -267,4 +268,4 @@ TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, T
     return run.run();
 }
 
-}  // namespace ft817
+} // namespace ft817

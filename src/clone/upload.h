@@ -28,4 +28,4 @@ enum class UploadLayout {
 TransferReport upload(SerialPort& port, Clock& clock, const std::string& path, TransferSink& sink,
                       UploadLayout layouts, TransferTiming timing = TransferTiming::Standard);
 
-}  // namespace ft817
+} // namespace ft817

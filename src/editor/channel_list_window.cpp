@@ -5,11 +5,11 @@
 #include "editor/channel_table_model.h"
 #include "editor/channel_table_view.h"
 #include "editor/edit_history.h"
-#include "image/channel_record.h"
 #include "exchange/channel_clipboard.h"
+#include "gui/window_icon.h"
+#include "image/channel_record.h"
 #include "image/channel_rows.h"
 #include "image/memory_map.h"
-#include "gui/window_icon.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "editor/channel_table_model.h"
 
 #include "editor/edit_history.h"
-#include "image/channel_record.h"
 #include "exchange/csv_exchange.h"
+#include "image/channel_record.h"
 #include "image/frequency_range.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"

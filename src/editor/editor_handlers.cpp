@@ -3,9 +3,9 @@
 #include "editor/edit_history.h"
 #include "editor/editor_state.h"
 #include "editor/editor_window.h"
-#include "text/number_reading.h"
 #include "image/channel_record.h"
 #include "image/memory_map.h"
+#include "text/number_reading.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -56,7 +56,7 @@ bool isWithin(const QObject* object, const QObject* widget)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 EditorHandlers::EditorHandlers(EditorWindow& window) : m_window(window)
 {
@@ -125,8 +125,7 @@ void EditorHandlers::showStoreChange()
     m_window.refreshChannel();
 }
 
-template <class T>
-T* EditorHandlers::control(const char* name)
+template <class T> T* EditorHandlers::control(const char* name)
 {
     T* found = m_window.findChild<T*>(name);
     Q_ASSERT_X(found, "EditorHandlers", name);
@@ -370,4 +369,4 @@ void EditorHandlers::commitMode(ModeList which)
         record.setTxMode(position);
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -53,8 +53,7 @@ private:
     enum class NumberBox { Tone, Dcs };
     enum class ModeList { Mode, TxMode };
 
-    template <class T>
-    T* control(const char* name);
+    template <class T> T* control(const char* name);
     EditorState& state();
     bool ready() const;
     // Shows the channel on show again; focus changes it causes are not user actions.
@@ -107,4 +106,4 @@ private:
     QComboBox* m_txMode = nullptr;
 };
 
-}  // namespace ft817
+} // namespace ft817

@@ -4,12 +4,12 @@
 #include "editor/channel_list_window.h"
 #include "editor/edit_history.h"
 #include "editor/editor_handlers.h"
+#include "gui/window_icon.h"
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
 #include "platform/file_access.h"
-#include "gui/window_icon.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -279,12 +279,13 @@ void EditorWindow::buildToneAndButtonRows()
 void EditorWindow::setTabOrderChain()
 {
     const std::vector<std::pair<int, QWidget*>> order = {
-        {0, m_done},       {1, m_vfoABand},    {2, m_vfoBBand},     {3, m_vfoA},   {4, m_vfoB},
-        {5, m_homeBands},       {7, m_channelNumber},    {8, m_rxFrequency},    {9, m_mode},   {10, m_tag},
-        {11, m_dcsOn},     {12, m_toneOn}, {13, m_dcsNumber},      {14, m_txFrequency}, {15, m_toneNumber},
-        {16, m_shift},  {17, m_active},   {18, m_split},  {19, m_channelUp},    {20, m_channelDown},
-        {21, m_toneSquelchOn}, {22, m_tagOn},   {23, m_saveName}, {24, m_txMode}, {25, m_cancel},
-        {26, m_channels},
+        {0, m_done},           {1, m_vfoABand},     {2, m_vfoBBand},      {3, m_vfoA},
+        {4, m_vfoB},           {5, m_homeBands},    {7, m_channelNumber}, {8, m_rxFrequency},
+        {9, m_mode},           {10, m_tag},         {11, m_dcsOn},        {12, m_toneOn},
+        {13, m_dcsNumber},     {14, m_txFrequency}, {15, m_toneNumber},   {16, m_shift},
+        {17, m_active},        {18, m_split},       {19, m_channelUp},    {20, m_channelDown},
+        {21, m_toneSquelchOn}, {22, m_tagOn},       {23, m_saveName},     {24, m_txMode},
+        {25, m_cancel},        {26, m_channels},
     };
     for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1].second, order[k].second);

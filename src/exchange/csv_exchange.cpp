@@ -176,7 +176,8 @@ void readTones(RowReading& in, ChannelRow& out)
             return std::nullopt;
         const auto found = parseCtcssHertz(text);
         if (!found)
-            in.refuse(std::string(column) + ": " + quoted(text) + " Hz is not one of the radio's 50 CTCSS tones");
+            in.refuse(std::string(column) + ": " + quoted(text) +
+                      " Hz is not one of the radio's 50 CTCSS tones");
         return found;
     };
     const auto rTone = readTone("rToneFreq");
@@ -216,7 +217,8 @@ void readName(RowReading& in, ChannelRow& out)
     const std::string_view name = in.row["Name"];
     const auto latin1 = utf8ToLatin1(name);
     if (!latin1) {
-        in.refuse("Name " + quoted(name) + " has a character a tag cannot hold (tags are 8 Latin-1 characters)");
+        in.refuse("Name " + quoted(name) +
+                  " has a character a tag cannot hold (tags are 8 Latin-1 characters)");
         return;
     }
     if (hasControlCharacter(*latin1)) {
@@ -291,7 +293,8 @@ std::optional<std::map<std::string, std::size_t>> readHeader(const CsvTable& tab
         problems.push_back({1, "the file is empty; it needs a header row naming the columns"});
         return std::nullopt;
     }
-    if (table.rows.empty() || (!table.problems.empty() && table.problems.front().line < table.rows.front().line))
+    if (table.rows.empty() ||
+        (!table.problems.empty() && table.problems.front().line < table.rows.front().line))
         return std::nullopt;
 
     const CsvRow& header = table.rows.front();

@@ -21,8 +21,8 @@
 // that cannot be written exactly is refused with its line number, and when
 // any row is refused nothing is written at all.
 
-#include "image/block_store.h"
 #include "exchange/csv_file.h"
+#include "image/block_store.h"
 #include "platform/result.h"
 
 #include <array>

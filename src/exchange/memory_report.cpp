@@ -87,7 +87,8 @@ std::string bandLine(const BlockStore& store, Vfo vfo)
     if (selected < 0)
         line += "none (band select holds 15)";
     else
-        line += std::to_string(selected) + " (" + megahertzText(bandFrequency(store, vfo, selected)) + " MHz)";
+        line +=
+            std::to_string(selected) + " (" + megahertzText(bandFrequency(store, vfo, selected)) + " MHz)";
     // Five bands a line, numbered, the selected one marked with '*'.
     for (int i = 0; i < kBandCount; ++i) {
         if (i % 5 == 0)
@@ -202,7 +203,8 @@ std::string channelText(const BlockStore& store, int n)
             std::to_string(record.txFrequency()) + ")\n";
     text += "  TX mode:   " + std::string(kModeNames[static_cast<std::size_t>(record.txMode())]) + "\n";
     text += "  Tone mode: " + std::string(toneModeName(record.toneMode())) + "\n";
-    text += "  CTCSS:     " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")\n";
+    text +=
+        "  CTCSS:     " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")\n";
     text += "  DCS:       " + std::to_string(record.dcsNumber()) + " (" + dcsText(record.dcsNumber()) + ")\n";
     text += "  Tag:       " + std::string(record.tagShown() ? "shown" : "not shown") + " \"" +
             printableTag(record) + "\"\n";

@@ -29,4 +29,4 @@ QIcon makeWindowIcon(const QString& label, const QColor& colour)
     return icon;
 }
 
-}  // namespace ft817
+} // namespace ft817

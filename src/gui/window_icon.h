@@ -9,4 +9,4 @@ namespace ft817 {
 // A rounded square in the given colour with a short white label.
 QIcon makeWindowIcon(const QString& label, const QColor& colour);
 
-}  // namespace ft817
+} // namespace ft817

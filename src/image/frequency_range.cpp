@@ -18,8 +18,9 @@ Status checkTuned(std::uint32_t frequency)
 {
     if (radioTunes(frequency))
         return {};
-    return Error{
-        megahertzText(frequency) + " MHz is outside what the FT-817 tunes: 0.1-56, 76-154 and 420-470 MHz", {}};
+    return Error{megahertzText(frequency) +
+                     " MHz is outside what the FT-817 tunes: 0.1-56, 76-154 and 420-470 MHz",
+                 {}};
 }
 
 } // namespace ft817

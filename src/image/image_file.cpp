@@ -17,7 +17,7 @@ Error notAnImage(const std::string& why)
                  "after a download; choose an image file made by a download or saved by the editor."};
 }
 
-}  // namespace
+} // namespace
 
 Result<Bytes> readImageFileBytes(const std::string& path)
 {
@@ -96,8 +96,8 @@ Result<Bytes> buildImageTrailer(std::span<const int> blockLengths)
                          {}};
         end += length;
         if (end > kMaxImageOffset)
-            return Error{"the image is " + std::to_string(end) + " bytes long; an image file can hold at most " +
-                             std::to_string(kMaxImageOffset),
+            return Error{"the image is " + std::to_string(end) +
+                             " bytes long; an image file can hold at most " + std::to_string(kMaxImageOffset),
                          {}};
         trailer.push_back(static_cast<std::uint8_t>(length));
         trailer.push_back(static_cast<std::uint8_t>(end % 256));
@@ -119,4 +119,4 @@ Result<Bytes> buildImageFile(std::span<const std::uint8_t> cloneImage, std::span
     return file;
 }
 
-}  // namespace ft817
+} // namespace ft817

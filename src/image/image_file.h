@@ -32,8 +32,8 @@ inline constexpr int kMaxBlockLength = 255;
 
 // Where each clone block of an image file lies.
 struct ImageLayout {
-    int lastBlock = 0;           // the last block's number: number of blocks minus 1
-    std::vector<int> ends;       // per block, the offset just past it in the file
+    int lastBlock = 0;     // the last block's number: number of blocks minus 1
+    std::vector<int> ends; // per block, the offset just past it in the file
     int cloneBytes() const { return ends.empty() ? 0 : ends.back(); }
     int blockStart(int k) const { return k == 0 ? 0 : ends[static_cast<std::size_t>(k) - 1]; }
     int blockLength(int k) const { return ends[static_cast<std::size_t>(k)] - blockStart(k); }
@@ -54,4 +54,4 @@ Result<Bytes> buildImageTrailer(std::span<const int> blockLengths);
 // A whole image file: the clone image followed by its trailer.
 Result<Bytes> buildImageFile(std::span<const std::uint8_t> cloneImage, std::span<const int> blockLengths);
 
-}  // namespace ft817
+} // namespace ft817

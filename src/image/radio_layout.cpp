@@ -17,7 +17,7 @@ std::vector<int> lengths(bool ft818, std::initializer_list<int> tail)
     return result;
 }
 
-}  // namespace
+} // namespace
 
 int RadioLayout::cloneBytes() const
 {
@@ -58,4 +58,4 @@ std::vector<const RadioLayout*> radioLayoutsStartingWith(std::span<const int> pa
     return possible;
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -10,8 +10,8 @@
 namespace ft817 {
 
 struct RadioLayout {
-    std::string_view name;            // as an owner knows the radio ("FT-817ND (US)")
-    std::vector<int> payloadLengths;  // of blocks 0, 1, 2, ... in the order the radio sends them
+    std::string_view name;           // as an owner knows the radio ("FT-817ND (US)")
+    std::vector<int> payloadLengths; // of blocks 0, 1, 2, ... in the order the radio sends them
 
     int blockCount() const { return static_cast<int>(payloadLengths.size()); }
     // Bytes the radio sends: number byte, payload and checksum of every block.
@@ -28,4 +28,4 @@ const RadioLayout* radioLayoutOf(std::span<const int> payloadLengths);
 // the layouts a transfer that has brought these blocks so far can still be.
 std::vector<const RadioLayout*> radioLayoutsStartingWith(std::span<const int> payloadLengths);
 
-}  // namespace ft817
+} // namespace ft817

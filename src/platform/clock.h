@@ -20,4 +20,4 @@ public:
     void sleep(double seconds) override;
 };
 
-}  // namespace ft817
+} // namespace ft817

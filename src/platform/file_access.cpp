@@ -13,7 +13,8 @@ Error file_messages::cannot(const std::string& what, const std::string& path, co
 
 Error file_messages::tooLarge(const std::string& path, std::size_t maxBytes)
 {
-    return cannot("read", path, "it is larger than the " + std::to_string(maxBytes) + " bytes such a file can be");
+    return cannot("read", path,
+                  "it is larger than the " + std::to_string(maxBytes) + " bytes such a file can be");
 }
 
 std::string rescuePath(const std::string& prefix)
@@ -27,10 +28,10 @@ std::string rescuePath(const std::string& prefix)
         folder = "/tmp";
 #endif
     }
-    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
-                             std::chrono::system_clock::now().time_since_epoch())
-                             .count();
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+            .count();
     return (folder / (prefix + "-" + std::to_string(seconds) + ".bin")).string();
 }
 
-}  // namespace ft817
+} // namespace ft817

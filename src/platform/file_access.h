@@ -42,4 +42,4 @@ bool sameFile(const std::string& first, const std::string& second);
 // saved where the user wanted them ("<prefix>-<seconds since 1970>.bin").
 std::string rescuePath(const std::string& prefix);
 
-}  // namespace ft817
+} // namespace ft817

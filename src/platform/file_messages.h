@@ -29,4 +29,4 @@ Error cannot(const std::string& what, const std::string& path, const std::string
 // "cannot read <path>: it is larger than the <maxBytes> bytes such a file can be"
 Error tooLarge(const std::string& path, std::size_t maxBytes);
 
-}  // namespace ft817::file_messages
+} // namespace ft817::file_messages

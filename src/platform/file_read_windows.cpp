@@ -39,4 +39,4 @@ Result<Bytes> readWholeFile(const std::string& path, std::size_t maxBytes)
     return bytes;
 }
 
-}  // namespace ft817
+} // namespace ft817

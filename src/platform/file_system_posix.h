@@ -15,15 +15,23 @@ inline std::string reasonFor(int error)
 {
     namespace text = file_messages;
     switch (error) {
-    case ENOENT: return text::kMissing;
+    case ENOENT:
+        return text::kMissing;
     case EACCES:
-    case EPERM: return text::kDenied;
-    case EISDIR: return text::kFolder;
-    case ENOSPC: return text::kDiskFull;
-    case EROFS: return text::kReadOnlyDisk;
-    case ENOTDIR: return text::kNotAFolder;
-    case ELOOP: return text::kLinkLoop;
-    default: return std::strerror(error);
+    case EPERM:
+        return text::kDenied;
+    case EISDIR:
+        return text::kFolder;
+    case ENOSPC:
+        return text::kDiskFull;
+    case EROFS:
+        return text::kReadOnlyDisk;
+    case ENOTDIR:
+        return text::kNotAFolder;
+    case ELOOP:
+        return text::kLinkLoop;
+    default:
+        return std::strerror(error);
     }
 }
 
@@ -49,4 +57,4 @@ inline const char* notAFile(mode_t mode)
     return text::kOther;
 }
 
-}  // namespace ft817::posix_files
+} // namespace ft817::posix_files

@@ -6,7 +6,8 @@ std::wstring widePath(const std::string& path)
 {
     if (path.empty())
         return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
     return wide;
@@ -19,8 +20,8 @@ std::string narrowPath(const std::wstring& path)
     const int length = WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0,
                                            nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), narrow.data(), length, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), narrow.data(), length,
+                        nullptr, nullptr);
     return narrow;
 }
 
@@ -31,20 +32,31 @@ std::string reasonFor(DWORD error)
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_NETPATH: return text::kMissing;
+    case ERROR_BAD_NETPATH:
+        return text::kMissing;
     case ERROR_ACCESS_DENIED:
-    case ERROR_PRIVILEGE_NOT_HELD: return text::kDenied;
+    case ERROR_PRIVILEGE_NOT_HELD:
+        return text::kDenied;
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return text::kDiskFull;
-    case ERROR_WRITE_PROTECT: return text::kReadOnlyDisk;
-    case ERROR_DIRECTORY: return text::kNotAFolder;
-    case ERROR_CANT_RESOLVE_FILENAME: return text::kLinkLoop;
-    case ERROR_PIPE_BUSY: return text::kPipe;
+    case ERROR_HANDLE_DISK_FULL:
+        return text::kDiskFull;
+    case ERROR_WRITE_PROTECT:
+        return text::kReadOnlyDisk;
+    case ERROR_DIRECTORY:
+        return text::kNotAFolder;
+    case ERROR_CANT_RESOLVE_FILENAME:
+        return text::kLinkLoop;
+    case ERROR_PIPE_BUSY:
+        return text::kPipe;
     case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return "another program has the file open";
-    case ERROR_FILENAME_EXCED_RANGE: return "the name is too long";
-    case ERROR_INVALID_NAME: return "the name is not valid";
-    default: break;
+    case ERROR_LOCK_VIOLATION:
+        return "another program has the file open";
+    case ERROR_FILENAME_EXCED_RANGE:
+        return "the name is too long";
+    case ERROR_INVALID_NAME:
+        return "the name is not valid";
+    default:
+        break;
     }
     char* buffer = nullptr;
     const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
@@ -62,10 +74,14 @@ const char* notAFile(HANDLE handle)
 {
     namespace text = file_messages;
     switch (GetFileType(handle)) {
-    case FILE_TYPE_DISK: break;
-    case FILE_TYPE_PIPE: return text::kPipe;
-    case FILE_TYPE_CHAR: return text::kDevice;
-    default: return text::kOther;
+    case FILE_TYPE_DISK:
+        break;
+    case FILE_TYPE_PIPE:
+        return text::kPipe;
+    case FILE_TYPE_CHAR:
+        return text::kDevice;
+    default:
+        return text::kOther;
     }
     BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(handle, &info))
@@ -75,4 +91,4 @@ const char* notAFile(HANDLE handle)
     return nullptr;
 }
 
-}  // namespace ft817::windows_files
+} // namespace ft817::windows_files

@@ -56,4 +56,4 @@ inline HANDLE openToLook(const std::wstring& path)
 // Why an open handle is not a file this tool may read or replace; nullptr for a file on disk.
 const char* notAFile(HANDLE handle);
 
-}  // namespace ft817::windows_files
+} // namespace ft817::windows_files

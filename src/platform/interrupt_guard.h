@@ -18,4 +18,4 @@ public:
     static bool requested();
 };
 
-}  // namespace ft817
+} // namespace ft817

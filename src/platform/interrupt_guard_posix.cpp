@@ -14,7 +14,7 @@ extern "C" void onInterrupt(int)
     g_requested = 1;
 }
 
-}  // namespace
+} // namespace
 
 InterruptGuard::InterruptGuard()
 {
@@ -37,4 +37,4 @@ bool InterruptGuard::requested()
     return g_requested != 0;
 }
 
-}  // namespace ft817
+} // namespace ft817

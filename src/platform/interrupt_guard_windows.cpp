@@ -18,7 +18,7 @@ BOOL WINAPI onConsoleEvent(DWORD event)
     return FALSE;
 }
 
-}  // namespace
+} // namespace
 
 InterruptGuard::InterruptGuard()
 {
@@ -36,4 +36,4 @@ bool InterruptGuard::requested()
     return g_requested;
 }
 
-}  // namespace ft817
+} // namespace ft817

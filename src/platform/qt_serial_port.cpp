@@ -26,10 +26,8 @@ Status QtSerialPort::open()
         m_port.clearError();
         return error;
     }
-    const bool set = m_port.setBaudRate(QSerialPort::Baud9600) &&
-                     m_port.setDataBits(QSerialPort::Data8) &&
-                     m_port.setParity(QSerialPort::NoParity) &&
-                     m_port.setStopBits(QSerialPort::TwoStop) &&
+    const bool set = m_port.setBaudRate(QSerialPort::Baud9600) && m_port.setDataBits(QSerialPort::Data8) &&
+                     m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::TwoStop) &&
                      m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!set) {
         Error error{"cannot set up " + m_device + ": " + m_port.errorString().toStdString(), {}};
@@ -162,4 +160,4 @@ SerialDevice qtSerialDevice(const std::string& device)
     return SerialDevice{device, [device] { return std::make_unique<QtSerialPort>(device); }};
 }
 
-}  // namespace ft817
+} // namespace ft817

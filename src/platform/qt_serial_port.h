@@ -57,4 +57,4 @@ SerialDevice qtSerialDevice(const std::string& device);
 // the first USB serial adapter present, else the platform's first serial port.
 std::string defaultSerialDevice();
 
-}  // namespace ft817
+} // namespace ft817

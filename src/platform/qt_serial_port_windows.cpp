@@ -17,8 +17,8 @@ Error QtSerialPort::openError(QSerialPort::SerialPortError error, const QString&
     }
     if (error == QSerialPort::PermissionError) {
         return Error{prefix + "the port is in use",
-                     "Another program has the port open; close it and try again. (" +
-                         text.toStdString() + ")"};
+                     "Another program has the port open; close it and try again. (" + text.toStdString() +
+                         ")"};
     }
     return Error{prefix + text.toStdString(), {}};
 }
@@ -50,4 +50,4 @@ std::string defaultSerialDevice()
     return first.empty() ? "COM1" : first;
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -19,8 +19,7 @@ struct Error {
     std::string full() const { return detail.empty() ? message : message + "\n" + detail; }
 };
 
-template <class T>
-class [[nodiscard]] Result {
+template <class T> class [[nodiscard]] Result {
 public:
     Result(T value) : m_state(std::move(value)) {}
     Result(Error error) : m_state(std::move(error)) {}
@@ -41,8 +40,7 @@ private:
     std::variant<T, Error> m_state;
 };
 
-template <>
-class [[nodiscard]] Result<void> {
+template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
     Result(Error error) : m_error(std::move(error)) {}
@@ -57,4 +55,4 @@ private:
 
 using Status = Result<void>;
 
-}  // namespace ft817
+} // namespace ft817

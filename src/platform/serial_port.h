@@ -70,4 +70,4 @@ inline Status setUpPort(SerialPort& port)
     return {};
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -17,4 +17,4 @@ void SteadyClock::sleep(double seconds)
         std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -7,4 +7,4 @@ namespace ft817 {
 // True when standard output is an interactive terminal or console window.
 bool standardOutputIsTerminal();
 
-}  // namespace ft817
+} // namespace ft817

@@ -9,4 +9,4 @@ bool standardOutputIsTerminal()
     return ::isatty(STDOUT_FILENO) == 1;
 }
 
-}  // namespace ft817
+} // namespace ft817

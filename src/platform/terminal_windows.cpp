@@ -12,4 +12,4 @@ bool standardOutputIsTerminal()
     return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
 }
 
-}  // namespace ft817
+} // namespace ft817

@@ -108,20 +108,20 @@ struct SimulatedRadio::Impl {
     double rxLineFree = 0;
     // Each phase's own state.
     struct Deciding {
-        Bytes bytes;      // what the tool sent before the radio decided
-        double last = 0;  // when the last of them arrived
+        Bytes bytes;     // what the tool sent before the radio decided
+        double last = 0; // when the last of them arrived
     } deciding;
     struct Sending {
-        int block = 0;    // the block being sent
+        int block = 0; // the block being sent
         SendStep step = SendStep::Start;
-        double at = 0;    // when the current step is due
+        double at = 0; // when the current step is due
     } sending;
     struct Receiving {
-        int block = 0;    // the block expected next
-        Bytes current;    // its bytes so far
+        int block = 0; // the block expected next
+        Bytes current; // its bytes so far
     } receiving;
     struct CatCommandBytes {
-        Bytes bytes;      // the command's bytes so far
+        Bytes bytes; // the command's bytes so far
     } cat;
 
     int blockCount() const { return static_cast<int>(lengths.size()); }
@@ -326,13 +326,15 @@ double SimulatedRadio::Impl::nextDeadline(double now) const
 {
     double deadline = kForever;
     if (phase == Phase::Deciding)
-        deadline = deciding.bytes.empty() ? sessionStart + kAutoSendSilence : deciding.last + kAutoDecideSilence;
+        deadline =
+            deciding.bytes.empty() ? sessionStart + kAutoSendSilence : deciding.last + kAutoDecideSilence;
     if (!scheduled.empty())
         deadline = std::min(deadline, scheduled.front().at);
     if (!txBytes.empty() && !txBlocked)
         deadline = std::min(deadline, options.pacing ? txNextAt : now);
     if (phase == Phase::Sending && outputIdle()) {
-        if (sending.step == SendStep::Start || sending.step == SendStep::Pausing || sending.step == SendStep::HangingUp)
+        if (sending.step == SendStep::Start || sending.step == SendStep::Pausing ||
+            sending.step == SendStep::HangingUp)
             deadline = std::min(deadline, sending.at);
         else if (sending.step != SendStep::WaitAck)
             deadline = now;

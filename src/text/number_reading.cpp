@@ -14,7 +14,7 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-}  // namespace
+} // namespace
 
 bool TypedNumber::isGreaterThan(std::int64_t limit) const
 {
@@ -138,4 +138,4 @@ std::array<std::uint8_t, 8> tagBytes(std::u16string_view text)
     return bytes;
 }
 
-}  // namespace ft817
+} // namespace ft817

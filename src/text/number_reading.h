@@ -29,7 +29,7 @@ namespace ft817 {
 // A number as read from a text, kept as decimal digits so comparisons and
 // rounding are exact.
 struct TypedNumber {
-    bool minus = false;     // a minus sign was read
+    bool minus = false;      // a minus sign was read
     std::uint64_t whole = 0; // digits before the point (held at kMaxWhole)
     std::string fraction;    // digits after the point, trailing zeros dropped
     bool hasDigits = false;  // at least one digit was read
@@ -84,4 +84,4 @@ std::u16string paddedTag(std::u16string_view text);
 // character as "?" (0x3F).
 std::array<std::uint8_t, 8> tagBytes(std::u16string_view text);
 
-}  // namespace ft817
+} // namespace ft817

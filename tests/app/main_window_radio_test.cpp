@@ -209,5 +209,5 @@ TEST(MainWindowWithRadio, PortThatCannotBeOpenedIsReportedAndNothingHangs)
     EXPECT_NE(status->toolTip().indexOf("--port"), -1);
 }
 
-}  // namespace
-}  // namespace ft817
+} // namespace
+} // namespace ft817

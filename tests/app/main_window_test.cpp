@@ -29,8 +29,7 @@ protected:
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    template <class T>
-    T* child(const char* name)
+    template <class T> T* child(const char* name)
     {
         T* found = window->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name;
@@ -148,9 +147,9 @@ TEST_F(MainWindowTest, NoOtherCommandStartsWhileATransferRuns)
     for (const char* name : {"Text1", "Command2", "Command3", "CAT"})
         EXPECT_FALSE(child<QWidget>(name)->isEnabled()) << name;
     EXPECT_EQ(child<QWidget>("Text2")->focusPolicy(), Qt::NoFocus);
-    QTest::mouseClick(child<QWidget>("Command3"), Qt::LeftButton);  // Edit
+    QTest::mouseClick(child<QWidget>("Command3"), Qt::LeftButton); // Edit
     QTest::mouseClick(child<QWidget>("CAT"), Qt::LeftButton);
-    child<QWidget>("Command2")->setFocus();                          // Upload
+    child<QWidget>("Command2")->setFocus(); // Upload
     QTest::keyClick(child<QWidget>("Command1"), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>("Command1"));
     window->abandonTransfer();
@@ -193,7 +192,7 @@ TEST_F(MainWindowTest, FastTransfersIsACheckItemOnTheBackgroundKeptBetweenRuns)
     EXPECT_EQ(first->transferTiming(), TransferTiming::Standard);
     EXPECT_NE(first->findChild<QLineEdit*>("Text2")->toolTip().indexOf("Standard transfers"), -1);
 
-    fast->trigger();  // the person's click
+    fast->trigger(); // the person's click
     EXPECT_EQ(first->transferTiming(), TransferTiming::Fast);
     EXPECT_EQ(backgroundMenu(*first, QPoint(250, 15)), QStringList{"Fast transfers [x]"});
     const QString tooltip = first->findChild<QLineEdit*>("Text2")->toolTip();
@@ -225,5 +224,5 @@ TEST_F(MainWindowTest, FastTransfersCannotChangeWhileATransferRuns)
     EXPECT_TRUE(fast->isEnabled());
 }
 
-}  // namespace
-}  // namespace ft817
+} // namespace
+} // namespace ft817

@@ -95,5 +95,5 @@ TEST(WholeCycle, DownloadEditDoneUploadThroughTheWindows)
     EXPECT_EQ(radio.receivedImage(), Bytes(edited->begin(), edited->begin() + layout->cloneBytes()));
 }
 
-}  // namespace
-}  // namespace ft817
+} // namespace
+} // namespace ft817

@@ -53,7 +53,7 @@ TEST(CatSender, OutputThatNeverDrainsGivesUpAtTheLimitAndCloses)
 {
     test::FakeClock clock;
     test::FakeSerialPort port(clock);
-    port.setByteTime(3600.0);  // a line that takes an hour for each byte
+    port.setByteTime(3600.0); // a line that takes an hour for each byte
     const double start = clock.now();
     const Status sent = sendCatCommand(port, clock, kCommand, 2.0);
     ASSERT_FALSE(sent);

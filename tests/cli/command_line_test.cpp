@@ -19,8 +19,7 @@ struct Output {
     std::string err;
 };
 
-template <typename Run>
-Output capture(Run run)
+template <typename Run> Output capture(Run run)
 {
     std::ostringstream out, err;
     auto* oldOut = std::cout.rdbuf(out.rdbuf());
@@ -76,7 +75,8 @@ TEST(CommandLine, WrongUsageNamesTheProblemAndExitsTwo)
         const Output result = runCommand(c.command, c.args);
         EXPECT_EQ(result.code, 2) << c.reason;
         EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
-        EXPECT_NE(result.err.find(std::string("Usage: ft817clone ") + c.command), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(std::string("Usage: ft817clone ") + c.command), std::string::npos)
+            << result.err;
         EXPECT_TRUE(result.out.empty()) << result.out;
     }
 }
@@ -88,10 +88,12 @@ TEST(CommandLine, SimReportsWrongUsageOnOneLine)
         const char* line;
     } cases[] = {
         {{"--link"}, "ft817clone sim: Missing value after '--link' (see ft817clone sim --help)\n"},
-        {{"--link=radio", "--once=yes"}, "ft817clone sim: Unexpected value after '--once' (see ft817clone sim --help)\n"},
+        {{"--link=radio", "--once=yes"},
+         "ft817clone sim: Unexpected value after '--once' (see ft817clone sim --help)\n"},
         {{"--link", "radio", "--ack-delay", "-1"},
          "ft817clone sim: --ack-delay needs a number of seconds, not '-1' (see ft817clone sim --help)\n"},
-        {{"--link", "radio", "spare"}, "ft817clone sim: unknown argument 'spare' (see ft817clone sim --help)\n"},
+        {{"--link", "radio", "spare"},
+         "ft817clone sim: unknown argument 'spare' (see ft817clone sim --help)\n"},
     };
     for (const auto& c : cases) {
         const Output result = runCommand("sim", c.args);

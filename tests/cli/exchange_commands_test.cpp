@@ -1,9 +1,9 @@
 // The export, import and diff commands on real files in a temporary folder.
 
 #include "cli/exchange_commands.h"
+#include "exchange/csv_exchange.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
-#include "exchange/csv_exchange.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "platform/file_access.h"

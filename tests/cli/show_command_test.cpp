@@ -103,5 +103,5 @@ TEST(ShowCommand, NamesTheRadioOfTheLayout)
     EXPECT_EQ(shown.out.rfind("Image: 51 blocks, 6805 bytes, FT-818ND (US)\n", 0), 0u) << shown.out;
 }
 
-}  // namespace
-}  // namespace ft817
+} // namespace
+} // namespace ft817

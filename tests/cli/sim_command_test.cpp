@@ -142,12 +142,12 @@ TEST(SimCommand, FailuresAreOneLineAndExitCodeOne)
     EXPECT_EQ(fileText(folder.file("plain")), "data");
 
     const ProgramRun noImage = runToEnd({"--link", QString::fromStdString(folder.file("radio")), "--image",
-                                       QString::fromStdString(folder.file("missing.bin"))});
+                                         QString::fromStdString(folder.file("missing.bin"))});
     EXPECT_EQ(noImage.exitCode, 1);
     EXPECT_NE(noImage.err.find("missing.bin"), std::string::npos) << noImage.err;
 
     const ProgramRun noFolder = runToEnd({"--link", QString::fromStdString(folder.file("radio")), "--receive",
-                                        QString::fromStdString(folder.file("none/out.bin"))});
+                                          QString::fromStdString(folder.file("none/out.bin"))});
     EXPECT_EQ(noFolder.exitCode, 1);
     EXPECT_NE(noFolder.err.find("none/out.bin"), std::string::npos) << noFolder.err;
     EXPECT_FALSE(std::filesystem::exists(folder.file("radio")));

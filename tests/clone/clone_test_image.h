@@ -69,4 +69,4 @@ inline std::vector<int> ft817BlockLengths()
     return lengths;
 }
 
-}  // namespace ft817::test
+} // namespace ft817::test

@@ -242,7 +242,8 @@ TEST_P(DownloadPauseTest, PauseInsideABlockSplitsItOnlyFromAQuarterSecond)
     ASSERT_TRUE(report.complete);
     EXPECT_EQ(report.blocks, GetParam().records);
     EXPECT_EQ(static_cast<int>(sending.acknowledgements().size()), GetParam().records);
-    std::vector<int> lengths = GetParam().records == 2 ? std::vector<int>{100, 60} : std::vector<int>{50, 50, 60};
+    std::vector<int> lengths =
+        GetParam().records == 2 ? std::vector<int>{100, 60} : std::vector<int>{50, 50, 60};
     const auto file = savedFile();
     ASSERT_TRUE(file);
     EXPECT_EQ(ByteList(file->begin() + 160, file->end()), trailerFor(lengths));
@@ -250,7 +251,8 @@ TEST_P(DownloadPauseTest, PauseInsideABlockSplitsItOnlyFromAQuarterSecond)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pauses, DownloadPauseTest,
-                         testing::Values(PauseCase{"TenthOfASecond", 0.1, 2}, PauseCase{"NearlyAQuarter", 0.24, 2},
+                         testing::Values(PauseCase{"TenthOfASecond", 0.1, 2},
+                                         PauseCase{"NearlyAQuarter", 0.24, 2},
                                          PauseCase{"ThreeTenths", 0.3, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -340,7 +342,7 @@ TEST_F(DownloadTest, ImageBeyond6609BytesKeepsProgressFull)
     std::vector<int> lengths = ft817BlockLengths();
     lengths.back() = 132;
     lengths.push_back(132);
-    lengths.push_back(132);  // an FT-817ND US: 51 blocks... and one more
+    lengths.push_back(132); // an FT-817ND US: 51 blocks... and one more
     const auto blocks = makeBlocks(lengths);
     radioSends(blocks).start();
 
@@ -372,7 +374,7 @@ TEST_F(DownloadTest, MoreThan32001BytesStopsWithoutAcknowledgingOrSaving)
 {
     ASSERT_TRUE(writeWholeFile(path, ByteList{1, 2, 3}));
     std::vector<int> lengths(126, 255);
-    const auto blocks = makeBlocks(lengths);  // 32130 bytes
+    const auto blocks = makeBlocks(lengths); // 32130 bytes
     FakeSendingRadio& sending = radioSends(blocks);
     sending.start();
 
@@ -459,7 +461,8 @@ TEST_F(DownloadTest, ImageThatCannotBeSavedAfterAllIsKeptInTheTemporaryFolder)
     EXPECT_EQ(report.statusText, "");
     EXPECT_EQ(report.bytes, 40);
     EXPECT_FALSE(port.isOpen());
-    EXPECT_NE(report.detail.find("kept in " + (std::filesystem::path(dir.file("tmp")) / "ft817clone-download-").string()),
+    EXPECT_NE(report.detail.find("kept in " +
+                                 (std::filesystem::path(dir.file("tmp")) / "ft817clone-download-").string()),
               std::string::npos)
         << report.detail;
     std::vector<std::filesystem::path> kept(std::filesystem::directory_iterator(dir.file("tmp")), {});
@@ -519,16 +522,18 @@ TEST_P(DownloadPortFaultTest, PortFailingMidTransferStopsWithAReasonAndSavesNoth
 
 const Error kLost{"the connection to /dev/fake was lost", "Check the cable."};
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, DownloadPortFaultTest,
-    testing::Values(PortFault{"InputCountInsideABlock", [](FakeSerialPort& p) { p.failInputFrom(1001.0, kLost); }},
-                    PortFault{"InputCountBeforeFirstByte", [](FakeSerialPort& p) { p.failInputFrom(1000.2, kLost); }},
-                    PortFault{"AcknowledgementWrite", [](FakeSerialPort& p) { p.failWriteAfter(2, kLost); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faults, DownloadPortFaultTest,
+                         testing::Values(PortFault{"InputCountInsideABlock",
+                                                   [](FakeSerialPort& p) { p.failInputFrom(1001.0, kLost); }},
+                                         PortFault{"InputCountBeforeFirstByte",
+                                                   [](FakeSerialPort& p) { p.failInputFrom(1000.2, kLost); }},
+                                         PortFault{"AcknowledgementWrite",
+                                                   [](FakeSerialPort& p) { p.failWriteAfter(2, kLost); }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DownloadTest, AbandoningTheFirstWaitClosesThePortAndSavesNothing)
 {
-    sink.abandonAt = 1030.0;  // the radio never starts
+    sink.abandonAt = 1030.0; // the radio never starts
 
     const TransferReport report = run();
 
@@ -547,7 +552,7 @@ TEST_F(DownloadTest, AbandoningTheFirstWaitClosesThePortAndSavesNothing)
 TEST_F(DownloadTest, AbandoningAfterTheLastBlockSavesNothing)
 {
     radioSends(makeBlocks({20, 20})).start();
-    sink.abandonAt = 1001.5;  // inside the 2 s wait after the last block
+    sink.abandonAt = 1001.5; // inside the 2 s wait after the last block
     const TransferReport report = run();
     EXPECT_TRUE(report.abandoned);
     EXPECT_EQ(radio->acknowledgements().size(), 2u);
@@ -565,5 +570,5 @@ TEST_F(DownloadTest, AbandoningInsideTheQuietTestStopsAtOnce)
     EXPECT_NEAR(port.closeTime(), 1000.6, kPoll);
 }
 
-}  // namespace
-}  // namespace ft817::test
+} // namespace
+} // namespace ft817::test

@@ -7,10 +7,10 @@
 #include "clone/download.h"
 #include "clone/upload.h"
 #include "clone_test_image.h"
-#include "recording_sink.h"
 #include "image/radio_layout.h"
 #include "platform/file_access.h"
 #include "platform/qt_serial_port.h"
+#include "recording_sink.h"
 #include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
 #include "support/program_run.h"
@@ -131,8 +131,9 @@ TEST(FastTransferCommands, DownloadAndUploadWithFastCarryTheMemoryBothWays)
     {
         sim::SimulatedRadio radio(options);
         ASSERT_TRUE(radio.start());
-        const ProgramRun run = runProgram(
-            {"download", "--fast", "--port", QString::fromStdString(radio.devicePath()), QString::fromStdString(path)});
+        const ProgramRun run =
+            runProgram({"download", "--fast", "--port", QString::fromStdString(radio.devicePath()),
+                        QString::fromStdString(path)});
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_NE(run.out.find(timingDescription(TransferTiming::Fast)), std::string::npos) << run.out;
         EXPECT_NE(run.out.find("\nstatus: 6609  50\n"), std::string::npos) << run.out;
@@ -141,8 +142,8 @@ TEST(FastTransferCommands, DownloadAndUploadWithFastCarryTheMemoryBothWays)
     options.mode = sim::Mode::Receive;
     sim::SimulatedRadio radio(options);
     ASSERT_TRUE(radio.start());
-    const ProgramRun run = runProgram(
-        {"upload", "--port", QString::fromStdString(radio.devicePath()), QString::fromStdString(path), "--fast"});
+    const ProgramRun run = runProgram({"upload", "--port", QString::fromStdString(radio.devicePath()),
+                                       QString::fromStdString(path), "--fast"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("\nstatus: 6608  6609\n"), std::string::npos) << run.out;
     ASSERT_TRUE(radio.waitForTransfers(1, 5.0));

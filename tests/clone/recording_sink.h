@@ -64,4 +64,4 @@ public:
     int lastValue = 0;
 };
 
-}  // namespace ft817::test
+} // namespace ft817::test

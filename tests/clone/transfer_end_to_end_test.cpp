@@ -5,10 +5,10 @@
 #include "clone/download.h"
 #include "clone/upload.h"
 #include "clone_test_image.h"
-#include "recording_sink.h"
 #include "platform/file_access.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
+#include "recording_sink.h"
 #include "sim/simulated_radio.h"
 #include "support/eventually.h"
 #include "support/program_run.h"
@@ -88,7 +88,7 @@ TEST_F(TransferEndToEnd, FullImageDownloadedAndUploadedAgainIsByteIdentical)
     ASSERT_EQ(memory.blockLengths.size(), 50u);
     sim::RadioOptions sending;
     sending.mode = sim::Mode::Send;
-    sending.pacing = false;  // the line's pace is covered above; this checks every byte
+    sending.pacing = false; // the line's pace is covered above; this checks every byte
     sending.startDelay = 0.25;
     startRadio(sending);
     {
@@ -157,8 +157,8 @@ TEST_F(TransferEndToEnd, DownloadCommandSavesTheImageAndPrintsOneLinePerBlock)
     const auto blocks = makeBlocks({10, 60, 25});
     startRadio(radioWith(sim::Mode::Send, blocks));
 
-    const test::ProgramRun run = test::runProgram({"download", "--port", QString::fromStdString(radio->devicePath()),
-                             QString::fromStdString(path)});
+    const test::ProgramRun run = test::runProgram(
+        {"download", "--port", QString::fromStdString(radio->devicePath()), QString::fromStdString(path)});
 
     // Saved as received, and called what it is: no FT-817 sends three such blocks.
     EXPECT_EQ(run.exitCode, 1) << run.err;
@@ -179,7 +179,7 @@ TEST_F(TransferEndToEnd, UploadCommandSendsTheImage)
 
     const test::ProgramRun run =
         test::runProgram({"upload", "--any-layout", "--port=" + QString::fromStdString(radio->devicePath()),
-                 QString::fromStdString(path)});
+                          QString::fromStdString(path)});
 
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("\nstatus: 94  95\n"), std::string::npos) << run.out;
@@ -195,8 +195,9 @@ TEST_F(TransferEndToEnd, UnansweredUploadCommandFailsShowingWhereItStopped)
     options.faults.neverAcknowledge = true;
     startRadio(options);
 
-    const test::ProgramRun run = test::runProgram({"upload", "--port", QString::fromStdString(radio->devicePath()),
-                                 "--any-layout", QString::fromStdString(path)});
+    const test::ProgramRun run =
+        test::runProgram({"upload", "--port", QString::fromStdString(radio->devicePath()), "--any-layout",
+                          QString::fromStdString(path)});
 
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.out.find("\nstatus: 9  0\n"), std::string::npos) << run.out;
@@ -299,8 +300,9 @@ TEST_P(TransferCommandFailureTest, FailsWithAOneLineReason)
     const test::ProgramRun run = test::runProgram(arguments);
 
     EXPECT_EQ(run.exitCode, GetParam().exitCode) << run.err;
-    const std::string firstLine =
-        QString(GetParam().firstLine).replace("DIR", QString::fromStdString(dir.path().string())).toStdString();
+    const std::string firstLine = QString(GetParam().firstLine)
+                                      .replace("DIR", QString::fromStdString(dir.path().string()))
+                                      .toStdString();
     EXPECT_EQ(run.err.substr(0, run.err.find('\n')), firstLine) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "out.bin"));
 }
@@ -313,11 +315,17 @@ INSTANTIATE_TEST_SUITE_P(
                        {"upload", "a.bin", "b.bin"},
                        2,
                        "ft817clone upload: only one image file, please (got 'a.bin' and 'b.bin')"},
-        CommandFailure{"UnknownOption", {"download", "--baud", "DIR/out.bin"}, 2,
+        CommandFailure{"UnknownOption",
+                       {"download", "--baud", "DIR/out.bin"},
+                       2,
                        "ft817clone download: Unknown option 'baud'."},
-        CommandFailure{"PortWithoutDevice", {"upload", "DIR/x.bin", "--port"}, 2,
+        CommandFailure{"PortWithoutDevice",
+                       {"upload", "DIR/x.bin", "--port"},
+                       2,
                        "ft817clone upload: Missing value after '--port'."},
-        CommandFailure{"MissingPort", {"download", "--port", "DIR/no-such-tty", "DIR/out.bin"}, 1,
+        CommandFailure{"MissingPort",
+                       {"download", "--port", "DIR/no-such-tty", "DIR/out.bin"},
+                       1,
                        "ft817clone download: cannot open DIR/no-such-tty: no such device"},
         CommandFailure{"WindowsPortWithoutDevice",
                        {"--port="},
@@ -342,7 +350,7 @@ TEST_F(TransferEndToEnd, InterruptedDownloadCommandClosesThePortAndSavesNothing)
     startRadio(radioWith(sim::Mode::Receive, makeBlocks({10})));
     QProcess process;
     process.start(test::programPath(), {"download", "--port", QString::fromStdString(radio->devicePath()),
-                                 QString::fromStdString(path)});
+                                        QString::fromStdString(path)});
     ASSERT_TRUE(process.waitForStarted(10000));
     ASSERT_TRUE(test::eventually([&] { return radio->toolHasPortOpen(); }));
 
@@ -351,10 +359,12 @@ TEST_F(TransferEndToEnd, InterruptedDownloadCommandClosesThePortAndSavesNothing)
 
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 130);
-    EXPECT_EQ(process.readAllStandardError().toStdString().rfind("ft817clone download: download abandoned\n", 0), 0u);
+    EXPECT_EQ(
+        process.readAllStandardError().toStdString().rfind("ft817clone download: download abandoned\n", 0),
+        0u);
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_TRUE(test::eventually([&] { return !radio->toolHasPortOpen(); }));
 }
 
-}  // namespace
-}  // namespace ft817::test
+} // namespace
+} // namespace ft817::test

@@ -1,7 +1,7 @@
 // Upload against a scripted radio on a fake port and a fake clock.
 
-#include "clone/upload.h"
 #include "clone/transfer_wait.h"
+#include "clone/upload.h"
 #include "clone_test_image.h"
 #include "recording_sink.h"
 #include "support/fake_serial_port.h"
@@ -146,9 +146,10 @@ TEST_F(UploadTest, StaleStoredChecksumsAreSentFreshAndTold)
     ASSERT_TRUE(report.complete) << report.reason;
     EXPECT_EQ(receiving.blocks(), sentForm(blocks));
     EXPECT_EQ(report.radio, "FT-817");
-    EXPECT_EQ(report.notes, std::vector<std::string>{"the stored checksum of block 0 does not match: the file was "
-                                                     "changed outside this program or arrived damaged; fresh "
-                                                     "checksums are sent"});
+    EXPECT_EQ(report.notes,
+              std::vector<std::string>{"the stored checksum of block 0 does not match: the file was "
+                                       "changed outside this program or arrived damaged; fresh "
+                                       "checksums are sent"});
 }
 
 TEST_F(UploadTest, NextBlockFollowsTheAcknowledgementAfterAQuarterSecond)
@@ -185,7 +186,7 @@ TEST_F(UploadTest, StrayBytesWaitingBeforeTheStartAreCleared)
 {
     const auto blocks = makeBlocks({20, 30});
     radioTakes(blocks).silentFromBlock = 0;
-    port.arrive(clock.now() - 1.0, {0x06});  // an old acknowledgement in the input
+    port.arrive(clock.now() - 1.0, {0x06}); // an old acknowledgement in the input
     const TransferReport report = run();
     EXPECT_FALSE(report.complete);
     EXPECT_EQ(radio->blocks().size(), 1u);
@@ -220,7 +221,7 @@ TEST_F(UploadTest, RadioFallingSilentAtBlockTwoShowsWhereItStopped)
     const TransferReport report = run();
     EXPECT_FALSE(report.complete);
     EXPECT_EQ(report.reason, "the radio did not acknowledge block 2 within 3 s");
-    EXPECT_EQ(report.statusText, " 59  30");  // E(2) - 1 and E(1)
+    EXPECT_EQ(report.statusText, " 59  30"); // E(2) - 1 and E(1)
     EXPECT_EQ(report.blocks, 2);
     EXPECT_EQ(radio->blocks().size(), 3u);
     EXPECT_EQ(port.writes().size(), 60u);
@@ -244,12 +245,13 @@ TEST_P(UploadAckDelayTest, ThreeSecondsCountFromTheMomentTheBlockHasLeftThePort)
 {
     radioTakes(makeBlocks({200}));
     radio->ackDelay = GetParam().delay;
-    port.setByteTime(kByteTime);  // the block needs 0.23 s to leave the port
+    port.setByteTime(kByteTime); // the block needs 0.23 s to leave the port
     EXPECT_EQ(run().complete, GetParam().acknowledged);
 }
 
 INSTANTIATE_TEST_SUITE_P(Delays, UploadAckDelayTest,
-                         testing::Values(AckDelayCase{"Quick", 0.001, true}, AckDelayCase{"JustInTime", 2.99, true},
+                         testing::Values(AckDelayCase{"Quick", 0.001, true},
+                                         AckDelayCase{"JustInTime", 2.99, true},
                                          AckDelayCase{"TooLate", 3.01, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -257,7 +259,8 @@ TEST_F(UploadTest, ChecksumsWrapIntoOneByte)
 {
     // Payloads whose sums are 0, 255, 256, 257 and far beyond.
     std::vector<ByteList> blocks;
-    const std::vector<ByteList> payloads{{}, {0}, {255}, {200, 56}, {200, 57}, ByteList(250, 0xFF), {1, 2, 3}};
+    const std::vector<ByteList> payloads{{},       {0}, {255}, {200, 56}, {200, 57}, ByteList(250, 0xFF),
+                                         {1, 2, 3}};
     for (std::size_t k = 0; k < payloads.size(); ++k) {
         // Block number, payload, then a stored checksum that is never sent.
         ByteList block(payloads[k].size() + 2);
@@ -301,7 +304,7 @@ TEST_F(UploadTest, StoredChecksumsMakeNoDifference)
 
 struct BadFileCase {
     const char* name;
-    ByteList content;  // empty name of file: missing
+    ByteList content; // empty name of file: missing
     const char* reason;
 };
 
@@ -332,7 +335,7 @@ TEST_P(UploadBadFileTest, FileThatIsNotAnImageNeverOpensThePort)
 ByteList wronglyNumbered()
 {
     ByteList image = imageFileOf(makeBlocks({10, 10}));
-    image[10] = 7;  // block 1 carries the number 7
+    image[10] = 7; // block 1 carries the number 7
     return image;
 }
 
@@ -388,10 +391,11 @@ TEST_P(UploadPortFaultTest, PortFailingMidTransferStopsWithAReason)
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, UploadPortFaultTest,
-    testing::Values(UploadFault{"WriteInsideBlock", [](FakeSerialPort& p) { p.failWriteAfter(25, kLost); }, 25},
-                    UploadFault{"OutputCount", [](FakeSerialPort& p) { p.failOutputFrom(1000.0, kLost); }, 20},
-                    UploadFault{"InputCountWhileWaitingForAnswer",
-                                [](FakeSerialPort& p) { p.failInputFrom(1000.28, kLost); }, 40}),
+    testing::Values(
+        UploadFault{"WriteInsideBlock", [](FakeSerialPort& p) { p.failWriteAfter(25, kLost); }, 25},
+        UploadFault{"OutputCount", [](FakeSerialPort& p) { p.failOutputFrom(1000.0, kLost); }, 20},
+        UploadFault{"InputCountWhileWaitingForAnswer",
+                    [](FakeSerialPort& p) { p.failInputFrom(1000.28, kLost); }, 40}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UploadTest, AbandoningWhileWaitingForTheRadioStopsAtOnce)
@@ -431,5 +435,5 @@ TEST_F(UploadTest, StoppingInThePauseAfterTheLastBlockStillCountsAsComplete)
     EXPECT_FALSE(port.isOpen());
 }
 
-}  // namespace
-}  // namespace ft817::test
+} // namespace
+} // namespace ft817::test

@@ -15,8 +15,8 @@ protected:
     void openSplitChannel()
     {
         image.setActive(0);
-        image.setRecord(0, {0xC5, 0xE4, 0x33, 0x44, 0xF1, 0xFA, 0x08, 0x17, 0x88, 0x99, 0x00, 0x0A, 0xAE, 0x60,
-                            0x00, 0x0B, 0x00, 0x00, 'N', 'E', 'T', ' ', ' ', ' ', ' ', ' '});
+        image.setRecord(0, {0xC5, 0xE4, 0x33, 0x44, 0xF1, 0xFA, 0x08, 0x17, 0x88, 0x99, 0x00, 0x0A, 0xAE,
+                            0x60, 0x00, 0x0B, 0x00, 0x00, 'N',  'E',  'T',  ' ',  ' ',  ' ',  ' ',  ' '});
         open();
     }
     std::array<std::uint8_t, kRecordSize> record(int n)
@@ -125,10 +125,10 @@ TEST_F(EntryTest, ToneAndCodeBoxesClampOnTheirText)
         int byte;
         std::uint8_t stored;
     } cases[] = {
-        {"CTCSS", "50", "49", 6, 49},    {"DCS", "104", "103", 7, 103}, {"CTCSS", "-3", "0", 6, 0},
-        {"DCS", "-3", "0", 7, 0},        {"CTCSS", "49.4", "49", 6, 49}, {"CTCSS", "12.5", "12.5", 6, 12},
-        {"CTCSS", "13.5", "13.5", 6, 14}, {"CTCSS", "", "", 6, 0},       {"DCS", "abc", "abc", 7, 0},
-        {"CTCSS", "8", "8", 6, 8},        {"DCS", "23", "23", 7, 23},    {"DCS", "1e9", "1e9", 7, 1},
+        {"CTCSS", "50", "49", 6, 49},     {"DCS", "104", "103", 7, 103},  {"CTCSS", "-3", "0", 6, 0},
+        {"DCS", "-3", "0", 7, 0},         {"CTCSS", "49.4", "49", 6, 49}, {"CTCSS", "12.5", "12.5", 6, 12},
+        {"CTCSS", "13.5", "13.5", 6, 14}, {"CTCSS", "", "", 6, 0},        {"DCS", "abc", "abc", 7, 0},
+        {"CTCSS", "8", "8", 6, 8},        {"DCS", "23", "23", 7, 23},     {"DCS", "1e9", "1e9", 7, 1},
     };
     image.setActive(0);
     image.setRecord(0, {0, 0, 0, 0, 0x01, 0, 0x11, 0x22});
@@ -284,5 +284,5 @@ TEST_F(EntryTest, EnterThenTheFocusLossItCausesStoreTheSameBytes)
     EXPECT_EQ(frequency(0, 14), (Bytes4{0x00, 0xDD, 0x8E, 0xC0}));
 }
 
-}  // namespace
-}  // namespace ft817::test
+} // namespace
+} // namespace ft817::test

@@ -71,4 +71,4 @@ protected:
     MemoryImage image;
 };
 
-}  // namespace ft817::test
+} // namespace ft817::test

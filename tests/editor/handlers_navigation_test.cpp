@@ -31,8 +31,8 @@ TEST_F(NavigationTest, TypedChannelNumberIsClampedOnEnter)
         const char* typed;
         const char* shown;
     } cases[] = {
-        {"0", " 1"},    {"-5", " 1"},   {"abc", " 1"},   {"", " 1"},      {"250", " 200"}, {" 17", " 17"},
-        {"12abc", " 12"}, {"200", " 200"}, {"2.5", " 2"}, {"3.5", " 4"},   {"1e2", " 1"},  {"+30", " 30"},
+        {"0", " 1"},      {"-5", " 1"},    {"abc", " 1"}, {"", " 1"},    {"250", " 200"}, {" 17", " 17"},
+        {"12abc", " 12"}, {"200", " 200"}, {"2.5", " 2"}, {"3.5", " 4"}, {"1e2", " 1"},   {"+30", " 30"},
     };
     image.setByte(kCurrentChannelByte, 99);
     open();
@@ -291,5 +291,5 @@ TEST_F(NavigationTest, ArrowClickCommitsTheFocusedModeListToTheChannelLeft)
     EXPECT_EQ(list("CHmode")->currentText(), "USB");
 }
 
-}  // namespace
-}  // namespace ft817::test
+} // namespace
+} // namespace ft817::test

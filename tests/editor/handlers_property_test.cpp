@@ -29,8 +29,8 @@ TEST_F(HandlersTest, TypicalRoadChangesExactlyTheEnteredFields)
 {
     image.setActive(9);
     image.setActive(11);
-    image.setRecord(11, {0x05, 0x04, 0x12, 0x34, 0xF0, 0x05, 0x30, 0x2A, 0x55, 0x66, 0x00, 0x0A, 0xAE, 0x60, 0x00,
-                         0x00, 0xEA, 0x60, 'R', 'P', 'T', '1', ' ', ' ', ' ', ' '});
+    image.setRecord(11, {0x05, 0x04, 0x12, 0x34, 0xF0, 0x05, 0x30, 0x2A, 0x55, 0x66, 0x00, 0x0A, 0xAE,
+                         0x60, 0x00, 0x00, 0xEA, 0x60, 'R',  'P',  'T',  '1',  ' ',  ' ',  ' ',  ' '});
     image.setByte(kCurrentChannelByte, 9);
     const std::string path = image.writeTo(folder.file("road.bin"));
     const Bytes original = fileBytes(path);
@@ -115,8 +115,9 @@ void expectOnlyOwnedBitsChanged(const BlockStore& original, const BlockStore& st
 
 std::string randomText(std::mt19937& random)
 {
-    static const std::vector<std::string> pieces = {"0", "1", "2", "5", "7", "9", "12", "49", "50", "103",
-                                                    "104", "144.5", ".", "-", "+", " ", "x", "e", "A", "145"};
+    static const std::vector<std::string> pieces = {"0",  "1",  "2",   "5",   "7",     "9",  "12",
+                                                    "49", "50", "103", "104", "144.5", ".",  "-",
+                                                    "+",  " ",  "x",   "e",   "A",     "145"};
     std::uniform_int_distribution<int> count(0, 5);
     std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
     std::string text;
@@ -152,11 +153,19 @@ TEST_F(HandlersTest, RandomActionsNeverTouchBytesNoControlOwns)
     for (int step = 0; step < 300; ++step) {
         SCOPED_TRACE(step);
         switch (action(random)) {
-        case 0: click("Chup"); break;
-        case 1: click("Chdown"); break;
-        case 2: typeAndEnter("CHnum", QString::number(std::uniform_int_distribution<int>(-2, 205)(random))); break;
+        case 0:
+            click("Chup");
+            break;
+        case 1:
+            click("Chdown");
+            break;
+        case 2:
+            typeAndEnter("CHnum", QString::number(std::uniform_int_distribution<int>(-2, 205)(random)));
+            break;
         case 3:
-        case 4: click(flags[flag(random)]); break;
+        case 4:
+            click(flags[flag(random)]);
+            break;
         case 5:
         case 6: {
             const char* name = boxes[boxPick(random)];
@@ -176,13 +185,17 @@ TEST_F(HandlersTest, RandomActionsNeverTouchBytesNoControlOwns)
                 QTest::keyClicks(list(name), "F");
             break;
         }
-        case 8: named(coin(random) ? "VFOAck" : "VFOBck")->setFocus(Qt::TabFocusReason); break;
-        case 9: QTest::keyClick(focused(), coin(random) ? Qt::Key_Tab : Qt::Key_Backtab); break;
+        case 8:
+            named(coin(random) ? "VFOAck" : "VFOBck")->setFocus(Qt::TabFocusReason);
+            break;
+        case 9:
+            QTest::keyClick(focused(), coin(random) ? Qt::Key_Tab : Qt::Key_Backtab);
+            break;
         }
         const BlockStore& store = window->state().store;
         ASSERT_NO_FATAL_FAILURE(expectOnlyOwnedBitsChanged(original, store));
-        const int checkedTones = check("CTCSSck")->isChecked() + check("CTCSSmute")->isChecked() +
-                                 check("DCSck")->isChecked();
+        const int checkedTones =
+            check("CTCSSck")->isChecked() + check("CTCSSmute")->isChecked() + check("DCSck")->isChecked();
         ASSERT_LE(checkedTones, 1);
         ASSERT_GE(current(), 0);
         ASSERT_LT(current(), kChannelCount);
@@ -203,5 +216,5 @@ TEST_F(HandlersTest, RandomActionsNeverTouchBytesNoControlOwns)
     EXPECT_GE(changedRecords, 10);
 }
 
-}  // namespace
-}  // namespace ft817::test
+} // namespace
+} // namespace ft817::test

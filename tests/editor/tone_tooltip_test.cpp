@@ -11,15 +11,15 @@ class ToneTooltipTest : public HandlersTest {};
 TEST_F(ToneTooltipTest, TooltipsFollowTheNumberAfterEnterAndAfterNavigation)
 {
     image.setActive(0);
-    image.setRecord(0, {0x05, 0x04, 0, 0, 0x01, 0, 8, 0});  // tone 8
+    image.setRecord(0, {0x05, 0x04, 0, 0, 0x01, 0, 8, 0}); // tone 8
     image.setActive(1);
-    image.setRecord(1, {0x05, 0x04, 0, 0, 0x03, 0, 0, 23});  // DCS number 23
+    image.setRecord(1, {0x05, 0x04, 0, 0, 0x03, 0, 0, 23}); // DCS number 23
     open();
     EXPECT_EQ(box("CTCSS")->toolTip(), "88.5 Hz");
 
     typeAndEnter("CTCSS", "12");
     EXPECT_EQ(box("CTCSS")->toolTip(), "100.0 Hz");
-    typeAndEnter("CTCSS", "60");  // clamped to 49
+    typeAndEnter("CTCSS", "60"); // clamped to 49
     EXPECT_EQ(box("CTCSS")->toolTip(), "254.1 Hz");
 
     click("Chup");
@@ -41,5 +41,5 @@ TEST_F(ToneTooltipTest, NumberOutsideTheTablesSaysSo)
     EXPECT_EQ(box("DCS")->toolTip(), "not in the radio's table");
 }
 
-}  // namespace
-}  // namespace ft817::test
+} // namespace
+} // namespace ft817::test

@@ -1,8 +1,8 @@
 // CSV exchange of memory channels: frequency text, export of an image, import
 // into a copy, the round trip, and every refusal.
 
-#include "image/channel_record.h"
 #include "exchange/csv_exchange.h"
+#include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "sim/default_memory.h"

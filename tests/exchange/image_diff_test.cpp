@@ -2,8 +2,8 @@
 // images, one decoded line per changed channel or setting, and a raw line for
 // any other byte, so that no difference goes unreported.
 
-#include "image/channel_record.h"
 #include "exchange/image_diff.h"
+#include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "sim/default_memory.h"

@@ -1,8 +1,8 @@
 // The memory report of an image: the text table, the JSON object, one channel.
 
+#include "exchange/memory_report.h"
 #include "image/channel_record.h"
 #include "image/memory_map.h"
-#include "exchange/memory_report.h"
 #include "support/image_json.h"
 #include "support/image_samples.h"
 

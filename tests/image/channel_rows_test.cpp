@@ -1,4 +1,5 @@
-// Whole-channel operations of the channel list (delete, move, insert, fill) and the record writers they use for the shift and the shown tag.
+// Whole-channel operations of the channel list (delete, move, insert, fill) and the record writers they use
+// for the shift and the shown tag.
 
 #include "image/channel_record.h"
 #include "image/channel_rows.h"

@@ -1,10 +1,10 @@
 // What a received or loaded clone image is: a whole memory of a known radio,
 // or not, with the reason a person reads.
 
+#include "exchange/memory_report.h"
 #include "image/frequency_range.h"
 #include "image/image_check.h"
 #include "image/image_history.h"
-#include "exchange/memory_report.h"
 #include "support/image_samples.h"
 #include "support/temp_dir.h"
 

@@ -18,7 +18,7 @@ Bytes cloneImage(const std::vector<int>& lengths)
         image.push_back(static_cast<std::uint8_t>(k));
         for (int i = 1; i < lengths[k] - 1; ++i)
             image.push_back(static_cast<std::uint8_t>(k * 7 + i));
-        image.push_back(0xEE);  // checksum: never looked at by readers
+        image.push_back(0xEE); // checksum: never looked at by readers
     }
     return image;
 }
@@ -78,11 +78,11 @@ TEST(ImageFile, BannerLengthBytesAndChecksumsAreNeverRead)
     const std::size_t T = 18;
     std::vector<std::size_t> ignored;
     for (std::size_t i = 0; i < 44; ++i)
-        ignored.push_back(T + i);                          // banner
+        ignored.push_back(T + i); // banner
     for (std::size_t k = 0; k < 3; ++k)
-        ignored.push_back(T + 46 + 3 * k);                 // len bytes
+        ignored.push_back(T + 46 + 3 * k); // len bytes
     for (std::size_t end : {4u, 13u, 17u})
-        ignored.push_back(end);                            // stored checksums
+        ignored.push_back(end); // stored checksums
     for (std::size_t at : ignored) {
         Bytes changed = original;
         changed[at] ^= 0x5A;
@@ -96,7 +96,7 @@ TEST(ImageFile, WriterRefusesWhatTheTableCannotRecord)
 {
     const std::vector<int> tooLong = {256};
     EXPECT_FALSE(buildImageTrailer(tooLong).ok());
-    const std::vector<int> tooMuch(129, 255);  // 32895 bytes, past the last offset
+    const std::vector<int> tooMuch(129, 255); // 32895 bytes, past the last offset
     const auto refused = buildImageTrailer(tooMuch);
     ASSERT_FALSE(refused.ok());
     EXPECT_NE(refused.error().message.find("at most 32767"), std::string::npos);
@@ -135,47 +135,58 @@ Bytes withByte(Bytes file, long offsetFromEnd, std::uint8_t value)
 
 INSTANTIATE_TEST_SUITE_P(
     ImageFile, RefusedFile,
-    testing::Values(
-        Damage{"Empty", [] { return Bytes{}; }, "empty"},
-        Damage{"FourBytes", [] { return Bytes{0, 1, 2, 3}; }, "too short"},
-        Damage{"TruncatedTrailer",
-               [] {
-                   Bytes f = imageFile({3, 4});
-                   f.erase(f.begin() + 20, f.begin() + 30);
-                   return f;
-               },
-               ""},
-        Damage{"StartPastTheEnd", [] { return withByte(imageFile({3, 4}), 4, 0x7F); }, "past the end"},
-        Damage{"OffsetAbove32767", [] { return withByte(imageFile({3, 4}), 1, 0x80); }, "above 32767"},
-        Damage{"DecreasingOffsets",
-               [] {
-                   Bytes f = withByte(imageFile({3, 4, 5}), 5, 9);  // E(1) = 9
-                   f[f.size() - 2] = 8;                            // E(2) = 8, below E(1)
-                   return f;
-               },
-               "do not increase"},
-        Damage{"WrongLastNumberByte",
-               [] {
-                   Bytes f = imageFile({3, 4, 5});
-                   f[7] = 5;  // the last block says it is block 5: table too long for the file
-                   return f;
-               },
-               ""},
-        Damage{"BlockOutOfOrder",
-               [] {
-                   Bytes f = imageFile({3, 4, 5});
-                   f[3] = 2;  // block 1 carries number 2
-                   return f;
-               },
-               "carries the number"},
-        Damage{"ExtraBytesBeforeTrailer",
-               [] {
-                   Bytes f = imageFile({3, 4});
-                   f.insert(f.begin() + 7, 0x55);
-                   return f;
-               },
-               "length of the file"},
-        Damage{"BannerOnly", [] { return Bytes(kImageBanner.begin(), kImageBanner.end()); }, ""}),
+    testing::Values(Damage{"Empty", [] { return Bytes{}; }, "empty"},
+                    Damage{"FourBytes",
+                           [] {
+                               return Bytes{0, 1, 2, 3};
+                           },
+                           "too short"},
+                    Damage{"TruncatedTrailer",
+                           [] {
+                               Bytes f = imageFile({3, 4});
+                               f.erase(f.begin() + 20, f.begin() + 30);
+                               return f;
+                           },
+                           ""},
+                    Damage{"StartPastTheEnd",
+                           [] {
+                               return withByte(imageFile({3, 4}), 4, 0x7F);
+                           },
+                           "past the end"},
+                    Damage{"OffsetAbove32767",
+                           [] {
+                               return withByte(imageFile({3, 4}), 1, 0x80);
+                           },
+                           "above 32767"},
+                    Damage{"DecreasingOffsets",
+                           [] {
+                               Bytes f = withByte(imageFile({3, 4, 5}), 5, 9); // E(1) = 9
+                               f[f.size() - 2] = 8;                            // E(2) = 8, below E(1)
+                               return f;
+                           },
+                           "do not increase"},
+                    Damage{"WrongLastNumberByte",
+                           [] {
+                               Bytes f = imageFile({3, 4, 5});
+                               f[7] = 5; // the last block says it is block 5: table too long for the file
+                               return f;
+                           },
+                           ""},
+                    Damage{"BlockOutOfOrder",
+                           [] {
+                               Bytes f = imageFile({3, 4, 5});
+                               f[3] = 2; // block 1 carries number 2
+                               return f;
+                           },
+                           "carries the number"},
+                    Damage{"ExtraBytesBeforeTrailer",
+                           [] {
+                               Bytes f = imageFile({3, 4});
+                               f.insert(f.begin() + 7, 0x55);
+                               return f;
+                           },
+                           "length of the file"},
+                    Damage{"BannerOnly", [] { return Bytes(kImageBanner.begin(), kImageBanner.end()); }, ""}),
     [](const testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });
 
 TEST(ImageFile, NoRefusalReadsOutsideTheFile)
@@ -190,5 +201,5 @@ TEST(ImageFile, NoRefusalReadsOutsideTheFile)
     }
 }
 
-}  // namespace
-}  // namespace ft817
+} // namespace
+} // namespace ft817

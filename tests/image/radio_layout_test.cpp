@@ -9,7 +9,8 @@ TEST(RadioLayout, FiveRadiosWithTheirBlockCountsAndCloneBytes)
 {
     const auto& layouts = knownRadioLayouts();
     ASSERT_EQ(layouts.size(), 5u);
-    const std::vector<std::pair<int, int>> expected = {{50, 6609}, {50, 6621}, {51, 6753}, {50, 6673}, {51, 6805}};
+    const std::vector<std::pair<int, int>> expected = {
+        {50, 6609}, {50, 6621}, {51, 6753}, {50, 6673}, {51, 6805}};
     for (std::size_t i = 0; i < layouts.size(); ++i) {
         EXPECT_EQ(layouts[i].blockCount(), expected[i].first) << layouts[i].name;
         EXPECT_EQ(layouts[i].cloneBytes(), expected[i].second) << layouts[i].name;
@@ -31,5 +32,5 @@ TEST(RadioLayout, UnknownLengthsAndPrefixes)
     EXPECT_TRUE(radioLayoutsStartingWith(std::vector<int>{2, 41}).empty());
 }
 
-}  // namespace
-}  // namespace ft817
+} // namespace
+} // namespace ft817

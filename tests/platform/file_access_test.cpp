@@ -136,7 +136,7 @@ TEST(FileAccess, PipesDevicesAndSocketsAreNeverReadNorReplaced)
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
-#else  // Windows
+#else // Windows
 
 // Windows keeps what POSIX calls permissions in attributes and access lists:
 // a file the user marked read-only is never replaced, and stays whole.
@@ -192,8 +192,8 @@ TEST(FileAccess, PipesDevicesAndFoldersAreNeverReadNorReplaced)
     // Each look at the pipe's name connects to one waiting end; there are enough of them.
     std::vector<HANDLE> ends;
     for (int i = 0; i < 8; ++i) {
-        ends.push_back(CreateNamedPipeA(pipe.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, PIPE_UNLIMITED_INSTANCES,
-                                        512, 512, 0, nullptr));
+        ends.push_back(CreateNamedPipeA(pipe.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE,
+                                        PIPE_UNLIMITED_INSTANCES, 512, 512, 0, nullptr));
         ASSERT_NE(ends.back(), INVALID_HANDLE_VALUE) << GetLastError();
     }
     for (const std::string& path : {pipe, std::string("NUL"), dir.path().string()}) {
@@ -218,13 +218,13 @@ TEST(FileAccess, FilesLargerThanTheCapAreRefusedWithoutReadingThem)
     EXPECT_TRUE(readWholeFile(dir.file("big.bin"), 1001).ok());
     const auto refused = readWholeFile(dir.file("big.bin"), 1000);
     ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.error().message, "cannot read " + dir.file("big.bin") +
-                                           ": it is larger than the 1000 bytes such a file can be");
+    EXPECT_EQ(refused.error().message,
+              "cannot read " + dir.file("big.bin") + ": it is larger than the 1000 bytes such a file can be");
 #ifndef _WIN32
     // A file that reads as endless zeros is stopped at the cap.
     EXPECT_FALSE(readWholeFile("/dev/zero").ok());
 #endif
 }
 
-}  // namespace
-}  // namespace ft817
+} // namespace
+} // namespace ft817

@@ -16,4 +16,4 @@ bool eventually(const std::function<bool()>& condition, double seconds)
     return true;
 }
 
-}  // namespace ft817::test
+} // namespace ft817::test

@@ -14,4 +14,4 @@ inline constexpr double kEventuallySeconds = 10.0;
 // the given seconds.
 bool eventually(const std::function<bool()>& condition, double seconds = kEventuallySeconds);
 
-}  // namespace ft817::test
+} // namespace ft817::test

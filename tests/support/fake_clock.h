@@ -27,4 +27,4 @@ private:
     std::function<void(double)> m_onSleep;
 };
 
-}  // namespace ft817::test
+} // namespace ft817::test

@@ -24,7 +24,7 @@ private:
     SerialPort& m_target;
 };
 
-}  // namespace
+} // namespace
 
 SerialDevice fakeDevice(FakeSerialPort& port)
 {
@@ -141,7 +141,8 @@ Result<int> FakeSerialPort::outputCount()
     if (m_outputFailure && m_clock.now() >= m_outputFailure->from)
         return m_outputFailure->error;
     const double now = m_clock.now();
-    return static_cast<int>(std::count_if(m_leaves.begin(), m_leaves.end(), [now](double t) { return t > now; }));
+    return static_cast<int>(
+        std::count_if(m_leaves.begin(), m_leaves.end(), [now](double t) { return t > now; }));
 }
 
 FakeSendingRadio::FakeSendingRadio(FakeSerialPort& port, std::vector<ByteList> blocks)
@@ -213,4 +214,4 @@ void FakeReceivingRadio::take(std::uint8_t byte, double leaves)
     m_ackTimes.push_back(leaves + delay);
 }
 
-}  // namespace ft817::test
+} // namespace ft817::test

@@ -29,7 +29,10 @@ public:
     // Bytes that reach the port, the first at `at`, then one every `spacing` seconds.
     void arrive(double at, const ByteList& bytes, double spacing = 0.0);
     // Called for every byte written, with the time it leaves the port.
-    void onWrite(std::function<void(std::uint8_t byte, double leaves)> handler) { m_onWrite = std::move(handler); }
+    void onWrite(std::function<void(std::uint8_t byte, double leaves)> handler)
+    {
+        m_onWrite = std::move(handler);
+    }
     // How long each written byte takes to leave the port (0: at once).
     void setByteTime(double seconds) { m_byteTime = seconds; }
 
@@ -126,13 +129,13 @@ class FakeSendingRadio {
 public:
     struct Pause {
         int block;
-        int afterByte;  // bytes of the block sent before the pause
+        int afterByte; // bytes of the block sent before the pause
         double seconds;
     };
     FakeSendingRadio(FakeSerialPort& port, std::vector<ByteList> blocks);
 
     double startTime = 1000.5;
-    double byteSpacing = 0.0;  // 11.0 / 9600 for a paced line
+    double byteSpacing = 0.0; // 11.0 / 9600 for a paced line
     double blockDelay = 0.02;
     std::vector<Pause> pauses;
     // Starts sending (call once the options are set).
@@ -162,9 +165,9 @@ public:
     FakeReceivingRadio(FakeSerialPort& port, std::vector<int> blockLengths);
 
     double ackDelay = 0.02;
-    ByteList bytesBeforeAck;     // sent before each 0x06
-    int silentFromBlock = -1;    // no answer to this block or later ones
-    std::vector<double> extraAckDelays;  // per block, overrides ackDelay when given
+    ByteList bytesBeforeAck;            // sent before each 0x06
+    int silentFromBlock = -1;           // no answer to this block or later ones
+    std::vector<double> extraAckDelays; // per block, overrides ackDelay when given
 
     const std::vector<ByteList>& blocks() const { return m_blocks; }
     // Time at which the last byte of each block left the port.
@@ -186,4 +189,4 @@ private:
     int m_stray = 0;
 };
 
-}  // namespace ft817::test
+} // namespace ft817::test

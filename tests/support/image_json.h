@@ -16,8 +16,8 @@ struct JsonValue {
     enum class Kind { Null, Bool, Number, String, Array, Object };
     Kind kind = Kind::Null;
     bool boolean = false;
-    long long number = 0;  // the whole part
-    double real = 0;       // the whole value, fraction included
+    long long number = 0; // the whole part
+    double real = 0;      // the whole value, fraction included
     std::string text;
     std::vector<JsonValue> items;  // array elements, or object values
     std::vector<std::string> keys; // object keys, parallel to items

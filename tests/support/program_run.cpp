@@ -27,4 +27,4 @@ ProgramRun runProgram(const QStringList& arguments, double timeoutSeconds)
     return run;
 }
 
-}  // namespace ft817::test
+} // namespace ft817::test

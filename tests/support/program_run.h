@@ -23,4 +23,4 @@ struct ProgramRun {
 // not ended within the deadline is killed and reported as a test failure.
 ProgramRun runProgram(const QStringList& arguments, double timeoutSeconds = 60.0);
 
-}  // namespace ft817::test
+} // namespace ft817::test

@@ -69,4 +69,4 @@ void TemporaryFolderOverride::unsetVariable(const std::string& name)
 #endif
 }
 
-}  // namespace ft817::test
+} // namespace ft817::test

@@ -43,4 +43,4 @@ private:
     std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
 };
 
-}  // namespace ft817::test
+} // namespace ft817::test

@@ -17,14 +17,46 @@ struct WholeCase {
 TEST(NumberReading, ReadsAndRoundsHalfToEven)
 {
     const WholeCase cases[] = {
-        {"144.5", 144},   {"145.5", 146},     {"12.5", 12},       {"13.5", 14},      {"0.5", 0},
-        {"1.5", 2},       {"2.5", 2},         {"-2.5", -2},       {"-3.5", -4},      {"144.51", 145},
-        {"144.49999", 144}, {"144.500", 144}, {"7000000x", 7000000}, {"x7000000", 0}, {"12abc", 12},
-        {"", 0},          {"   ", 0},         {"  700000", 700000}, {" 17", 17},     {"-5", -5},
-        {"  -5", -5},     {"5-3", 5},         {"--5", 0},         {"-", 0},          {".", 0},
-        {".5", 0},        {".51", 1},         {"5.", 5},          {"1 2 3", 123},    {"\t42", 42},
-        {"+7", 7},        {"+-7", 0},         {"1e5", 1},         {"1.2.3", 1},      {"0049", 49},
-        {"-0.3", 0},      {"00000000", 0},    {"99999999", 99999999}, {"abc", 0},    {"1,5", 1},
+        {"144.5", 144},
+        {"145.5", 146},
+        {"12.5", 12},
+        {"13.5", 14},
+        {"0.5", 0},
+        {"1.5", 2},
+        {"2.5", 2},
+        {"-2.5", -2},
+        {"-3.5", -4},
+        {"144.51", 145},
+        {"144.49999", 144},
+        {"144.500", 144},
+        {"7000000x", 7000000},
+        {"x7000000", 0},
+        {"12abc", 12},
+        {"", 0},
+        {"   ", 0},
+        {"  700000", 700000},
+        {" 17", 17},
+        {"-5", -5},
+        {"  -5", -5},
+        {"5-3", 5},
+        {"--5", 0},
+        {"-", 0},
+        {".", 0},
+        {".5", 0},
+        {".51", 1},
+        {"5.", 5},
+        {"1 2 3", 123},
+        {"\t42", 42},
+        {"+7", 7},
+        {"+-7", 0},
+        {"1e5", 1},
+        {"1.2.3", 1},
+        {"0049", 49},
+        {"-0.3", 0},
+        {"00000000", 0},
+        {"99999999", 99999999},
+        {"abc", 0},
+        {"1,5", 1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(readWholeNumber(c.text), c.expected) << '"' << c.text << '"';
@@ -66,8 +98,8 @@ TEST(NumberReading, ComparesExactly)
 // The four record bytes a frequency is stored as, most significant first.
 std::array<std::uint8_t, 4> bigEndian(std::uint32_t v)
 {
-    return {static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
-            static_cast<std::uint8_t>(v)};
+    return {static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16),
+            static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
 }
 
 struct FrequencyCase {
@@ -127,9 +159,9 @@ struct ChannelCase {
 TEST(TypedChannel, ClampsToTheTwoHundredChannels)
 {
     const ChannelCase cases[] = {
-        {"0", 0},    {"-5", 0},   {"abc", 0},    {"", 0},     {"250", 199}, {"200", 199}, {"201", 199},
-        {"1", 0},    {" 17", 16}, {"12abc", 11}, {" 200", 199}, {"2.5", 1}, {"3.5", 3},   {"2.7", 2},
-        {"0.4", 0},  {"200.5", 199}, {"1.5", 1}, {std::string(300, '9'), 199},
+        {"0", 0},     {"-5", 0},  {"abc", 0},  {"", 0},        {"250", 199},  {"200", 199},
+        {"201", 199}, {"1", 0},   {" 17", 16}, {"12abc", 11},  {" 200", 199}, {"2.5", 1},
+        {"3.5", 3},   {"2.7", 2}, {"0.4", 0},  {"200.5", 199}, {"1.5", 1},    {std::string(300, '9'), 199},
     };
     for (const auto& c : cases)
         EXPECT_EQ(typedChannelIndex(c.text), c.expected) << '"' << c.text << '"';
@@ -145,11 +177,14 @@ struct ClampCase {
 TEST(NumberEntryClamp, ClampsOnTheBoxText)
 {
     const ClampCase cases[] = {
-        {"50", 49, "49", 49},    {"104", 103, "103", 103}, {"-3", 49, "0", 0},     {"-3", 103, "0", 0},
-        {"49.4", 49, "49", 49},  {"12.5", 49, nullptr, 12}, {"13.5", 49, nullptr, 14}, {"", 49, nullptr, 0},
-        {"abc", 103, nullptr, 0}, {" 8", 49, nullptr, 8},   {"49", 49, nullptr, 49}, {"48.6", 49, nullptr, 49},
-        {"-0.3", 49, "0", 0},    {"-0", 49, nullptr, 0},    {"103.0", 103, nullptr, 103},
-        {"99999999999999999999999", 49, "49", 49},
+        {"50", 49, "49", 49},         {"104", 103, "103", 103},
+        {"-3", 49, "0", 0},           {"-3", 103, "0", 0},
+        {"49.4", 49, "49", 49},       {"12.5", 49, nullptr, 12},
+        {"13.5", 49, nullptr, 14},    {"", 49, nullptr, 0},
+        {"abc", 103, nullptr, 0},     {" 8", 49, nullptr, 8},
+        {"49", 49, nullptr, 49},      {"48.6", 49, nullptr, 49},
+        {"-0.3", 49, "0", 0},         {"-0", 49, nullptr, 0},
+        {"103.0", 103, nullptr, 103}, {"99999999999999999999999", 49, "49", 49},
     };
     for (const auto& c : cases) {
         const ClampedEntry entry = clampNumberEntry(c.text, c.highest);
@@ -175,5 +210,5 @@ TEST(TagEntry, PadsToEightAndStoresSingleBytes)
     EXPECT_EQ(tagBytes(u"\u00C5\u00FCx\u20AC"), (Tag{0xC5, 0xFC, 'x', '?', 0x20, 0x20, 0x20, 0x20}));
 }
 
-}  // namespace
-}  // namespace ft817
+} // namespace
+} // namespace ft817
