@@ -21,10 +21,26 @@
 
 namespace ft817 {
 
+bool FocusButton::movedHereByThePerson(Qt::FocusReason reason)
+{
+    // The focus coming back because a menu, a dialog or another window closed,
+    // or because the window was activated again, is not the person moving to
+    // the button: it must not start a second transfer.
+    switch (reason) {
+    case Qt::PopupFocusReason:
+    case Qt::ActiveWindowFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    default:
+        return true;
+    }
+}
+
 void FocusButton::focusInEvent(QFocusEvent* event)
 {
     QPushButton::focusInEvent(event);
-    emit focusGained();
+    if (movedHereByThePerson(event->reason()))
+        emit focusGained();
 }
 
 void ClickArea::mouseReleaseEvent(QMouseEvent* event)

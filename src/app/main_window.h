@@ -31,11 +31,15 @@ namespace ft817 {
 class CatWindow;
 class EditorWindow;
 
-// A button that reports gaining the input focus, however it gained it.
+// A button that reports gaining the input focus when the person moved it
+// there (Tab, Shift+Tab, a click, a shortcut, or the program's own move),
+// never when it comes back as a menu, a dialog or another window closes.
 class FocusButton : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+    // True when a focus change for this reason is the person's move to the button.
+    static bool movedHereByThePerson(Qt::FocusReason reason);
 signals:
     void focusGained();
 

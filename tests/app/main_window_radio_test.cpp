@@ -12,6 +12,7 @@
 #include "support/temp_dir.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -193,6 +194,76 @@ TEST(MainWindowWithRadio, FastTransfersCarryAWholeMemoryBothWays)
     EXPECT_EQ(status->text(), " 6608  6609");
     ASSERT_TRUE(radio.waitForTransfers(2, 5.0));
     EXPECT_EQ(radio.receivedImage(), memory.image);
+}
+
+// Closes the popup menu or modal dialog that is open as soon as it shows.
+void closeWhatOpens()
+{
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        QWidget* open = QApplication::activePopupWidget();
+        if (!open)
+            open = QApplication::activeModalWidget();
+        if (!open)
+            return;
+        open->close();
+        poll->deleteLater();
+    });
+    poll->start(20);
+}
+
+// The focus coming back to a transfer's button when a menu, a message box or
+// another window closes starts nothing; only the person's move does.
+void focusComesBackWithoutThePerson(MainWindow& window)
+{
+    closeWhatOpens();
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(250, 150), window.mapToGlobal(QPoint(250, 150)));
+    QApplication::sendEvent(&window, &menu);
+
+    closeWhatOpens();
+    QMessageBox box(QMessageBox::Information, "elsewhere", "a message", QMessageBox::Ok, &window);
+    box.exec();
+
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QTest::qWait(50);
+    QApplication::setActiveWindow(&window);
+    QTest::qWait(300);
+}
+
+TEST(MainWindowWithRadio, FocusReturningFromMenusDialogsAndWindowsStartsNoSecondTransfer)
+{
+    test::TempDir dir;
+    sim::RadioOptions options;
+    options.mode = sim::Mode::Auto;
+    options.pacing = false;
+    sim::SimulatedRadio radio(options);
+    ASSERT_TRUE(radio.start().ok());
+
+    MainWindow window(qtSerialDevice(radio.devicePath()));
+    window.setTransferTiming(TransferTiming::Fast);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const std::string file = dir.file("radio.bin");
+    window.findChild<QLineEdit*>("Text1")->setText(QString::fromStdString(file));
+
+    QSignalSpy finished(&window, &MainWindow::transferFinished);
+    window.findChild<QWidget*>("Command1")->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(finished.wait(15000));
+    const auto written = std::filesystem::last_write_time(file);
+    focusComesBackWithoutThePerson(window);
+    EXPECT_EQ(finished.size(), 1);
+    EXPECT_EQ(radio.portOpens(), 1);
+    EXPECT_EQ(std::filesystem::last_write_time(file), written);
+
+    window.findChild<QWidget*>("Command2")->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(finished.wait(15000));
+    focusComesBackWithoutThePerson(window);
+    EXPECT_EQ(finished.size(), 2);
+    EXPECT_EQ(radio.portOpens(), 2);
+    ASSERT_TRUE(radio.waitForTransfers(2, 5.0));
 }
 
 TEST(MainWindowWithRadio, PortThatCannotBeOpenedIsReportedAndNothingHangs)
