@@ -1,8 +1,11 @@
 #include "app/main_window.h"
 
+#include "app/port_menu.h"
 #include "app/transfer_settings.h"
+#include "platform/qt_serial_port.h"
 #include "cat/cat_window.h"
 #include "editor/editor_window.h"
+#include "gui/help_window.h"
 #include "gui/window_icon.h"
 #include "image/image_check.h"
 #include "image/image_file.h"
@@ -137,6 +140,21 @@ void MainWindow::buildFastTransfersItem()
         saveTransferTiming(transferTiming());
         showPortInTooltip();
     });
+
+    m_portMenu = new PortMenu(this);
+    m_portMenu->setPortInUse(QString::fromStdString(m_device.name));
+    addAction(m_portMenu->menuAction());
+
+    auto* help = new QAction("Help", this);
+    help->setObjectName("Help");
+    help->setShortcut(QKeySequence::HelpContents);
+    addAction(help);
+    connect(help, &QAction::triggered, this, [] { showHelpWindow(); });
+    connect(m_portMenu, &PortMenu::portChosen, this, [this](const QString& device) {
+        m_device = qtSerialDevice(device.toStdString());
+        m_radioHeard.clear();
+        showPortInTooltip();
+    });
 }
 
 MainWindow::~MainWindow()
@@ -159,8 +177,10 @@ void MainWindow::setTransferTiming(TransferTiming timing)
 
 QString MainWindow::portAndTimingText() const
 {
-    return QString("Radio on %1\n%2")
-        .arg(QString::fromStdString(m_device.name), QString(timingDescription(transferTiming())));
+    const QString port = QString::fromStdString(m_device.name);
+    const QString heard = m_radioHeard.isEmpty() ? QString("Port %1 (no radio heard yet)").arg(port)
+                                                 : QString("Port %1: %2").arg(port, m_radioHeard);
+    return heard + "\n" + timingDescription(transferTiming());
 }
 
 void MainWindow::showPortInTooltip()
@@ -277,7 +297,10 @@ void MainWindow::showOutcome(const TransferReport& report)
     }
     for (const std::string& note : report.notes)
         lines << QString::fromStdString(note);
-    lines << m_status->toolTip();
+    // The port line names the radio once it has answered.
+    if (!report.radio.empty())
+        m_radioHeard = QString::fromStdString(report.radio);
+    lines << (report.radio.empty() ? m_status->toolTip() : portAndTimingText());
     m_status->setToolTip(lines.join('\n'));
 }
 
@@ -308,6 +331,7 @@ void MainWindow::setCommandsEnabled(bool enabled)
     }
     // A transfer keeps the timing it started with.
     m_fastTransfers->setEnabled(enabled);
+    m_portMenu->menuAction()->setEnabled(enabled);
     // The status box stays readable while the transfer writes to it.
     m_status->setReadOnly(!enabled);
     m_status->setFocusPolicy(enabled ? Qt::StrongFocus : Qt::NoFocus);

@@ -22,6 +22,10 @@
 #include <optional>
 
 class QAction;
+
+namespace ft817 {
+class PortMenu;
+}
 class QLineEdit;
 class QProgressBar;
 class QThread;
@@ -124,6 +128,9 @@ private:
     QPushButton* m_edit = nullptr;
     ClickArea* m_catArea = nullptr;
     QAction* m_fastTransfers = nullptr;
+    PortMenu* m_portMenu = nullptr;
+    // The model of the radio last heard on the port in use; empty until it answered.
+    QString m_radioHeard;
     std::unique_ptr<EditorWindow> m_editor;
     // The CAT window's port, made on the window's thread; it outlives the window.
     std::unique_ptr<SerialPort> m_catPort;

@@ -1,6 +1,7 @@
 #include "app/start_up.h"
 
 #include "app/main_window.h"
+#include "app/port_menu.h"
 #include "cli/commands.h"
 #include "platform/qt_serial_port.h"
 #ifdef FT817_SIMULATED_RADIO
@@ -110,6 +111,8 @@ int runWindows(int argc, char** argv, const std::string& usage)
         device = radio->devicePath();
     }
 #endif
+    if (device.empty())
+        device = savedSerialPort().toStdString();
     if (device.empty())
         device = defaultSerialDevice();
 

@@ -2,6 +2,7 @@
 
 #include "cat_protocol/cat_command.h"
 #include "cat_protocol/cat_sender.h"
+#include "gui/help_window.h"
 #include "gui/window_icon.h"
 #include "platform/clock.h"
 
@@ -16,6 +17,7 @@ CatWindow::CatWindow(SerialPort& port, QWidget* parent) : QWidget(parent), m_por
     setObjectName("Form3");
     setWindowTitle("CAT Control");
     setWindowIcon(makeWindowIcon("CAT", QColor(0x2e, 0x7d, 0x32)));
+    addHelpShortcut(this);
     setFixedSize(312, 213);
 
     m_text = new QLineEdit("Text1", this);

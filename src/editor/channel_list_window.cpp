@@ -6,6 +6,7 @@
 #include "editor/channel_table_view.h"
 #include "editor/edit_history.h"
 #include "exchange/channel_clipboard.h"
+#include "gui/help_window.h"
 #include "gui/window_icon.h"
 #include "image/channel_record.h"
 #include "image/channel_rows.h"
@@ -36,6 +37,7 @@ ChannelListWindow::ChannelListWindow(EditHistory& history, QWidget* parent)
     setObjectName("ChannelList");
     setWindowTitle("YAESU Channels");
     setWindowIcon(makeWindowIcon("C", QColor(0x2e, 0x7d, 0x32)));
+    addHelpShortcut(this);
 
     m_model = new ChannelTableModel(history, this);
     m_proxy = new ChannelFilterModel(this);

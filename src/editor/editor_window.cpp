@@ -4,7 +4,9 @@
 #include "editor/channel_list_window.h"
 #include "editor/edit_history.h"
 #include "editor/editor_handlers.h"
+#include "gui/help_window.h"
 #include "gui/window_icon.h"
+#include "gui/window_placement.h"
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
@@ -25,6 +27,7 @@
 #include <QPixmap>
 #include <QPolygonF>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -110,6 +113,7 @@ EditorWindow::EditorWindow(QWidget* parent) : QWidget(parent)
     setObjectName("Form2");
     setWindowTitle("YAESU Edit");
     setWindowIcon(makeWindowIcon("E", QColor(0x2e, 0x7d, 0x32)));
+    addHelpShortcut(this);
     setFont(formFont());
     m_history = new EditHistory(m_state.store, this);
     buildWidgets();
@@ -377,12 +381,22 @@ void EditorWindow::openChannelList()
         m_channelList = new ChannelListWindow(*m_history, this);
         connect(m_channelList, &ChannelListWindow::channelChosen, this,
                 [this](int channel) { m_handlers->showTypedChannel(channel); });
-        const QRect frame = frameGeometry();
-        m_channelList->move(frame.right() + 8, frame.top());
+        placeChannelList();
     }
     m_channelList->show();
     m_channelList->raise();
     m_channelList->activateWindow();
+}
+
+void EditorWindow::placeChannelList()
+{
+    // The list's title bar and borders are taken to be as wide as the editor's own.
+    const QSize decorations = frameGeometry().size() - geometry().size();
+    const QScreen* screen = this->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), m_channelList->size());
+    const QRect frame = placeBeside(frameGeometry(), m_channelList->size() + decorations, available);
+    m_channelList->resize(frame.size() - decorations);
+    m_channelList->move(frame.topLeft());
 }
 
 void EditorWindow::closeChannelList()

@@ -78,6 +78,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Places the channel list wholly on screen, beside the editor where there is room.
+    void placeChannelList();
     // Which tag rule a display uses: stepping through the channels (both tag
     // flags) or Edit's for the channel it opens on (bit 7 alone, Active always ticked).
     enum class Showing { Channel, Opening, Refresh };

@@ -129,6 +129,8 @@ TEST(MainWindowWithRadio, ACutOffDownloadIsSavedKeptAndReportedAndUploadAsksFirs
     ASSERT_TRUE(radio.start().ok());
     MainWindow window(qtSerialDevice(radio.devicePath()));
     window.show();
+    QApplication::setActiveWindow(&window); // a person works in the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     auto* status = window.findChild<QLineEdit*>("Text2");
     auto* progress = window.findChild<QProgressBar*>("ProgressBar1");
     window.findChild<QLineEdit*>("Text1")->setText(QString::fromStdString(target));
@@ -176,6 +178,8 @@ TEST(MainWindowWithRadio, FastTransfersCarryAWholeMemoryBothWays)
     MainWindow window(qtSerialDevice(radio.devicePath()));
     window.setTransferTiming(TransferTiming::Fast);
     window.show();
+    QApplication::setActiveWindow(&window); // a person works in the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     auto* path = window.findChild<QLineEdit*>("Text1");
     auto* status = window.findChild<QLineEdit*>("Text2");
     path->setText(QString::fromStdString(dir.file("radio.bin")));
@@ -253,6 +257,9 @@ TEST(MainWindowWithRadio, FocusReturningFromMenusDialogsAndWindowsStartsNoSecond
     window.findChild<QWidget*>("Command1")->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(finished.wait(15000));
     const auto written = std::filesystem::last_write_time(file);
+    const QString tooltip = window.findChild<QLineEdit*>("Text2")->toolTip();
+    EXPECT_NE(tooltip.indexOf(QString::fromStdString("Port " + radio.devicePath() + ": FT-817")), -1)
+        << tooltip.toStdString();
     focusComesBackWithoutThePerson(window);
     EXPECT_EQ(finished.size(), 1);
     EXPECT_EQ(radio.portOpens(), 1);
@@ -271,6 +278,8 @@ TEST(MainWindowWithRadio, PortThatCannotBeOpenedIsReportedAndNothingHangs)
     test::TempDir dir;
     MainWindow window(qtSerialDevice(dir.file("no-such-radio")));
     window.show();
+    QApplication::setActiveWindow(&window); // a person works in the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     auto* status = window.findChild<QLineEdit*>("Text2");
     QSignalSpy finished(&window, &MainWindow::transferFinished);
     window.findChild<QWidget*>("Command1")->setFocus();

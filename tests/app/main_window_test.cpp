@@ -2,6 +2,7 @@
 // order, and which focus changes and clicks start a command.
 
 #include "app/main_window.h"
+#include "app/port_menu.h"
 #include "app/transfer_settings.h"
 #include "support/fake_serial_port.h"
 
@@ -71,7 +72,7 @@ TEST_F(MainWindowTest, StartsAsDesigned)
     EXPECT_EQ(child<QWidget>("CAT")->geometry(), QRect(224, 96, 33, 17));
     EXPECT_EQ(child<QProgressBar>("ProgressBar1")->maximum(), 100);
     EXPECT_EQ(child<QLineEdit>("Text2")->toolTip(),
-              QString("Radio on /dev/fake\n") + timingDescription(TransferTiming::Standard));
+              QString("Port /dev/fake (no radio heard yet)\n") + timingDescription(TransferTiming::Standard));
     EXPECT_EQ(radio.opens(), 0);
 }
 
@@ -182,21 +183,40 @@ QStringList backgroundMenu(QWidget& window, QPoint at)
     return items;
 }
 
+TEST_F(MainWindowTest, SerialPortMenuShowsThePortInUseAndKeepsTheChoice)
+{
+    EXPECT_EQ(backgroundMenu(*window, QPoint(250, 15)).value(1), "Serial port [ ]");
+    auto* ports = window->findChild<PortMenu*>("SerialPortMenu");
+    ASSERT_NE(ports, nullptr);
+    ports->popup(QPoint(0, 0)); // the menu lists the ports as it opens
+    ports->close();
+    const QList<QAction*> items = ports->actions();
+    ASSERT_FALSE(items.isEmpty());
+    EXPECT_EQ(items.front()->text(), "/dev/fake  (in use)");
+    EXPECT_TRUE(items.front()->isChecked());
+
+    QSignalSpy chosen(ports, &PortMenu::portChosen);
+    items.front()->trigger();
+    EXPECT_EQ(chosen.size(), 1);
+    EXPECT_EQ(savedSerialPort(), "/dev/fake");
+    EXPECT_TRUE(child<QLineEdit>("Text2")->toolTip().startsWith("Port /dev/fake (no radio heard yet)"));
+}
+
 TEST_F(MainWindowTest, FastTransfersIsACheckItemOnTheBackgroundKeptBetweenRuns)
 {
     saveTransferTiming(TransferTiming::Standard);
     auto first = std::make_unique<MainWindow>(test::fakeDevice(radio));
     auto* fast = first->findChild<QAction*>("FastTransfers");
     ASSERT_NE(fast, nullptr);
-    EXPECT_EQ(backgroundMenu(*first, QPoint(250, 15)), QStringList{"Fast transfers [ ]"});
+    EXPECT_EQ(backgroundMenu(*first, QPoint(250, 15)).value(0), "Fast transfers [ ]");
     EXPECT_EQ(first->transferTiming(), TransferTiming::Standard);
     EXPECT_NE(first->findChild<QLineEdit*>("Text2")->toolTip().indexOf("Standard transfers"), -1);
 
     fast->trigger(); // the person's click
     EXPECT_EQ(first->transferTiming(), TransferTiming::Fast);
-    EXPECT_EQ(backgroundMenu(*first, QPoint(250, 15)), QStringList{"Fast transfers [x]"});
+    EXPECT_EQ(backgroundMenu(*first, QPoint(250, 15)).value(0), "Fast transfers [x]");
     const QString tooltip = first->findChild<QLineEdit*>("Text2")->toolTip();
-    EXPECT_TRUE(tooltip.startsWith("Radio on /dev/fake\n")) << tooltip.toStdString();
+    EXPECT_TRUE(tooltip.startsWith("Port /dev/fake (no radio heard yet)\n")) << tooltip.toStdString();
     EXPECT_NE(tooltip.indexOf("Fast transfers"), -1) << tooltip.toStdString();
     first.reset();
 

@@ -1,0 +1,80 @@
+#include "app/port_menu.h"
+
+#include <QActionGroup>
+#include <QSerialPortInfo>
+#include <QSettings>
+#include <algorithm>
+
+namespace ft817 {
+namespace {
+
+const char* const kPortKey = "serial/port";
+
+QSettings programSettings()
+{
+    return QSettings("ft817clone", "ft817clone");
+}
+
+// "/dev/ttyUSB0  FT232R USB UART" or the location alone.
+QString portLabel(const QSerialPortInfo& port)
+{
+    const QString description = port.description().trimmed();
+    return description.isEmpty() ? port.systemLocation() : port.systemLocation() + "  " + description;
+}
+
+} // namespace
+
+PortMenu::PortMenu(QWidget* parent) : QMenu("Serial port", parent)
+{
+    setObjectName("SerialPortMenu");
+    menuAction()->setObjectName("SerialPort");
+    connect(this, &QMenu::aboutToShow, this, &PortMenu::listPorts);
+    listPorts();
+}
+
+void PortMenu::setPortInUse(const QString& device)
+{
+    m_inUse = device;
+    listPorts();
+}
+
+void PortMenu::listPorts()
+{
+    clear();
+    QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    // USB adapters first, as they are the usual CAT cables; each group by name.
+    std::stable_sort(ports.begin(), ports.end(), [](const QSerialPortInfo& a, const QSerialPortInfo& b) {
+        if (a.hasVendorIdentifier() != b.hasVendorIdentifier())
+            return a.hasVendorIdentifier();
+        return a.systemLocation() < b.systemLocation();
+    });
+    auto* group = new QActionGroup(this);
+    const auto addPort = [&](const QString& location, const QString& label) {
+        QAction* item = addAction(label);
+        item->setCheckable(true);
+        item->setChecked(location == m_inUse);
+        item->setData(location);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, location] {
+            programSettings().setValue(kPortKey, location);
+            m_inUse = location;
+            emit portChosen(location);
+        });
+    };
+    const bool listed = std::any_of(ports.begin(), ports.end(), [&](const QSerialPortInfo& port) {
+        return port.systemLocation() == m_inUse;
+    });
+    if (!listed && !m_inUse.isEmpty())
+        addPort(m_inUse, m_inUse + "  (in use)");
+    for (const QSerialPortInfo& port : ports)
+        addPort(port.systemLocation(), portLabel(port));
+    if (actions().isEmpty())
+        addAction("No serial port found")->setEnabled(false);
+}
+
+QString savedSerialPort()
+{
+    return programSettings().value(kPortKey).toString();
+}
+
+} // namespace ft817
