@@ -2,7 +2,6 @@
 
 #include "app/port_menu.h"
 #include "app/transfer_settings.h"
-#include "platform/qt_serial_port.h"
 #include "cat/cat_window.h"
 #include "editor/editor_window.h"
 #include "gui/help_window.h"
@@ -10,6 +9,7 @@
 #include "image/image_check.h"
 #include "image/image_file.h"
 #include "platform/qt_history_folder.h"
+#include "platform/qt_serial_port.h"
 
 #include <QAction>
 #include <QCloseEvent>
