@@ -50,10 +50,15 @@ constexpr const char* kSimUsage =
     "  --ack-delay S           seconds from a block's last byte to the acknowledgement (default 0.02)\n"
     "Faults:\n"
     "  --pause-in-block K      pause in the middle of block K (with --pause S)\n"
+    "  --pause-before-block K  wait longer before sending block K (with --pause S)\n"
     "  --pause S               length of that pause in seconds\n"
     "  --stop-after-block K    fall silent after block K\n"
     "  --stop-in-block K       fall silent in the middle of block K\n"
+    "  --damage-block K        send block K with its first data byte changed (its checksum\n"
+    "                          then does not match)\n"
+    "  --hang-up-at-end        drop the line once the last block is acknowledged\n"
     "  --never-ack             never acknowledge a block\n"
+    "  --double-ack            acknowledge every block twice\n"
     "  --noise-before-ack HEX  send these bytes (for example 00FA) before every acknowledgement\n"
     "  --hang-up-in-block K    drop the line in the middle of block K (the link then points at a\n"
     "                          fresh pseudo-terminal)\n"
@@ -142,7 +147,8 @@ struct SimRequest {
 
 void addSimOptions(CommandLine& line)
 {
-    for (const char* flag : {"send", "auto", "no-pacing", "never-ack", "once"})
+    for (const char* flag :
+         {"send", "auto", "no-pacing", "never-ack", "double-ack", "hang-up-at-end", "once"})
         line.addFlag(flag);
     const std::pair<const char*, const char*> valued[] = {
         {"link", "PATH"},
@@ -155,6 +161,8 @@ void addSimOptions(CommandLine& line)
         {"ack-delay", "S"},
         {"pause-in-block", "K"},
         {"pause", "S"},
+        {"pause-before-block", "K"},
+        {"damage-block", "K"},
         {"stop-after-block", "K"},
         {"stop-in-block", "K"},
         {"hang-up-in-block", "K"},
@@ -252,9 +260,13 @@ bool readFaults(const CommandLine& line, sim::Faults& faults)
         !readSeconds(line, "pause", faults.pauseSeconds) ||
         !readCount(line, "stop-after-block", faults.stopAfterBlock) ||
         !readCount(line, "stop-in-block", faults.stopInBlock) ||
-        !readCount(line, "hang-up-in-block", faults.hangUpInBlock))
+        !readCount(line, "hang-up-in-block", faults.hangUpInBlock) ||
+        !readCount(line, "pause-before-block", faults.pauseBeforeBlock) ||
+        !readCount(line, "damage-block", faults.damageBlock))
         return false;
     faults.neverAcknowledge = line.isSet("never-ack");
+    faults.doubleAcknowledge = line.isSet("double-ack");
+    faults.hangUpAtEnd = line.isSet("hang-up-at-end");
     if (line.isSet("noise-before-ack")) {
         const std::string text = line.value("noise-before-ack");
         const auto bytes = parseHex(text);
@@ -264,12 +276,13 @@ bool readFaults(const CommandLine& line, sim::Faults& faults)
         }
         faults.bytesBeforeAck = *bytes;
     }
-    if (faults.pauseInBlock >= 0 && !line.isSet("pause")) {
-        line.usageError("--pause-in-block needs --pause S");
+    if ((faults.pauseInBlock >= 0 || faults.pauseBeforeBlock >= 0) && !line.isSet("pause")) {
+        line.usageError(std::string(faults.pauseInBlock >= 0 ? "--pause-in-block" : "--pause-before-block") +
+                        " needs --pause S");
         return false;
     }
-    if (line.isSet("pause") && faults.pauseInBlock < 0) {
-        line.usageError("--pause needs --pause-in-block K, the block to pause in");
+    if (line.isSet("pause") && faults.pauseInBlock < 0 && faults.pauseBeforeBlock < 0) {
+        line.usageError("--pause needs --pause-in-block K or --pause-before-block K, the block to pause at");
         return false;
     }
     return true;

@@ -128,7 +128,12 @@ struct SimulatedRadio::Impl {
     Bytes blockBytes(int k, int from, int to) const
     {
         const auto begin = image.begin() + starts[static_cast<std::size_t>(k)];
-        return Bytes(begin + from, begin + to);
+        Bytes bytes(begin + from, begin + to);
+        // A damaged block: its first payload byte changed, its checksum not.
+        if (k == options.faults.damageBlock && from <= 1 && to > 1 &&
+            lengths[static_cast<std::size_t>(k)] > 2)
+            bytes[static_cast<std::size_t>(1 - from)] ^= 0x10;
+        return bytes;
     }
 
     Status openLine();
@@ -448,10 +453,14 @@ void SimulatedRadio::Impl::feed(std::uint8_t byte, double at)
                 ++transfers;
                 sessionDidSomething = true;
                 phase = Phase::Done;
+                if (options.faults.hangUpAtEnd)
+                    hangUpPending = true;
             } else {
                 ++sending.block;
                 sending.step = SendStep::Start;
                 sending.at = at + options.blockDelay;
+                if (sending.block == options.faults.pauseBeforeBlock)
+                    sending.at += options.faults.pauseSeconds;
             }
             changed.notify_all();
         }
@@ -493,6 +502,8 @@ void SimulatedRadio::Impl::receiveByte(std::uint8_t byte, double at)
     if (acknowledge) {
         Bytes answer = faults.bytesBeforeAck;
         answer.push_back(0x06);
+        if (faults.doubleAcknowledge)
+            answer.push_back(0x06);
         schedule(at + options.ackDelay, std::move(answer));
     }
     Bytes whole;
@@ -610,17 +621,17 @@ void SimulatedRadio::Impl::hangUp()
 
 Status checkFaults(const Faults& faults, int blockCount)
 {
-    const std::pair<int, const char*> blocks[] = {{faults.pauseInBlock, "pause in"},
-                                                  {faults.stopAfterBlock, "stop after"},
-                                                  {faults.stopInBlock, "stop in"},
-                                                  {faults.hangUpInBlock, "hang up in"}};
+    const std::pair<int, const char*> blocks[] = {
+        {faults.pauseInBlock, "pause in"},         {faults.stopAfterBlock, "stop after"},
+        {faults.stopInBlock, "stop in"},           {faults.hangUpInBlock, "hang up in"},
+        {faults.pauseBeforeBlock, "pause before"}, {faults.damageBlock, "damage"}};
     for (const auto& [block, what] : blocks) {
         if (block >= blockCount)
             return Error{"there is no block " + std::to_string(block) + " to " + what +
                              ": the radio's last block is " + std::to_string(blockCount - 1),
                          {}};
     }
-    if (faults.pauseSeconds > 0 && faults.pauseInBlock < 0)
+    if (faults.pauseSeconds > 0 && faults.pauseInBlock < 0 && faults.pauseBeforeBlock < 0)
         return Error{"a pause is given but no block to pause in", {}};
     return {};
 }

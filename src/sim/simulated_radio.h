@@ -49,6 +49,10 @@ struct Faults {
     bool neverAcknowledge = false;            // receiving: never answer 0x06
     std::vector<std::uint8_t> bytesBeforeAck; // receiving: send these before each 0x06
     int hangUpInBlock = -1;                   // close the line (cable pulled) in the middle of this block
+    int pauseBeforeBlock = -1;                // sending: wait pauseSeconds more before this block
+    int damageBlock = -1;                     // sending: this block's first payload byte goes out changed
+    bool hangUpAtEnd = false;                 // sending: close the line once the last block is acknowledged
+    bool doubleAcknowledge = false;           // receiving: answer every block with 0x06 twice
 };
 // Receiving, the faults read as: stopAfterBlock acknowledges that block and
 // none after it; stopInBlock acknowledges nothing from that block on;

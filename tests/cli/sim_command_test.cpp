@@ -98,10 +98,29 @@ TEST(SimCommand, HelpListsEveryOption)
 {
     const ProgramRun help = runToEnd({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* option : {"--link", "--image", "--model", "--send", "--receive", "--cat", "--auto",
-                               "--no-pacing", "--start-delay", "--block-delay", "--ack-delay",
-                               "--pause-in-block", "--pause ", "--stop-after-block", "--stop-in-block",
-                               "--never-ack", "--noise-before-ack", "--hang-up-in-block", "--once"})
+    for (const char* option : {"--link",
+                               "--image",
+                               "--model",
+                               "--send",
+                               "--receive",
+                               "--cat",
+                               "--auto",
+                               "--no-pacing",
+                               "--start-delay",
+                               "--block-delay",
+                               "--ack-delay",
+                               "--pause-in-block",
+                               "--pause ",
+                               "--stop-after-block",
+                               "--stop-in-block",
+                               "--never-ack",
+                               "--noise-before-ack",
+                               "--hang-up-in-block",
+                               "--once",
+                               "--pause-before-block",
+                               "--damage-block",
+                               "--hang-up-at-end",
+                               "--double-ack"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
 }
 
@@ -119,6 +138,8 @@ TEST(SimCommand, WrongUsageIsOneLineAndExitCodeTwo)
         {"--link", link, "--noise-before-ack", "0G"},
         {"--link", link, "--pause-in-block", "3"},
         {"--link", link, "--pause", "0.5"},
+        {"--link", link, "--pause-before-block", "3"},
+        {"--link", link, "--damage-block", "50"},
         {"--link", link, "--stop-after-block", "50"},
         {"--link", link, "--model", "ft818nd-us", "--hang-up-in-block", "51"},
         {"--link"},
