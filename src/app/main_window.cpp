@@ -267,9 +267,9 @@ std::optional<UploadLayout> MainWindow::confirmUpload()
     if (!file || !readImageLayout(*file))
         return UploadLayout::WholeMemoryOnly;
     const ImageCheck check = checkImageFile(*file);
-    if (check.wellShaped())
+    if (check.wholeMemory())
         return UploadLayout::WholeMemoryOnly;
-    const QString reason = QString::fromStdString(joinReasons(check.shapeProblems));
+    const QString reason = QString::fromStdString(notWholeFileReason(check));
     QMessageBox question(QMessageBox::Warning, windowTitle(),
                          "This image is not a whole FT-817 memory: " + reason + ". Send it anyway?",
                          QMessageBox::Yes | QMessageBox::No, this);
@@ -365,6 +365,8 @@ void MainWindow::startEdit()
         });
         connect(m_editor.get(), &EditorWindow::left, this, &MainWindow::comeBack);
     }
+    if (!confirmEditDamaged())
+        return;
     const Status loaded = m_editor->edit(m_path->text());
     if (!loaded) {
         m_status->setText(QString::fromStdString(loaded.error().message));
@@ -373,6 +375,30 @@ void MainWindow::startEdit()
     }
     hide();
     m_editor->present();
+}
+
+bool MainWindow::confirmEditDamaged()
+{
+    // A file that cannot be read or is no image file is refused by the editor itself.
+    const Result<Bytes> file = readImageFileBytes(QFile::encodeName(m_path->text()).toStdString());
+    if (!file || !readImageLayout(*file))
+        return true;
+    const ImageCheck check = checkImageFile(*file);
+    if (check.damagedBlocks.empty())
+        return true;
+    const QString reason = QString::fromStdString(staleChecksumNote(check));
+    QMessageBox question(QMessageBox::Warning, windowTitle(),
+                         "This image has damaged blocks: " + reason +
+                             ". Saving edits gives them fresh checksums, so the damage would no "
+                             "longer show. Edit it anyway?",
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setObjectName("DamagedMemoryQuestion");
+    question.setDefaultButton(QMessageBox::No);
+    m_status->setFocus();
+    if (question.exec() == QMessageBox::Yes)
+        return true;
+    m_status->setToolTip("Not opened: " + reason);
+    return false;
 }
 
 void MainWindow::comeBack()

@@ -103,6 +103,9 @@ private:
     // How Upload may send the image at the path: asks when it is not a whole
     // memory; nothing when the person said no.
     std::optional<UploadLayout> confirmUpload();
+    // False when the image has damaged blocks and the person would rather
+    // not edit it (saving the edits would give them fresh checksums).
+    bool confirmEditDamaged();
     // Progress bar colour and tooltip for an image that is not a whole memory, and the notes.
     void showOutcome(const TransferReport& report);
     void transferEnded(const TransferReport& report);

@@ -4,6 +4,8 @@
 #include "exchange/csv_exchange.h"
 #include "exchange/image_diff.h"
 #include "image/block_store.h"
+#include "image/channel_record.h"
+#include "image/image_check.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "platform/file_access.h"
@@ -30,7 +32,9 @@ constexpr const char* kImportUsage =
     "Writes the channels of a CSV file into a copy of an image file. Each row sets the\n"
     "channel at its Location (1..200) and makes it active; every byte a row does not\n"
     "describe keeps its value, and channels without a row stay as they are. When any row\n"
-    "is refused (its line is named) nothing is written.\n"
+    "is refused (its line is named) nothing is written. An image whose stored checksums do\n"
+    "not match (a block arrived damaged) is refused: the new image would hide the damage.\n"
+    "  --any-layout  read such an image all the same\n"
     "  --out NEW   write the new image here (default: IMAGE with \".imported\" before its\n"
     "              extension); never IMAGE or FILE.csv themselves\n";
 
@@ -60,19 +64,21 @@ struct ImportRequest {
     std::string imagePath;
     std::string csvPath;
     std::string target;
+    bool anyLayout = false;
 };
 
 std::variant<ImportRequest, int> readImportArguments(const Arguments& args)
 {
     CommandLine line("import", kImportUsage);
     line.addValueOption("out", "NEW");
+    line.addFlag("any-layout");
     if (const auto exit = line.parse(args))
         return *exit;
     const std::vector<std::string> files = line.files();
     if (files.size() != 2)
         return line.usageError("name the image file and the CSV file to read");
     const std::string target = line.isSet("out") ? line.value("out") : importedImagePath(files[0]);
-    return ImportRequest{files[0], files[1], target};
+    return ImportRequest{files[0], files[1], target, line.isSet("any-layout")};
 }
 
 // Refuses to write a command's output over one of its inputs.
@@ -105,6 +111,15 @@ Result<BlockStore> loadImage(const std::string& path)
     if (!store)
         return Error{path + ": " + store.error().message, store.error().detail};
     return store;
+}
+
+// Which stored checksums of the image file at path do not match; empty when all do.
+std::string damagedBlocksNote(const std::string& path)
+{
+    const auto bytes = readImageFileBytes(path);
+    if (!bytes || !readImageLayout(*bytes))
+        return {};
+    return staleChecksumNote(checkImageFile(*bytes));
 }
 
 } // namespace
@@ -160,7 +175,7 @@ int runImportCommand(const Arguments& args)
     const auto read = readImportArguments(args);
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
-    const auto& [imagePath, csvPath, target] = std::get<ImportRequest>(read);
+    const auto& [imagePath, csvPath, target, anyLayout] = std::get<ImportRequest>(read);
 
     if (const Status distinct = checkNotAnInput(target, {imagePath, csvPath}); !distinct) {
         std::cerr << "ft817clone import: " << distinct.error().message << "\n";
@@ -169,6 +184,12 @@ int runImportCommand(const Arguments& args)
     const auto store = loadImage(imagePath);
     if (!store) {
         std::cerr << "ft817clone import: " << store.error().full() << "\n";
+        return 1;
+    }
+    if (const std::string damaged = damagedBlocksNote(imagePath); !damaged.empty() && !anyLayout) {
+        std::cerr << "ft817clone import: " << imagePath << ": " << damaged
+                  << "\n  Nothing written: the new image would carry the damage with fresh checksums. "
+                     "To import all the same, give --any-layout.\n";
         return 1;
     }
     const auto csv = readWholeFile(csvPath, kMaxCsvFileBytes);
@@ -221,6 +242,9 @@ int runDiffCommand(const Arguments& args)
         std::cerr << "ft817clone diff: " << after.error().full() << "\n";
         return 2;
     }
+    for (const std::string& path : {beforePath, afterPath})
+        if (const std::string damaged = damagedBlocksNote(path); !damaged.empty())
+            std::cerr << "ft817clone diff: " << path << ": " << damaged << "\n";
     std::vector<std::string> lines = describeImageDifferences(*before, *after);
     const auto beforeFile = readImageFileBytes(beforePath);
     const auto afterFile = readImageFileBytes(afterPath);

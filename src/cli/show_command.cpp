@@ -3,6 +3,7 @@
 
 #include "exchange/memory_report.h"
 #include "image/block_store.h"
+#include "image/image_check.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "platform/file_access.h"
@@ -79,6 +80,10 @@ int runShowCommand(const Arguments& args)
         std::cerr << "ft817clone show: " << request.path << ": " << store.error().full() << "\n";
         return 1;
     }
+    // Damage goes to the error stream, so that it shows beside either output form.
+    if (readImageLayout(*bytes))
+        if (const std::string damaged = staleChecksumNote(checkImageFile(*bytes)); !damaged.empty())
+            std::cerr << "ft817clone show: " << request.path << ": " << damaged << "; do not upload it\n";
     if (request.channel)
         std::cout << (request.json ? channelJson(*store, *request.channel)
                                    : channelText(*store, *request.channel));

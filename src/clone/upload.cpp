@@ -110,16 +110,19 @@ bool UploadRun::checkImage()
     const ImageCheck check = checkImageFile(m_file);
     if (check.radio)
         m_report.radio = std::string(check.radio->name);
-    if (!check.wellShaped()) {
-        m_report.notWholeMemory = joinReasons(check.shapeProblems);
+    // A stored checksum that does not match marks a block that arrived
+    // damaged or was changed outside this program: sending it with a fresh
+    // checksum would give the radio the damage as good data.
+    if (!check.wholeMemory()) {
+        m_report.notWholeMemory = notWholeFileReason(check);
         if (m_layouts == UploadLayout::WholeMemoryOnly) {
             m_report.fail("not a whole FT-817 memory: " + m_report.notWholeMemory,
                           "Nothing was sent to the radio.");
             return false;
         }
     }
-    if (const std::string stale = staleChecksumNote(check); !stale.empty())
-        m_report.notes.push_back(stale + "; fresh checksums are sent");
+    if (!check.damagedBlocks.empty())
+        m_report.notes.push_back(staleChecksumNote(check) + "; fresh checksums are sent");
     return true;
 }
 

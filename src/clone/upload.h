@@ -5,9 +5,9 @@
 //
 // Before the port is opened the image is checked: one that is not a whole
 // memory of a known radio (a cut-off download, blocks of other lengths) is
-// refused unless the person has said to send it anyway. Stored checksums
-// that do not match are no reason to refuse (fresh ones are sent), but the
-// report tells of them.
+// refused unless the person has said to send it anyway. So is one whose
+// stored checksums do not match (a block that arrived damaged): sent anyway,
+// it goes out with fresh checksums and the report tells of them.
 
 #include "clone/transfer_sink.h"
 #include "clone/transfer_timing.h"
@@ -20,7 +20,7 @@ namespace ft817 {
 
 // Which images an upload sends.
 enum class UploadLayout {
-    WholeMemoryOnly, // refuses an image whose blocks are not a known radio's layout
+    WholeMemoryOnly, // refuses an image that is not a known radio's layout or has damaged blocks
     AnyLayout,       // sends any image file (the person was asked, or asked for it)
 };
 

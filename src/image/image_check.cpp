@@ -164,4 +164,12 @@ std::string staleChecksumNote(const ImageCheck& check)
            ": the file was changed outside this program or arrived damaged";
 }
 
+std::string notWholeFileReason(const ImageCheck& check)
+{
+    std::vector<std::string> reasons = check.shapeProblems;
+    if (const std::string stale = staleChecksumNote(check); !stale.empty())
+        reasons.push_back(stale);
+    return joinReasons(reasons);
+}
+
 } // namespace ft817

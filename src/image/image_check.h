@@ -51,6 +51,11 @@ std::string notWholeReason(const ImageCheck& check);
 // changed outside this program or arrived damaged"); empty when all match.
 std::string staleChecksumNote(const ImageCheck& check);
 
+// What keeps an image file from being sent or edited unasked: its shape
+// problems, then the stored checksums that do not match (a block that
+// arrived damaged); empty for a whole memory.
+std::string notWholeFileReason(const ImageCheck& check);
+
 // Reasons joined with "; ", at most limit of them, then "and N more".
 std::string joinReasons(const std::vector<std::string>& reasons, std::size_t limit = 20);
 

@@ -4,13 +4,18 @@
 #include "app/main_window.h"
 #include "app/port_menu.h"
 #include "app/transfer_settings.h"
+#include "image/image_file.h"
+#include "platform/file_access.h"
+#include "sim/default_memory.h"
 #include "support/fake_serial_port.h"
+#include "support/temp_dir.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -200,6 +205,34 @@ TEST_F(MainWindowTest, SerialPortMenuShowsThePortInUseAndKeepsTheChoice)
     EXPECT_EQ(chosen.size(), 1);
     EXPECT_EQ(savedSerialPort(), "/dev/fake");
     EXPECT_TRUE(child<QLineEdit>("Text2")->toolTip().startsWith("Port /dev/fake (no radio heard yet)"));
+}
+
+// Done writes fresh checksums, so Edit of a memory with a damaged block asks
+// first (default No); No leaves the editor closed.
+TEST_F(MainWindowTest, EditOfAnImageWithADamagedBlockAsksFirst)
+{
+    test::TempDir dir;
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    Bytes file = *buildImageFile(memory.image, memory.blockLengths);
+    file[static_cast<std::size_t>(readImageLayout(file)->ends[8] - 3)] ^= 0x10;
+    ASSERT_TRUE(writeWholeFile(dir.file("radio.bin"), file));
+    child<QLineEdit>("Text1")->setText(QString::fromStdString(dir.file("radio.bin")));
+
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QString asked;
+        bool defaultNo = false;
+        QTimer::singleShot(50, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            asked = box->text();
+            defaultNo = box->defaultButton() == box->button(QMessageBox::No);
+            box->button(answer)->click();
+        });
+        QTest::mouseClick(child<QWidget>("Command3"), Qt::LeftButton);
+        EXPECT_TRUE(asked.contains("the stored checksum of block 8 does not match")) << asked.toStdString();
+        EXPECT_TRUE(defaultNo);
+        EXPECT_EQ(window->isVisible(), answer == QMessageBox::No);
+    }
 }
 
 TEST_F(MainWindowTest, FastTransfersIsACheckItemOnTheBackgroundKeptBetweenRuns)

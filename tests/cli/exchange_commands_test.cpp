@@ -217,5 +217,34 @@ TEST_F(ExchangeCommands, DiffExitsZeroOneOrTwo)
     EXPECT_NE(unreadable.err.find("none.bin"), std::string::npos);
 }
 
+// A memory whose block 8 arrived damaged: its stored checksum no longer matches.
+TEST_F(ExchangeCommands, AnImageWithADamagedBlockIsNamedByDiffAndRefusedByImportUnlessAsked)
+{
+    Bytes damaged = defaultImageFile();
+    damaged[static_cast<std::size_t>(readImageLayout(damaged)->ends[8] - 3)] ^= 0x10;
+    ASSERT_TRUE(writeWholeFile(m_image, damaged));
+    const std::string csvPath = m_dir.file("channels.csv");
+    writeText(csvPath, "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,Mode\n"
+                       "41,A,433.5,,,,,,,FM\n");
+    const std::string out = m_dir.file("new.bin");
+
+    const CommandOutput refused = run(runImportCommand, {m_image, csvPath, "--out", out});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_NE(refused.err.find("the stored checksum of block 8 does not match"), std::string::npos)
+        << refused.err;
+    EXPECT_NE(refused.err.find("--any-layout"), std::string::npos) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    EXPECT_EQ(run(runImportCommand, {m_image, csvPath, "--out", out, "--any-layout"}).code, 0);
+    EXPECT_TRUE(std::filesystem::exists(out));
+
+    const std::string copy = m_dir.file("copy.bin");
+    ASSERT_TRUE(writeWholeFile(copy, damaged));
+    const CommandOutput diff = run(runDiffCommand, {m_image, copy});
+    EXPECT_EQ(diff.code, 0);
+    EXPECT_NE(diff.err.find(m_image + ": the stored checksum of block 8 does not match"), std::string::npos)
+        << diff.err;
+}
+
 } // namespace
 } // namespace ft817

@@ -7,6 +7,7 @@
 #include "support/fake_serial_port.h"
 #include "support/temp_dir.h"
 
+#include "image/image_file.h"
 #include "platform/file_access.h"
 
 #include <algorithm>
@@ -141,7 +142,8 @@ TEST_F(UploadTest, StaleStoredChecksumsAreSentFreshAndTold)
     changed[3] ^= 0xFF; // block 0's stored checksum
     ASSERT_TRUE(writeWholeFile(path, changed));
 
-    const TransferReport report = upload(port, clock, path, sink, UploadLayout::WholeMemoryOnly);
+    // Sent only when the person asked for it (damage is refused otherwise, below).
+    const TransferReport report = upload(port, clock, path, sink, UploadLayout::AnyLayout);
 
     ASSERT_TRUE(report.complete) << report.reason;
     EXPECT_EQ(receiving.blocks(), sentForm(blocks));
@@ -150,6 +152,24 @@ TEST_F(UploadTest, StaleStoredChecksumsAreSentFreshAndTold)
               std::vector<std::string>{"the stored checksum of block 0 does not match: the file was "
                                        "changed outside this program or arrived damaged; fresh "
                                        "checksums are sent"});
+}
+
+// A block that arrived damaged is never laundered into the radio with a fresh checksum unasked.
+TEST_F(UploadTest, AnImageWithADamagedBlockIsRefusedBeforeThePortIsOpened)
+{
+    radioTakes(makeBlocks(ft817BlockLengths()));
+    ByteList damaged = file;
+    const int block8End = readImageLayout(file)->ends[8];
+    damaged[static_cast<std::size_t>(block8End - 3)] ^= 0x10; // a payload byte of block 8
+    ASSERT_TRUE(writeWholeFile(path, damaged));
+
+    const TransferReport report = upload(port, clock, path, sink, UploadLayout::WholeMemoryOnly);
+
+    EXPECT_FALSE(report.complete);
+    EXPECT_EQ(report.notWholeMemory, "the stored checksum of block 8 does not match: the file was changed "
+                                     "outside this program or arrived damaged");
+    EXPECT_EQ(report.reason, "not a whole FT-817 memory: " + report.notWholeMemory);
+    EXPECT_TRUE(port.calls().empty());
 }
 
 TEST_F(UploadTest, NextBlockFollowsTheAcknowledgementAfterAQuarterSecond)
