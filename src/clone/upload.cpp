@@ -6,6 +6,7 @@
 #include "image/image_file.h"
 #include "platform/file_access.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +17,11 @@ namespace {
 constexpr std::uint8_t kAcknowledge = 0x06;
 // How long the radio may take to acknowledge a block once it has left the port.
 constexpr double kAcknowledgeTime = 3.0;
+// One byte on the line at 9600 baud, 8 data bits, 2 stop bits.
+constexpr double kLineByteTime = 11.0 / 9600.0;
+// Longest sleep while the block leaves the port: a request to stop is
+// answered within this.
+constexpr double kLongestWait = 0.02;
 
 class UploadRun {
 public:
@@ -36,7 +42,7 @@ private:
     Status waitForDrain();
     Result<bool> waitForAcknowledge();
     Status pause();
-    Status writeByte(std::uint8_t byte);
+    Status discardInput();
 
     Status abandonIfAsked();
     Error portError(const Error& error) const;
@@ -54,7 +60,6 @@ private:
     Bytes m_file;
     ImageLayout m_layout;
     int m_nextStart = 0;
-    int m_sum = 0;
     int m_lastSent = 0;
     // Block that the radio left unacknowledged, or -1.
     int m_unacknowledged = -1;
@@ -159,37 +164,47 @@ Status UploadRun::sendBlocks()
     return {};
 }
 
-// Sends the block's number byte and payload one byte per write, then the
-// checksum computed here; the checksum stored in the file is never sent.
+// Sends the block's number byte and payload, then the checksum computed here,
+// in one write; the checksum stored in the file is never sent. What waits in
+// the input is discarded first: only an acknowledgement that arrives after
+// the block counts as the radio taking it.
 Status UploadRun::sendBlock(int k)
 {
     const int end = m_layout.ends[static_cast<std::size_t>(k)];
-    for (int j = m_nextStart; j <= end - 2; ++j) {
-        const std::uint8_t byte = m_file[static_cast<std::size_t>(j)];
-        if (Status written = writeByte(byte); !written)
-            return written;
-        m_sum += byte;
-    }
+    const auto first = m_file.begin() + m_nextStart;
+    Bytes block(first, m_file.begin() + (end - 1));
+    int sum = 0;
+    for (std::size_t i = 1; i < block.size(); ++i)
+        sum += block[i];
+    block.push_back(static_cast<std::uint8_t>(sum % 256));
+    if (Status discarded = discardInput(); !discarded)
+        return discarded;
     m_lastSent = end - 1;
     m_sink.progressValue(m_lastSent);
-    // The number byte of block k is k, so this is the payload's sum modulo 256.
-    const int checksum = ((m_sum - k) % 256 + 256) % 256;
-    if (Status written = writeByte(static_cast<std::uint8_t>(checksum)); !written)
-        return written;
-    m_sum = 0;
-    return {};
-}
-
-Status UploadRun::writeByte(std::uint8_t byte)
-{
-    const std::uint8_t one[] = {byte};
-    if (Status written = m_port.write(one); !written)
+    if (Status written = m_port.write(block); !written)
         return portError(written.error());
-    ++m_report.bytes;
+    m_report.bytes += static_cast<int>(block.size());
     return {};
 }
 
-// Waits until every queued byte has left the port.
+// Reads away every byte already waiting: a second acknowledgement of an
+// earlier block, or noise, is never taken for the answer to the next one.
+Status UploadRun::discardInput()
+{
+    for (;;) {
+        const Result<int> count = m_port.inputCount();
+        if (!count)
+            return portError(count.error());
+        if (*count == 0)
+            return {};
+        for (int i = 0; i < *count; ++i)
+            if (!m_port.readByte())
+                return portError(Error{"the port counted bytes that could not be read", {}});
+    }
+}
+
+// Waits until every queued byte has left the port, sleeping about as long
+// as the queued bytes take on the line rather than looking every few milliseconds.
 Status UploadRun::waitForDrain()
 {
     for (;;) {
@@ -200,7 +215,7 @@ Status UploadRun::waitForDrain()
             return {};
         if (Status going = abandonIfAsked(); !going)
             return going;
-        sleepBeforeNextPoll(m_clock, kNoDeadline);
+        m_clock.sleep(std::clamp(*queued * kLineByteTime, kPollInterval, kLongestWait));
     }
 }
 
@@ -225,11 +240,8 @@ Result<bool> UploadRun::waitForAcknowledge()
             return going.error();
         if (*count > 0)
             continue;
-        // Fast timing wakes as soon as the answer arrives.
-        if (m_fast)
-            waitBeforeNextPoll(m_port, m_clock, deadline);
-        else
-            sleepBeforeNextPoll(m_clock, deadline);
+        // Wakes as soon as the answer arrives.
+        waitBeforeNextPoll(m_port, m_clock, deadline);
     }
 }
 

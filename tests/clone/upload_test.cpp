@@ -85,7 +85,8 @@ TEST_F(UploadTest, RadioAnsweringEveryBlockReceivesEveryBlockInOrder)
     const std::vector<std::string> calls{"open", "setTextInputOneByte", "clearInput", "close"};
     EXPECT_EQ(port.calls(), calls);
     EXPECT_EQ(port.usesWhileClosed(), 0);
-    EXPECT_EQ(port.multiByteWrites(), 0);
+    // Each block goes out in one write.
+    EXPECT_EQ(port.multiByteWrites(), 2);
 }
 
 TEST_F(UploadTest, ProgressRunsToEachBlocksLastDataByte)
@@ -232,6 +233,28 @@ TEST_F(UploadTest, RadioThatNeverAnswersGetsOnlyBlockZero)
     EXPECT_GE(waited, 3.0);
     EXPECT_LT(waited, 3.0 + 0.005);
     EXPECT_FALSE(port.isOpen());
+}
+
+// Only an acknowledgement that arrives after the block counts: a radio that
+// answers each block twice and then stops is reported where it stopped.
+TEST_F(UploadTest, SecondAcknowledgementsNeverCountForTheNextBlock)
+{
+    const auto blocks = makeBlocks({10, 20, 30, 40, 20, 20});
+    ASSERT_TRUE(writeWholeFile(path, imageFileOf(blocks)));
+    for (const TransferTiming timing : {TransferTiming::Standard, TransferTiming::Fast}) {
+        FakeClock lineClock;
+        FakeSerialPort line(lineClock);
+        RecordingSink watcher(lineClock);
+        FakeReceivingRadio receiving(line, lengthsOf(blocks));
+        receiving.bytesBeforeAck = {0x06};
+        receiving.silentFromBlock = 2;
+
+        const TransferReport report = upload(line, lineClock, path, watcher, UploadLayout::AnyLayout, timing);
+
+        EXPECT_FALSE(report.complete);
+        EXPECT_EQ(report.reason, "the radio did not acknowledge block 2 within 3 s");
+        EXPECT_EQ(report.blocks, 2);
+    }
 }
 
 TEST_F(UploadTest, RadioFallingSilentAtBlockTwoShowsWhereItStopped)
