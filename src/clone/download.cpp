@@ -47,9 +47,11 @@ private:
     Status endBlock();
     double quietTime() const;
     double nextBlockTime() const;
+    Status lostAfterBlock(const Error& error);
     Status saveImage();
     Status rescue(const Bytes& file, const Error& why);
     void checkWhatArrived();
+    void noteLateBytes();
 
     bool blockEndNear() const;
     Result<int> inputCount();
@@ -94,6 +96,7 @@ TransferReport DownloadRun::run()
     Status done = receive();
     if (done) {
         checkWhatArrived();
+        noteLateBytes();
         done = saveImage();
     }
     m_report.bytes = m_received;
@@ -130,12 +133,27 @@ Status DownloadRun::receive()
         const double acknowledgedAt = m_clock.now();
         const Result<bool> another = inputWithin(nextBlockTime());
         if (!another)
-            return another.error();
+            return lostAfterBlock(another.error());
         if (!*another)
             return {};
         if (m_fast)
             m_fast->gapSeen(m_clock.now() - acknowledgedAt);
     }
+}
+
+// The line failed while the tool waited for a block that might still
+// follow. When the blocks so far are a known radio's whole layout, the
+// transfer had ended: what arrived is saved and checked as always.
+Status DownloadRun::lostAfterBlock(const Error& error)
+{
+    if (m_report.abandoned)
+        return error;
+    const ImageCheck check = checkCloneImage(
+        std::span<const std::uint8_t>(m_buffer.data(), static_cast<std::size_t>(m_received)), m_blockLengths);
+    if (!check.wellShaped())
+        return error;
+    m_report.notes.push_back("the line dropped after the last block had been acknowledged");
+    return {};
 }
 
 // Silence that ends the block received so far.
@@ -293,6 +311,20 @@ void DownloadRun::checkWhatArrived()
         m_report.radio = std::string(check.radio->name);
     if (!check.wholeMemory())
         m_report.notWholeMemory = notWholeReason(check);
+}
+
+// Fast timing only: bytes that came after the end was decided belong to a
+// block the transfer did not wait for, so what was saved is not the whole memory.
+void DownloadRun::noteLateBytes()
+{
+    if (!m_fast)
+        return;
+    const Result<int> count = m_port.inputCount();
+    if (!count || *count == 0)
+        return;
+    const std::string late = "bytes still arrived after block " + std::to_string(m_blocks - 1) +
+                             ", when fast timing had ended the transfer; download again with standard timing";
+    m_report.notWholeMemory = m_report.notWholeMemory.empty() ? late : m_report.notWholeMemory + "; " + late;
 }
 
 // Fast timing only: the block on the line may be whole with its next few

@@ -15,6 +15,8 @@ constexpr double kShortQuietTime = 0.04;
 // radio's longest pause before a block, and at least kShortestEnd.
 constexpr double kEndGapFactor = 10.0;
 constexpr double kShortestEnd = 0.3;
+// ... and at least this where a longer layout can still follow.
+constexpr double kShortestEndBeforeMore = 0.5;
 // Bytes before a block's end from which the download waits for each byte:
 // about the poll interval's worth of line at 9600 baud.
 constexpr int kNearBytes = 3;
@@ -85,7 +87,13 @@ double FastDownloadTiming::nextBlockTime() const
     });
     if (!layoutComplete)
         return kNextBlockTime;
-    return std::clamp(kEndGapFactor * m_longestGap, kShortestEnd, kNextBlockTime);
+    // A US radio pauses before the block its layout has beyond the others'
+    // last: where a longer layout can still follow, the end waits longer.
+    const bool longerCanFollow = std::ranges::any_of(m_possible, [this](const RadioLayout* layout) {
+        return layout->blockCount() > static_cast<int>(m_payloadLengths.size());
+    });
+    return std::clamp(kEndGapFactor * m_longestGap, longerCanFollow ? kShortestEndBeforeMore : kShortestEnd,
+                      kNextBlockTime);
 }
 
 } // namespace ft817

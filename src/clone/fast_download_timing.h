@@ -14,8 +14,9 @@
 //     layouts, waits for the standard quarter second of silence;
 //   - after the last block of a still possible layout the transfer ends after
 //     ten times the longest pause the radio has made between an
-//     acknowledgement and its next block, at least 0.3 s and at most the
-//     standard 2 s; everywhere else the standard 2 s apply.
+//     acknowledgement and its next block, at least 0.3 s (0.5 s where a
+//     longer layout can still follow) and at most the standard 2 s;
+//     everywhere else the standard 2 s apply.
 
 #include "image/radio_layout.h"
 

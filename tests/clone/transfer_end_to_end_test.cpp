@@ -5,6 +5,7 @@
 #include "clone/download.h"
 #include "clone/upload.h"
 #include "clone_test_image.h"
+#include "image/image_file.h"
 #include "platform/file_access.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
@@ -16,6 +17,7 @@
 
 #include <QProcess>
 #include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace ft817::test {
@@ -143,6 +145,80 @@ TEST_F(TransferEndToEnd, PortVanishingMidUploadStopsWithAReason)
     EXPECT_FALSE(report.complete);
     EXPECT_NE(report.reason.find("upload stopped: the connection to"), std::string::npos) << report.reason;
     EXPECT_FALSE(port.isOpen());
+}
+
+// A radio that answers every block twice and then stops taking blocks is
+// reported at the block where it stopped, in both timings: an answer that
+// waited from an earlier block never counts for the next.
+TEST_F(TransferEndToEnd, DoubleAcknowledgementsNeverCountForALaterBlock)
+{
+    const auto blocks = makeBlocks({10, 20, 20, 20, 20, 20});
+    ASSERT_TRUE(writeWholeFile(path, imageFileOf(blocks)));
+    for (const TransferTiming timing : {TransferTiming::Standard, TransferTiming::Fast}) {
+        auto options = radioWith(sim::Mode::Receive, blocks);
+        options.faults.doubleAcknowledge = true;
+        options.faults.stopAfterBlock = 2;
+        startRadio(options);
+        QtSerialPort port(radio->devicePath());
+
+        const TransferReport report = upload(port, clock, path, sink, UploadLayout::AnyLayout, timing);
+
+        EXPECT_FALSE(report.complete);
+        EXPECT_EQ(report.reason, "the radio did not acknowledge block 3 within 3 s");
+        EXPECT_EQ(report.blocks, 3);
+        radio.reset();
+    }
+}
+
+// A block that arrived damaged is saved and flagged; uploading that file is
+// then refused unless asked for.
+TEST_F(TransferEndToEnd, ADamagedBlockIsSavedFlaggedAndNotUploadedUnasked)
+{
+    // The radio's own memory (no blocks given).
+    auto sending = radioWith(sim::Mode::Send, {});
+    sending.pacing = false;
+    sending.faults.damageBlock = 8;
+    startRadio(sending);
+    {
+        QtSerialPort port(radio->devicePath());
+        const TransferReport report = download(port, clock, path, sink, history, TransferTiming::Fast);
+        ASSERT_TRUE(report.complete) << report.reason;
+        EXPECT_EQ(report.notWholeMemory, "block 8 arrived damaged: its checksum does not match");
+    }
+    radio.reset();
+
+    auto receiving = radioWith(sim::Mode::Receive, {});
+    startRadio(receiving);
+    QtSerialPort port(radio->devicePath());
+    const TransferReport report = upload(port, clock, path, sink, UploadLayout::WholeMemoryOnly);
+    EXPECT_FALSE(report.complete);
+    EXPECT_NE(report.reason.find("the stored checksum of block 8 does not match"), std::string::npos)
+        << report.reason;
+    EXPECT_EQ(radio->portOpens(), 0);
+}
+
+// Every block arrived and was acknowledged; the line then dropped while the
+// tool waited for a block that might still follow. What arrived is kept.
+TEST_F(TransferEndToEnd, AWholeMemoryIsKeptWhenTheLineDropsDuringTheEndWait)
+{
+    for (const TransferTiming timing : {TransferTiming::Standard, TransferTiming::Fast}) {
+        auto options = radioWith(sim::Mode::Send, {});
+        options.pacing = false;
+        options.faults.hangUpAtEnd = true;
+        startRadio(options);
+        std::filesystem::remove(path);
+        QtSerialPort port(radio->devicePath());
+
+        const TransferReport report = download(port, clock, path, sink, history, timing);
+
+        ASSERT_TRUE(report.complete) << report.reason << "\n" << report.detail;
+        EXPECT_EQ(report.notWholeMemory, "");
+        EXPECT_EQ(report.statusText, " 6609  50");
+        const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+        EXPECT_EQ(*readWholeFile(path), *buildImageFile(memory.image, memory.blockLengths));
+        EXPECT_EQ(radio->hangUps(), 1);
+        radio.reset();
+    }
 }
 
 // --- the headless subcommands
