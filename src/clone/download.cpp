@@ -293,10 +293,9 @@ Status DownloadRun::saveImage()
 // The transfer itself went well: keeps what the radio sent rather than lose it.
 Status DownloadRun::rescue(const Bytes& file, const Error& why)
 {
-    const std::string rescue = rescuePath("ft817clone-download");
-    const std::string kept = writeWholeFile(rescue, file)
-                                 ? " The image was kept in " + rescue + "; copy it where you want it."
-                                 : " Choose another file name and download again.";
+    const Result<std::string> rescue = keepRescueCopy("ft817clone-download", file, m_history.folder());
+    const std::string kept = rescue ? " The image was kept in " + *rescue + "; copy it where you want it."
+                                    : " Choose another file name and download again.";
     return Error{why.message, "The " + std::to_string(m_received) +
                                   " bytes received from the radio were not saved at " + m_path + ". " +
                                   why.detail + kept};

@@ -103,21 +103,21 @@ Result<std::string> ImageHistory::keep(std::span<const std::uint8_t> bytes, cons
 {
     if (const Status made = makeFolder(); !made)
         return made.error();
-    std::error_code error;
     const std::filesystem::path wanted = std::filesystem::path(m_folder) / name;
-    // Two downloads in one second, or a clock set back: never write over an earlier copy.
-    std::filesystem::path target = wanted;
-    for (int n = 2;
-         std::filesystem::symlink_status(target, error).type() != std::filesystem::file_type::not_found;
-         ++n) {
-        if (n > 1000)
-            return Error{"cannot find a free name in the history folder " + m_folder, {}};
-        target = wanted.parent_path() /
-                 (wanted.stem().string() + "-" + std::to_string(n) + wanted.extension().string());
+    // Two downloads in one second (in this or another running program), or a
+    // clock set back: each copy is made as a new file, never over an earlier one.
+    for (int n = 1; n <= 1000; ++n) {
+        const std::filesystem::path target =
+            n == 1 ? wanted
+                   : wanted.parent_path() /
+                         (wanted.stem().string() + "-" + std::to_string(n) + wanted.extension().string());
+        const Result<bool> made = createNewFile(target.string(), bytes);
+        if (!made)
+            return Error{"cannot keep a copy in the history folder: " + made.error().message, {}};
+        if (*made)
+            return target.string();
     }
-    if (const Status written = writeWholeFile(target.string(), bytes); !written)
-        return Error{"cannot keep a copy in the history folder: " + written.error().message, {}};
-    return target.string();
+    return Error{"cannot find a free name in the history folder " + m_folder, {}};
 }
 
 } // namespace ft817

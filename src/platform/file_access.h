@@ -38,8 +38,18 @@ Status checkWritable(const std::string& path);
 // True when both paths name the same existing file (through links or other names).
 bool sameFile(const std::string& first, const std::string& second);
 
-// A path in the system's temporary folder for keeping bytes that could not be
-// saved where the user wanted them ("<prefix>-<seconds since 1970>.bin").
-std::string rescuePath(const std::string& prefix);
+// Writes bytes into a new file at path that is made here and now: anything
+// already at path (a file, a link, even one to nothing) is left alone and
+// the answer is false. True once the file is whole; an error (with nothing
+// left behind) when it could not be written.
+Result<bool> createNewFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Keeps bytes that could not be saved where the user wanted them in a new
+// file "<prefix>-<seconds since 1970>.bin" (then "-2", "-3", ... when that
+// name is taken), made exclusively, so no other user's link or file is ever
+// written through or replaced: in folder when it takes new files, otherwise
+// in the system's temporary folder. Returns the file's path.
+Result<std::string> keepRescueCopy(const std::string& prefix, std::span<const std::uint8_t> bytes,
+                                   const std::string& folder);
 
 } // namespace ft817

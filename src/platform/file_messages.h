@@ -23,7 +23,12 @@ inline constexpr const char* kDevice = "it is a device, not a file";
 inline constexpr const char* kOther = "it is not a regular file";
 inline constexpr const char* kChanged = "it changed while it was being opened";
 
-// "cannot <what> <path>: <reason>"
+// A path or device name as echoed in messages: in full up to 160 bytes, a
+// longer one cut to its start and end ("/home/me/aaaa...aaaa.bin (900000
+// bytes long)"), never inside a UTF-8 character.
+std::string shownName(const std::string& name);
+
+// "cannot <what> <path>: <reason>", the path as shownName shows it
 Error cannot(const std::string& what, const std::string& path, const std::string& reason);
 
 // "cannot read <path>: it is larger than the <maxBytes> bytes such a file can be"

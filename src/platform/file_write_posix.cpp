@@ -110,6 +110,29 @@ Status writeWholeFile(const std::string& requestedPath, std::span<const std::uin
     return fileError("write", requestedPath, error);
 }
 
+Result<bool> createNewFile(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    if (path.empty())
+        return Error{file_messages::kNoName, {}};
+    // O_EXCL with O_NOFOLLOW: a link placed at the name, even one to nothing,
+    // makes the open fail instead of being written through.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            return false;
+        return fileError("write", path, errno);
+    }
+    int error = writeAll(fd, bytes);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
+        return true;
+    ::unlink(path.c_str());
+    return fileError("write", path, error);
+}
+
 Status checkWritable(const std::string& requestedPath)
 {
     const Result<WriteTarget> target = writeTarget(requestedPath);

@@ -142,6 +142,30 @@ Status writeWholeFile(const std::string& requestedPath, std::span<const std::uin
     return fileError("write", requestedPath, error);
 }
 
+Result<bool> createNewFile(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    if (path.empty())
+        return Error{text::kNoName, {}};
+    const std::wstring wide = windows_files::widePath(path);
+    // CREATE_NEW fails on anything at the name, a link included, instead of
+    // opening it; no one else may open the file while it is written.
+    Handle file(
+        CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)
+            return false;
+        return fileError("write", path, error);
+    }
+    DWORD error = writeAndFlush(file.get(), bytes);
+    if (!file.close() && error == 0)
+        error = GetLastError();
+    if (error == 0)
+        return true;
+    DeleteFileW(wide.c_str());
+    return fileError("write", path, error);
+}
+
 Status checkWritable(const std::string& requestedPath)
 {
     const Result<WriteTarget> target = writeTarget(requestedPath);

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace ft817 {
 namespace {
@@ -178,6 +179,36 @@ TEST(ImageHistory, KeepsCopiesUnderNewNamesOnly)
     ASSERT_TRUE(replaced);
     EXPECT_NE(replaced->find("_not-an-image_replaced_radio.bin"), std::string::npos) << *replaced;
     EXPECT_EQ(*readWholeFile(*replaced), first);
+}
+
+// Two running programs keeping downloads in the same second each get a copy
+// of their own: no name is taken twice, no copy written over.
+TEST(ImageHistory, TwoProgramsKeepingCopiesAtOnceLoseNone)
+{
+    test::TempDir dir;
+    constexpr int kEach = 40;
+    std::vector<std::string> kept[2];
+    std::thread programs[2];
+    for (int p = 0; p < 2; ++p)
+        programs[p] = std::thread([&, p] {
+            const ImageHistory history(dir.file("history"));
+            for (int i = 0; i < kEach; ++i)
+                if (const auto copy =
+                        history.keepDownload(Bytes{static_cast<std::uint8_t>(p), 1, 2, 3}, "FT-817"))
+                    kept[p].push_back(*copy);
+        });
+    for (std::thread& program : programs)
+        program.join();
+    ASSERT_EQ(kept[0].size() + kept[1].size(), 2u * kEach);
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.file("history"))) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 2 * kEach);
+    for (int p = 0; p < 2; ++p)
+        for (const std::string& copy : kept[p])
+            EXPECT_EQ(readWholeFile(copy)->front(), p) << copy;
 }
 
 } // namespace

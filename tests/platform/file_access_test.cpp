@@ -5,8 +5,10 @@
 // system checks the rule with its own.
 
 #include "platform/file_access.h"
+#include "platform/file_messages.h"
 #include "support/temp_dir.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -113,6 +115,57 @@ TEST(FileAccess, WritingThroughALinkReplacesTheFileItNamesBesideIt)
     EXPECT_FALSE(sameFile(dir.file("link.bin"), dir.file("missing.bin")));
 }
 
+// A new file is made only where nothing is: a file, a link to another file
+// or a link to nothing at the name is left as it is.
+TEST(FileAccess, NewFilesAreMadeOnlyWhereNothingIs)
+{
+    test::TempDir dir;
+    ASSERT_TRUE(writeWholeFile(dir.file("victim.bin"), Bytes(4, 1)).ok());
+    std::filesystem::create_symlink("victim.bin", dir.path() / "link.bin");
+    std::filesystem::create_symlink("nowhere.bin", dir.path() / "dangling.bin");
+
+    // What came of the attempt, in a word.
+    const auto outcome = [](const Result<bool>& made) { return !made ? "failed" : *made ? "made" : "taken"; };
+    EXPECT_STREQ(outcome(createNewFile(dir.file("new.bin"), Bytes(2, 9))), "made");
+    EXPECT_EQ(*readWholeFile(dir.file("new.bin")), Bytes(2, 9));
+    for (const char* taken : {"new.bin", "victim.bin", "link.bin", "dangling.bin"})
+        EXPECT_STREQ(outcome(createNewFile(dir.file(taken), Bytes(3, 5))), "taken") << taken;
+    EXPECT_EQ(*readWholeFile(dir.file("new.bin")), Bytes(2, 9));
+    EXPECT_EQ(*readWholeFile(dir.file("victim.bin")), Bytes(4, 1));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "nowhere.bin"));
+    EXPECT_STREQ(outcome(createNewFile(dir.file("no/such/folder.bin"), Bytes(1, 1))), "failed");
+}
+
+// A rescue copy goes into the folder given (the temporary folder only when
+// that takes no files), under a name no one else holds: a link placed at the
+// name it would take first is passed over, and two rescues in one second
+// keep both.
+TEST(FileAccess, RescueCopiesAreNewFilesThatNeverReplaceAnything)
+{
+    test::TempDir dir;
+    ASSERT_TRUE(writeWholeFile(dir.file("victim.bin"), Bytes(4, 1)).ok());
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    for (long long s = seconds; s <= seconds + 2; ++s)
+        std::filesystem::create_symlink(dir.file("victim.bin"),
+                                        dir.path() / ("rescue-" + std::to_string(s) + ".bin"));
+
+    const auto first = keepRescueCopy("rescue", Bytes(2, 7), dir.path().string());
+    const auto second = keepRescueCopy("rescue", Bytes(3, 8), dir.path().string());
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(*first, *second);
+    EXPECT_EQ(std::filesystem::path(*first).parent_path(), dir.path());
+    EXPECT_EQ(*readWholeFile(*first), Bytes(2, 7));
+    EXPECT_EQ(*readWholeFile(*second), Bytes(3, 8));
+    EXPECT_EQ(*readWholeFile(dir.file("victim.bin")), Bytes(4, 1));
+
+    const auto elsewhere = keepRescueCopy("ft817clone-test-rescue", Bytes(1, 6), dir.file("missing"));
+    ASSERT_TRUE(elsewhere);
+    EXPECT_EQ(std::filesystem::path(*elsewhere).parent_path(), std::filesystem::temp_directory_path());
+    std::filesystem::remove(*elsewhere);
+}
+
 TEST(FileAccess, PipesDevicesAndSocketsAreNeverReadNorReplaced)
 {
     test::TempDir dir;
@@ -210,6 +263,21 @@ TEST(FileAccess, PipesDevicesAndFoldersAreNeverReadNorReplaced)
     EXPECT_TRUE(std::filesystem::is_directory(dir.path()));
 }
 #endif
+
+// A name far too long to be a file is not echoed in full.
+TEST(FileAccess, AHugeNameIsCutInMessages)
+{
+    const std::string name(900 * 1024, 'a');
+    const auto read = readWholeFile(name);
+    ASSERT_FALSE(read);
+    EXPECT_LT(read.error().full().size(), 400u) << read.error().full().substr(0, 400);
+    EXPECT_NE(read.error().message.find("(921600 bytes long)"), std::string::npos);
+    // Short names in full; cuts never split a character.
+    EXPECT_EQ(file_messages::shownName("/dev/ttyUSB0"), "/dev/ttyUSB0");
+    const std::string accented =
+        file_messages::shownName(std::string(99, 'a') + "\u00e9" + std::string(200, 'b'));
+    EXPECT_EQ(accented.substr(0, 102), std::string(99, 'a') + "...");
+}
 
 TEST(FileAccess, FilesLargerThanTheCapAreRefusedWithoutReadingThem)
 {
