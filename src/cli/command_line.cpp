@@ -1,6 +1,9 @@
 #include "cli/command_line.h"
 
 #include <QStringList>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 
 namespace ft817 {
@@ -77,6 +80,20 @@ int CommandLine::usageError(const std::string& why) const
 int CommandLine::failure(const std::string& why) const
 {
     std::cerr << "ft817clone " << m_command << ": " << why << "\n";
+    return 1;
+}
+
+int finishStandardOutput(const std::string& command)
+{
+    errno = 0;
+    std::cout.flush();
+    // The C stream under std::cout holds bytes of its own until flushed.
+    const bool written = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (written)
+        return 0;
+    const int error = errno;
+    std::cerr << "ft817clone " << command << ": cannot write to standard output"
+              << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << "\n";
     return 1;
 }
 

@@ -50,4 +50,9 @@ private:
     QCommandLineParser m_parser;
 };
 
+// Flushes standard output and tells whether all of it was written: 0, or 1
+// after saying on standard error why not ("ft817clone show: cannot write to
+// standard output: No space left on device").
+int finishStandardOutput(const std::string& command);
+
 } // namespace ft817

@@ -89,7 +89,7 @@ int runShowCommand(const Arguments& args)
                                    : channelText(*store, *request.channel));
     else
         std::cout << (request.json ? memoryJson(*store) : memoryText(*store));
-    return std::cout.good() ? 0 : 1;
+    return finishStandardOutput("show");
 }
 
 } // namespace ft817

@@ -10,9 +10,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace ft817 {
 namespace {
@@ -60,6 +62,47 @@ TEST(ShowCommand, JsonListsExactlyTheSimulatedRadiosChannels)
         EXPECT_EQ(shown["ctcss"].toInt(), channel.tone);
         EXPECT_EQ(shown["dcs"].toInt(), channel.dcs);
         EXPECT_EQ(shown["tag"].toString().trimmed(), QString(channel.tag).trimmed());
+    }
+}
+
+TEST(ShowCommand, NamesTheBlocksThatArrivedDamaged)
+{
+    test::TempDir dir;
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    Bytes file = *buildImageFile(memory.image, memory.blockLengths);
+    file[static_cast<std::size_t>(readImageLayout(file)->ends[8] - 3)] ^= 0x10;
+    ASSERT_TRUE(writeWholeFile(dir.file("radio.bin"), file).ok());
+
+    for (const QStringList& form : {QStringList{}, QStringList{"--json"}}) {
+        const test::ProgramRun run = show(QStringList{QString::fromStdString(dir.file("radio.bin"))} + form);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(run.err.find("the stored checksum of block 8 does not match"), std::string::npos)
+            << run.err;
+    }
+}
+
+// Output that cannot be written is a failure, said on standard error.
+TEST(ShowCommand, ShowAndExportFailWhenStandardOutputCannotBeWritten)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "this system has no /dev/full";
+    test::TempDir dir;
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    ASSERT_TRUE(
+        writeWholeFile(dir.file("radio.bin"), *buildImageFile(memory.image, memory.blockLengths)).ok());
+    const std::string program = test::programPath().toStdString();
+    for (const std::string& command :
+         {"show '" + dir.file("radio.bin") + "'", "show --json '" + dir.file("radio.bin") + "'",
+          "export '" + dir.file("radio.bin") + "' -"}) {
+        const std::string line = "'" + program + "' " + command + " > /dev/full 2> '" + dir.file("err") + "'";
+        const int status = std::system(line.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << command;
+        EXPECT_EQ(WEXITSTATUS(status), 1) << command;
+        const auto err = readWholeFile(dir.file("err"));
+        ASSERT_TRUE(err);
+        EXPECT_NE(std::string(err->begin(), err->end()).find("cannot write to standard output"),
+                  std::string::npos)
+            << command;
     }
 }
 
