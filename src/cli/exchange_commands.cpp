@@ -150,11 +150,19 @@ int runExportCommand(const Arguments& args)
     }
     const std::string csv = exportChannelsCsv(*store);
     int rows = 0;
-    for (int channel = 0; channel < kChannelCount; ++channel)
-        rows += isChannelActive(*store, channel) ? 1 : 0;
+    for (int channel = 0; channel < kChannelCount; ++channel) {
+        if (!isChannelActive(*store, channel))
+            continue;
+        ++rows;
+        // Said on the error stream, so that it never mixes into a CSV written to standard output.
+        const ChannelRecordView record = ChannelRecordView::forChannel(*store, channel);
+        if (record.tagHighBit() && hasControlCharacter(record.tag()))
+            std::cerr << "ft817clone export: channel " << channel + 1
+                      << ": its tag holds bytes a tag cannot show; they are written as ?\n";
+    }
     if (csvPath == "-") {
         std::cout << csv;
-        return std::cout.good() ? 0 : 1;
+        return finishStandardOutput("export");
     }
     if (const Status distinct = checkNotAnInput(csvPath, {imagePath}); !distinct) {
         std::cerr << "ft817clone export: " << distinct.error().message << "\n";

@@ -114,6 +114,27 @@ void readLocation(RowReading& in, ChannelRow& out)
         out.channel = number - 1;
 }
 
+// A + or - offset moves the transmit frequency; it must stay one the radio tunes.
+void checkRepeaterTransmit(RowReading& in, const ChannelRow& out)
+{
+    if ((out.shift != Shift::Plus && out.shift != Shift::Minus) || !out.offset || !checkTuned(out.frequency))
+        return;
+    const long long rx = out.frequency;
+    const long long tx = out.shift == Shift::Plus ? rx + *out.offset : rx - *out.offset;
+    const std::string sum = formatMegahertz(out.frequency) + (out.shift == Shift::Plus ? " + " : " - ") +
+                            formatMegahertz(*out.offset) + " MHz";
+    if (tx < 0) {
+        in.refuse("Offset: " + sum + " is below zero");
+        return;
+    }
+    if (tx > 0xFFFFFFFFLL) {
+        in.refuse("Offset: " + sum + " is far above anything the radio tunes");
+        return;
+    }
+    if (const Status tuned = checkTuned(static_cast<std::uint32_t>(tx)); !tuned)
+        in.refuse("Offset: the transmit frequency " + sum + ": " + tuned.error().message);
+}
+
 // Frequency, Duplex and Offset.
 void readFrequencies(RowReading& in, ChannelRow& out)
 {
@@ -148,6 +169,7 @@ void readFrequencies(RowReading& in, ChannelRow& out)
         } else {
             in.refuse("Offset: " + value.error().message);
         }
+        checkRepeaterTransmit(in, out);
     } else if (!duplex.empty() && out.shift != Shift::Simplex) {
         in.refuse(out.shift == Shift::Split
                       ? std::string("Duplex split needs the TX frequency in Offset")
@@ -253,27 +275,69 @@ std::optional<ChannelRow> readChannelRow(const RowFields& row, int line, std::ve
     return out;
 }
 
+// A tag as export writes it: trailing blanks dropped, and each byte a tag
+// cannot show (a control byte) as '?', so that the CSV reads back.
+std::string shownTag(const ChannelRecordView& record)
+{
+    std::string name = record.tag();
+    while (!name.empty() && name.back() == ' ')
+        name.pop_back();
+    for (char& c : name)
+        if (hasControlCharacter(std::string_view(&c, 1)))
+            c = '?';
+    return name;
+}
+
+// Why a row cannot be written over the channel as it is stored (a tone or
+// code the row switches on but does not give, where the channel holds none
+// of the radio's); empty when it can.
+std::string storedNumberProblem(const BlockStore& store, const ChannelRow& row)
+{
+    const ChannelRecordView stored = ChannelRecordView::forChannel(store, row.channel);
+    if ((row.toneMode == ToneMode::Tone || row.toneMode == ToneMode::Mute) && !row.toneNumber &&
+        stored.toneNumber() >= kCtcssToneCount)
+        return std::string("Tone ") + (row.toneMode == ToneMode::Tone ? "Tone" : "TSQL") +
+               " needs rToneFreq or cToneFreq: channel " + std::to_string(row.channel + 1) +
+               " holds no tone of the radio's";
+    if (row.toneMode == ToneMode::Dcs && !row.dcsNumber && stored.dcsNumber() >= kDcsCodeCount)
+        return "Tone DTCS needs DtcsCode: channel " + std::to_string(row.channel + 1) +
+               " holds no DCS code of the radio's";
+    return {};
+}
+
+// Writes what the row says; a field it gives as stored is not written at
+// all, so every bit of the record the row does not change stays as it was.
 void writeChannelRow(BlockStore& store, const ChannelRow& row)
 {
     ChannelRecord record = ChannelRecord::forChannel(store, row.channel);
-    record.setRxFrequency(row.frequency);
+    if (record.rxFrequency() != row.frequency)
+        record.setRxFrequency(row.frequency);
 
-    record.setShift(row.shift);
-    if (row.offset)
+    if (record.shift() != row.shift)
+        record.setShift(row.shift);
+    if (row.offset && record.txFrequency() != *row.offset)
         record.setTxFrequency(*row.offset);
+    // A simplex row over an erased record (0xFF bytes): no transmit frequency
+    // the radio cannot tune stays behind; 0, as radios write it, stays.
+    if (!row.offset && record.txFrequency() != 0 && !checkTuned(record.txFrequency()))
+        record.setTxFrequency(row.frequency);
 
-    record.setToneMode(row.toneMode);
-    if (row.toneNumber)
+    if (record.toneMode() != row.toneMode)
+        record.setToneMode(row.toneMode);
+    if (row.toneNumber && record.toneNumber() != *row.toneNumber)
         record.setToneNumber(static_cast<std::uint8_t>(*row.toneNumber));
-    if (row.dcsNumber)
+    if (row.dcsNumber && record.dcsNumber() != *row.dcsNumber)
         record.setDcsNumber(static_cast<std::uint8_t>(*row.dcsNumber));
-    if (row.mode)
+    if (row.mode && record.mode() != *row.mode)
         record.setMode(*row.mode);
 
     if (row.name.empty()) {
-        record.setTagOn(false);
+        if (record.tagHighBit())
+            record.setTagOn(false);
     } else {
-        record.setTag(row.name);
+        // The tag as export wrote it stays as stored, control bytes and all.
+        if (shownTag(record) != row.name)
+            record.setTag(row.name);
         // A radio shows the tag on bit 7 alone; a record that already has it keeps its flags.
         if (!record.tagHighBit())
             record.setTagOn(true);
@@ -375,12 +439,7 @@ std::string exportChannelsCsv(const BlockStore& store)
         if (!isChannelActive(store, channel))
             continue;
         const ChannelRecordView record = ChannelRecordView::forChannel(store, channel);
-        std::string name;
-        if (record.tagHighBit()) {
-            name = record.tag();
-            while (!name.empty() && name.back() == ' ')
-                name.pop_back();
-        }
+        const std::string name = record.tagHighBit() ? shownTag(record) : std::string();
         const std::string tone = ctcssHertzText(record.toneNumber());
         const std::vector<std::string> fields = {
             std::to_string(channel + 1),
@@ -441,6 +500,10 @@ CsvImport importChannelsCsv(const BlockStore& image, std::string_view csv)
             result.problems.push_back({row.line, "channel " + std::to_string(channelRow->channel + 1) +
                                                      " is already written by line " +
                                                      std::to_string(earlier->second)});
+            continue;
+        }
+        if (const std::string problem = storedNumberProblem(working, *channelRow); !problem.empty()) {
+            result.problems.push_back({row.line, problem});
             continue;
         }
         writeChannelRow(working, *channelRow);

@@ -282,6 +282,64 @@ INSTANTIATE_TEST_SUITE_P(
                            "already written by line 2"}),
     [](const testing::TestParamInfo<BadRow>& info) { return std::string(info.param.what); });
 
+// + and - offsets move the transmit frequency: it must stay one the radio tunes.
+TEST(CsvImport, RepeaterOffsetsThatTransmitOutsideTheBandsAreRefused)
+{
+    const BlockStore original = defaultStore();
+    for (const char* row : {"43,X,145.0,+,400.0,,,,,,FM,,,,,,", "43,X,145.0,-,146.0,,,,,,FM,,,,,,",
+                            "43,X,145.0,+,42000.0,,,,,,FM,,,,,,"}) {
+        const CsvImport imported = importChannelsCsv(original, kHeader + row + "\n");
+        ASSERT_EQ(imported.problems.size(), 1u) << row;
+        EXPECT_NE(imported.problems[0].reason.find("Offset"), std::string::npos)
+            << imported.problems[0].reason;
+        EXPECT_TRUE(imported.store == original);
+    }
+    EXPECT_TRUE(importChannelsCsv(original, kHeader + "43,X,145.0,-,0.6,,,,,,FM,,,,,,\n").ok());
+}
+
+// A channel erased to 0xFF holds tone 255 and DCS code 255: a row that
+// switches them on must give them, and no 42949.67295 MHz transmit frequency stays.
+TEST(CsvImport, NothingLeavesAnErasedChannelActiveWithValuesTheRadioLacks)
+{
+    BlockStore erased = defaultStore();
+    ChannelRecord record = ChannelRecord::forChannel(erased, 42);
+    for (int k = 0; k < kRecordSize; ++k)
+        record.setByte(k, 0xFF);
+    for (const char* row : {"43,X,145.5,,,Tone,,,,,FM,,,,,,", "43,X,145.5,,,TSQL,,,,,FM,,,,,,",
+                            "43,X,145.5,,,DTCS,,,,NN,FM,,,,,,"}) {
+        const CsvImport imported = importChannelsCsv(erased, kHeader + row + "\n");
+        ASSERT_EQ(imported.problems.size(), 1u) << row;
+        EXPECT_NE(imported.problems[0].reason.find("channel 43 holds no"), std::string::npos)
+            << imported.problems[0].reason;
+    }
+    const CsvImport given = importChannelsCsv(erased, kHeader + "43,X,145.5,,,Tone,88.5,,,,FM,,,,,,\n");
+    ASSERT_TRUE(given.ok()) << given.problems.front().text();
+    const ChannelRecordView written = ChannelRecordView::forChannel(given.store, 42);
+    EXPECT_EQ(written.toneNumber(), 8);
+    EXPECT_EQ(written.txFrequency(), 14550000u);
+}
+
+// Export writes tags the way import reads them, and an unchanged CSV read
+// back changes no byte, even bits no row describes.
+TEST(CsvRoundTrip, TagsWithControlBytesAndOddFlagBitsSurviveUnchanged)
+{
+    BlockStore original = defaultStore();
+    ChannelRecord odd = ChannelRecord::forChannel(original, 0);
+    odd.setByte(record::kTag + 2, 0x07);
+    ChannelRecord repeater = ChannelRecord::forChannel(original, 1);
+    // Minus written with bit 5 clear, and tag bit 6 set without bit 7.
+    repeater.setByte(record::kFlagsByte,
+                     static_cast<std::uint8_t>((repeater.byte(record::kFlagsByte) & 0x1F) | 0x40));
+    repeater.setByte(record::kModeByte,
+                     static_cast<std::uint8_t>((repeater.byte(record::kModeByte) & 0x3F) | 0x40));
+
+    const std::string csv = exportChannelsCsv(original);
+    const CsvImport imported = importChannelsCsv(original, csv);
+    ASSERT_TRUE(imported.ok()) << imported.problems.front().text();
+    EXPECT_EQ(*imported.store.toImageFile(), *original.toImageFile());
+    EXPECT_EQ(lines(csv)[1].substr(0, 10), "1,CA?L 2M,");
+}
+
 TEST(CsvImport, EveryBadRowIsReportedNotJustTheFirst)
 {
     const BlockStore original = defaultStore();
