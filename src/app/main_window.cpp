@@ -295,6 +295,8 @@ void MainWindow::showOutcome(const TransferReport& report)
     } else if (!report.radio.empty()) {
         lines << QString::fromStdString(report.radio);
     }
+    for (const std::string& warning : report.warnings)
+        lines << "Warning: " + QString::fromStdString(warning);
     for (const std::string& note : report.notes)
         lines << QString::fromStdString(note);
     // The port line names the radio once it has answered.

@@ -35,6 +35,8 @@ std::variant<CatRequest, int> readCatArguments(const Arguments& args)
     if (const auto exit = line.parse(args))
         return *exit;
     const std::vector<std::string> words = line.files();
+    if (line.isSet("port") && line.value("port").empty())
+        return line.usageError("--port needs a device");
     if (words.empty())
         return line.usageError("missing DIGITS");
     if (words.size() > 1)

@@ -7,6 +7,7 @@
 #include "clone/transfer.h"
 #include "image/image_check.h"
 #include "platform/clock.h"
+#include "platform/file_messages.h"
 #include "platform/interrupt_guard.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
@@ -168,6 +169,7 @@ int reportOutcome(Direction direction, const std::string& path, const TransferRe
     const std::string counts =
         countOf(report.bytes, "byte", "bytes") + " in " + countOf(report.blocks, "block", "blocks");
     if (direction == Direction::Download && !report.notWholeMemory.empty()) {
+        printWarnings(prefix, report);
         std::cerr
             << prefix << "not a whole memory: " << report.notWholeMemory << "\n"
             << "  What arrived (" << counts << ") was saved at " << path
@@ -176,6 +178,7 @@ int reportOutcome(Direction direction, const std::string& path, const TransferRe
     }
     std::cout << (direction == Direction::Download ? "Saved " : "Sent ") << path << ": " << counts
               << (report.radio.empty() ? "" : " (" + report.radio + ")") << "." << std::endl;
+    printWarnings(prefix, report);
     return 0;
 }
 
@@ -219,10 +222,12 @@ int runTransfer(Direction direction, const Arguments& args)
 
     const bool terminal = standardOutputIsTerminal();
     if (direction == Direction::Download)
-        std::cout << "Receiving from " << device << " into " << path
-                  << ". Start sending on the radio; Ctrl-C stops." << std::endl;
+        std::cout << "Receiving from " << file_messages::shownName(device) << " into "
+                  << file_messages::shownName(path) << ". Start sending on the radio; Ctrl-C stops."
+                  << std::endl;
     else
-        std::cout << "Sending " << path << " to " << device << "." << std::endl;
+        std::cout << "Sending " << file_messages::shownName(path) << " to "
+                  << file_messages::shownName(device) << "." << std::endl;
     if (timing == TransferTiming::Fast)
         std::cout << timingDescription(timing) << std::endl;
 

@@ -84,7 +84,9 @@ TransferReport DownloadRun::run()
         return m_report;
     }
     if (const Status ready = m_history.checkReady(m_path); !ready) {
-        m_report.fail(ready.error().message, "Nothing was received from the radio. " + ready.error().detail);
+        const std::string& more = ready.error().detail;
+        m_report.fail(ready.error().message,
+                      "Nothing was received from the radio." + (more.empty() ? "" : " " + more));
         return m_report;
     }
     if (const Status ready = setUpPort(m_port); !ready) {
@@ -285,8 +287,11 @@ Status DownloadRun::saveImage()
         m_report.notes.push_back("the file it replaced was kept as " + *previous);
     const Result<std::string> kept =
         m_history.keepDownload(*file, m_report.notWholeMemory.empty() ? m_report.radio : "not-whole");
-    m_report.notes.push_back(kept ? "a copy was kept as " + *kept
-                                  : "no copy was kept in the history: " + kept.error().message);
+    if (kept)
+        m_report.notes.push_back("a copy was kept as " + *kept);
+    else
+        m_report.warnings.push_back("no copy was kept in the history folder " + m_history.folder() + ": " +
+                                    kept.error().message);
     return {};
 }
 

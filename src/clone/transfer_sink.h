@@ -50,6 +50,9 @@ struct TransferReport {
     // What the person should know that did not stop the transfer: where copies
     // were kept, checksums that were sent afresh.
     std::vector<std::string> notes;
+    // What went wrong beside a transfer that still completed, and must stand
+    // out: a history copy that could not be made, with the folder and why.
+    std::vector<std::string> warnings;
 
     // Records why the transfer did not complete.
     void fail(const std::string& why, const std::string& more)

@@ -21,6 +21,15 @@ std::string blockCounts(const std::vector<const RadioLayout*>& layouts)
     return text;
 }
 
+// The radios' names, as "an FT-817" or "an FT-817ND or an FT-818".
+std::string radioNames(const std::vector<const RadioLayout*>& layouts)
+{
+    std::string text;
+    for (const RadioLayout* layout : layouts)
+        text += (text.empty() ? "an " : " or an ") + std::string(layout->name);
+    return text;
+}
+
 // The known layouts that share the longest run of first blocks with these
 // payload lengths, and how long that run is.
 std::pair<std::size_t, std::vector<const RadioLayout*>> closestLayouts(std::span<const int> payloads)
@@ -46,7 +55,8 @@ std::string layoutProblem(std::span<const int> payloads, std::span<const int> wi
             expected.insert(layout->payloadLengths[matched] + 2);
     if (expected.empty())
         return "the radio sent " + countOf(static_cast<long long>(count), "block", "blocks") +
-               "; the FT-817 family sends " + blockCounts(closest);
+               "; the first " + std::to_string(matched) + " are those of " + radioNames(closest) +
+               ", which " + (closest.size() == 1 ? "sends " : "send ") + blockCounts(closest);
     const int got = wireLengths[matched];
     const std::string block = "block " + std::to_string(matched);
     const auto longer = expected.upper_bound(got);

@@ -20,7 +20,7 @@ Status QtSerialPort::open()
     if (m_port.isOpen())
         return {};
     m_broken = false;
-    m_port.setPortName(QString::fromStdString(m_device));
+    m_port.setPortName(QString::fromStdString(systemPortName(m_device)));
     if (!m_port.open(QIODevice::ReadWrite)) {
         Error error = openError(m_port.error(), m_port.errorString());
         m_port.clearError();

@@ -40,6 +40,8 @@ private:
     // The parts that ask the operating system itself, one file per system:
     // why the device could not be opened, in words a person can act on;
     Error openError(QSerialPort::SerialPortError error, const QString& text) const;
+    // The name Qt is given for the device the person named.
+    static std::string systemPortName(const std::string& device);
     // whether the system holds received bytes (or news of a hang-up) worth asking Qt for;
     bool systemHasInput();
     // how many written bytes the system still holds, not yet on the line.

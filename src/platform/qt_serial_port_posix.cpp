@@ -3,6 +3,8 @@
 
 #include "platform/qt_serial_port.h"
 
+#include "platform/file_messages.h"
+
 #include <QSerialPortInfo>
 #include <cerrno>
 #include <filesystem>
@@ -14,13 +16,22 @@
 
 namespace ft817 {
 
+std::string QtSerialPort::systemPortName(const std::string& device)
+{
+    // Qt would look up "runs/rel/port" under /dev; a name with a folder is a
+    // path as given, relative to the working folder.
+    if (device.find('/') != std::string::npos && device.front() != '/')
+        return "./" + device;
+    return device;
+}
+
 // Found out directly from the system, since QSerialPort's own words vary between versions.
 Error QtSerialPort::openError(QSerialPort::SerialPortError error, const QString& text) const
 {
     // A name without a folder is a device in /dev, as the serial port takes it.
     const bool bareName = m_device.find('/') == std::string::npos;
     const std::string tried = bareName ? "/dev/" + m_device : m_device;
-    const std::string prefix = "cannot open " + tried + ": ";
+    const std::string prefix = "cannot open " + file_messages::shownName(tried) + ": ";
     struct stat info {};
     if (::stat(tried.c_str(), &info) != 0) {
         if (bareName && ::stat(m_device.c_str(), &info) == 0)
@@ -30,6 +41,13 @@ Error QtSerialPort::openError(QSerialPort::SerialPortError error, const QString&
         return Error{prefix + "no such device",
                      "Check that the cable is plugged in and that the device name is right "
                      "(for example /dev/ttyUSB0); choose another with --port."};
+    }
+    if (S_ISDIR(info.st_mode) || S_ISREG(info.st_mode) || text.contains("Inappropriate ioctl")) {
+        return Error{prefix + "it is not a serial line",
+                     S_ISCHR(info.st_mode) ? std::string("The device does not take serial line settings; "
+                                                         "choose the radio's cable with --port.")
+                                           : std::string("This is a file, not a device; choose the radio's "
+                                                         "cable (for example /dev/ttyUSB0) with --port.")};
     }
     if (::access(tried.c_str(), R_OK | W_OK) != 0 && errno == EACCES) {
         return Error{prefix + "permission denied",

@@ -7,6 +7,11 @@
 
 namespace ft817 {
 
+std::string QtSerialPort::systemPortName(const std::string& device)
+{
+    return device;
+}
+
 Error QtSerialPort::openError(QSerialPort::SerialPortError error, const QString& text) const
 {
     const std::string prefix = "cannot open " + m_device + ": ";

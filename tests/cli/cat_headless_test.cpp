@@ -29,7 +29,8 @@ TEST(CatHeadless, WrongUsageExitsTwo)
 {
     for (const QStringList& args :
          {QStringList{}, QStringList{"--port"}, QStringList{"--port", kMissingDevice},
-          QStringList{"43970000", "14525000"}, QStringList{"--speed", "43970000"}}) {
+          QStringList{"43970000", "14525000"}, QStringList{"--speed", "43970000"},
+          QStringList{"--port", "", "43970000"}}) {
         SCOPED_TRACE(args.join(' ').toStdString());
         const test::ProgramRun run = runCat(args);
         EXPECT_EQ(run.exitCode, 2);

@@ -170,6 +170,40 @@ TEST_F(DownloadTest, WhenTheOldFileCannotBeKeptItIsLeftAloneAndTheImageRescued)
     std::filesystem::remove(rescue);
 }
 
+// A history copy that could not be made is a warning of its own, naming
+// the folder and why; the image itself is saved.
+TEST_F(DownloadTest, AHistoryCopyThatCannotBeMadeIsAWarningNamingTheFolder)
+{
+    radioSends(makeBlocks({10})).start();
+    clock.onSleep([this](double) {
+        if (std::filesystem::is_directory(history.folder())) {
+            std::filesystem::remove_all(history.folder());
+            ASSERT_TRUE(writeWholeFile(history.folder(), ByteList{0}));
+        }
+    });
+
+    const TransferReport report = run();
+
+    ASSERT_TRUE(report.complete) << report.reason;
+    EXPECT_TRUE(savedFile());
+    EXPECT_TRUE(report.notes.empty());
+    ASSERT_EQ(report.warnings.size(), 1u);
+    EXPECT_EQ(
+        report.warnings[0].rfind("no copy was kept in the history folder " + history.folder() + ": ", 0), 0u)
+        << report.warnings[0];
+}
+
+// A history folder that cannot be made stops the download before the port
+// is opened, in words that end where the sentence ends.
+TEST_F(DownloadTest, AHistoryFolderThatCannotBeMadeStopsItBeforeThePort)
+{
+    ASSERT_TRUE(writeWholeFile(history.folder(), ByteList{0}));
+    const TransferReport report = run();
+    EXPECT_FALSE(report.complete);
+    EXPECT_EQ(report.detail, "Nothing was received from the radio.");
+    EXPECT_TRUE(port.calls().empty());
+}
+
 TEST_F(DownloadTest, SetsUpThePortAndWaitsSilentlyForTheRadio)
 {
     radioSends(makeBlocks({10})).start();

@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         Received{"TwoBlocksOf150", {150, 150}, "block 0 is 150 bytes long where the radio sends 4"},
         Received{"OneBlock", {10}, "block 0 is 10 bytes long where the radio sends 4"},
         Received{"OneBlockTooMany", ft817Cut(50, {120}),
-                 "the radio sent 51 blocks; the FT-817 family sends 50"}),
+                 "the radio sent 51 blocks; the first 50 are those of an FT-817, which sends 50"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ImageCheck, DamagedBlocksAndWrongNumbers)

@@ -200,6 +200,35 @@ TEST_F(QtSerialPortTest, ABareNameIsADeviceInDevAndTheMessageSaysSo)
     EXPECT_NE(opened.error().detail.find("give --port ./ft817-no-such-tty"), std::string::npos);
 }
 
+// "runs/rel/port" is that path from the working folder, not a device under /dev.
+TEST_F(QtSerialPortTest, ANameWithAFolderIsAPathAsGiven)
+{
+    TempDir folder;
+    std::filesystem::create_directories(folder.path() / "runs" / "rel");
+    std::filesystem::create_symlink(device(), folder.path() / "runs" / "rel" / "port");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    QtSerialPort port("runs/rel/port");
+    const Status opened = port.open();
+    std::filesystem::current_path(previous);
+    EXPECT_TRUE(opened.ok()) << opened.error().full();
+    port.close();
+}
+
+// A file or a device that takes no line settings is said to be no serial line in words.
+TEST_F(QtSerialPortTest, SomethingThatIsNoSerialLineIsCalledSo)
+{
+    TempDir folder;
+    std::ofstream(folder.file("plain")) << "data";
+    for (const std::string& name : {folder.file("plain"), std::string("/dev/null")}) {
+        QtSerialPort port(name);
+        const Status opened = port.open();
+        ASSERT_FALSE(opened.ok()) << name;
+        EXPECT_EQ(opened.error().message, "cannot open " + name + ": it is not a serial line");
+        EXPECT_EQ(opened.error().message.find("ioctl"), std::string::npos);
+    }
+}
+
 TEST_F(QtSerialPortTest, ADeviceAnotherPortHoldsIsReportedAsInUse)
 {
     QtSerialPort first(device());
