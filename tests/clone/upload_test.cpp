@@ -120,7 +120,9 @@ TEST_F(UploadTest, FullFt817ImageGoesOutByteForByteWithFreshChecksums)
     const double floor = 6609 * kByteTime + 50 * (0.02 + 0.25);
     EXPECT_GE(port.closeTime() - started, floor);
     EXPECT_LT(port.closeTime() - started, floor + 50 * 0.005);
-    EXPECT_LE(longestSleep, kPoll + 1e-9);
+    // While a block leaves the port the upload sleeps for its time on the
+    // line, at most 20 ms at a time; every other wait looks at the port often.
+    EXPECT_LE(longestSleep, 0.02 + 1e-9);
 }
 
 TEST_F(UploadTest, AnImageThatIsNoWholeMemoryIsRefusedBeforeThePortIsOpened)
