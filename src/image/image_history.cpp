@@ -2,6 +2,7 @@
 
 #include "image/image_check.h"
 #include "image/image_file.h"
+#include "platform/file_path.h"
 #include "platform/local_time.h"
 
 #include <filesystem>
@@ -36,7 +37,7 @@ std::string fileNamePart(std::string_view text)
 Result<std::optional<Bytes>> fileToReplace(const std::string& path)
 {
     std::error_code error;
-    if (!std::filesystem::exists(path, error))
+    if (!std::filesystem::exists(fileSystemPath(path), error))
         return std::optional<Bytes>();
     Result<Bytes> old = readWholeFile(path);
     if (!old)
@@ -76,7 +77,7 @@ Result<std::string> ImageHistory::keepReplaced(const std::string& path) const
         return old.error();
     if (!*old)
         return std::string();
-    const std::string original = std::filesystem::path(path).filename().string();
+    const std::string original = utf8Path(fileSystemPath(path).filename());
     return keep(**old, historyTimeStamp(std::time(nullptr)) + "_" + historyRadioLabel(**old) + "_replaced_" +
                            fileNamePart(original));
 }
@@ -93,7 +94,7 @@ Status ImageHistory::makeFolder() const
     if (m_folder.empty())
         return Error{"no history folder is known", "Set HOME (or XDG_DATA_HOME) so that copies can be kept."};
     std::error_code error;
-    std::filesystem::create_directories(m_folder, error);
+    std::filesystem::create_directories(fileSystemPath(m_folder), error);
     if (error)
         return Error{"cannot make the history folder " + m_folder + ": " + error.message(), {}};
     return {};
@@ -104,7 +105,7 @@ Result<std::string> ImageHistory::keep(std::span<const std::uint8_t> bytes, cons
     if (const Status made = makeFolder(); !made)
         return made.error();
     std::error_code error;
-    const std::filesystem::path wanted = std::filesystem::path(m_folder) / name;
+    const std::filesystem::path wanted = fileSystemPath(m_folder) / fileSystemPath(name);
     // Two downloads in one second, or a clock set back: never write over an earlier copy.
     std::filesystem::path target = wanted;
     for (int n = 2;
@@ -112,12 +113,12 @@ Result<std::string> ImageHistory::keep(std::span<const std::uint8_t> bytes, cons
          ++n) {
         if (n > 1000)
             return Error{"cannot find a free name in the history folder " + m_folder, {}};
-        target = wanted.parent_path() /
-                 (wanted.stem().string() + "-" + std::to_string(n) + wanted.extension().string());
+        target = wanted.parent_path() / fileSystemPath(utf8Path(wanted.stem()) + "-" + std::to_string(n) +
+                                                       utf8Path(wanted.extension()));
     }
-    if (const Status written = writeWholeFile(target.string(), bytes); !written)
+    if (const Status written = writeWholeFile(utf8Path(target), bytes); !written)
         return Error{"cannot keep a copy in the history folder: " + written.error().message, {}};
-    return target.string();
+    return utf8Path(target);
 }
 
 } // namespace ft817

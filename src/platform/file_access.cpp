@@ -1,5 +1,6 @@
 #include "platform/file_access.h"
 #include "platform/file_messages.h"
+#include "platform/file_path.h"
 
 #include <chrono>
 #include <filesystem>
@@ -31,7 +32,7 @@ std::string rescuePath(const std::string& prefix)
     const auto seconds =
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
             .count();
-    return (folder / (prefix + "-" + std::to_string(seconds) + ".bin")).string();
+    return utf8Path(folder / fileSystemPath(prefix + "-" + std::to_string(seconds) + ".bin"));
 }
 
 } // namespace ft817

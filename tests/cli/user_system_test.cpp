@@ -1,7 +1,12 @@
 // The commands as users on other systems run them: under a German locale,
-// where the C library writes and reads numbers with a decimal comma.
+// where the C library writes and reads numbers with a decimal comma, and
+// with file names in letters beyond ASCII.
 
+#include "image/image_file.h"
+#include "platform/file_access.h"
+#include "sim/simulated_radio.h"
 #include "support/program_run.h"
+#include "support/sim_fixture.h"
 #include "support/temp_dir.h"
 
 #include <QProcess>
@@ -9,6 +14,13 @@
 
 namespace ft817 {
 namespace {
+
+// "Gerät_ß_ü.bin" in a temporary folder, as UTF-8 and as the command line's text.
+struct ForeignName {
+    test::TempDir dir;
+    std::string path = dir.file("Ger\xC3\xA4t_\xC3\x9F_\xC3\xBC.bin");
+    QString argument = QString::fromStdString(path);
+};
 
 TEST(UserSystem, SecondsTakeADecimalPointUnderAGermanLocale)
 {
@@ -34,6 +46,32 @@ TEST(UserSystem, SecondsTakeADecimalPointUnderAGermanLocale)
     ASSERT_TRUE(sim.waitForFinished(10000));
     EXPECT_EQ(firstLine.rfind("/dev/pts/", 0), 0u) << firstLine << sim.readAllStandardError().toStdString();
     EXPECT_EQ(sim.exitCode(), 0);
+}
+
+TEST(UserSystem, AFileNamedBeyondAsciiGoesThroughDownloadShowAndUpload)
+{
+    const ForeignName file;
+    sim::SimulatedRadio radio(test::fastRadioOptions(sim::Mode::Auto));
+    ASSERT_TRUE(radio.start().ok());
+    const QString port = QString::fromStdString(radio.devicePath());
+
+    const test::ProgramRun download =
+        test::runProgram({"download", "--fast", "--port", port, file.argument}, test::germanEnvironment());
+    ASSERT_EQ(download.exitCode, 0) << download.err;
+    const Result<Bytes> saved = readWholeFile(file.path);
+    ASSERT_TRUE(saved.ok()) << saved.error().full();
+
+    const test::ProgramRun show = test::runProgram({"show", file.argument}, test::germanEnvironment());
+    EXPECT_EQ(show.exitCode, 0) << show.err;
+    EXPECT_NE(show.out.find("FT-817"), std::string::npos) << show.out;
+
+    const test::ProgramRun upload =
+        test::runProgram({"upload", "--fast", "--port", port, file.argument}, test::germanEnvironment());
+    ASSERT_EQ(upload.exitCode, 0) << upload.err;
+    ASSERT_TRUE(radio.waitForTransfers(2, 5.0));
+    const auto layout = readImageLayout(*saved);
+    ASSERT_TRUE(layout.ok());
+    EXPECT_EQ(radio.receivedImage(), Bytes(saved->begin(), saved->begin() + layout->cloneBytes()));
 }
 
 } // namespace
