@@ -5,13 +5,25 @@
 #include "cli/commands.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 int main(int argc, char** argv)
 {
     using namespace ft817;
-    if (const Subcommand* command = argc > 1 ? findSubcommand(argv[1]) : nullptr) {
+    nameProgram();
+    // The command line as Qt reads it (on Windows in the system's own
+    // Unicode, not the code page), so file names arrive whole.
+    QStringList arguments;
+    {
         QCoreApplication app(argc, argv);
-        return command->run(Arguments(argv + 2, argv + argc));
+        arguments = QCoreApplication::arguments();
+        if (const Subcommand* command =
+                arguments.size() > 1 ? findSubcommand(arguments[1].toStdString()) : nullptr) {
+            Arguments commandArguments;
+            for (qsizetype i = 2; i < arguments.size(); ++i)
+                commandArguments.push_back(arguments[i].toStdString());
+            return command->run(commandArguments);
+        }
     }
-    return runWindows(argc, argv, programUsage());
+    return runWindows(arguments, argc, argv, programUsage());
 }

@@ -9,11 +9,11 @@
 #include "image/image_check.h"
 #include "image/image_file.h"
 #include "platform/qt_history_folder.h"
+#include "platform/qt_path.h"
 #include "platform/qt_serial_port.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -216,8 +216,7 @@ void MainWindow::launchTransfer(TransferKind kind)
     }
     options.timing = transferTiming();
     m_progress->setPalette(QPalette());
-    m_worker =
-        std::make_unique<TransferWorker>(kind, m_device, m_path->text().toStdString(), std::move(options));
+    m_worker = std::make_unique<TransferWorker>(kind, m_device, corePath(m_path->text()), std::move(options));
     m_thread = std::make_unique<QThread>();
     m_worker->moveToThread(m_thread.get());
     connect(m_thread.get(), &QThread::started, m_worker.get(), &TransferWorker::run);
@@ -263,7 +262,7 @@ void MainWindow::transferEnded(const TransferReport& report)
 std::optional<UploadLayout> MainWindow::confirmUpload()
 {
     // A file that cannot be read or is no image file is refused by the upload itself.
-    const Result<Bytes> file = readImageFileBytes(QFile::encodeName(m_path->text()).toStdString());
+    const Result<Bytes> file = readImageFileBytes(corePath(m_path->text()));
     if (!file || !readImageLayout(*file))
         return UploadLayout::WholeMemoryOnly;
     const ImageCheck check = checkImageFile(*file);

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/port_menu.h"
 #include "cli/commands.h"
+#include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
 #ifdef FT817_SIMULATED_RADIO
 #include "sim/simulated_radio.h"
@@ -26,23 +27,28 @@ struct WindowOptions {
 };
 
 // Reads the windows' options before any window system is needed, so that
-// --help and wrong usage work without a display. Empty after printing the
-// help text (exit code 0 in exitCode) or reporting wrong usage (2).
-std::optional<WindowOptions> readWindowOptions(int argc, char** argv, const std::string& usage, int& exitCode)
+// --help, --version and wrong usage work without a display. Empty after
+// printing the help text or the version (exit code 0 in exitCode) or
+// reporting wrong usage (2).
+std::optional<WindowOptions> readWindowOptions(const QStringList& arguments, const std::string& usage,
+                                               int& exitCode)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version("version");
     const QCommandLineOption port("port", QString(), "DEVICE");
     const QCommandLineOption simulate("simulate");
     const QCommandLineOption fast("fast");
-    parser.addOptions({help, port, simulate, fast});
+    parser.addOptions({help, version, port, simulate, fast});
     const bool parsed = parser.parse(arguments);
     std::string why = parser.errorText().toStdString();
     if (parsed && parser.isSet(help)) {
         std::cout << usage;
+        exitCode = 0;
+        return std::nullopt;
+    }
+    if (parsed && parser.isSet(version)) {
+        std::cout << "ft817clone " << programVersion() << "\n";
         exitCode = 0;
         return std::nullopt;
     }
@@ -57,11 +63,11 @@ std::optional<WindowOptions> readWindowOptions(int argc, char** argv, const std:
 }
 
 // True when --port was given an empty value (--port= or --port "").
-bool parserSawEmptyPort(int argc, char** argv)
+bool parserSawEmptyPort(const QStringList& arguments)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--port=" || (argument == "--port" && i + 1 < argc && argv[i + 1][0] == '\0'))
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--port=" ||
+            (arguments[i] == "--port" && i + 1 < arguments.size() && arguments[i + 1].isEmpty()))
             return true;
     }
     return false;
@@ -69,19 +75,52 @@ bool parserSawEmptyPort(int argc, char** argv)
 
 } // namespace
 
-int runWindows(int argc, char** argv, const std::string& usage)
+const char* programVersion()
+{
+    return FT817_VERSION;
+}
+
+void nameProgram()
+{
+    QCoreApplication::setOrganizationName(kApplicationName);
+    QCoreApplication::setApplicationName(kApplicationName);
+    QCoreApplication::setApplicationVersion(programVersion());
+}
+
+WindowSystem buildWindowSystem()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return WindowSystem::X11OrWayland;
+#else
+    return WindowSystem::Native;
+#endif
+}
+
+DisplayVariables currentDisplayVariables()
+{
+    return DisplayVariables{!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"),
+                            !qEnvironmentVariableIsEmpty("DISPLAY"),
+                            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")};
+}
+
+bool displayMissing(WindowSystem system, const DisplayVariables& variables)
+{
+    return system == WindowSystem::X11OrWayland && !variables.qtPlatform && !variables.x11Display &&
+           !variables.waylandDisplay;
+}
+
+int runWindows(const QStringList& arguments, int& argc, char** argv, const std::string& usage)
 {
     int exitCode = 0;
-    const std::optional<WindowOptions> options = readWindowOptions(argc, argv, usage, exitCode);
+    const std::optional<WindowOptions> options = readWindowOptions(arguments, usage, exitCode);
     if (!options)
         return exitCode;
-    if (options->device.empty() && parserSawEmptyPort(argc, argv)) {
+    if (options->device.empty() && parserSawEmptyPort(arguments)) {
         std::cerr << "ft817clone: --port needs a device (for example --port /dev/ttyUSB0)\n";
         return 2;
     }
     // Without a display the windows cannot open; say what works instead of aborting.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    if (displayMissing(buildWindowSystem(), currentDisplayVariables())) {
         std::cerr << "ft817clone: there is no display to open the windows on (neither DISPLAY nor\n"
                      "WAYLAND_DISPLAY is set). Without windows, run one of the commands instead, for\n"
                      "example: ft817clone download FILE, ft817clone upload FILE, ft817clone show FILE\n"

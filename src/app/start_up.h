@@ -1,14 +1,46 @@
 #pragma once
-// Opening the windows: reads the windows' options (--port DEVICE, --simulate,
-// --help), starts the simulated radio when asked, and runs the main window
+// Starting the program: its name and version, and opening the windows: reads
+// the windows' options (--port DEVICE, --simulate, --fast, --help,
+// --version), starts the simulated radio when asked, and runs the main window
 // until it is closed.
 
+#include <QStringList>
 #include <string>
 
 namespace ft817 {
 
-// Runs the windows for the program's command line; usage is the text --help
+// The program's version, as the build names it ("0.1.0").
+const char* programVersion();
+
+// Names the program "ft817clone" with its version, which its settings and
+// --version use. Call before anything reads settings.
+void nameProgram();
+
+// What the windows open on: an X11 or Wayland display (Linux and the other
+// Unix systems except macOS), or the system's own window system (Windows, macOS).
+enum class WindowSystem { X11OrWayland, Native };
+
+// The window system of this build.
+WindowSystem buildWindowSystem();
+
+// Which of the variables that name a display are set and not empty.
+struct DisplayVariables {
+    bool qtPlatform = false;     // QT_QPA_PLATFORM: a platform chosen by the user (offscreen, for example)
+    bool x11Display = false;     // DISPLAY
+    bool waylandDisplay = false; // WAYLAND_DISPLAY
+};
+
+// The display variables of this process's environment.
+DisplayVariables currentDisplayVariables();
+
+// True when the windows cannot open for want of a display: on X11 or Wayland
+// with no platform chosen and neither DISPLAY nor WAYLAND_DISPLAY set.
+bool displayMissing(WindowSystem system, const DisplayVariables& variables);
+
+// Runs the windows for the program's command line: arguments is the whole
+// command line (QCoreApplication::arguments(), the program's name first),
+// argc and argv are handed to the QApplication; usage is the text --help
 // prints. Returns the process exit code (2 for wrong usage).
-int runWindows(int argc, char** argv, const std::string& usage);
+int runWindows(const QStringList& arguments, int& argc, char** argv, const std::string& usage);
 
 } // namespace ft817

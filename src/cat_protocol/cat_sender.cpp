@@ -1,6 +1,7 @@
 #include "cat_protocol/cat_sender.h"
 
-#include <cstdio>
+#include <charconv>
+#include <string>
 
 namespace ft817 {
 namespace {
@@ -41,9 +42,12 @@ Status sendCatCommand(SerialPort& port, Clock& clock, const CatCommand& command,
         if (*queued <= 0)
             return {};
         if (clock.now() - start >= drainLimitSeconds) {
+            // Written with a decimal point whatever the user's locale.
             char limit[32];
-            std::snprintf(limit, sizeof limit, "%g", drainLimitSeconds);
-            return Error{"the command did not leave " + port.deviceName() + " within " + limit + " s",
+            const auto written =
+                std::to_chars(limit, limit + sizeof limit, drainLimitSeconds, std::chars_format::general, 6);
+            return Error{"the command did not leave " + port.deviceName() + " within " +
+                             std::string(limit, written.ptr) + " s",
                          "The port holds bytes it cannot send; check the cable and the radio, "
                          "then type again."};
         }

@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "platform/qt_path.h"
+
 #include <QStringList>
 #include <cerrno>
 #include <cstdio>
@@ -60,7 +62,7 @@ std::vector<std::string> CommandLine::files() const
 {
     std::vector<std::string> files;
     for (const QString& file : m_parser.positionalArguments())
-        files.push_back(file.toStdString());
+        files.push_back(corePath(file));
     return files;
 }
 

@@ -48,6 +48,7 @@ std::string programUsage()
         "  --simulate      attach to the built-in simulated radio instead of a real one\n"
         "  --fast          fast transfers for this run (the main window's right-click item)\n"
         "  --help          show this text\n"
+        "  --version       show the program's version\n"
         "\n"
         "Every image a download saves, and any file it replaces, is kept in the history folder\n"
         "$XDG_DATA_HOME/ft817clone/history (by default ~/.local/share/ft817clone/history),\n"

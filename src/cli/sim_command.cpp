@@ -11,7 +11,6 @@
 #include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
 
-#include <cerrno>
 #include <charconv>
 #include <csignal>
 #include <cstdio>
@@ -21,6 +20,7 @@
 #include <iostream>
 #include <mutex>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -83,12 +83,13 @@ std::optional<int> parseCount(const std::string& text)
 
 std::optional<double> parseSeconds(const std::string& text)
 {
-    if (text.empty())
-        return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const double value = std::strtod(text.c_str(), &end);
-    if (errno != 0 || end != text.c_str() + text.size() || !(value >= 0.0) || value > 86400.0)
+    // Read with a decimal point whatever the user's locale ("0.5" under German too).
+    // A leading plus sign is taken, as it always was.
+    const std::string_view number = !text.empty() && text[0] == '+' ? std::string_view(text).substr(1) : text;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (number.empty() || (number.size() < text.size() && number[0] == '-') || error != std::errc() ||
+        end != number.data() + number.size() || !(value >= 0.0) || value > 86400.0)
         return std::nullopt;
     return value;
 }

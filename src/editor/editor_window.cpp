@@ -12,11 +12,11 @@
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
 #include "platform/file_access.h"
+#include "platform/qt_path.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -324,7 +324,7 @@ void EditorWindow::fillLists()
 
 Status EditorWindow::edit(const QString& path)
 {
-    Result<Bytes> file = readImageFileBytes(QFile::encodeName(path).toStdString());
+    Result<Bytes> file = readImageFileBytes(corePath(path));
     if (!file)
         return file.error();
     Result<BlockStore> store = BlockStore::load(*file);
@@ -506,8 +506,7 @@ void EditorWindow::saveAndLeave()
 
     const QString path = m_saveName->text();
     Result<Bytes> image = m_state.store.toImageFile();
-    Status written =
-        image ? writeWholeFile(QFile::encodeName(path).toStdString(), *image) : Status(image.error());
+    Status written = image ? writeWholeFile(corePath(path), *image) : Status(image.error());
     if (!written) {
         showWarning(QString::fromStdString(written.error().message) +
                     "\n\nNothing was saved and your changes are still here. Put another file name "

@@ -2,6 +2,7 @@
 
 #include "image/image_check.h"
 #include "image/image_file.h"
+#include "platform/file_path.h"
 #include "platform/local_time.h"
 
 #include <filesystem>
@@ -36,7 +37,7 @@ std::string fileNamePart(std::string_view text)
 Result<std::optional<Bytes>> fileToReplace(const std::string& path)
 {
     std::error_code error;
-    if (!std::filesystem::exists(path, error))
+    if (!std::filesystem::exists(fileSystemPath(path), error))
         return std::optional<Bytes>();
     Result<Bytes> old = readWholeFile(path);
     if (!old)
@@ -76,7 +77,7 @@ Result<std::string> ImageHistory::keepReplaced(const std::string& path) const
         return old.error();
     if (!*old)
         return std::string();
-    const std::string original = std::filesystem::path(path).filename().string();
+    const std::string original = utf8Path(fileSystemPath(path).filename());
     return keep(**old, historyTimeStamp(std::time(nullptr)) + "_" + historyRadioLabel(**old) + "_replaced_" +
                            fileNamePart(original));
 }
@@ -93,7 +94,7 @@ Status ImageHistory::makeFolder() const
     if (m_folder.empty())
         return Error{"no history folder is known", "Set HOME (or XDG_DATA_HOME) so that copies can be kept."};
     std::error_code error;
-    std::filesystem::create_directories(m_folder, error);
+    std::filesystem::create_directories(fileSystemPath(m_folder), error);
     if (error)
         return Error{"cannot make the history folder " + m_folder + ": " + error.message(), {}};
     return {};
@@ -103,19 +104,19 @@ Result<std::string> ImageHistory::keep(std::span<const std::uint8_t> bytes, cons
 {
     if (const Status made = makeFolder(); !made)
         return made.error();
-    const std::filesystem::path wanted = std::filesystem::path(m_folder) / name;
+    const std::filesystem::path wanted = fileSystemPath(m_folder) / fileSystemPath(name);
     // Two downloads in one second (in this or another running program), or a
     // clock set back: each copy is made as a new file, never over an earlier one.
     for (int n = 1; n <= 1000; ++n) {
         const std::filesystem::path target =
             n == 1 ? wanted
-                   : wanted.parent_path() /
-                         (wanted.stem().string() + "-" + std::to_string(n) + wanted.extension().string());
-        const Result<bool> made = createNewFile(target.string(), bytes);
+                   : wanted.parent_path() / fileSystemPath(utf8Path(wanted.stem()) + "-" + std::to_string(n) +
+                                                           utf8Path(wanted.extension()));
+        const Result<bool> made = createNewFile(utf8Path(target), bytes);
         if (!made)
             return Error{"cannot keep a copy in the history folder: " + made.error().message, {}};
         if (*made)
-            return target.string();
+            return utf8Path(target);
     }
     return Error{"cannot find a free name in the history folder " + m_folder, {}};
 }

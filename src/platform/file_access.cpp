@@ -1,5 +1,6 @@
 #include "platform/file_access.h"
 #include "platform/file_messages.h"
+#include "platform/file_path.h"
 
 #include <chrono>
 #include <filesystem>
@@ -44,7 +45,7 @@ Result<std::string> keepRescueCopy(const std::string& prefix, std::span<const st
     std::error_code error;
     std::vector<std::filesystem::path> folders;
     if (!folder.empty())
-        folders.emplace_back(folder);
+        folders.push_back(fileSystemPath(folder));
     std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
     if (error) {
 #ifdef _WIN32
@@ -61,8 +62,8 @@ Result<std::string> keepRescueCopy(const std::string& prefix, std::span<const st
     Error last{"no folder takes the rescue copy", {}};
     for (const std::filesystem::path& place : folders) {
         for (int n = 1; n <= 1000; ++n) {
-            const std::string path =
-                (place / (stem + (n == 1 ? std::string() : "-" + std::to_string(n)) + ".bin")).string();
+            const std::string path = utf8Path(
+                place / fileSystemPath(stem + (n == 1 ? std::string() : "-" + std::to_string(n)) + ".bin"));
             const Result<bool> made = createNewFile(path, bytes);
             if (!made) {
                 last = made.error();

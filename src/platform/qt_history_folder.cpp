@@ -1,5 +1,7 @@
 #include "platform/qt_history_folder.h"
 
+#include "platform/qt_path.h"
+
 #include <QStandardPaths>
 
 namespace ft817 {
@@ -12,7 +14,7 @@ std::string historyFolder()
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty())
         return {};
-    return (data + "/" + kApplicationName + "/history").toStdString();
+    return corePath(data + "/" + kApplicationName + "/history");
 }
 
 } // namespace ft817

@@ -1,6 +1,6 @@
 // The owner's whole road through the windows against the simulated radio:
 // Download, Edit (one frequency typed), Done, Upload. The radio must receive
-// exactly the image that Done wrote.
+// exactly the image that Done wrote, whatever letters the files are named in.
 
 #include "app/main_window.h"
 #include "image/image_file.h"
@@ -26,7 +26,9 @@ QWidget* topLevel(const char* name)
     return nullptr;
 }
 
-TEST(WholeCycle, DownloadEditDoneUploadThroughTheWindows)
+// Download into downloadName, Edit, Done under editedName, Upload that file.
+void downloadEditDoneUpload(const std::string& downloadName, const std::string& editedName,
+                            TransferTiming timing = TransferTiming::Standard)
 {
     test::TempDir dir;
     sim::RadioOptions options = test::fastRadioOptions(sim::Mode::Auto);
@@ -34,13 +36,14 @@ TEST(WholeCycle, DownloadEditDoneUploadThroughTheWindows)
     ASSERT_TRUE(radio.start().ok());
 
     MainWindow window(qtSerialDevice(radio.devicePath()));
+    window.setTransferTiming(timing);
     window.show();
     window.activateWindow();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     auto* path = window.findChild<QLineEdit*>("Text1");
     auto* status = window.findChild<QLineEdit*>("Text2");
-    path->setText(QString::fromStdString(dir.file("radio.bin")));
+    path->setText(QString::fromStdString(dir.file(downloadName)));
 
     // Download, started by a click on the button (the focus it gains).
     QSignalSpy finished(&window, &MainWindow::transferFinished);
@@ -66,14 +69,14 @@ TEST(WholeCycle, DownloadEditDoneUploadThroughTheWindows)
     QTest::keyClicks(frequency, "43312500");
     QTest::keyClick(frequency, Qt::Key_Return);
     auto* savename = editor->findChild<QLineEdit*>("Savename");
-    savename->setText(QString::fromStdString(dir.file("edited.bin")));
+    savename->setText(QString::fromStdString(dir.file(editedName)));
     QTest::mouseClick(editor->findChild<QWidget*>("Done"), Qt::LeftButton);
     EXPECT_FALSE(editor->isVisible());
     ASSERT_TRUE(window.isVisible());
-    EXPECT_EQ(path->text().toStdString(), dir.file("edited.bin"));
+    EXPECT_EQ(path->text().toStdString(), dir.file(editedName));
 
-    const auto downloaded = readWholeFile(dir.file("radio.bin"));
-    const auto edited = readWholeFile(dir.file("edited.bin"));
+    const auto downloaded = readWholeFile(dir.file(downloadName));
+    const auto edited = readWholeFile(dir.file(editedName));
     ASSERT_TRUE(downloaded.ok() && edited.ok());
     ASSERT_EQ(edited->size(), downloaded->size());
     EXPECT_NE(*edited, *downloaded);
@@ -93,6 +96,19 @@ TEST(WholeCycle, DownloadEditDoneUploadThroughTheWindows)
     const auto layout = readImageLayout(*edited);
     ASSERT_TRUE(layout.ok());
     EXPECT_EQ(radio.receivedImage(), Bytes(edited->begin(), edited->begin() + layout->cloneBytes()));
+}
+
+TEST(WholeCycle, DownloadEditDoneUploadThroughTheWindows)
+{
+    downloadEditDoneUpload("radio.bin", "edited.bin");
+}
+
+// Names in letters beyond ASCII reach the files whole, whatever the system's
+// code page (with fast transfers, which carry the same bytes sooner).
+TEST(WholeCycle, FilesNamedBeyondAsciiGoThroughTheWholeCycle)
+{
+    downloadEditDoneUpload("Ger\xC3\xA4t_\xC3\x9F_\xC3\xBC.bin",
+                           "Ger\xC3\xA4t_\xC3\x9F_\xC3\xBC_ge\xC3\xA4ndert.bin", TransferTiming::Fast);
 }
 
 } // namespace

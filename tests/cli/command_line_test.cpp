@@ -4,6 +4,7 @@
 
 #include "app/start_up.h"
 #include "cli/commands.h"
+#include "support/program_run.h"
 
 #include <gtest/gtest.h>
 
@@ -110,19 +111,57 @@ TEST(CommandLine, WindowOptionsAreReadBeforeAnyWindowOpens)
         const char* text;
     } cases[] = {
         {{"--help"}, 0, "Usage: ft817clone [--port DEVICE | --simulate]"},
+        {{"--version"}, 0, "ft817clone 0."},
         {{"--port"}, 2, "ft817clone: Missing value after '--port'."},
         {{"--simulate", "--colour"}, 2, "ft817clone: Unknown option 'colour'."},
         {{"dowload"}, 2, "ft817clone: unknown command or argument 'dowload'"},
     };
     for (const auto& c : cases) {
         std::vector<char*> argv{const_cast<char*>("ft817clone")};
-        for (const char* arg : c.args)
+        QStringList arguments{"ft817clone"};
+        for (const char* arg : c.args) {
             argv.push_back(const_cast<char*>(arg));
+            arguments << arg;
+        }
+        int argc = static_cast<int>(argv.size());
         const Output result =
-            capture([&] { return runWindows(static_cast<int>(argv.size()), argv.data(), programUsage()); });
+            capture([&] { return runWindows(arguments, argc, argv.data(), programUsage()); });
         EXPECT_EQ(result.code, c.code) << c.text;
         EXPECT_NE((c.code == 0 ? result.out : result.err).find(c.text), std::string::npos) << result.err;
     }
+}
+
+TEST(CommandLine, TheProgramNamesItsVersion)
+{
+    const test::ProgramRun run = test::runProgram({"--version"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, std::string("ft817clone ") + programVersion() + "\n");
+    EXPECT_TRUE(run.err.empty()) << run.err;
+}
+
+TEST(StartUp, OnlyX11AndWaylandNeedADisplayVariable)
+{
+    const DisplayVariables none;
+    EXPECT_TRUE(displayMissing(WindowSystem::X11OrWayland, none));
+    // Windows and macOS set none of these, and their windows open all the same.
+    EXPECT_FALSE(displayMissing(WindowSystem::Native, none));
+    // Any one of them is enough: a chosen platform (offscreen), an X11 or a Wayland display.
+    EXPECT_FALSE(displayMissing(WindowSystem::X11OrWayland, {.qtPlatform = true}));
+    EXPECT_FALSE(displayMissing(WindowSystem::X11OrWayland, {.x11Display = true}));
+    EXPECT_FALSE(displayMissing(WindowSystem::X11OrWayland, {.waylandDisplay = true}));
+#if defined(Q_OS_LINUX)
+    EXPECT_EQ(buildWindowSystem(), WindowSystem::X11OrWayland);
+#endif
+}
+
+TEST(StartUp, WithoutAnyDisplayTheProgramSaysWhatWorksInstead)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(name);
+    const test::ProgramRun run = test::runProgram({}, environment);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err.rfind("ft817clone: there is no display to open the windows on", 0), 0u) << run.err;
 }
 
 } // namespace

@@ -12,7 +12,14 @@ QString programPath()
 
 ProgramRun runProgram(const QStringList& arguments, double timeoutSeconds)
 {
+    return runProgram(arguments, QProcessEnvironment::systemEnvironment(), timeoutSeconds);
+}
+
+ProgramRun runProgram(const QStringList& arguments, const QProcessEnvironment& environment,
+                      double timeoutSeconds)
+{
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(programPath(), arguments);
     ProgramRun run;
     if (!process.waitForStarted(10000) || !process.waitForFinished(static_cast<int>(timeoutSeconds * 1000))) {
@@ -25,6 +32,14 @@ ProgramRun runProgram(const QStringList& arguments, double timeoutSeconds)
     run.out = process.readAllStandardOutput().toStdString();
     run.err = process.readAllStandardError().toStdString();
     return run;
+}
+
+QProcessEnvironment germanEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LANG", "de_DE.UTF-8");
+    environment.insert("LC_ALL", "de_DE.UTF-8");
+    return environment;
 }
 
 } // namespace ft817::test
