@@ -381,7 +381,7 @@ void MainWindow::startEdit()
 bool MainWindow::confirmEditDamaged()
 {
     // A file that cannot be read or is no image file is refused by the editor itself.
-    const Result<Bytes> file = readImageFileBytes(QFile::encodeName(m_path->text()).toStdString());
+    const Result<Bytes> file = readImageFileBytes(corePath(m_path->text()));
     if (!file || !readImageLayout(*file))
         return true;
     const ImageCheck check = checkImageFile(*file);

@@ -12,7 +12,7 @@ const char* const kPortKey = "serial/port";
 
 QSettings programSettings()
 {
-    return QSettings("ft817clone", "ft817clone");
+    return QSettings();
 }
 
 // "/dev/ttyUSB0  FT232R USB UART" or the location alone.
