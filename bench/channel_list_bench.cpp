@@ -38,8 +38,8 @@ BlockStore radioMemory()
 void OpenChannelList(benchmark::State& state)
 {
     application();
-    BlockStore store = radioMemory();
-    EditHistory history(store);
+    const auto history = std::make_shared<EditHistory>();
+    history->store() = radioMemory();
     for (auto _ : state) {
         ChannelListWindow list(history);
         list.show();
@@ -52,8 +52,8 @@ BENCHMARK(OpenChannelList)->Unit(benchmark::kMillisecond);
 void RedrawAfterOneEdit(benchmark::State& state)
 {
     QApplication& app = application();
-    BlockStore store = radioMemory();
-    EditHistory history(store);
+    const auto history = std::make_shared<EditHistory>();
+    history->store() = radioMemory();
     ChannelListWindow list(history);
     list.show();
     list.grab();

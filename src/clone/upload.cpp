@@ -2,6 +2,7 @@
 
 #include "clone/status_text.h"
 #include "clone/transfer_wait.h"
+#include "image/block_store.h"
 #include "image/image_check.h"
 #include "image/image_file.h"
 #include "platform/file_access.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace ft817 {
@@ -173,10 +175,8 @@ Status UploadRun::sendBlock(int k)
     const int end = m_layout.ends[static_cast<std::size_t>(k)];
     const auto first = m_file.begin() + m_nextStart;
     Bytes block(first, m_file.begin() + (end - 1));
-    int sum = 0;
-    for (std::size_t i = 1; i < block.size(); ++i)
-        sum += block[i];
-    block.push_back(static_cast<std::uint8_t>(sum % 256));
+    // The payload follows the number byte.
+    block.push_back(BlockStore::checksum(std::span<const std::uint8_t>(block).subspan(1)));
     if (Status discarded = discardInput(); !discarded)
         return discarded;
     m_lastSent = end - 1;

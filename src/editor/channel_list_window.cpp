@@ -31,15 +31,15 @@
 
 namespace ft817 {
 
-ChannelListWindow::ChannelListWindow(EditHistory& history, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_history(history)
+ChannelListWindow::ChannelListWindow(std::shared_ptr<EditHistory> history, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_history(std::move(history))
 {
     setObjectName("ChannelList");
     setWindowTitle("YAESU Channels");
     setWindowIcon(makeWindowIcon("C", QColor(0x2e, 0x7d, 0x32)));
     addHelpShortcut(this);
 
-    m_model = new ChannelTableModel(history, this);
+    m_model = new ChannelTableModel(m_history, this);
     m_proxy = new ChannelFilterModel(this);
     m_proxy->setSourceModel(m_model);
 
@@ -86,7 +86,7 @@ QAction* ChannelListWindow::makeAction(const char* name, const QString& text, co
 void ChannelListWindow::buildActions()
 {
     // Undo and Redo keep their short names; the step they would take is their tooltip.
-    QUndoStack& stack = m_history.stack();
+    QUndoStack& stack = m_history->stack();
     auto* undo = new QAction("Undo", this);
     undo->setObjectName("Undo");
     undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
@@ -264,7 +264,7 @@ void ChannelListWindow::deleteSelected()
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
         return report("Select the channels to delete first");
-    m_history.apply(
+    m_history->apply(
         QString("Delete %1").arg(channelRange(channels)),
         [&](BlockStore& store) { deleteChannels(store, channels); }, this);
     report(QString("Made %1 inactive; the records are kept").arg(channelRange(channels)));
@@ -273,7 +273,7 @@ void ChannelListWindow::deleteSelected()
 void ChannelListWindow::copySelected()
 {
     const std::vector<int> channels = selectedChannels();
-    const std::string csv = copyChannelsCsv(m_history.store(), channels);
+    const std::string csv = copyChannelsCsv(m_history->store(), channels);
     const auto rows = std::count(csv.begin(), csv.end(), '\n') - 1;
     if (rows <= 0)
         return report("No active channel is selected; only active channels are copied");
@@ -288,7 +288,7 @@ void ChannelListWindow::pasteAtSelection()
         return report("Select the channel to paste into first");
     const QByteArray text = QApplication::clipboard()->text().toUtf8();
     const CsvImport pasted =
-        pasteChannelsCsv(m_history.store(), std::string_view(text.data(), text.size()), first);
+        pasteChannelsCsv(m_history->store(), std::string_view(text.data(), text.size()), first);
     if (!pasted.ok()) {
         QStringList problems;
         for (const CsvProblem& problem : pasted.problems)
@@ -298,7 +298,7 @@ void ChannelListWindow::pasteAtSelection()
     const std::vector<int> channels = sortedChannels(pasted.channels);
     if (channels.empty())
         return report("Nothing pasted: the clipboard holds no channel rows");
-    m_history.apply(
+    m_history->apply(
         QString("Paste into %1").arg(channelRange(channels)),
         [&](BlockStore& store) { store = pasted.store; }, this);
     selectChannels(channels);
@@ -313,11 +313,11 @@ void ChannelListWindow::moveSelected(int step)
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
         return report("Select the channels to move first");
-    BlockStore moved = m_history.store();
+    BlockStore moved = m_history->store();
     const Result<std::vector<int>> result = moveChannels(moved, channels, step);
     if (!result)
         return report(QString::fromStdString(result.error().message));
-    m_history.apply(
+    m_history->apply(
         QString("Move %1 %2").arg(channelRange(channels), step < 0 ? "up" : "down"),
         [&](BlockStore& store) { store = moved; }, this);
     selectChannels(*result);
@@ -329,10 +329,10 @@ void ChannelListWindow::insertAtSelection()
     const int at = firstSelectedChannel();
     if (at < 0)
         return report("Select where to insert first");
-    BlockStore opened = m_history.store();
+    BlockStore opened = m_history->store();
     if (const Status done = insertChannel(opened, at); !done)
         return report("Nothing inserted: " + QString::fromStdString(done.error().message));
-    m_history.apply(
+    m_history->apply(
         QString("Insert at channel %1").arg(at + 1), [&](BlockStore& store) { store = opened; }, this);
     selectChannels({at});
     report(
@@ -350,10 +350,10 @@ void ChannelListWindow::fillSelected()
     const Result<std::uint32_t> step = ChannelTableModel::typedMegahertz(m_fillStep->text());
     if (!step)
         return report("Fill step: " + QString::fromStdString(step.error().message));
-    BlockStore filled = m_history.store();
+    BlockStore filled = m_history->store();
     if (const Status done = fillChannels(filled, channels, *start, *step); !done)
         return report("Nothing filled: " + QString::fromStdString(done.error().message));
-    m_history.apply(
+    m_history->apply(
         QString("Fill %1").arg(channelRange(channels)), [&](BlockStore& store) { store = filled; }, this);
     report(QString("Filled %1").arg(channelRange(channels)));
 }

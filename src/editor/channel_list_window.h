@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -26,8 +27,8 @@ class EditHistory;
 class ChannelListWindow : public QWidget {
     Q_OBJECT
 public:
-    // A list over the image that history keeps; history must outlive the window.
-    explicit ChannelListWindow(EditHistory& history, QWidget* parent = nullptr);
+    // A list over the image that history keeps; the list shares the history.
+    explicit ChannelListWindow(std::shared_ptr<EditHistory> history, QWidget* parent = nullptr);
     ~ChannelListWindow() override;
 
     // The selected channels (0..199), ascending.
@@ -67,7 +68,7 @@ private:
     void report(const QString& message);
     int firstSelectedChannel() const;
 
-    EditHistory& m_history;
+    std::shared_ptr<EditHistory> m_history;
     ChannelTableModel* m_model = nullptr;
     ChannelFilterModel* m_proxy = nullptr;
     ChannelTableView* m_table = nullptr;

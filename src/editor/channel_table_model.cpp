@@ -2,6 +2,7 @@
 
 #include "editor/edit_history.h"
 #include "exchange/csv_exchange.h"
+#include "image/channel_names.h"
 #include "image/channel_record.h"
 #include "image/frequency_range.h"
 #include "image/memory_map.h"
@@ -16,16 +17,30 @@
 namespace ft817 {
 namespace {
 
-const QStringList kShiftNames = {"Simplex", "Minus", "Plus", "Split"};
-const QStringList kToneModeNames = {"None", "Tone", "Tone SQL", "DCS"};
+QString fromName(std::string_view name)
+{
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 QStringList modeNames()
 {
     QStringList names;
     for (const std::string_view name : kModeNames)
-        names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        names << fromName(name);
     return names;
 }
+
+// The list's names of the shifts or tone modes, in the order of their values.
+QStringList listedNames(const std::array<ValueNames, 4>& table)
+{
+    QStringList names;
+    for (const ValueNames& entry : table)
+        names << fromName(entry.listed);
+    return names;
+}
+
+const QStringList kListedShifts = listedNames(kShiftNames);
+const QStringList kListedToneModes = listedNames(kToneModeNames);
 
 // A stored frequency (10 Hz units) as MHz with five decimals: 14561250 -> "145.61250".
 QString megahertz(std::uint32_t value)
@@ -81,19 +96,23 @@ Result<std::uint32_t> ChannelTableModel::typedMegahertz(const QString& typed)
 {
     const QString text = typed.trimmed();
     const qsizetype point = text.indexOf('.');
-    if (point >= 0 && text.size() - point - 1 > 5)
+    // Export writes six decimals, the sixth always 0: zeros past the fifth say nothing.
+    const auto finer = [&] {
+        return std::any_of(text.begin() + point + 6, text.end(), [](QChar c) { return c != '0'; });
+    };
+    if (point >= 0 && text.size() - point - 1 > 5 && finer())
         return Error{
             QString("\"%1\" has more than 5 decimals; channels hold 10 Hz steps").arg(text).toStdString(),
             {}};
     return parseMegahertz(text.toStdString());
 }
 
-ChannelTableModel::ChannelTableModel(EditHistory& history, QObject* parent)
-    : QAbstractTableModel(parent), m_history(history)
+ChannelTableModel::ChannelTableModel(std::shared_ptr<EditHistory> history, QObject* parent)
+    : QAbstractTableModel(parent), m_history(std::move(history))
 {
-    connect(&m_history, &EditHistory::changed, this,
+    connect(m_history.get(), &EditHistory::changed, this,
             [this](const BlockStore& previous, const QObject*) { showChanges(previous); });
-    connect(&m_history, &EditHistory::reset, this, [this] {
+    connect(m_history.get(), &EditHistory::reset, this, [this] {
         beginResetModel();
         endResetModel();
     });
@@ -101,7 +120,7 @@ ChannelTableModel::ChannelTableModel(EditHistory& history, QObject* parent)
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() || m_history.store().blockCount() < kMemoryImageMinBlocks ? 0 : kChannelCount;
+    return parent.isValid() || m_history->store().blockCount() < kMemoryImageMinBlocks ? 0 : kChannelCount;
 }
 
 int ChannelTableModel::columnCount(const QModelIndex& parent) const
@@ -116,9 +135,9 @@ QStringList ChannelTableModel::choices(int column)
     case TxMode:
         return modeNames();
     case Shift:
-        return kShiftNames;
+        return kListedShifts;
     case ToneMode:
-        return kToneModeNames;
+        return kListedToneModes;
     case Tone: {
         QStringList tones;
         for (int number = 0; number < kCtcssToneCount; ++number)
@@ -155,7 +174,7 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-    const ChannelRecordView record = recordOf(m_history.store(), index.row());
+    const ChannelRecordView record = recordOf(m_history->store(), index.row());
     switch (index.column()) {
     case Channel:
         return flags;
@@ -186,13 +205,13 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         return sortValue(channel, column);
     case Qt::CheckStateRole:
         if (column == Active)
-            return isChannelActive(m_history.store(), channel) ? Qt::Checked : Qt::Unchecked;
+            return isChannelActive(m_history->store(), channel) ? Qt::Checked : Qt::Unchecked;
         if (column == TagShown)
-            return recordOf(m_history.store(), channel).tagShown() ? Qt::Checked : Qt::Unchecked;
+            return recordOf(m_history->store(), channel).tagShown() ? Qt::Checked : Qt::Unchecked;
         return {};
     case Qt::ForegroundRole:
-        if (!isChannelActive(m_history.store(), channel) ||
-            unusedValue(recordOf(m_history.store(), channel), column))
+        if (!isChannelActive(m_history->store(), channel) ||
+            unusedValue(recordOf(m_history->store(), channel), column))
             return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
         return {};
     case Qt::TextAlignmentRole:
@@ -207,7 +226,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
 
 QVariant ChannelTableModel::displayValue(int channel, int column) const
 {
-    const ChannelRecordView record = recordOf(m_history.store(), channel);
+    const ChannelRecordView record = recordOf(m_history->store(), channel);
     switch (column) {
     case Channel:
         return channel + 1;
@@ -216,13 +235,13 @@ QVariant ChannelTableModel::displayValue(int channel, int column) const
     case Mode:
         return choices(Mode).value(record.mode());
     case Shift:
-        return kShiftNames.value(static_cast<int>(record.shift()));
+        return fromName(namesOf(record.shift()).listed);
     case Offset:
         return hasSecondFrequency(record.shift()) ? megahertz(record.txFrequency()) : QString();
     case TxMode:
         return record.shift() == ft817::Shift::Split ? choices(TxMode).value(record.txMode()) : QString();
     case ToneMode:
-        return kToneModeNames.value(static_cast<int>(record.toneMode()));
+        return fromName(namesOf(record.toneMode()).listed);
     case Tone:
         return orStoredNumber(ctcssHertzText(record.toneNumber()), record.toneNumber());
     case DcsCode:
@@ -236,7 +255,7 @@ QVariant ChannelTableModel::displayValue(int channel, int column) const
 
 QVariant ChannelTableModel::editValue(int channel, int column) const
 {
-    const ChannelRecordView record = recordOf(m_history.store(), channel);
+    const ChannelRecordView record = recordOf(m_history->store(), channel);
     switch (column) {
     case Mode:
         return record.mode();
@@ -259,12 +278,12 @@ QVariant ChannelTableModel::editValue(int channel, int column) const
 
 QVariant ChannelTableModel::sortValue(int channel, int column) const
 {
-    const ChannelRecordView record = recordOf(m_history.store(), channel);
+    const ChannelRecordView record = recordOf(m_history->store(), channel);
     switch (column) {
     case Channel:
         return channel;
     case Active:
-        return isChannelActive(m_history.store(), channel) ? 0 : 1;
+        return isChannelActive(m_history->store(), channel) ? 0 : 1;
     case RxFrequency:
         return static_cast<qulonglong>(record.rxFrequency());
     case Offset:
@@ -293,7 +312,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     const QString title = headerData(column, Qt::Horizontal).toString();
     QString reason;
     {
-        const EditHistory::Step step(m_history, QString("%1 of channel %2").arg(title).arg(index.row() + 1),
+        const EditHistory::Step step(*m_history, QString("%1 of channel %2").arg(title).arg(index.row() + 1),
                                      this);
         reason = store(channelOfRow(index.row()), column, value);
     }
@@ -306,7 +325,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
 
 QString ChannelTableModel::store(int channel, int column, const QVariant& value)
 {
-    BlockStore& image = m_history.store();
+    BlockStore& image = m_history->store();
     ChannelRecord record = ChannelRecord::forChannel(image, channel);
     switch (column) {
     case Active:
@@ -385,7 +404,7 @@ void ChannelTableModel::showChanges(const BlockStore& previous)
 {
     if (rowCount() == 0)
         return;
-    const BlockStore& now = m_history.store();
+    const BlockStore& now = m_history->store();
     const auto differs = [&](int channel) {
         if (isChannelActive(previous, channel) != isChannelActive(now, channel))
             return true;

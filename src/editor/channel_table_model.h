@@ -14,6 +14,8 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include <memory>
+
 namespace ft817 {
 
 class ChannelRecord;
@@ -40,8 +42,8 @@ public:
     // The value a column sorts by (numbers as numbers).
     static constexpr int SortRole = Qt::UserRole;
 
-    // A table over the image that history keeps; history must outlive the model.
-    explicit ChannelTableModel(EditHistory& history, QObject* parent = nullptr);
+    // A table over the image that history keeps; the model shares the history.
+    explicit ChannelTableModel(std::shared_ptr<EditHistory> history, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -53,8 +55,8 @@ public:
     // The entries of a column edited by picking from a list (empty for others);
     // the edit value of such a cell is the entry's position, -1 for none.
     static QStringList choices(int column);
-    // MHz as typed into a cell ("145.6125"): at most five decimals (10 Hz
-    // steps); otherwise why not.
+    // MHz as typed into a cell ("145.6125", or "145.612500" as export writes
+    // it): nothing but zeros past the fifth decimal (10 Hz steps); otherwise why not.
     static Result<std::uint32_t> typedMegahertz(const QString& typed);
     // The channel (0..199) a row shows.
     static int channelOfRow(int row) { return row; }
@@ -77,7 +79,7 @@ private:
     static QString storeChoice(ChannelRecord& record, int column, int choice);
     void showChanges(const BlockStore& previous);
 
-    EditHistory& m_history;
+    std::shared_ptr<EditHistory> m_history;
 };
 
 } // namespace ft817

@@ -39,10 +39,7 @@ private:
     bool m_pushed = false;
 };
 
-EditHistory::EditHistory(BlockStore& store, QObject* parent)
-    : QObject(parent), m_store(store), m_stack(new QUndoStack(this))
-{
-}
+EditHistory::EditHistory(QObject* parent) : QObject(parent), m_stack(new QUndoStack(this)) {}
 
 EditHistory::~EditHistory() = default;
 

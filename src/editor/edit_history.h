@@ -1,5 +1,6 @@
 #pragma once
-// Undo and redo for the memory editor and the channel list: every user
+// The image the memory editor and the channel list work on, with its undo
+// and redo: every user
 // action that changes the loaded image becomes one step holding the whole
 // image before and after it (a memory image is about 6.6 KB). Both windows
 // work on the one image; whoever changes it records the step here, and every
@@ -23,8 +24,10 @@ public:
     // The name of a step that only shows another channel; a run of them is one step.
     static inline const QString kShowChannel = QStringLiteral("Show channel");
 
-    // Keeps the steps of changes to store, which must outlive this object.
-    explicit EditHistory(BlockStore& store, QObject* parent = nullptr);
+    // Keeps the image and the steps of changes to it. The editor and the
+    // channel list share one history (std::shared_ptr), so the image lives as
+    // long as the last window that shows it.
+    explicit EditHistory(QObject* parent = nullptr);
     ~EditHistory() override;
 
     // The image all steps are about.
@@ -70,7 +73,7 @@ private:
     friend class SnapshotStep;
     void restore(const BlockStore& image);
 
-    BlockStore& m_store;
+    BlockStore m_store;
     QUndoStack* m_stack = nullptr;
     int m_openSteps = 0;
 };

@@ -58,52 +58,32 @@ bool isWithin(const QObject* object, const QObject* widget)
 
 } // namespace
 
-EditorHandlers::EditorHandlers(EditorWindow& window) : m_window(window)
+EditorHandlers::EditorHandlers(EditorWindow& window, const EditorControls& controls)
+    : m_window(window), m_c(controls)
 {
-    m_channelNumber = control<QLineEdit>("CHnum");
-    m_channelUp = control<QPushButton>("Chup");
-    m_channelDown = control<QPushButton>("Chdown");
-    m_active = control<QCheckBox>("Chact");
-    m_split = control<QCheckBox>("Chsplit");
-    m_tagOn = control<QCheckBox>("Tagck");
-    m_toneOn = control<QCheckBox>("CTCSSck");
-    m_toneSquelchOn = control<QCheckBox>("CTCSSmute");
-    m_dcsOn = control<QCheckBox>("DCSck");
-    m_vfoA = control<QCheckBox>("VFOAck");
-    m_vfoB = control<QCheckBox>("VFOBck");
-    m_vfoABand = control<QComboBox>("VFOAs");
-    m_vfoBBand = control<QComboBox>("VFOBs");
-    m_rxFrequency = control<QLineEdit>("CHfreq");
-    m_txFrequency = control<QLineEdit>("CHTfreq");
-    m_toneNumber = control<QLineEdit>("CTCSS");
-    m_dcsNumber = control<QLineEdit>("DCS");
-    m_tag = control<QLineEdit>("CHtext");
-    m_mode = control<QComboBox>("CHmode");
-    m_txMode = control<QComboBox>("CHTmode");
-
-    connect(m_channelUp, &QPushButton::clicked, this, [this] { stepChannel(+1); });
-    connect(m_channelDown, &QPushButton::clicked, this, [this] { stepChannel(-1); });
+    connect(m_c.channelUp, &QPushButton::clicked, this, [this] { stepChannel(+1); });
+    connect(m_c.channelDown, &QPushButton::clicked, this, [this] { stepChannel(-1); });
     // Only clicks (mouse or space bar) run the flag handlers; a state set by
     // the program emits no clicked().
-    connect(m_active, &QCheckBox::clicked, this, &EditorHandlers::activeClicked);
-    connect(m_split, &QCheckBox::clicked, this, &EditorHandlers::splitClicked);
-    connect(m_tagOn, &QCheckBox::clicked, this, &EditorHandlers::tagClicked);
-    connect(m_toneOn, &QCheckBox::clicked, this, [this] { toneModeClicked(m_toneOn, ToneMode::Tone); });
-    connect(m_toneSquelchOn, &QCheckBox::clicked, this,
-            [this] { toneModeClicked(m_toneSquelchOn, ToneMode::Mute); });
-    connect(m_dcsOn, &QCheckBox::clicked, this, [this] { toneModeClicked(m_dcsOn, ToneMode::Dcs); });
+    connect(m_c.active, &QCheckBox::clicked, this, &EditorHandlers::activeClicked);
+    connect(m_c.split, &QCheckBox::clicked, this, &EditorHandlers::splitClicked);
+    connect(m_c.tagOn, &QCheckBox::clicked, this, &EditorHandlers::tagClicked);
+    connect(m_c.toneOn, &QCheckBox::clicked, this, [this] { toneModeClicked(m_c.toneOn, ToneMode::Tone); });
+    connect(m_c.toneSquelchOn, &QCheckBox::clicked, this,
+            [this] { toneModeClicked(m_c.toneSquelchOn, ToneMode::Mute); });
+    connect(m_c.dcsOn, &QCheckBox::clicked, this, [this] { toneModeClicked(m_c.dcsOn, ToneMode::Dcs); });
     // A mouse click on a VFO box first gives it the focus (which selects the
     // VFO and moves the focus on); the release would then toggle the box off
     // again. Selecting once more keeps the box in step with the image.
-    connect(m_vfoA, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::A); });
-    connect(m_vfoB, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::B); });
+    connect(m_c.vfoA, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::A); });
+    connect(m_c.vfoB, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::B); });
 
     for (QWidget* watched :
-         std::initializer_list<QWidget*>{m_channelNumber, m_rxFrequency, m_txFrequency, m_toneNumber,
-                                         m_dcsNumber, m_tag, m_mode, m_txMode, m_vfoA, m_vfoB})
+         std::initializer_list<QWidget*>{m_c.channelNumber, m_c.rxFrequency, m_c.txFrequency, m_c.toneNumber,
+                                         m_c.dcsNumber, m_c.tag, m_c.mode, m_c.txMode, m_c.vfoA, m_c.vfoB})
         watched->installEventFilter(this);
     // Some styles and versions let the list's own text field hold the focus.
-    for (QComboBox* list : {m_mode, m_txMode})
+    for (QComboBox* list : {m_c.mode, m_c.txMode})
         if (list->lineEdit())
             list->lineEdit()->installEventFilter(this);
 }
@@ -115,7 +95,7 @@ void EditorHandlers::showTypedChannel(int channel)
     if (!ready())
         return;
     const EditHistory::Step step(m_window.history(), EditHistory::kShowChannel, &m_window);
-    m_channelNumber->setText(" " + QString::number(channel + 1));
+    m_c.channelNumber->setText(" " + QString::number(channel + 1));
     takeTypedChannel();
 }
 
@@ -123,13 +103,6 @@ void EditorHandlers::showStoreChange()
 {
     const QScopedValueRollback guard(m_displaying, true);
     m_window.refreshChannel();
-}
-
-template <class T> T* EditorHandlers::control(const char* name)
-{
-    T* found = m_window.findChild<T*>(name);
-    Q_ASSERT_X(found, "EditorHandlers", name);
-    return found;
 }
 
 EditorState& EditorHandlers::state()
@@ -153,15 +126,15 @@ bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
     if (!ready())
         return QObject::eventFilter(watched, event);
     if (isEnterKey(event)) {
-        if (watched == m_channelNumber || watched == m_rxFrequency || watched == m_txFrequency ||
-            watched == m_toneNumber || watched == m_dcsNumber || watched == m_tag) {
+        if (watched == m_c.channelNumber || watched == m_c.rxFrequency || watched == m_c.txFrequency ||
+            watched == m_c.toneNumber || watched == m_c.dcsNumber || watched == m_c.tag) {
             onEnter(watched);
             return true;
         }
     } else if (event->type() == QEvent::FocusIn) {
-        if (watched == m_vfoA)
+        if (watched == m_c.vfoA)
             selectVfoBox(Vfo::A);
-        else if (watched == m_vfoB)
+        else if (watched == m_c.vfoB)
             selectVfoBox(Vfo::B);
     } else if (isRealFocusLoss(event)) {
         onFocusLost(watched);
@@ -171,28 +144,28 @@ bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
 
 QString EditorHandlers::stepName(const QObject* watched) const
 {
-    return watched == m_channelNumber ? EditHistory::kShowChannel : "Entry in " + watched->objectName();
+    return watched == m_c.channelNumber ? EditHistory::kShowChannel : "Entry in " + watched->objectName();
 }
 
 void EditorHandlers::onEnter(QObject* watched)
 {
     const EditHistory::Step step(m_window.history(), stepName(watched), &m_window);
-    if (watched == m_channelNumber) {
+    if (watched == m_c.channelNumber) {
         takeTypedChannel();
-    } else if (watched == m_rxFrequency) {
+    } else if (watched == m_c.rxFrequency) {
         commitFrequency(FrequencyBox::Rx);
-        (m_split->isChecked() ? static_cast<QWidget*>(m_txFrequency) : m_channelNumber)
+        (m_c.split->isChecked() ? static_cast<QWidget*>(m_c.txFrequency) : m_c.channelNumber)
             ->setFocus(Qt::OtherFocusReason);
         redisplay();
-    } else if (watched == m_txFrequency) {
+    } else if (watched == m_c.txFrequency) {
         commitFrequency(FrequencyBox::Tx);
-        m_channelNumber->setFocus(Qt::OtherFocusReason);
+        m_c.channelNumber->setFocus(Qt::OtherFocusReason);
         redisplay();
-    } else if (watched == m_toneNumber) {
+    } else if (watched == m_c.toneNumber) {
         commitNumberBox(NumberBox::Tone);
-    } else if (watched == m_dcsNumber) {
+    } else if (watched == m_c.dcsNumber) {
         commitNumberBox(NumberBox::Dcs);
-    } else if (watched == m_tag) {
+    } else if (watched == m_c.tag) {
         commitTag();
     }
 }
@@ -200,23 +173,23 @@ void EditorHandlers::onEnter(QObject* watched)
 void EditorHandlers::onFocusLost(QObject* watched)
 {
     const EditHistory::Step step(m_window.history(), stepName(watched), &m_window);
-    if (watched == m_channelNumber) {
+    if (watched == m_c.channelNumber) {
         takeTypedChannel();
-    } else if (watched == m_rxFrequency) {
+    } else if (watched == m_c.rxFrequency) {
         commitFrequency(FrequencyBox::Rx);
         redisplay();
-    } else if (watched == m_txFrequency) {
+    } else if (watched == m_c.txFrequency) {
         commitFrequency(FrequencyBox::Tx);
         redisplay();
-    } else if (watched == m_toneNumber) {
+    } else if (watched == m_c.toneNumber) {
         commitNumberBox(NumberBox::Tone);
-    } else if (watched == m_dcsNumber) {
+    } else if (watched == m_c.dcsNumber) {
         commitNumberBox(NumberBox::Dcs);
-    } else if (watched == m_tag) {
+    } else if (watched == m_c.tag) {
         commitTag();
-    } else if (isWithin(watched, m_mode) && isListFocusLoss(m_mode)) {
+    } else if (isWithin(watched, m_c.mode) && isListFocusLoss(m_c.mode)) {
         commitMode(ModeList::Mode);
-    } else if (isWithin(watched, m_txMode) && isListFocusLoss(m_txMode)) {
+    } else if (isWithin(watched, m_c.txMode) && isListFocusLoss(m_c.txMode)) {
         commitMode(ModeList::TxMode);
     }
 }
@@ -244,7 +217,7 @@ void EditorHandlers::stepChannel(int step)
 
 void EditorHandlers::takeTypedChannel()
 {
-    state().currentChannel = typedChannelIndex(latin1(m_channelNumber->text()));
+    state().currentChannel = typedChannelIndex(latin1(m_c.channelNumber->text()));
     redisplay();
 }
 
@@ -253,7 +226,7 @@ void EditorHandlers::activeClicked()
     if (!ready())
         return;
     const EditHistory::Step step(m_window.history(), "Active", &m_window);
-    setChannelActive(state().store, state().currentChannel, m_active->isChecked());
+    setChannelActive(state().store, state().currentChannel, m_c.active->isChecked());
     redisplay();
 }
 
@@ -262,12 +235,12 @@ void EditorHandlers::splitClicked()
     if (!ready())
         return;
     const EditHistory::Step step(m_window.history(), "Split", &m_window);
-    if (m_split->isChecked()) {
-        m_txFrequency->show();
+    if (m_c.split->isChecked()) {
+        m_c.txFrequency->show();
         state().record().setSplit(true);
-        m_txFrequency->setFocus(Qt::OtherFocusReason);
+        m_c.txFrequency->setFocus(Qt::OtherFocusReason);
     } else {
-        m_txFrequency->hide();
+        m_c.txFrequency->hide();
         state().record().setSplit(false);
     }
     redisplay();
@@ -278,9 +251,9 @@ void EditorHandlers::tagClicked()
     if (!ready())
         return;
     const EditHistory::Step step(m_window.history(), "Tag", &m_window);
-    const bool on = m_tagOn->isChecked();
+    const bool on = m_c.tagOn->isChecked();
     state().record().setTagOn(on);
-    m_tag->setVisible(on);
+    m_c.tag->setVisible(on);
     redisplay();
 }
 
@@ -292,7 +265,7 @@ void EditorHandlers::toneModeClicked(QCheckBox* clicked, ToneMode mode)
         return;
     const EditHistory::Step step(m_window.history(), "Tone mode", &m_window);
     if (clicked->isChecked()) {
-        for (QCheckBox* box : {m_toneOn, m_toneSquelchOn, m_dcsOn})
+        for (QCheckBox* box : {m_c.toneOn, m_c.toneSquelchOn, m_c.dcsOn})
             if (box != clicked)
                 box->setChecked(false);
         state().record().setToneMode(mode);
@@ -309,15 +282,15 @@ void EditorHandlers::selectVfoBox(Vfo vfo)
     if (!ready())
         return;
     const EditHistory::Step step(m_window.history(), "VFO", &m_window);
-    m_vfoA->setChecked(vfo == Vfo::A);
-    m_vfoB->setChecked(vfo == Vfo::B);
+    m_c.vfoA->setChecked(vfo == Vfo::A);
+    m_c.vfoB->setChecked(vfo == Vfo::B);
     selectVfo(state().store, vfo);
-    (vfo == Vfo::A ? m_vfoABand : m_vfoBBand)->setFocus(Qt::OtherFocusReason);
+    (vfo == Vfo::A ? m_c.vfoABand : m_c.vfoBBand)->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorHandlers::commitFrequency(FrequencyBox which)
 {
-    const QLineEdit* box = which == FrequencyBox::Rx ? m_rxFrequency : m_txFrequency;
+    const QLineEdit* box = which == FrequencyBox::Rx ? m_c.rxFrequency : m_c.txFrequency;
     // A negative entry is refused: the stored frequency stays as it was.
     const auto frequency = typedFrequency(latin1(box->text()));
     if (!frequency)
@@ -331,7 +304,7 @@ void EditorHandlers::commitFrequency(FrequencyBox which)
 
 void EditorHandlers::commitNumberBox(NumberBox which)
 {
-    QLineEdit* box = which == NumberBox::Tone ? m_toneNumber : m_dcsNumber;
+    QLineEdit* box = which == NumberBox::Tone ? m_c.toneNumber : m_c.dcsNumber;
     const int highest = which == NumberBox::Tone ? 49 : 103;
     const ClampedEntry entry = clampNumberEntry(latin1(box->text()), highest);
     if (entry.newText)
@@ -346,17 +319,17 @@ void EditorHandlers::commitNumberBox(NumberBox which)
 
 void EditorHandlers::commitTag()
 {
-    const QString text = m_tag->text();
+    const QString text = m_c.tag->text();
     const auto bytes = tagBytes(text.toStdU16String());
     state().record().setTag(std::string(bytes.begin(), bytes.end()));
     const QString padded = QString::fromStdU16String(paddedTag(text.toStdU16String()));
     if (padded != text)
-        m_tag->setText(padded);
+        m_c.tag->setText(padded);
 }
 
 void EditorHandlers::commitMode(ModeList which)
 {
-    QComboBox* list = which == ModeList::Mode ? m_mode : m_txMode;
+    QComboBox* list = which == ModeList::Mode ? m_c.mode : m_c.txMode;
     // Text typed into the list's field that is not the chosen entry's own
     // text leaves no entry selected.
     int position = list->currentIndex();

@@ -31,12 +31,35 @@ namespace ft817 {
 class EditorWindow;
 struct EditorState;
 
+// The controls of the editor window that the handlers work on.
+struct EditorControls {
+    QLineEdit* channelNumber = nullptr;
+    QPushButton* channelUp = nullptr;
+    QPushButton* channelDown = nullptr;
+    QCheckBox* active = nullptr;
+    QCheckBox* split = nullptr;
+    QCheckBox* tagOn = nullptr;
+    QCheckBox* toneOn = nullptr;
+    QCheckBox* toneSquelchOn = nullptr;
+    QCheckBox* dcsOn = nullptr;
+    QCheckBox* vfoA = nullptr;
+    QCheckBox* vfoB = nullptr;
+    QComboBox* vfoABand = nullptr;
+    QComboBox* vfoBBand = nullptr;
+    QLineEdit* rxFrequency = nullptr;
+    QLineEdit* txFrequency = nullptr;
+    QLineEdit* toneNumber = nullptr;
+    QLineEdit* dcsNumber = nullptr;
+    QLineEdit* tag = nullptr;
+    QComboBox* mode = nullptr;
+    QComboBox* txMode = nullptr;
+};
+
 class EditorHandlers : public QObject {
     Q_OBJECT
 public:
-    // Connects to the editor window's widgets (found by their control names);
-    // the window must outlive this object.
-    explicit EditorHandlers(EditorWindow& window);
+    // Connects to the editor window's controls; the window must outlive this object.
+    EditorHandlers(EditorWindow& window, const EditorControls& controls);
     ~EditorHandlers() override;
 
     // Shows channel n (0..199) as typing its number into CHnum would.
@@ -53,7 +76,6 @@ private:
     enum class NumberBox { Tone, Dcs };
     enum class ModeList { Mode, TxMode };
 
-    template <class T> T* control(const char* name);
     EditorState& state();
     bool ready() const;
     // Shows the channel on show again; focus changes it causes are not user actions.
@@ -84,26 +106,8 @@ private:
     EditorWindow& m_window;
     bool m_displaying = false;
 
-    QLineEdit* m_channelNumber = nullptr;
-    QPushButton* m_channelUp = nullptr;
-    QPushButton* m_channelDown = nullptr;
-    QCheckBox* m_active = nullptr;
-    QCheckBox* m_split = nullptr;
-    QCheckBox* m_tagOn = nullptr;
-    QCheckBox* m_toneOn = nullptr;
-    QCheckBox* m_toneSquelchOn = nullptr;
-    QCheckBox* m_dcsOn = nullptr;
-    QCheckBox* m_vfoA = nullptr;
-    QCheckBox* m_vfoB = nullptr;
-    QComboBox* m_vfoABand = nullptr;
-    QComboBox* m_vfoBBand = nullptr;
-    QLineEdit* m_rxFrequency = nullptr;
-    QLineEdit* m_txFrequency = nullptr;
-    QLineEdit* m_toneNumber = nullptr;
-    QLineEdit* m_dcsNumber = nullptr;
-    QLineEdit* m_tag = nullptr;
-    QComboBox* m_mode = nullptr;
-    QComboBox* m_txMode = nullptr;
+    // The window's controls, handed over by the window.
+    const EditorControls m_c;
 };
 
 } // namespace ft817

@@ -7,6 +7,7 @@
 #include "gui/help_window.h"
 #include "gui/window_icon.h"
 #include "gui/window_placement.h"
+#include "image/channel_names.h"
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
@@ -108,30 +109,45 @@ QIcon arrowIcon(bool up, const QColor& colour)
 
 } // namespace
 
-EditorWindow::EditorWindow(QWidget* parent) : QWidget(parent)
+EditorWindow::EditorWindow(QWidget* parent)
+    : QWidget(parent), m_history(std::make_shared<EditHistory>()), m_state{m_history->store()}
 {
     setObjectName("Form2");
     setWindowTitle("YAESU Edit");
     setWindowIcon(makeWindowIcon("E", QColor(0x2e, 0x7d, 0x32)));
     addHelpShortcut(this);
     setFont(formFont());
-    m_history = new EditHistory(m_state.store, this);
     buildWidgets();
     setTabOrderChain();
     setFixedSize(423, 312);
-    m_handlers = std::make_unique<EditorHandlers>(*this);
+    m_handlers = std::make_unique<EditorHandlers>(*this, EditorControls{.channelNumber = m_channelNumber,
+                                                                        .channelUp = m_channelUp,
+                                                                        .channelDown = m_channelDown,
+                                                                        .active = m_active,
+                                                                        .split = m_split,
+                                                                        .tagOn = m_tagOn,
+                                                                        .toneOn = m_toneOn,
+                                                                        .toneSquelchOn = m_toneSquelchOn,
+                                                                        .dcsOn = m_dcsOn,
+                                                                        .vfoA = m_vfoA,
+                                                                        .vfoB = m_vfoB,
+                                                                        .vfoABand = m_vfoABand,
+                                                                        .vfoBBand = m_vfoBBand,
+                                                                        .rxFrequency = m_rxFrequency,
+                                                                        .txFrequency = m_txFrequency,
+                                                                        .toneNumber = m_toneNumber,
+                                                                        .dcsNumber = m_dcsNumber,
+                                                                        .tag = m_tag,
+                                                                        .mode = m_mode,
+                                                                        .txMode = m_txMode});
     // A change made in the channel list, or an undo, shows here at once.
-    connect(m_history, &EditHistory::changed, this, [this](const BlockStore&, const QObject* source) {
+    connect(m_history.get(), &EditHistory::changed, this, [this](const BlockStore&, const QObject* source) {
         if (source != this && isVisible())
             m_handlers->showStoreChange();
     });
 }
 
-EditorWindow::~EditorWindow()
-{
-    // The list reads the loaded image, which goes before the window's children do.
-    delete m_channelList;
-}
+EditorWindow::~EditorWindow() = default;
 
 namespace {
 
@@ -297,7 +313,13 @@ void EditorWindow::setTabOrderChain()
 
 void EditorWindow::fillLists()
 {
-    static const QStringList modes = {"LSB", "USB", "CW", "CWR", "AM", "FM", "DIG", "PKT", ""};
+    // The radio's eight modes, then an empty entry.
+    static const QStringList modes = [] {
+        QStringList names;
+        for (const std::string_view name : kModeNames)
+            names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        return names << QString();
+    }();
     for (QComboBox* list : {m_mode, m_txMode, m_shift, m_vfoABand, m_vfoBBand})
         list->clear();
     // No operation fills Home, but a person may have typed into its text field.
@@ -338,9 +360,6 @@ Status EditorWindow::edit(const QString& path)
     // A current-channel byte of 200 or more (a 60 m memory on US radios) names
     // no memory channel: the editor opens on channel 1 and leaves the byte alone.
     m_state.currentChannel = shownChannel(m_state.store);
-    const Location where = channelLocation(m_state.currentChannel);
-    m_state.recordBlock = where.block;
-    m_state.recordOffset = where.index;
     showChannel(Showing::Opening);
     updateToneTooltips();
     // Undo reaches back to this Edit and no further.
@@ -378,7 +397,7 @@ void EditorWindow::openChannelList()
     if (!m_state.loaded())
         return;
     if (!m_channelList) {
-        m_channelList = new ChannelListWindow(*m_history, this);
+        m_channelList = new ChannelListWindow(m_history, this);
         connect(m_channelList, &ChannelListWindow::channelChosen, this,
                 [this](int channel) { m_handlers->showTypedChannel(channel); });
         placeChannelList();
@@ -419,9 +438,6 @@ void EditorWindow::showChannel(Showing showing)
     const int n = std::clamp(m_state.currentChannel, 0, kChannelCount - 1);
     m_state.currentChannel = n;
     m_channelNumber->setText(" " + QString::number(n + 1));
-    const Location where = channelLocation(n);
-    m_state.recordBlock = where.block;
-    m_state.recordOffset = where.index;
 
     if (showing != Showing::Opening) {
         if (!isChannelActive(m_state.store, n)) {

@@ -97,6 +97,8 @@ private:
     void showWarning(const QString& message);
     void closeChannelList();
 
+    // The image and its steps, shared with the channel list; before m_state, which refers to its image.
+    std::shared_ptr<EditHistory> m_history;
     EditorState m_state;
     WarningReporter m_warn;
 
@@ -128,7 +130,6 @@ private:
     QPushButton* m_cancel = nullptr;
     QPushButton* m_channels = nullptr;
 
-    EditHistory* m_history = nullptr;
     ChannelListWindow* m_channelList = nullptr;
 
     std::unique_ptr<EditorHandlers> m_handlers;

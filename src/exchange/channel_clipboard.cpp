@@ -6,53 +6,9 @@
 #include "text/text_format.h"
 
 #include <algorithm>
-#include <map>
 
 namespace ft817 {
 namespace {
-
-// Cuts tab-separated text (a spreadsheet's copy) into rows: LF, CRLF and CR
-// end rows, a field wholly in double quotes loses them (inner pairs become one).
-CsvTable parseTabSeparated(std::string_view text)
-{
-    CsvTable table;
-    int line = 1;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        const std::string_view row = text.substr(start, end - start);
-        if (!row.empty()) {
-            CsvRow parsed{line, {}};
-            std::size_t from = 0;
-            while (true) {
-                const std::size_t tab = row.find('\t', from);
-                std::string field(
-                    row.substr(from, tab == std::string_view::npos ? std::string_view::npos : tab - from));
-                if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
-                    std::string inner;
-                    for (std::size_t i = 1; i + 1 < field.size(); ++i) {
-                        inner += field[i];
-                        if (field[i] == '"' && field[i + 1] == '"')
-                            ++i;
-                    }
-                    field = inner;
-                }
-                parsed.fields.push_back(std::move(field));
-                if (tab == std::string_view::npos)
-                    break;
-                from = tab + 1;
-            }
-            table.rows.push_back(std::move(parsed));
-        }
-        if (end == text.size())
-            break;
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-        ++line;
-    }
-    return table;
-}
 
 bool isHeaderRow(const CsvRow& row)
 {
@@ -67,15 +23,6 @@ bool isEmptyRow(const CsvRow& row)
 {
     return std::all_of(row.fields.begin(), row.fields.end(),
                        [](const std::string& f) { return trimmed(f).empty(); });
-}
-
-void renumberLines(std::vector<CsvProblem>& problems, const std::map<int, int>& originalLine)
-{
-    for (CsvProblem& problem : problems) {
-        const auto found = originalLine.find(problem.line);
-        if (found != originalLine.end())
-            problem.line = found->second;
-    }
 }
 
 } // namespace
@@ -94,7 +41,7 @@ CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int f
 {
     const std::size_t lineEnd = text.find_first_of("\r\n");
     const bool tabs = text.substr(0, lineEnd).find('\t') != std::string_view::npos;
-    CsvTable table = tabs ? parseTabSeparated(text) : parseCsv(text);
+    CsvTable table = parseCsv(text, tabs ? kTabSeparated : kCommaSeparated);
 
     CsvImport result;
     result.store = image;
@@ -105,25 +52,26 @@ CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int f
     if (!result.problems.empty())
         return result;
 
-    std::vector<std::string> header(kCsvColumns.begin(), kCsvColumns.end());
-    std::map<int, int> originalLine; // line of the text given to import -> line of the pasted text
+    // Import reads the first row as the header: export's own when the text has none.
+    CsvTable rows;
     std::size_t firstRow = 0;
     if (isHeaderRow(table.rows.front())) {
-        header = table.rows.front().fields;
-        originalLine[1] = table.rows.front().line;
+        rows.rows.push_back(table.rows.front());
         firstRow = 1;
+    } else {
+        rows.rows.push_back({0, std::vector<std::string>(kCsvColumns.begin(), kCsvColumns.end())});
     }
     if (firstRow == table.rows.size()) {
         result.problems.push_back({table.rows.front().line, "there are no rows to paste below the header"});
         return result;
     }
-    std::size_t location = header.size();
-    for (std::size_t i = 0; i < header.size(); ++i)
-        if (trimmed(header[i]) == "Location")
-            location = i;
+    rows.rows.reserve(1 + table.rows.size() - firstRow);
+    const std::vector<std::string>& header = rows.rows.front().fields;
+    const auto location =
+        static_cast<std::size_t>(std::find_if(header.begin(), header.end(),
+                                              [](const std::string& f) { return trimmed(f) == "Location"; }) -
+                                 header.begin());
 
-    std::string csv = csvRow(header);
-    int csvLine = 2;
     int channel = first;
     for (std::size_t r = firstRow; r < table.rows.size(); ++r, ++channel) {
         CsvRow row = table.rows[r];
@@ -133,18 +81,11 @@ CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int f
         }
         if (location < row.fields.size())
             row.fields[location] = std::to_string(channel + 1);
-        const std::string joined = csvRow(row.fields);
-        originalLine[csvLine] = row.line;
-        csvLine += static_cast<int>(std::count(joined.begin(), joined.end(), '\n'));
-        csv += joined;
+        rows.rows.push_back(std::move(row));
     }
     if (!result.problems.empty())
         return result;
-
-    result = importChannelsCsv(image, csv);
-    renumberLines(result.problems, originalLine);
-    renumberLines(result.notes, originalLine);
-    return result;
+    return importChannelsTable(image, rows);
 }
 
 } // namespace ft817

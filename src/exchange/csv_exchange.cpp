@@ -1,5 +1,6 @@
 #include "exchange/csv_exchange.h"
 
+#include "image/channel_names.h"
 #include "image/channel_record.h"
 #include "image/frequency_range.h"
 #include "image/memory_map.h"
@@ -16,43 +17,12 @@ namespace {
 
 constexpr std::uint64_t kMaxStored = 4294967295u;
 
-bool sameLetters(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // Text from the file in double quotes for a message on a terminal: control
 // characters (escape sequences, NUL, line breaks) and bytes that are not
 // UTF-8 appear as \xNN, never as themselves.
 std::string quoted(std::string_view text)
 {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        // A two-byte UTF-8 letter (U+00A0 and above) passes; C1 controls and stray bytes do not.
-        const bool letter = byte >= 0xC2 && byte <= 0xDF && i + 1 < text.size() &&
-                            (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80 &&
-                            !(byte == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0);
-        if (letter) {
-            out += text.substr(i, 2);
-            ++i;
-        } else if (byte < 0x20 || byte >= 0x7F) {
-            out += "\\x";
-            out += digits[byte >> 4];
-            out += digits[byte & 15];
-        } else {
-            out += static_cast<char>(byte);
-        }
-    }
-    return out + "\"";
+    return "\"" + terminalText(text, {}) + "\"";
 }
 
 // The fields of a row, found by column name.
@@ -147,14 +117,8 @@ void readFrequencies(RowReading& in, ChannelRow& out)
     }
 
     const std::string_view duplex = trimmed(in.row["Duplex"]);
-    if (duplex.empty())
-        out.shift = Shift::Simplex;
-    else if (duplex == "-")
-        out.shift = Shift::Minus;
-    else if (duplex == "+")
-        out.shift = Shift::Plus;
-    else if (sameLetters(duplex, "split"))
-        out.shift = Shift::Split;
+    if (const auto shift = shiftNamedInCsv(duplex))
+        out.shift = *shift;
     else
         in.refuse("Duplex must be empty, -, + or split (the radio has no " + quoted(duplex) + ")");
 
@@ -181,14 +145,8 @@ void readFrequencies(RowReading& in, ChannelRow& out)
 void readTones(RowReading& in, ChannelRow& out)
 {
     const std::string_view tone = trimmed(in.row["Tone"]);
-    if (tone.empty())
-        out.toneMode = ToneMode::None;
-    else if (sameLetters(tone, "Tone"))
-        out.toneMode = ToneMode::Tone;
-    else if (sameLetters(tone, "TSQL"))
-        out.toneMode = ToneMode::Mute;
-    else if (sameLetters(tone, "DTCS"))
-        out.toneMode = ToneMode::Dcs;
+    if (const auto mode = toneModeNamedInCsv(tone))
+        out.toneMode = *mode;
     else
         in.refuse("Tone must be empty, Tone, TSQL or DTCS (the radio has no " + quoted(tone) + ")");
 
@@ -226,12 +184,9 @@ void readMode(RowReading& in, ChannelRow& out)
     const std::string_view mode = trimmed(in.row["Mode"]);
     if (mode.empty())
         return;
-    const auto found = std::find_if(kModeNames.begin(), kModeNames.end(),
-                                    [&](std::string_view name) { return sameLetters(name, mode); });
-    if (found == kModeNames.end())
+    out.mode = modeNamed(mode);
+    if (!out.mode)
         in.refuse("Mode " + quoted(mode) + " is not a mode of the radio (LSB USB CW CWR AM FM DIG PKT)");
-    else
-        out.mode = static_cast<int>(found - kModeNames.begin());
 }
 
 void readName(RowReading& in, ChannelRow& out)
@@ -433,8 +388,6 @@ Result<std::uint32_t> parseMegahertz(std::string_view text)
 std::string exportChannelsCsv(const BlockStore& store)
 {
     std::string out = csvRow(std::vector<std::string>(kCsvColumns.begin(), kCsvColumns.end()));
-    static constexpr std::string_view kDuplex[4] = {"", "-", "+", "split"};
-    static constexpr std::string_view kTone[4] = {"", "Tone", "TSQL", "DTCS"};
     for (int channel = 0; channel < kChannelCount; ++channel) {
         if (!isChannelActive(store, channel))
             continue;
@@ -445,14 +398,14 @@ std::string exportChannelsCsv(const BlockStore& store)
             std::to_string(channel + 1),
             latin1ToUtf8(name),
             formatMegahertz(record.rxFrequency()),
-            std::string(kDuplex[static_cast<int>(record.shift())]),
+            std::string(namesOf(record.shift()).csv),
             formatMegahertz(record.txFrequency()),
-            std::string(kTone[static_cast<int>(record.toneMode())]),
+            std::string(namesOf(record.toneMode()).csv),
             tone,
             tone,
             dcsCodeText(record.dcsNumber()),
             "NN",
-            std::string(kModeNames[static_cast<std::size_t>(record.mode())]),
+            std::string(modeName(record.mode())),
             "5.00",
             "",
             "",
@@ -467,9 +420,13 @@ std::string exportChannelsCsv(const BlockStore& store)
 
 CsvImport importChannelsCsv(const BlockStore& image, std::string_view csv)
 {
+    return importChannelsTable(image, parseCsv(csv));
+}
+
+CsvImport importChannelsTable(const BlockStore& image, const CsvTable& table)
+{
     CsvImport result;
     result.store = image;
-    CsvTable table = parseCsv(csv);
     result.problems = table.problems;
 
     const auto columns = readHeader(table, result.problems);

@@ -64,5 +64,8 @@ struct CsvImport {
 // Writes the channels of a CSV text into a copy of a memory image (a store that
 // BlockStore::load accepted). Never changes the image it is given.
 CsvImport importChannelsCsv(const BlockStore& image, std::string_view csv);
+// The same for a text already cut into rows: the first row is the header, and
+// problems name each row's own line and the table's problems come first.
+CsvImport importChannelsTable(const BlockStore& image, const CsvTable& table);
 
 } // namespace ft817

@@ -10,6 +10,7 @@ namespace {
 // the line breaks read.
 struct RowReader {
     std::string_view text;
+    CsvFormat format;
     std::size_t pos = 0;
     int line = 1;
 
@@ -42,13 +43,37 @@ struct RowReader {
         takeLineEnd();
     }
 
+    bool atFieldEnd() const
+    {
+        return atEnd() || text[pos] == format.separator || text[pos] == '\n' || text[pos] == '\r';
+    }
+
+    // A field up to the next separator or line end; one wholly in double
+    // quotes loses them, and a doubled quote inside it becomes one.
+    void readLenient(std::string& field)
+    {
+        while (!atFieldEnd())
+            field += text[pos++];
+        if (field.size() < 2 || field.front() != '"' || field.back() != '"')
+            return;
+        std::string inner;
+        for (std::size_t i = 1; i + 1 < field.size(); ++i) {
+            inner += field[i];
+            if (field[i] == '"' && field[i + 1] == '"')
+                ++i;
+        }
+        field = std::move(inner);
+    }
+
     // One row, or why it is malformed (the rest of its line is skipped).
     std::optional<std::string> read(std::vector<std::string>& fields)
     {
         fields.assign(1, std::string());
         while (true) {
             std::string& field = fields.back();
-            if (!atEnd() && text[pos] == '"') {
+            if (format.lenientQuotes) {
+                readLenient(field);
+            } else if (!atEnd() && text[pos] == '"') {
                 const int opened = line;
                 ++pos;
                 while (true) {
@@ -69,12 +94,12 @@ struct RowReader {
                     field += c;
                     ++pos;
                 }
-                if (!atEnd() && text[pos] != ',' && text[pos] != '\n' && text[pos] != '\r') {
+                if (!atFieldEnd()) {
                     skipRestOfLine();
                     return std::string("text after a closing quote (a quote inside a field must be doubled)");
                 }
             } else {
-                while (!atEnd() && text[pos] != ',' && text[pos] != '\n' && text[pos] != '\r') {
+                while (!atFieldEnd()) {
                     if (text[pos] == '"') {
                         skipRestOfLine();
                         return std::string("a quote inside a field that does not start with one");
@@ -82,7 +107,7 @@ struct RowReader {
                     field += text[pos++];
                 }
             }
-            if (!atEnd() && text[pos] == ',') {
+            if (!atEnd() && text[pos] == format.separator) {
                 ++pos;
                 fields.emplace_back();
                 continue;
@@ -95,12 +120,12 @@ struct RowReader {
 
 } // namespace
 
-CsvTable parseCsv(std::string_view text)
+CsvTable parseCsv(std::string_view text, CsvFormat format)
 {
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
     CsvTable table;
-    RowReader reader{text};
+    RowReader reader{text, format};
     std::vector<std::string> fields;
     while (!reader.atEnd()) {
         const int line = reader.line;

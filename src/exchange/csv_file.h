@@ -29,10 +29,24 @@ struct CsvTable {
     std::vector<CsvProblem> problems;
 };
 
-// Cuts CSV text into rows: fields separated by commas, a field in double
-// quotes may hold commas, line breaks and doubled quotes; LF, CRLF and CR end
-// rows; blank lines and a leading UTF-8 byte order mark are skipped.
-CsvTable parseCsv(std::string_view text);
+// How a text separates its fields and how strictly it is read.
+struct CsvFormat {
+    char separator = ',';
+    // Quotes as a spreadsheet's copy of cells has them: a field runs to the
+    // next separator or line end whatever it holds, and one wholly in double
+    // quotes loses them (inner pairs become one). No row is ever malformed.
+    bool lenientQuotes = false;
+};
+// Comma-separated files as export writes them.
+inline constexpr CsvFormat kCommaSeparated{};
+// Tab-separated text, as spreadsheets put copied cells on the clipboard.
+inline constexpr CsvFormat kTabSeparated{'\t', true};
+
+// Cuts CSV text into rows: fields separated by the format's separator, a
+// field in double quotes may hold separators, line breaks and doubled quotes
+// (unless the quotes are lenient); LF, CRLF and CR end rows; blank lines and a
+// leading UTF-8 byte order mark are skipped.
+CsvTable parseCsv(std::string_view text, CsvFormat format = kCommaSeparated);
 // One field as CSV writes it: in double quotes (inner quotes doubled) when it
 // holds a comma, quote, line break, or leading or trailing blank.
 std::string csvField(std::string_view text);

@@ -1,5 +1,6 @@
 #include "exchange/image_diff.h"
 
+#include "image/channel_names.h"
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
@@ -17,16 +18,12 @@ constexpr const char* kArrow = " \u2192 ";
 // Tag text in double quotes, bytes outside printable ASCII as \xNN.
 std::string quotedTag(const std::string& tag)
 {
-    std::string text = "\"";
-    for (const char c : tag) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && c != '"' && c != '\\') {
-            text += c;
-        } else {
-            text += "\\x" + hexByte(byte);
-        }
-    }
-    return text + "\"";
+    return "\"" +
+           terminalText(tag, {.source = TerminalText::Source::Latin1,
+                              .showLetters = false,
+                              .escapeQuotes = true,
+                              .escape = TerminalText::Escape::Hex}) +
+           "\"";
 }
 
 std::string tagFlagsName(std::uint8_t modeByte)
@@ -200,8 +197,7 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
     if (a.rxFrequency() != b.rxFrequency())
         change("frequency", megahertzText(a.rxFrequency()), megahertzText(b.rxFrequency()) + " MHz");
     if (a.mode() != b.mode())
-        change("mode", std::string(kModeNames[static_cast<std::size_t>(a.mode())]),
-               std::string(kModeNames[static_cast<std::size_t>(b.mode())]));
+        change("mode", std::string(modeName(a.mode())), std::string(modeName(b.mode())));
     if (a.shift() != b.shift())
         change("shift", std::string(shiftName(a.shift())), std::string(shiftName(b.shift())));
     if (a.txFrequency() != b.txFrequency()) {
@@ -210,8 +206,7 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
                megahertzText(b.txFrequency()) + " MHz");
     }
     if (a.txMode() != b.txMode())
-        change("TX mode", std::string(kModeNames[static_cast<std::size_t>(a.txMode())]),
-               std::string(kModeNames[static_cast<std::size_t>(b.txMode())]));
+        change("TX mode", std::string(modeName(a.txMode())), std::string(modeName(b.txMode())));
     if (a.toneMode() != b.toneMode())
         change("tone mode", std::string(toneModeName(a.toneMode())), std::string(toneModeName(b.toneMode())));
     if (a.toneNumber() != b.toneNumber())

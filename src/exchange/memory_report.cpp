@@ -1,5 +1,6 @@
 #include "exchange/memory_report.h"
 
+#include "image/channel_names.h"
 #include "image/channel_record.h"
 #include "image/image_check.h"
 #include "image/memory_map.h"
@@ -26,24 +27,14 @@ std::string padRight(std::string text, std::size_t width)
     return text;
 }
 
-// A tag byte for a terminal: printable ASCII as is, Latin-1 letters as UTF-8,
+// The tag for a terminal: printable ASCII as is, Latin-1 letters as UTF-8,
 // control codes as '.'.
-void appendTagCharacter(std::string& out, std::uint8_t b)
-{
-    if (b >= 0x20 && b < 0x7F)
-        out.push_back(static_cast<char>(b));
-    else if (b >= 0xA0)
-        out += latin1ToUtf8(std::string(1, static_cast<char>(b)));
-    else
-        out.push_back('.');
-}
-
 std::string printableTag(const ChannelRecordView& record)
 {
-    std::string out;
-    for (int k = 0; k < record::kTagLength; ++k)
-        appendTagCharacter(out, record.byte(record::kTag + k));
-    return out;
+    return terminalText(record.tag(), {.source = TerminalText::Source::Latin1,
+                                       .showLetters = true,
+                                       .escapeQuotes = false,
+                                       .escape = TerminalText::Escape::Dot});
 }
 
 std::string toneText(const ChannelRecordView& record)
@@ -65,19 +56,12 @@ std::string toneText(const ChannelRecordView& record)
 // control codes escaped, bytes 0x7F and above as \u00XX (Latin-1).
 void appendJsonString(std::string& out, std::string_view text)
 {
-    out.push_back('"');
-    for (char c : text) {
-        const auto b = static_cast<std::uint8_t>(c);
-        if (b == '"' || b == '\\') {
-            out.push_back('\\');
-            out.push_back(c);
-        } else if (b >= 0x20 && b < 0x7F) {
-            out.push_back(c);
-        } else {
-            out += "\\u00" + hexByte(b, HexLetters::Lower);
-        }
-    }
-    out.push_back('"');
+    out += "\"" +
+           terminalText(text, {.source = TerminalText::Source::Latin1,
+                               .showLetters = false,
+                               .escapeQuotes = true,
+                               .escape = TerminalText::Escape::Json}) +
+           "\"";
 }
 
 std::string bandLine(const BlockStore& store, Vfo vfo)
@@ -114,11 +98,11 @@ std::string channelRow(const BlockStore& store, int n)
     const auto record = ChannelRecordView::forChannel(store, n);
     std::string row = padLeft(std::to_string(n + 1), 3) + "  " +
                       padLeft(megahertzText(record.rxFrequency()), 11) + "  " +
-                      padRight(std::string(kModeNames[static_cast<std::size_t>(record.mode())]), 4) + "  " +
+                      padRight(std::string(modeName(record.mode())), 4) + "  " +
                       padRight(std::string(shiftName(record.shift())), 7) + "  ";
     if (record.split())
         row += padLeft(megahertzText(record.txFrequency()), 11) + "  " +
-               padRight(std::string(kModeNames[static_cast<std::size_t>(record.txMode())]), 4);
+               padRight(std::string(modeName(record.txMode())), 4);
     else
         row += padRight("-", 11 + 2 + 4);
     row += "  " + padRight(toneText(record), 19) + "  ";
@@ -135,12 +119,12 @@ void appendChannelJson(std::string& out, const BlockStore& store, int n)
     out += "{\"channel\": " + std::to_string(n + 1);
     out += ", \"active\": ";
     out += isChannelActive(store, n) ? "true" : "false";
-    out += ", \"mode\": \"" + std::string(kModeNames[static_cast<std::size_t>(record.mode())]) + "\"";
+    out += ", \"mode\": \"" + std::string(modeName(record.mode())) + "\"";
     out += ", \"rx\": " + std::to_string(record.rxFrequency());
     out += ", \"split\": ";
     out += record.split() ? "true" : "false";
     out += ", \"tx\": " + std::to_string(record.txFrequency());
-    out += ", \"tx_mode\": \"" + std::string(kModeNames[static_cast<std::size_t>(record.txMode())]) + "\"";
+    out += ", \"tx_mode\": \"" + std::string(modeName(record.txMode())) + "\"";
     out += ", \"tone_mode\": \"" + std::string(toneModeName(record.toneMode())) + "\"";
     out += ", \"ctcss\": " + std::to_string(record.toneNumber());
     const std::string hertz = ctcssHertzText(record.toneNumber());
@@ -194,14 +178,14 @@ std::string channelText(const BlockStore& store, int n)
     std::string text = "Channel " + std::to_string(n + 1) +
                        (isChannelActive(store, n) ? " (active)" : " (inactive)") + ", block " +
                        std::to_string(where.block) + " index " + std::to_string(where.index) + "\n";
-    text += "  Mode:      " + std::string(kModeNames[static_cast<std::size_t>(record.mode())]) + "\n";
+    text += "  Mode:      " + std::string(modeName(record.mode())) + "\n";
     text += "  RX:        " + megahertzText(record.rxFrequency()) + " MHz (" +
             std::to_string(record.rxFrequency()) + ")\n";
     text += "  Shift:     " + std::string(shiftName(record.shift())) + "\n";
     text += "  Split:     " + std::string(record.split() ? "yes" : "no") + "\n";
     text += "  TX:        " + megahertzText(record.txFrequency()) + " MHz (" +
             std::to_string(record.txFrequency()) + ")\n";
-    text += "  TX mode:   " + std::string(kModeNames[static_cast<std::size_t>(record.txMode())]) + "\n";
+    text += "  TX mode:   " + std::string(modeName(record.txMode())) + "\n";
     text += "  Tone mode: " + std::string(toneModeName(record.toneMode())) + "\n";
     text +=
         "  CTCSS:     " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")\n";

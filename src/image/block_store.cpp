@@ -79,7 +79,7 @@ Result<BlockStore> BlockStore::fromPayloads(std::span<const Bytes> payloads)
     for (std::size_t j = 0; j < payloads.size(); ++j) {
         if (payloads[j].size() > static_cast<std::size_t>(kMaxBlockPayload))
             return Error{"block " + std::to_string(j) + " holds " + std::to_string(payloads[j].size()) +
-                             " payload bytes; a block can hold at most 255",
+                             " payload bytes; a block can hold at most " + std::to_string(kMaxBlockPayload),
                          {}};
         store.m_lengths[j + 1] = static_cast<std::int16_t>(payloads[j].size());
         store.m_bytes[columnStart(static_cast<int>(j))] = static_cast<std::uint8_t>(j);

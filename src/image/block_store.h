@@ -18,6 +18,7 @@
 // the payload indices are saved. Addresses outside the store read as 0 and
 // are not written.
 
+#include "image/image_file.h"
 #include "platform/file_access.h"
 #include "platform/result.h"
 
@@ -29,8 +30,9 @@ namespace ft817 {
 
 // Places in one column: the number byte and up to 255 payload bytes.
 inline constexpr int kBlockColumnSize = 256;
-// Most payload bytes one block can carry.
-inline constexpr int kMaxBlockPayload = 255;
+// Most payload bytes one block can carry: a clone block's longest length less
+// its number byte and checksum, so every store can be saved as an image file.
+inline constexpr int kMaxBlockPayload = kMaxBlockLength - 2;
 // Blocks 0..47 hold the memory map, so a memory image has at least 48 blocks.
 inline constexpr int kMemoryImageMinBlocks = 48;
 
@@ -45,7 +47,7 @@ public:
     static Result<BlockStore> load(std::span<const std::uint8_t> imageFile);
     // Loads an image file of any number of blocks.
     static Result<BlockStore> loadBlocks(std::span<const std::uint8_t> imageFile);
-    // A store of the given payloads, block j numbered j; refuses a payload over 255 bytes.
+    // A store of the given payloads, block j numbered j; refuses a payload over kMaxBlockPayload (253) bytes.
     static Result<BlockStore> fromPayloads(std::span<const Bytes> payloads);
 
     // Number of blocks (the last block's number + 1); 0 for an empty store.

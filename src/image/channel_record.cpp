@@ -2,36 +2,6 @@
 
 namespace ft817 {
 
-std::string_view toneModeName(ToneMode mode)
-{
-    switch (mode) {
-    case ToneMode::Tone:
-        return "tone";
-    case ToneMode::Mute:
-        return "mute";
-    case ToneMode::Dcs:
-        return "dcs";
-    case ToneMode::None:
-        break;
-    }
-    return "none";
-}
-
-std::string_view shiftName(Shift shift)
-{
-    switch (shift) {
-    case Shift::Minus:
-        return "minus";
-    case Shift::Plus:
-        return "plus";
-    case Shift::Split:
-        return "split";
-    case Shift::Simplex:
-        break;
-    }
-    return "simplex";
-}
-
 std::array<std::uint8_t, kRecordSize> ChannelRecordView::bytes() const
 {
     std::array<std::uint8_t, kRecordSize> all{};

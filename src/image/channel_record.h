@@ -14,6 +14,7 @@
 // masks its own bits into the byte and leaves the rest as it was.
 
 #include "image/block_store.h"
+#include "image/channel_names.h"
 #include "image/memory_map.h"
 
 #include <array>
@@ -22,14 +23,6 @@
 #include <string_view>
 
 namespace ft817 {
-
-// Names of the eight modes, index = stored mode value.
-inline constexpr std::array<std::string_view, 8> kModeNames = {"LSB", "USB", "CW",  "CWR",
-                                                               "AM",  "FM",  "DIG", "PKT"};
-
-enum class ToneMode { None = 0, Tone = 1, Mute = 2, Dcs = 3 };
-// The radio's meaning of the two split flag bits.
-enum class Shift { Simplex = 0, Minus = 1, Plus = 2, Split = 3 };
 
 // Record byte offsets of the fields.
 namespace record {
@@ -124,10 +117,6 @@ constexpr std::uint32_t decodeFrequency(std::uint8_t b0, std::uint8_t b1, std::u
     return (std::uint32_t{b0} << 24) | (std::uint32_t{b1} << 16) | (std::uint32_t{b2} << 8) |
            std::uint32_t{b3};
 }
-// Lower-case name of a tone mode: "none", "tone", "mute", "dcs".
-std::string_view toneModeName(ToneMode mode);
-// Lower-case name of a shift: "simplex", "minus", "plus", "split".
-std::string_view shiftName(Shift shift);
 
 // Read-only view of the record whose byte 0 is at a location of a store.
 // The store must outlive the view; bytes beyond the store read as 0.

@@ -90,9 +90,10 @@ Result<Bytes> buildImageTrailer(std::span<const int> blockLengths)
     int end = 0;
     for (std::size_t k = 0; k < blockLengths.size(); ++k) {
         const int length = blockLengths[k];
-        if (length < 1 || length > 255)
+        if (length < 1 || length > kMaxBlockLength)
             return Error{"block " + std::to_string(k) + " is " + std::to_string(length) +
-                             " bytes long; an image file can record at most 255",
+                             " bytes long; an image file can record at most " +
+                             std::to_string(kMaxBlockLength),
                          {}};
         end += length;
         if (end > kMaxImageOffset)

@@ -3,6 +3,8 @@
 #include "sim/default_memory.h"
 #include "sim/pseudo_terminal.h"
 
+#include "image/block_store.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -251,11 +253,8 @@ void SimulatedRadio::Impl::decide(double now)
     }
     const Bytes bytes = std::exchange(deciding.bytes, {});
     const auto length = static_cast<std::size_t>(lengths[0]);
-    bool block0 = bytes.size() == length && length >= 2 && bytes[0] == 0;
-    if (block0) {
-        const unsigned sum = std::accumulate(bytes.begin() + 1, bytes.end() - 1, 0u);
-        block0 = (sum % 256) == bytes.back();
-    }
+    const bool block0 =
+        bytes.size() == length && length >= 2 && bytes[0] == 0 && BlockStore::checksumMatches(bytes);
     if (block0) {
         phase = Phase::Receiving;
         receiving.block = 0;
@@ -493,8 +492,7 @@ void SimulatedRadio::Impl::receiveByte(std::uint8_t byte, double at)
     if (receiving.current.size() < length)
         return;
     const Bytes block = std::exchange(receiving.current, {});
-    const unsigned sum = std::accumulate(block.begin() + 1, block.end() - 1, 0u);
-    if (block[0] != k || sum % 256 != block.back())
+    if (block[0] != k || !BlockStore::checksumMatches(block))
         return; // a damaged block: no answer; the radio still waits for block k
     const bool acknowledge = !faults.neverAcknowledge &&
                              !(faults.stopInBlock >= 0 && k >= faults.stopInBlock) &&

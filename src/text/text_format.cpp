@@ -90,4 +90,59 @@ bool hasControlCharacter(std::string_view latin1)
     });
 }
 
+namespace {
+
+// Bytes of the letter (U+00A0 and above) that starts at i, or 0 for none.
+std::size_t letterLength(std::string_view bytes, std::size_t i, TerminalText::Source source)
+{
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    if (source == TerminalText::Source::Latin1)
+        return byte >= 0xA0 ? 1 : 0;
+    // A two-byte UTF-8 letter passes; C1 controls and stray bytes do not.
+    if (byte < 0xC2 || byte > 0xDF || i + 1 >= bytes.size())
+        return 0;
+    const auto next = static_cast<unsigned char>(bytes[i + 1]);
+    return (next & 0xC0) == 0x80 && !(byte == 0xC2 && next < 0xA0) ? 2 : 0;
+}
+
+void appendEscaped(std::string& out, std::uint8_t byte, TerminalText::Escape escape)
+{
+    switch (escape) {
+    case TerminalText::Escape::Hex:
+        out += "\\x" + hexByte(byte);
+        return;
+    case TerminalText::Escape::Json:
+        if (byte == '"' || byte == '\\')
+            out += {'\\', static_cast<char>(byte)};
+        else
+            out += "\\u00" + hexByte(byte, HexLetters::Lower);
+        return;
+    case TerminalText::Escape::Dot:
+        out += '.';
+        return;
+    }
+}
+
+} // namespace
+
+std::string terminalText(std::string_view bytes, const TerminalText& how)
+{
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(bytes[i]);
+        const std::size_t letter = letterLength(bytes, i, how.source);
+        const bool quote = byte == '"' || byte == '\\';
+        if (letter > 0 && how.showLetters) {
+            out += how.source == TerminalText::Source::Latin1 ? latin1ToUtf8(bytes.substr(i, 1))
+                                                              : std::string(bytes.substr(i, letter));
+            i += letter - 1;
+        } else if (byte >= 0x20 && byte < 0x7F && !(quote && how.escapeQuotes)) {
+            out += static_cast<char>(byte);
+        } else {
+            appendEscaped(out, byte, how.escape);
+        }
+    }
+    return out;
+}
+
 } // namespace ft817

@@ -35,4 +35,25 @@ std::optional<std::string> utf8ToLatin1(std::string_view text);
 // True when Latin-1 text holds a C0 or C1 control character, which no tag can show.
 bool hasControlCharacter(std::string_view latin1);
 
+// How text from a file or the radio is made safe to show on a terminal, where
+// a control byte could move the cursor or change colours.
+struct TerminalText {
+    // What the bytes are: UTF-8 text, or the radio's single-byte (Latin-1) characters.
+    enum class Source { Utf8, Latin1 };
+    // What a byte that is not shown as itself becomes: \xNN; \u00xx (and \" and
+    // \\ for quotes and backslashes, as inside a JSON string); or '.'.
+    enum class Escape { Hex, Json, Dot };
+
+    Source source = Source::Utf8;
+    // Letters from U+00A0 on shown (as UTF-8), or escaped byte by byte.
+    bool showLetters = true;
+    // Double quotes and backslashes escaped, or shown as themselves.
+    bool escapeQuotes = false;
+    Escape escape = Escape::Hex;
+};
+
+// The text with printable ASCII as it is and every other byte (control
+// codes, DEL, C1 codes, bytes that are not UTF-8) escaped as `how` says.
+std::string terminalText(std::string_view bytes, const TerminalText& how);
+
 } // namespace ft817

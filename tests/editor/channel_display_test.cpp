@@ -46,8 +46,8 @@ TEST_F(ChannelDisplayTest, ActiveFmChannelWithoutSplitToneOrTag)
         EXPECT_FALSE(check(tone)->isChecked()) << tone;
     EXPECT_FALSE(shown("CHtext"));
     EXPECT_EQ(currentChannelByte(), 3);
-    EXPECT_EQ(window->state().recordBlock, 8);
-    EXPECT_EQ(window->state().recordOffset, 79);
+    EXPECT_EQ(window->state().recordLocation().block, 8);
+    EXPECT_EQ(window->state().recordLocation().index, 79);
 }
 
 TEST_F(ChannelDisplayTest, FrequenciesAreShownUnsignedInPlainDecimal)
@@ -99,8 +99,8 @@ TEST_F(ChannelDisplayTest, InactiveChannelShowsItsNumberAndNothingElse)
     for (const char* cleared : {"Chsplit", "CTCSSck", "CTCSSmute", "DCSck", "Tagck"})
         EXPECT_FALSE(check(cleared)->isChecked()) << cleared;
     // The record's place is set even for an inactive channel, for the entries made there.
-    EXPECT_EQ(window->state().recordBlock, 9);
-    EXPECT_EQ(window->state().recordOffset, 53);
+    EXPECT_EQ(window->state().recordLocation().block, 9);
+    EXPECT_EQ(window->state().recordLocation().index, 53);
     EXPECT_TRUE(window->state().store == before) << "an inactive channel changes no byte";
 }
 

@@ -72,8 +72,9 @@ protected:
         const sim::Model models[] = {sim::Model::FT817, sim::Model::FT817ND, sim::Model::FT818};
         store = realLookingMemory(models[GetParam() % 3], random);
         loaded = store;
-        history = std::make_unique<EditHistory>(store);
-        list = std::make_unique<ChannelListWindow>(*history);
+        history = std::make_shared<EditHistory>();
+        history->store() = store;
+        list = std::make_unique<ChannelListWindow>(history);
         placeOf.resize(kChannelCount);
         std::iota(placeOf.begin(), placeOf.end(), 0);
         placesAtStep = {placeOf};
@@ -201,7 +202,7 @@ protected:
     int lastAction = 0;
     BlockStore store;
     BlockStore loaded;
-    std::unique_ptr<EditHistory> history;
+    std::shared_ptr<EditHistory> history;
     std::unique_ptr<ChannelListWindow> list;
     std::vector<int> placeOf;                   // channel -> the loaded channel whose record it holds
     std::vector<std::vector<int>> placesAtStep; // placeOf at each undo index

@@ -101,6 +101,20 @@ TEST_F(ChannelListTest, ShowsTheRadiosMeaningAndGreysInactiveRows)
     EXPECT_FALSE(cell(0, M::Tag).data(Qt::ForegroundRole).isValid());
 }
 
+// A frequency copied from an exported file (six decimals, the sixth 0) goes
+// into a cell as it is; the cell shows it to 10 Hz.
+TEST_F(ChannelListTest, TakesTheSixDecimalsExportWrites)
+{
+    using M = ChannelTableModel;
+    ASSERT_TRUE(model->setData(cell(5, M::RxFrequency), "145.612500"));
+    EXPECT_EQ(record(5).rxFrequency(), 14561250u);
+    EXPECT_EQ(text(5, M::RxFrequency), "145.61250");
+    ASSERT_TRUE(model->setData(cell(5, M::RxFrequency), " 439.7000000 "));
+    EXPECT_EQ(record(5).rxFrequency(), 43970000u);
+    EXPECT_FALSE(model->setData(cell(5, M::RxFrequency), "145.6125001"));
+    EXPECT_NE(list->statusText().indexOf("more than 5 decimals"), -1);
+}
+
 TEST_F(ChannelListTest, EditsWriteOnlyTheirBitsAndRefuseWhatCannotBeStored)
 {
     using M = ChannelTableModel;

@@ -91,8 +91,8 @@ TEST_F(EditTest, OpensOnTheRadiosCurrentChannel)
         openImage(image);
         EXPECT_EQ(box("CHnum")->text(), c.shown);
         EXPECT_EQ(window->state().currentChannel, c.current);
-        EXPECT_EQ(window->state().recordBlock, c.block);
-        EXPECT_EQ(window->state().recordOffset, c.offset);
+        EXPECT_EQ(window->state().recordLocation().block, c.block);
+        EXPECT_EQ(window->state().recordLocation().index, c.offset);
     }
 }
 

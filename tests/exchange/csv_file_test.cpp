@@ -57,5 +57,26 @@ TEST(CsvText, WrittenFieldsReadBackUnchanged)
     EXPECT_EQ(table.rows[0].fields, fields);
 }
 
+// A spreadsheet's copy of cells: tabs between fields, commas are text, and
+// quotes never make a row malformed.
+TEST(CsvText, TabSeparatedTextIsReadWithSpreadsheetQuotes)
+{
+    const CsvTable table = parseCsv("a,b\t\"say \"\"hi\"\"\"\t12\" dish\r\n"
+                                    "\n"
+                                    "\"open\t\"a\"b\"\t\"\"\n"
+                                    "\tlast\t",
+                                    kTabSeparated);
+    ASSERT_TRUE(table.problems.empty());
+    ASSERT_EQ(table.rows.size(), 3u);
+    EXPECT_EQ(table.rows[0].fields, (std::vector<std::string>{"a,b", "say \"hi\"", "12\" dish"}));
+    EXPECT_EQ(table.rows[1].line, 3);
+    EXPECT_EQ(table.rows[1].fields, (std::vector<std::string>{"\"open", "a\"b", ""}));
+    EXPECT_EQ(table.rows[2].line, 4);
+    EXPECT_EQ(table.rows[2].fields, (std::vector<std::string>{"", "last", ""}));
+
+    // Commas separate fields only where they are the separator.
+    EXPECT_EQ(parseCsv("a\tb,c\n").rows[0].fields, (std::vector<std::string>{"a\tb", "c"}));
+}
+
 } // namespace
 } // namespace ft817

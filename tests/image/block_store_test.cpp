@@ -291,5 +291,17 @@ TEST(BlockStoreSave, AnEmptyStoreHasNothingToSave)
     EXPECT_EQ(BlockStore().byte(0, 0), 0);
 }
 
+// The block table's length byte holds 255 at most, number byte and checksum
+// included: a store takes no payload it could not save.
+TEST(BlockStoreSave, EveryStoreThatCanBeBuiltCanBeSaved)
+{
+    const auto longest = BlockStore::fromPayloads(std::vector<Bytes>{Bytes(kMaxBlockPayload, 7)});
+    ASSERT_TRUE(longest.ok());
+    EXPECT_TRUE(longest->toImageFile().ok());
+    const auto tooLong = BlockStore::fromPayloads(std::vector<Bytes>{Bytes(kMaxBlockPayload + 1, 7)});
+    ASSERT_FALSE(tooLong.ok());
+    EXPECT_EQ(tooLong.error().message, "block 0 holds 254 payload bytes; a block can hold at most 253");
+}
+
 } // namespace
 } // namespace ft817
