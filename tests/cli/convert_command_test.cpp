@@ -74,34 +74,15 @@ TEST_F(ConvertCommand, ConvertThenConvertRawGivesThePayloadFileBack)
     ASSERT_EQ(raw.code, 0) << raw.err;
     EXPECT_EQ(raw.out, "wrote " + back + ": payload file, 6521 bytes\n");
     EXPECT_EQ(*readWholeFile(back), *readWholeFile(payload));
-}
 
-TEST_F(ConvertCommand, AnFt818FileWithATrailerConvertsWithTheTrailerIgnored)
-{
-    const std::string payload = writePayloadFile(sim::Model::FT818, "ft818.img", "FT-818");
-    ASSERT_EQ(std::filesystem::file_size(payload), 6573u + test::toolTrailer("FT-818").size());
-    const CommandOutput converted = run(runConvertCommand, {payload, m_dir.file("ft818.bin")});
-    ASSERT_EQ(converted.code, 0) << converted.err;
+    // An FT-818 file with a trailer converts with the trailer ignored.
+    const std::string ft818 = writePayloadFile(sim::Model::FT818, "ft818.img", "FT-818");
+    ASSERT_EQ(run(runConvertCommand, {ft818, m_dir.file("ft818.bin")}).code, 0);
     EXPECT_EQ(*readWholeFile(m_dir.file("ft818.bin")), imageFileOf(sim::Model::FT818));
 }
 
-TEST_F(ConvertCommand, RefusalsWriteNothing)
+TEST_F(ConvertCommand, NeverWritesOverItsInputNorConvertsAnImageFileToItself)
 {
-    ASSERT_TRUE(writeWholeFile(m_dir.file("odd.img"), Bytes(6600, 0x20)));
-    const CommandOutput odd = run(runConvertCommand, {m_dir.file("odd.img"), m_dir.file("odd.bin")});
-    EXPECT_EQ(odd.code, 1);
-    EXPECT_NE(
-        odd.err.find("it is 6600 bytes long, where a payload file holds 6509 bytes for an FT-817, 6521"),
-        std::string::npos)
-        << odd.err;
-
-    const std::string other = writePayloadFile(sim::Model::FT817, "other.img", "FT-817ND");
-    const CommandOutput named = run(runConvertCommand, {other, m_dir.file("other.bin")});
-    EXPECT_EQ(named.code, 1);
-    EXPECT_NE(named.err.find("trailer names the FT-817ND, but its 6509 bytes of memory are an FT-817's"),
-              std::string::npos)
-        << named.err;
-
     const std::string payload = writePayloadFile(sim::Model::FT817ND, "radio.img");
     EXPECT_EQ(run(runConvertCommand, {payload, payload}).code, 1);
     EXPECT_EQ(run(runConvertCommand, {"--raw", payload, payload}).code, 1);
@@ -111,10 +92,7 @@ TEST_F(ConvertCommand, RefusalsWriteNothing)
     const CommandOutput already = run(runConvertCommand, {m_dir.file("radio.bin"), m_dir.file("copy.bin")});
     EXPECT_EQ(already.code, 1);
     EXPECT_NE(already.err.find("is an image file already"), std::string::npos) << already.err;
-    EXPECT_EQ(run(runConvertCommand, {m_dir.file("radio.bin")}).code, 2);
-
-    for (const char* written : {"odd.bin", "other.bin", "copy.bin"})
-        EXPECT_FALSE(std::filesystem::exists(m_dir.file(written))) << written;
+    EXPECT_FALSE(std::filesystem::exists(m_dir.file("copy.bin")));
 }
 
 TEST_F(ConvertCommand, ShowExportAndDiffReadAPayloadFileAsItsImage)
