@@ -1,16 +1,18 @@
 // Fuzz target for everything that reads an image file: the block table
 // reader, the block store's loading, the decoding of all 200 channels and the
-// `show` printouts. Any byte string must either be refused with a reason or
-// give a store that saves and reloads to itself; nothing may read or write
-// outside its buffers (AddressSanitizer) or overflow (UndefinedBehaviorSanitizer).
+// `show` printouts, and the reading of other tools' payload files. Any byte string must either be refused
+// with a reason or give a store that saves and reloads to itself; nothing may read or write outside its
+// buffers (AddressSanitizer) or overflow (UndefinedBehaviorSanitizer).
 
 #include "exchange/memory_report.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
+#include "image/payload_file.h"
 #include "support/image_json.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <span>
@@ -132,6 +134,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(*store == *blocks, "the two loaders disagree");
         checkReports(*store);
         checkEdits(*store);
+    }
+    // A payload file is read as a whole memory that writes back to its own bytes.
+    if (const auto memory = readMemoryBytes(Bytes(file.begin(), file.end()));
+        memory && memory->payloadRadio) {
+        const auto written = payloadFileFromImage(memory->imageFile);
+        require(written && std::equal(written->begin(), written->end(), file.begin()),
+                "a payload file that does not write back");
     }
     return 0;
 }

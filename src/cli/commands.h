@@ -21,6 +21,8 @@ int runDownloadCommand(const Arguments& args);
 int runUploadCommand(const Arguments& args);
 int runShowCommand(const Arguments& args);
 int runCatCommand(const Arguments& args);
+// convert [--raw] IN OUT: a payload file into an image file, or back (0 written, 1 refused, 2 usage).
+int runConvertCommand(const Arguments& args);
 
 struct Subcommand {
     const char* name;

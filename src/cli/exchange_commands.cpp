@@ -8,6 +8,7 @@
 #include "image/image_check.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
+#include "image/payload_file.h"
 #include "platform/file_access.h"
 #include "text/text_format.h"
 
@@ -25,7 +26,8 @@ constexpr const char* kExportUsage =
     "Usage: ft817clone export IMAGE FILE.csv\n"
     "Writes the active memory channels of an image file as CSV (Location, Name, Frequency,\n"
     "Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, ... as other programming tools\n"
-    "read them). FILE.csv \"-\" writes to standard output.\n";
+    "read them). FILE.csv \"-\" writes to standard output. IMAGE may also be a payload file\n"
+    "of another programming tool (see convert --help).\n";
 
 constexpr const char* kImportUsage =
     "Usage: ft817clone import IMAGE FILE.csv [--out NEW]\n"
@@ -43,7 +45,8 @@ constexpr const char* kDiffUsage =
     "Prints what differs from image file A to image file B, one line each, old \u2192 new:\n"
     "channels, band records, VFO and band select, current channel, then any other byte.\n"
     "Stored checksums that differ are listed too. Exit status 0 when they are the same,\n"
-    "1 when they differ, 2 on wrong use or an unreadable image.\n";
+    "1 when they differ, 2 on wrong use or an unreadable image. A and B may also be payload\n"
+    "files of another programming tool (see convert --help).\n";
 
 // Reads the arguments of a command that takes exactly two files and no
 // options: the two files, or the exit code when the command stops here.
@@ -124,6 +127,22 @@ std::string damagedBlocksNote(const std::string& path)
 
 } // namespace
 
+Result<LoadedMemory> loadMemory(const std::string& command, const std::string& path)
+{
+    Result<Bytes> bytes = readImageFileBytes(path);
+    if (!bytes)
+        return bytes.error();
+    Result<MemoryFile> memory = readMemoryBytes(std::move(*bytes));
+    if (!memory)
+        return Error{path + ": " + memory.error().message, memory.error().detail};
+    auto store = BlockStore::load(memory->imageFile);
+    if (!store)
+        return Error{path + ": " + store.error().message, store.error().detail};
+    if (memory->payloadRadio)
+        std::cerr << "ft817clone " << command << ": " << path << ": " << memory->note() << "\n";
+    return LoadedMemory{std::move(*store), std::move(memory->imageFile)};
+}
+
 std::string importedImagePath(const std::string& imagePath)
 {
     const std::filesystem::path path(imagePath);
@@ -143,19 +162,20 @@ int runExportCommand(const Arguments& args)
         return *exit;
     const auto& [imagePath, csvPath] = std::get<0>(read);
 
-    const auto store = loadImage(imagePath);
-    if (!store) {
-        std::cerr << "ft817clone export: " << store.error().full() << "\n";
+    const auto memory = loadMemory("export", imagePath);
+    if (!memory) {
+        std::cerr << "ft817clone export: " << memory.error().full() << "\n";
         return 1;
     }
-    const std::string csv = exportChannelsCsv(*store);
+    const BlockStore& store = memory->store;
+    const std::string csv = exportChannelsCsv(store);
     int rows = 0;
     for (int channel = 0; channel < kChannelCount; ++channel) {
-        if (!isChannelActive(*store, channel))
+        if (!isChannelActive(store, channel))
             continue;
         ++rows;
         // Said on the error stream, so that it never mixes into a CSV written to standard output.
-        const ChannelRecordView record = ChannelRecordView::forChannel(*store, channel);
+        const ChannelRecordView record = ChannelRecordView::forChannel(store, channel);
         if (record.tagHighBit() && hasControlCharacter(record.tag()))
             std::cerr << "ft817clone export: channel " << channel + 1
                       << ": its tag holds bytes a tag cannot show; they are written as ?\n";
@@ -240,12 +260,12 @@ int runDiffCommand(const Arguments& args)
         return *exit;
     const auto& [beforePath, afterPath] = std::get<0>(read);
 
-    const auto before = loadImage(beforePath);
+    const auto before = loadMemory("diff", beforePath);
     if (!before) {
         std::cerr << "ft817clone diff: " << before.error().full() << "\n";
         return 2;
     }
-    const auto after = loadImage(afterPath);
+    const auto after = loadMemory("diff", afterPath);
     if (!after) {
         std::cerr << "ft817clone diff: " << after.error().full() << "\n";
         return 2;
@@ -253,13 +273,9 @@ int runDiffCommand(const Arguments& args)
     for (const std::string& path : {beforePath, afterPath})
         if (const std::string damaged = damagedBlocksNote(path); !damaged.empty())
             std::cerr << "ft817clone diff: " << path << ": " << damaged << "\n";
-    std::vector<std::string> lines = describeImageDifferences(*before, *after);
-    const auto beforeFile = readImageFileBytes(beforePath);
-    const auto afterFile = readImageFileBytes(afterPath);
-    if (beforeFile && afterFile) {
-        for (std::string& line : describeChecksumDifferences(*beforeFile, *afterFile))
-            lines.push_back(std::move(line));
-    }
+    std::vector<std::string> lines = describeImageDifferences(before->store, after->store);
+    for (std::string& line : describeChecksumDifferences(before->imageFile, after->imageFile))
+        lines.push_back(std::move(line));
     for (const std::string& line : lines)
         std::cout << line << "\n";
     return lines.empty() ? 0 : 1;

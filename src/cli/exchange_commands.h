@@ -4,6 +4,9 @@
 // Like the others they return the process exit code.
 
 #include "cli/commands.h"
+#include "image/block_store.h"
+#include "platform/file_access.h"
+#include "platform/result.h"
 
 namespace ft817 {
 
@@ -14,6 +17,17 @@ int runExportCommand(const Arguments& args);
 int runImportCommand(const Arguments& args);
 // diff A B: prints what differs from image A to image B (0 same, 1 different, 2 usage or unreadable image).
 int runDiffCommand(const Arguments& args);
+
+// A memory file loaded as the editor loads it: an image file, or a payload
+// file of another tool turned into one.
+struct LoadedMemory {
+    BlockStore store;
+    Bytes imageFile;
+};
+// Loads the memory file at path (the reason for a refusal names the path);
+// for a payload file prints "ft817clone COMMAND: PATH: read as a payload file
+// of model X" on standard error.
+Result<LoadedMemory> loadMemory(const std::string& command, const std::string& path);
 
 // Where import writes when no --out is given: IMAGE with ".imported" before its
 // extension ("radio.bin" -> "radio.imported.bin", "radio" -> "radio.imported").

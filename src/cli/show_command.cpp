@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/exchange_commands.h"
 
 #include "exchange/memory_report.h"
 #include "image/block_store.h"
@@ -19,7 +20,8 @@ namespace {
 
 constexpr const char* kShowUsage =
     "Usage: ft817clone show FILE [--channel N] [--json]\n"
-    "Prints the memory held in an image file, loaded as the editor loads it.\n"
+    "Prints the memory held in an image file, loaded as the editor loads it (or in a payload\n"
+    "file of another programming tool: see convert --help).\n"
     "  --channel N   print channel N (1..200) only, active or not\n"
     "  --json        print JSON instead of text (frequencies in the radio's 10 Hz units;\n"
     "                band_select is null for a VFO whose band number is 15; current_channel\n"
@@ -70,25 +72,20 @@ int runShowCommand(const Arguments& args)
         return *exit;
     const ShowRequest& request = std::get<ShowRequest>(read);
 
-    const auto bytes = readImageFileBytes(request.path);
-    if (!bytes) {
-        std::cerr << "ft817clone show: " << bytes.error().full() << "\n";
+    const auto memory = loadMemory("show", request.path);
+    if (!memory) {
+        std::cerr << "ft817clone show: " << memory.error().full() << "\n";
         return 1;
     }
-    const auto store = BlockStore::load(*bytes);
-    if (!store) {
-        std::cerr << "ft817clone show: " << request.path << ": " << store.error().full() << "\n";
-        return 1;
-    }
+    const BlockStore& store = memory->store;
     // Damage goes to the error stream, so that it shows beside either output form.
-    if (readImageLayout(*bytes))
-        if (const std::string damaged = staleChecksumNote(checkImageFile(*bytes)); !damaged.empty())
-            std::cerr << "ft817clone show: " << request.path << ": " << damaged << "; do not upload it\n";
+    if (const std::string damaged = staleChecksumNote(checkImageFile(memory->imageFile)); !damaged.empty())
+        std::cerr << "ft817clone show: " << request.path << ": " << damaged << "; do not upload it\n";
     if (request.channel)
-        std::cout << (request.json ? channelJson(*store, *request.channel)
-                                   : channelText(*store, *request.channel));
+        std::cout << (request.json ? channelJson(store, *request.channel)
+                                   : channelText(store, *request.channel));
     else
-        std::cout << (request.json ? memoryJson(*store) : memoryText(*store));
+        std::cout << (request.json ? memoryJson(store) : memoryText(store));
     return finishStandardOutput("show");
 }
 

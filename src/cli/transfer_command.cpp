@@ -133,12 +133,14 @@ std::string usage(Direction direction)
                    "folder ($XDG_DATA_HOME/ft817clone/history, by default\n"
                    "~/.local/share/ft817clone/history).\n") +
                kPortHelp;
-    return std::string("Usage: ft817clone upload [--port DEVICE] [--fast] [--any-layout] FILE\n"
-                       "\n"
-                       "Sends the image file FILE to the radio, which must already wait in clone mode\n"
-                       "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n"
-                       "An image that is not a whole memory of a known radio, or whose stored checksums do\n"
-                       "not match (a block arrived damaged), is refused unless --any-layout.\n") +
+    return std::string(
+               "Usage: ft817clone upload [--port DEVICE] [--fast] [--any-layout] FILE\n"
+               "\n"
+               "Sends the image file FILE to the radio, which must already wait in clone mode\n"
+               "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n"
+               "An image that is not a whole memory of a known radio, or whose stored checksums do\n"
+               "not match (a block arrived damaged), is refused unless --any-layout.\n"
+               "FILE may also be a payload file of another programming tool (see convert --help).\n") +
            kPortHelp +
            "  --any-layout    send the image even when it is not a whole memory of a known radio\n"
            "                  or has damaged blocks (they go out with fresh checksums)\n";

@@ -5,6 +5,7 @@
 #include "image/block_store.h"
 #include "image/image_check.h"
 #include "image/image_file.h"
+#include "image/payload_file.h"
 #include "platform/file_access.h"
 
 #include <algorithm>
@@ -76,14 +77,17 @@ TransferReport UploadRun::run()
         m_report.fail(file.error().message, "Nothing was sent to the radio.");
         return m_report;
     }
-    Result<ImageLayout> layout = readImageLayout(*file);
-    if (!layout) {
-        m_report.fail("cannot upload " + m_path + ": " + layout.error().message,
-                      layout.error().detail + " Nothing was sent to the radio.");
+    // A payload file of another tool goes out as the image file it makes.
+    Result<MemoryFile> memory = readMemoryBytes(std::move(*file));
+    if (!memory) {
+        m_report.fail("cannot upload " + m_path + ": " + memory.error().message,
+                      memory.error().detail + " Nothing was sent to the radio.");
         return m_report;
     }
-    m_file = std::move(*file);
-    m_layout = std::move(*layout);
+    if (memory->payloadRadio)
+        m_report.notes.push_back(memory->note());
+    m_file = std::move(memory->imageFile);
+    m_layout = std::move(memory->layout);
     if (!checkImage())
         return m_report;
 

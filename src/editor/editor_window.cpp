@@ -11,6 +11,7 @@
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
+#include "image/payload_file.h"
 #include "image/tone_tables.h"
 #include "platform/file_access.h"
 #include "platform/qt_path.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -105,6 +107,19 @@ QIcon arrowIcon(bool up, const QColor& colour)
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+// Where Done saves a memory read from a payload file: beside it under its
+// name with the extension .bin, numbered when a file of that name exists, so
+// neither the payload file nor an image file already there is written over.
+QString imageNameBeside(const QString& payloadPath)
+{
+    const QString suffix = QFileInfo(payloadPath).suffix();
+    const QString base = suffix.isEmpty() ? payloadPath : payloadPath.chopped(suffix.size() + 1);
+    QString name = base + ".bin";
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = base + "-" + QString::number(n) + ".bin";
+    return name;
 }
 
 } // namespace
@@ -346,10 +361,13 @@ void EditorWindow::fillLists()
 
 Status EditorWindow::edit(const QString& path)
 {
-    Result<Bytes> file = readImageFileBytes(corePath(path));
+    Result<Bytes> bytes = readImageFileBytes(corePath(path));
+    if (!bytes)
+        return bytes.error();
+    Result<MemoryFile> file = readMemoryBytes(std::move(*bytes));
     if (!file)
-        return file.error();
-    Result<BlockStore> store = BlockStore::load(*file);
+        return Error{"cannot edit " + path.toStdString() + ": " + file.error().message, file.error().detail};
+    Result<BlockStore> store = BlockStore::load(file->imageFile);
     if (!store)
         return Error{"cannot edit " + path.toStdString() + ": " + store.error().message,
                      store.error().detail};
@@ -365,7 +383,8 @@ Status EditorWindow::edit(const QString& path)
     // Undo reaches back to this Edit and no further.
     m_history->restart();
 
-    m_saveName->setText(path);
+    // Done writes an image file, never over the payload file it came from.
+    m_saveName->setText(file->payloadRadio ? imageNameBeside(path) : path);
     return {};
 }
 

@@ -39,7 +39,8 @@ public:
 
     // Edit: reads the image file at path (never writing it), loads it and
     // fills every list and box. On failure the window and the loaded tables
-    // stay as they were and the reason is returned.
+    // stay as they were and the reason is returned. A payload file of another
+    // tool is read as an image file; Savename then names a new file beside it.
     Status edit(const QString& path);
     // Shows the window and puts the focus on Done.
     void present();

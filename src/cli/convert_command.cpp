@@ -1,0 +1,64 @@
+// The convert subcommand: a payload file of another programming tool into an
+// image file, or (--raw) an image file into a payload file that tool reads.
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+
+#include "image/payload_file.h"
+#include "platform/file_access.h"
+#include "text/text_format.h"
+
+#include <iostream>
+
+namespace ft817 {
+namespace {
+
+constexpr const char* kConvertUsage =
+    "Usage: ft817clone convert [--raw] IN OUT\n"
+    "Writes the payload file IN, as other programming tools save a memory, as the image file\n"
+    "OUT. A payload file holds the radio's memory bytes back to back: 6509 bytes for an FT-817,\n"
+    "6521 for an FT-817ND, 6651 for an FT-817ND (US), 6573 for an FT-818, 6703 for an\n"
+    "FT-818ND (US); a trailer after them is ignored apart from the model it names.\n"
+    "  --raw   write OUT as a payload file instead: the memory of the image file (or payload\n"
+    "          file) IN back to back, without a trailer, as other programming tools read it\n"
+    "OUT is never IN; it is written whole or not at all.\n";
+
+// Writes IN's memory to OUT as an image file, or with raw as a payload file.
+int convert(const CommandLine& line, const std::string& in, const std::string& out, bool raw)
+{
+    if (sameFile(out, in))
+        return line.failure("will not write over " + in + ", which this command reads; name another file");
+    const Result<MemoryFile> memory = readMemoryFile(in);
+    if (!memory)
+        return line.failure(in + ": " + memory.error().full());
+    if (!memory->payloadRadio && !raw)
+        return line.failure(in + " is an image file already; convert --raw writes it as a payload file");
+    if (memory->payloadRadio)
+        std::cerr << "ft817clone convert: " << in << ": " << memory->note() << "\n";
+
+    const Result<Bytes> bytes =
+        raw ? payloadFileFromImage(memory->imageFile) : Result<Bytes>(memory->imageFile);
+    if (!bytes)
+        return line.failure(in + ": " + bytes.error().full());
+    if (const Status written = writeWholeFile(out, *bytes); !written)
+        return line.failure(written.error().full());
+    std::cout << "wrote " << out << ": " << (raw ? "payload file" : "image file") << ", "
+              << countOf(static_cast<long long>(bytes->size()), "byte", "bytes") << "\n";
+    return 0;
+}
+
+} // namespace
+
+int runConvertCommand(const Arguments& args)
+{
+    CommandLine line("convert", kConvertUsage);
+    line.addFlag("raw");
+    if (const auto exit = line.parse(args))
+        return *exit;
+    const std::vector<std::string> files = line.files();
+    if (files.size() != 2)
+        return line.usageError("name the file to read and the file to write");
+    return convert(line, files[0], files[1], line.isSet("raw"));
+}
+
+} // namespace ft817
