@@ -21,6 +21,9 @@ int runDownloadCommand(const Arguments& args);
 int runUploadCommand(const Arguments& args);
 int runShowCommand(const Arguments& args);
 int runCatCommand(const Arguments& args);
+int runCalibrationCommand(const Arguments& args);
+int runTuneCommand(const Arguments& args);
+int runCaptureCommand(const Arguments& args);
 
 struct Subcommand {
     const char* name;
