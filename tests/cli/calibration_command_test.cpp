@@ -59,7 +59,8 @@ TEST(CalibrationCommand, WritesThe85BytesAtEachRateFoundByItselfAndSendsOnlyRead
         EXPECT_TRUE(has(run.out, "at " + std::to_string(rate) + " baud")) << run.out;
         const Result<CalibrationBackup> backup = readCalibrationText(fileText(out));
         ASSERT_TRUE(backup) << backup.error().message;
-        EXPECT_EQ(backup->bytes, Bytes(knownEeprom().begin(), knownEeprom().begin() + 85));
+        const Bytes eeprom = knownEeprom();
+        EXPECT_EQ(backup->bytes, Bytes(eeprom.begin(), eeprom.begin() + 85));
         // Only reads: the rate probe (frequency reads) and the 43 EEPROM reads.
         const auto commands = sim.radio().catCommands();
         ASSERT_GE(commands.size(), 44u);
