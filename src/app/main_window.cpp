@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/calibration_dialog.h"
 #include "app/port_menu.h"
 #include "app/transfer_settings.h"
 #include "cat/cat_window.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(SerialDevice device, QWidget* parent) : QWidget(parent), 
     buildControls();
     setFocusOrder();
     buildFastTransfersItem();
+    buildCalibrationItem();
 
     connect(m_download, &FocusButton::focusGained, this, [this] { startTransfer(TransferKind::Download); });
     connect(m_upload, &FocusButton::focusGained, this, [this] { startTransfer(TransferKind::Upload); });
@@ -321,6 +323,26 @@ void MainWindow::abandonTransfer()
         m_worker->abandon();
 }
 
+void MainWindow::buildCalibrationItem()
+{
+    m_backUpCalibration = new QAction("Back up calibration…", this);
+    m_backUpCalibration->setObjectName("BackUpCalibration");
+    addAction(m_backUpCalibration);
+    connect(m_backUpCalibration, &QAction::triggered, this, &MainWindow::openCalibration);
+}
+
+void MainWindow::openCalibration()
+{
+    if (transferRunning() || (m_calibration && m_calibration->running()))
+        return;
+    m_calibration = std::make_unique<CalibrationDialog>(m_device, this);
+    // The port is the calibration's while it reads: no transfer meanwhile.
+    setCommandsEnabled(false);
+    connect(m_calibration.get(), &CalibrationDialog::finished, this, [this] { setCommandsEnabled(true); });
+    m_calibration->show();
+    m_calibration->start();
+}
+
 void MainWindow::setCommandsEnabled(bool enabled)
 {
     // The transfer's own button keeps the focus (and stays enabled, or the
@@ -333,6 +355,9 @@ void MainWindow::setCommandsEnabled(bool enabled)
     // A transfer keeps the timing it started with.
     m_fastTransfers->setEnabled(enabled);
     m_portMenu->menuAction()->setEnabled(enabled);
+    m_backUpCalibration->setEnabled(enabled);
+    if (m_editor)
+        m_editor->setRadioBusy(!enabled);
     // The status box stays readable while the transfer writes to it.
     m_status->setReadOnly(!enabled);
     m_status->setFocusPolicy(enabled ? Qt::StrongFocus : Qt::NoFocus);
@@ -368,6 +393,8 @@ void MainWindow::startEdit()
     }
     if (!confirmEditDamaged())
         return;
+    // The channel list tunes and reads the radio on the port chosen now.
+    m_editor->setRadio(m_device);
     const Status loaded = m_editor->edit(m_path->text());
     if (!loaded) {
         m_status->setText(QString::fromStdString(loaded.error().message));

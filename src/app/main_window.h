@@ -32,6 +32,7 @@ class QThread;
 
 namespace ft817 {
 
+class CalibrationDialog;
 class CatWindow;
 class EditorWindow;
 
@@ -97,6 +98,9 @@ private:
     void setFocusOrder();
     // The background's right-click item that chooses the transfers' timing.
     void buildFastTransfersItem();
+    // The background's right-click item "Back up calibration…".
+    void buildCalibrationItem();
+    void openCalibration();
     void startTransfer(TransferKind kind);
     // Starts the worker thread for the transfer.
     void launchTransfer(TransferKind kind);
@@ -134,6 +138,8 @@ private:
     PortMenu* m_portMenu = nullptr;
     // The model of the radio last heard on the port in use; empty until it answered.
     QString m_radioHeard;
+    QAction* m_backUpCalibration = nullptr;
+    std::unique_ptr<CalibrationDialog> m_calibration;
     std::unique_ptr<EditorWindow> m_editor;
     // The CAT window's port, made on the window's thread; it outlives the window.
     std::unique_ptr<SerialPort> m_catPort;

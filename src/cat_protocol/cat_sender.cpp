@@ -1,5 +1,8 @@
 #include "cat_protocol/cat_sender.h"
 
+#include "cat_protocol/cat_commands.h"
+#include "text/text_format.h"
+
 #include <charconv>
 #include <string>
 
@@ -22,17 +25,30 @@ private:
 
 } // namespace
 
-Status sendCatCommand(SerialPort& port, Clock& clock, const CatCommand& command, double drainLimitSeconds)
+Status writeGuardedCatCommand(SerialPort& port, const CatCommand& command)
 {
-    if (Status ready = setUpPort(port); !ready)
-        return ready;
-    const PortCloser closer(port);
-
+    if (!isAllowedCatOpcode(command[4]))
+        return Error{"refused to send CAT opcode 0x" + hexByte(command[4]),
+                     "This tool sends only reads and the frequency, mode, shift and tone "
+                     "settings; it never writes the radio's EEPROM."};
     for (const std::uint8_t& byte : command) {
         const Status written = port.write(std::span<const std::uint8_t>(&byte, 1));
         if (!written)
             return written;
     }
+    return {};
+}
+
+Status sendCatCommand(SerialPort& port, Clock& clock, const CatCommand& command, double drainLimitSeconds)
+{
+    if (!isAllowedCatOpcode(command[4]))
+        return writeGuardedCatCommand(port, command);
+    if (Status ready = setUpPort(port); !ready)
+        return ready;
+    const PortCloser closer(port);
+
+    if (Status written = writeGuardedCatCommand(port, command); !written)
+        return written;
 
     const double start = clock.now();
     for (;;) {

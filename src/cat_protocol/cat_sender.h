@@ -17,6 +17,11 @@ namespace ft817 {
 // Longest wait for the five bytes to leave the port.
 inline constexpr double kCatDrainLimitSeconds = 2.0;
 
+// The one place where CAT bytes are written to the radio: the five bytes,
+// one per write, place 0 first, or nothing at all when the opcode (place 4)
+// is not one the tool may send (cat_commands.h).
+Status writeGuardedCatCommand(SerialPort& port, const CatCommand& command);
+
 // Port set-up (open, text input one byte per read, clear input), the five bytes
 // written one per write in order, a wait until they have left, and close.
 Status sendCatCommand(SerialPort& port, Clock& clock, const CatCommand& command,

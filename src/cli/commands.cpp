@@ -23,6 +23,13 @@ const std::vector<Subcommand>& subcommands()
          "write another tool's payload file as an image file, or (--raw) an image file as one",
          runConvertCommand},
         {"cat", "[--port DEVICE] DIGITS", "send one CAT set-frequency command (10 Hz units)", runCatCommand},
+        {"calibration", "[--port DEVICE] [--cat-rate RATE] [OUT] | show FILE | compare A B",
+         "back up the radio's soft calibration over CAT (reads only), show or compare backups",
+         runCalibrationCommand},
+        {"tune", "IMAGE CHANNEL [--port DEVICE] [--cat-rate RATE]",
+         "put a memory channel on the radio's VFO over CAT to try it on the air", runTuneCommand},
+        {"capture", "IMAGE CHANNEL [--port DEVICE] [--out OUT]",
+         "take the radio's frequency and mode over CAT into a memory channel", runCaptureCommand},
         {"sim", "--link PATH [options]", "run a simulated radio on a pseudo-terminal (sim --help)",
          runSimCommand},
     };

@@ -23,6 +23,9 @@ int runShowCommand(const Arguments& args);
 int runCatCommand(const Arguments& args);
 // convert [--raw] IN OUT: a payload file into an image file, or back (0 written, 1 refused, 2 usage).
 int runConvertCommand(const Arguments& args);
+int runCalibrationCommand(const Arguments& args);
+int runTuneCommand(const Arguments& args);
+int runCaptureCommand(const Arguments& args);
 
 struct Subcommand {
     const char* name;

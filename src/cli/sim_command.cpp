@@ -3,6 +3,7 @@
 // symbolic link so that other programs can open it like a serial device.
 
 #include "cat_protocol/cat_command.h"
+#include "cat_protocol/cat_commands.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 
@@ -12,6 +13,7 @@
 #include "sim/simulated_radio.h"
 
 #include <charconv>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -168,6 +170,11 @@ void addSimOptions(CommandLine& line)
         {"stop-in-block", "K"},
         {"hang-up-in-block", "K"},
         {"noise-before-ack", "HEX"},
+        {"vfo", "MHZ,MODE"},
+        {"eeprom", "FILE"},
+        {"cat-rate", "BAUD"},
+        {"cat-silent-after", "N"},
+        {"cat-slow", "S"},
     };
     for (const auto& [name, valueName] : valued)
         line.addValueOption(name, valueName);
@@ -289,6 +296,63 @@ bool readFaults(const CommandLine& line, sim::Faults& faults)
     return true;
 }
 
+// --vfo 145.6125,FM into the radio's VFO; false after reporting a bad one.
+bool readVfo(const CommandLine& line, sim::CatOptions& cat)
+{
+    if (!line.isSet("vfo"))
+        return true;
+    const std::string text = line.value("vfo");
+    const std::size_t comma = text.find(',');
+    const auto mhz = parseSeconds(text.substr(0, comma)); // a plain non-negative number
+    std::optional<std::uint8_t> mode;
+    if (comma != std::string::npos) {
+        const std::string name = text.substr(comma + 1);
+        for (const CatMode m : {CatMode::Lsb, CatMode::Usb, CatMode::Cw, CatMode::Cwr, CatMode::Am,
+                                CatMode::Fm, CatMode::Dig, CatMode::Pkt}) {
+            if (catModeName(m) == name)
+                mode = catModeByte(m);
+        }
+    }
+    if (!mhz || *mhz > 999.99999 || !mode) {
+        line.usageError("--vfo needs MHZ,MODE such as 145.6125,FM, not '" + text + "'");
+        return false;
+    }
+    cat.vfoFrequency = static_cast<std::uint32_t>(std::llround(*mhz * 100'000.0));
+    cat.vfoMode = *mode;
+    return true;
+}
+
+// The CAT side's options: VFO, EEPROM file, rate and faults; false after reporting a bad one.
+bool readCatSide(const CommandLine& line, sim::CatOptions& cat)
+{
+    if (!readVfo(line, cat) || !readCount(line, "cat-silent-after", cat.silentAfterReads) ||
+        !readSeconds(line, "cat-slow", cat.answerDelay))
+        return false;
+    if (line.isSet("cat-rate")) {
+        const std::string text = line.value("cat-rate");
+        const auto rate = parseCount(text);
+        if (!rate || (*rate != 4800 && *rate != 9600 && *rate != 38400)) {
+            line.usageError("--cat-rate needs 4800, 9600 or 38400, not '" + text + "'");
+            return false;
+        }
+        cat.rate = *rate;
+    }
+    if (line.isSet("eeprom")) {
+        const std::string path = line.value("eeprom");
+        auto bytes = readWholeFile(path);
+        if (!bytes) {
+            failure(bytes.error().message);
+            return false;
+        }
+        if (bytes->size() != sim::kEepromSize) {
+            failure(path + " holds " + std::to_string(bytes->size()) + " bytes, not the EEPROM's 8192");
+            return false;
+        }
+        cat.eeprom = std::move(*bytes);
+    }
+    return true;
+}
+
 // Reads sim's arguments: the request, or the exit code when nothing is to run.
 std::variant<SimRequest, int> readSimArguments(const Arguments& args)
 {
@@ -302,7 +366,7 @@ std::variant<SimRequest, int> readSimArguments(const Arguments& args)
     request.link = line.value("link");
     request.options.once = line.isSet("once");
     if (!readMode(line, request) || !readMemory(line, request) || !readTiming(line, request.options) ||
-        !readFaults(line, request.options.faults))
+        !readFaults(line, request.options.faults) || !readCatSide(line, request.options.cat))
         return kUsageExit;
     if (request.link.empty())
         return line.usageError("--link PATH is required");
@@ -356,6 +420,12 @@ void attachOutputs(SimRequest& request, const std::vector<int>& lengths, std::mu
             std::cout << "CAT " << catCommandHex(command) << std::endl;
         };
     }
+    request.options.onCatLog = [&outputMutex, path = request.catPath](const std::string& what) {
+        std::lock_guard lock(outputMutex);
+        if (!path.empty())
+            std::ofstream(path, std::ios::app) << what << "\n";
+        std::cout << "CAT " << what << std::endl;
+    };
 }
 
 // Runs the radio until SIGINT or SIGTERM, or until it stops by itself; the exit code.

@@ -1,5 +1,8 @@
 #include "editor/channel_list_window.h"
 
+#include "cat_protocol/channel_tuning.h"
+#include "editor/channel_radio.h"
+
 #include "editor/channel_filter_model.h"
 #include "editor/channel_item_delegate.h"
 #include "editor/channel_table_model.h"
@@ -11,6 +14,7 @@
 #include "image/channel_record.h"
 #include "image/channel_rows.h"
 #include "image/memory_map.h"
+#include "text/text_format.h"
 
 #include <QAction>
 #include <QApplication>
@@ -122,6 +126,81 @@ void ChannelListWindow::buildActions()
         undo,
         redo,
     };
+    m_tune =
+        makeAction("TuneRadio", "Tune radio", {QKeySequence(Qt::CTRL | Qt::Key_T)}, [this] { tuneRadio(); });
+    m_take = makeAction("TakeFromRadio", "Take from radio", {}, [this] { takeFromRadio(); });
+    m_toolActions << m_tune << m_take;
+    updateRadioActions();
+}
+
+void ChannelListWindow::setRadio(SerialDevice device)
+{
+    delete m_radio;
+    m_radio = new ChannelRadio(std::move(device), this);
+    connect(m_radio, &ChannelRadio::tuneEnded, this, [this](bool ok, const QString& text) {
+        report(ok ? "Sent to the radio's VFO: " + text : "Not tuned: " + text);
+        updateRadioActions();
+    });
+    connect(m_radio, &ChannelRadio::readEnded, this, &ChannelListWindow::takeAnswer);
+    updateRadioActions();
+}
+
+void ChannelListWindow::setRadioBusy(bool busy)
+{
+    m_radioBusy = busy;
+    updateRadioActions();
+}
+
+void ChannelListWindow::updateRadioActions()
+{
+    const bool usable = m_radio && !m_radioBusy && !m_radio->busy();
+    m_tune->setEnabled(usable);
+    m_take->setEnabled(usable);
+}
+
+void ChannelListWindow::tuneRadio()
+{
+    const int channel = firstSelectedChannel();
+    if (channel < 0)
+        return report("Select the channel to tune the radio to first");
+    if (!m_radio || m_radioBusy || m_radio->busy())
+        return report("The radio's port is busy");
+    if (!isChannelActive(m_history.store(), channel))
+        return report(QString("Channel %1 is not in use: nothing sent").arg(channel + 1));
+    m_radio->tune(tuneCommands(m_history.store(), channel));
+    updateRadioActions();
+    report(QString("Tuning the radio to channel %1…").arg(channel + 1));
+}
+
+void ChannelListWindow::takeFromRadio()
+{
+    const int channel = firstSelectedChannel();
+    if (channel < 0)
+        return report("Select the channel to take the radio's frequency into first");
+    if (!m_radio || m_radioBusy || m_radio->busy())
+        return report("The radio's port is busy");
+    m_takeChannel = channel;
+    m_radio->readTuned();
+    updateRadioActions();
+    report("Reading the radio's frequency and mode…");
+}
+
+void ChannelListWindow::takeAnswer(bool ok, const std::vector<std::uint8_t>& answer, const QString& why)
+{
+    updateRadioActions();
+    const int channel = m_takeChannel;
+    if (!ok)
+        return report("Nothing taken: " + why);
+    const Result<TunedFrequency> tuned = readTunedAnswer(answer);
+    if (!tuned)
+        return report(QString::fromStdString(tuned.error().message));
+    m_history.apply(
+        QString("Take from radio into channel %1").arg(channel + 1),
+        [&](BlockStore& store) { takeIntoChannel(store, channel, *tuned); }, this);
+    report(QString("Channel %1 takes %2 MHz %3 from the radio")
+               .arg(channel + 1)
+               .arg(QString::fromStdString(megahertzText(tuned->frequency)))
+               .arg(QString::fromUtf8(kModeNames[static_cast<std::size_t>(tuned->mode)].data())));
 }
 
 void ChannelListWindow::buildLayout()

@@ -6,6 +6,8 @@
 // is one step of the shared edit history (undo, redo). Sorting and the
 // filter change only what the table shows, never the memory's order.
 
+#include "platform/serial_port.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -20,6 +22,7 @@ class QStatusBar;
 namespace ft817 {
 
 class ChannelFilterModel;
+class ChannelRadio;
 class ChannelTableModel;
 class ChannelTableView;
 class EditHistory;
@@ -55,6 +58,15 @@ public:
     // Frequencies from the fill boxes' start and step for the selected rows.
     void fillSelected();
 
+    // The radio over CAT, through the main window's device: "Tune radio"
+    // sends the first selected channel to the radio's VFO; "Take from radio"
+    // writes the radio's frequency and mode into it (one undo step). Both are
+    // greyed without a radio and while the port is busy (a clone transfer).
+    void setRadio(SerialDevice device);
+    void setRadioBusy(bool busy);
+    void tuneRadio();
+    void takeFromRadio();
+
 signals:
     // A double-click on a channel number: show that channel in the editor.
     void channelChosen(int channel);
@@ -67,6 +79,8 @@ private:
                         const std::function<void()>& run);
     void report(const QString& message);
     int firstSelectedChannel() const;
+    void updateRadioActions();
+    void takeAnswer(bool ok, const std::vector<std::uint8_t>& answer, const QString& why);
 
     std::shared_ptr<EditHistory> m_history;
     ChannelTableModel* m_model = nullptr;
@@ -78,6 +92,11 @@ private:
     QLineEdit* m_fillStep = nullptr;
     QStatusBar* m_status = nullptr;
     QList<QAction*> m_toolActions;
+    QAction* m_tune = nullptr;
+    QAction* m_take = nullptr;
+    ChannelRadio* m_radio = nullptr;
+    bool m_radioBusy = false;
+    int m_takeChannel = -1;
 };
 
 } // namespace ft817

@@ -420,6 +420,9 @@ void EditorWindow::openChannelList()
         connect(m_channelList, &ChannelListWindow::channelChosen, this,
                 [this](int channel) { m_handlers->showTypedChannel(channel); });
         placeChannelList();
+        if (m_radio)
+            m_channelList->setRadio(*m_radio);
+        m_channelList->setRadioBusy(m_radioBusy);
     }
     m_channelList->show();
     m_channelList->raise();
@@ -435,6 +438,20 @@ void EditorWindow::placeChannelList()
     const QRect frame = placeBeside(frameGeometry(), m_channelList->size() + decorations, available);
     m_channelList->resize(frame.size() - decorations);
     m_channelList->move(frame.topLeft());
+}
+
+void EditorWindow::setRadio(SerialDevice device)
+{
+    m_radio = device;
+    if (m_channelList)
+        m_channelList->setRadio(std::move(device));
+}
+
+void EditorWindow::setRadioBusy(bool busy)
+{
+    m_radioBusy = busy;
+    if (m_channelList)
+        m_channelList->setRadioBusy(busy);
 }
 
 void EditorWindow::closeChannelList()

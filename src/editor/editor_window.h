@@ -11,10 +11,13 @@
 #include "editor/editor_state.h"
 #include "platform/result.h"
 
+#include "platform/serial_port.h"
+
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -65,6 +68,10 @@ public:
     ChannelListWindow* channelList() const { return m_channelList; }
     // Opens the channel list beside the editor (or brings it to the front).
     void openChannelList();
+    // The radio the channel list tunes and reads over CAT (the main window's
+    // device), and whether its port is busy with a clone transfer.
+    void setRadio(SerialDevice device);
+    void setRadioBusy(bool busy);
 
     // Replaces how a failed save is reported (a warning box by default).
     void setWarningReporter(WarningReporter reporter) { m_warn = std::move(reporter); }
@@ -132,6 +139,8 @@ private:
     QPushButton* m_channels = nullptr;
 
     ChannelListWindow* m_channelList = nullptr;
+    std::optional<SerialDevice> m_radio;
+    bool m_radioBusy = false;
 
     std::unique_ptr<EditorHandlers> m_handlers;
 };

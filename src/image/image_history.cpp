@@ -70,6 +70,13 @@ Result<std::string> ImageHistory::keepDownload(std::span<const std::uint8_t> ima
     return keep(imageFile, historyTimeStamp(std::time(nullptr)) + "_" + fileNamePart(radio) + ".img");
 }
 
+Result<std::string> ImageHistory::keepCalibration(std::string_view text) const
+{
+    const auto* first = reinterpret_cast<const std::uint8_t*>(text.data());
+    return keep(std::span<const std::uint8_t>(first, text.size()),
+                historyTimeStamp(std::time(nullptr)) + "_calibration.txt");
+}
+
 Result<std::string> ImageHistory::keepReplaced(const std::string& path) const
 {
     const Result<std::optional<Bytes>> old = fileToReplace(path);

@@ -30,6 +30,10 @@ public:
     // such as "not-whole". Returns the path of the copy.
     Result<std::string> keepDownload(std::span<const std::uint8_t> imageFile, std::string_view radio) const;
 
+    // Keeps a calibration backup's text as "<date>_<time>_calibration.txt".
+    // Returns the path of the copy.
+    Result<std::string> keepCalibration(std::string_view text) const;
+
     // Keeps a copy of the file at path, which a download is about to replace.
     // Returns the path of the copy, or an empty path when nothing is at path.
     Result<std::string> keepReplaced(const std::string& path) const;

@@ -26,7 +26,7 @@ Status QtSerialPort::open()
         m_port.clearError();
         return error;
     }
-    const bool set = m_port.setBaudRate(QSerialPort::Baud9600) && m_port.setDataBits(QSerialPort::Data8) &&
+    const bool set = m_port.setBaudRate(m_baud) && m_port.setDataBits(QSerialPort::Data8) &&
                      m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::TwoStop) &&
                      m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!set) {
@@ -35,6 +35,16 @@ Status QtSerialPort::open()
         return error;
     }
     m_port.clearError();
+    return {};
+}
+
+Status QtSerialPort::setBaudRate(int baud)
+{
+    m_baud = baud;
+    if (m_port.isOpen() && !m_port.setBaudRate(baud))
+        return Error{"cannot set " + m_device + " to " + std::to_string(baud) +
+                         " baud: " + m_port.errorString().toStdString(),
+                     {}};
     return {};
 }
 

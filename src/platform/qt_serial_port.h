@@ -27,6 +27,7 @@ public:
     Result<int> outputCount() override;
     std::string deviceName() const override { return m_device; }
     bool waitForInput(double seconds) override;
+    Status setBaudRate(int baud) override;
 
 #ifndef _WIN32
     // The operating system's file descriptor of the open port, or -1.
@@ -50,6 +51,7 @@ private:
     std::string m_device;
     QSerialPort m_port;
     bool m_broken = false;
+    int m_baud = 9600;
 };
 
 // The real serial device of that name: its ports are QtSerialPorts.

@@ -48,6 +48,14 @@ public:
     // waiting or the port has failed. False, without waiting, from a port that
     // cannot wait on its input: the caller then sleeps instead.
     virtual bool waitForInput(double /*seconds*/) { return false; }
+    // The line's speed for CAT (the radio's menu item CAT RATE), used from the
+    // next open() on and at once when open. Clone mode always runs at 9600.
+    virtual Status setBaudRate(int baud)
+    {
+        if (baud == 9600)
+            return {};
+        return Error{"cannot set " + deviceName() + " to " + std::to_string(baud) + " baud", {}};
+    }
 };
 
 // A serial device by name, and the way to make a port for it. A port object

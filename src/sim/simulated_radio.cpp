@@ -92,6 +92,8 @@ struct SimulatedRadio::Impl {
     bool serving = false;
     Bytes received;
     std::vector<std::array<std::uint8_t, 5>> commands;
+    std::vector<std::string> catFaults;
+    std::unique_ptr<CatResponder> responder;
 
     // The radio thread's own state.
     Phase phase = Phase::Closed;
@@ -151,6 +153,7 @@ struct SimulatedRadio::Impl {
     void feed(std::uint8_t byte, double at);
     void receiveByte(std::uint8_t byte, double at);
     void catByte(std::uint8_t byte);
+    bool answerCat(const std::array<std::uint8_t, 5>& command);
     void sessionOpened(double now);
     void sessionClosed();
     void resetSession();
@@ -528,6 +531,8 @@ void SimulatedRadio::Impl::catByte(std::uint8_t byte)
     std::array<std::uint8_t, 5> command{};
     std::copy(cat.bytes.begin(), cat.bytes.end(), command.begin());
     cat.bytes.clear();
+    if (!answerCat(command))
+        return;
     sessionDidSomething = true;
     {
         std::lock_guard lock(mutex);
@@ -536,6 +541,24 @@ void SimulatedRadio::Impl::catByte(std::uint8_t byte)
     }
     if (options.onCatCommand)
         options.onCatCommand(command);
+}
+
+// Hands the command to the CAT side; false when the radio could not make it
+// out (sent at another rate than its CAT RATE).
+bool SimulatedRadio::Impl::answerCat(const std::array<std::uint8_t, 5>& command)
+{
+    CatResponder::Reply reply;
+    {
+        std::lock_guard lock(mutex);
+        reply = responder->take(command, lineBaudRate(line.master()));
+        if (reply.fault)
+            catFaults.push_back(reply.log);
+    }
+    if (options.onCatLog && !reply.log.empty())
+        options.onCatLog(reply.log);
+    if (!reply.answer.empty())
+        schedule(nowSeconds() + responder->answerDelay(), std::move(reply.answer));
+    return reply.heard;
 }
 
 void SimulatedRadio::Impl::resetSession()
@@ -664,6 +687,9 @@ Status SimulatedRadio::start(const std::string& linkPath)
         return Error{"the radio's memory is not a clone image: its block lengths do not add up", {}};
     if (Status faults = checkFaults(impl.options.faults, static_cast<int>(impl.lengths.size())); !faults)
         return faults;
+    impl.responder = std::make_unique<CatResponder>(
+        impl.options.cat,
+        impl.options.cat.eeprom.empty() ? builtInEeprom(impl.image, impl.lengths) : impl.options.cat.eeprom);
     impl.starts.clear();
     int offset = 0;
     for (int length : impl.lengths) {
@@ -753,6 +779,30 @@ std::vector<std::array<std::uint8_t, 5>> SimulatedRadio::catCommands() const
 {
     std::lock_guard lock(m_impl->mutex);
     return m_impl->commands;
+}
+
+std::vector<std::string> SimulatedRadio::catFaults() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->catFaults;
+}
+
+std::uint32_t SimulatedRadio::vfoFrequency() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->responder ? m_impl->responder->vfoFrequency() : m_impl->options.cat.vfoFrequency;
+}
+
+std::uint8_t SimulatedRadio::vfoMode() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->responder ? m_impl->responder->vfoMode() : m_impl->options.cat.vfoMode;
+}
+
+Bytes SimulatedRadio::eeprom() const
+{
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->responder ? m_impl->responder->eeprom() : Bytes{};
 }
 
 int SimulatedRadio::portOpens() const

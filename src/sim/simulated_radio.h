@@ -6,6 +6,7 @@
 
 #include "platform/file_access.h"
 #include "platform/result.h"
+#include "sim/cat_responder.h"
 
 #include <array>
 #include <cstdint>
@@ -87,6 +88,11 @@ struct RadioOptions {
     std::function<void(const Bytes& image)> onImageReceived;
     // Called on the radio's thread for every five-byte command recorded.
     std::function<void(const std::array<std::uint8_t, 5>& command)> onCatCommand;
+    // Normal operation: the VFO, EEPROM, CAT rate and CAT faults (cat_responder.h).
+    CatOptions cat;
+    // Called on the radio's thread with a line for each CAT command that went
+    // wrong: garbage at a wrong rate, a forbidden opcode, a read left unanswered.
+    std::function<void(const std::string& line)> onCatLog;
 };
 
 // The built-in memory of a model: its clone image and block lengths.
@@ -118,6 +124,13 @@ public:
     int acknowledgementsReceived() const; // sending: 0x06 bytes read
     Bytes receivedImage() const;          // receiving: the blocks taken so far
     std::vector<std::array<std::uint8_t, 5>> catCommands() const;
+    // Forbidden opcodes received, one line each (see CatResponder).
+    std::vector<std::string> catFaults() const;
+    // The radio's VFO now (set commands change it): 10 Hz units and mode byte.
+    std::uint32_t vfoFrequency() const;
+    std::uint8_t vfoMode() const;
+    // The EEPROM it answers from (never changed by anything it receives).
+    Bytes eeprom() const;
     int portOpens() const; // times the tool opened the port
     bool toolHasPortOpen() const;
 

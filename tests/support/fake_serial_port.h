@@ -87,6 +87,13 @@ public:
     std::string deviceName() const override { return "/dev/fake"; }
     // Advances the clock to the next byte's arrival, at most by the given seconds.
     bool waitForInput(double seconds) override;
+    // Any rate is taken; the far end sees it through baudRate().
+    Status setBaudRate(int baud) override
+    {
+        m_baud = baud;
+        return {};
+    }
+    int baudRate() const { return m_baud; }
 
 private:
     struct Failure {
@@ -116,6 +123,7 @@ private:
     int m_bytesRead = 0;
     int m_multiByteWrites = 0;
     double m_closeTime = -1.0;
+    int m_baud = 9600;
 };
 
 // A device whose every port stands for the one fake port: each user makes

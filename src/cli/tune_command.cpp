@@ -1,0 +1,190 @@
+// ft817clone tune and capture: try a memory channel on the radio's VFO over
+// CAT, and take the radio's frequency and mode into a channel.
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+
+#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_link.h"
+#include "cat_protocol/channel_tuning.h"
+#include "image/block_store.h"
+#include "image/channel_record.h"
+#include "image/frequency_range.h"
+#include "image/image_file.h"
+#include "image/image_history.h"
+#include "image/memory_map.h"
+#include "platform/clock.h"
+#include "platform/qt_history_folder.h"
+#include "platform/qt_serial_port.h"
+#include "text/text_format.h"
+
+#include <iostream>
+#include <variant>
+
+namespace ft817 {
+namespace {
+
+constexpr const char* kTuneUsage =
+    "Usage: ft817clone tune IMAGE CHANNEL [--port DEVICE] [--cat-rate 4800|9600|38400|auto]\n"
+    "\n"
+    "Puts memory channel CHANNEL (1-200) of the image file on the radio's current VFO over CAT:\n"
+    "frequency, mode, shift and offset, tone mode, tone or code, in that order. Prints each\n"
+    "command sent in hex. The radio must be in normal operation.\n"
+    "\n"
+    "  --port DEVICE     serial device of the radio (default: the first USB serial adapter)\n"
+    "  --cat-rate RATE   the radio's CAT RATE; auto (default) finds it with a frequency read\n";
+
+constexpr const char* kCaptureUsage =
+    "Usage: ft817clone capture IMAGE CHANNEL [--port DEVICE] [--cat-rate RATE] [--out OUT]\n"
+    "\n"
+    "Reads the radio's frequency and mode over CAT and writes them into memory channel CHANNEL\n"
+    "(1-200), making it active; the channel's other fields stay as they are. The image is written\n"
+    "to OUT (default: IMAGE itself, replaced atomically; the history folder keeps the old file).\n"
+    "\n"
+    "  --port DEVICE     serial device of the radio (default: the first USB serial adapter)\n"
+    "  --cat-rate RATE   the radio's CAT RATE: 4800, 9600, 38400 or auto (default)\n"
+    "  --out OUT         write the changed image here instead\n";
+
+struct ChannelRequest {
+    std::string image;
+    int channel = 0; // 0..199
+    std::string device;
+    int rate = 0; // 0: find it
+    std::string out;
+};
+
+std::variant<ChannelRequest, int> readChannelArguments(CommandLine& line, const Arguments& args, bool withOut)
+{
+    line.addValueOption("port", "DEVICE");
+    line.addValueOption("cat-rate", "RATE");
+    if (withOut)
+        line.addValueOption("out", "OUT");
+    if (const auto exit = line.parse(args))
+        return *exit;
+    const std::vector<std::string> words = line.files();
+    if (words.size() != 2)
+        return line.usageError(words.size() < 2 ? "IMAGE and CHANNEL are needed"
+                                                : "unexpected argument '" + words[2] + "'");
+    ChannelRequest request;
+    request.image = words[0];
+    const std::string& number = words[1];
+    if (number.empty() || number.size() > 3 || number.find_first_not_of("0123456789") != std::string::npos ||
+        std::stoi(number) < 1 || std::stoi(number) > kChannelCount)
+        return line.usageError("CHANNEL is a memory channel number 1-200, not '" + number + "'");
+    request.channel = std::stoi(number) - 1;
+    if (const std::string text = line.value("cat-rate"); !text.empty() && text != "auto") {
+        if (text != "4800" && text != "9600" && text != "38400")
+            return line.usageError("--cat-rate is 4800, 9600, 38400 or auto, not '" + text + "'");
+        request.rate = std::stoi(text);
+    }
+    request.device = line.isSet("port") ? line.value("port") : defaultSerialDevice();
+    request.out = withOut && line.isSet("out") ? line.value("out") : request.image;
+    return request;
+}
+
+Result<BlockStore> loadStore(const std::string& path)
+{
+    const auto bytes = readImageFileBytes(path);
+    if (!bytes)
+        return bytes.error();
+    auto store = BlockStore::load(*bytes);
+    if (!store)
+        return Error{path + ": " + store.error().message, store.error().detail};
+    return store;
+}
+
+// Opens the link at the request's rate, or at the rate the radio answers.
+Status openLink(CatLink& link, const ChannelRequest& request)
+{
+    if (Status opened = link.open(request.rate > 0 ? request.rate : kCatRates[0]); !opened)
+        return opened;
+    if (request.rate > 0)
+        return {};
+    const Result<int> found = findCatRate(link);
+    if (!found)
+        return found.error();
+    return {};
+}
+
+} // namespace
+
+int runTuneCommand(const Arguments& args)
+{
+    CommandLine line("tune", kTuneUsage);
+    const auto read = readChannelArguments(line, args, false);
+    if (const int* exit = std::get_if<int>(&read))
+        return *exit;
+    const ChannelRequest& request = std::get<ChannelRequest>(read);
+    const Result<BlockStore> store = loadStore(request.image);
+    if (!store)
+        return line.failure(store.error().full());
+    const std::string name = "channel " + std::to_string(request.channel + 1);
+    if (!isChannelActive(*store, request.channel))
+        return line.failure(name + " is not in use in " + request.image + ": nothing sent");
+    const ChannelRecordView record = ChannelRecordView::forChannel(*store, request.channel);
+    if (const Status tuned = checkTuned(record.rxFrequency()); !tuned)
+        return line.failure(name + ": " + tuned.error().message + ": nothing sent");
+
+    QtSerialPort port(request.device);
+    SteadyClock clock;
+    CatLink link(port, clock);
+    link.onSend([](const CatCommand& command) {
+        std::cout << "sent " << catCommandHex(command) << "  " << describeCatCommand(command) << std::endl;
+    });
+    if (Status opened = openLink(link, request); !opened)
+        return line.failure(opened.error().full());
+    for (const CatCommand& command : tuneCommands(*store, request.channel)) {
+        if (const Result<Bytes> done = link.exchange(command); !done)
+            return line.failure(done.error().full());
+    }
+    std::cout << name << " is on the radio's VFO at " << link.rate() << " baud\n";
+    return 0;
+}
+
+int runCaptureCommand(const Arguments& args)
+{
+    CommandLine line("capture", kCaptureUsage);
+    const auto read = readChannelArguments(line, args, true);
+    if (const int* exit = std::get_if<int>(&read))
+        return *exit;
+    const ChannelRequest& request = std::get<ChannelRequest>(read);
+    Result<BlockStore> store = loadStore(request.image);
+    if (!store)
+        return line.failure(store.error().full());
+    const ImageHistory history(historyFolder());
+    if (const Status ready = history.checkReady(request.out); !ready)
+        return line.failure(ready.error().full());
+    if (const Status writable = checkWritable(request.out); !writable)
+        return line.failure(writable.error().message);
+
+    QtSerialPort port(request.device);
+    SteadyClock clock;
+    CatLink link(port, clock);
+    if (Status opened = openLink(link, request); !opened)
+        return line.failure(opened.error().full());
+    const Result<Bytes> answer = link.exchange(readFrequencyAndModeCommand());
+    link.close();
+    if (!answer)
+        return line.failure(answer.error().full());
+    const Result<TunedFrequency> tuned = readTunedAnswer(*answer);
+    if (!tuned)
+        return line.failure(tuned.error().full());
+    takeIntoChannel(*store, request.channel, *tuned);
+
+    const auto file = store->toImageFile();
+    if (!file)
+        return line.failure(file.error().full());
+    const Result<std::string> kept = history.keepReplaced(request.out);
+    if (!kept)
+        return line.failure(kept.error().full());
+    if (const Status written = writeWholeFile(request.out, *file); !written)
+        return line.failure(written.error().full());
+    std::cout << "channel " << request.channel + 1 << " takes " << megahertzText(tuned->frequency) << " MHz "
+              << kModeNames[static_cast<std::size_t>(tuned->mode)] << " from the radio; wrote " << request.out
+              << "\n";
+    if (!kept->empty())
+        std::cout << "the old file is kept as " << *kept << "\n";
+    return 0;
+}
+
+} // namespace ft817

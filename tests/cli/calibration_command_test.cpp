@@ -1,0 +1,161 @@
+// `ft817clone calibration` against the simulated radio on a pseudo-terminal:
+// the backup at each CAT rate, found by itself, a radio that stops, one that
+// answers late, one that answers nothing; then show and compare.
+#include "sim/cat_responder.h"
+#include "support/program_run.h"
+#include "support/sim_fixture.h"
+#include "support/temp_dir.h"
+
+#include "exchange/calibration_text.h"
+#include "platform/file_access.h"
+
+#include <QStringList>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace ft817 {
+namespace {
+
+Bytes knownEeprom()
+{
+    Bytes eeprom(sim::kEepromSize);
+    for (std::size_t i = 0; i < eeprom.size(); ++i)
+        eeprom[i] = static_cast<std::uint8_t>((i * 113 + 7) & 0xFF);
+    return eeprom;
+}
+
+sim::RadioOptions catRadio(int rate)
+{
+    sim::RadioOptions options = test::fastRadioOptions(sim::Mode::Auto);
+    options.pacing = true;
+    options.cat.eeprom = knownEeprom();
+    options.cat.rate = rate;
+    return options;
+}
+
+std::string fileText(const std::string& path)
+{
+    const Result<Bytes> bytes = readWholeFile(path);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+}
+
+bool has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+TEST(CalibrationCommand, WritesThe85BytesAtEachRateFoundByItselfAndSendsOnlyReads)
+{
+    for (const int rate : {4800, 9600, 38400}) {
+        SCOPED_TRACE(rate);
+        test::TempDir dir;
+        test::SimFixture sim(catRadio(rate), dir.file("radio"));
+        ASSERT_TRUE(sim.start());
+        const std::string out = dir.file("out.txt");
+        const test::ProgramRun run =
+            test::runProgram({"calibration", "--port", QString::fromStdString(dir.file("radio")),
+                              QString::fromStdString(out)});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_TRUE(has(run.out, "at " + std::to_string(rate) + " baud")) << run.out;
+        const Result<CalibrationBackup> backup = readCalibrationText(fileText(out));
+        ASSERT_TRUE(backup) << backup.error().message;
+        const Bytes eeprom = knownEeprom();
+        EXPECT_EQ(backup->bytes, Bytes(eeprom.begin(), eeprom.begin() + 85));
+        // Only reads: the rate probe (frequency reads) and the 43 EEPROM reads.
+        const auto commands = sim.radio().catCommands();
+        ASSERT_GE(commands.size(), 44u);
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            const std::uint8_t expected = i + 43 < commands.size() ? 0x03 : 0xBB;
+            EXPECT_EQ(commands[i][4], expected) << i;
+        }
+        EXPECT_TRUE(sim.radio().catFaults().empty());
+        EXPECT_EQ(sim.radio().eeprom(), knownEeprom());
+        // The history keeps the same text.
+        const char* data = std::getenv("XDG_DATA_HOME");
+        ASSERT_NE(data, nullptr);
+        bool kept = false;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::string(data) + "/ft817clone/history")) {
+            if (entry.path().string().ends_with("_calibration.txt") &&
+                fileText(entry.path().string()) == fileText(out))
+                kept = true;
+        }
+        EXPECT_TRUE(kept);
+    }
+}
+
+TEST(CalibrationCommand, SlowAnswersAreWaitedFor)
+{
+    test::TempDir dir;
+    sim::RadioOptions options = catRadio(9600);
+    options.cat.answerDelay = 0.3;
+    test::SimFixture sim(options, dir.file("radio"));
+    ASSERT_TRUE(sim.start());
+    const test::ProgramRun run =
+        test::runProgram({"calibration", "--port", QString::fromStdString(dir.file("radio")), "--cat-rate",
+                          "9600", QString::fromStdString(dir.file("out.txt"))});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(readCalibrationText(fileText(dir.file("out.txt"))));
+}
+
+TEST(CalibrationCommand, RadioThatStopsOrNeverAnswersLeavesNoFile)
+{
+    const struct {
+        int silentAfter;
+        const char* says;
+    } cases[] = {
+        {1 + 30, "stopped answering at EEPROM 0x003C (read 31 of 43): no backup was written"},
+        {0, "no answer to CAT reads at 4800, 9600 or 38400 baud: is the radio on, in normal operation "
+            "(not clone mode), and the cable in the ACC socket?"},
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        sim::RadioOptions options = catRadio(9600);
+        options.cat.silentAfterReads = c.silentAfter;
+        test::SimFixture sim(options, dir.file("radio"));
+        ASSERT_TRUE(sim.start());
+        const test::ProgramRun run =
+            test::runProgram({"calibration", "--port", QString::fromStdString(dir.file("radio")),
+                              QString::fromStdString(dir.file("out.txt"))});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(has(run.err, c.says)) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("out.txt")));
+    }
+}
+
+TEST(CalibrationCommand, ShowAndCompareReadBackups)
+{
+    test::TempDir dir;
+    Bytes bytes(85, 0x40);
+    const std::string a = calibrationText(bytes, "2026-12-09 10:00:00");
+    bytes[8] = 0x41;
+    const std::string b = calibrationText(bytes, "2026-12-09 11:00:00");
+    ASSERT_TRUE(writeWholeFile(dir.file("a.txt"), Bytes(a.begin(), a.end())));
+    ASSERT_TRUE(writeWholeFile(dir.file("b.txt"), Bytes(b.begin(), b.end())));
+    const QString fa = QString::fromStdString(dir.file("a.txt"));
+    const QString fb = QString::fromStdString(dir.file("b.txt"));
+
+    const test::ProgramRun show = test::runProgram({"calibration", "show", fa});
+    EXPECT_EQ(show.exitCode, 0) << show.err;
+    EXPECT_TRUE(has(show.out, "0x0008  0x40   64  HF2RXG")) << show.out;
+    const test::ProgramRun json = test::runProgram({"calibration", "show", fa, "--json"});
+    EXPECT_TRUE(has(json.out, "{\"address\": 8, \"hex\": \"40\", \"value\": 64, \"name\": \"HF2RXG"))
+        << json.out;
+
+    const test::ProgramRun same = test::runProgram({"calibration", "compare", fa, fa});
+    EXPECT_EQ(same.exitCode, 0);
+    const test::ProgramRun differ = test::runProgram({"calibration", "compare", fa, fb});
+    EXPECT_EQ(differ.exitCode, 1);
+    EXPECT_TRUE(has(differ.out, "1 byte differs (A -> B):\n0x0008  0x40  64 -> 0x41  65  HF2RXG"))
+        << differ.out;
+    const test::ProgramRun differJson = test::runProgram({"calibration", "compare", fa, fb, "--json"});
+    EXPECT_TRUE(has(differJson.out, "{\"differences\": [{\"address\": 8, \"a\": 64, \"b\": 65"))
+        << differJson.out;
+
+    const test::ProgramRun notBackup =
+        test::runProgram({"calibration", "show", QString::fromStdString(dir.file("none"))});
+    EXPECT_EQ(notBackup.exitCode, 1);
+}
+
+} // namespace
+} // namespace ft817

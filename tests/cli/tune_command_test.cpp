@@ -1,0 +1,151 @@
+// `ft817clone tune` and `capture` against the simulated radio: the exact
+// commands for a repeater channel, and the radio's VFO taken into a channel.
+#include "support/image_samples.h"
+#include "support/program_run.h"
+#include "support/sim_fixture.h"
+#include "support/temp_dir.h"
+
+#include "cat_protocol/cat_command.h"
+#include "image/block_store.h"
+#include "image/channel_record.h"
+#include "image/memory_map.h"
+#include "platform/file_access.h"
+
+#include <QStringList>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace ft817 {
+namespace {
+
+sim::RadioOptions catRadio()
+{
+    sim::RadioOptions options = test::fastRadioOptions(sim::Mode::Cat);
+    options.pacing = true;
+    return options;
+}
+
+// The sample image with channel 12 on 145.6125 MHz, minus 600 kHz, tone 88.5 Hz.
+std::string writeRepeaterImage(const test::TempDir& dir)
+{
+    auto store = BlockStore::load(test::sampleMemoryImage());
+    EXPECT_TRUE(store);
+    ChannelRecord::forChannel(*store, 11).setRxFrequency(14'561'250);
+    const std::string path = dir.file("radio.img");
+    EXPECT_TRUE(writeWholeFile(path, *store->toImageFile()));
+    return path;
+}
+
+bool has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+TEST(TuneCommand, RepeaterChannelSendsExactlyItsSixCommandsInOrder)
+{
+    const std::vector<std::string> six{"14 56 12 50 01", "08 00 00 00 07", "09 00 00 00 09",
+                                       "00 06 00 00 F9", "4A 00 00 00 0A", "08 85 08 85 0B"};
+    for (const bool findRate : {false, true}) {
+        SCOPED_TRACE(findRate);
+        test::TempDir dir;
+        test::SimFixture sim(catRadio(), dir.file("radio"));
+        ASSERT_TRUE(sim.start());
+        QStringList args{"tune", QString::fromStdString(writeRepeaterImage(dir)), "12", "--port",
+                         QString::fromStdString(dir.file("radio"))};
+        if (!findRate)
+            args << "--cat-rate"
+                 << "9600";
+        const test::ProgramRun run = test::runProgram(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        std::vector<std::string> heard;
+        for (const auto& command : sim.radio().catCommands())
+            heard.push_back(catCommandHex(command));
+        std::vector<std::string> expected = six;
+        if (findRate) // the rate probe at 9600 (nothing answers at 4800 first, as the radio is set to 9600)
+            expected.insert(expected.begin(), "00 00 00 00 03");
+        EXPECT_EQ(heard, expected);
+        for (const std::string& command : six)
+            EXPECT_TRUE(has(run.out, "sent " + command)) << run.out;
+        EXPECT_EQ(sim.radio().vfoFrequency(), 14'561'250u);
+        EXPECT_TRUE(sim.radio().catFaults().empty());
+    }
+}
+
+TEST(TuneCommand, ChannelNotInUseOrUntunableSendsNothing)
+{
+    test::TempDir dir;
+    test::SimFixture sim(catRadio(), dir.file("radio"));
+    ASSERT_TRUE(sim.start());
+    const QString image = QString::fromStdString(writeRepeaterImage(dir));
+    const QString port = QString::fromStdString(dir.file("radio"));
+    const test::ProgramRun empty = test::runProgram({"tune", image, "50", "--port", port});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(has(empty.err, "channel 50 is not in use")) << empty.err;
+    const test::ProgramRun untunable = test::runProgram({"tune", image, "200", "--port", port});
+    EXPECT_EQ(untunable.exitCode, 1);
+    EXPECT_TRUE(has(untunable.err, "outside what")) << untunable.err;
+    EXPECT_EQ(test::runProgram({"tune", image, "201", "--port", port}).exitCode, 2);
+    EXPECT_TRUE(sim.radio().catCommands().empty());
+}
+
+TEST(CaptureCommand, TakesTheVfoIntoTheChannelAndKeepsTheOldFile)
+{
+    test::TempDir dir;
+    sim::RadioOptions options = catRadio();
+    options.cat.vfoFrequency = 43'970'000;
+    options.cat.vfoMode = 0x01; // USB
+    test::SimFixture sim(options, dir.file("radio"));
+    ASSERT_TRUE(sim.start());
+    const std::string image = writeRepeaterImage(dir);
+    const Result<Bytes> before = readWholeFile(image);
+    ASSERT_TRUE(before);
+    const test::ProgramRun run = test::runProgram({"capture", QString::fromStdString(image), "50", "--port",
+                                                   QString::fromStdString(dir.file("radio"))});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(has(run.out, "channel 50 takes 439.70000 MHz USB")) << run.out;
+    auto store = BlockStore::load(*readWholeFile(image));
+    ASSERT_TRUE(store);
+    EXPECT_TRUE(isChannelActive(*store, 49));
+    EXPECT_EQ(ChannelRecordView::forChannel(*store, 49).rxFrequency(), 43'970'000u);
+    EXPECT_EQ(ChannelRecordView::forChannel(*store, 49).mode(), 1);
+    // The history holds the file as it was.
+    const std::string history = std::string(std::getenv("XDG_DATA_HOME")) + "/ft817clone/history";
+    bool kept = false;
+    for (const auto& entry : std::filesystem::directory_iterator(history)) {
+        const Result<Bytes> old = readWholeFile(entry.path().string());
+        if (entry.path().string().ends_with("_replaced_radio.img") && old && *old == *before)
+            kept = true;
+    }
+    EXPECT_TRUE(kept);
+    for (const auto& command : sim.radio().catCommands())
+        EXPECT_EQ(command[4], 0x03);
+}
+
+TEST(CaptureCommand, FrequencyOutsideTheRangesOrUnknownModeIsRefused)
+{
+    const struct {
+        std::uint32_t frequency;
+        std::uint8_t mode;
+        const char* reason;
+    } cases[] = {{6'000'000, 0x08, "outside what"}, {14'500'000, 0x05, "mode byte 0x05"}};
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        sim::RadioOptions options = catRadio();
+        options.cat.vfoFrequency = c.frequency;
+        options.cat.vfoMode = c.mode;
+        test::SimFixture sim(options, dir.file("radio"));
+        ASSERT_TRUE(sim.start());
+        const std::string image = writeRepeaterImage(dir);
+        const Result<Bytes> before = readWholeFile(image);
+        const test::ProgramRun run = test::runProgram({"capture", QString::fromStdString(image), "12",
+                                                       "--port", QString::fromStdString(dir.file("radio")),
+                                                       "--out", QString::fromStdString(dir.file("new.img"))});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(has(run.err, c.reason)) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("new.img")));
+        EXPECT_EQ(*readWholeFile(image), *before);
+    }
+}
+
+} // namespace
+} // namespace ft817
