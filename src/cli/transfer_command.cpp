@@ -29,11 +29,16 @@ using Direction = TransferKind;
 // Exit code of a transfer stopped with Ctrl-C, as shells report an interrupt.
 constexpr int kInterruptedExit = 130;
 
-// Shows a transfer on standard output: on a terminal one progress bar
-// redrawn in place, otherwise plain lines, one per block and one per status.
+// Shows a transfer on standard output: on a terminal one progress line
+// redrawn in place (percent, bytes, blocks, elapsed time), otherwise plain
+// lines, one per block and one per status; `verbose` adds the block lines
+// on a terminal too.
 class ConsoleSink : public TransferSink {
 public:
-    ConsoleSink(Direction direction, bool terminal) : m_direction(direction), m_terminal(terminal) {}
+    ConsoleSink(Direction direction, bool terminal, bool verbose)
+        : m_direction(direction), m_terminal(terminal), m_verbose(verbose)
+    {
+    }
     ~ConsoleSink() override { endBar(); }
     ConsoleSink(const ConsoleSink&) = delete;
     ConsoleSink& operator=(const ConsoleSink&) = delete;
@@ -60,12 +65,13 @@ public:
     {
         m_blocks = blocks;
         m_bytes = bytes;
-        if (m_terminal) {
-            drawBar(true);
-        } else {
+        if (!m_terminal || m_verbose) {
+            endBar();
             std::cout << "block " << blocks - 1 << " acknowledged, " << countOf(bytes, "byte", "bytes") << " "
                       << (m_direction == Direction::Download ? "received" : "sent") << std::endl;
         }
+        if (m_terminal)
+            drawBar(true);
     }
     bool abandoned() override { return InterruptGuard::requested(); }
 
@@ -92,13 +98,25 @@ private:
         std::string bar = "\r[" + std::string(static_cast<std::size_t>(filled), '#') +
                           std::string(static_cast<std::size_t>(kWidth - filled), '.') + "] " +
                           std::to_string(shown * 100 / span) + "%  " + countOf(m_value, "byte", "bytes") +
-                          ", " + countOf(m_blocks, "block", "blocks");
+                          ", " + countOf(m_blocks, "block", "blocks") + ", " + elapsedText();
         std::cout << bar << "\x1b[K" << std::flush;
         m_barShown = true;
     }
 
+    // Seconds since the transfer started, with one decimal: "12.3 s".
+    std::string elapsedText() const
+    {
+        const auto tenths = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::steady_clock::now() - m_started)
+                                .count() /
+                            100;
+        return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
+    }
+
     Direction m_direction;
     bool m_terminal;
+    bool m_verbose;
+    std::chrono::steady_clock::time_point m_started = std::chrono::steady_clock::now();
     int m_minimum = 0;
     int m_maximum = 100;
     int m_value = 0;
@@ -116,7 +134,9 @@ const char* commandName(Direction direction)
 constexpr const char* kPortHelp =
     "\n"
     "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n"
-    "  --fast          fast transfer: about 9.5 s for a whole memory instead of 21 to 24 s\n";
+    "  --fast          fast transfer: about 9.5 s for a whole memory instead of 21 to 24 s\n"
+    "  --verbose       a line for every block, also on a terminal (which otherwise shows one\n"
+    "                  progress line that updates in place)\n";
 
 std::string usage(Direction direction)
 {
@@ -190,6 +210,7 @@ struct TransferRequest {
     std::string path;
     UploadLayout layouts = UploadLayout::WholeMemoryOnly;
     TransferTiming timing = TransferTiming::Standard;
+    bool verbose = false;
 };
 
 std::variant<TransferRequest, int> readTransferArguments(Direction direction, const Arguments& args)
@@ -197,6 +218,7 @@ std::variant<TransferRequest, int> readTransferArguments(Direction direction, co
     CommandLine line(commandName(direction), usage(direction));
     line.addValueOption("port", "DEVICE");
     line.addFlag("fast");
+    line.addFlag("verbose");
     if (direction == Direction::Upload)
         line.addFlag("any-layout");
     if (const auto exit = line.parse(args))
@@ -212,7 +234,8 @@ std::variant<TransferRequest, int> readTransferArguments(Direction direction, co
     const bool anyLayout = direction == Direction::Upload && line.isSet("any-layout");
     return TransferRequest{device.empty() ? defaultSerialDevice() : device, files[0],
                            anyLayout ? UploadLayout::AnyLayout : UploadLayout::WholeMemoryOnly,
-                           line.isSet("fast") ? TransferTiming::Fast : TransferTiming::Standard};
+                           line.isSet("fast") ? TransferTiming::Fast : TransferTiming::Standard,
+                           line.isSet("verbose")};
 }
 
 int runTransfer(Direction direction, const Arguments& args)
@@ -220,7 +243,7 @@ int runTransfer(Direction direction, const Arguments& args)
     const auto read = readTransferArguments(direction, args);
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
-    const auto& [device, path, layouts, timing] = std::get<TransferRequest>(read);
+    const auto& [device, path, layouts, timing, verbose] = std::get<TransferRequest>(read);
 
     const bool terminal = standardOutputIsTerminal();
     if (direction == Direction::Download)
@@ -235,7 +258,7 @@ int runTransfer(Direction direction, const Arguments& args)
 
     QtSerialPort port(device);
     SteadyClock clock;
-    ConsoleSink sink(direction, terminal);
+    ConsoleSink sink(direction, terminal, verbose);
     TransferReport report;
     {
         InterruptGuard guard;
