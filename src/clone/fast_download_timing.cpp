@@ -89,7 +89,7 @@ double FastDownloadTiming::nextBlockTime() const
         return kNextBlockTime;
     // A US radio pauses before the block its layout has beyond the others'
     // last: where a longer layout can still follow, the end waits longer.
-    const bool longerCanFollow = std::ranges::any_of(m_possible, [this](const RadioLayout* layout) {
+    const bool longerCanFollow = std::ranges::any_of(m_possible, [this](const RadioModel* layout) {
         return layout->blockCount() > static_cast<int>(m_payloadLengths.size());
     });
     return std::clamp(kEndGapFactor * m_longestGap, longerCanFollow ? kShortestEndBeforeMore : kShortestEnd,

@@ -22,10 +22,10 @@ std::string blockCounts(const std::vector<const RadioModel*>& layouts)
 }
 
 // The radios' names, as "an FT-817" or "an FT-817ND or an FT-818".
-std::string radioNames(const std::vector<const RadioLayout*>& layouts)
+std::string radioNames(const std::vector<const RadioModel*>& layouts)
 {
     std::string text;
-    for (const RadioLayout* layout : layouts)
+    for (const RadioModel* layout : layouts)
         text += (text.empty() ? "an " : " or an ") + std::string(layout->name);
     return text;
 }

@@ -136,9 +136,9 @@ TEST_P(FastDownloadLayoutTest, WholeBlocksAreAcknowledgedAtOnceAndTheEndComesSoo
         }
     }
     // 0.5 s where a longer layout (a US radio's) could still follow.
-    const auto possible = radioLayoutsStartingWith(layout.payloadLengths);
+    const auto possible = radioModelsStartingWith(layout.payloadLengths);
     const bool longerCanFollow = std::ranges::any_of(
-        possible, [&](const RadioLayout* other) { return other->blockCount() > layout.blockCount(); });
+        possible, [&](const RadioModel* other) { return other->blockCount() > layout.blockCount(); });
     const double shortestEnd = longerCanFollow ? 0.5 : 0.3;
     const double end = port.closeTime() - radio->acknowledgements().back();
     EXPECT_GE(end, shortestEnd - kSlack);
