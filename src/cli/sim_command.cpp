@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 
 #include "image/image_file.h"
+#include "image/radio_model.h"
 #include "platform/file_access.h"
 #include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
@@ -29,16 +30,16 @@
 namespace ft817 {
 namespace {
 
-constexpr const char* kSimUsage =
+constexpr const char* kSimUsageStart =
     "Usage: ft817clone sim --link PATH [options]\n"
     "Runs a simulated FT-817 on a pseudo-terminal and makes PATH a symbolic link to it\n"
     "(PATH must not exist yet; the link is removed when the radio stops).\n"
     "Prints the pseudo-terminal's path, then serves until interrupted (Ctrl+C).\n"
     "\n"
     "Memory:\n"
-    "  --image FILE            serve the memory held in this image file\n"
-    "  --model MODEL           built-in memory of ft817 (default), ft817nd, ft817nd-us, ft818\n"
-    "                          or ft818nd-us\n"
+    "  --image FILE            serve the memory held in this image file\n";
+
+constexpr const char* kSimUsageEnd =
     "What the radio does (default --auto):\n"
     "  --send                  clone mode, sending: serves a download each time the port is opened\n"
     "  --receive OUT           clone mode, receiving: takes uploads, writes each whole one to OUT\n"
@@ -67,6 +68,38 @@ constexpr const char* kSimUsage =
     "Other:\n"
     "  --once                  stop when the tool closes the port after one transfer\n"
     "  --help                  show this text\n";
+
+// The --model option's lines: every known model, the first the default,
+// wrapped at 90 columns under the options' description column.
+std::string modelOptionHelp()
+{
+    constexpr std::size_t kWidth = 90;
+    const std::string indent(26, ' ');
+    const auto& models = knownRadioModels();
+    std::string text = "  --model MODEL           built-in memory of";
+    std::size_t lineLength = text.size();
+    for (std::size_t i = 0; i < models.size(); ++i) {
+        const bool last = i + 1 == models.size();
+        const std::string word = std::string(last && i > 0 ? "or " : "") +
+                                 std::string(models[i].commandName) + (i == 0 ? " (default)" : "") +
+                                 (i + 2 < models.size() ? "," : "");
+        if (lineLength + 1 + word.size() > kWidth) {
+            text += "\n" + indent;
+            lineLength = indent.size();
+        } else {
+            text += ' ';
+            ++lineLength;
+        }
+        text += word;
+        lineLength += word.size();
+    }
+    return text + "\n";
+}
+
+std::string simUsage()
+{
+    return kSimUsageStart + modelOptionHelp() + kSimUsageEnd;
+}
 
 int failure(const std::string& why)
 {
@@ -247,7 +280,7 @@ bool readMemory(const CommandLine& line, SimRequest& request)
     const std::string text = line.value("model");
     const auto model = sim::modelNamed(text);
     if (!model) {
-        line.usageError("unknown model '" + text + "' (ft817, ft817nd, ft817nd-us, ft818 or ft818nd-us)");
+        line.usageError("unknown model '" + text + "' (" + radioModelCommandNames() + ")");
         return false;
     }
     request.options.model = *model;
@@ -356,7 +389,7 @@ bool readCatSide(const CommandLine& line, sim::CatOptions& cat)
 // Reads sim's arguments: the request, or the exit code when nothing is to run.
 std::variant<SimRequest, int> readSimArguments(const Arguments& args)
 {
-    CommandLine line("sim", kSimUsage, true);
+    CommandLine line("sim", simUsage(), true);
     addSimOptions(line);
     if (const auto exit = line.parse(args))
         return *exit;

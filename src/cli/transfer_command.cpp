@@ -6,6 +6,7 @@
 
 #include "clone/transfer.h"
 #include "image/image_check.h"
+#include "image/radio_model.h"
 #include "platform/clock.h"
 #include "platform/file_messages.h"
 #include "platform/interrupt_guard.h"
@@ -146,12 +147,13 @@ std::string usage(Direction direction)
                    "\n"
                    "Receives the radio's memory in clone mode and saves it as the image file FILE.\n"
                    "Start the command, then start sending on the radio (clone mode, TX key).\n"
-                   "The command waits for the radio without limit; Ctrl-C stops it and saves nothing.\n"
-                   "What arrived is saved as received; when it is not a whole memory of an FT-817,\n"
-                   "FT-817ND, FT-817ND (US), FT-818 or FT-818ND (US) the command says why and exits\n"
-                   "with 1. Every saved image, and any file it replaces, is also kept in the history\n"
-                   "folder ($XDG_DATA_HOME/ft817clone/history, by default\n"
-                   "~/.local/share/ft817clone/history).\n") +
+                   "The command waits for the radio without limit; Ctrl-C stops it and saves nothing.\n") +
+               wrapped("What arrived is saved as received; when it is not a whole memory of an " +
+                           radioModelNames() +
+                           " the command says why and exits with 1. Every saved image, and any file it "
+                           "replaces, is also kept in the history folder ($XDG_DATA_HOME/ft817clone/history, "
+                           "by default ~/.local/share/ft817clone/history).",
+                       80) +
                kPortHelp;
     return std::string(
                "Usage: ft817clone upload [--port DEVICE] [--fast] [--any-layout] FILE\n"

@@ -5,6 +5,7 @@
 #include "clone/transfer_wait.h"
 #include "image/image_check.h"
 #include "image/image_file.h"
+#include "image/radio_model.h"
 #include "platform/file_access.h"
 
 #include <algorithm>
@@ -20,8 +21,12 @@ namespace {
 constexpr std::uint8_t kAcknowledge = 0x06;
 // The most the radio can send; the receive buffer holds exactly this many bytes.
 constexpr int kReceiveBufferSize = 32001;
-// A full FT-817 image: what the progress bar shows as complete.
-constexpr int kFullImage = 6609;
+// The smallest whole memory a radio sends: what the progress bar shows as complete.
+int fullImage()
+{
+    static const int bytes = smallestCloneBytes();
+    return bytes;
+}
 // Block numbers are one byte: an image file holds at most 256 blocks.
 constexpr int kMaxBlocks = 256;
 
@@ -93,7 +98,7 @@ TransferReport DownloadRun::run()
         m_report.fail(ready.error().message, ready.error().detail);
         return m_report;
     }
-    m_sink.progressMaximum(kFullImage);
+    m_sink.progressMaximum(fullImage());
 
     Status done = receive();
     if (done) {
@@ -225,7 +230,7 @@ Status DownloadRun::readAvailable()
             return portError(Error{"the port counted bytes that could not be read", {}});
         m_buffer[static_cast<std::size_t>(m_received)] = *byte;
         ++m_received;
-        m_sink.progressValue(std::min(m_received, kFullImage));
+        m_sink.progressValue(std::min(m_received, fullImage()));
     }
 }
 

@@ -34,7 +34,7 @@ double FastDownloadTiming::quietTime(std::span<const std::uint8_t> block) const
     int shortest = INT_MAX;
     int longest = 0;
     bool listed = false;
-    for (const RadioLayout* layout : m_possible) {
+    for (const RadioModel* layout : m_possible) {
         if (number >= layout->payloadLengths.size())
             continue;
         const int expected = layout->payloadLengths[number] + 2;
@@ -60,7 +60,7 @@ double FastDownloadTiming::quietTime(std::span<const std::uint8_t> block) const
 bool FastDownloadTiming::blockEndNear(int length) const
 {
     const auto number = m_payloadLengths.size();
-    return std::ranges::any_of(m_possible, [&](const RadioLayout* layout) {
+    return std::ranges::any_of(m_possible, [&](const RadioModel* layout) {
         if (number >= layout->payloadLengths.size())
             return false;
         const int toCome = layout->payloadLengths[number] + 2 - length;
@@ -72,7 +72,7 @@ void FastDownloadTiming::blockEnded(int length)
 {
     m_payloadLengths.push_back(length - 2);
     if (!m_possible.empty())
-        m_possible = radioLayoutsStartingWith(m_payloadLengths);
+        m_possible = radioModelsStartingWith(m_payloadLengths);
 }
 
 void FastDownloadTiming::gapSeen(double seconds)
@@ -82,14 +82,14 @@ void FastDownloadTiming::gapSeen(double seconds)
 
 double FastDownloadTiming::nextBlockTime() const
 {
-    const bool layoutComplete = std::ranges::any_of(m_possible, [this](const RadioLayout* layout) {
+    const bool layoutComplete = std::ranges::any_of(m_possible, [this](const RadioModel* layout) {
         return layout->blockCount() == static_cast<int>(m_payloadLengths.size());
     });
     if (!layoutComplete)
         return kNextBlockTime;
     // A US radio pauses before the block its layout has beyond the others'
     // last: where a longer layout can still follow, the end waits longer.
-    const bool longerCanFollow = std::ranges::any_of(m_possible, [this](const RadioLayout* layout) {
+    const bool longerCanFollow = std::ranges::any_of(m_possible, [this](const RadioModel* layout) {
         return layout->blockCount() > static_cast<int>(m_payloadLengths.size());
     });
     return std::clamp(kEndGapFactor * m_longestGap, longerCanFollow ? kShortestEndBeforeMore : kShortestEnd,

@@ -18,7 +18,7 @@
 //     longer layout can still follow) and at most the standard 2 s;
 //     everywhere else the standard 2 s apply.
 
-#include "image/radio_layout.h"
+#include "image/radio_model.h"
 
 #include <cstdint>
 #include <span>
@@ -46,7 +46,7 @@ public:
 
 private:
     std::vector<int> m_payloadLengths;
-    std::vector<const RadioLayout*> m_possible = radioLayoutsStartingWith({});
+    std::vector<const RadioModel*> m_possible = radioModelsStartingWith({});
     double m_longestGap = 0.0;
 };
 

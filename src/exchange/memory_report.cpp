@@ -146,7 +146,7 @@ void appendChannelJson(std::string& out, const BlockStore& store, int n)
 
 std::string memoryText(const BlockStore& store)
 {
-    const RadioLayout* radio = radioOf(store);
+    const RadioModel* radio = radioOf(store);
     std::string text = "Image: " + std::to_string(store.blockCount()) + " blocks, " +
                        std::to_string(store.cloneImageSize()) + " bytes, " +
                        (radio ? std::string(radio->name) : std::string("unknown layout")) + "\n";
@@ -200,7 +200,7 @@ std::string memoryJson(const BlockStore& store)
 {
     std::string out = "{\"blocks\": " + std::to_string(store.blockCount());
     out += ", \"image_bytes\": " + std::to_string(store.cloneImageSize());
-    const RadioLayout* radio = radioOf(store);
+    const RadioModel* radio = radioOf(store);
     out += ", \"radio\": " + (radio ? "\"" + std::string(radio->name) + "\"" : std::string("null"));
     out += ", \"vfo\": \"" + vfoName(selectedVfo(store)) + "\"";
     out += ",\n \"band_select\": {";

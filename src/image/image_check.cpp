@@ -10,10 +10,10 @@ namespace ft817 {
 namespace {
 
 // Block counts of the layouts still possible, as "50" or "50 or 51".
-std::string blockCounts(const std::vector<const RadioLayout*>& layouts)
+std::string blockCounts(const std::vector<const RadioModel*>& layouts)
 {
     std::set<int> counts;
-    for (const RadioLayout* layout : layouts)
+    for (const RadioModel* layout : layouts)
         counts.insert(layout->blockCount());
     std::string text;
     for (int count : counts)
@@ -22,22 +22,22 @@ std::string blockCounts(const std::vector<const RadioLayout*>& layouts)
 }
 
 // The radios' names, as "an FT-817" or "an FT-817ND or an FT-818".
-std::string radioNames(const std::vector<const RadioLayout*>& layouts)
+std::string radioNames(const std::vector<const RadioModel*>& layouts)
 {
     std::string text;
-    for (const RadioLayout* layout : layouts)
+    for (const RadioModel* layout : layouts)
         text += (text.empty() ? "an " : " or an ") + std::string(layout->name);
     return text;
 }
 
 // The known layouts that share the longest run of first blocks with these
 // payload lengths, and how long that run is.
-std::pair<std::size_t, std::vector<const RadioLayout*>> closestLayouts(std::span<const int> payloads)
+std::pair<std::size_t, std::vector<const RadioModel*>> closestLayouts(std::span<const int> payloads)
 {
     std::size_t matched = payloads.size();
-    while (radioLayoutsStartingWith(payloads.first(matched)).empty())
+    while (radioModelsStartingWith(payloads.first(matched)).empty())
         --matched;
-    return {matched, radioLayoutsStartingWith(payloads.first(matched))};
+    return {matched, radioModelsStartingWith(payloads.first(matched))};
 }
 
 // Why blocks of these payload lengths are none of the known layouts; the
@@ -50,7 +50,7 @@ std::string layoutProblem(std::span<const int> payloads, std::span<const int> wi
         return "the radio stopped after block " + std::to_string(count - 1) + " of " + blockCounts(closest);
     // The lengths block `matched` has on the radios still possible.
     std::set<int> expected;
-    for (const RadioLayout* layout : closest)
+    for (const RadioModel* layout : closest)
         if (layout->payloadLengths.size() > matched)
             expected.insert(layout->payloadLengths[matched] + 2);
     if (expected.empty())
@@ -84,12 +84,12 @@ std::string joinReasons(const std::vector<std::string>& reasons, std::size_t lim
     return text;
 }
 
-const RadioLayout* radioOf(const BlockStore& store)
+const RadioModel* radioOf(const BlockStore& store)
 {
     std::vector<int> payloads(static_cast<std::size_t>(store.blockCount()));
     for (int block = 0; block < store.blockCount(); ++block)
         payloads[static_cast<std::size_t>(block)] = store.payloadLength(block);
-    return radioLayoutOf(payloads);
+    return radioModelOf(payloads);
 }
 
 ImageCheck checkCloneImage(std::span<const std::uint8_t> image, std::span<const int> blockLengths)
@@ -102,7 +102,7 @@ ImageCheck checkCloneImage(std::span<const std::uint8_t> image, std::span<const 
     std::vector<int> payloads;
     for (int length : blockLengths)
         payloads.push_back(length - 2);
-    check.radio = radioLayoutOf(payloads);
+    check.radio = radioModelOf(payloads);
     if (!check.radio)
         check.shapeProblems.push_back(layoutProblem(payloads, blockLengths));
 

@@ -1,12 +1,12 @@
 #pragma once
 // Whether a clone image is a whole memory of a known radio: every block
 // numbered in order, its stored checksum matching its payload, and the blocks'
-// lengths those of one of the five radios (radio_layout.h). A download that
+// lengths those of one of the five radios (radio_model.h). A download that
 // ended early, a block the radio split with a pause, or an image changed
 // outside this program all fail here, with what went wrong in plain words.
 
 #include "image/block_store.h"
-#include "image/radio_layout.h"
+#include "image/radio_model.h"
 
 #include <cstdint>
 #include <span>
@@ -17,7 +17,7 @@ namespace ft817 {
 
 struct ImageCheck {
     // The radio whose layout the blocks have; nullptr when they have none of the five.
-    const RadioLayout* radio = nullptr;
+    const RadioModel* radio = nullptr;
     // What keeps the blocks from being a whole memory (layout, number bytes),
     // first thing wrong first; empty when the shape is a known radio's.
     std::vector<std::string> shapeProblems;
@@ -31,7 +31,7 @@ struct ImageCheck {
 };
 
 // The radio whose layout the blocks of a loaded image have; nullptr when none.
-const RadioLayout* radioOf(const BlockStore& store);
+const RadioModel* radioOf(const BlockStore& store);
 
 // Checks a clone image (blocks back to back) cut into blocks of these lengths
 // (number byte, payload and checksum each). The lengths must add up to the image.

@@ -14,7 +14,7 @@ namespace {
 
 // Where a payload file's memory ends and what follows it.
 struct PayloadShape {
-    const RadioLayout* radio = nullptr;
+    const RadioModel* radio = nullptr;
     std::size_t memoryBytes = 0;
     bool hasTrailer = false;
 };
@@ -38,7 +38,7 @@ std::optional<std::size_t> findTrailer(std::span<const std::uint8_t> file)
 // The known radio whose whole memory the file holds, with or without a trailer after it.
 std::optional<PayloadShape> payloadShape(std::span<const std::uint8_t> file)
 {
-    for (const RadioLayout& radio : knownRadioLayouts()) {
+    for (const RadioModel& radio : knownRadioModels()) {
         const auto memory = static_cast<std::size_t>(payloadBytes(radio));
         if (file.size() == memory)
             return PayloadShape{&radio, memory, false};
@@ -51,7 +51,7 @@ std::optional<PayloadShape> payloadShape(std::span<const std::uint8_t> file)
 // "6509 bytes for an FT-817, 6521 for an FT-817ND, ... or 6703 for an FT-818ND (US)".
 std::string knownLengths()
 {
-    const auto& radios = knownRadioLayouts();
+    const auto& radios = knownRadioModels();
     std::string text;
     for (std::size_t i = 0; i < radios.size(); ++i) {
         text += i == 0 ? "" : (i + 1 == radios.size() ? " or " : ", ");
@@ -142,7 +142,7 @@ std::string bareName(std::string_view name)
 
 // Whether a model named in a trailer is this radio. Outside the US the FT-818
 // is sold as the FT-818ND.
-bool namesRadio(std::string_view named, const RadioLayout& radio)
+bool namesRadio(std::string_view named, const RadioModel& radio)
 {
     const std::string bare = bareName(named);
     const std::string own = bareName(radio.name);
@@ -150,7 +150,7 @@ bool namesRadio(std::string_view named, const RadioLayout& radio)
 }
 
 // The clone image of a payload: each block its number byte, payload and checksum.
-Bytes cloneImageOf(std::span<const std::uint8_t> memory, const RadioLayout& radio)
+Bytes cloneImageOf(std::span<const std::uint8_t> memory, const RadioModel& radio)
 {
     Bytes image;
     std::size_t at = 0;
@@ -172,7 +172,7 @@ std::string MemoryFile::note() const
                         : std::string();
 }
 
-int payloadBytes(const RadioLayout& radio)
+int payloadBytes(const RadioModel& radio)
 {
     return std::accumulate(radio.payloadLengths.begin(), radio.payloadLengths.end(), 0);
 }
@@ -184,7 +184,7 @@ Result<MemoryFile> imageFromPayloadFile(std::span<const std::uint8_t> file)
         return Error{"not a payload file: " + lengthProblem(file),
                      "A payload file holds the radio's memory bytes back to back, as other programming "
                      "tools save it; its length tells the model."};
-    const RadioLayout& radio = *shape->radio;
+    const RadioModel& radio = *shape->radio;
     if (shape->hasTrailer) {
         const auto named = trailerModel(file.subspan(shape->memoryBytes + kPayloadTrailerStart.size()));
         if (named && !namesRadio(*named, radio))

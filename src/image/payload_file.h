@@ -12,7 +12,7 @@
 // writes. A file is refused with a reason a person can act on.
 
 #include "image/image_file.h"
-#include "image/radio_layout.h"
+#include "image/radio_model.h"
 #include "platform/file_access.h"
 #include "platform/result.h"
 
@@ -33,14 +33,14 @@ struct MemoryFile {
     Bytes imageFile;    // a whole image file: clone image, banner and block table
     ImageLayout layout; // where its blocks lie
     // The model a payload file was read as; nullptr when the file was an image file.
-    const RadioLayout* payloadRadio = nullptr;
+    const RadioModel* payloadRadio = nullptr;
 
     // "read as a payload file of model FT-817ND"; empty for an image file.
     std::string note() const;
 };
 
 // Payload bytes of one radio's whole memory: the sum of its blocks' payloads.
-int payloadBytes(const RadioLayout& radio);
+int payloadBytes(const RadioModel& radio);
 
 // The image file of a payload file: the payload cut into the blocks of the
 // model its length names, each with its number byte and a fresh checksum,

@@ -137,42 +137,35 @@ std::array<std::uint32_t, 15> defaultBandFrequencies(int vfo)
     return vfo == 0 ? kVfoA : kVfoB;
 }
 
-const char* modelName(Model model)
+std::string modelName(Model model)
 {
-    switch (model) {
-    case Model::FT817:
-        return "ft817";
-    case Model::FT817ND:
-        return "ft817nd";
-    case Model::FT817NDUS:
-        return "ft817nd-us";
-    case Model::FT818:
-        return "ft818";
-    case Model::FT818NDUS:
-        return "ft818nd-us";
-    }
-    return "ft817";
+    return std::string(modelLayout(model).commandName);
 }
 
 const std::vector<Model>& allModels()
 {
-    static const std::vector<Model> models = {Model::FT817, Model::FT817ND, Model::FT817NDUS, Model::FT818,
-                                              Model::FT818NDUS};
+    // One for each row of the table of known radios.
+    static const std::vector<Model> models = [] {
+        std::vector<Model> all;
+        for (std::size_t row = 0; row < knownRadioModels().size(); ++row)
+            all.push_back(static_cast<Model>(row));
+        return all;
+    }();
     return models;
 }
 
 std::optional<Model> modelNamed(std::string_view name)
 {
-    for (Model model : allModels())
-        if (name == modelName(model))
-            return model;
-    return std::nullopt;
+    const RadioModel* model = radioModelNamed(name);
+    if (!model)
+        return std::nullopt;
+    return static_cast<Model>(model - knownRadioModels().data());
 }
 
-const RadioLayout& modelLayout(Model model)
+const RadioModel& modelLayout(Model model)
 {
     // The models follow the table's order.
-    return knownRadioLayouts().at(static_cast<std::size_t>(model));
+    return knownRadioModels().at(static_cast<std::size_t>(model));
 }
 
 std::vector<int> modelPayloadLengths(Model model)
@@ -190,7 +183,8 @@ Memory defaultMemory(Model model)
     }
 
     // Block 0: two bytes that tell the model apart.
-    const bool ft818 = model == Model::FT818 || model == Model::FT818NDUS;
+    const RadioModel& radio = modelLayout(model);
+    const bool ft818 = radio.vfoBandRecords > 15; // the FT-818 family adds 5 MHz
     payloads[0] = {static_cast<std::uint8_t>(ft818 ? 0x02 : 0x01),
                    static_cast<std::uint8_t>(static_cast<int>(model))};
 
@@ -232,8 +226,8 @@ Memory defaultMemory(Model model)
     place(kDeletedChannel);
 
     // The US radios' extra block: their five 60 m channels.
-    if (model == Model::FT817NDUS || model == Model::FT818NDUS) {
-        Payload& sixty = payloads.back();
+    if (radio.sixtyMetreBlock > 0) {
+        Payload& sixty = payloads.at(static_cast<std::size_t>(radio.sixtyMetreBlock));
         for (int i = 0; i < 5; ++i)
             putRecord(sixty, 1 + 26 * i,
                       DefaultChannel{200 + i, USB, SIMPLEX, 0, 0, 0, 0, kSixtyMetreChannels[i], 0, ""});

@@ -4,12 +4,13 @@
 // channels across HF, 6 m, 2 m and 70 cm, both VFOs' band records filled and
 // VFO A selected. Tests compare what the tool shows with these tables.
 
-#include "image/radio_layout.h"
+#include "image/radio_model.h"
 #include "sim/simulated_radio.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -55,12 +56,12 @@ std::vector<int> modelPayloadLengths(Model model);
 const std::vector<Model>& allModels();
 
 // The model's name as the command line spells it (ft817, ft817nd, ft817nd-us, ft818, ft818nd-us).
-const char* modelName(Model model);
+std::string modelName(Model model);
 
 // The model the command line calls this, if any.
 std::optional<Model> modelNamed(std::string_view name);
 
 // The radio's own name and layout ("FT-818ND (US)").
-const RadioLayout& modelLayout(Model model);
+const RadioModel& modelLayout(Model model);
 
 } // namespace ft817::sim

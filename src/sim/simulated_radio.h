@@ -17,7 +17,9 @@
 
 namespace ft817::sim {
 
-// The radios whose memory layouts are known (radio_layout.h), in that table's order.
+// A row of the table of known radios (radio_model.h): the value is the row's
+// place. The names are the first five rows'; a model added to the table is
+// the value of its row (allModels lists every one).
 enum class Model { FT817, FT817ND, FT817NDUS, FT818, FT818NDUS };
 
 enum class Mode {

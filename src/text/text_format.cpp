@@ -35,6 +35,30 @@ std::string countOf(long long count, const std::string& singular, const std::str
     return std::to_string(count) + " " + (count == 1 ? singular : plural);
 }
 
+std::string wrapped(std::string_view text, std::size_t width)
+{
+    std::string result;
+    std::size_t lineLength = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view word = text.substr(start, end - start);
+        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+            result += '\n';
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            result += ' ';
+            ++lineLength;
+        }
+        result += word;
+        lineLength += word.size();
+        start = end + 1;
+    }
+    return result.empty() ? result : result + '\n';
+}
+
 std::string_view trimmed(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))

@@ -24,6 +24,10 @@ std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separ
 // "1 block", "2 blocks": a count with its noun in the singular or plural.
 std::string countOf(long long count, const std::string& singular, const std::string& plural);
 
+// Words (separated by single spaces) filled greedily into lines of at most
+// width characters, each line ended by a newline; a longer word gets a line of its own.
+std::string wrapped(std::string_view text, std::size_t width);
+
 // The text without the blanks and tabs at either end.
 std::string_view trimmed(std::string_view text);
 

@@ -7,7 +7,7 @@
 #include "clone/download.h"
 #include "clone/upload.h"
 #include "clone_test_image.h"
-#include "image/radio_layout.h"
+#include "image/radio_model.h"
 #include "platform/file_access.h"
 #include "platform/qt_serial_port.h"
 #include "recording_sink.h"
@@ -25,14 +25,14 @@ namespace {
 
 // One layout's radio, its image and the transfer's outcome.
 struct LayoutRun {
-    const RadioLayout* layout = nullptr;
+    const RadioModel* layout = nullptr;
     std::vector<ByteList> blocks;
     std::string path;
     std::unique_ptr<sim::SimulatedRadio> radio;
     TransferReport report;
 };
 
-std::vector<ByteList> blocksOf(const RadioLayout& layout)
+std::vector<ByteList> blocksOf(const RadioModel& layout)
 {
     std::vector<int> lengths;
     for (int payload : layout.payloadLengths)
@@ -46,7 +46,7 @@ protected:
     // timing: 0.5 s to the first block, 20 ms to the next, 20 ms to answer.
     void startRadios(sim::Mode mode)
     {
-        for (const RadioLayout& layout : knownRadioLayouts()) {
+        for (const RadioModel& layout : knownRadioModels()) {
             LayoutRun run;
             run.layout = &layout;
             run.blocks = blocksOf(layout);

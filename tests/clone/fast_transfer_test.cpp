@@ -6,7 +6,7 @@
 #include "clone/transfer_wait.h"
 #include "clone/upload.h"
 #include "clone_test_image.h"
-#include "image/radio_layout.h"
+#include "image/radio_model.h"
 #include "recording_sink.h"
 #include "support/fake_serial_port.h"
 #include "support/temp_dir.h"
@@ -27,9 +27,9 @@ constexpr double kSlack = 1e-9;
 // "At once": the answer leaves as the byte it answers arrives.
 constexpr double kAtOnce = 1e-6;
 
-const RadioLayout& layoutNamed(std::string_view name)
+const RadioModel& layoutNamed(std::string_view name)
 {
-    for (const RadioLayout& layout : knownRadioLayouts()) {
+    for (const RadioModel& layout : knownRadioModels()) {
         if (layout.name == name)
             return layout;
     }
@@ -37,7 +37,7 @@ const RadioLayout& layoutNamed(std::string_view name)
 }
 
 // The blocks a radio of this layout sends (number byte, payload, checksum).
-std::vector<ByteList> blocksOf(const RadioLayout& layout)
+std::vector<ByteList> blocksOf(const RadioModel& layout)
 {
     std::vector<int> lengths;
     for (int payload : layout.payloadLengths)
@@ -101,7 +101,7 @@ class FastDownloadLayoutTest : public FastDownloadTest, public testing::WithPara
 std::vector<std::string> layoutNames()
 {
     std::vector<std::string> names;
-    for (const RadioLayout& layout : knownRadioLayouts())
+    for (const RadioModel& layout : knownRadioModels())
         names.emplace_back(layout.name);
     return names;
 }
@@ -113,7 +113,7 @@ std::vector<std::string> layoutNames()
 // layout's last block, 0.5 s where a longer layout could still follow.
 TEST_P(FastDownloadLayoutTest, WholeBlocksAreAcknowledgedAtOnceAndTheEndComesSoon)
 {
-    const RadioLayout& layout = layoutNamed(GetParam());
+    const RadioModel& layout = layoutNamed(GetParam());
     const auto blocks = blocksOf(layout);
     radioSends(blocks).start();
 
@@ -136,9 +136,9 @@ TEST_P(FastDownloadLayoutTest, WholeBlocksAreAcknowledgedAtOnceAndTheEndComesSoo
         }
     }
     // 0.5 s where a longer layout (a US radio's) could still follow.
-    const auto possible = radioLayoutsStartingWith(layout.payloadLengths);
+    const auto possible = radioModelsStartingWith(layout.payloadLengths);
     const bool longerCanFollow = std::ranges::any_of(
-        possible, [&](const RadioLayout* other) { return other->blockCount() > layout.blockCount(); });
+        possible, [&](const RadioModel* other) { return other->blockCount() > layout.blockCount(); });
     const double shortestEnd = longerCanFollow ? 0.5 : 0.3;
     const double end = port.closeTime() - radio->acknowledgements().back();
     EXPECT_GE(end, shortestEnd - kSlack);
@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, FastDownloadLayoutTest, testing::ValuesIn(layo
 
 TEST_F(FastDownloadTest, ShowsAndSavesExactlyWhatStandardTimingDoes)
 {
-    for (const RadioLayout& layout : knownRadioLayouts()) {
+    for (const RadioModel& layout : knownRadioModels()) {
         const auto blocks = blocksOf(layout);
         RecordingSink sinks[2] = {RecordingSink(clock), RecordingSink(clock)};
         ByteList files[2];

@@ -38,7 +38,7 @@ Blocks blocksOf(const std::vector<int>& wireLengths)
     return blocks;
 }
 
-std::vector<int> wireLengths(const RadioLayout& layout)
+std::vector<int> wireLengths(const RadioModel& layout)
 {
     std::vector<int> lengths;
     for (int payload : layout.payloadLengths)
@@ -48,7 +48,7 @@ std::vector<int> wireLengths(const RadioLayout& layout)
 
 TEST(ImageCheck, EveryKnownRadioIsAWholeMemory)
 {
-    for (const RadioLayout& layout : knownRadioLayouts()) {
+    for (const RadioModel& layout : knownRadioModels()) {
         const Blocks blocks = blocksOf(wireLengths(layout));
         const ImageCheck check = checkCloneImage(blocks.image, blocks.lengths);
         EXPECT_TRUE(check.wholeMemory()) << layout.name << ": " << notWholeReason(check);
@@ -71,7 +71,7 @@ void PrintTo(const Received& param, std::ostream* out)
 
 std::vector<int> ft817Cut(std::size_t blocks, std::vector<int> tail = {})
 {
-    std::vector<int> lengths = wireLengths(knownRadioLayouts()[0]);
+    std::vector<int> lengths = wireLengths(knownRadioModels()[0]);
     lengths.resize(blocks);
     lengths.insert(lengths.end(), tail.begin(), tail.end());
     return lengths;
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ImageCheck, DamagedBlocksAndWrongNumbers)
 {
-    Blocks blocks = blocksOf(wireLengths(knownRadioLayouts()[1]));
+    Blocks blocks = blocksOf(wireLengths(knownRadioModels()[1]));
     blocks.image[4 + 42 + 5] ^= 0x10;    // a payload byte of block 2
     blocks.image[4 + 42 + 210 + 3] ^= 1; // and of block 3
     ImageCheck check = checkCloneImage(blocks.image, blocks.lengths);

@@ -56,7 +56,7 @@ TEST_P(DefaultMemoryTest, HasTheModelsBlockLengthsAndSize)
 {
     const ModelLayout& layout = GetParam();
     ASSERT_EQ(static_cast<int>(m_memory.blockLengths.size()), layout.blocks);
-    EXPECT_EQ(radioLayoutOf(modelPayloadLengths(layout.model)), &modelLayout(layout.model));
+    EXPECT_EQ(radioModelOf(modelPayloadLengths(layout.model)), &modelLayout(layout.model));
     EXPECT_EQ(static_cast<int>(m_memory.image.size()), layout.totalBytes);
     EXPECT_EQ(std::accumulate(m_memory.blockLengths.begin(), m_memory.blockLengths.end(), 0),
               layout.totalBytes);

@@ -1,0 +1,102 @@
+#include "image/radio_model.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace ft817 {
+namespace {
+
+// The first blocks of a model with 15 or 16 band records per VFO (blocks 3
+// and 5 hold the records after the eighth), then the forty blocks of memory
+// channels, then the tail.
+std::vector<int> lengths(int vfoBandRecords, std::initializer_list<int> tail)
+{
+    constexpr int kRecord = 26;
+    const int secondBandBlock = (vfoBandRecords - 8) * kRecord;
+    std::vector<int> result = {2, 40, 8 * kRecord, secondBandBlock, 8 * kRecord, secondBandBlock, 198, 53};
+    result.insert(result.end(), 40, 130);
+    result.insert(result.end(), tail);
+    return result;
+}
+
+std::string listInWords(auto field)
+{
+    const auto& models = knownRadioModels();
+    std::string text;
+    for (std::size_t i = 0; i < models.size(); ++i)
+        text += std::string(i == 0                   ? ""
+                            : i + 1 == models.size() ? " or "
+                                                     : ", ") +
+                std::string(field(models[i]));
+    return text;
+}
+
+} // namespace
+
+int RadioModel::cloneBytes() const
+{
+    // Each block carries a number byte and a checksum beside its payload.
+    return std::accumulate(payloadLengths.begin(), payloadLengths.end(), 0) + 2 * blockCount();
+}
+
+const std::vector<RadioModel>& knownRadioModels()
+{
+    // name, command-line name, payload lengths, band records per VFO, 60 m block, emergency setting
+    static const std::vector<RadioModel> models = {
+        {"FT-817", "ft817", lengths(15, {118, 118}), 15, 0, false},
+        {"FT-817ND", "ft817nd", lengths(15, {118, 130}), 15, 0, false},
+        {"FT-817ND (US)", "ft817nd-us", lengths(15, {118, 130, 130}), 15, 50, true},
+        {"FT-818", "ft818", lengths(16, {118, 130}), 16, 0, false},
+        {"FT-818ND (US)", "ft818nd-us", lengths(16, {118, 130, 130}), 16, 50, true},
+    };
+    return models;
+}
+
+const RadioModel* radioModelOf(std::span<const int> payloadLengths)
+{
+    for (const RadioModel& model : knownRadioModels()) {
+        if (std::ranges::equal(model.payloadLengths, payloadLengths))
+            return &model;
+    }
+    return nullptr;
+}
+
+std::vector<const RadioModel*> radioModelsStartingWith(std::span<const int> payloadLengths)
+{
+    std::vector<const RadioModel*> possible;
+    for (const RadioModel& model : knownRadioModels()) {
+        const auto& known = model.payloadLengths;
+        if (payloadLengths.size() <= known.size() &&
+            std::equal(payloadLengths.begin(), payloadLengths.end(), known.begin()))
+            possible.push_back(&model);
+    }
+    return possible;
+}
+
+const RadioModel* radioModelNamed(std::string_view commandName)
+{
+    for (const RadioModel& model : knownRadioModels())
+        if (model.commandName == commandName)
+            return &model;
+    return nullptr;
+}
+
+int smallestCloneBytes()
+{
+    int smallest = knownRadioModels().front().cloneBytes();
+    for (const RadioModel& model : knownRadioModels())
+        smallest = std::min(smallest, model.cloneBytes());
+    return smallest;
+}
+
+std::string radioModelNames()
+{
+    return listInWords([](const RadioModel& model) { return model.name; });
+}
+
+std::string radioModelCommandNames()
+{
+    return listInWords([](const RadioModel& model) { return model.commandName; });
+}
+
+} // namespace ft817
