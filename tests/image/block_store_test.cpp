@@ -68,23 +68,23 @@ TEST(BlockStoreLoad, WrongStoredChecksumsAreNotCompared)
     EXPECT_EQ(*saved, imageFileFromPayloads(patternPayloads(test::ft817PayloadLengths(), 3)));
 }
 
-struct RadioModel {
+struct RadioLayout {
     const char* radio;
     std::vector<int> payloads;
     int cloneBytes;
 };
 
 // Test lists name a case by its name, not by its bytes.
-void PrintTo(const RadioModel& param, std::ostream* out)
+void PrintTo(const RadioLayout& param, std::ostream* out)
 {
     *out << param.radio;
 }
 
-class RealRadioImage : public testing::TestWithParam<RadioModel> {};
+class RealRadioImage : public testing::TestWithParam<RadioLayout> {};
 
 TEST_P(RealRadioImage, LoadsAndSavesByteForByte)
 {
-    const RadioModel& layout = GetParam();
+    const RadioLayout& layout = GetParam();
     const Bytes file = imageFileFromPayloads(patternPayloads(layout.payloads, 17));
     auto store = BlockStore::load(file);
     ASSERT_TRUE(store.ok()) << store.error().message;
@@ -99,10 +99,10 @@ TEST_P(RealRadioImage, LoadsAndSavesByteForByte)
 }
 
 INSTANTIATE_TEST_SUITE_P(Radios, RealRadioImage,
-                         testing::Values(RadioModel{"FT817", test::ft817PayloadLengths(), 6609},
-                                         RadioModel{"FT817ND_US", test::ft817ndUsPayloadLengths(), 6753},
-                                         RadioModel{"FT818", test::ft818PayloadLengths(), 6673},
-                                         RadioModel{"FullColumns", std::vector<int>(48, 253), 48 * 255}),
+                         testing::Values(RadioLayout{"FT817", test::ft817PayloadLengths(), 6609},
+                                         RadioLayout{"FT817ND_US", test::ft817ndUsPayloadLengths(), 6753},
+                                         RadioLayout{"FT818", test::ft818PayloadLengths(), 6673},
+                                         RadioLayout{"FullColumns", std::vector<int>(48, 253), 48 * 255}),
                          [](const auto& info) { return std::string(info.param.radio); });
 
 struct Refusal {
