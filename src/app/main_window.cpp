@@ -22,6 +22,7 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace ft817 {
 
@@ -43,8 +44,19 @@ bool FocusButton::movedHereByThePerson(Qt::FocusReason reason)
 void FocusButton::focusInEvent(QFocusEvent* event)
 {
     QPushButton::focusInEvent(event);
-    if (movedHereByThePerson(event->reason()))
+    // A click on the button of a window that was not active yet gives it the
+    // focus only as the window becomes active: still the person's move.
+    const bool clicked = std::exchange(m_pressedWithoutFocus, false);
+    if (clicked || movedHereByThePerson(event->reason()))
         emit focusGained();
+}
+
+void FocusButton::mousePressEvent(QMouseEvent* event)
+{
+    m_pressedWithoutFocus = !hasFocus();
+    QPushButton::mousePressEvent(event);
+    if (hasFocus())
+        m_pressedWithoutFocus = false;
 }
 
 void ClickArea::mouseReleaseEvent(QMouseEvent* event)

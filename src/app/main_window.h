@@ -50,6 +50,10 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressedWithoutFocus = false;
 };
 
 // A label that reports a click on its area.

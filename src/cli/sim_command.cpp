@@ -453,11 +453,14 @@ void attachOutputs(SimRequest& request, const std::vector<int>& lengths, std::mu
             std::cout << "CAT " << catCommandHex(command) << std::endl;
         };
     }
-    request.options.onCatLog = [&outputMutex, path = request.catPath](const std::string& what) {
+    // The LOG file holds the commands alone, one per line; what the radio
+    // made of them (a forbidden opcode, a wrong rate, silence) is said on
+    // the output, a forbidden opcode on the error output too.
+    request.options.onCatLog = [&outputMutex](const std::string& what) {
         std::lock_guard lock(outputMutex);
-        if (!path.empty())
-            std::ofstream(path, std::ios::app) << what << "\n";
         std::cout << "CAT " << what << std::endl;
+        if (what.rfind("FAULT", 0) == 0)
+            std::cerr << "ft817clone sim: " << what << std::endl;
     };
 }
 

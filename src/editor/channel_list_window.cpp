@@ -165,9 +165,9 @@ void ChannelListWindow::tuneRadio()
         return report("Select the channel to tune the radio to first");
     if (!m_radio || m_radioBusy || m_radio->busy())
         return report("The radio's port is busy");
-    if (!isChannelActive(m_history.store(), channel))
+    if (!isChannelActive(m_history->store(), channel))
         return report(QString("Channel %1 is not in use: nothing sent").arg(channel + 1));
-    m_radio->tune(tuneCommands(m_history.store(), channel));
+    m_radio->tune(tuneCommands(m_history->store(), channel));
     updateRadioActions();
     report(QString("Tuning the radio to channel %1…").arg(channel + 1));
 }
@@ -194,7 +194,7 @@ void ChannelListWindow::takeAnswer(bool ok, const std::vector<std::uint8_t>& ans
     const Result<TunedFrequency> tuned = readTunedAnswer(answer);
     if (!tuned)
         return report(QString::fromStdString(tuned.error().message));
-    m_history.apply(
+    m_history->apply(
         QString("Take from radio into channel %1").arg(channel + 1),
         [&](BlockStore& store) { takeIntoChannel(store, channel, *tuned); }, this);
     report(QString("Channel %1 takes %2 MHz %3 from the radio")

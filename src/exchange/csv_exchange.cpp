@@ -76,7 +76,8 @@ void readLocation(RowReading& in, ChannelRow& out)
     bool digits = !location.empty() && location.size() <= 3;
     for (const char c : location) {
         digits = digits && c >= '0' && c <= '9';
-        number = number * 10 + (c - '0');
+        if (digits)
+            number = number * 10 + (c - '0');
     }
     if (!digits || number < 1 || number > kChannelCount)
         in.refuse("Location must be a channel number 1..200, not " + quoted(in.row["Location"]));

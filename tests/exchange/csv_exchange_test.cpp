@@ -270,6 +270,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BadRow{"LocationZero", "0,X,145.5,,,,,,,,FM,,,,,,", "Location"},
                     BadRow{"LocationPastTheLast", "201,X,145.5,,,,,,,,FM,,,,,,", "Location"},
                     BadRow{"LocationNotANumber", "x1,X,145.5,,,,,,,,FM,,,,,,", "Location"},
+                    BadRow{"LocationOfManyDigits", "5222222171111,X,145.5,,,,,,,,FM,,,,,,", "Location"},
                     BadRow{"TooFewColumns", "43,X,145.5,,,,,,,,FM", "fields"},
                     BadRow{"TooManyColumns", "43,X,145.5,,,,,,,,FM,,,,,,,", "fields"},
                     BadRow{"TextAfterQuote", "43,\"X\"Y,145.5,,,,,,,,FM,,,,,,", "closing quote"},
