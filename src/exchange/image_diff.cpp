@@ -18,12 +18,13 @@ constexpr const char* kArrow = " \u2192 ";
 // Tag text in double quotes, bytes outside printable ASCII as \xNN.
 std::string quotedTag(const std::string& tag)
 {
-    return "\"" +
-           terminalText(tag, {.source = TerminalText::Source::Latin1,
-                              .showLetters = false,
-                              .escapeQuotes = true,
-                              .escape = TerminalText::Escape::Hex}) +
-           "\"";
+    std::string quoted = "\"";
+    quoted += terminalText(tag, {.source = TerminalText::Source::Latin1,
+                                 .showLetters = false,
+                                 .escapeQuotes = true,
+                                 .escape = TerminalText::Escape::Hex});
+    quoted += '"';
+    return quoted;
 }
 
 std::string tagFlagsName(std::uint8_t modeByte)
