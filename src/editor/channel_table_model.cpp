@@ -354,7 +354,13 @@ QString ChannelTableModel::storeFrequency(ChannelRecord& record, int column, con
     const bool tunedOnly = column == RxFrequency || record.shift() == Shift::Split;
     if (const Status tuned = checkTuned(*frequency); tunedOnly && !tuned)
         return QString::fromStdString(tuned.error().message);
-    column == RxFrequency ? record.setRxFrequency(*frequency) : record.setTxFrequency(*frequency);
+    if (column == RxFrequency) {
+        record.setRxFrequency(*frequency);
+        record.fitRxBandCode();
+    } else {
+        record.setTxFrequency(*frequency);
+        record.fitTxBandCode();
+    }
     return {};
 }
 
@@ -383,7 +389,11 @@ QString ChannelTableModel::storeChoice(ChannelRecord& record, int column, int ch
         record.setTxMode(choice);
         break;
     case Shift:
+        // A channel made split transmits in its own mode until told otherwise.
+        if (choice == static_cast<int>(ft817::Shift::Split) && record.shift() != ft817::Shift::Split)
+            record.setTxMode(record.mode());
         record.setShift(static_cast<ft817::Shift>(choice));
+        record.fitTxBandCode();
         break;
     case ToneMode:
         record.setToneMode(static_cast<ft817::ToneMode>(choice));

@@ -269,6 +269,9 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row)
     if (record.rxFrequency() != row.frequency)
         record.setRxFrequency(row.frequency);
 
+    // A channel the row makes split transmits in the row's mode.
+    if (row.shift == Shift::Split && record.shift() != Shift::Split)
+        record.setTxMode(row.mode.value_or(record.mode()));
     if (record.shift() != row.shift)
         record.setShift(row.shift);
     if (row.offset && record.txFrequency() != *row.offset)
@@ -298,6 +301,9 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row)
         if (!record.tagHighBit())
             record.setTagOn(true);
     }
+
+    // The band codes follow the frequencies, as a radio keeps them.
+    record.fitBandCodes();
 
     if (!isChannelActive(store, row.channel))
         setChannelActive(store, row.channel, true);

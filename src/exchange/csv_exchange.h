@@ -18,6 +18,9 @@
 // describes; every other byte and bit keeps its value. Columns are found by
 // their header names (order free, unknown columns ignored). An empty tone,
 // code, Offset (for simplex) or Mode field keeps what the record holds. A row
+// that makes a channel split sets its transmit mode to the row's mode, and the
+// band codes beside the frequencies (record byte 1 bits 2-0, and byte 5 bits
+// 2-0 when split) follow the frequencies as a radio fills them. A row
 // that cannot be written exactly is refused with its line number, and when
 // any row is refused nothing is written at all.
 

@@ -2,6 +2,7 @@
 
 #include "image/channel_names.h"
 #include "image/channel_record.h"
+#include "image/frequency_range.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
@@ -43,6 +44,11 @@ std::string dcsName(int number)
 {
     const std::string code = dcsCodeText(number);
     return std::to_string(number) + (code.empty() ? " (not in the radio's table)" : " (" + code + ")");
+}
+
+std::string bandCodeText(int code)
+{
+    return std::to_string(code) + " (" + std::string(bandCodeName(code)) + ")";
 }
 
 std::string channelByteName(int value)
@@ -208,6 +214,10 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
     }
     if (a.txMode() != b.txMode())
         change("TX mode", std::string(modeName(a.txMode())), std::string(modeName(b.txMode())));
+    if (a.rxBandCode() != b.rxBandCode())
+        change("RX band code", bandCodeText(a.rxBandCode()), bandCodeText(b.rxBandCode()));
+    if (a.txBandCode() != b.txBandCode())
+        change("TX band code", bandCodeText(a.txBandCode()), bandCodeText(b.txBandCode()));
     if (a.toneMode() != b.toneMode())
         change("tone mode", std::string(toneModeName(a.toneMode())), std::string(toneModeName(b.toneMode())));
     if (a.toneNumber() != b.toneNumber())
@@ -224,8 +234,8 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
         int byte;
         std::uint8_t mask;
     };
-    static constexpr Rest kRest[] = {{0, 0x38}, {1, 0x3F}, {2, 0xFF}, {3, 0xFF},
-                                     {4, 0xFC}, {5, 0xF8}, {8, 0xFF}, {9, 0xFF}};
+    static constexpr Rest kRest[] = {{0, 0x38}, {1, 0x38}, {2, 0xFF}, {3, 0xFF},
+                                     {4, 0xFC}, {5, 0xC0}, {8, 0xFF}, {9, 0xFF}};
     for (const Rest& rest : kRest) {
         const std::uint8_t old = a.byte(rest.byte);
         const std::uint8_t now = b.byte(rest.byte);

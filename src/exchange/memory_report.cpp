@@ -2,6 +2,7 @@
 
 #include "image/channel_names.h"
 #include "image/channel_record.h"
+#include "image/frequency_range.h"
 #include "image/image_check.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
@@ -93,6 +94,18 @@ std::string currentChannelLine(const BlockStore& store)
     return line + "\n";
 }
 
+// What a radio would fill otherwise in the records, one line each under "Notes:".
+std::string notesText(const BlockStore& store)
+{
+    const std::vector<std::string> notes = recordNotes(store);
+    if (notes.empty())
+        return {};
+    std::string text = "Notes (a radio fills these otherwise; it still takes them):\n";
+    for (const std::string& note : notes)
+        text += "  " + note + "\n";
+    return text;
+}
+
 std::string channelRow(const BlockStore& store, int n)
 {
     const auto record = ChannelRecordView::forChannel(store, n);
@@ -139,6 +152,8 @@ void appendChannelJson(std::string& out, const BlockStore& store, int n)
     out += ", \"tag\": ";
     appendJsonString(out, record.tag());
     out += ", \"shift\": \"" + std::string(shiftName(record.shift())) + "\"";
+    out += ", \"rx_band_code\": " + std::to_string(record.rxBandCode());
+    out += ", \"tx_band_code\": " + std::to_string(record.txBandCode());
     out += ", \"record\": \"" + hexBytes(record.bytes(), "", HexLetters::Lower) + "\"}";
 }
 
@@ -168,6 +183,7 @@ std::string memoryText(const BlockStore& store)
         text += " Ch       RX MHz  Mode  Shift             TX MHz  Mode  Tone                 Tag\n";
         text += rows;
     }
+    text += notesText(store);
     return text;
 }
 
@@ -186,6 +202,11 @@ std::string channelText(const BlockStore& store, int n)
     text += "  TX:        " + megahertzText(record.txFrequency()) + " MHz (" +
             std::to_string(record.txFrequency()) + ")\n";
     text += "  TX mode:   " + std::string(modeName(record.txMode())) + "\n";
+    text += "  Bands:     RX " + std::to_string(record.rxBandCode()) + " (" +
+            std::string(bandCodeName(record.rxBandCode())) + "), TX " + std::to_string(record.txBandCode()) +
+            " (" + std::string(bandCodeName(record.txBandCode())) + ")\n";
+    if (const std::string problem = record.bandCodeProblem(); !problem.empty())
+        text += "  Note:      " + problem + "\n";
     text += "  Tone mode: " + std::string(toneModeName(record.toneMode())) + "\n";
     text +=
         "  CTCSS:     " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")\n";
@@ -224,7 +245,13 @@ std::string memoryJson(const BlockStore& store)
         appendChannelJson(out, store, n);
         out += n + 1 < kChannelCount ? ",\n" : "\n";
     }
-    out += " ]}\n";
+    out += " ],\n \"notes\": [";
+    const std::vector<std::string> notes = recordNotes(store);
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        out += i == 0 ? "" : ", ";
+        appendJsonString(out, notes[i]);
+    }
+    out += "]}\n";
     return out;
 }
 

@@ -3,9 +3,11 @@
 // place. Fields and their bits (record byte k is k bytes past the record's start):
 //   byte 0 bits 0-2 mode, bits 6-7 tag flags (tag on only when both are set)
 //   byte 1 bits 6-7 split flags / shift (0 simplex, 1 minus, 2 plus, 3 split;
-//          any non-zero value counts as split for the Split box)
+//          any non-zero value counts as split for the Split box),
+//          bits 2-0 the receive frequency's band code (frequency_range.h)
 //   byte 4 bits 0-1 tone mode (0 none, 1 tone, 2 tone squelch "Mute", 3 DCS)
-//   byte 5 bits 0-2 transmit mode
+//   byte 5 bits 5-3 transmit mode of a split channel (the mode codes of
+//          byte 0), bits 2-0 the transmit frequency's band code
 //   byte 6 CTCSS tone number, byte 7 DCS code number
 //   bytes 10-13 receive frequency, 14-17 transmit frequency (unsigned 32-bit
 //          big-endian, 10 Hz units)
@@ -48,6 +50,26 @@ constexpr int decodeMode(std::uint8_t b)
 constexpr std::uint8_t encodeMode(std::uint8_t b, int listIndex)
 {
     return static_cast<std::uint8_t>((b & 0xF8) | (listIndex & 7));
+}
+// Transmit mode from byte 5: bits 5-3.
+constexpr int decodeTxMode(std::uint8_t b5)
+{
+    return (b5 >> 3) & 7;
+}
+// Byte 5 with transmit mode listIndex: (b & 0xC7) | ((listIndex & 7) << 3); any int, -1 and 8 included.
+constexpr std::uint8_t encodeTxMode(std::uint8_t b5, int listIndex)
+{
+    return static_cast<std::uint8_t>((b5 & 0xC7) | ((listIndex & 7) << 3));
+}
+// Band code from byte 1 (receive) or byte 5 (transmit): bits 2-0.
+constexpr int decodeBandCode(std::uint8_t b)
+{
+    return b & 7;
+}
+// Byte 1 or 5 with a band code in bits 2-0; bits 3-7 kept.
+constexpr std::uint8_t encodeBandCode(std::uint8_t b, int code)
+{
+    return static_cast<std::uint8_t>((b & 0xF8) | (code & 7));
 }
 // Tag on: both bits 6 and 7 of byte 0 set.
 constexpr bool decodeTagOn(std::uint8_t b0)
@@ -150,8 +172,16 @@ public:
     Shift shift() const { return decodeShift(byte(record::kFlagsByte)); }
     // Tone mode (byte 4 bits 0-1).
     ToneMode toneMode() const { return decodeToneMode(byte(record::kToneModeByte)); }
-    // Transmit mode 0..7 (byte 5 bits 0-2).
-    int txMode() const { return decodeMode(byte(record::kTxModeByte)); }
+    // Transmit mode 0..7 (byte 5 bits 5-3).
+    int txMode() const { return decodeTxMode(byte(record::kTxModeByte)); }
+    // Band code of the receive frequency (byte 1 bits 2-0).
+    int rxBandCode() const { return decodeBandCode(byte(record::kFlagsByte)); }
+    // Band code of a split channel's transmit frequency (byte 5 bits 2-0).
+    int txBandCode() const { return decodeBandCode(byte(record::kTxModeByte)); }
+    // Where a band code disagrees with its frequency, in words ("RX band code
+    // 4 (144 MHz) where 14.07400 MHz is band 0 (HF)"; the transmit code is
+    // looked at only when split); empty when both fit.
+    std::string bandCodeProblem() const;
     // CTCSS tone number (byte 6).
     int toneNumber() const { return byte(record::kToneNumberByte); }
     // DCS code number (byte 7).
@@ -207,10 +237,23 @@ public:
     {
         setByte(record::kToneModeByte, encodeToneMode(byte(record::kToneModeByte), mode));
     }
-    // Transmit mode list index into byte 5 bits 0-2.
+    // Transmit mode list index into byte 5 bits 5-3.
     void setTxMode(int listIndex)
     {
-        setByte(record::kTxModeByte, encodeMode(byte(record::kTxModeByte), listIndex));
+        setByte(record::kTxModeByte, encodeTxMode(byte(record::kTxModeByte), listIndex));
+    }
+    // The receive band code (byte 1 bits 2-0) set from the receive frequency,
+    // as a radio sets it; kept when the frequency lies outside every band or
+    // the code already fits it.
+    void fitRxBandCode();
+    // For a split channel, the transmit band code (byte 5 bits 2-0) set from
+    // the transmit frequency the same way; nothing for other channels.
+    void fitTxBandCode();
+    // Both of the above.
+    void fitBandCodes()
+    {
+        fitRxBandCode();
+        fitTxBandCode();
     }
     // CTCSS tone number as one byte.
     void setToneNumber(std::uint8_t number) { setByte(record::kToneNumberByte, number); }

@@ -127,6 +127,7 @@ Status fillChannels(BlockStore& store, const std::vector<int>& channels, std::ui
         record.setDcsNumber(code);
         record.setTagShown(tagShown);
         record.setTag(tag);
+        record.fitBandCodes();
         setChannelActive(store, filling[i], active);
     }
     return {};

@@ -155,6 +155,7 @@ TEST(ChannelListCycle, DownloadEditListDoneUploadCarriesExactlyTheListsChanges)
     {
         ChannelRecord repeater = ChannelRecord::forChannel(expected, 11);
         repeater.setRxFrequency(14561250);
+        repeater.fitRxBandCode();
         repeater.setShift(Shift::Minus);
         repeater.setTxFrequency(60000);
         repeater.setToneMode(ToneMode::Tone);

@@ -28,9 +28,10 @@
 namespace ft817 {
 namespace {
 
-// Bits of each record byte that no column of the list writes.
+// Bits of each record byte that no column of the list writes (the band
+// codes in byte 1 bits 2-0 and byte 5 bits 2-0 follow the frequencies).
 constexpr std::array<std::uint8_t, kRecordSize> kUnownedBits = {
-    0x38, 0x1F, 0xFF, 0xFF, 0xFC, 0xF8, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    0x38, 0x18, 0xFF, 0xFF, 0xFC, 0xC0, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 // The simulated radio's memory with every record's unowned bits and a few
 // more channels filled from a seed, channel 200 sometimes free for inserts.

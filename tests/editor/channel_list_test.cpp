@@ -144,6 +144,25 @@ TEST_F(ChannelListTest, EditsWriteOnlyTheirBitsAndRefuseWhatCannotBeStored)
     EXPECT_EQ(editor.history().stack().count(), steps);
 }
 
+TEST_F(ChannelListTest, ASplitChannelMadeInTheListHoldsWhatARadioStores)
+{
+    using M = ChannelTableModel;
+    ASSERT_TRUE(model->setData(cell(40, M::Active), Qt::Checked, Qt::CheckStateRole));
+    ASSERT_TRUE(model->setData(cell(40, M::RxFrequency), "145.800"));
+    ASSERT_TRUE(model->setData(cell(40, M::Mode), 5));  // FM
+    ASSERT_TRUE(model->setData(cell(40, M::Shift), 3)); // split
+    ASSERT_TRUE(model->setData(cell(40, M::Offset), "145.900"));
+    EXPECT_EQ(text(40, M::TxMode), "FM") << "a channel made split transmits in its own mode";
+    EXPECT_EQ(record(40).byte(1), 0xE4);
+    EXPECT_EQ(record(40).byte(5), 0x2C);
+    // Moving the receive frequency to 70 cm moves its band code alone.
+    ASSERT_TRUE(model->setData(cell(40, M::RxFrequency), "435.5"));
+    EXPECT_EQ(record(40).byte(1), 0xE5);
+    EXPECT_EQ(record(40).byte(5), 0x2C);
+    ASSERT_TRUE(model->setData(cell(40, M::TxMode), 1)); // USB
+    EXPECT_EQ(record(40).byte(5), 0x0C);
+}
+
 TEST_F(ChannelListTest, EachWindowShowsTheOthersChangesAndAnEditRedrawsOnlyItsRow)
 {
     using M = ChannelTableModel;

@@ -165,17 +165,19 @@ TEST(CsvImport, HandWrittenRowsGiveTheRecordsRealRadiosWrite)
 
     struct Expected {
         int channel;
-        std::uint8_t byte0, byte1, byte4, tone, dcs;
+        std::uint8_t byte0, byte1, byte4, byte5, tone, dcs;
         std::uint32_t rx, tx;
         const char* tag;
     };
     // The unused records start as zeros; channel 1 held 0x85 (FM, tag by bit 7).
+    // Byte 1 carries the band code of the frequency; the split channel
+    // transmits USB (bits 5-3 of byte 5) on HF (band code 0 in bits 2-0).
     const Expected expected[] = {
-        {30, 0xC5, 0x60, 0x01, 8, 0, 14565000, 60000, "Repeater"},
-        {31, 0xC5, 0xA0, 0x02, 12, 0, 2962000, 10000, "Plus, Rp"},
-        {32, 0xC1, 0xE0, 0x00, 0, 0, 1419500, 1422500, "DX      "},
-        {33, 0x05, 0x00, 0x03, 0, 103, 43850000, 0, "\0\0\0\0\0\0\0\0"},
-        {0, 0x85, 0x04, 0x00, 0, 0, 14552500, 0, "NEW     "},
+        {30, 0xC5, 0x64, 0x01, 0x00, 8, 0, 14565000, 60000, "Repeater"},
+        {31, 0xC5, 0xA0, 0x02, 0x00, 12, 0, 2962000, 10000, "Plus, Rp"},
+        {32, 0xC1, 0xE0, 0x00, 0x08, 0, 0, 1419500, 1422500, "DX      "},
+        {33, 0x05, 0x05, 0x03, 0x00, 0, 103, 43850000, 0, "\0\0\0\0\0\0\0\0"},
+        {0, 0x85, 0x04, 0x00, 0x00, 0, 0, 14552500, 0, "NEW     "},
     };
     for (const Expected& e : expected) {
         SCOPED_TRACE("channel " + std::to_string(e.channel + 1));
@@ -184,12 +186,13 @@ TEST(CsvImport, HandWrittenRowsGiveTheRecordsRealRadiosWrite)
         EXPECT_EQ(record.byte(0), e.byte0);
         EXPECT_EQ(record.byte(1), e.byte1);
         EXPECT_EQ(record.byte(4), e.byte4);
+        EXPECT_EQ(record.byte(5), e.byte5);
         EXPECT_EQ(record.toneNumber(), e.tone);
         EXPECT_EQ(record.dcsNumber(), e.dcs);
         EXPECT_EQ(record.rxFrequency(), e.rx);
         EXPECT_EQ(record.txFrequency(), e.tx);
         EXPECT_EQ(record.tag(), std::string(e.tag, 8));
-        for (const int kept : {2, 3, 5, 8, 9})
+        for (const int kept : {2, 3, 8, 9})
             EXPECT_EQ(record.byte(kept), before.byte(kept)) << "byte " << kept;
         EXPECT_TRUE(isChannelActive(store, e.channel));
         EXPECT_TRUE(isSecondBitSet(store, e.channel));

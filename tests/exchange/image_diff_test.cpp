@@ -80,9 +80,10 @@ TEST(ImageDiff, EveryFieldOfAChannelIsNamed)
         describeImageDifferences(before, after),
         Lines{
             "channel 2: shift minus \u2192 plus, offset 0.60000 \u2192 0.70000 MHz, TX mode LSB \u2192 USB, "
+            "RX band code 4 (144 MHz) \u2192 5 (430 MHz), "
             "tone mode tone \u2192 dcs, tone 8 (88.5 Hz) \u2192 60 (not in the radio's table), "
             "DCS 0 (023) \u2192 5 (036), tag flags both bits \u2192 clear, "
-            "tag \"RPT R7  \" \u2192 \"RPT R8  \", byte 1 0x64 \u2192 0xA5, byte 2 0x11 \u2192 0x10"});
+            "tag \"RPT R7  \" \u2192 \"RPT R8  \", byte 2 0x11 \u2192 0x10"});
 }
 
 TEST(ImageDiff, ActivatingAChannelNamesBothBitmapBits)

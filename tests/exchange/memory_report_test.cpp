@@ -65,12 +65,32 @@ TEST(MemoryText, OneChannelActiveOrNot)
               "  Split:     yes\n"
               "  TX:        14.25000 MHz (1425000)\n"
               "  TX mode:   CW\n"
+              "  Bands:     RX 0 (HF), TX 0 (HF)\n"
               "  Tone mode: dcs\n"
               "  CTCSS:     0 (67.0 Hz)\n"
               "  DCS:       23 (DCS 134)\n"
               "  Tag:       not shown \"........\"\n"
-              "  Record:    01 c0 00 00 03 02 00 17 00 00 00 15 aa e0 00 15 be 68 00 00 00 00 00 00 00 00\n");
+              "  Record:    01 c0 00 00 03 10 00 17 00 00 00 15 aa e0 00 15 be 68 00 00 00 00 00 00 00 00\n");
     EXPECT_EQ(channelText(store, 2).substr(0, 19), "Channel 3 (inactive");
+}
+
+TEST(MemoryReport, NotesWhereABandCodeDisagreesWithItsFrequency)
+{
+    BlockStore store = sampleStore();
+    ChannelRecord twelve = ChannelRecord::forChannel(store, 11); // 145.5 MHz
+    twelve.setByte(1, 0x60);
+    const std::string note = "channel 12: RX band code 0 (HF) where 145.50000 MHz is band 4 (144 MHz)";
+    EXPECT_NE(
+        memoryText(store).find("Notes (a radio fills these otherwise; it still takes them):\n  " + note),
+        std::string::npos)
+        << memoryText(store);
+    EXPECT_NE(channelText(store, 11).find("  Note:      RX band code 0 (HF)"), std::string::npos);
+    auto parsed = JsonReader::parse(memoryJson(store));
+    ASSERT_TRUE(parsed.has_value());
+    ASSERT_EQ((*parsed)["notes"].items.size(), 1u);
+    EXPECT_EQ((*parsed)["notes"].items[0].text, note);
+    EXPECT_EQ((*parsed)["channels"].items[11]["rx_band_code"].number, 0);
+    EXPECT_EQ(memoryText(sampleStore()).find("Notes"), std::string::npos);
 }
 
 TEST(MemoryReport, ShowsTheTagWhenBitSevenAloneIsSetAsTheRadioDoes)

@@ -2,6 +2,7 @@
 // that no writer touches a bit it does not own.
 
 #include "image/channel_record.h"
+#include "image/frequency_range.h"
 #include "support/image_samples.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,49 @@ TEST(ChannelRecordFields, ModeAndTagShareByte0)
     EXPECT_EQ(encodeTagOn(0xC5, false), 0x05);
 }
 
+TEST(ChannelRecordFields, SplitTransmitModeAndBandCodesAsRealRadiosFillThem)
+{
+    // Every split channel of the real images: FM on 2 m 0x2C, FM on 70 cm 0x2D.
+    EXPECT_EQ(decodeTxMode(0x2C), 5);
+    EXPECT_EQ(decodeBandCode(0x2C), 4);
+    EXPECT_EQ(encodeTxMode(0xC4, 5), 0xEC);
+    EXPECT_EQ(encodeTxMode(0xFF, -1), 0xFF);
+    EXPECT_EQ(encodeTxMode(0xFF, 8), 0xC7);
+
+    const struct {
+        std::uint32_t frequency;
+        std::optional<int> code;
+    } bands[] = {{10'000, 0},      {3'299'999, 0},  {3'300'000, 1},  {5'600'000, 1},  {5'600'001, {}},
+                 {7'600'000, 2},   {10'800'000, 2}, {10'800'001, 3}, {13'700'000, 4}, {15'400'000, 4},
+                 {15'400'001, {}}, {42'000'000, 5}, {47'000'000, 5}, {47'000'001, {}}};
+    for (const auto& band : bands)
+        EXPECT_EQ(bandCodeOf(band.frequency), band.code) << band.frequency;
+    // At 108 MHz exactly a radio stores either, by the VFO band it came from.
+    EXPECT_TRUE(bandCodeFits(2, 10'800'000));
+    EXPECT_TRUE(bandCodeFits(3, 10'800'000));
+    EXPECT_FALSE(bandCodeFits(4, 10'800'000));
+    EXPECT_TRUE(bandCodeFits(7, 6'000'000)) << "outside every band any code stays";
+
+    BlockStore store = zeroStore();
+    ChannelRecord record = ChannelRecord::forChannel(store, 3);
+    record.setByte(1, 0xE0);
+    record.setByte(5, 0xC0);
+    record.setRxFrequency(14'580'000);
+    record.setTxFrequency(14'590'000);
+    record.setTxMode(5);
+    EXPECT_EQ(record.bandCodeProblem(), "RX band code 0 (HF) where 145.80000 MHz is band 4 (144 MHz), "
+                                        "TX band code 0 (HF) where 145.90000 MHz is band 4 (144 MHz)");
+    record.fitBandCodes();
+    EXPECT_EQ(record.byte(1), 0xE4);
+    EXPECT_EQ(record.byte(5), 0xEC);
+    EXPECT_EQ(record.bandCodeProblem(), "");
+    // A simplex channel's byte 5 is not the radio's to fill.
+    record.setShift(Shift::Simplex);
+    record.setTxFrequency(43'550'000);
+    record.fitBandCodes();
+    EXPECT_EQ(record.byte(5), 0xEC);
+}
+
 TEST(ChannelRecordFields, ToneWritersKeepBits2To7)
 {
     EXPECT_EQ(decodeToneMode(0xFE), ToneMode::Mute);
@@ -143,8 +187,10 @@ std::vector<Field> fields()
          [](ChannelRecord& r, std::mt19937& g) { r.setShift(static_cast<Shift>(g() % 4)); }},
         {"tone mode", owning({{4, 0x03}}),
          [](ChannelRecord& r, std::mt19937& g) { r.setToneMode(static_cast<ToneMode>(g() % 4)); }},
-        {"tx mode", owning({{5, 0x07}}),
+        {"tx mode", owning({{5, 0x38}}),
          [](ChannelRecord& r, std::mt19937& g) { r.setTxMode(int(g() % 11) - 1); }},
+        {"band codes", owning({{1, 0x07}, {5, 0x07}}),
+         [](ChannelRecord& r, std::mt19937&) { r.fitBandCodes(); }},
         {"tone", owning({{6, 0xFF}}),
          [](ChannelRecord& r, std::mt19937& g) { r.setToneNumber(std::uint8_t(g())); }},
         {"dcs", owning({{7, 0xFF}}),

@@ -122,7 +122,7 @@ TEST(ChannelRows, FillGivesStepsAndCopiesTheFirstRowsFieldsKeepingEachRecordsOwn
 {
     BlockStore store = defaultStore();
     ChannelRecord::forChannel(store, 31).setByte(2, 0x5A);               // a byte no field owns
-    ChannelRecord::forChannel(store, 31).setByte(1, 0x1F);               // bits 0..4 no field owns
+    ChannelRecord::forChannel(store, 31).setByte(1, 0x1F);               // bits 3..4 no field owns
     ASSERT_TRUE(fillChannels(store, {30, 31, 32, 1}, 525850, 100).ok()); // from channel 2 (minus, tone 8)
     const ChannelRecordView first = ChannelRecordView::forChannel(store, 1);
     const std::uint32_t expected[] = {525850, 525950, 526050, 526150};
@@ -139,7 +139,8 @@ TEST(ChannelRows, FillGivesStepsAndCopiesTheFirstRowsFieldsKeepingEachRecordsOwn
         EXPECT_TRUE(isChannelActive(store, channels[i]));
     }
     EXPECT_EQ(ChannelRecordView::forChannel(store, 31).byte(2), 0x5A);
-    EXPECT_EQ(ChannelRecordView::forChannel(store, 31).byte(1), 0x7F);
+    // The shift over bits 5..7, bits 3..4 kept, the band code of 5.2605 MHz (HF) in bits 0..2.
+    EXPECT_EQ(ChannelRecordView::forChannel(store, 31).byte(1), 0x78);
 
     const BlockStore before = store;
     EXPECT_FALSE(fillChannels(store, {40, 41}, 0xFFFFFFF0u, 0x20).ok());
