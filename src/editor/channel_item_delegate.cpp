@@ -11,7 +11,7 @@ namespace ft817 {
 QWidget* ChannelItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                            const QModelIndex& index) const
 {
-    const QStringList entries = ChannelTableModel::choices(index.column());
+    const QStringList entries = index.data(ChannelTableModel::ChoicesRole).toStringList();
     if (entries.isEmpty())
         return QStyledItemDelegate::createEditor(parent, option, index);
     auto* list = new QComboBox(parent);

@@ -59,7 +59,12 @@ CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int f
         rows.rows.push_back(table.rows.front());
         firstRow = 1;
     } else {
-        rows.rows.push_back({0, std::vector<std::string>(kCsvColumns.begin(), kCsvColumns.end())});
+        // Rows copied without a header: export's columns, as many as the first row has
+        // (other programs' rows stop after the common ones).
+        const std::size_t count =
+            std::clamp(table.rows.front().fields.size(), kCommonCsvColumns, kCsvColumns.size());
+        rows.rows.push_back({0, std::vector<std::string>(kCsvColumns.begin(),
+                                                         kCsvColumns.begin() + static_cast<long>(count))});
     }
     if (firstRow == table.rows.size()) {
         result.problems.push_back({table.rows.front().line, "there are no rows to paste below the header"});

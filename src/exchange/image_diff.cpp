@@ -51,6 +51,18 @@ std::string bandCodeText(int code)
     return std::to_string(code) + " (" + std::string(bandCodeName(code)) + ")";
 }
 
+std::string narrowFlagsName(std::uint8_t flagsByte)
+{
+    static constexpr const char* kNames[4] = {"clear", "bit 3", "bit 4", "both bits"};
+    return kNames[(flagsByte >> 3) & 3];
+}
+
+std::string stepName(StepGroup group, int position)
+{
+    const std::string text = tuningStepText(group, position);
+    return text.empty() ? "#" + std::to_string(position) : text;
+}
+
 std::string channelByteName(int value)
 {
     return value < kChannelCount ? std::to_string(value + 1) : "byte " + std::to_string(value);
@@ -181,26 +193,13 @@ void describeBlocks(DiffLines& d)
     }
 }
 
-} // namespace
-
-std::string describeChannelDifference(const BlockStore& before, const BlockStore& after, int channel)
+void describeRecordFields(const ChannelRecordView& a, const ChannelRecordView& b,
+                          std::vector<std::string>& parts)
 {
-    const ChannelRecordView a = ChannelRecordView::forChannel(before, channel);
-    const ChannelRecordView b = ChannelRecordView::forChannel(after, channel);
-    if (a.bytes() == b.bytes() && isChannelActive(before, channel) == isChannelActive(after, channel) &&
-        isSecondBitSet(before, channel) == isSecondBitSet(after, channel))
-        return {};
-    std::vector<std::string> parts;
     auto change = [&](const std::string& what, const std::string& old, const std::string& now) {
         parts.push_back(what + " " + old + kArrow + now);
     };
     auto yesNo = [](bool on) { return std::string(on ? "yes" : "no"); };
-
-    if (isChannelActive(before, channel) != isChannelActive(after, channel))
-        change("active", yesNo(isChannelActive(before, channel)), yesNo(isChannelActive(after, channel)));
-    if (isSecondBitSet(before, channel) != isSecondBitSet(after, channel))
-        change("second-bitmap bit", isSecondBitSet(before, channel) ? "set" : "clear",
-               isSecondBitSet(after, channel) ? "set" : "clear");
     if (a.rxFrequency() != b.rxFrequency())
         change("frequency", megahertzText(a.rxFrequency()), megahertzText(b.rxFrequency()) + " MHz");
     if (a.mode() != b.mode())
@@ -220,10 +219,23 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
         change("TX band code", bandCodeText(a.txBandCode()), bandCodeText(b.txBandCode()));
     if (a.toneMode() != b.toneMode())
         change("tone mode", std::string(toneModeName(a.toneMode())), std::string(toneModeName(b.toneMode())));
-    if (a.toneNumber() != b.toneNumber())
-        change("tone", toneName(a.toneNumber()), toneName(b.toneNumber()));
-    if (a.dcsNumber() != b.dcsNumber())
-        change("DCS", dcsName(a.dcsNumber()), dcsName(b.dcsNumber()));
+    if (a.ctcssTone() != b.ctcssTone())
+        change("tone", toneName(a.ctcssTone()), toneName(b.ctcssTone()));
+    if (a.dcsCode() != b.dcsCode())
+        change("DCS", dcsName(a.dcsCode()), dcsName(b.dcsCode()));
+    if (((a.byte(record::kFlagsByte) ^ b.byte(record::kFlagsByte)) & 0x18) != 0)
+        change("narrow flags", narrowFlagsName(a.byte(record::kFlagsByte)),
+               narrowFlagsName(b.byte(record::kFlagsByte)));
+    for (const StepGroup group : kStepGroups)
+        if (a.tuningStep(group) != b.tuningStep(group))
+            change(std::string(stepGroupName(group)) + " step", stepName(group, a.tuningStep(group)),
+                   stepName(group, b.tuningStep(group)) + " kHz");
+    if (a.skip() != b.skip())
+        change("skip", yesNo(a.skip()), yesNo(b.skip()));
+    if (a.ipo() != b.ipo())
+        change("IPO", yesNo(a.ipo()), yesNo(b.ipo()));
+    if (a.att() != b.att())
+        change("ATT", yesNo(a.att()), yesNo(b.att()));
     if ((a.byte(record::kModeByte) & 0xC0) != (b.byte(record::kModeByte) & 0xC0))
         change("tag flags", tagFlagsName(a.byte(record::kModeByte)), tagFlagsName(b.byte(record::kModeByte)));
     if (a.tag() != b.tag())
@@ -234,14 +246,36 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
         int byte;
         std::uint8_t mask;
     };
-    static constexpr Rest kRest[] = {{0, 0x38}, {1, 0x38}, {2, 0xFF}, {3, 0xFF},
-                                     {4, 0xFC}, {5, 0xC0}, {8, 0xFF}, {9, 0xFF}};
+    static constexpr Rest kRest[] = {{0, 0x38}, {1, 0x20}, {2, 0x4F}, {4, 0xFC}, {5, 0xC0},
+                                     {6, 0xC0}, {7, 0x80}, {8, 0xFF}, {9, 0xFF}};
     for (const Rest& rest : kRest) {
         const std::uint8_t old = a.byte(rest.byte);
         const std::uint8_t now = b.byte(rest.byte);
         if (((old ^ now) & rest.mask) != 0)
             change("byte " + std::to_string(rest.byte), "0x" + hexByte(old), "0x" + hexByte(now));
     }
+}
+
+} // namespace
+
+std::string describeChannelDifference(const BlockStore& before, const BlockStore& after, int channel)
+{
+    const ChannelRecordView a = ChannelRecordView::forChannel(before, channel);
+    const ChannelRecordView b = ChannelRecordView::forChannel(after, channel);
+    if (a.bytes() == b.bytes() && isChannelActive(before, channel) == isChannelActive(after, channel) &&
+        isSecondBitSet(before, channel) == isSecondBitSet(after, channel))
+        return {};
+    std::vector<std::string> parts;
+    auto change = [&](const std::string& what, const std::string& old, const std::string& now) {
+        parts.push_back(what + " " + old + kArrow + now);
+    };
+    auto yesNo = [](bool on) { return std::string(on ? "yes" : "no"); };
+    if (isChannelActive(before, channel) != isChannelActive(after, channel))
+        change("active", yesNo(isChannelActive(before, channel)), yesNo(isChannelActive(after, channel)));
+    if (isSecondBitSet(before, channel) != isSecondBitSet(after, channel))
+        change("second-bitmap bit", isSecondBitSet(before, channel) ? "set" : "clear",
+               isSecondBitSet(after, channel) ? "set" : "clear");
+    describeRecordFields(a, b, parts);
 
     if (parts.empty())
         return {};

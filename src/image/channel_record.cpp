@@ -41,6 +41,51 @@ std::string bandCodeMismatch(const char* which, int code, std::uint32_t frequenc
 
 } // namespace
 
+namespace {
+
+// Where a group's step sits in byte 3: its lowest bit and its mask.
+struct StepBits {
+    int shift;
+    std::uint8_t mask;
+};
+
+constexpr StepBits stepBits(StepGroup group)
+{
+    switch (group) {
+    case StepGroup::Am:
+        return {3, 0x38};
+    case StepGroup::Fm:
+        return {0, 0x07};
+    case StepGroup::Ssb:
+        break;
+    }
+    return {6, 0xC0};
+}
+
+} // namespace
+
+bool ChannelRecordView::narrow() const
+{
+    const int m = mode();
+    if (m == 5)
+        return (byte(record::kFlagsByte) & 0x08) != 0;
+    return hasNarrow(m) && (byte(record::kFlagsByte) & 0x10) != 0;
+}
+
+int ChannelRecordView::tuningStep(StepGroup group) const
+{
+    const StepBits bits = stepBits(group);
+    return (byte(record::kStepByte) & bits.mask) >> bits.shift;
+}
+
+void ChannelRecord::setTuningStep(StepGroup group, int position)
+{
+    const StepBits bits = stepBits(group);
+    const std::uint8_t b3 = byte(record::kStepByte);
+    setByte(record::kStepByte,
+            static_cast<std::uint8_t>((b3 & ~bits.mask) | ((position << bits.shift) & bits.mask)));
+}
+
 std::string ChannelRecordView::bandCodeProblem() const
 {
     std::string problem;

@@ -89,7 +89,8 @@ void putRecord(Payload& payload, int index, const DefaultChannel& channel)
     const int rxBand = bandCodeOf(channel.frequency).value_or(channel.shiftByte & 7);
     payload[at + 1] = static_cast<std::uint8_t>((channel.shiftByte & 0xF8) | rxBand);
     // Bytes the editor never touches, set the way a radio leaves them.
-    payload[at + 2] = (channel.modeByte & 7) == FM ? 0x11 : 0x01;
+    // Byte 2: no skip, IPO or ATT; bits no one knows the meaning of set as radios leave them.
+    payload[at + 2] = (channel.modeByte & 7) == FM ? 0x41 : 0x01;
     payload[at + 4] = channel.toneMode;
     if ((channel.shiftByte >> 6) == 3)
         payload[at + 5] =

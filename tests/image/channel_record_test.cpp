@@ -118,6 +118,60 @@ TEST(ChannelRecordFields, SplitTransmitModeAndBandCodesAsRealRadiosFillThem)
     EXPECT_EQ(record.byte(5), 0xEC);
 }
 
+TEST(ChannelRecordFields, SkipIpoAttNarrowStepsAndToneNumbersAsTheRadioKeepsThem)
+{
+    BlockStore store = zeroStore();
+    ChannelRecord record = ChannelRecord::forChannel(store, 7);
+    record.setByte(2, 0xB0); // skip, IPO, ATT
+    record.setByte(3, 0x9B); // SSB 5.0 (2), AM 10 (3), FM 12.5 (3)
+    record.setByte(6, 0xC8); // tone 8 with both bits above it
+    record.setByte(7, 0xE7); // code 103 (754) with bit 7
+    EXPECT_TRUE(record.skip() && record.ipo() && record.att());
+    EXPECT_EQ(record.tuningStep(StepGroup::Ssb), 2);
+    EXPECT_EQ(record.tuningStep(StepGroup::Am), 3);
+    EXPECT_EQ(record.tuningStep(StepGroup::Fm), 3);
+    EXPECT_EQ(record.ctcssTone(), 8);
+    EXPECT_EQ(record.dcsCode(), 103);
+    EXPECT_EQ(record.toneNumber(), 0xC8) << "the one-channel editor's whole byte";
+
+    // Narrow: bit 4 for CW and CWR, bit 3 for FM, never for other modes.
+    const struct {
+        std::uint8_t byte1;
+        int mode;
+        bool narrow;
+    } narrows[] = {{0x10, 2, true},  {0x10, 3, true},  {0x08, 2, false}, {0x08, 5, true},
+                   {0x10, 5, false}, {0x18, 1, false}, {0x18, 4, false}};
+    for (const auto& n : narrows) {
+        record.setByte(1, n.byte1);
+        record.setMode(n.mode);
+        EXPECT_EQ(record.narrow(), n.narrow) << int(n.byte1) << " mode " << n.mode;
+    }
+    record.setByte(1, 0xE4);
+    record.setNarrow(true);
+    EXPECT_EQ(record.byte(1), 0xFC);
+    record.setNarrow(false);
+    EXPECT_EQ(record.byte(1), 0xE4);
+
+    record.setTuningStep(StepGroup::Am, 5);
+    EXPECT_EQ(record.byte(3), 0xAB);
+    record.setCtcssTone(49);
+    EXPECT_EQ(record.byte(6), 0xF1);
+    record.setDcsCode(0);
+    EXPECT_EQ(record.byte(7), 0x80);
+
+    EXPECT_EQ(tuningStepText(StepGroup::Fm, 1), "6.25");
+    EXPECT_EQ(tuningStepText(StepGroup::Fm, 3), "12.50");
+    EXPECT_EQ(tuningStepText(StepGroup::Ssb, 3), "") << "position 3 of the SSB steps is undefined";
+    EXPECT_EQ(tuningStepNamed(StepGroup::Fm, "12.5"), 3);
+    EXPECT_EQ(tuningStepNamed(StepGroup::Am, "9"), 2);
+    EXPECT_EQ(tuningStepNamed(StepGroup::Ssb, "5.00"), 2);
+    EXPECT_EQ(tuningStepNamed(StepGroup::Ssb, "12.50"), std::nullopt);
+    EXPECT_EQ(tuningStepNamed(StepGroup::Fm, "6.2500"), std::nullopt);
+    EXPECT_EQ(stepGroupOf(6), StepGroup::Ssb);
+    EXPECT_EQ(listedModeName(3, true), "CWR-N");
+    EXPECT_EQ(listedModeName(1, true), "USB");
+}
+
 TEST(ChannelRecordFields, ToneWritersKeepBits2To7)
 {
     EXPECT_EQ(decodeToneMode(0xFE), ToneMode::Mute);
@@ -189,6 +243,20 @@ std::vector<Field> fields()
          [](ChannelRecord& r, std::mt19937& g) { r.setToneMode(static_cast<ToneMode>(g() % 4)); }},
         {"tx mode", owning({{5, 0x38}}),
          [](ChannelRecord& r, std::mt19937& g) { r.setTxMode(int(g() % 11) - 1); }},
+        {"skip", owning({{2, 0x80}}), [](ChannelRecord& r, std::mt19937& g) { r.setSkip(g() & 1); }},
+        {"ipo", owning({{2, 0x20}}), [](ChannelRecord& r, std::mt19937& g) { r.setIpo(g() & 1); }},
+        {"att", owning({{2, 0x10}}), [](ChannelRecord& r, std::mt19937& g) { r.setAtt(g() & 1); }},
+        {"narrow", owning({{1, 0x18}}), [](ChannelRecord& r, std::mt19937& g) { r.setNarrow(g() & 1); }},
+        {"ssb step", owning({{3, 0xC0}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setTuningStep(StepGroup::Ssb, int(g() % 4)); }},
+        {"am step", owning({{3, 0x38}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setTuningStep(StepGroup::Am, int(g() % 8)); }},
+        {"fm step", owning({{3, 0x07}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setTuningStep(StepGroup::Fm, int(g() % 8)); }},
+        {"ctcss tone", owning({{6, 0x3F}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setCtcssTone(int(g() % 64)); }},
+        {"dcs code", owning({{7, 0x7F}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setDcsCode(int(g() % 128)); }},
         {"band codes", owning({{1, 0x07}, {5, 0x07}}),
          [](ChannelRecord& r, std::mt19937&) { r.fitBandCodes(); }},
         {"tone", owning({{6, 0xFF}}),
@@ -247,6 +315,13 @@ TEST(ChannelRecordProperty, DecodingThenWritingBackEveryFieldChangesNothing)
             record.setRxFrequency(record.rxFrequency());
             record.setTxFrequency(record.txFrequency());
             record.setTag(record.tag());
+            record.setSkip(record.skip());
+            record.setIpo(record.ipo());
+            record.setAtt(record.att());
+            for (const StepGroup group : kStepGroups)
+                record.setTuningStep(group, record.tuningStep(group));
+            record.setCtcssTone(record.ctcssTone());
+            record.setDcsCode(record.dcsCode());
         }
         ASSERT_EQ(store, before) << "round " << round;
     }
