@@ -34,7 +34,7 @@ std::string copyChannelsCsv(const BlockStore& store, const std::vector<int>& cha
     for (int channel = 0; channel < kChannelCount; ++channel)
         if (!std::binary_search(chosen.begin(), chosen.end(), channel))
             setChannelActive(only, channel, false);
-    return exportChannelsCsv(only);
+    return exportChannelsCsv(only, CsvTags::AllWithShownFlag);
 }
 
 CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int first)
@@ -59,12 +59,16 @@ CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int f
         rows.rows.push_back(table.rows.front());
         firstRow = 1;
     } else {
-        // Rows copied without a header: export's columns, as many as the first row has
-        // (other programs' rows stop after the common ones).
-        const std::size_t count =
-            std::clamp(table.rows.front().fields.size(), kCommonCsvColumns, kCsvColumns.size());
-        rows.rows.push_back({0, std::vector<std::string>(kCsvColumns.begin(),
-                                                         kCsvColumns.begin() + static_cast<long>(count))});
+        // Rows copied from the list carry the tag columns too; other rows are
+        // export's columns, as many as the first row has (other programs' rows
+        // stop after the common ones).
+        std::vector<std::string> header = csvHeader(CsvTags::AllWithShownFlag);
+        const std::size_t fields = table.rows.front().fields.size();
+        if (fields != header.size()) {
+            header = csvHeader(CsvTags::ShownInName);
+            header.resize(std::clamp(fields, kCommonCsvColumns, header.size()));
+        }
+        rows.rows.push_back({0, std::move(header)});
     }
     if (firstRow == table.rows.size()) {
         result.problems.push_back({table.rows.front().line, "there are no rows to paste below the header"});

@@ -66,6 +66,9 @@ struct ChannelRow {
     std::optional<bool> narrow;
     std::optional<bool> ipo;
     std::optional<bool> att;
+    // From the tool's own copy: the tag text and whether it is shown, which win over Name.
+    std::optional<std::string> tagText;
+    std::optional<bool> tagShown;
 };
 
 // One row being read: its fields, its line, and where problems and notes go.
@@ -242,8 +245,46 @@ void readSettings(RowReading& in, ChannelRow& out)
     out.att = readFlag(in, "ATT");
 }
 
+// A tag's text as a row gives it, in Latin-1; nothing after a refusal.
+std::optional<std::string> readTagText(RowReading& in, std::string_view column)
+{
+    const std::string_view name = in.row[column];
+    const auto latin1 = utf8ToLatin1(name);
+    if (!latin1) {
+        in.refuse(std::string(column) + " " + quoted(name) +
+                  " has a character a tag cannot hold (tags are 8 Latin-1 characters)");
+        return std::nullopt;
+    }
+    if (hasControlCharacter(*latin1)) {
+        in.refuse(std::string(column) + " " + quoted(name) +
+                  " holds a control character, which a tag cannot show");
+        return std::nullopt;
+    }
+    return latin1;
+}
+
+// The tag text and its shown flag from the columns the tool's own copy adds.
+void readCopiedTag(RowReading& in, ChannelRow& out)
+{
+    out.tagText = readTagText(in, kTagTextColumn);
+    if (out.tagText && out.tagText->size() > static_cast<std::size_t>(record::kTagLength))
+        in.refuse(std::string(kTagTextColumn) + " " + quoted(in.row[kTagTextColumn]) +
+                  " is longer than a tag's 8 characters");
+    if (!in.row.has(kTagShownColumn))
+        return;
+    const std::string_view shown = trimmed(in.row[kTagShownColumn]);
+    if (shown == "yes" || shown == "no")
+        out.tagShown = shown == "yes";
+    else
+        in.refuse(std::string(kTagShownColumn) + " " + quoted(shown) + " is neither yes nor no");
+}
+
 void readName(RowReading& in, ChannelRow& out)
 {
+    if (in.row.has(kTagTextColumn)) {
+        readCopiedTag(in, out);
+        return;
+    }
     const std::string_view name = in.row["Name"];
     const auto latin1 = utf8ToLatin1(name);
     if (!latin1) {
@@ -355,6 +396,15 @@ void writeSettings(ChannelRecord& record, const ChannelRow& row, bool modeChange
         record.setTxMode(*row.txMode);
 }
 
+// The tag text as the tool's own copy carries it, and its shown flag when given.
+void writeCopiedTag(ChannelRecord& record, const ChannelRow& row)
+{
+    if (shownTag(record) != *row.tagText)
+        record.setTag(*row.tagText);
+    if (row.tagShown && record.tagHighBit() != *row.tagShown)
+        record.setTagOn(*row.tagShown);
+}
+
 // Writes what the row says; a field it gives as stored is not written at
 // all, so every bit of the record the row does not change stays as it was.
 void writeChannelRow(BlockStore& store, const ChannelRow& row, int line, std::vector<CsvProblem>& notes)
@@ -387,7 +437,9 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row, int line, std::ve
     writeSettings(record, row, modeChanged);
     writeTuningStep(record, row, line, notes);
 
-    if (row.name.empty()) {
+    if (row.tagText) {
+        writeCopiedTag(record, row);
+    } else if (row.name.empty()) {
         if (record.tagHighBit())
             record.setTagOn(false);
     } else {
@@ -489,9 +541,19 @@ Result<std::uint32_t> parseMegahertz(std::string_view text)
     return static_cast<std::uint32_t>(value);
 }
 
-std::string exportChannelsCsv(const BlockStore& store)
+std::vector<std::string> csvHeader(CsvTags tags)
 {
-    std::string out = csvRow(std::vector<std::string>(kCsvColumns.begin(), kCsvColumns.end()));
+    std::vector<std::string> header(kCsvColumns.begin(), kCsvColumns.end());
+    if (tags == CsvTags::AllWithShownFlag) {
+        header.emplace_back(kTagTextColumn);
+        header.emplace_back(kTagShownColumn);
+    }
+    return header;
+}
+
+std::string exportChannelsCsv(const BlockStore& store, CsvTags tags)
+{
+    std::string out = csvRow(csvHeader(tags));
     for (int channel = 0; channel < kChannelCount; ++channel) {
         if (!isChannelActive(store, channel))
             continue;
@@ -499,7 +561,7 @@ std::string exportChannelsCsv(const BlockStore& store)
         const std::string name = record.tagHighBit() ? shownTag(record) : std::string();
         const std::string tone = ctcssHertzText(record.ctcssTone());
         const auto flag = [](bool on) { return std::string(on ? "Y" : ""); };
-        const std::vector<std::string> fields = {
+        std::vector<std::string> fields = {
             std::to_string(channel + 1),
             latin1ToUtf8(name),
             formatMegahertz(record.rxFrequency()),
@@ -522,6 +584,10 @@ std::string exportChannelsCsv(const BlockStore& store)
             flag(record.ipo()),
             flag(record.att()),
         };
+        if (tags == CsvTags::AllWithShownFlag) {
+            fields.push_back(latin1ToUtf8(shownTag(record)));
+            fields.emplace_back(record.tagHighBit() ? "yes" : "no");
+        }
         out += csvRow(fields);
     }
     return out;

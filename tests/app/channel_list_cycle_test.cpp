@@ -10,6 +10,7 @@
 #include "editor/editor_window.h"
 #include "exchange/channel_clipboard.h"
 #include "exchange/csv_exchange.h"
+#include "exchange/image_diff.h"
 #include "image/channel_record.h"
 #include "image/channel_rows.h"
 #include "image/image_file.h"
@@ -115,7 +116,8 @@ TEST(ChannelListCycle, DownloadEditListDoneUploadCarriesExactlyTheListsChanges)
     pickInCell(table, 11, M::Tone, "88.5");
     typeIntoCell(table, 11, M::Tag, "RPT");
     tickCell(table, 11, M::TagShown);
-    tickCell(table, 11, M::Active);
+    // The typed frequency already put the channel to use.
+    ASSERT_EQ(table->model()->index(11, M::Active).data(Qt::CheckStateRole), Qt::Checked);
 
     // Three rows of another image's export, pasted into channels 20..22.
     const BlockStore other = *BlockStore::load(test::sampleMemoryImage());
@@ -168,6 +170,8 @@ TEST(ChannelListCycle, DownloadEditListDoneUploadCarriesExactlyTheListsChanges)
     ASSERT_TRUE(moveChannels(expected, {20}, -1).ok());
     const BlockStore edited = *BlockStore::load(*readWholeFile(dir.file("edited.bin")));
     EXPECT_EQ(edited, expected);
+    for (const std::string& line : describeImageDifferences(expected, edited))
+        ADD_FAILURE() << "the list made otherwise: " << line;
 
     // Only channels 12 and 20..22 (records and bitmap bits) differ from the download.
     for (int channel = 0; channel < kChannelCount; ++channel) {
