@@ -243,6 +243,9 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
         "Tone mode", "Tone Hz", "DCS code", "Skip", "IPO",      "ATT",   "Tag shown",       "Tag text"};
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
+    // The special memories go by name, and only PMS-L and PMS-U can be out of use.
+    if (role == Qt::DisplayRole && m_rows == Rows::Specials && (section == Channel || section == Active))
+        return section == Channel ? QString("Memory") : QString("In use");
     if (role == Qt::DisplayRole)
         return titles[section];
     if (role == Qt::ToolTipRole && section == Offset)
@@ -313,8 +316,8 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
             return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
         return {};
     case Qt::TextAlignmentRole:
-        if (column == Channel || column == RxFrequency || column == Offset || column == Tone ||
-            column == DcsCode)
+        if ((column == Channel && m_rows == Rows::Channels) || column == RxFrequency || column == Offset ||
+            column == Tone || column == DcsCode)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     default:

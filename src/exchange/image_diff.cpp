@@ -61,7 +61,11 @@ std::string narrowFlagsName(std::uint8_t flagsByte)
 std::string stepName(StepGroup group, int position)
 {
     const std::string text = tuningStepText(group, position);
-    return text.empty() ? "#" + std::to_string(position) : text;
+    if (!text.empty())
+        return text;
+    std::string number = "#";
+    number += std::to_string(position);
+    return number;
 }
 
 std::string channelByteName(int value)

@@ -70,7 +70,11 @@ void appendJsonString(std::string& out, std::string_view text)
 std::string stepText(StepGroup group, int position)
 {
     const std::string text = tuningStepText(group, position);
-    return text.empty() ? "#" + std::to_string(position) : text;
+    if (!text.empty())
+        return text;
+    std::string number = "#";
+    number += std::to_string(position);
+    return number;
 }
 
 // Skip, IPO and ATT where they are on ("skip ipo"), then more; "-" when there is nothing.

@@ -35,8 +35,11 @@ void addVfo(std::vector<SpecialMemory>& specials, const RadioModel& model, Vfo v
     for (const VfoBand& band : kVfoBands) {
         if (model.vfoBandRecords < band.onModelsWithRecords)
             continue;
-        specials.push_back({"VFO " + vfoName(vfo) + " " + std::string(band.name), bandLocation(vfo, record),
-                            SpecialKind::VfoBand, 0});
+        std::string name = "VFO ";
+        name += vfoName(vfo);
+        name += ' ';
+        name += band.name;
+        specials.push_back({std::move(name), bandLocation(vfo, record), SpecialKind::VfoBand, 0});
         ++record;
     }
 }
@@ -55,9 +58,12 @@ std::vector<SpecialMemory> specialMemories(const RadioModel& model)
     specials.push_back({"PMS-L", recordAt(kScanLimitBlock, 0), SpecialKind::ScanLimit, 0x01});
     specials.push_back({"PMS-U", recordAt(kScanLimitBlock, 1), SpecialKind::ScanLimit, 0x02});
     if (model.sixtyMetreBlock > 0)
-        for (int i = 0; i < 5; ++i)
-            specials.push_back({"M-60" + std::to_string(i + 1), recordAt(model.sixtyMetreBlock, i),
-                                SpecialKind::SixtyMetre, 0});
+        for (int i = 0; i < 5; ++i) {
+            std::string name = "M-60";
+            name += std::to_string(i + 1);
+            specials.push_back(
+                {std::move(name), recordAt(model.sixtyMetreBlock, i), SpecialKind::SixtyMetre, 0});
+        }
     return specials;
 }
 
