@@ -93,8 +93,10 @@ std::string unknownKey(const std::string& key, const BlockStore& store)
     if (findSetting(key))
         return key + " is not a setting of the " + model;
     std::string why = "no setting is called " + key + "; the " + model + " has:";
-    for (const RadioSetting* setting : settingsOf(store))
-        why += " " + std::string(setting->key);
+    for (const RadioSetting* setting : settingsOf(store)) {
+        why += ' ';
+        why += setting->key;
+    }
     return why;
 }
 
