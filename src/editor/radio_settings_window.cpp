@@ -84,18 +84,30 @@ RadioSettingsWindow::RadioSettingsWindow(std::shared_ptr<EditHistory> history, Q
     addHelpShortcut(this);
     buildTabs();
     buildButtons();
-    // A change made anywhere (here, the editor, the channel list), an undo or a fresh Edit shows here.
-    connect(m_history.get(), &EditHistory::changed, this, [this] { refresh(); });
-    connect(m_history.get(), &EditHistory::reset, this, &RadioSettingsWindow::refresh);
-    refresh();
+    // A change made anywhere (here, the editor, the channel list), an undo or a
+    // fresh Edit shows here at once; a hidden window catches up when it is shown.
+    const auto follow = [this] {
+        if (isVisible())
+            refresh();
+    };
+    connect(m_history.get(), &EditHistory::changed, this, follow);
+    connect(m_history.get(), &EditHistory::reset, this, follow);
 }
 
 RadioSettingsWindow::~RadioSettingsWindow() = default;
+
+void RadioSettingsWindow::showEvent(QShowEvent* event)
+{
+    refresh();
+    QWidget::showEvent(event);
+}
 
 void RadioSettingsWindow::buildTabs()
 {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("SettingsTabs");
+    // Every group's tab in sight: the window is as wide as the tab bar needs.
+    m_tabs->setUsesScrollButtons(false);
     std::array<QFormLayout*, kSettingGroupCount> forms{};
     for (int group = 0; group < kSettingGroupCount; ++group) {
         auto* page = new QWidget;
@@ -160,7 +172,9 @@ void RadioSettingsWindow::buildButtons()
     layout->addWidget(m_model);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons);
-    resize(580, 640);
+    layout->activate();
+    // Tall enough for the longest group without scrolling, on a screen of 768 pixels.
+    resize(std::max(minimumSizeHint().width(), 580), 640);
 }
 
 QWidget* RadioSettingsWindow::makeControl(const RadioSetting& setting)
@@ -193,7 +207,6 @@ QWidget* RadioSettingsWindow::makeControl(const RadioSetting& setting)
         box->setValidator(new CallsignValidator(box));
         box->setMaxLength(kCallsignLength);
         box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(kCallsignLength + 2, u'W')));
         // Enter or leaving the box stores a text of the callsign's characters only.
         connect(box, &QLineEdit::editingFinished, this, [this, &setting, box] {
             change(setting, SettingValue{0, box->text().trimmed().toStdString()});
@@ -214,6 +227,9 @@ QWidget* RadioSettingsWindow::makeControl(const RadioSetting& setting)
     }
     }
     control->setObjectName(qText(setting.key));
+    // The lists, numbers and the callsign line up in one column of one width.
+    if (setting.encoding != SettingEncoding::OnOff)
+        control->setMinimumWidth(120);
     return control;
 }
 

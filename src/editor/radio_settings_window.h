@@ -36,6 +36,9 @@ public:
     // Shows every setting of the image's model as the image now holds it.
     void refresh();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // One setting's row: its control and the form it sits in.
     struct Row {

@@ -15,7 +15,9 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -145,6 +147,21 @@ TEST_F(RadioSettingsWindowTest, ValuesTheRadioWouldNotHoldAreShownAndKeptUntilCh
     apo->setCurrentIndex(2);
     EXPECT_EQ(byte(1, 17), 0x52);
     EXPECT_EQ(apo->count(), 7);
+}
+
+TEST_F(RadioSettingsWindowTest, OpensWhollyOnTheScreenBesideTheEditor)
+{
+    open(test::memoryWithKnownSettings(sim::Model::FT817NDUS));
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window->frameGeometry())) << screen.width() << "x" << screen.height();
+    // FT817_SCREENSHOT=FILE keeps a picture of the window (run under a real display of the size to check).
+    const QPixmap picture = window->grab();
+    EXPECT_FALSE(picture.isNull());
+    if (const QString file = qEnvironmentVariable("FT817_SCREENSHOT"); !file.isEmpty()) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        QTest::qWait(300);
+        EXPECT_TRUE(window->screen()->grabWindow(0).save(file));
+    }
 }
 
 } // namespace
