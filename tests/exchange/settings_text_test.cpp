@@ -25,8 +25,9 @@ TEST(SettingsText, ListingIsGroupedByMenuGroupWithKeyNameAndValue)
     EXPECT_TRUE(has(text, "\n  id_callsign           ID callsign (for CW ID)               \"KM6NAP\"\n"));
     std::size_t at = 0;
     for (int group = 0; group < kSettingGroupCount; ++group) {
-        const std::string heading =
-            "\n" + std::string(settingGroupName(static_cast<SettingGroup>(group))) + "\n";
+        std::string heading = "\n";
+        heading += settingGroupName(static_cast<SettingGroup>(group));
+        heading += '\n';
         EXPECT_GT(text.find(heading), at) << heading;
         at = text.find(heading);
     }
