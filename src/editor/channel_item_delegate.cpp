@@ -3,10 +3,19 @@
 #include "editor/channel_table_model.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 #include <algorithm>
 
 namespace ft817 {
+namespace {
+
+bool typedColumn(int column)
+{
+    return column == ChannelTableModel::Tone || column == ChannelTableModel::DcsCode;
+}
+
+} // namespace
 
 QWidget* ChannelItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                            const QModelIndex& index) const
@@ -17,6 +26,13 @@ QWidget* ChannelItemDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     auto* list = new QComboBox(parent);
     list->addItems(entries);
     list->setMaxVisibleItems(16);
+    // Tones and codes are typed as they read ("88.5", "023") at any speed, not
+    // found letter by letter; what is typed is looked up when Enter is pressed.
+    if (typedColumn(index.column())) {
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setCompleter(nullptr);
+    }
     // Picking an entry stores it at once.
     auto* self = const_cast<ChannelItemDelegate*>(this);
     connect(list, &QComboBox::activated, self, [self, list] { self->listPicked(list); });
@@ -40,9 +56,12 @@ void ChannelItemDelegate::updateEditorGeometry(QWidget* editor, const QStyleOpti
 
 void ChannelItemDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    if (auto* list = qobject_cast<QComboBox*>(editor))
+    if (auto* list = qobject_cast<QComboBox*>(editor)) {
         list->setCurrentIndex(index.data(Qt::EditRole).toInt());
-    else
+        // The first key typed replaces the value shown.
+        if (list->lineEdit())
+            list->lineEdit()->selectAll();
+    } else
         QStyledItemDelegate::setEditorData(editor, index);
 }
 
@@ -52,6 +71,13 @@ void ChannelItemDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
     auto* list = qobject_cast<QComboBox*>(editor);
     if (!list) {
         QStyledItemDelegate::setModelData(editor, model, index);
+        return;
+    }
+    if (list->isEditable()) {
+        // Leaving it empty, or on the value it showed, writes nothing.
+        const QString typed = list->currentText().trimmed();
+        if (!typed.isEmpty() && typed != index.data(Qt::DisplayRole).toString())
+            model->setData(index, typed, Qt::EditRole);
         return;
     }
     // Leaving the list on the entry it showed writes nothing.

@@ -5,7 +5,9 @@
 #include "image/channel_names.h"
 #include "image/channel_record.h"
 #include "image/frequency_range.h"
+#include "image/image_check.h"
 #include "image/memory_map.h"
+#include "image/radio_model.h"
 #include "image/tone_tables.h"
 #include "text/text_format.h"
 
@@ -13,6 +15,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <utility>
 
 namespace ft817 {
 namespace {
@@ -320,6 +323,9 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
         emit refused(QString("Channel %1, %2: %3").arg(index.row() + 1).arg(title, reason));
         return false;
     }
+    if (!m_notice.isEmpty())
+        emit refused(
+            QString("Channel %1, %2: %3").arg(index.row() + 1).arg(title, std::exchange(m_notice, {})));
     return true;
 }
 
@@ -335,13 +341,60 @@ QString ChannelTableModel::store(int channel, int column, const QVariant& value)
         record.setTagShown(value.toInt() == Qt::Checked);
         return {};
     case RxFrequency:
-    case Offset:
-        return storeFrequency(record, column, value.toString());
+    case Offset: {
+        const QString reason = storeFrequency(record, column, value.toString());
+        // A frequency typed into a channel not in use puts it to use.
+        if (reason.isEmpty())
+            setChannelActive(image, channel, true);
+        return reason;
+    }
     case Tag:
         return storeTag(record, value.toString());
+    case Tone:
+    case DcsCode:
+        if (value.typeId() == QMetaType::QString)
+            return storeTypedTone(record, column, value.toString());
+        return storeChoice(record, column, value.toInt());
+    case Shift:
+        return storeShift(record, value.toInt());
     default:
         return storeChoice(record, column, value.toInt());
     }
+}
+
+QString ChannelTableModel::storeTypedTone(ChannelRecord& record, int column, const QString& typed)
+{
+    const std::string text = typed.trimmed().toStdString();
+    if (column == Tone) {
+        const std::optional<int> number = parseCtcssHertz(text);
+        if (!number)
+            return QString("\"%1\" is not one of the radio's %2 tones (67.0 to 254.1 Hz)")
+                .arg(typed.trimmed())
+                .arg(kCtcssToneCount);
+        return storeChoice(record, column, *number);
+    }
+    const std::optional<int> number = parseDcsCode(text);
+    if (!number)
+        return QString("\"%1\" is not one of the radio's %2 DCS codes (023 to 754)")
+            .arg(typed.trimmed())
+            .arg(kDcsCodeCount);
+    return storeChoice(record, column, *number);
+}
+
+QString ChannelTableModel::storeShift(ChannelRecord& record, int choice)
+{
+    const QString reason = storeChoice(record, Shift, choice);
+    const auto shift = static_cast<ft817::Shift>(choice);
+    if (!reason.isEmpty() || (shift != ft817::Shift::Minus && shift != ft817::Shift::Plus) ||
+        record.txFrequency() != 0)
+        return reason;
+    // A repeater shift without an offset is filled with the band's usual one.
+    const std::uint32_t usual = usualRepeaterOffset(radioOf(m_history->store()), record.rxFrequency());
+    if (usual != 0)
+        record.setTxFrequency(usual);
+    else
+        m_notice = "the offset is 0 and needs a value: there is no usual repeater offset on this band";
+    return {};
 }
 
 QString ChannelTableModel::storeFrequency(ChannelRecord& record, int column, const QString& typed)

@@ -62,7 +62,7 @@ public:
     static int channelOfRow(int row) { return row; }
 
 signals:
-    // An edit was refused; reason says why, fit for the status bar.
+    // An edit was refused, or stored but wants attention; reason says why, fit for the status bar.
     void refused(const QString& reason);
 
 private:
@@ -75,11 +75,17 @@ private:
     static QString storeFrequency(ChannelRecord& record, int column, const QString& typed);
     // The tag: at most 8 Latin-1 characters, none of them a control character.
     static QString storeTag(ChannelRecord& record, const QString& text);
+    // A tone in hertz or a DCS code as typed ("88.5", "023"): one of the radio's table.
+    static QString storeTypedTone(ChannelRecord& record, int column, const QString& typed);
+    // A shift; minus or plus on a channel without an offset takes the band's usual one.
+    QString storeShift(ChannelRecord& record, int choice);
     // A list cell (mode, shift, tone mode, tone, DCS code): the entry's number.
     static QString storeChoice(ChannelRecord& record, int column, int choice);
     void showChanges(const BlockStore& previous);
 
     std::shared_ptr<EditHistory> m_history;
+    // What an edit that was stored still wants the person to know (for the status bar).
+    QString m_notice;
 };
 
 } // namespace ft817

@@ -34,7 +34,7 @@ std::string copyChannelsCsv(const BlockStore& store, const std::vector<int>& cha
     for (int channel = 0; channel < kChannelCount; ++channel)
         if (!std::binary_search(chosen.begin(), chosen.end(), channel))
             setChannelActive(only, channel, false);
-    return exportChannelsCsv(only);
+    return exportChannelsCsv(only, CsvTags::AllWithShownFlag);
 }
 
 CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int first)
@@ -59,7 +59,11 @@ CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int f
         rows.rows.push_back(table.rows.front());
         firstRow = 1;
     } else {
-        rows.rows.push_back({0, std::vector<std::string>(kCsvColumns.begin(), kCsvColumns.end())});
+        // Rows copied from the list carry the tag columns too; other rows are export's.
+        std::vector<std::string> header = csvHeader(CsvTags::AllWithShownFlag);
+        if (table.rows.front().fields.size() != header.size())
+            header = csvHeader(CsvTags::ShownInName);
+        rows.rows.push_back({0, std::move(header)});
     }
     if (firstRow == table.rows.size()) {
         result.problems.push_back({table.rows.front().line, "there are no rows to paste below the header"});

@@ -13,7 +13,8 @@
 namespace ft817 {
 
 // The active channels among those listed, as CSV in export's columns with
-// its header line (inactive ones are left out, as export leaves them out).
+// its header line (inactive ones are left out, as export leaves them out),
+// and every row's tag text and shown flag in the two columns after them.
 std::string copyChannelsCsv(const BlockStore& store, const std::vector<int>& channels);
 
 // Writes CSV rows (with or without export's header line; separated by commas,

@@ -40,6 +40,8 @@ public:
             return {};
         return (*m_fields)[found->second];
     }
+    // True when the file has a column of this name.
+    bool has(std::string_view name) const { return m_columns->contains(std::string(name)); }
 
 private:
     const std::map<std::string, std::size_t>* m_columns;
@@ -57,6 +59,9 @@ struct ChannelRow {
     std::optional<int> dcsNumber;
     std::optional<int> mode;
     std::string name; // Latin-1, at most 8 characters; empty clears the tag flags
+    // From the tool's own copy: the tag text and whether it is shown, which win over Name.
+    std::optional<std::string> tagText;
+    std::optional<bool> tagShown;
 };
 
 // One row being read: its fields, its line, and where problems and notes go.
@@ -190,8 +195,46 @@ void readMode(RowReading& in, ChannelRow& out)
         in.refuse("Mode " + quoted(mode) + " is not a mode of the radio (LSB USB CW CWR AM FM DIG PKT)");
 }
 
+// A tag's text as a row gives it, in Latin-1; nothing after a refusal.
+std::optional<std::string> readTagText(RowReading& in, std::string_view column)
+{
+    const std::string_view name = in.row[column];
+    const auto latin1 = utf8ToLatin1(name);
+    if (!latin1) {
+        in.refuse(std::string(column) + " " + quoted(name) +
+                  " has a character a tag cannot hold (tags are 8 Latin-1 characters)");
+        return std::nullopt;
+    }
+    if (hasControlCharacter(*latin1)) {
+        in.refuse(std::string(column) + " " + quoted(name) +
+                  " holds a control character, which a tag cannot show");
+        return std::nullopt;
+    }
+    return latin1;
+}
+
+// The tag text and its shown flag from the columns the tool's own copy adds.
+void readCopiedTag(RowReading& in, ChannelRow& out)
+{
+    out.tagText = readTagText(in, kTagTextColumn);
+    if (out.tagText && out.tagText->size() > static_cast<std::size_t>(record::kTagLength))
+        in.refuse(std::string(kTagTextColumn) + " " + quoted(in.row[kTagTextColumn]) +
+                  " is longer than a tag's 8 characters");
+    if (!in.row.has(kTagShownColumn))
+        return;
+    const std::string_view shown = trimmed(in.row[kTagShownColumn]);
+    if (shown == "yes" || shown == "no")
+        out.tagShown = shown == "yes";
+    else
+        in.refuse(std::string(kTagShownColumn) + " " + quoted(shown) + " is neither yes nor no");
+}
+
 void readName(RowReading& in, ChannelRow& out)
 {
+    if (in.row.has(kTagTextColumn)) {
+        readCopiedTag(in, out);
+        return;
+    }
     const std::string_view name = in.row["Name"];
     const auto latin1 = utf8ToLatin1(name);
     if (!latin1) {
@@ -261,6 +304,15 @@ std::string storedNumberProblem(const BlockStore& store, const ChannelRow& row)
     return {};
 }
 
+// The tag text as the tool's own copy carries it, and its shown flag when given.
+void writeCopiedTag(ChannelRecord& record, const ChannelRow& row)
+{
+    if (shownTag(record) != *row.tagText)
+        record.setTag(*row.tagText);
+    if (row.tagShown && record.tagHighBit() != *row.tagShown)
+        record.setTagOn(*row.tagShown);
+}
+
 // Writes what the row says; a field it gives as stored is not written at
 // all, so every bit of the record the row does not change stays as it was.
 void writeChannelRow(BlockStore& store, const ChannelRow& row)
@@ -287,7 +339,9 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row)
     if (row.mode && record.mode() != *row.mode)
         record.setMode(*row.mode);
 
-    if (row.name.empty()) {
+    if (row.tagText) {
+        writeCopiedTag(record, row);
+    } else if (row.name.empty()) {
         if (record.tagHighBit())
             record.setTagOn(false);
     } else {
@@ -386,16 +440,26 @@ Result<std::uint32_t> parseMegahertz(std::string_view text)
     return static_cast<std::uint32_t>(value);
 }
 
-std::string exportChannelsCsv(const BlockStore& store)
+std::vector<std::string> csvHeader(CsvTags tags)
 {
-    std::string out = csvRow(std::vector<std::string>(kCsvColumns.begin(), kCsvColumns.end()));
+    std::vector<std::string> header(kCsvColumns.begin(), kCsvColumns.end());
+    if (tags == CsvTags::AllWithShownFlag) {
+        header.emplace_back(kTagTextColumn);
+        header.emplace_back(kTagShownColumn);
+    }
+    return header;
+}
+
+std::string exportChannelsCsv(const BlockStore& store, CsvTags tags)
+{
+    std::string out = csvRow(csvHeader(tags));
     for (int channel = 0; channel < kChannelCount; ++channel) {
         if (!isChannelActive(store, channel))
             continue;
         const ChannelRecordView record = ChannelRecordView::forChannel(store, channel);
         const std::string name = record.tagHighBit() ? shownTag(record) : std::string();
         const std::string tone = ctcssHertzText(record.toneNumber());
-        const std::vector<std::string> fields = {
+        std::vector<std::string> fields = {
             std::to_string(channel + 1),
             latin1ToUtf8(name),
             formatMegahertz(record.rxFrequency()),
@@ -414,6 +478,10 @@ std::string exportChannelsCsv(const BlockStore& store)
             "",
             "",
         };
+        if (tags == CsvTags::AllWithShownFlag) {
+            fields.push_back(latin1ToUtf8(shownTag(record)));
+            fields.emplace_back(record.tagHighBit() ? "yes" : "no");
+        }
         out += csvRow(fields);
     }
     return out;

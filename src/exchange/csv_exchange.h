@@ -48,8 +48,21 @@ std::string formatMegahertz(std::uint32_t value);
 // 42949.67295 MHz (the most four bytes hold).
 Result<std::uint32_t> parseMegahertz(std::string_view text);
 
+// Columns the tool's own copy adds after export's, which its paste and import
+// read: every row's tag text, shown or not, and "yes" or "no" for whether the
+// radio shows it (bit 7 of record byte 0). Where they are, Name is not read.
+inline constexpr std::string_view kTagTextColumn = "Tag text";
+inline constexpr std::string_view kTagShownColumn = "Tag shown";
+
+// Which tags a CSV text carries: the shown ones in Name (for other programs),
+// or also every tag with its shown flag in the two columns above.
+enum class CsvTags { ShownInName, AllWithShownFlag };
+
+// The header line's columns for these tags, in the order export writes them.
+std::vector<std::string> csvHeader(CsvTags tags);
+
 // The active channels of a memory image as CSV (header row first, LF line ends).
-std::string exportChannelsCsv(const BlockStore& store);
+std::string exportChannelsCsv(const BlockStore& store, CsvTags tags = CsvTags::ShownInName);
 
 // What an import made of a CSV text.
 struct CsvImport {

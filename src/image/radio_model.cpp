@@ -41,13 +41,16 @@ int RadioModel::cloneBytes() const
 
 const std::vector<RadioModel>& knownRadioModels()
 {
-    // name, command-line name, payload lengths, band records per VFO, 60 m block, emergency setting
+    // name, command-line name, payload lengths, band records per VFO, 60 m block,
+    // emergency setting, 70 cm repeater offset
+    constexpr std::uint32_t kEurope = 760'000;
+    constexpr std::uint32_t kUs = 500'000;
     static const std::vector<RadioModel> models = {
-        {"FT-817", "ft817", lengths(15, {118, 118}), 15, 0, false},
-        {"FT-817ND", "ft817nd", lengths(15, {118, 130}), 15, 0, false},
-        {"FT-817ND (US)", "ft817nd-us", lengths(15, {118, 130, 130}), 15, 50, true},
-        {"FT-818", "ft818", lengths(16, {118, 130}), 16, 0, false},
-        {"FT-818ND (US)", "ft818nd-us", lengths(16, {118, 130, 130}), 16, 50, true},
+        {"FT-817", "ft817", lengths(15, {118, 118}), 15, 0, false, kEurope},
+        {"FT-817ND", "ft817nd", lengths(15, {118, 130}), 15, 0, false, kEurope},
+        {"FT-817ND (US)", "ft817nd-us", lengths(15, {118, 130, 130}), 15, 50, true, kUs},
+        {"FT-818", "ft818", lengths(16, {118, 130}), 16, 0, false, kEurope},
+        {"FT-818ND (US)", "ft818nd-us", lengths(16, {118, 130, 130}), 16, 50, true, kUs},
     };
     return models;
 }
@@ -79,6 +82,20 @@ const RadioModel* radioModelNamed(std::string_view commandName)
         if (model.commandName == commandName)
             return &model;
     return nullptr;
+}
+
+std::uint32_t usualRepeaterOffset(const RadioModel* model, std::uint32_t receive)
+{
+    const auto within = [receive](std::uint32_t lowest, std::uint32_t highest) {
+        return receive >= lowest && receive <= highest;
+    };
+    if (within(2'800'000, 2'970'000)) // 10 m
+        return 10'000;
+    if (within(14'400'000, 14'800'000)) // 2 m
+        return 60'000;
+    if (within(42'000'000, 45'000'000) && model) // 70 cm
+        return model->uhfRepeaterOffset;
+    return 0;
 }
 
 int smallestCloneBytes()

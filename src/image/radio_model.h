@@ -5,6 +5,7 @@
 // has. Adding a model is adding a row here. A block on the wire (and in the
 // image file) is its number byte, the payload and a checksum.
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +25,8 @@ struct RadioModel {
     int sixtyMetreBlock = 0;
     // The menu's Emergency (5167.5 kHz) setting exists.
     bool emergencySetting = false;
+    // The usual repeater offset on 70 cm in 10 Hz units: 5 MHz in the US, 7.6 MHz elsewhere.
+    std::uint32_t uhfRepeaterOffset = 760'000;
 
     int blockCount() const { return static_cast<int>(payloadLengths.size()); }
     // Bytes the radio sends: number byte, payload and checksum of every block.
@@ -43,6 +46,10 @@ std::vector<const RadioModel*> radioModelsStartingWith(std::span<const int> payl
 // The known model the command line calls this; nullptr when none.
 const RadioModel* radioModelNamed(std::string_view commandName);
 
+// The repeater offset owners usually set on the band of a receive frequency
+// (10 Hz units): 0.1 MHz on 10 m, 0.6 MHz on 2 m, the model's on 70 cm; 0
+// elsewhere, or on 70 cm when the model is not known.
+std::uint32_t usualRepeaterOffset(const RadioModel* model, std::uint32_t receive);
 // The smallest memory a known model sends, in clone bytes.
 int smallestCloneBytes();
 

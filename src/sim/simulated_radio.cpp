@@ -152,8 +152,8 @@ struct SimulatedRadio::Impl {
     void handleMaster(double now);
     void feed(std::uint8_t byte, double at);
     void receiveByte(std::uint8_t byte, double at);
-    void catByte(std::uint8_t byte);
-    bool answerCat(const std::array<std::uint8_t, 5>& command);
+    void catByte(std::uint8_t byte, double at);
+    bool answerCat(const std::array<std::uint8_t, 5>& command, double at);
     void sessionOpened(double now);
     void sessionClosed();
     void resetSession();
@@ -267,7 +267,7 @@ void SimulatedRadio::Impl::decide(double now)
     } else {
         phase = Phase::Cat;
         for (std::uint8_t byte : bytes)
-            catByte(byte);
+            catByte(byte, deciding.last);
     }
     (void)now;
 }
@@ -471,7 +471,7 @@ void SimulatedRadio::Impl::feed(std::uint8_t byte, double at)
         receiveByte(byte, at);
         return;
     case Phase::Cat:
-        catByte(byte);
+        catByte(byte, at);
         return;
     case Phase::Done:
         return;
@@ -523,7 +523,7 @@ void SimulatedRadio::Impl::receiveByte(std::uint8_t byte, double at)
         options.onImageReceived(whole);
 }
 
-void SimulatedRadio::Impl::catByte(std::uint8_t byte)
+void SimulatedRadio::Impl::catByte(std::uint8_t byte, double at)
 {
     cat.bytes.push_back(byte);
     if (cat.bytes.size() < 5)
@@ -531,7 +531,7 @@ void SimulatedRadio::Impl::catByte(std::uint8_t byte)
     std::array<std::uint8_t, 5> command{};
     std::copy(cat.bytes.begin(), cat.bytes.end(), command.begin());
     cat.bytes.clear();
-    if (!answerCat(command))
+    if (!answerCat(command, at))
         return;
     sessionDidSomething = true;
     {
@@ -544,8 +544,9 @@ void SimulatedRadio::Impl::catByte(std::uint8_t byte)
 }
 
 // Hands the command to the CAT side; false when the radio could not make it
-// out (sent at another rate than its CAT RATE).
-bool SimulatedRadio::Impl::answerCat(const std::array<std::uint8_t, 5>& command)
+// out (sent at another rate than its CAT RATE). The answer starts after the
+// command's last byte has crossed the line (at) and the radio has thought.
+bool SimulatedRadio::Impl::answerCat(const std::array<std::uint8_t, 5>& command, double at)
 {
     CatResponder::Reply reply;
     {
@@ -557,7 +558,7 @@ bool SimulatedRadio::Impl::answerCat(const std::array<std::uint8_t, 5>& command)
     if (options.onCatLog && !reply.log.empty())
         options.onCatLog(reply.log);
     if (!reply.answer.empty())
-        schedule(nowSeconds() + responder->answerDelay(), std::move(reply.answer));
+        schedule(std::max(at, nowSeconds()) + responder->answerDelay(), std::move(reply.answer));
     return reply.heard;
 }
 

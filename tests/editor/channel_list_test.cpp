@@ -10,6 +10,7 @@
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
+#include "image/tone_tables.h"
 #include "platform/file_access.h"
 #include "sim/default_memory.h"
 #include "support/temp_dir.h"
@@ -142,6 +143,63 @@ TEST_F(ChannelListTest, EditsWriteOnlyTheirBitsAndRefuseWhatCannotBeStored)
     EXPECT_FALSE(model->setData(cell(5, M::Tag), "a\x1b[2J"));
     EXPECT_EQ(store(), before);
     EXPECT_EQ(editor.history().stack().count(), steps);
+}
+
+// Tones and codes typed into their cells at once, as a person types them; a
+// value the radio lacks is refused with the reason in the status bar.
+TEST_F(ChannelListTest, TypedTonesAndCodesMeanWhatTheyRead)
+{
+    using M = ChannelTableModel;
+    const auto type = [&](int column, const char* typed) {
+        table->setCurrentIndex(cell(5, column));
+        QTest::keyClick(table, typed[0]);
+        // A closed editor lingers until it is deleted: take the one open now.
+        QComboBox* list = nullptr;
+        for (QComboBox* open : table->viewport()->findChildren<QComboBox*>())
+            list = open->isVisible() ? open : list;
+        ASSERT_TRUE(list && list->lineEdit()) << "no editor opened";
+        QTest::keyClicks(list->lineEdit(), typed + 1);
+        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        // Enter hands the typed text over once the view is back in its event loop.
+        QCoreApplication::processEvents();
+    };
+    type(M::Tone, "88.5");
+    EXPECT_EQ(record(5).toneNumber(), *ctcssNumberForHertz(88.5));
+    type(M::DcsCode, "754");
+    EXPECT_EQ(record(5).dcsNumber(), *dcsNumberForCode(754));
+    type(M::DcsCode, "023");
+    EXPECT_EQ(record(5).dcsNumber(), 0);
+    const BlockStore before = store();
+    type(M::Tone, "88.6");
+    EXPECT_EQ(store(), before);
+    EXPECT_NE(list->statusText().indexOf("\"88.6\" is not one of the radio's 50 tones"), -1);
+}
+
+// Typing a frequency puts a channel to use; a repeater shift on a channel
+// without an offset takes the usual one of its band, or says it needs one.
+TEST_F(ChannelListTest, FrequenciesActivateAndRepeaterShiftsTakeTheBandsOffset)
+{
+    using M = ChannelTableModel;
+    ASSERT_FALSE(isChannelActive(store(), 20));
+    ASSERT_TRUE(model->setData(cell(20, M::RxFrequency), "145.5"));
+    EXPECT_TRUE(isChannelActive(store(), 20));
+    const struct {
+        const char* receive;
+        int shift;
+        std::uint32_t offset;
+    } cases[] = {{"145.5", 1, 60'000}, {"439.5", 1, 760'000}, {"29.62", 2, 10'000}, {"14.2", 2, 0}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(model->setData(cell(20, M::Shift), 0));
+        ChannelRecord::forChannel(editor.history().store(), 20).setTxFrequency(0);
+        ASSERT_TRUE(model->setData(cell(20, M::RxFrequency), c.receive));
+        ASSERT_TRUE(model->setData(cell(20, M::Shift), c.shift));
+        EXPECT_EQ(record(20).txFrequency(), c.offset) << c.receive;
+    }
+    EXPECT_NE(list->statusText().indexOf("needs a value"), -1);
+    // An offset already there stays.
+    ASSERT_TRUE(model->setData(cell(20, M::Offset), "1.2"));
+    ASSERT_TRUE(model->setData(cell(20, M::Shift), 1));
+    EXPECT_EQ(record(20).txFrequency(), 120'000u);
 }
 
 TEST_F(ChannelListTest, EachWindowShowsTheOthersChangesAndAnEditRedrawsOnlyItsRow)

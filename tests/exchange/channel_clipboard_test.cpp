@@ -24,13 +24,17 @@ TEST(ChannelClipboard, CopyTakesTheActiveSelectedChannelsWithExportsHeader)
     const std::string csv = copyChannelsCsv(defaultStore(), {1, 8, 12});
     EXPECT_EQ(csv.substr(0, 9), "Location,");
     EXPECT_NE(csv.find("\n2,RPT R7,145.725000,-,"), std::string::npos);
+    EXPECT_NE(csv.find(",Tag text,Tag shown\n"), std::string::npos);
+    EXPECT_NE(csv.find(",RPT R7,yes\n"), std::string::npos);
     EXPECT_NE(csv.find("\n13,"), std::string::npos);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3); // header, channels 2 and 13
 }
 
 TEST(ChannelClipboard, PasteWritesRowsFromTheChosenChannelOnWithOrWithoutHeaderOrTabs)
 {
-    const BlockStore source = defaultStore();
+    BlockStore source = defaultStore();
+    // A tag the radio does not show travels with its text and its flag.
+    ChannelRecord::forChannel(source, 1).setTagShown(false);
     const std::string copied = copyChannelsCsv(source, {1, 2, 3});
     const std::string noHeader = copied.substr(copied.find('\n') + 1);
     std::string tabs = copied;
@@ -45,6 +49,8 @@ TEST(ChannelClipboard, PasteWritesRowsFromTheChosenChannelOnWithOrWithoutHeaderO
             EXPECT_EQ(to.rxFrequency(), from.rxFrequency());
             EXPECT_EQ(to.shift(), from.shift());
             EXPECT_EQ(to.toneNumber(), from.toneNumber());
+            EXPECT_EQ(to.tag(), from.tag());
+            EXPECT_EQ(to.tagShown(), from.tagShown());
             EXPECT_TRUE(isChannelActive(pasted.store, 19 + i));
         }
     }
