@@ -38,7 +38,9 @@ constexpr const char* kSettingsUsage =
     "up to 7 characters of 0-9, A-Z and space for id_callsign (id_callsign=KM6NAP).\n"
     "\n"
     "  --json        print the settings as one JSON object from the keys to the values (a list's\n"
-    "                option as text, on/off as true/false, numbers as numbers)\n"
+    "                option as text, an unused code as \"code 7 (unused)\", on/off as true/false,\n"
+    "                numbers as numbers, the callsign as text with \"?\" for a byte that is no\n"
+    "                character)\n"
     "  --out OUT     write the changed image here instead\n"
     "  --any-layout  change an image whose stored checksums do not match all the same\n";
 

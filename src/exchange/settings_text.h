@@ -18,8 +18,9 @@ namespace ft817 {
 std::string settingsText(const BlockStore& store);
 
 // The settings as one JSON object, keys in table order: a list's option as
-// its text, on/off as true/false, a number as a number, the callsign as a
-// string ("?" for a byte that is no character); with a final newline.
+// its text (an unused code as "code 7 (unused)"), on/off as true/false, a
+// number as a number, the callsign as a string ("?" for a byte that is no
+// character); with a final newline.
 std::string settingsJson(const BlockStore& store);
 
 // The settings both images hold, in table order.

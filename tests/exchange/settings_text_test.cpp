@@ -1,4 +1,4 @@
-// The settings listing, their JSON object and diff's lines for settings.
+// The settings' JSON object, in show's JSON too, and diff's lines for settings.
 #include "support/settings_samples.h"
 
 #include "exchange/image_diff.h"
@@ -14,24 +14,6 @@ namespace {
 bool has(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
-}
-
-TEST(SettingsText, ListingIsGroupedByMenuGroupWithKeyNameAndValue)
-{
-    const std::string text = settingsText(test::memoryWithKnownSettings(sim::Model::FT817NDUS));
-    EXPECT_EQ(text.substr(0, text.find('\n', text.find('\n') + 1) + 1),
-              "Settings of FT-817ND (US): 69\nBasic\n");
-    EXPECT_TRUE(has(text, "\n  apo_time              APO time (auto power-off)             3h\n")) << text;
-    EXPECT_TRUE(has(text, "\n  id_callsign           ID callsign (for CW ID)               \"KM6NAP\"\n"));
-    std::size_t at = 0;
-    for (int group = 0; group < kSettingGroupCount; ++group) {
-        std::string heading = "\n";
-        heading += settingGroupName(static_cast<SettingGroup>(group));
-        heading += '\n';
-        EXPECT_GT(text.find(heading), at) << heading;
-        at = text.find(heading);
-    }
-    EXPECT_FALSE(has(settingsText(test::memoryWithKnownSettings(sim::Model::FT817)), "emergency"));
 }
 
 TEST(SettingsText, JsonMapsEveryKeyToItsValue)
