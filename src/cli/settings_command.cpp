@@ -83,6 +83,9 @@ int listSettings(const CommandLine& line, const SettingsRequest& request)
     const auto memory = loadMemory("settings", request.image);
     if (!memory)
         return line.failure(memory.error().full());
+    // Damage goes to the error stream, so that it shows beside either output form.
+    if (const std::string damaged = staleChecksumNote(checkImageFile(memory->imageFile)); !damaged.empty())
+        std::cerr << "ft817clone settings: " << request.image << ": " << damaged << "\n";
     std::cout << (request.json ? settingsJson(memory->store) : settingsText(memory->store));
     return finishStandardOutput("settings");
 }
