@@ -1,5 +1,7 @@
 #include "exchange/memory_report.h"
 
+#include "exchange/settings_text.h"
+
 #include "image/channel_names.h"
 #include "image/channel_record.h"
 #include "image/image_check.h"
@@ -224,7 +226,9 @@ std::string memoryJson(const BlockStore& store)
         appendChannelJson(out, store, n);
         out += n + 1 < kChannelCount ? ",\n" : "\n";
     }
-    out += " ]}\n";
+    std::string settings = settingsJson(store);
+    settings.pop_back(); // its final newline
+    out += " ],\n \"settings\": " + settings + "}\n";
     return out;
 }
 
