@@ -30,6 +30,11 @@ int fullImage()
 // Block numbers are one byte: an image file holds at most 256 blocks.
 constexpr int kMaxBlocks = 256;
 
+// A radio sends its next block no sooner than this after an acknowledgement
+// (about 20 ms on real radios): bytes that come sooner were sent before it
+// had the acknowledgement, as the tail of the block it answered.
+constexpr double kRadioTurnaround = 0.005;
+
 const char* const kNothingSaved = "Nothing was saved; the image file was not written.";
 
 class DownloadRun {
@@ -77,6 +82,9 @@ private:
     int m_blocks = 0;
     int m_previousEnd = 0;
     std::vector<int> m_blockLengths;
+    // Fast timing: the first block whose bytes went on after its length had
+    // ended it (they came before the radio could have had the acknowledgement).
+    std::optional<int> m_blockThatWentOn;
 };
 
 TransferReport DownloadRun::run()
@@ -143,8 +151,12 @@ Status DownloadRun::receive()
             return lostAfterBlock(another.error());
         if (!*another)
             return {};
-        if (m_fast)
-            m_fast->gapSeen(m_clock.now() - acknowledgedAt);
+        if (m_fast) {
+            const double gap = m_clock.now() - acknowledgedAt;
+            m_fast->gapSeen(gap);
+            if (gap < kRadioTurnaround && !m_blockThatWentOn)
+                m_blockThatWentOn = m_blocks - 1;
+        }
     }
 }
 
@@ -328,6 +340,16 @@ void DownloadRun::noteLateBytes()
 {
     if (!m_fast)
         return;
+    // Standard timing would have found this block longer; the blocks after it
+    // are out of step, so what it says of them is put after this.
+    if (m_blockThatWentOn) {
+        const std::string wentOn = "block " + std::to_string(*m_blockThatWentOn) +
+                                   " went on after its length had ended it under fast timing (bytes came "
+                                   "before the radio could have had the acknowledgement); download again "
+                                   "with standard timing";
+        m_report.notWholeMemory =
+            m_report.notWholeMemory.empty() ? wentOn : wentOn + "; " + m_report.notWholeMemory;
+    }
     const Result<int> count = m_port.inputCount();
     if (!count || *count == 0)
         return;
