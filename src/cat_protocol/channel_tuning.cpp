@@ -89,6 +89,7 @@ void takeIntoChannel(BlockStore& store, int channel, const TunedFrequency& tuned
 {
     ChannelRecord record = ChannelRecord::forChannel(store, channel);
     record.setRxFrequency(tuned.frequency);
+    record.fitRxBandCode();
     record.setMode(tuned.mode);
     setChannelActive(store, channel, true);
 }

@@ -25,9 +25,10 @@ namespace {
 constexpr const char* kExportUsage =
     "Usage: ft817clone export IMAGE FILE.csv\n"
     "Writes the active memory channels of an image file as CSV (Location, Name, Frequency,\n"
-    "Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, ... as other programming tools\n"
-    "read them). FILE.csv \"-\" writes to standard output. IMAGE may also be a payload file\n"
-    "of another programming tool (see convert --help).\n";
+    "Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, ... TStep, Skip as other\n"
+    "programming tools read them, then TxMode, Narrow, IPO and ATT, which import reads back).\n"
+    "FILE.csv \"-\" writes to standard output. IMAGE may also be a payload file of another\n"
+    "programming tool (see convert --help).\n";
 
 constexpr const char* kImportUsage =
     "Usage: ft817clone import IMAGE FILE.csv [--out NEW]\n"

@@ -27,7 +27,10 @@ constexpr const char* kShowUsage =
     "                band_select is null for a VFO whose band number is 15; current_channel\n"
     "                is the channel the editor opens on, 1 when the radio's byte holds 200 or\n"
     "                more; current_channel_byte is that byte as stored; tag_shown is bit 7 of\n"
-    "                record byte 0, which the radio follows, tag_on both tag flags)\n";
+    "                record byte 0, which the radio follows, tag_on both tag flags;\n"
+    "                tuning_step_khz is the step of the channel's mode, tuning_steps_khz the\n"
+    "                record's three; notes lists records whose band code does not fit their\n"
+    "                frequency, which a radio would fill otherwise)\n";
 
 // What show was asked to print.
 struct ShowRequest {

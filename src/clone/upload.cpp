@@ -134,6 +134,9 @@ bool UploadRun::checkImage()
     }
     if (!check.damagedBlocks.empty())
         m_report.notes.push_back(staleChecksumNote(check) + "; fresh checksums are sent");
+    if (!check.notes.empty())
+        m_report.notes.push_back("records a radio would fill otherwise (sent as they are): " +
+                                 joinReasons(check.notes, 5));
     return true;
 }
 

@@ -23,7 +23,7 @@ bool typedColumn(int column)
 QWidget* ChannelItemDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                            const QModelIndex& index) const
 {
-    const QStringList entries = ChannelTableModel::choices(index.column());
+    const QStringList entries = index.data(ChannelTableModel::ChoicesRole).toStringList();
     if (entries.isEmpty())
         return QStyledItemDelegate::createEditor(parent, option, index);
     auto* list = new QComboBox(parent);

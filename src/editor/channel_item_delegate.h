@@ -1,6 +1,7 @@
 #pragma once
 // Cell editors of the channel list: a drop-down list for the cells chosen
-// from a list (mode, shift, TX mode, tone mode, tone, DCS code), which stores
+// from a list (mode, step, shift, TX mode, tone mode, tone, DCS code: the
+// entries the cell's ChoicesRole gives), which stores
 // the picked entry at once; the usual text editor for the others.
 
 #include <QStyledItemDelegate>

@@ -262,8 +262,10 @@ void ChannelListWindow::sizeColumns()
 {
     // Widths from the header titles and the widest texts a column shows,
     // without reading the 200 rows.
-    static const QStringList widest = {"200", "",         "10000.00000", "CWR", "Simplex", "10000.00000",
-                                       "CWR", "Tone SQL", "254.1",       "754", "",        "WWWWWWWW"};
+    static const QStringList widest = {
+        "200", "",         "10000.00000", "CWR-N", "12.50", "Simplex", "10000.00000",
+        "CWR", "Tone SQL", "254.1",       "754",   "",      "",        "",
+        "",    "WWWWWWWW"};
     const QFontMetrics cell = m_table->fontMetrics();
     const QFontMetrics head = m_table->horizontalHeader()->fontMetrics();
     const int check = 22;

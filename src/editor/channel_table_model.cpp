@@ -20,6 +20,8 @@
 namespace ft817 {
 namespace {
 
+constexpr int kModes = static_cast<int>(kModeNames.size());
+
 QString fromName(std::string_view name)
 {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
@@ -31,6 +33,18 @@ QStringList modeNames()
     for (const std::string_view name : kModeNames)
         names << fromName(name);
     return names;
+}
+
+// The Mode column's entries after the eight modes: the narrow ones, by mode.
+constexpr int kNarrowModes[] = {2, 3, 5};
+
+// The Mode cell's entry of a mode, narrow or not.
+int listedModeIndex(int mode, bool narrow)
+{
+    if (!narrow || !hasNarrow(mode))
+        return mode;
+    return static_cast<int>(kModes + (std::find(std::begin(kNarrowModes), std::end(kNarrowModes), mode) -
+                                      std::begin(kNarrowModes)));
 }
 
 // The list's names of the shifts or tone modes, in the order of their values.
@@ -134,7 +148,12 @@ int ChannelTableModel::columnCount(const QModelIndex& parent) const
 QStringList ChannelTableModel::choices(int column)
 {
     switch (column) {
-    case Mode:
+    case Mode: {
+        QStringList names = modeNames();
+        for (const int mode : kNarrowModes)
+            names << QString::fromStdString(listedModeName(mode, true));
+        return names;
+    }
     case TxMode:
         return modeNames();
     case Shift:
@@ -158,17 +177,32 @@ QStringList ChannelTableModel::choices(int column)
     }
 }
 
+QStringList ChannelTableModel::stepChoices(StepGroup group)
+{
+    QStringList steps;
+    for (int position = 0; position < static_cast<int>(tuningStepsHertz(group).size()); ++position)
+        steps << QString::fromStdString(tuningStepText(group, position));
+    return steps;
+}
+
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QStringList titles = {"Ch",      "Active",          "RX MHz",    "Mode",
-                                       "Shift",   "Offset / TX MHz", "TX mode",   "Tone mode",
-                                       "Tone Hz", "DCS code",        "Tag shown", "Tag text"};
+    static const QStringList titles = {
+        "Ch",        "Active",  "RX MHz",   "Mode", "Step kHz", "Shift", "Offset / TX MHz", "TX mode",
+        "Tone mode", "Tone Hz", "DCS code", "Skip", "IPO",      "ATT",   "Tag shown",       "Tag text"};
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
         return titles[section];
     if (role == Qt::ToolTipRole && section == Offset)
         return QString("The repeater offset for a minus or plus shift, the transmit frequency for split");
+    if (role == Qt::ToolTipRole && section == Step)
+        return QString("The tuning step of the channel's mode: the record keeps one for SSB/CW/DIG/PKT, "
+                       "one for AM and one for FM");
+    if (role == Qt::ToolTipRole && section == Ipo)
+        return QString("IPO: the receiver's preamp off");
+    if (role == Qt::ToolTipRole && section == Att)
+        return QString("ATT: the attenuator on");
     return {};
 }
 
@@ -183,6 +217,9 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const
         return flags;
     case Active:
     case TagShown:
+    case Skip:
+    case Ipo:
+    case Att:
         return flags | Qt::ItemIsUserCheckable;
     case Offset:
         return hasSecondFrequency(record.shift()) ? flags | Qt::ItemIsEditable : flags;
@@ -207,11 +244,10 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
     case SortRole:
         return sortValue(channel, column);
     case Qt::CheckStateRole:
-        if (column == Active)
-            return isChannelActive(m_history->store(), channel) ? Qt::Checked : Qt::Unchecked;
-        if (column == TagShown)
-            return recordOf(m_history->store(), channel).tagShown() ? Qt::Checked : Qt::Unchecked;
-        return {};
+        return checkValue(channel, column);
+    case ChoicesRole:
+        return column == Step ? stepChoices(stepGroupOf(recordOf(m_history->store(), channel).mode()))
+                              : choices(column);
     case Qt::ForegroundRole:
         if (!isChannelActive(m_history->store(), channel) ||
             unusedValue(recordOf(m_history->store(), channel), column))
@@ -227,6 +263,26 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
     }
 }
 
+QVariant ChannelTableModel::checkValue(int channel, int column) const
+{
+    const ChannelRecordView record = recordOf(m_history->store(), channel);
+    const auto state = [](bool on) { return on ? Qt::Checked : Qt::Unchecked; };
+    switch (column) {
+    case Active:
+        return state(isChannelActive(m_history->store(), channel));
+    case TagShown:
+        return state(record.tagShown());
+    case Skip:
+        return state(record.skip());
+    case Ipo:
+        return state(record.ipo());
+    case Att:
+        return state(record.att());
+    default:
+        return {};
+    }
+}
+
 QVariant ChannelTableModel::displayValue(int channel, int column) const
 {
     const ChannelRecordView record = recordOf(m_history->store(), channel);
@@ -236,7 +292,11 @@ QVariant ChannelTableModel::displayValue(int channel, int column) const
     case RxFrequency:
         return megahertz(record.rxFrequency());
     case Mode:
-        return choices(Mode).value(record.mode());
+        return choices(Mode).value(listedModeIndex(record.mode(), record.narrow()));
+    case Step: {
+        const std::string step = tuningStepText(stepGroupOf(record.mode()), record.tuningStep());
+        return step.empty() ? "#" + QString::number(record.tuningStep()) : QString::fromStdString(step);
+    }
     case Shift:
         return fromName(namesOf(record.shift()).listed);
     case Offset:
@@ -246,9 +306,9 @@ QVariant ChannelTableModel::displayValue(int channel, int column) const
     case ToneMode:
         return fromName(namesOf(record.toneMode()).listed);
     case Tone:
-        return orStoredNumber(ctcssHertzText(record.toneNumber()), record.toneNumber());
+        return orStoredNumber(ctcssHertzText(record.ctcssTone()), record.ctcssTone());
     case DcsCode:
-        return orStoredNumber(dcsCodeText(record.dcsNumber()), record.dcsNumber());
+        return orStoredNumber(dcsCodeText(record.dcsCode()), record.dcsCode());
     case Tag:
         return shownTag(record.tag());
     default:
@@ -261,7 +321,11 @@ QVariant ChannelTableModel::editValue(int channel, int column) const
     const ChannelRecordView record = recordOf(m_history->store(), channel);
     switch (column) {
     case Mode:
-        return record.mode();
+        return listedModeIndex(record.mode(), record.narrow());
+    case Step:
+        return record.tuningStep() < static_cast<int>(tuningStepsHertz(stepGroupOf(record.mode())).size())
+                   ? record.tuningStep()
+                   : -1;
     case TxMode:
         return record.txMode();
     case Shift:
@@ -269,9 +333,9 @@ QVariant ChannelTableModel::editValue(int channel, int column) const
     case ToneMode:
         return static_cast<int>(record.toneMode());
     case Tone:
-        return record.toneNumber() < kCtcssToneCount ? record.toneNumber() : -1;
+        return record.ctcssTone() < kCtcssToneCount ? record.ctcssTone() : -1;
     case DcsCode:
-        return record.dcsNumber() < kDcsCodeCount ? record.dcsNumber() : -1;
+        return record.dcsCode() < kDcsCodeCount ? record.dcsCode() : -1;
     case Offset:
         return megahertz(record.txFrequency());
     default:
@@ -291,12 +355,20 @@ QVariant ChannelTableModel::sortValue(int channel, int column) const
         return static_cast<qulonglong>(record.rxFrequency());
     case Offset:
         return hasSecondFrequency(record.shift()) ? static_cast<qlonglong>(record.txFrequency()) : -1LL;
+    case Step: {
+        const auto steps = tuningStepsHertz(stepGroupOf(record.mode()));
+        const auto position = static_cast<std::size_t>(record.tuningStep());
+        return position < steps.size() ? steps[position] : 0;
+    }
     case Tone:
-        return record.toneNumber();
+        return record.ctcssTone();
     case DcsCode:
-        return record.dcsNumber();
+        return record.dcsCode();
     case TagShown:
-        return record.tagShown() ? 0 : 1;
+    case Skip:
+    case Ipo:
+    case Att:
+        return checkValue(channel, column).toInt() == Qt::Checked ? 0 : 1;
     default:
         return displayValue(channel, column);
     }
@@ -307,7 +379,7 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     if (!index.isValid() || index.row() >= rowCount())
         return false;
     const int column = index.column();
-    const bool checkCell = column == Active || column == TagShown;
+    const bool checkCell = flags(index) & Qt::ItemIsUserCheckable;
     if (checkCell != (role == Qt::CheckStateRole) || (!checkCell && role != Qt::EditRole))
         return false;
     if (!(flags(index) & (Qt::ItemIsEditable | Qt::ItemIsUserCheckable)))
@@ -339,6 +411,15 @@ QString ChannelTableModel::store(int channel, int column, const QVariant& value)
         return {};
     case TagShown:
         record.setTagShown(value.toInt() == Qt::Checked);
+        return {};
+    case Skip:
+        record.setSkip(value.toInt() == Qt::Checked);
+        return {};
+    case Ipo:
+        record.setIpo(value.toInt() == Qt::Checked);
+        return {};
+    case Att:
+        record.setAtt(value.toInt() == Qt::Checked);
         return {};
     case RxFrequency:
     case Offset: {
@@ -407,7 +488,13 @@ QString ChannelTableModel::storeFrequency(ChannelRecord& record, int column, con
     const bool tunedOnly = column == RxFrequency || record.shift() == Shift::Split;
     if (const Status tuned = checkTuned(*frequency); tunedOnly && !tuned)
         return QString::fromStdString(tuned.error().message);
-    column == RxFrequency ? record.setRxFrequency(*frequency) : record.setTxFrequency(*frequency);
+    if (column == RxFrequency) {
+        record.setRxFrequency(*frequency);
+        record.fitRxBandCode();
+    } else {
+        record.setTxFrequency(*frequency);
+        record.fitTxBandCode();
+    }
     return {};
 }
 
@@ -426,26 +513,38 @@ QString ChannelTableModel::storeTag(ChannelRecord& record, const QString& text)
 
 QString ChannelTableModel::storeChoice(ChannelRecord& record, int column, int choice)
 {
-    if (choice < 0 || choice >= choices(column).size())
+    const QStringList entries = column == Step ? stepChoices(stepGroupOf(record.mode())) : choices(column);
+    if (choice < 0 || choice >= entries.size())
         return "no such entry";
     switch (column) {
-    case Mode:
-        record.setMode(choice);
+    case Mode: {
+        // A narrow entry sets both narrow bits, a wide one clears both.
+        const bool narrow = choice >= kModes;
+        record.setMode(narrow ? kNarrowModes[choice - kModes] : choice);
+        record.setNarrow(narrow);
+        break;
+    }
+    case Step:
+        record.setTuningStep(stepGroupOf(record.mode()), choice);
         break;
     case TxMode:
         record.setTxMode(choice);
         break;
     case Shift:
+        // A channel made split transmits in its own mode until told otherwise.
+        if (choice == static_cast<int>(ft817::Shift::Split) && record.shift() != ft817::Shift::Split)
+            record.setTxMode(record.mode());
         record.setShift(static_cast<ft817::Shift>(choice));
+        record.fitTxBandCode();
         break;
     case ToneMode:
         record.setToneMode(static_cast<ft817::ToneMode>(choice));
         break;
     case Tone:
-        record.setToneNumber(static_cast<std::uint8_t>(choice));
+        record.setCtcssTone(choice);
         break;
     case DcsCode:
-        record.setDcsNumber(static_cast<std::uint8_t>(choice));
+        record.setDcsCode(choice);
         break;
     default:
         return "this cell cannot be changed";

@@ -9,6 +9,7 @@
 // only the rows whose record or active bit changed are redrawn.
 
 #include "image/block_store.h"
+#include "image/channel_names.h"
 #include "platform/result.h"
 
 #include <QAbstractTableModel>
@@ -29,18 +30,25 @@ public:
         Active,
         RxFrequency,
         Mode,
+        Step,
         Shift,
         Offset,
         TxMode,
         ToneMode,
         Tone,
         DcsCode,
+        Skip,
+        Ipo,
+        Att,
         TagShown,
         Tag,
         ColumnCount
     };
     // The value a column sorts by (numbers as numbers).
     static constexpr int SortRole = Qt::UserRole;
+    // The entries a cell is picked from (a QStringList; empty for a typed cell):
+    // the Step cell offers the steps of its channel's mode group.
+    static constexpr int ChoicesRole = Qt::UserRole + 1;
 
     // A table over the image that history keeps; the model shares the history.
     explicit ChannelTableModel(std::shared_ptr<EditHistory> history, QObject* parent = nullptr);
@@ -52,9 +60,13 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-    // The entries of a column edited by picking from a list (empty for others);
-    // the edit value of such a cell is the entry's position, -1 for none.
+    // The entries of a column edited by picking from a list (empty for others;
+    // the Step column's depend on the row, see ChoicesRole); the edit value of
+    // such a cell is the entry's position, -1 for none. The Mode column lists
+    // the eight modes, then the narrow ones "CW-N", "CWR-N", "FM-N".
     static QStringList choices(int column);
+    // The tuning steps of a group of modes as the Step cell lists them ("12.50").
+    static QStringList stepChoices(StepGroup group);
     // MHz as typed into a cell ("145.6125", or "145.612500" as export writes
     // it): nothing but zeros past the fifth decimal (10 Hz steps); otherwise why not.
     static Result<std::uint32_t> typedMegahertz(const QString& typed);
@@ -66,6 +78,7 @@ signals:
     void refused(const QString& reason);
 
 private:
+    QVariant checkValue(int channel, int column) const;
     QVariant displayValue(int channel, int column) const;
     QVariant editValue(int channel, int column) const;
     QVariant sortValue(int channel, int column) const;
@@ -79,7 +92,7 @@ private:
     static QString storeTypedTone(ChannelRecord& record, int column, const QString& typed);
     // A shift; minus or plus on a channel without an offset takes the band's usual one.
     QString storeShift(ChannelRecord& record, int choice);
-    // A list cell (mode, shift, tone mode, tone, DCS code): the entry's number.
+    // A list cell (mode, step, shift, tone mode, tone, DCS code): the entry's number.
     static QString storeChoice(ChannelRecord& record, int column, int choice);
     void showChanges(const BlockStore& previous);
 

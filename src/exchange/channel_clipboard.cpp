@@ -59,10 +59,15 @@ CsvImport pasteChannelsCsv(const BlockStore& image, std::string_view text, int f
         rows.rows.push_back(table.rows.front());
         firstRow = 1;
     } else {
-        // Rows copied from the list carry the tag columns too; other rows are export's.
+        // Rows copied from the list carry the tag columns too; other rows are
+        // export's columns, as many as the first row has (other programs' rows
+        // stop after the common ones).
         std::vector<std::string> header = csvHeader(CsvTags::AllWithShownFlag);
-        if (table.rows.front().fields.size() != header.size())
+        const std::size_t fields = table.rows.front().fields.size();
+        if (fields != header.size()) {
             header = csvHeader(CsvTags::ShownInName);
+            header.resize(std::clamp(fields, kCommonCsvColumns, header.size()));
+        }
         rows.rows.push_back({0, std::move(header)});
     }
     if (firstRow == table.rows.size()) {

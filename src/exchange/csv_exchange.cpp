@@ -61,6 +61,13 @@ struct ChannelRow {
     // Why the receive frequency is one the radio does not tune; empty when it tunes it.
     std::string untuned;
     std::string name; // Latin-1, at most 8 characters; empty clears the tag flags
+    // Each of these only when the file has its column (TStep and TxMode: and a value).
+    std::optional<std::string> tuningStep; // kHz as written; its group follows from the mode
+    std::optional<bool> skip;
+    std::optional<int> txMode;
+    std::optional<bool> narrow;
+    std::optional<bool> ipo;
+    std::optional<bool> att;
     // From the tool's own copy: the tag text and whether it is shown, which win over Name.
     std::optional<std::string> tagText;
     std::optional<bool> tagShown;
@@ -199,6 +206,49 @@ void readMode(RowReading& in, ChannelRow& out)
         in.refuse("Mode " + quoted(mode) + " is not a mode of the radio (LSB USB CW CWR AM FM DIG PKT)");
 }
 
+// A flag column of this tool's own: "Y" (or yes, on, 1) on, empty (or N, no, off, 0) off.
+std::optional<bool> readFlag(RowReading& in, std::string_view column)
+{
+    if (!in.row.has(column))
+        return std::nullopt;
+    const std::string_view text = trimmed(in.row[column]);
+    for (const std::string_view on : {"Y", "y", "yes", "Yes", "on", "On", "1"})
+        if (text == on)
+            return true;
+    for (const std::string_view off : {"", "N", "n", "no", "No", "off", "Off", "0"})
+        if (text == off)
+            return false;
+    in.refuse(std::string(column) + " must be Y or empty, not " + quoted(text));
+    return std::nullopt;
+}
+
+// TStep, Skip and this tool's own columns.
+void readSettings(RowReading& in, ChannelRow& out)
+{
+    if (const std::string_view step = trimmed(in.row["TStep"]); !step.empty())
+        out.tuningStep = std::string(step);
+    if (in.row.has("Skip")) {
+        const std::string_view skip = trimmed(in.row["Skip"]);
+        if (skip.empty() || skip == "S" || skip == "s") {
+            out.skip = !skip.empty();
+        } else if (skip == "P" || skip == "p") {
+            out.skip = false;
+            in.notes.push_back({in.line, "Skip P: the radio has no priority channels; read as not skipped"});
+        } else {
+            in.refuse("Skip must be empty or S (skipped in scans), not " + quoted(skip));
+        }
+    }
+    if (const std::string_view txMode = trimmed(in.row["TxMode"]); !txMode.empty()) {
+        out.txMode = modeNamed(txMode);
+        if (!out.txMode)
+            in.refuse("TxMode " + quoted(txMode) +
+                      " is not a mode of the radio (LSB USB CW CWR AM FM DIG PKT)");
+    }
+    out.narrow = readFlag(in, "Narrow");
+    out.ipo = readFlag(in, "IPO");
+    out.att = readFlag(in, "ATT");
+}
+
 // A tag's text as a row gives it, in Latin-1; nothing after a refusal.
 std::optional<std::string> readTagText(RowReading& in, std::string_view column)
 {
@@ -273,6 +323,7 @@ std::optional<ChannelRow> readChannelRow(const RowFields& row, int line, std::ve
     readTones(in, out);
     readMode(in, out);
     readName(in, out);
+    readSettings(in, out);
     if (problems.size() != problemsBefore)
         return std::nullopt;
     return out;
@@ -300,15 +351,56 @@ std::string storedNumberProblem(const BlockStore& store, const ChannelRow& row)
     const ChannelRecordView stored = ChannelRecordView::forChannel(store, row.channel);
     if (!row.untuned.empty() && stored.rxFrequency() != row.frequency)
         return row.untuned;
+    const int mode = row.mode.value_or(stored.mode());
+    if (row.narrow.value_or(false) && !hasNarrow(mode))
+        return "Narrow Y: " + std::string(modeName(mode)) + " has no narrow filter (CW, CWR and FM have)";
     if ((row.toneMode == ToneMode::Tone || row.toneMode == ToneMode::Mute) && !row.toneNumber &&
-        stored.toneNumber() >= kCtcssToneCount)
+        stored.ctcssTone() >= kCtcssToneCount)
         return std::string("Tone ") + (row.toneMode == ToneMode::Tone ? "Tone" : "TSQL") +
                " needs rToneFreq or cToneFreq: channel " + std::to_string(row.channel + 1) +
                " holds no tone of the radio's";
-    if (row.toneMode == ToneMode::Dcs && !row.dcsNumber && stored.dcsNumber() >= kDcsCodeCount)
+    if (row.toneMode == ToneMode::Dcs && !row.dcsNumber && stored.dcsCode() >= kDcsCodeCount)
         return "Tone DTCS needs DtcsCode: channel " + std::to_string(row.channel + 1) +
                " holds no DCS code of the radio's";
     return {};
+}
+
+// The tuning step a row gives, into the step of the channel's mode group;
+// a step that group does not have is told of and leaves the record's.
+void writeTuningStep(ChannelRecord& record, const ChannelRow& row, int line, std::vector<CsvProblem>& notes)
+{
+    if (!row.tuningStep)
+        return;
+    const StepGroup group = stepGroupOf(record.mode());
+    const std::optional<int> position = tuningStepNamed(group, *row.tuningStep);
+    if (!position) {
+        std::string steps;
+        for (int p = 0; p < static_cast<int>(tuningStepsHertz(group).size()); ++p)
+            steps += (p == 0 ? "" : ", ") + tuningStepText(group, p);
+        const std::string kept = tuningStepText(group, record.tuningStep(group));
+        notes.push_back({line, "TStep " + quoted(*row.tuningStep) + " kHz is not one of the " +
+                                   std::string(stepGroupName(group)) + " steps (" + steps +
+                                   " kHz); the channel keeps " + (kept.empty() ? "its own" : kept)});
+        return;
+    }
+    if (record.tuningStep(group) != *position)
+        record.setTuningStep(group, *position);
+}
+
+// Skip, IPO, ATT and narrow as the row gives them (narrow after the mode:
+// a changed mode sets or clears both narrow bits).
+void writeSettings(ChannelRecord& record, const ChannelRow& row, bool modeChanged)
+{
+    if (row.narrow && (modeChanged || record.narrow() != *row.narrow))
+        record.setNarrow(*row.narrow);
+    if (row.skip && record.skip() != *row.skip)
+        record.setSkip(*row.skip);
+    if (row.ipo && record.ipo() != *row.ipo)
+        record.setIpo(*row.ipo);
+    if (row.att && record.att() != *row.att)
+        record.setAtt(*row.att);
+    if (row.txMode && record.txMode() != *row.txMode)
+        record.setTxMode(*row.txMode);
 }
 
 // The tag text as the tool's own copy carries it, and its shown flag when given.
@@ -322,12 +414,15 @@ void writeCopiedTag(ChannelRecord& record, const ChannelRow& row)
 
 // Writes what the row says; a field it gives as stored is not written at
 // all, so every bit of the record the row does not change stays as it was.
-void writeChannelRow(BlockStore& store, const ChannelRow& row)
+void writeChannelRow(BlockStore& store, const ChannelRow& row, int line, std::vector<CsvProblem>& notes)
 {
     ChannelRecord record = ChannelRecord::forChannel(store, row.channel);
     if (record.rxFrequency() != row.frequency)
         record.setRxFrequency(row.frequency);
 
+    // A channel the row makes split transmits in the row's mode.
+    if (row.shift == Shift::Split && record.shift() != Shift::Split)
+        record.setTxMode(row.mode.value_or(record.mode()));
     if (record.shift() != row.shift)
         record.setShift(row.shift);
     if (row.offset && record.txFrequency() != *row.offset)
@@ -339,12 +434,15 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row)
 
     if (record.toneMode() != row.toneMode)
         record.setToneMode(row.toneMode);
-    if (row.toneNumber && record.toneNumber() != *row.toneNumber)
-        record.setToneNumber(static_cast<std::uint8_t>(*row.toneNumber));
-    if (row.dcsNumber && record.dcsNumber() != *row.dcsNumber)
-        record.setDcsNumber(static_cast<std::uint8_t>(*row.dcsNumber));
-    if (row.mode && record.mode() != *row.mode)
+    if (row.toneNumber && record.ctcssTone() != *row.toneNumber)
+        record.setCtcssTone(*row.toneNumber);
+    if (row.dcsNumber && record.dcsCode() != *row.dcsNumber)
+        record.setDcsCode(*row.dcsNumber);
+    const bool modeChanged = row.mode && record.mode() != *row.mode;
+    if (modeChanged)
         record.setMode(*row.mode);
+    writeSettings(record, row, modeChanged);
+    writeTuningStep(record, row, line, notes);
 
     if (row.tagText) {
         writeCopiedTag(record, row);
@@ -359,6 +457,9 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row)
         if (!record.tagHighBit())
             record.setTagOn(true);
     }
+
+    // The band codes follow the frequencies, as a radio keeps them.
+    record.fitBandCodes();
 
     if (!isChannelActive(store, row.channel))
         setChannelActive(store, row.channel, true);
@@ -465,7 +566,8 @@ std::string exportChannelsCsv(const BlockStore& store, CsvTags tags)
             continue;
         const ChannelRecordView record = ChannelRecordView::forChannel(store, channel);
         const std::string name = record.tagHighBit() ? shownTag(record) : std::string();
-        const std::string tone = ctcssHertzText(record.toneNumber());
+        const std::string tone = ctcssHertzText(record.ctcssTone());
+        const auto flag = [](bool on) { return std::string(on ? "Y" : ""); };
         std::vector<std::string> fields = {
             std::to_string(channel + 1),
             latin1ToUtf8(name),
@@ -475,15 +577,19 @@ std::string exportChannelsCsv(const BlockStore& store, CsvTags tags)
             std::string(namesOf(record.toneMode()).csv),
             tone,
             tone,
-            dcsCodeText(record.dcsNumber()),
+            dcsCodeText(record.dcsCode()),
             "NN",
             std::string(modeName(record.mode())),
-            "5.00",
+            tuningStepText(stepGroupOf(record.mode()), record.tuningStep()),
+            record.skip() ? "S" : "",
             "",
             "",
             "",
             "",
-            "",
+            record.shift() == Shift::Split ? std::string(modeName(record.txMode())) : std::string(),
+            flag(record.narrow()),
+            flag(record.ipo()),
+            flag(record.att()),
         };
         if (tags == CsvTags::AllWithShownFlag) {
             fields.push_back(latin1ToUtf8(shownTag(record)));
@@ -539,7 +645,7 @@ CsvImport importChannelsTable(const BlockStore& image, const CsvTable& table)
             result.problems.push_back({row.line, problem});
             continue;
         }
-        writeChannelRow(working, *channelRow);
+        writeChannelRow(working, *channelRow, row.line, result.notes);
         result.channels.push_back(channelRow->channel);
     }
 

@@ -3,6 +3,8 @@
 // radio-programming tools read and write:
 //   Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,
 //   DtcsPolarity,Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL
+// followed by this tool's own columns TxMode,Narrow,IPO,ATT (files without
+// them read as before: what they would say stays as the record holds it).
 //
 // Export writes one row per active channel (Location 1..200). Frequencies are
 // MHz with six decimals; Offset holds record bytes 14..17 for every channel
@@ -11,13 +13,19 @@
 // code number outside the tables is written as an empty field. Name is the
 // tag text without trailing blanks when bit 7 of record byte 0 is set (that
 // is how the radio decides to show it), else empty. Mode uses the radio's own
-// names (LSB USB CW CWR AM FM DIG PKT). Tag text is taken as Latin-1 and
-// written as UTF-8.
+// names (LSB USB CW CWR AM FM DIG PKT). TStep is the tuning step of the
+// channel's mode group in kHz ("12.50"), Skip "S" for a channel scanning
+// skips. TxMode is a split channel's transmit mode; Narrow, IPO and ATT are
+// "Y" when on and empty when off. Tag text is taken as Latin-1 and written
+// as UTF-8.
 //
 // Import writes the rows into a copy of an image and changes only what a row
 // describes; every other byte and bit keeps its value. Columns are found by
 // their header names (order free, unknown columns ignored). An empty tone,
 // code, Offset (for simplex) or Mode field keeps what the record holds. A row
+// that makes a channel split sets its transmit mode to the row's mode, and the
+// band codes beside the frequencies (record byte 1 bits 2-0, and byte 5 bits
+// 2-0 when split) follow the frequencies as a radio fills them. A row
 // that cannot be written exactly is refused with its line number, and when
 // any row is refused nothing is written at all.
 
@@ -36,10 +44,13 @@ namespace ft817 {
 // Largest CSV file import reads: far more than a list of 200 channels can be.
 inline constexpr std::size_t kMaxCsvFileBytes = std::size_t{1024} * 1024;
 
-// The columns, in the order export writes them.
-inline constexpr std::array<std::string_view, 17> kCsvColumns = {
-    "Location",     "Name", "Frequency", "Duplex", "Offset",  "Tone",   "rToneFreq", "cToneFreq", "DtcsCode",
-    "DtcsPolarity", "Mode", "TStep",     "Skip",   "Comment", "URCALL", "RPT1CALL",  "RPT2CALL"};
+// The columns, in the order export writes them: the common ones, then this tool's own.
+inline constexpr std::array<std::string_view, 21> kCsvColumns = {
+    "Location",  "Name",     "Frequency",    "Duplex", "Offset", "Tone", "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "Mode",   "TStep",  "Skip", "Comment",
+    "URCALL",    "RPT1CALL", "RPT2CALL",     "TxMode", "Narrow", "IPO",  "ATT"};
+// How many of them other programs' files have.
+inline constexpr std::size_t kCommonCsvColumns = 17;
 
 // A stored frequency (10 Hz units) as MHz with six decimals: 14550000 -> "145.500000".
 std::string formatMegahertz(std::uint32_t value);

@@ -4,6 +4,7 @@
 
 #include "image/channel_names.h"
 #include "image/channel_record.h"
+#include "image/frequency_range.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
@@ -45,6 +46,23 @@ std::string dcsName(int number)
 {
     const std::string code = dcsCodeText(number);
     return std::to_string(number) + (code.empty() ? " (not in the radio's table)" : " (" + code + ")");
+}
+
+std::string bandCodeText(int code)
+{
+    return std::to_string(code) + " (" + std::string(bandCodeName(code)) + ")";
+}
+
+std::string narrowFlagsName(std::uint8_t flagsByte)
+{
+    static constexpr const char* kNames[4] = {"clear", "bit 3", "bit 4", "both bits"};
+    return kNames[(flagsByte >> 3) & 3];
+}
+
+std::string stepName(StepGroup group, int position)
+{
+    const std::string text = tuningStepText(group, position);
+    return text.empty() ? "#" + std::to_string(position) : text;
 }
 
 std::string channelByteName(int value)
@@ -188,6 +206,69 @@ void describeBlocks(DiffLines& d)
     }
 }
 
+void describeRecordFields(const ChannelRecordView& a, const ChannelRecordView& b,
+                          std::vector<std::string>& parts)
+{
+    auto change = [&](const std::string& what, const std::string& old, const std::string& now) {
+        parts.push_back(what + " " + old + kArrow + now);
+    };
+    auto yesNo = [](bool on) { return std::string(on ? "yes" : "no"); };
+    if (a.rxFrequency() != b.rxFrequency())
+        change("frequency", megahertzText(a.rxFrequency()), megahertzText(b.rxFrequency()) + " MHz");
+    if (a.mode() != b.mode())
+        change("mode", std::string(modeName(a.mode())), std::string(modeName(b.mode())));
+    if (a.shift() != b.shift())
+        change("shift", std::string(shiftName(a.shift())), std::string(shiftName(b.shift())));
+    if (a.txFrequency() != b.txFrequency()) {
+        const bool split = a.shift() == Shift::Split || b.shift() == Shift::Split;
+        change(split ? "TX frequency" : "offset", megahertzText(a.txFrequency()),
+               megahertzText(b.txFrequency()) + " MHz");
+    }
+    if (a.txMode() != b.txMode())
+        change("TX mode", std::string(modeName(a.txMode())), std::string(modeName(b.txMode())));
+    if (a.rxBandCode() != b.rxBandCode())
+        change("RX band code", bandCodeText(a.rxBandCode()), bandCodeText(b.rxBandCode()));
+    if (a.txBandCode() != b.txBandCode())
+        change("TX band code", bandCodeText(a.txBandCode()), bandCodeText(b.txBandCode()));
+    if (a.toneMode() != b.toneMode())
+        change("tone mode", std::string(toneModeName(a.toneMode())), std::string(toneModeName(b.toneMode())));
+    if (a.ctcssTone() != b.ctcssTone())
+        change("tone", toneName(a.ctcssTone()), toneName(b.ctcssTone()));
+    if (a.dcsCode() != b.dcsCode())
+        change("DCS", dcsName(a.dcsCode()), dcsName(b.dcsCode()));
+    if (((a.byte(record::kFlagsByte) ^ b.byte(record::kFlagsByte)) & 0x18) != 0)
+        change("narrow flags", narrowFlagsName(a.byte(record::kFlagsByte)),
+               narrowFlagsName(b.byte(record::kFlagsByte)));
+    for (const StepGroup group : kStepGroups)
+        if (a.tuningStep(group) != b.tuningStep(group))
+            change(std::string(stepGroupName(group)) + " step", stepName(group, a.tuningStep(group)),
+                   stepName(group, b.tuningStep(group)) + " kHz");
+    if (a.skip() != b.skip())
+        change("skip", yesNo(a.skip()), yesNo(b.skip()));
+    if (a.ipo() != b.ipo())
+        change("IPO", yesNo(a.ipo()), yesNo(b.ipo()));
+    if (a.att() != b.att())
+        change("ATT", yesNo(a.att()), yesNo(b.att()));
+    if ((a.byte(record::kModeByte) & 0xC0) != (b.byte(record::kModeByte) & 0xC0))
+        change("tag flags", tagFlagsName(a.byte(record::kModeByte)), tagFlagsName(b.byte(record::kModeByte)));
+    if (a.tag() != b.tag())
+        change("tag", quotedTag(a.tag()), quotedTag(b.tag()));
+
+    // Bits of the record that no field above names.
+    struct Rest {
+        int byte;
+        std::uint8_t mask;
+    };
+    static constexpr Rest kRest[] = {{0, 0x38}, {1, 0x20}, {2, 0x4F}, {4, 0xFC}, {5, 0xC0},
+                                     {6, 0xC0}, {7, 0x80}, {8, 0xFF}, {9, 0xFF}};
+    for (const Rest& rest : kRest) {
+        const std::uint8_t old = a.byte(rest.byte);
+        const std::uint8_t now = b.byte(rest.byte);
+        if (((old ^ now) & rest.mask) != 0)
+            change("byte " + std::to_string(rest.byte), "0x" + hexByte(old), "0x" + hexByte(now));
+    }
+}
+
 } // namespace
 
 std::string describeChannelDifference(const BlockStore& before, const BlockStore& after, int channel)
@@ -202,49 +283,12 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
         parts.push_back(what + " " + old + kArrow + now);
     };
     auto yesNo = [](bool on) { return std::string(on ? "yes" : "no"); };
-
     if (isChannelActive(before, channel) != isChannelActive(after, channel))
         change("active", yesNo(isChannelActive(before, channel)), yesNo(isChannelActive(after, channel)));
     if (isSecondBitSet(before, channel) != isSecondBitSet(after, channel))
         change("second-bitmap bit", isSecondBitSet(before, channel) ? "set" : "clear",
                isSecondBitSet(after, channel) ? "set" : "clear");
-    if (a.rxFrequency() != b.rxFrequency())
-        change("frequency", megahertzText(a.rxFrequency()), megahertzText(b.rxFrequency()) + " MHz");
-    if (a.mode() != b.mode())
-        change("mode", std::string(modeName(a.mode())), std::string(modeName(b.mode())));
-    if (a.shift() != b.shift())
-        change("shift", std::string(shiftName(a.shift())), std::string(shiftName(b.shift())));
-    if (a.txFrequency() != b.txFrequency()) {
-        const bool split = a.shift() == Shift::Split || b.shift() == Shift::Split;
-        change(split ? "TX frequency" : "offset", megahertzText(a.txFrequency()),
-               megahertzText(b.txFrequency()) + " MHz");
-    }
-    if (a.txMode() != b.txMode())
-        change("TX mode", std::string(modeName(a.txMode())), std::string(modeName(b.txMode())));
-    if (a.toneMode() != b.toneMode())
-        change("tone mode", std::string(toneModeName(a.toneMode())), std::string(toneModeName(b.toneMode())));
-    if (a.toneNumber() != b.toneNumber())
-        change("tone", toneName(a.toneNumber()), toneName(b.toneNumber()));
-    if (a.dcsNumber() != b.dcsNumber())
-        change("DCS", dcsName(a.dcsNumber()), dcsName(b.dcsNumber()));
-    if ((a.byte(record::kModeByte) & 0xC0) != (b.byte(record::kModeByte) & 0xC0))
-        change("tag flags", tagFlagsName(a.byte(record::kModeByte)), tagFlagsName(b.byte(record::kModeByte)));
-    if (a.tag() != b.tag())
-        change("tag", quotedTag(a.tag()), quotedTag(b.tag()));
-
-    // Bits of the record that no field above names.
-    struct Rest {
-        int byte;
-        std::uint8_t mask;
-    };
-    static constexpr Rest kRest[] = {{0, 0x38}, {1, 0x3F}, {2, 0xFF}, {3, 0xFF},
-                                     {4, 0xFC}, {5, 0xF8}, {8, 0xFF}, {9, 0xFF}};
-    for (const Rest& rest : kRest) {
-        const std::uint8_t old = a.byte(rest.byte);
-        const std::uint8_t now = b.byte(rest.byte);
-        if (((old ^ now) & rest.mask) != 0)
-            change("byte " + std::to_string(rest.byte), "0x" + hexByte(old), "0x" + hexByte(now));
-    }
+    describeRecordFields(a, b, parts);
 
     if (parts.empty())
         return {};

@@ -1,9 +1,9 @@
 #include "exchange/memory_report.h"
 
 #include "exchange/settings_text.h"
-
 #include "image/channel_names.h"
 #include "image/channel_record.h"
+#include "image/frequency_range.h"
 #include "image/image_check.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
@@ -43,11 +43,11 @@ std::string toneText(const ChannelRecordView& record)
 {
     switch (record.toneMode()) {
     case ToneMode::Tone:
-        return "tone " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")";
+        return "tone " + std::to_string(record.ctcssTone()) + " (" + ctcssText(record.ctcssTone()) + ")";
     case ToneMode::Mute:
-        return "mute " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")";
+        return "mute " + std::to_string(record.ctcssTone()) + " (" + ctcssText(record.ctcssTone()) + ")";
     case ToneMode::Dcs:
-        return "dcs " + std::to_string(record.dcsNumber()) + " (" + dcsText(record.dcsNumber()) + ")";
+        return "dcs " + std::to_string(record.dcsCode()) + " (" + dcsText(record.dcsCode()) + ")";
     case ToneMode::None:
         break;
     }
@@ -64,6 +64,39 @@ void appendJsonString(std::string& out, std::string_view text)
                                .escapeQuotes = true,
                                .escape = TerminalText::Escape::Json}) +
            "\"";
+}
+
+// A tuning step position of a group as kHz ("12.50"), or "#N" for one the radio does not define.
+std::string stepText(StepGroup group, int position)
+{
+    const std::string text = tuningStepText(group, position);
+    return text.empty() ? "#" + std::to_string(position) : text;
+}
+
+// Skip, IPO and ATT where they are on ("skip ipo"), "-" when none is.
+std::string flagsText(const ChannelRecordView& record)
+{
+    std::string text;
+    for (const auto& [on, name] :
+         {std::pair{record.skip(), "skip"}, {record.ipo(), "ipo"}, {record.att(), "att"}})
+        if (on) {
+            text += text.empty() ? "" : " ";
+            text += name;
+        }
+    return text.empty() ? "-" : text;
+}
+
+// The columns of a channel row, so that the heading lines up with them.
+std::string rowText(const std::string& number, const std::string& rx, const std::string& mode,
+                    const std::string& shift, const std::string& second, const std::string& tone,
+                    const std::string& step, const std::string& flags, const std::string& tag)
+{
+    std::string row = padLeft(number, 3) + "  " + padLeft(rx, 11) + "  " + padRight(mode, 5) + "  " +
+                      padRight(shift, 7) + "  " + padRight(second, 17) + "  " + padRight(tone, 19) + "  " +
+                      padRight(step, 5) + "  " + padRight(flags, 12) + "  " + tag;
+    while (!row.empty() && row.back() == ' ')
+        row.pop_back();
+    return row + "\n";
 }
 
 std::string bandLine(const BlockStore& store, Vfo vfo)
@@ -95,24 +128,29 @@ std::string currentChannelLine(const BlockStore& store)
     return line + "\n";
 }
 
+// What a radio would fill otherwise in the records, one line each under "Notes:".
+std::string notesText(const BlockStore& store)
+{
+    const std::vector<std::string> notes = recordNotes(store);
+    if (notes.empty())
+        return {};
+    std::string text = "Notes (a radio fills these otherwise; it still takes them):\n";
+    for (const std::string& note : notes)
+        text += "  " + note + "\n";
+    return text;
+}
+
 std::string channelRow(const BlockStore& store, int n)
 {
     const auto record = ChannelRecordView::forChannel(store, n);
-    std::string row = padLeft(std::to_string(n + 1), 3) + "  " +
-                      padLeft(megahertzText(record.rxFrequency()), 11) + "  " +
-                      padRight(std::string(modeName(record.mode())), 4) + "  " +
-                      padRight(std::string(shiftName(record.shift())), 7) + "  ";
-    if (record.split())
-        row += padLeft(megahertzText(record.txFrequency()), 11) + "  " +
-               padRight(std::string(modeName(record.txMode())), 4);
-    else
-        row += padRight("-", 11 + 2 + 4);
-    row += "  " + padRight(toneText(record), 19) + "  ";
+    const std::string second = record.split() ? padLeft(megahertzText(record.txFrequency()), 11) + "  " +
+                                                    std::string(modeName(record.txMode()))
+                                              : "-";
     // The tag as the radio shows it: bit 7 of record byte 0.
-    row += record.tagShown() ? "\"" + printableTag(record) + "\"" : "-";
-    while (!row.empty() && row.back() == ' ')
-        row.pop_back();
-    return row + "\n";
+    return rowText(std::to_string(n + 1), megahertzText(record.rxFrequency()),
+                   listedModeName(record.mode(), record.narrow()), std::string(shiftName(record.shift())),
+                   second, toneText(record), stepText(stepGroupOf(record.mode()), record.tuningStep()),
+                   flagsText(record), record.tagShown() ? "\"" + printableTag(record) + "\"" : "-");
 }
 
 void appendChannelJson(std::string& out, const BlockStore& store, int n)
@@ -128,11 +166,11 @@ void appendChannelJson(std::string& out, const BlockStore& store, int n)
     out += ", \"tx\": " + std::to_string(record.txFrequency());
     out += ", \"tx_mode\": \"" + std::string(modeName(record.txMode())) + "\"";
     out += ", \"tone_mode\": \"" + std::string(toneModeName(record.toneMode())) + "\"";
-    out += ", \"ctcss\": " + std::to_string(record.toneNumber());
-    const std::string hertz = ctcssHertzText(record.toneNumber());
+    out += ", \"ctcss\": " + std::to_string(record.ctcssTone());
+    const std::string hertz = ctcssHertzText(record.ctcssTone());
     out += ", \"ctcss_hz\": " + (hertz.empty() ? std::string("null") : hertz);
-    out += ", \"dcs\": " + std::to_string(record.dcsNumber());
-    const std::string code = dcsCodeText(record.dcsNumber());
+    out += ", \"dcs\": " + std::to_string(record.dcsCode());
+    const std::string code = dcsCodeText(record.dcsCode());
     out += ", \"dcs_code\": " + (code.empty() ? std::string("null") : "\"" + code + "\"");
     out += ", \"tag_on\": ";
     out += record.tagOn() ? "true" : "false";
@@ -141,6 +179,25 @@ void appendChannelJson(std::string& out, const BlockStore& store, int n)
     out += ", \"tag\": ";
     appendJsonString(out, record.tag());
     out += ", \"shift\": \"" + std::string(shiftName(record.shift())) + "\"";
+    const auto yes = [](bool on) { return std::string(on ? "true" : "false"); };
+    out += ", \"narrow\": " + yes(record.narrow());
+    out += ", \"skip\": " + yes(record.skip());
+    out += ", \"ipo\": " + yes(record.ipo());
+    out += ", \"att\": " + yes(record.att());
+    const auto stepNumber = [&](StepGroup group) {
+        const std::string text = tuningStepText(group, record.tuningStep(group));
+        return text.empty() ? std::string("null") : text;
+    };
+    out += ", \"tuning_step_khz\": " + stepNumber(stepGroupOf(record.mode()));
+    out += ", \"tuning_steps_khz\": {";
+    for (const StepGroup group : kStepGroups) {
+        out += group == StepGroup::Ssb ? "\"" : ", \"";
+        out += stepGroupKey(group);
+        out += "\": " + stepNumber(group);
+    }
+    out += "}";
+    out += ", \"rx_band_code\": " + std::to_string(record.rxBandCode());
+    out += ", \"tx_band_code\": " + std::to_string(record.txBandCode());
     out += ", \"record\": \"" + hexBytes(record.bytes(), "", HexLetters::Lower) + "\"}";
 }
 
@@ -167,9 +224,10 @@ std::string memoryText(const BlockStore& store)
     }
     text += "Active channels: " + std::to_string(active) + "\n";
     if (active > 0) {
-        text += " Ch       RX MHz  Mode  Shift             TX MHz  Mode  Tone                 Tag\n";
+        text += rowText("Ch", "RX MHz", "Mode", "Shift", "     TX MHz  Mode", "Tone", "Step", "Flags", "Tag");
         text += rows;
     }
+    text += notesText(store);
     return text;
 }
 
@@ -188,10 +246,24 @@ std::string channelText(const BlockStore& store, int n)
     text += "  TX:        " + megahertzText(record.txFrequency()) + " MHz (" +
             std::to_string(record.txFrequency()) + ")\n";
     text += "  TX mode:   " + std::string(modeName(record.txMode())) + "\n";
+    text += "  Bands:     RX " + std::to_string(record.rxBandCode()) + " (" +
+            std::string(bandCodeName(record.rxBandCode())) + "), TX " + std::to_string(record.txBandCode()) +
+            " (" + std::string(bandCodeName(record.txBandCode())) + ")\n";
+    if (const std::string problem = record.bandCodeProblem(); !problem.empty())
+        text += "  Note:      " + problem + "\n";
     text += "  Tone mode: " + std::string(toneModeName(record.toneMode())) + "\n";
     text +=
-        "  CTCSS:     " + std::to_string(record.toneNumber()) + " (" + ctcssText(record.toneNumber()) + ")\n";
-    text += "  DCS:       " + std::to_string(record.dcsNumber()) + " (" + dcsText(record.dcsNumber()) + ")\n";
+        "  CTCSS:     " + std::to_string(record.ctcssTone()) + " (" + ctcssText(record.ctcssTone()) + ")\n";
+    text += "  DCS:       " + std::to_string(record.dcsCode()) + " (" + dcsText(record.dcsCode()) + ")\n";
+    text += "  Narrow:    " + std::string(record.narrow() ? "yes" : "no") + "\n";
+    text += "  Steps:     ";
+    for (const StepGroup group : kStepGroups) {
+        text += group == StepGroup::Ssb ? "" : ", ";
+        text += stepGroupName(group);
+        text += " " + stepText(group, record.tuningStep(group));
+    }
+    text += " kHz\n";
+    text += "  Flags:     " + flagsText(record) + "\n";
     text += "  Tag:       " + std::string(record.tagShown() ? "shown" : "not shown") + " \"" +
             printableTag(record) + "\"\n";
     text += "  Record:    " + hexBytes(record.bytes(), " ", HexLetters::Lower) + "\n";
@@ -226,9 +298,15 @@ std::string memoryJson(const BlockStore& store)
         appendChannelJson(out, store, n);
         out += n + 1 < kChannelCount ? ",\n" : "\n";
     }
+    out += " ],\n \"notes\": [";
+    const std::vector<std::string> notes = recordNotes(store);
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        out += i == 0 ? "" : ", ";
+        appendJsonString(out, notes[i]);
+    }
     std::string settings = settingsJson(store);
     settings.pop_back(); // its final newline
-    out += " ],\n \"settings\": " + settings + "}\n";
+    out += "],\n \"settings\": " + settings + "}\n";
     return out;
 }
 

@@ -9,6 +9,8 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace ft817 {
@@ -58,6 +60,34 @@ constexpr std::string_view modeName(int mode)
 {
     return kModeNames[static_cast<std::size_t>(mode) & 7];
 }
+
+// True for the modes the radio has a narrow filter for: CW, CWR and FM.
+constexpr bool hasNarrow(int mode)
+{
+    return mode == 2 || mode == 3 || mode == 5;
+}
+// A mode as the channel list names it, "-N" after a narrow one ("FM-N", "CW-N", "CWR-N").
+std::string listedModeName(int mode, bool narrow);
+
+// The three tuning steps a record keeps, one for each group of modes.
+enum class StepGroup { Ssb = 0, Am = 1, Fm = 2 };
+inline constexpr std::array<StepGroup, 3> kStepGroups = {StepGroup::Ssb, StepGroup::Am, StepGroup::Fm};
+// The group a mode 0..7 tunes in: AM, FM, or SSB for LSB, USB, CW, CWR, DIG and PKT.
+constexpr StepGroup stepGroupOf(int mode)
+{
+    return (mode & 7) == 4 ? StepGroup::Am : (mode & 7) == 5 ? StepGroup::Fm : StepGroup::Ssb;
+}
+// The group's name: "SSB/CW/DIG/PKT", "AM", "FM"; its key in show's JSON: "ssb", "am", "fm".
+std::string_view stepGroupName(StepGroup group);
+std::string_view stepGroupKey(StepGroup group);
+// The group's steps in Hz, by the position the record stores.
+std::span<const int> tuningStepsHertz(StepGroup group);
+// A step position of a group as kHz with two decimals ("12.50"); empty for
+// a position the radio does not define.
+std::string tuningStepText(StepGroup group, int position);
+// The position of a step given in kHz ("5", "6.25", "12.50") in a group;
+// none when the text is no step of that group.
+std::optional<int> tuningStepNamed(StepGroup group, std::string_view kilohertz);
 
 // Lower-case name of a tone mode: "none", "tone", "mute", "dcs".
 std::string_view toneModeName(ToneMode mode);

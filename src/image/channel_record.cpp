@@ -1,5 +1,8 @@
 #include "image/channel_record.h"
 
+#include "image/frequency_range.h"
+#include "text/text_format.h"
+
 namespace ft817 {
 
 std::array<std::uint8_t, kRecordSize> ChannelRecordView::bytes() const
@@ -22,6 +25,92 @@ std::string ChannelRecordView::tag() const
 std::uint32_t ChannelRecordView::frequencyAt(int k) const
 {
     return decodeFrequency(byte(k), byte(k + 1), byte(k + 2), byte(k + 3));
+}
+
+namespace {
+
+std::string bandCodeMismatch(const char* which, int code, std::uint32_t frequency)
+{
+    std::string text = which;
+    text += " band code " + std::to_string(code) + " (" + std::string(bandCodeName(code)) + ") where ";
+    text += megahertzText(frequency) + " MHz is band ";
+    const int fitting = bandCodeOf(frequency).value_or(0);
+    text += std::to_string(fitting) + " (" + std::string(bandCodeName(fitting)) + ")";
+    return text;
+}
+
+} // namespace
+
+namespace {
+
+// Where a group's step sits in byte 3: its lowest bit and its mask.
+struct StepBits {
+    int shift;
+    std::uint8_t mask;
+};
+
+constexpr StepBits stepBits(StepGroup group)
+{
+    switch (group) {
+    case StepGroup::Am:
+        return {3, 0x38};
+    case StepGroup::Fm:
+        return {0, 0x07};
+    case StepGroup::Ssb:
+        break;
+    }
+    return {6, 0xC0};
+}
+
+} // namespace
+
+bool ChannelRecordView::narrow() const
+{
+    const int m = mode();
+    if (m == 5)
+        return (byte(record::kFlagsByte) & 0x08) != 0;
+    return hasNarrow(m) && (byte(record::kFlagsByte) & 0x10) != 0;
+}
+
+int ChannelRecordView::tuningStep(StepGroup group) const
+{
+    const StepBits bits = stepBits(group);
+    return (byte(record::kStepByte) & bits.mask) >> bits.shift;
+}
+
+void ChannelRecord::setTuningStep(StepGroup group, int position)
+{
+    const StepBits bits = stepBits(group);
+    const std::uint8_t b3 = byte(record::kStepByte);
+    setByte(record::kStepByte,
+            static_cast<std::uint8_t>((b3 & ~bits.mask) | ((position << bits.shift) & bits.mask)));
+}
+
+std::string ChannelRecordView::bandCodeProblem() const
+{
+    std::string problem;
+    if (!bandCodeFits(rxBandCode(), rxFrequency()))
+        problem = bandCodeMismatch("RX", rxBandCode(), rxFrequency());
+    if (shift() == Shift::Split && !bandCodeFits(txBandCode(), txFrequency())) {
+        if (!problem.empty())
+            problem += ", ";
+        problem += bandCodeMismatch("TX", txBandCode(), txFrequency());
+    }
+    return problem;
+}
+
+void ChannelRecord::fitRxBandCode()
+{
+    const std::optional<int> code = bandCodeOf(rxFrequency());
+    if (code && !bandCodeFits(rxBandCode(), rxFrequency()))
+        setByte(record::kFlagsByte, encodeBandCode(byte(record::kFlagsByte), *code));
+}
+
+void ChannelRecord::fitTxBandCode()
+{
+    const std::optional<int> code = bandCodeOf(txFrequency());
+    if (shift() == Shift::Split && code && !bandCodeFits(txBandCode(), txFrequency()))
+        setByte(record::kTxModeByte, encodeBandCode(byte(record::kTxModeByte), *code));
 }
 
 void ChannelRecord::setFrequencyAt(int k, std::uint32_t value)

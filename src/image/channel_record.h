@@ -3,10 +3,18 @@
 // place. Fields and their bits (record byte k is k bytes past the record's start):
 //   byte 0 bits 0-2 mode, bits 6-7 tag flags (tag on only when both are set)
 //   byte 1 bits 6-7 split flags / shift (0 simplex, 1 minus, 2 plus, 3 split;
-//          any non-zero value counts as split for the Split box)
+//          any non-zero value counts as split for the Split box),
+//          bit 4 narrow (CW, CWR), bit 3 narrow (FM): a narrow mode sets
+//          both, a wide one clears both,
+//          bits 2-0 the receive frequency's band code (frequency_range.h)
+//   byte 2 bit 7 skip in scan, bit 5 IPO (preamp off), bit 4 ATT
+//   byte 3 tuning steps: bits 7-6 SSB/CW/DIG/PKT, bits 5-3 AM, bits 2-0 FM
+//          (positions in the lists of channel_names.h)
 //   byte 4 bits 0-1 tone mode (0 none, 1 tone, 2 tone squelch "Mute", 3 DCS)
-//   byte 5 bits 0-2 transmit mode
-//   byte 6 CTCSS tone number, byte 7 DCS code number
+//   byte 5 bits 5-3 transmit mode of a split channel (the mode codes of
+//          byte 0), bits 2-0 the transmit frequency's band code
+//   byte 6 bits 5-0 CTCSS tone number, byte 7 bits 6-0 DCS code number (the
+//          one-channel editor reads and writes these two bytes whole)
 //   bytes 10-13 receive frequency, 14-17 transmit frequency (unsigned 32-bit
 //          big-endian, 10 Hz units)
 //   bytes 18-25 tag text, 8 single-byte characters
@@ -28,6 +36,8 @@ namespace ft817 {
 namespace record {
 inline constexpr int kModeByte = 0;
 inline constexpr int kFlagsByte = 1;
+inline constexpr int kScanByte = 2;
+inline constexpr int kStepByte = 3;
 inline constexpr int kToneModeByte = 4;
 inline constexpr int kTxModeByte = 5;
 inline constexpr int kToneNumberByte = 6;
@@ -48,6 +58,26 @@ constexpr int decodeMode(std::uint8_t b)
 constexpr std::uint8_t encodeMode(std::uint8_t b, int listIndex)
 {
     return static_cast<std::uint8_t>((b & 0xF8) | (listIndex & 7));
+}
+// Transmit mode from byte 5: bits 5-3.
+constexpr int decodeTxMode(std::uint8_t b5)
+{
+    return (b5 >> 3) & 7;
+}
+// Byte 5 with transmit mode listIndex: (b & 0xC7) | ((listIndex & 7) << 3); any int, -1 and 8 included.
+constexpr std::uint8_t encodeTxMode(std::uint8_t b5, int listIndex)
+{
+    return static_cast<std::uint8_t>((b5 & 0xC7) | ((listIndex & 7) << 3));
+}
+// Band code from byte 1 (receive) or byte 5 (transmit): bits 2-0.
+constexpr int decodeBandCode(std::uint8_t b)
+{
+    return b & 7;
+}
+// Byte 1 or 5 with a band code in bits 2-0; bits 3-7 kept.
+constexpr std::uint8_t encodeBandCode(std::uint8_t b, int code)
+{
+    return static_cast<std::uint8_t>((b & 0xF8) | (code & 7));
 }
 // Tag on: both bits 6 and 7 of byte 0 set.
 constexpr bool decodeTagOn(std::uint8_t b0)
@@ -150,8 +180,29 @@ public:
     Shift shift() const { return decodeShift(byte(record::kFlagsByte)); }
     // Tone mode (byte 4 bits 0-1).
     ToneMode toneMode() const { return decodeToneMode(byte(record::kToneModeByte)); }
-    // Transmit mode 0..7 (byte 5 bits 0-2).
-    int txMode() const { return decodeMode(byte(record::kTxModeByte)); }
+    // Transmit mode 0..7 (byte 5 bits 5-3).
+    int txMode() const { return decodeTxMode(byte(record::kTxModeByte)); }
+    // Skip in scan (byte 2 bit 7), IPO (bit 5), ATT (bit 4).
+    bool skip() const { return (byte(record::kScanByte) & 0x80) != 0; }
+    bool ipo() const { return (byte(record::kScanByte) & 0x20) != 0; }
+    bool att() const { return (byte(record::kScanByte) & 0x10) != 0; }
+    // Narrow filter: byte 1 bit 4 for CW and CWR, bit 3 for FM; never for other modes.
+    bool narrow() const;
+    // The tuning step position of a group of modes (byte 3), and of the channel's own mode.
+    int tuningStep(StepGroup group) const;
+    int tuningStep() const { return tuningStep(stepGroupOf(mode())); }
+    // The CTCSS tone number (byte 6 bits 5-0) and DCS code number (byte 7 bits
+    // 6-0) as the radio reads them; the bits above are not the radio's number.
+    int ctcssTone() const { return byte(record::kToneNumberByte) & 0x3F; }
+    int dcsCode() const { return byte(record::kDcsNumberByte) & 0x7F; }
+    // Band code of the receive frequency (byte 1 bits 2-0).
+    int rxBandCode() const { return decodeBandCode(byte(record::kFlagsByte)); }
+    // Band code of a split channel's transmit frequency (byte 5 bits 2-0).
+    int txBandCode() const { return decodeBandCode(byte(record::kTxModeByte)); }
+    // Where a band code disagrees with its frequency, in words ("RX band code
+    // 4 (144 MHz) where 14.07400 MHz is band 0 (HF)"; the transmit code is
+    // looked at only when split); empty when both fit.
+    std::string bandCodeProblem() const;
     // CTCSS tone number (byte 6).
     int toneNumber() const { return byte(record::kToneNumberByte); }
     // DCS code number (byte 7).
@@ -207,10 +258,46 @@ public:
     {
         setByte(record::kToneModeByte, encodeToneMode(byte(record::kToneModeByte), mode));
     }
-    // Transmit mode list index into byte 5 bits 0-2.
+    // Transmit mode list index into byte 5 bits 5-3.
     void setTxMode(int listIndex)
     {
-        setByte(record::kTxModeByte, encodeMode(byte(record::kTxModeByte), listIndex));
+        setByte(record::kTxModeByte, encodeTxMode(byte(record::kTxModeByte), listIndex));
+    }
+    // Skip, IPO and ATT: their one bit of byte 2 set or cleared.
+    void setSkip(bool on) { setScanBit(0x80, on); }
+    void setIpo(bool on) { setScanBit(0x20, on); }
+    void setAtt(bool on) { setScanBit(0x10, on); }
+    // Narrow on sets bits 4 and 3 of byte 1 together, off clears both.
+    void setNarrow(bool on)
+    {
+        const std::uint8_t b1 = byte(record::kFlagsByte);
+        setByte(record::kFlagsByte, static_cast<std::uint8_t>(on ? (b1 | 0x18) : (b1 & 0xE7)));
+    }
+    // A group's tuning step position into its bits of byte 3; the other groups' stay.
+    void setTuningStep(StepGroup group, int position);
+    // The radio's tone and code numbers into the low bits of bytes 6 and 7; the bits above stay.
+    void setCtcssTone(int number)
+    {
+        setByte(record::kToneNumberByte,
+                static_cast<std::uint8_t>((byte(record::kToneNumberByte) & 0xC0) | (number & 0x3F)));
+    }
+    void setDcsCode(int number)
+    {
+        setByte(record::kDcsNumberByte,
+                static_cast<std::uint8_t>((byte(record::kDcsNumberByte) & 0x80) | (number & 0x7F)));
+    }
+    // The receive band code (byte 1 bits 2-0) set from the receive frequency,
+    // as a radio sets it; kept when the frequency lies outside every band or
+    // the code already fits it.
+    void fitRxBandCode();
+    // For a split channel, the transmit band code (byte 5 bits 2-0) set from
+    // the transmit frequency the same way; nothing for other channels.
+    void fitTxBandCode();
+    // Both of the above.
+    void fitBandCodes()
+    {
+        fitRxBandCode();
+        fitTxBandCode();
     }
     // CTCSS tone number as one byte.
     void setToneNumber(std::uint8_t number) { setByte(record::kToneNumberByte, number); }
@@ -225,6 +312,11 @@ public:
 
 private:
     void setFrequencyAt(int k, std::uint32_t value);
+    void setScanBit(std::uint8_t mask, bool on)
+    {
+        const std::uint8_t b2 = byte(record::kScanByte);
+        setByte(record::kScanByte, static_cast<std::uint8_t>(on ? (b2 | mask) : (b2 & ~mask)));
+    }
 
     BlockStore* m_target = nullptr;
 };

@@ -110,8 +110,13 @@ Status fillChannels(BlockStore& store, const std::vector<int>& channels, std::ui
     const std::uint32_t second = model.txFrequency();
     const int txMode = model.txMode();
     const ToneMode toneMode = model.toneMode();
-    const auto tone = static_cast<std::uint8_t>(model.toneNumber());
-    const auto code = static_cast<std::uint8_t>(model.dcsNumber());
+    const int tone = model.ctcssTone();
+    const int code = model.dcsCode();
+    const bool narrow = model.narrow();
+    const int tuningStep = model.tuningStep();
+    const bool skip = model.skip();
+    const bool ipo = model.ipo();
+    const bool att = model.att();
     const bool tagShown = model.tagShown();
     const std::string tag = model.tag();
 
@@ -123,10 +128,16 @@ Status fillChannels(BlockStore& store, const std::vector<int>& channels, std::ui
         record.setTxFrequency(second);
         record.setTxMode(txMode);
         record.setToneMode(toneMode);
-        record.setToneNumber(tone);
-        record.setDcsNumber(code);
+        record.setCtcssTone(tone);
+        record.setDcsCode(code);
+        record.setNarrow(narrow);
+        record.setTuningStep(stepGroupOf(mode), tuningStep);
+        record.setSkip(skip);
+        record.setIpo(ipo);
+        record.setAtt(att);
         record.setTagShown(tagShown);
         record.setTag(tag);
+        record.fitBandCodes();
         setChannelActive(store, filling[i], active);
     }
     return {};

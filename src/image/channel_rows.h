@@ -40,9 +40,11 @@ Result<std::vector<int>> moveChannels(BlockStore& store, const std::vector<int>&
 Status insertChannel(BlockStore& store, int at);
 
 // Gives the listed channels the receive frequencies start, start + step, ...
-// (10 Hz units) and copies every other field the list shows (active, mode,
-// shift, offset or TX frequency, TX mode, tone mode, tone, code, tag shown,
-// tag text) from the first of them; the bits no field owns stay per record.
+// (10 Hz units) and copies every other field the list shows (active, mode
+// with its narrow filter, the mode's tuning step, shift, offset or TX
+// frequency, TX mode, tone mode, tone, code, skip, IPO, ATT, tag shown, tag
+// text) from the first of them, and sets each record's band codes from
+// its frequencies; the bits no field owns stay per record.
 // Refused when a frequency would not fit in four bytes.
 Status fillChannels(BlockStore& store, const std::vector<int>& channels, std::uint32_t start,
                     std::uint32_t step);

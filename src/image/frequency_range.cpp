@@ -14,6 +14,54 @@ bool radioTunes(std::uint32_t frequency)
     return false;
 }
 
+namespace {
+
+struct BandCodeRange {
+    int code = 0;
+    std::uint32_t lowest = 0;  // included
+    std::uint32_t highest = 0; // included
+};
+
+// 10 Hz units; the first range that holds a frequency gives its code.
+constexpr BandCodeRange kBandCodeRanges[] = {
+    {0, 0, 3'299'999},           // below 33 MHz
+    {1, 3'300'000, 5'600'000},   // 33 - 56 MHz
+    {2, 7'600'000, 10'800'000},  // 76 - 108 MHz
+    {3, 10'800'000, 13'699'999}, // 108 - 137 MHz (108 itself also 2)
+    {4, 13'700'000, 15'400'000}, // 137 - 154 MHz
+    {5, 42'000'000, 47'000'000}, // 420 - 470 MHz
+};
+
+} // namespace
+
+std::optional<int> bandCodeOf(std::uint32_t frequency)
+{
+    for (const BandCodeRange& range : kBandCodeRanges)
+        if (frequency >= range.lowest && frequency <= range.highest)
+            return range.code;
+    return std::nullopt;
+}
+
+bool bandCodeFits(int code, std::uint32_t frequency)
+{
+    bool inAny = false;
+    for (const BandCodeRange& range : kBandCodeRanges) {
+        if (frequency < range.lowest || frequency > range.highest)
+            continue;
+        if (range.code == code)
+            return true;
+        inAny = true;
+    }
+    return !inAny;
+}
+
+std::string_view bandCodeName(int code)
+{
+    static constexpr std::string_view kNames[] = {"HF",  "50 MHz",  "FM broadcast",
+                                                  "AIR", "144 MHz", "430 MHz"};
+    return code >= 0 && code < kBandCodeCount ? kNames[code] : "unknown";
+}
+
 Status checkTuned(std::uint32_t frequency)
 {
     if (radioTunes(frequency))

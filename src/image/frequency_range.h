@@ -6,6 +6,8 @@
 #include "platform/result.h"
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace ft817 {
 
@@ -27,5 +29,22 @@ bool radioTunes(std::uint32_t frequency);
 // The frequency when the radio tunes it, otherwise why not
 // ("1000.00000 MHz is outside what the FT-817 tunes: 0.1-56, 76-154 and 420-470 MHz").
 Status checkTuned(std::uint32_t frequency);
+
+// The band code a record keeps beside each frequency (record byte 1 bits 2-0
+// for the receive frequency, byte 5 bits 2-0 for a split channel's transmit
+// frequency), as real radios fill it from the frequency:
+//   0 below 33 MHz (HF), 1 33-56 MHz, 2 76-108 MHz (FM broadcast),
+//   3 108-137 MHz (AIR), 4 137-154 MHz, 5 420-470 MHz.
+// At exactly 108 MHz a radio stores 2 or 3 (whichever VFO band it came from).
+inline constexpr int kBandCodeCount = 6;
+
+// The band code of a frequency (10 Hz units); none outside the six bands.
+std::optional<int> bandCodeOf(std::uint32_t frequency);
+// True when a stored band code is one a radio stores for this frequency, or
+// the frequency lies outside every band (then any code is left as it is).
+bool bandCodeFits(int code, std::uint32_t frequency);
+// The band a code stands for: "HF", "50 MHz", "FM broadcast", "AIR", "144 MHz",
+// "430 MHz"; "unknown" for 6 and 7.
+std::string_view bandCodeName(int code);
 
 } // namespace ft817

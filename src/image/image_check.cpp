@@ -1,6 +1,8 @@
 #include "image/image_check.h"
 
+#include "image/channel_record.h"
 #include "image/image_file.h"
+#include "image/memory_map.h"
 #include "text/text_format.h"
 
 #include <algorithm>
@@ -144,7 +146,24 @@ ImageCheck checkImageFile(std::span<const std::uint8_t> file)
     std::vector<int> lengths;
     for (int k = 0; k <= layout->lastBlock; ++k)
         lengths.push_back(layout->blockLength(k));
-    return checkCloneImage(file.first(static_cast<std::size_t>(layout->cloneBytes())), lengths);
+    ImageCheck check = checkCloneImage(file.first(static_cast<std::size_t>(layout->cloneBytes())), lengths);
+    if (check.wellShaped())
+        if (const Result<BlockStore> store = BlockStore::load(file))
+            check.notes = recordNotes(*store);
+    return check;
+}
+
+std::vector<std::string> recordNotes(const BlockStore& store)
+{
+    std::vector<std::string> notes;
+    for (int channel = 0; channel < kChannelCount; ++channel) {
+        if (!isChannelActive(store, channel))
+            continue;
+        const std::string problem = ChannelRecordView::forChannel(store, channel).bandCodeProblem();
+        if (!problem.empty())
+            notes.push_back("channel " + std::to_string(channel + 1) + ": " + problem);
+    }
+    return notes;
 }
 
 std::string notWholeReason(const ImageCheck& check)

@@ -23,6 +23,9 @@ struct ImageCheck {
     std::vector<std::string> shapeProblems;
     // Blocks whose stored checksum does not match their payload.
     std::vector<int> damagedBlocks;
+    // Records the radio takes but would not fill so itself (a band code that
+    // does not fit its frequency), one line each; never a reason to refuse.
+    std::vector<std::string> notes;
 
     // Right shape and every checksum matching.
     bool wholeMemory() const { return wellShaped() && damagedBlocks.empty(); }
@@ -37,7 +40,8 @@ const RadioModel* radioOf(const BlockStore& store);
 // (number byte, payload and checksum each). The lengths must add up to the image.
 ImageCheck checkCloneImage(std::span<const std::uint8_t> cloneImage, std::span<const int> blockLengths);
 
-// Checks the clone image held in an image file whose block table has been read.
+// Checks the clone image held in an image file whose block table has been read,
+// with notes on the records of an image of a known radio's layout.
 // Nothing here refuses the file: readImageLayout does that.
 ImageCheck checkImageFile(std::span<const std::uint8_t> imageFile);
 
@@ -55,6 +59,11 @@ std::string staleChecksumNote(const ImageCheck& check);
 // problems, then the stored checksums that do not match (a block that
 // arrived damaged); empty for a whole memory.
 std::string notWholeFileReason(const ImageCheck& check);
+
+// Where the active channels' records disagree with what a radio stores beside
+// their frequencies, one line each: "channel 5: RX band code 4 (144 MHz)
+// where 14.07400 MHz is band 0 (HF)". Empty when every record fits.
+std::vector<std::string> recordNotes(const BlockStore& store);
 
 // Reasons joined with "; ", at most limit of them, then "and N more".
 std::string joinReasons(const std::vector<std::string>& reasons, std::size_t limit = 20);

@@ -1,5 +1,7 @@
 #include "sim/default_memory.h"
 
+#include "image/frequency_range.h"
+
 #include <algorithm>
 #include <cstring>
 #include <numeric>
@@ -83,11 +85,16 @@ void putRecord(Payload& payload, int index, const DefaultChannel& channel)
     const auto at = static_cast<std::size_t>(index - 1);
     std::fill(payload.begin() + static_cast<long>(at), payload.begin() + static_cast<long>(at) + 26, 0);
     payload[at + 0] = channel.modeByte;
-    payload[at + 1] = channel.shiftByte;
+    // The band codes beside the frequencies, as the radio fills them.
+    const int rxBand = bandCodeOf(channel.frequency).value_or(channel.shiftByte & 7);
+    payload[at + 1] = static_cast<std::uint8_t>((channel.shiftByte & 0xF8) | rxBand);
     // Bytes the editor never touches, set the way a radio leaves them.
-    payload[at + 2] = (channel.modeByte & 7) == FM ? 0x11 : 0x01;
+    // Byte 2: no skip, IPO or ATT; bits no one knows the meaning of set as radios leave them.
+    payload[at + 2] = (channel.modeByte & 7) == FM ? 0x41 : 0x01;
     payload[at + 4] = channel.toneMode;
-    payload[at + 5] = channel.txMode;
+    if ((channel.shiftByte >> 6) == 3)
+        payload[at + 5] =
+            static_cast<std::uint8_t>((channel.txMode << 3) | bandCodeOf(channel.second).value_or(0));
     payload[at + 6] = channel.tone;
     payload[at + 7] = channel.dcs;
     payload[at + 9] = 0x32;

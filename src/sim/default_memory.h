@@ -21,9 +21,11 @@ namespace ft817::sim {
 struct DefaultChannel {
     int number = 0;                // 0..199; the user sees number + 1
     std::uint8_t modeByte = 0;     // record byte 0: mode in bits 0-2, tag flags in bits 6-7
-    std::uint8_t shiftByte = 0x04; // record byte 1: 0x04/0x05 simplex, 0x64 minus, 0xA5 plus, 0xE4 split
+    std::uint8_t shiftByte = 0x04; // record byte 1: 0x04/0x05 simplex, 0x64 minus, 0xA5 plus, 0xE4 split;
+                                   // its band code (bits 2-0) is written from the frequency
     std::uint8_t toneMode = 0;     // record byte 4: 0 none, 1 tone, 2 tone squelch, 3 DCS
-    std::uint8_t txMode = 0;       // record byte 5: transmit mode (split)
+    std::uint8_t txMode = 0;       // transmit mode of a split channel: record byte 5 bits 5-3, beside
+                                   // the transmit frequency's band code in bits 2-0
     std::uint8_t tone = 0;         // record byte 6: CTCSS tone number (8 = 88.5 Hz)
     std::uint8_t dcs = 0;          // record byte 7: DCS code number (0 = 023)
     std::uint32_t frequency = 0;   // record bytes 10..13: receive frequency, 10 Hz units

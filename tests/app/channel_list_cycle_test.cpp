@@ -10,6 +10,7 @@
 #include "editor/editor_window.h"
 #include "exchange/channel_clipboard.h"
 #include "exchange/csv_exchange.h"
+#include "exchange/image_diff.h"
 #include "image/channel_record.h"
 #include "image/channel_rows.h"
 #include "image/image_file.h"
@@ -164,6 +165,7 @@ TEST(ChannelListCycle, DownloadEditListDoneUploadCarriesExactlyTheListsChanges)
     {
         ChannelRecord repeater = ChannelRecord::forChannel(expected, 11);
         repeater.setRxFrequency(14561250);
+        repeater.fitRxBandCode();
         repeater.setShift(Shift::Minus);
         repeater.setTxFrequency(60000);
         repeater.setToneMode(ToneMode::Tone);
@@ -176,6 +178,8 @@ TEST(ChannelListCycle, DownloadEditListDoneUploadCarriesExactlyTheListsChanges)
     ASSERT_TRUE(moveChannels(expected, {20}, -1).ok());
     const BlockStore edited = *BlockStore::load(*readWholeFile(dir.file("edited.bin")));
     EXPECT_EQ(edited, expected);
+    for (const std::string& line : describeImageDifferences(expected, edited))
+        ADD_FAILURE() << "the list made otherwise: " << line;
 
     // Only channels 12 and 20..22 (records and bitmap bits) differ from the download.
     for (int channel = 0; channel < kChannelCount; ++channel) {

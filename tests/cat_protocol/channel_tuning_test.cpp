@@ -81,7 +81,7 @@ TEST(ChannelTuning, AnswerOutsideTheRangesOrTheModeTableIsRefusedWithTheReason)
     }
 }
 
-TEST(ChannelTuning, TakingChangesOnlyFrequencyModeAndTheActiveBit)
+TEST(ChannelTuning, TakingChangesOnlyFrequencyModeBandCodeAndTheActiveBit)
 {
     BlockStore store = sampleStore();
     const auto before = ChannelRecordView::forChannel(store, 11).bytes();
@@ -92,7 +92,9 @@ TEST(ChannelTuning, TakingChangesOnlyFrequencyModeAndTheActiveBit)
     for (int k = 0; k < kRecordSize; ++k) {
         if (k >= record::kRxFrequency && k < record::kRxFrequency + 4)
             continue;
-        EXPECT_EQ(after.byte(k), k == 0 ? (before[0] & 0xF8) | 1 : before[static_cast<std::size_t>(k)]) << k;
+        // Byte 0 takes the mode, byte 1 the band code of 439.7 MHz (5) beside the shift.
+        const auto kept = before[static_cast<std::size_t>(k)];
+        EXPECT_EQ(after.byte(k), k == 0 ? (kept & 0xF8) | 1 : k == 1 ? (kept & 0xF8) | 5 : kept) << k;
     }
     EXPECT_FALSE(isChannelActive(store, 50));
     takeIntoChannel(store, 50, TunedFrequency{14'500'000, 5});

@@ -107,7 +107,7 @@ TEST_F(ChannelDisplayTest, InactiveChannelShowsItsNumberAndNothingElse)
 TEST_F(ChannelDisplayTest, ASingleSplitBitCountsAsSplit)
 {
     image.setRecord(0,
-                    {0x02, 0x40, 0, 0, 0, 0x04, 0, 0, 0, 0, 0x00, 0x0A, 0xAE, 0x60, 0x00, 0x0A, 0xC1, 0xE8});
+                    {0x02, 0x40, 0, 0, 0, 0x20, 0, 0, 0, 0, 0x00, 0x0A, 0xAE, 0x60, 0x00, 0x0A, 0xC1, 0xE8});
     image.setActive(0);
     open();
     display(0);

@@ -28,9 +28,14 @@
 namespace ft817 {
 namespace {
 
-// Bits of each record byte that no column of the list writes.
+// Bits of each record byte that no column of the list writes (the band
+// codes in byte 1 bits 2-0 and byte 5 bits 2-0 follow the frequencies; the
+// narrow bits 4-3 of byte 1 the Mode column, bits 7-5 the shift; byte 2 bits 7, 5, 4 are Skip,
+// IPO, ATT; byte 3 the tuning steps; the tone and code numbers bits 5-0 of
+// byte 6 and 6-0 of byte 7).
 constexpr std::array<std::uint8_t, kRecordSize> kUnownedBits = {
-    0x38, 0x1F, 0xFF, 0xFF, 0xFC, 0xF8, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    0x38, 0x00, 0x4F, 0x00, 0xFC, 0xC0, 0xC0, 0x80, 0xFF, 0xFF, 0, 0, 0,
+    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0, 0, 0};
 
 // The simulated radio's memory with every record's unowned bits and a few
 // more channels filled from a seed, channel 200 sometimes free for inserts.
@@ -93,16 +98,17 @@ protected:
     void editCell()
     {
         using M = ChannelTableModel;
-        static const int columns[] = {M::Active,  M::RxFrequency, M::Mode,     M::Shift,
-                                      M::Offset,  M::TxMode,      M::ToneMode, M::Tone,
-                                      M::DcsCode, M::TagShown,    M::Tag};
+        static const int columns[] = {M::Active, M::RxFrequency, M::Mode,     M::Step,     M::Shift,
+                                      M::Offset, M::TxMode,      M::ToneMode, M::Tone,     M::DcsCode,
+                                      M::Skip,   M::Ipo,         M::Att,      M::TagShown, M::Tag};
         static const char* frequencies[] = {"145.6125", "0.6", "7.05", "1.000001", "x", "42949.67296"};
         static const char* tags[] = {"RPT", "", "EIGHTCHR", "NINECHARS", "äöü"};
         const int column = columns[random() % std::size(columns)];
         // The table shows the channels in memory order: row n is channel n.
         QAbstractItemModel* model = list->findChild<QTableView*>("ChannelTable")->model();
         const QModelIndex cell = model->index(static_cast<int>(random() % kChannelCount), column);
-        if (column == M::Active || column == M::TagShown)
+        if (column == M::Active || column == M::TagShown || column == M::Skip || column == M::Ipo ||
+            column == M::Att)
             model->setData(cell, random() % 2 ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
         else if (column == M::RxFrequency || column == M::Offset)
             model->setData(cell, frequencies[random() % std::size(frequencies)]);

@@ -103,7 +103,9 @@ TEST_F(ChannelListRadioTest, TakeFromRadioIsOneUndoStepAndKeepsTheOtherFields)
     const ChannelRecordView taken = ChannelRecordView::forChannel(editor.state().store, 11);
     EXPECT_EQ(taken.rxFrequency(), 43'970'000u);
     EXPECT_EQ(taken.mode(), 1);
-    for (int k = 1; k < kRecordSize; ++k) {
+    // Byte 1 takes the band code of 439.7 MHz (5) beside the shift it had.
+    EXPECT_EQ(taken.byte(1), (before[1] & 0xF8) | 5);
+    for (int k = 2; k < kRecordSize; ++k) {
         if (k < 10 || k > 13) {
             EXPECT_EQ(taken.byte(k), before[static_cast<std::size_t>(k)]) << k;
         }

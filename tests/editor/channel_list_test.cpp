@@ -145,6 +145,57 @@ TEST_F(ChannelListTest, EditsWriteOnlyTheirBitsAndRefuseWhatCannotBeStored)
     EXPECT_EQ(editor.history().stack().count(), steps);
 }
 
+TEST_F(ChannelListTest, ASplitChannelMadeInTheListHoldsWhatARadioStores)
+{
+    using M = ChannelTableModel;
+    ASSERT_TRUE(model->setData(cell(40, M::Active), Qt::Checked, Qt::CheckStateRole));
+    ASSERT_TRUE(model->setData(cell(40, M::RxFrequency), "145.800"));
+    ASSERT_TRUE(model->setData(cell(40, M::Mode), 5));  // FM
+    ASSERT_TRUE(model->setData(cell(40, M::Shift), 3)); // split
+    ASSERT_TRUE(model->setData(cell(40, M::Offset), "145.900"));
+    EXPECT_EQ(text(40, M::TxMode), "FM") << "a channel made split transmits in its own mode";
+    EXPECT_EQ(record(40).byte(1), 0xE4);
+    EXPECT_EQ(record(40).byte(5), 0x2C);
+    // Moving the receive frequency to 70 cm moves its band code alone.
+    ASSERT_TRUE(model->setData(cell(40, M::RxFrequency), "435.5"));
+    EXPECT_EQ(record(40).byte(1), 0xE5);
+    EXPECT_EQ(record(40).byte(5), 0x2C);
+    ASSERT_TRUE(model->setData(cell(40, M::TxMode), 1)); // USB
+    EXPECT_EQ(record(40).byte(5), 0x0C);
+}
+
+TEST_F(ChannelListTest, NarrowModesStepsSkipIpoAndAttInTheirCells)
+{
+    using M = ChannelTableModel;
+    const auto choices = [&](int channel, int column) {
+        return cell(channel, column).data(M::ChoicesRole).toStringList();
+    };
+    EXPECT_EQ(choices(0, M::Mode).mid(8), (QStringList{"CW-N", "CWR-N", "FM-N"}));
+    EXPECT_EQ(choices(0, M::Step),
+              (QStringList{"5.00", "6.25", "10.00", "12.50", "15.00", "20.00", "25.00", "50.00"}));
+    EXPECT_EQ(choices(4, M::Step), (QStringList{"1.00", "2.50", "5.00"})) << "DIG tunes in the SSB steps";
+
+    ASSERT_TRUE(model->setData(cell(0, M::Mode), 10)); // FM-N
+    EXPECT_EQ(text(0, M::Mode), "FM-N");
+    EXPECT_EQ(record(0).byte(1) & 0x18, 0x18);
+    ASSERT_TRUE(model->setData(cell(0, M::Step), 3));
+    EXPECT_EQ(text(0, M::Step), "12.50");
+    EXPECT_EQ(record(0).byte(3), 0x03);
+    ASSERT_TRUE(model->setData(cell(0, M::Mode), 4)); // AM: wide, its own step
+    EXPECT_EQ(record(0).byte(1) & 0x18, 0);
+    EXPECT_EQ(text(0, M::Step), "2.50");
+    for (const int column : {M::Skip, M::Ipo, M::Att})
+        ASSERT_TRUE(model->setData(cell(0, column), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_EQ(record(0).byte(2), 0x41 | 0xB0) << "the bits no one knows stay";
+    EXPECT_FALSE(model->setData(cell(0, M::Step), 6)) << "AM has six steps";
+
+    // Tones go into bits 5-0 of byte 6, the bits above stay.
+    ChannelRecord::forChannel(editor.state().store, 1).setByte(6, 0xC8);
+    EXPECT_EQ(text(1, M::Tone), "88.5");
+    ASSERT_TRUE(model->setData(cell(1, M::Tone), 12));
+    EXPECT_EQ(record(1).byte(6), 0xCC);
+}
+
 // Tones and codes typed into their cells at once, as a person types them; a
 // value the radio lacks is refused with the reason in the status bar.
 TEST_F(ChannelListTest, TypedTonesAndCodesMeanWhatTheyRead)

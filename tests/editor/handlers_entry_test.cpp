@@ -219,7 +219,7 @@ TEST_F(EntryTest, TransmitModeChangesOnlyByteFive)
     choose("CHTmode", 6);
     click("Done");
     auto expected = before;
-    expected[5] = 0xFE;
+    expected[5] = 0xF2; // DIG into bits 5-3 of 0xFA; the band code and bits 7-6 stay
     EXPECT_EQ(record(0), expected);
 }
 

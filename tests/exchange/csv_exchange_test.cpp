@@ -33,6 +33,8 @@ std::vector<std::string> lines(const std::string& text)
 const std::string kHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL\n";
+// Export's header: the common columns, then this tool's own.
+const std::string kExportHeader = kHeader.substr(0, kHeader.size() - 1) + ",TxMode,Narrow,IPO,ATT\n";
 
 // ---- frequency text ----
 
@@ -66,18 +68,20 @@ TEST(CsvExport, WritesTheActiveChannelsAsRealRadiosHoldThem)
 {
     const std::vector<std::string> rows = lines(exportChannelsCsv(defaultStore()));
     ASSERT_EQ(rows.size(), 1 + sim::defaultChannels().size());
-    EXPECT_EQ(rows[0] + "\n", kHeader);
-    // Simplex, tag shown by bit 7 alone.
-    EXPECT_EQ(rows[1], "1,CALL 2M,145.500000,,0.000000,,67.0,67.0,023,NN,FM,5.00,,,,,");
+    EXPECT_EQ(rows[0] + "\n", kExportHeader);
+    // Simplex, tag shown by bit 7 alone; the FM tuning step 5 kHz.
+    EXPECT_EQ(rows[1], "1,CALL 2M,145.500000,,0.000000,,67.0,67.0,023,NN,FM,5.00,,,,,,,,,");
     // Minus shift with tone 88.5 Hz, tag with both bits.
-    EXPECT_EQ(rows[2], "2,RPT R7,145.725000,-,0.600000,Tone,88.5,88.5,023,NN,FM,5.00,,,,,");
+    EXPECT_EQ(rows[2], "2,RPT R7,145.725000,-,0.600000,Tone,88.5,88.5,023,NN,FM,5.00,,,,,,,,,");
     // Tone squelch, no tag flags: the tag text is not a name.
-    EXPECT_EQ(rows[3], "3,,438.625000,-,7.600000,TSQL,100.0,100.0,023,NN,FM,5.00,,,,,");
-    EXPECT_EQ(rows[4], "4,PLUS RPT,147.060000,+,0.600000,Tone,123.0,123.0,023,NN,FM,5.00,,,,,");
-    EXPECT_EQ(rows[5], "5,FT8 20M,14.074000,,0.000000,,67.0,67.0,023,NN,DIG,5.00,,,,,");
-    EXPECT_EQ(rows[9], "13,DX SPLIT,14.195000,split,14.225000,,67.0,67.0,023,NN,USB,5.00,,,,,");
-    EXPECT_EQ(rows[10], "58,DCS TEST,145.225000,,0.000000,DTCS,67.0,67.0,036,NN,FM,5.00,,,,,");
-    EXPECT_EQ(rows[12], "151,APRS,144.800000,,0.000000,,67.0,67.0,023,NN,PKT,5.00,,,,,");
+    EXPECT_EQ(rows[3], "3,,438.625000,-,7.600000,TSQL,100.0,100.0,023,NN,FM,5.00,,,,,,,,,");
+    EXPECT_EQ(rows[4], "4,PLUS RPT,147.060000,+,0.600000,Tone,123.0,123.0,023,NN,FM,5.00,,,,,,,,,");
+    // DIG tunes in the SSB group's steps.
+    EXPECT_EQ(rows[5], "5,FT8 20M,14.074000,,0.000000,,67.0,67.0,023,NN,DIG,1.00,,,,,,,,,");
+    // Split: the transmit mode in TxMode.
+    EXPECT_EQ(rows[9], "13,DX SPLIT,14.195000,split,14.225000,,67.0,67.0,023,NN,USB,1.00,,,,,,USB,,,");
+    EXPECT_EQ(rows[10], "58,DCS TEST,145.225000,,0.000000,DTCS,67.0,67.0,036,NN,FM,5.00,,,,,,,,,");
+    EXPECT_EQ(rows[12], "151,APRS,144.800000,,0.000000,,67.0,67.0,023,NN,PKT,1.00,,,,,,,,,");
     // The deleted channel 21 still holds a record but is not active.
     for (const std::string& row : rows)
         EXPECT_NE(row.rfind("21,", 0), 0u) << row;
@@ -88,9 +92,9 @@ TEST(CsvExport, ToneOrCodeOutsideTheTablesIsLeftEmpty)
     BlockStore store = defaultStore();
     ChannelRecord record = ChannelRecord::forChannel(store, 0);
     record.setToneNumber(50);
-    record.setDcsNumber(200);
+    record.setDcsNumber(120);
     const std::vector<std::string> rows = lines(exportChannelsCsv(store));
-    EXPECT_EQ(rows[1], "1,CALL 2M,145.500000,,0.000000,,,,,NN,FM,5.00,,,,,");
+    EXPECT_EQ(rows[1], "1,CALL 2M,145.500000,,0.000000,,,,,NN,FM,5.00,,,,,,,,,");
 }
 
 // ---- round trip ----
@@ -175,17 +179,19 @@ TEST(CsvImport, HandWrittenRowsGiveTheRecordsRealRadiosWrite)
 
     struct Expected {
         int channel;
-        std::uint8_t byte0, byte1, byte4, tone, dcs;
+        std::uint8_t byte0, byte1, byte4, byte5, tone, dcs;
         std::uint32_t rx, tx;
         const char* tag;
     };
     // The unused records start as zeros; channel 1 held 0x85 (FM, tag by bit 7).
+    // Byte 1 carries the band code of the frequency; the split channel
+    // transmits USB (bits 5-3 of byte 5) on HF (band code 0 in bits 2-0).
     const Expected expected[] = {
-        {30, 0xC5, 0x60, 0x01, 8, 0, 14565000, 60000, "Repeater"},
-        {31, 0xC5, 0xA0, 0x02, 12, 0, 2962000, 10000, "Plus, Rp"},
-        {32, 0xC1, 0xE0, 0x00, 0, 0, 1419500, 1422500, "DX      "},
-        {33, 0x05, 0x00, 0x03, 0, 103, 43850000, 0, "\0\0\0\0\0\0\0\0"},
-        {0, 0x85, 0x04, 0x00, 0, 0, 14552500, 0, "NEW     "},
+        {30, 0xC5, 0x64, 0x01, 0x00, 8, 0, 14565000, 60000, "Repeater"},
+        {31, 0xC5, 0xA0, 0x02, 0x00, 12, 0, 2962000, 10000, "Plus, Rp"},
+        {32, 0xC1, 0xE0, 0x00, 0x08, 0, 0, 1419500, 1422500, "DX      "},
+        {33, 0x05, 0x05, 0x03, 0x00, 0, 103, 43850000, 0, "\0\0\0\0\0\0\0\0"},
+        {0, 0x85, 0x04, 0x00, 0x00, 0, 0, 14552500, 0, "NEW     "},
     };
     for (const Expected& e : expected) {
         SCOPED_TRACE("channel " + std::to_string(e.channel + 1));
@@ -194,12 +200,13 @@ TEST(CsvImport, HandWrittenRowsGiveTheRecordsRealRadiosWrite)
         EXPECT_EQ(record.byte(0), e.byte0);
         EXPECT_EQ(record.byte(1), e.byte1);
         EXPECT_EQ(record.byte(4), e.byte4);
+        EXPECT_EQ(record.byte(5), e.byte5);
         EXPECT_EQ(record.toneNumber(), e.tone);
         EXPECT_EQ(record.dcsNumber(), e.dcs);
         EXPECT_EQ(record.rxFrequency(), e.rx);
         EXPECT_EQ(record.txFrequency(), e.tx);
         EXPECT_EQ(record.tag(), std::string(e.tag, 8));
-        for (const int kept : {2, 3, 5, 8, 9})
+        for (const int kept : {2, 3, 8, 9})
             EXPECT_EQ(record.byte(kept), before.byte(kept)) << "byte " << kept;
         EXPECT_TRUE(isChannelActive(store, e.channel));
         EXPECT_TRUE(isSecondBitSet(store, e.channel));
@@ -326,7 +333,8 @@ TEST(CsvImport, NothingLeavesAnErasedChannelActiveWithValuesTheRadioLacks)
     const CsvImport given = importChannelsCsv(erased, kHeader + "43,X,145.5,,,Tone,88.5,,,,FM,,,,,,\n");
     ASSERT_TRUE(given.ok()) << given.problems.front().text();
     const ChannelRecordView written = ChannelRecordView::forChannel(given.store, 42);
-    EXPECT_EQ(written.toneNumber(), 8);
+    EXPECT_EQ(written.ctcssTone(), 8);
+    EXPECT_EQ(written.byte(6), 0xC8) << "the bits above the tone number stay";
     EXPECT_EQ(written.txFrequency(), 14550000u);
 }
 
@@ -349,6 +357,78 @@ TEST(CsvRoundTrip, TagsWithControlBytesAndOddFlagBitsSurviveUnchanged)
     ASSERT_TRUE(imported.ok()) << imported.problems.front().text();
     EXPECT_EQ(*imported.store.toImageFile(), *original.toImageFile());
     EXPECT_EQ(lines(csv)[1].substr(0, 10), "1,CA?L 2M,");
+}
+
+// Skip, the tuning step, narrow, IPO, ATT and a split channel's transmit mode
+// travel in TStep, Skip and this tool's own columns, both ways.
+TEST(CsvRoundTrip, SkipStepNarrowIpoAttAndTransmitModeTravelBothWays)
+{
+    BlockStore original = defaultStore();
+    ChannelRecord fm = ChannelRecord::forChannel(original, 0); // 145.500 FM
+    fm.setNarrow(true);
+    fm.setSkip(true);
+    fm.setTuningStep(StepGroup::Fm, 3);
+    fm.setCtcssTone(8);
+    fm.setByte(6, static_cast<std::uint8_t>(fm.byte(6) | 0x80));   // a bit above the tone number
+    ChannelRecord split = ChannelRecord::forChannel(original, 12); // 14.195 split 14.225 USB
+    split.setTxMode(2);
+    split.setIpo(true);
+    split.setAtt(true);
+    split.setTuningStep(StepGroup::Ssb, 1);
+    const std::vector<std::string> rows = lines(exportChannelsCsv(original));
+    EXPECT_EQ(rows[1], "1,CALL 2M,145.500000,,0.000000,,88.5,88.5,023,NN,FM,12.50,S,,,,,,Y,,");
+    EXPECT_EQ(rows[9], "13,DX SPLIT,14.195000,split,14.225000,,67.0,67.0,023,NN,USB,2.50,,,,,,CW,,Y,Y");
+
+    // Into the memory with those fields cleared again: the rows give them all back.
+    BlockStore cleared = original;
+    for (const int channel : {0, 12}) {
+        ChannelRecord record = ChannelRecord::forChannel(cleared, channel);
+        record.setNarrow(false);
+        record.setSkip(false);
+        record.setIpo(false);
+        record.setAtt(false);
+        record.setByte(3, 0);
+        record.setTxMode(0);
+        record.setCtcssTone(0);
+    }
+    const CsvImport back = importChannelsCsv(cleared, exportChannelsCsv(original));
+    ASSERT_TRUE(back.ok()) << back.problems.front().text();
+    EXPECT_TRUE(back.store == original);
+
+    // By hand: a narrow FM row, CW-N, a TStep the mode lacks (told, and kept).
+    const std::string header = kExportHeader;
+    const CsvImport given =
+        importChannelsCsv(defaultStore(), header + "41,,145.6,,,,,,,,FM,6.25,S,,,,,,Y,,Y\n"
+                                                   "42,,7.03,,,,,,,,CW,12.5,,,,,,,yes,on,\n"
+                                                   "43,,438.5,split,430.5,,,,,,FM,,P,,,,,USB,,,\n");
+    ASSERT_TRUE(given.ok()) << given.problems.front().text();
+    const ChannelRecordView a = ChannelRecordView::forChannel(given.store, 40);
+    EXPECT_TRUE(a.narrow() && a.skip() && a.att() && !a.ipo());
+    EXPECT_EQ(a.byte(1) & 0x18, 0x18);
+    EXPECT_EQ(a.tuningStep(StepGroup::Fm), 1);
+    const ChannelRecordView b = ChannelRecordView::forChannel(given.store, 41);
+    EXPECT_TRUE(b.narrow() && b.ipo() && !b.att() && !b.skip());
+    EXPECT_EQ(b.tuningStep(StepGroup::Ssb), 0);
+    const ChannelRecordView c = ChannelRecordView::forChannel(given.store, 42);
+    EXPECT_EQ(c.byte(5), 0x0D) << "USB on 70 cm";
+    ASSERT_EQ(given.notes.size(), 2u);
+    EXPECT_EQ(given.notes[0].line, 3);
+    EXPECT_NE(given.notes[0].reason.find("TStep \"12.5\" kHz is not one of the SSB/CW/DIG/PKT steps "
+                                         "(1.00, 2.50, 5.00 kHz); the channel keeps 1.00"),
+              std::string::npos)
+        << given.notes[0].reason;
+    EXPECT_EQ(given.notes[1].line, 4);
+
+    // A mode without a narrow filter, and values the columns do not take.
+    for (const char* row : {"41,,14.2,,,,,,,,USB,,,,,,,,Y,,", "41,,14.2,,,,,,,,USB,,X,,,,,,,,",
+                            "41,,14.2,,,,,,,,USB,,,,,,,AB,,,", "41,,14.2,,,,,,,,USB,,,,,,,,,maybe,"}) {
+        const CsvImport refused = importChannelsCsv(defaultStore(), header + row + "\n");
+        EXPECT_EQ(refused.problems.size(), 1u) << row;
+    }
+    EXPECT_NE(importChannelsCsv(defaultStore(), header + "41,,14.2,,,,,,,,USB,,,,,,,,Y,,\n")
+                  .problems.front()
+                  .reason.find("USB has no narrow filter"),
+              std::string::npos);
 }
 
 TEST(CsvImport, EveryBadRowIsReportedNotJustTheFirst)

@@ -76,13 +76,19 @@ TEST(ImageDiff, EveryFieldOfAChannelIsNamed)
     record.setTagOn(false);
     record.setTag("RPT R8");
     record.setByte(2, 0x10);
+    record.setSkip(true);
+    record.setNarrow(true);
+    record.setTuningStep(StepGroup::Fm, 3);
+    record.setByte(6, 0x3C | 0x40); // tone 60 with a bit above it
     EXPECT_EQ(
         describeImageDifferences(before, after),
         Lines{
             "channel 2: shift minus \u2192 plus, offset 0.60000 \u2192 0.70000 MHz, TX mode LSB \u2192 USB, "
+            "RX band code 4 (144 MHz) \u2192 5 (430 MHz), "
             "tone mode tone \u2192 dcs, tone 8 (88.5 Hz) \u2192 60 (not in the radio's table), "
-            "DCS 0 (023) \u2192 5 (036), tag flags both bits \u2192 clear, "
-            "tag \"RPT R7  \" \u2192 \"RPT R8  \", byte 1 0x64 \u2192 0xA5, byte 2 0x11 \u2192 0x10"});
+            "DCS 0 (023) \u2192 5 (036), narrow flags clear \u2192 both bits, FM step 5.00 \u2192 12.50 kHz, "
+            "skip no \u2192 yes, ATT no \u2192 yes, tag flags both bits \u2192 clear, "
+            "tag \"RPT R7  \" \u2192 \"RPT R8  \", byte 2 0x41 \u2192 0x90, byte 6 0x08 \u2192 0x7C"});
 }
 
 TEST(ImageDiff, ActivatingAChannelNamesBothBitmapBits)

@@ -35,11 +35,13 @@ TEST(MemoryText, ShowsVfosCurrentChannelAndOneRowPerActiveChannel)
         "  10:   11.80005 11:   12.80005 12:   13.80005 13:   14.80005 14:   15.80005\n"
         "Current channel: 12\n"
         "Active channels: 4\n"
-        " Ch       RX MHz  Mode  Shift             TX MHz  Mode  Tone                 Tag\n"
-        "  1      7.00000  FM    simplex  -                  none                 -\n"
-        " 12    145.50000  FM    minus        0.60000  LSB   tone 8 (88.5 Hz)     \"RPT 2m  \"\n"
-        " 13     14.20000  USB   split       14.25000  CW    dcs 23 (DCS 134)     -\n"
-        "200  42949.67295  PKT   simplex  -                  mute 49 (254.1 Hz)   \"Caf\xC3\xA9\"\\  \"\n";
+        " Ch       RX MHz  Mode   Shift         TX MHz  Mode  Tone                 Step   Flags         Tag\n"
+        "  1      7.00000  FM     simplex  -                  none                 5.00   -             -\n"
+        " 12    145.50000  FM     minus        0.60000  LSB   tone 8 (88.5 Hz)     5.00   -             "
+        "\"RPT 2m  \"\n"
+        " 13     14.20000  USB    split       14.25000  CW    dcs 23 (DCS 134)     1.00   -             -\n"
+        "200  42949.67295  PKT    simplex  -                  mute 49 (254.1 Hz)   1.00   -             "
+        "\"Caf\xC3\xA9\"\\  \"\n";
     EXPECT_EQ(text, expected);
 }
 
@@ -65,12 +67,35 @@ TEST(MemoryText, OneChannelActiveOrNot)
               "  Split:     yes\n"
               "  TX:        14.25000 MHz (1425000)\n"
               "  TX mode:   CW\n"
+              "  Bands:     RX 0 (HF), TX 0 (HF)\n"
               "  Tone mode: dcs\n"
               "  CTCSS:     0 (67.0 Hz)\n"
               "  DCS:       23 (DCS 134)\n"
+              "  Narrow:    no\n"
+              "  Steps:     SSB/CW/DIG/PKT 1.00, AM 2.50, FM 5.00 kHz\n"
+              "  Flags:     -\n"
               "  Tag:       not shown \"........\"\n"
-              "  Record:    01 c0 00 00 03 02 00 17 00 00 00 15 aa e0 00 15 be 68 00 00 00 00 00 00 00 00\n");
+              "  Record:    01 c0 00 00 03 10 00 17 00 00 00 15 aa e0 00 15 be 68 00 00 00 00 00 00 00 00\n");
     EXPECT_EQ(channelText(store, 2).substr(0, 19), "Channel 3 (inactive");
+}
+
+TEST(MemoryReport, NotesWhereABandCodeDisagreesWithItsFrequency)
+{
+    BlockStore store = sampleStore();
+    ChannelRecord twelve = ChannelRecord::forChannel(store, 11); // 145.5 MHz
+    twelve.setByte(1, 0x60);
+    const std::string note = "channel 12: RX band code 0 (HF) where 145.50000 MHz is band 4 (144 MHz)";
+    EXPECT_NE(
+        memoryText(store).find("Notes (a radio fills these otherwise; it still takes them):\n  " + note),
+        std::string::npos)
+        << memoryText(store);
+    EXPECT_NE(channelText(store, 11).find("  Note:      RX band code 0 (HF)"), std::string::npos);
+    auto parsed = JsonReader::parse(memoryJson(store));
+    ASSERT_TRUE(parsed.has_value());
+    ASSERT_EQ((*parsed)["notes"].items.size(), 1u);
+    EXPECT_EQ((*parsed)["notes"].items[0].text, note);
+    EXPECT_EQ((*parsed)["channels"].items[11]["rx_band_code"].number, 0);
+    EXPECT_EQ(memoryText(sampleStore()).find("Notes"), std::string::npos);
 }
 
 TEST(MemoryReport, ShowsTheTagWhenBitSevenAloneIsSetAsTheRadioDoes)
@@ -78,9 +103,11 @@ TEST(MemoryReport, ShowsTheTagWhenBitSevenAloneIsSetAsTheRadioDoes)
     BlockStore store = sampleStore();
     ChannelRecord::forChannel(store, 0).setByte(0, 0x85); // FM, tag shown by a real radio
     ChannelRecord::forChannel(store, 0).setTag("HOME");
-    EXPECT_NE(memoryText(store).find(
-                  "  1      7.00000  FM    simplex  -                  none                 \"HOME    \""),
-              std::string::npos);
+    EXPECT_NE(
+        memoryText(store).find(
+            "  1      7.00000  FM     simplex  -                  none                 5.00   -             "
+            "\"HOME    \""),
+        std::string::npos);
     EXPECT_NE(channelText(store, 0).find("Tag:       shown \"HOME    \""), std::string::npos);
     const std::string json = channelJson(store, 0);
     EXPECT_NE(json.find("\"tag_on\": false, \"tag_shown\": true"), std::string::npos) << json;
@@ -114,10 +141,15 @@ TEST(MemoryJson, HoldsEveryChannelAndTheVfos)
         EXPECT_EQ(c["rx"].number, record.rxFrequency());
         EXPECT_EQ(c["tag"].text, record.tag());
         EXPECT_EQ(c["record"].text.size(), 52u);
-        for (const char* key : {"mode", "split", "tx", "tx_mode", "tone_mode", "ctcss", "ctcss_hz", "dcs",
-                                "dcs_code", "tag_on", "tag_shown", "shift"})
+        for (const char* key :
+             {"mode",         "split",       "tx",       "tx_mode", "tone_mode",       "ctcss",
+              "ctcss_hz",     "dcs",         "dcs_code", "tag_on",  "tag_shown",       "shift",
+              "narrow",       "skip",        "ipo",      "att",     "tuning_step_khz", "tuning_steps_khz",
+              "rx_band_code", "tx_band_code"})
             EXPECT_TRUE(c.has(key)) << key;
     }
+    EXPECT_EQ(channels[12]["tuning_steps_khz"]["fm"].real, 5.0);
+    EXPECT_EQ(channels[12]["tuning_step_khz"].real, 1.0) << "USB tunes in the SSB steps";
     const JsonValue& last = channels[199];
     EXPECT_EQ(last["rx"].number, 4294967295LL);
     EXPECT_EQ(last["mode"].text, "PKT");

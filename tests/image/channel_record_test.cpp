@@ -2,6 +2,7 @@
 // that no writer touches a bit it does not own.
 
 #include "image/channel_record.h"
+#include "image/frequency_range.h"
 #include "support/image_samples.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,103 @@ TEST(ChannelRecordFields, ModeAndTagShareByte0)
     EXPECT_EQ(encodeTagOn(0xC5, false), 0x05);
 }
 
+TEST(ChannelRecordFields, SplitTransmitModeAndBandCodesAsRealRadiosFillThem)
+{
+    // Every split channel of the real images: FM on 2 m 0x2C, FM on 70 cm 0x2D.
+    EXPECT_EQ(decodeTxMode(0x2C), 5);
+    EXPECT_EQ(decodeBandCode(0x2C), 4);
+    EXPECT_EQ(encodeTxMode(0xC4, 5), 0xEC);
+    EXPECT_EQ(encodeTxMode(0xFF, -1), 0xFF);
+    EXPECT_EQ(encodeTxMode(0xFF, 8), 0xC7);
+
+    const struct {
+        std::uint32_t frequency;
+        std::optional<int> code;
+    } bands[] = {{10'000, 0},      {3'299'999, 0},  {3'300'000, 1},  {5'600'000, 1},  {5'600'001, {}},
+                 {7'600'000, 2},   {10'800'000, 2}, {10'800'001, 3}, {13'700'000, 4}, {15'400'000, 4},
+                 {15'400'001, {}}, {42'000'000, 5}, {47'000'000, 5}, {47'000'001, {}}};
+    for (const auto& band : bands)
+        EXPECT_EQ(bandCodeOf(band.frequency), band.code) << band.frequency;
+    // At 108 MHz exactly a radio stores either, by the VFO band it came from.
+    EXPECT_TRUE(bandCodeFits(2, 10'800'000));
+    EXPECT_TRUE(bandCodeFits(3, 10'800'000));
+    EXPECT_FALSE(bandCodeFits(4, 10'800'000));
+    EXPECT_TRUE(bandCodeFits(7, 6'000'000)) << "outside every band any code stays";
+
+    BlockStore store = zeroStore();
+    ChannelRecord record = ChannelRecord::forChannel(store, 3);
+    record.setByte(1, 0xE0);
+    record.setByte(5, 0xC0);
+    record.setRxFrequency(14'580'000);
+    record.setTxFrequency(14'590'000);
+    record.setTxMode(5);
+    EXPECT_EQ(record.bandCodeProblem(), "RX band code 0 (HF) where 145.80000 MHz is band 4 (144 MHz), "
+                                        "TX band code 0 (HF) where 145.90000 MHz is band 4 (144 MHz)");
+    record.fitBandCodes();
+    EXPECT_EQ(record.byte(1), 0xE4);
+    EXPECT_EQ(record.byte(5), 0xEC);
+    EXPECT_EQ(record.bandCodeProblem(), "");
+    // A simplex channel's byte 5 is not the radio's to fill.
+    record.setShift(Shift::Simplex);
+    record.setTxFrequency(43'550'000);
+    record.fitBandCodes();
+    EXPECT_EQ(record.byte(5), 0xEC);
+}
+
+TEST(ChannelRecordFields, SkipIpoAttNarrowStepsAndToneNumbersAsTheRadioKeepsThem)
+{
+    BlockStore store = zeroStore();
+    ChannelRecord record = ChannelRecord::forChannel(store, 7);
+    record.setByte(2, 0xB0); // skip, IPO, ATT
+    record.setByte(3, 0x9B); // SSB 5.0 (2), AM 10 (3), FM 12.5 (3)
+    record.setByte(6, 0xC8); // tone 8 with both bits above it
+    record.setByte(7, 0xE7); // code 103 (754) with bit 7
+    EXPECT_TRUE(record.skip() && record.ipo() && record.att());
+    EXPECT_EQ(record.tuningStep(StepGroup::Ssb), 2);
+    EXPECT_EQ(record.tuningStep(StepGroup::Am), 3);
+    EXPECT_EQ(record.tuningStep(StepGroup::Fm), 3);
+    EXPECT_EQ(record.ctcssTone(), 8);
+    EXPECT_EQ(record.dcsCode(), 103);
+    EXPECT_EQ(record.toneNumber(), 0xC8) << "the one-channel editor's whole byte";
+
+    // Narrow: bit 4 for CW and CWR, bit 3 for FM, never for other modes.
+    const struct {
+        std::uint8_t byte1;
+        int mode;
+        bool narrow;
+    } narrows[] = {{0x10, 2, true},  {0x10, 3, true},  {0x08, 2, false}, {0x08, 5, true},
+                   {0x10, 5, false}, {0x18, 1, false}, {0x18, 4, false}};
+    for (const auto& n : narrows) {
+        record.setByte(1, n.byte1);
+        record.setMode(n.mode);
+        EXPECT_EQ(record.narrow(), n.narrow) << int(n.byte1) << " mode " << n.mode;
+    }
+    record.setByte(1, 0xE4);
+    record.setNarrow(true);
+    EXPECT_EQ(record.byte(1), 0xFC);
+    record.setNarrow(false);
+    EXPECT_EQ(record.byte(1), 0xE4);
+
+    record.setTuningStep(StepGroup::Am, 5);
+    EXPECT_EQ(record.byte(3), 0xAB);
+    record.setCtcssTone(49);
+    EXPECT_EQ(record.byte(6), 0xF1);
+    record.setDcsCode(0);
+    EXPECT_EQ(record.byte(7), 0x80);
+
+    EXPECT_EQ(tuningStepText(StepGroup::Fm, 1), "6.25");
+    EXPECT_EQ(tuningStepText(StepGroup::Fm, 3), "12.50");
+    EXPECT_EQ(tuningStepText(StepGroup::Ssb, 3), "") << "position 3 of the SSB steps is undefined";
+    EXPECT_EQ(tuningStepNamed(StepGroup::Fm, "12.5"), 3);
+    EXPECT_EQ(tuningStepNamed(StepGroup::Am, "9"), 2);
+    EXPECT_EQ(tuningStepNamed(StepGroup::Ssb, "5.00"), 2);
+    EXPECT_EQ(tuningStepNamed(StepGroup::Ssb, "12.50"), std::nullopt);
+    EXPECT_EQ(tuningStepNamed(StepGroup::Fm, "6.2500"), std::nullopt);
+    EXPECT_EQ(stepGroupOf(6), StepGroup::Ssb);
+    EXPECT_EQ(listedModeName(3, true), "CWR-N");
+    EXPECT_EQ(listedModeName(1, true), "USB");
+}
+
 TEST(ChannelRecordFields, ToneWritersKeepBits2To7)
 {
     EXPECT_EQ(decodeToneMode(0xFE), ToneMode::Mute);
@@ -143,8 +241,24 @@ std::vector<Field> fields()
          [](ChannelRecord& r, std::mt19937& g) { r.setShift(static_cast<Shift>(g() % 4)); }},
         {"tone mode", owning({{4, 0x03}}),
          [](ChannelRecord& r, std::mt19937& g) { r.setToneMode(static_cast<ToneMode>(g() % 4)); }},
-        {"tx mode", owning({{5, 0x07}}),
+        {"tx mode", owning({{5, 0x38}}),
          [](ChannelRecord& r, std::mt19937& g) { r.setTxMode(int(g() % 11) - 1); }},
+        {"skip", owning({{2, 0x80}}), [](ChannelRecord& r, std::mt19937& g) { r.setSkip(g() & 1); }},
+        {"ipo", owning({{2, 0x20}}), [](ChannelRecord& r, std::mt19937& g) { r.setIpo(g() & 1); }},
+        {"att", owning({{2, 0x10}}), [](ChannelRecord& r, std::mt19937& g) { r.setAtt(g() & 1); }},
+        {"narrow", owning({{1, 0x18}}), [](ChannelRecord& r, std::mt19937& g) { r.setNarrow(g() & 1); }},
+        {"ssb step", owning({{3, 0xC0}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setTuningStep(StepGroup::Ssb, int(g() % 4)); }},
+        {"am step", owning({{3, 0x38}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setTuningStep(StepGroup::Am, int(g() % 8)); }},
+        {"fm step", owning({{3, 0x07}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setTuningStep(StepGroup::Fm, int(g() % 8)); }},
+        {"ctcss tone", owning({{6, 0x3F}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setCtcssTone(int(g() % 64)); }},
+        {"dcs code", owning({{7, 0x7F}}),
+         [](ChannelRecord& r, std::mt19937& g) { r.setDcsCode(int(g() % 128)); }},
+        {"band codes", owning({{1, 0x07}, {5, 0x07}}),
+         [](ChannelRecord& r, std::mt19937&) { r.fitBandCodes(); }},
         {"tone", owning({{6, 0xFF}}),
          [](ChannelRecord& r, std::mt19937& g) { r.setToneNumber(std::uint8_t(g())); }},
         {"dcs", owning({{7, 0xFF}}),
@@ -201,6 +315,13 @@ TEST(ChannelRecordProperty, DecodingThenWritingBackEveryFieldChangesNothing)
             record.setRxFrequency(record.rxFrequency());
             record.setTxFrequency(record.txFrequency());
             record.setTag(record.tag());
+            record.setSkip(record.skip());
+            record.setIpo(record.ipo());
+            record.setAtt(record.att());
+            for (const StepGroup group : kStepGroups)
+                record.setTuningStep(group, record.tuningStep(group));
+            record.setCtcssTone(record.ctcssTone());
+            record.setDcsCode(record.dcsCode());
         }
         ASSERT_EQ(store, before) << "round " << round;
     }

@@ -121,8 +121,8 @@ TEST(ChannelRows, InsertOpensAnInactivePlaceAndIsRefusedWhenChannel200IsInUse)
 TEST(ChannelRows, FillGivesStepsAndCopiesTheFirstRowsFieldsKeepingEachRecordsOwnBits)
 {
     BlockStore store = defaultStore();
-    ChannelRecord::forChannel(store, 31).setByte(2, 0x5A);               // a byte no field owns
-    ChannelRecord::forChannel(store, 31).setByte(1, 0x1F);               // bits 0..4 no field owns
+    ChannelRecord::forChannel(store, 31).setByte(2, 0x5A);               // ATT and bits no field owns
+    ChannelRecord::forChannel(store, 31).setByte(1, 0x1F);               // narrow bits set
     ASSERT_TRUE(fillChannels(store, {30, 31, 32, 1}, 525850, 100).ok()); // from channel 2 (minus, tone 8)
     const ChannelRecordView first = ChannelRecordView::forChannel(store, 1);
     const std::uint32_t expected[] = {525850, 525950, 526050, 526150};
@@ -138,8 +138,11 @@ TEST(ChannelRows, FillGivesStepsAndCopiesTheFirstRowsFieldsKeepingEachRecordsOwn
         EXPECT_EQ(record.tagShown(), first.tagShown());
         EXPECT_TRUE(isChannelActive(store, channels[i]));
     }
-    EXPECT_EQ(ChannelRecordView::forChannel(store, 31).byte(2), 0x5A);
-    EXPECT_EQ(ChannelRecordView::forChannel(store, 31).byte(1), 0x7F);
+    // Skip, IPO and ATT from the first row (all off); the bits no one knows stay.
+    EXPECT_EQ(ChannelRecordView::forChannel(store, 31).byte(2), 0x4A);
+    // The shift over bits 5..7, the narrow bits 3..4 cleared as the first row is wide FM,
+    // the band code of 5.2605 MHz (HF) in bits 0..2.
+    EXPECT_EQ(ChannelRecordView::forChannel(store, 31).byte(1), 0x60);
 
     const BlockStore before = store;
     EXPECT_FALSE(fillChannels(store, {40, 41}, 0xFFFFFFF0u, 0x20).ok());

@@ -2,6 +2,7 @@
 // or not, with the reason a person reads.
 
 #include "exchange/memory_report.h"
+#include "image/channel_record.h"
 #include "image/frequency_range.h"
 #include "image/image_check.h"
 #include "image/image_history.h"
@@ -135,6 +136,21 @@ TEST(ImageCheck, TheRadioOfALoadedImage)
     EXPECT_EQ(radioOf(odd), nullptr);
     EXPECT_EQ(memoryText(odd).substr(0, memoryText(odd).find('\n')),
               "Image: 52 blocks, 6937 bytes, unknown layout");
+}
+
+TEST(ImageCheck, ABandCodeThatDisagreesWithItsFrequencyIsANoteOnly)
+{
+    BlockStore store = *BlockStore::load(test::sampleMemoryImage());
+    EXPECT_TRUE(checkImageFile(*store.toImageFile()).notes.empty());
+    ChannelRecord thirteen = ChannelRecord::forChannel(store, 12); // split 14.20 / 14.25 MHz
+    thirteen.setTxFrequency(43'550'000);
+    const ImageCheck check = checkImageFile(*store.toImageFile());
+    EXPECT_TRUE(check.wholeMemory());
+    EXPECT_EQ(check.notes, (std::vector<std::string>{
+                               "channel 13: TX band code 0 (HF) where 435.50000 MHz is band 5 (430 MHz)"}));
+    setChannelActive(store, 12, false);
+    EXPECT_TRUE(checkImageFile(*store.toImageFile()).notes.empty())
+        << "a deleted channel's record is not read";
 }
 
 TEST(ImageCheck, ReasonsStopAfterTwenty)

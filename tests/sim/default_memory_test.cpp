@@ -1,6 +1,7 @@
 // The built-in memory of each model: laid out like a real radio's clone
 // image, readable as an image file, and holding the channels it claims.
 
+#include "image/frequency_range.h"
 #include "image/image_file.h"
 #include "sim/default_memory.h"
 
@@ -134,9 +135,17 @@ TEST_P(DefaultMemoryTest, ChannelRecordsHoldTheListedChannels)
         const int index = 1 + 26 * (channel.number % 5);
         SCOPED_TRACE("channel " + std::to_string(channel.number + 1));
         EXPECT_EQ(at(block, index + 0), channel.modeByte);
-        EXPECT_EQ(at(block, index + 1), channel.shiftByte);
+        // The shift as listed, the band code as a radio fills it from the frequency.
+        EXPECT_EQ(at(block, index + 1) & 0xF8, channel.shiftByte & 0xF8);
+        EXPECT_TRUE(bandCodeFits(at(block, index + 1) & 7, channel.frequency));
         EXPECT_EQ(at(block, index + 4), channel.toneMode);
-        EXPECT_EQ(at(block, index + 5), channel.txMode);
+        // A split channel's transmit mode in bits 5-3, its transmit band code in bits 2-0.
+        if ((channel.shiftByte >> 6) == 3) {
+            EXPECT_EQ(at(block, index + 5) >> 3, channel.txMode);
+            EXPECT_TRUE(bandCodeFits(at(block, index + 5) & 7, channel.second));
+        } else {
+            EXPECT_EQ(at(block, index + 5), 0);
+        }
         EXPECT_EQ(at(block, index + 6), channel.tone);
         EXPECT_EQ(at(block, index + 7), channel.dcs);
         EXPECT_EQ(bigEndian(block, index + 10), channel.frequency);
@@ -149,6 +158,11 @@ TEST_P(DefaultMemoryTest, ChannelRecordsHoldTheListedChannels)
     for (const DefaultChannel& channel : defaultChannels())
         check(channel);
     check(defaultDeletedChannel());
+    // As real radios hold them: 14.195 split 14.225 USB, 438.625 minus, 14.074 simplex.
+    EXPECT_EQ(at(10, 53 + 5), 0x08);
+    EXPECT_EQ(at(10, 53 + 1), 0xE0);
+    EXPECT_EQ(at(8, 53 + 1), 0x65);
+    EXPECT_EQ(at(8, 105 + 1), 0x00);
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, DefaultMemoryTest,
