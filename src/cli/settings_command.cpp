@@ -4,6 +4,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/exchange_commands.h"
+#include "cli/image_output.h"
 
 #include "exchange/settings_text.h"
 #include "image/block_store.h"
@@ -135,13 +136,10 @@ std::vector<std::string> applyChanges(BlockStore& store, const SettingsRequest& 
 
 Result<BlockStore> loadImageFile(const std::string& path, bool anyLayout)
 {
-    const auto bytes = readImageFileBytes(path);
-    if (!bytes)
-        return bytes.error();
-    auto store = BlockStore::load(*bytes);
+    auto store = loadImageStore(path);
     if (!store)
-        return Error{path + ": " + store.error().message, store.error().detail};
-    if (const std::string damaged = staleChecksumNote(checkImageFile(*bytes)); !damaged.empty() && !anyLayout)
+        return store;
+    if (const std::string damaged = damagedBlocksNote(path); !damaged.empty() && !anyLayout)
         return Error{path + ": " + damaged,
                      "Nothing written: the new image would carry the damage with fresh checksums. "
                      "To change it all the same, give --any-layout."};
@@ -165,14 +163,9 @@ int changeSettings(const CommandLine& line, const SettingsRequest& request)
         return line.failure(ready.error().full());
     if (const Status writable = checkWritable(request.out); !writable)
         return line.failure(writable.error().message);
-    const auto file = after.toImageFile();
-    if (!file)
-        return line.failure(file.error().full());
-    const Result<std::string> kept = history.keepReplaced(request.out);
+    const Result<std::string> kept = writeImageKeepingReplaced(after, request.out, history);
     if (!kept)
         return line.failure(kept.error().full());
-    if (const Status written = writeWholeFile(request.out, *file); !written)
-        return line.failure(written.error().full());
 
     for (const auto& [key, typed] : request.changes) {
         const RadioSetting& setting = *findSetting(key);
