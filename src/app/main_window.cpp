@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -202,6 +203,44 @@ void MainWindow::showPortInTooltip()
     m_status->setToolTip(portAndTimingText());
 }
 
+void MainWindow::showStatus(const QString& text)
+{
+    m_status->setText(text);
+    m_status->setCursorPosition(0);
+}
+
+void MainWindow::showProblemBar()
+{
+    QPalette warning = m_progress->palette();
+    warning.setColor(QPalette::Highlight, QColor(0xc0, 0x39, 0x2b));
+    m_progress->setPalette(warning);
+}
+
+namespace {
+
+// What the person does on the radio while a transfer runs.
+QString radioSteps(TransferKind kind)
+{
+    if (kind == TransferKind::Download)
+        return "Waiting for the radio: switch it on while holding both MODE keys (clone mode), "
+               "then press its A key to send.";
+    return "The radio must already wait in clone-receive: in clone mode, its C key pressed "
+           "before Upload was clicked.";
+}
+
+// A transfer that ended well, in words.
+QString outcomeWords(TransferKind kind, const TransferReport& report, const QString& path)
+{
+    const QString counts = QString("%1 blocks (%2 bytes)").arg(report.blocks).arg(report.bytes);
+    const QString radio = report.radio.empty() ? QString("the radio") : QString::fromStdString(report.radio);
+    const QString file = QFileInfo(path).absoluteFilePath();
+    if (kind == TransferKind::Download)
+        return QString("Downloaded %1 from the %2 into %3.").arg(counts, radio, file);
+    return QString("Uploaded %1 of %2 to the %3.").arg(counts, file, radio);
+}
+
+} // namespace
+
 void MainWindow::startTransfer(TransferKind kind)
 {
     if (transferRunning() || m_transferQueued)
@@ -229,6 +268,7 @@ void MainWindow::launchTransfer(TransferKind kind)
         options.layouts = *confirmed;
     }
     options.timing = transferTiming();
+    m_transferKind = kind;
     m_progress->setPalette(QPalette());
     m_worker = std::make_unique<TransferWorker>(kind, m_device, corePath(m_path->text()), std::move(options));
     m_thread = std::make_unique<QThread>();
@@ -237,8 +277,8 @@ void MainWindow::launchTransfer(TransferKind kind)
     // The worker signals from its own thread: these connections are queued.
     // The tooltip names the port and the timing the transfer started with.
     connect(m_worker.get(), &TransferWorker::statusChanged, this,
-            [this, tooltip = portAndTimingText()](const QString& text) {
-                m_status->setText(text);
+            [this, tooltip = radioSteps(kind) + "\n" + portAndTimingText()](const QString& text) {
+                showStatus(text);
                 m_status->setToolTip(tooltip);
             });
     connect(m_worker.get(), &TransferWorker::progressRangeChanged, m_progress, &QProgressBar::setRange);
@@ -266,7 +306,9 @@ void MainWindow::transferEnded(const TransferReport& report)
         const QString detail = QString::fromStdString(report.detail);
         // The numbers of an unacknowledged upload stay; other failures replace them.
         if (report.statusText.empty() || report.abandoned)
-            m_status->setText(reason);
+            showStatus(reason);
+        if (!report.abandoned)
+            showProblemBar();
         m_status->setToolTip(detail.isEmpty() ? reason + "\n" + portAndTimingText()
                                               : reason + "\n" + detail + "\n" + portAndTimingText());
     }
@@ -302,11 +344,9 @@ void MainWindow::showOutcome(const TransferReport& report)
     QStringList lines;
     if (!report.notWholeMemory.empty()) {
         lines << "Not a whole memory: " + QString::fromStdString(report.notWholeMemory);
-        QPalette warning = m_progress->palette();
-        warning.setColor(QPalette::Highlight, QColor(0xc0, 0x39, 0x2b));
-        m_progress->setPalette(warning);
-    } else if (!report.radio.empty()) {
-        lines << QString::fromStdString(report.radio);
+        showProblemBar();
+    } else {
+        lines << outcomeWords(m_transferKind, report, m_path->text());
     }
     for (const std::string& warning : report.warnings)
         lines << "Warning: " + QString::fromStdString(warning);
@@ -409,7 +449,7 @@ void MainWindow::startEdit()
     m_editor->setRadio(m_device);
     const Status loaded = m_editor->edit(m_path->text());
     if (!loaded) {
-        m_status->setText(QString::fromStdString(loaded.error().message));
+        showStatus(QString::fromStdString(loaded.error().message));
         m_status->setToolTip(QString::fromStdString(loaded.error().full()));
         return;
     }

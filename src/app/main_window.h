@@ -127,10 +127,16 @@ private:
     // Shows the main window again when the editor or the CAT window is left.
     void comeBack();
     void showPortInTooltip();
+    // Text into the status box, its start in view when it is longer than the box.
+    void showStatus(const QString& text);
+    // The progress bar in the colour of a failure or a memory that is not whole.
+    void showProblemBar();
     // The status box's tooltip between transfers: the port and the timing.
     QString portAndTimingText() const;
 
     SerialDevice m_device;
+    // The transfer running, or the last one that ran.
+    TransferKind m_transferKind = TransferKind::Download;
     QLineEdit* m_path = nullptr;
     QLineEdit* m_status = nullptr;
     QProgressBar* m_progress = nullptr;

@@ -19,6 +19,8 @@ const std::vector<Subcommand>& subcommands()
          "write the channels of a CSV file into a copy of an image file", runImportCommand},
         {"diff", "A B", "print what differs between two image files (exit 1 when they differ)",
          runDiffCommand},
+        {"settings", "IMAGE [--json] | IMAGE KEY=VALUE... [--out OUT]",
+         "list the radio's menu settings held in an image file, or change them", runSettingsCommand},
         {"convert", "[--raw] IN OUT",
          "write another tool's payload file as an image file, or (--raw) an image file as one",
          runConvertCommand},

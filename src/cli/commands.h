@@ -24,6 +24,9 @@ int runCatCommand(const Arguments& args);
 // convert [--raw] IN OUT: a payload file into an image file, or back (0 written, 1 refused, 2 usage).
 int runConvertCommand(const Arguments& args);
 int runCalibrationCommand(const Arguments& args);
+// settings IMAGE [--json] | IMAGE KEY=VALUE... [--out OUT]: list or change the menu settings (0, 1 failed, 2
+// usage or a refused change).
+int runSettingsCommand(const Arguments& args);
 int runTuneCommand(const Arguments& args);
 int runCaptureCommand(const Arguments& args);
 

@@ -1,5 +1,7 @@
 #include "cli/exchange_commands.h"
 
+#include "cli/image_output.h"
+
 #include "cli/command_line.h"
 #include "exchange/csv_exchange.h"
 #include "exchange/image_diff.h"
@@ -130,27 +132,6 @@ void printProblems(const std::string& csvPath, const std::vector<CsvProblem>& pr
         std::cerr << "ft817clone import: and " << problems.size() - kShown << " more\n";
 }
 
-// The image at path as the editor loads it, or the reason printed after "ft817clone COMMAND: ".
-Result<BlockStore> loadImage(const std::string& path)
-{
-    const auto bytes = readImageFileBytes(path);
-    if (!bytes)
-        return bytes.error();
-    auto store = BlockStore::load(*bytes);
-    if (!store)
-        return Error{path + ": " + store.error().message, store.error().detail};
-    return store;
-}
-
-// Which stored checksums of the image file at path do not match; empty when all do.
-std::string damagedBlocksNote(const std::string& path)
-{
-    const auto bytes = readImageFileBytes(path);
-    if (!bytes || !readImageLayout(*bytes))
-        return {};
-    return staleChecksumNote(checkImageFile(*bytes));
-}
-
 } // namespace
 
 Result<LoadedMemory> loadMemory(const std::string& command, const std::string& path)
@@ -239,7 +220,7 @@ int runImportCommand(const Arguments& args)
         std::cerr << "ft817clone import: " << distinct.error().message << "\n";
         return 1;
     }
-    const auto store = loadImage(imagePath);
+    const auto store = loadImageStore(imagePath);
     if (!store) {
         std::cerr << "ft817clone import: " << store.error().full() << "\n";
         return 1;

@@ -146,7 +146,7 @@ std::string usage(Direction direction)
                    "Usage: ft817clone download [--port DEVICE] [--fast] FILE\n"
                    "\n"
                    "Receives the radio's memory in clone mode and saves it as the image file FILE.\n"
-                   "Start the command, then start sending on the radio (clone mode, TX key).\n"
+                   "Start the command, then start sending on the radio (in clone mode, the A key).\n"
                    "The command waits for the radio without limit; Ctrl-C stops it and saves nothing.\n") +
                wrapped("What arrived is saved as received; when it is not a whole memory of an " +
                            radioModelNames() +
@@ -158,8 +158,9 @@ std::string usage(Direction direction)
     return std::string(
                "Usage: ft817clone upload [--port DEVICE] [--fast] [--any-layout] FILE\n"
                "\n"
-               "Sends the image file FILE to the radio, which must already wait in clone mode\n"
-               "(RX key). Each block goes out with a fresh checksum; Ctrl-C stops the upload.\n"
+               "Sends the image file FILE to the radio, which must already wait in clone-receive\n"
+               "(in clone mode, the C key). Each block goes out with a fresh checksum; Ctrl-C stops the "
+               "upload.\n"
                "An image that is not a whole memory of a known radio, or whose stored checksums do\n"
                "not match (a block arrived damaged), is refused unless --any-layout.\n"
                "FILE may also be a payload file of another programming tool (see convert --help).\n") +
@@ -250,8 +251,8 @@ int runTransfer(Direction direction, const Arguments& args)
     const bool terminal = standardOutputIsTerminal();
     if (direction == Direction::Download)
         std::cout << "Receiving from " << file_messages::shownName(device) << " into "
-                  << file_messages::shownName(path) << ". Start sending on the radio; Ctrl-C stops."
-                  << std::endl;
+                  << file_messages::shownName(path)
+                  << ". Start sending on the radio (the A key in clone mode); Ctrl-C stops." << std::endl;
     else
         std::cout << "Sending " << file_messages::shownName(path) << " to "
                   << file_messages::shownName(device) << "." << std::endl;

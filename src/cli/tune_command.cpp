@@ -3,6 +3,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/image_output.h"
 
 #include "cat_protocol/cat_commands.h"
 #include "cat_protocol/cat_link.h"
@@ -82,17 +83,6 @@ std::variant<ChannelRequest, int> readChannelArguments(CommandLine& line, const 
     return request;
 }
 
-Result<BlockStore> loadStore(const std::string& path)
-{
-    const auto bytes = readImageFileBytes(path);
-    if (!bytes)
-        return bytes.error();
-    auto store = BlockStore::load(*bytes);
-    if (!store)
-        return Error{path + ": " + store.error().message, store.error().detail};
-    return store;
-}
-
 // Opens the link at the request's rate, or at the rate the radio answers.
 Status openLink(CatLink& link, const ChannelRequest& request)
 {
@@ -115,7 +105,7 @@ int runTuneCommand(const Arguments& args)
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
     const ChannelRequest& request = std::get<ChannelRequest>(read);
-    const Result<BlockStore> store = loadStore(request.image);
+    const Result<BlockStore> store = loadImageStore(request.image);
     if (!store)
         return line.failure(store.error().full());
     const std::string name = "channel " + std::to_string(request.channel + 1);
@@ -148,7 +138,7 @@ int runCaptureCommand(const Arguments& args)
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
     const ChannelRequest& request = std::get<ChannelRequest>(read);
-    Result<BlockStore> store = loadStore(request.image);
+    Result<BlockStore> store = loadImageStore(request.image);
     if (!store)
         return line.failure(store.error().full());
     const ImageHistory history(historyFolder());
@@ -171,14 +161,9 @@ int runCaptureCommand(const Arguments& args)
         return line.failure(tuned.error().full());
     takeIntoChannel(*store, request.channel, *tuned);
 
-    const auto file = store->toImageFile();
-    if (!file)
-        return line.failure(file.error().full());
-    const Result<std::string> kept = history.keepReplaced(request.out);
+    const Result<std::string> kept = writeImageKeepingReplaced(*store, request.out, history);
     if (!kept)
         return line.failure(kept.error().full());
-    if (const Status written = writeWholeFile(request.out, *file); !written)
-        return line.failure(written.error().full());
     std::cout << "channel " << request.channel + 1 << " takes " << megahertzText(tuned->frequency) << " MHz "
               << kModeNames[static_cast<std::size_t>(tuned->mode)] << " from the radio; wrote " << request.out
               << "\n";

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,6 +30,12 @@ int fullImage()
 }
 // Block numbers are one byte: an image file holds at most 256 blocks.
 constexpr int kMaxBlocks = 256;
+
+// A radio sends its next block no sooner than this after an acknowledgement
+// (about 20 ms on real radios): bytes that come sooner, and do not begin
+// with the next block's number, were sent before it had the acknowledgement,
+// as the tail of the block it answered.
+constexpr double kRadioTurnaround = 0.005;
 
 const char* const kNothingSaved = "Nothing was saved; the image file was not written.";
 
@@ -59,6 +66,7 @@ private:
     void noteLateBytes();
 
     bool blockEndNear() const;
+    std::optional<int> blockThatWentOn() const;
     Result<int> inputCount();
     Status abandonIfAsked();
     Error portError(const Error& error) const;
@@ -77,6 +85,9 @@ private:
     int m_blocks = 0;
     int m_previousEnd = 0;
     std::vector<int> m_blockLengths;
+    // Fast timing: the blocks whose first bytes came sooner after the
+    // acknowledgement before them than a radio answers one.
+    std::vector<int> m_quickBlocks;
 };
 
 TransferReport DownloadRun::run()
@@ -143,8 +154,12 @@ Status DownloadRun::receive()
             return lostAfterBlock(another.error());
         if (!*another)
             return {};
-        if (m_fast)
-            m_fast->gapSeen(m_clock.now() - acknowledgedAt);
+        if (m_fast) {
+            const double gap = m_clock.now() - acknowledgedAt;
+            m_fast->gapSeen(gap);
+            if (gap < kRadioTurnaround)
+                m_quickBlocks.push_back(m_blocks);
+        }
     }
 }
 
@@ -328,12 +343,37 @@ void DownloadRun::noteLateBytes()
 {
     if (!m_fast)
         return;
+    // Standard timing would have found this block longer; the blocks after it
+    // are out of step, so what it says of them is put after this.
+    if (const std::optional<int> wentOn = blockThatWentOn()) {
+        const std::string tail = "block " + std::to_string(*wentOn) +
+                                 " went on after its length had ended it under fast timing (bytes came "
+                                 "before the radio could have had the acknowledgement); download again "
+                                 "with standard timing";
+        m_report.notWholeMemory =
+            m_report.notWholeMemory.empty() ? tail : tail + "; " + m_report.notWholeMemory;
+    }
     const Result<int> count = m_port.inputCount();
     if (!count || *count == 0)
         return;
     const std::string late = "bytes still arrived after block " + std::to_string(m_blocks - 1) +
                              ", when fast timing had ended the transfer; download again with standard timing";
     m_report.notWholeMemory = m_report.notWholeMemory.empty() ? late : m_report.notWholeMemory + "; " + late;
+}
+
+// The first block whose bytes went on after fast timing had ended it by its
+// length: the one before a quick block that does not begin with its number.
+std::optional<int> DownloadRun::blockThatWentOn() const
+{
+    for (const int quick : m_quickBlocks) {
+        if (quick >= static_cast<int>(m_blockLengths.size()))
+            break;
+        const auto lengths = m_blockLengths.begin();
+        const int start = std::accumulate(lengths, lengths + quick, 0);
+        if (m_buffer[static_cast<std::size_t>(start)] != static_cast<std::uint8_t>(quick))
+            return quick - 1;
+    }
+    return std::nullopt;
 }
 
 // Fast timing only: the block on the line may be whole with its next few

@@ -154,8 +154,9 @@ Status UploadRun::sendBlocks()
             m_unacknowledged = k;
             return Error{
                 "the radio did not acknowledge block " + std::to_string(k) + " within 3 s",
-                k == 0 ? std::string("Nothing was taken. Is the radio waiting in clone mode (press "
-                                     "its clone receive key before uploading)? Is the cable plugged in?")
+                k == 0 ? std::string("Nothing was taken. The radio must wait in clone-receive before the "
+                                     "upload starts: in clone mode, press its C key, then upload again. "
+                                     "Is the cable plugged in?")
                        : "The radio took blocks 0 to " + std::to_string(k - 1) +
                              " only; put it back into clone mode and upload again."};
         }

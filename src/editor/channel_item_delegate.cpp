@@ -3,12 +3,15 @@
 #include "editor/channel_table_model.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <algorithm>
 
 namespace ft817 {
 namespace {
+
+constexpr const char* kPicked = "ft817Picked";
 
 bool typedColumn(int column)
 {
@@ -41,8 +44,24 @@ QWidget* ChannelItemDelegate::createEditor(QWidget* parent, const QStyleOptionVi
 
 void ChannelItemDelegate::listPicked(QWidget* list)
 {
+    // Enter in a list that takes typing picks an entry and also reaches the
+    // delegate's own handling, as does the focus leaving the list as it
+    // closes: the list is stored and closed once.
+    list->setProperty(kPicked, true);
     emit commitData(list);
     emit closeEditor(list);
+}
+
+bool ChannelItemDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    if (object->property(kPicked).toBool()) {
+        if (event->type() == QEvent::FocusOut)
+            return true;
+        const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 void ChannelItemDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,

@@ -4,6 +4,7 @@
 #include "editor/channel_list_window.h"
 #include "editor/edit_history.h"
 #include "editor/editor_handlers.h"
+#include "editor/radio_settings_window.h"
 #include "gui/help_window.h"
 #include "gui/window_icon.h"
 #include "gui/window_placement.h"
@@ -245,9 +246,12 @@ void EditorWindow::buildWidgets()
     // Beside Done and Cancel, in the window's free area: the whole memory as a list.
     m_channels = ControlMaker(this).button("Channels", "Channels…", 200, 272, 97, 25);
     m_channels->setToolTip("All 200 channels in one list, edited in place, with undo.");
+    m_settings = ControlMaker(this).button("Settings", "Settings…", 312, 272, 97, 25);
+    m_settings->setToolTip("The radio's menu settings, edited with undo.");
 
     connect(m_done, &QPushButton::clicked, this, &EditorWindow::saveAndLeave);
     connect(m_channels, &QPushButton::clicked, this, &EditorWindow::openChannelList);
+    connect(m_settings, &QPushButton::clicked, this, &EditorWindow::openSettings);
     connect(m_cancel, &QPushButton::clicked, this, &EditorWindow::leaveWithoutSaving);
 }
 
@@ -320,7 +324,7 @@ void EditorWindow::setTabOrderChain()
         {13, m_dcsNumber},     {14, m_txFrequency}, {15, m_toneNumber},   {16, m_shift},
         {17, m_active},        {18, m_split},       {19, m_channelUp},    {20, m_channelDown},
         {21, m_toneSquelchOn}, {22, m_tagOn},       {23, m_saveName},     {24, m_txMode},
-        {25, m_cancel},        {26, m_channels},
+        {25, m_cancel},        {26, m_channels},    {27, m_settings},
     };
     for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1].second, order[k].second);
@@ -419,7 +423,7 @@ void EditorWindow::openChannelList()
         m_channelList = new ChannelListWindow(m_history, this);
         connect(m_channelList, &ChannelListWindow::channelChosen, this,
                 [this](int channel) { m_handlers->showTypedChannel(channel); });
-        placeChannelList();
+        placeBesideEditor(m_channelList);
         if (m_radio)
             m_channelList->setRadio(*m_radio);
         m_channelList->setRadioBusy(m_radioBusy);
@@ -429,15 +433,28 @@ void EditorWindow::openChannelList()
     m_channelList->activateWindow();
 }
 
-void EditorWindow::placeChannelList()
+void EditorWindow::openSettings()
 {
-    // The list's title bar and borders are taken to be as wide as the editor's own.
+    if (!m_state.loaded())
+        return;
+    if (!m_settingsWindow) {
+        m_settingsWindow = new RadioSettingsWindow(m_history, this);
+        placeBesideEditor(m_settingsWindow);
+    }
+    m_settingsWindow->show();
+    m_settingsWindow->raise();
+    m_settingsWindow->activateWindow();
+}
+
+void EditorWindow::placeBesideEditor(QWidget* window)
+{
+    // The window's title bar and borders are taken to be as wide as the editor's own.
     const QSize decorations = frameGeometry().size() - geometry().size();
     const QScreen* screen = this->screen();
-    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), m_channelList->size());
-    const QRect frame = placeBeside(frameGeometry(), m_channelList->size() + decorations, available);
-    m_channelList->resize(frame.size() - decorations);
-    m_channelList->move(frame.topLeft());
+    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), window->size());
+    const QRect frame = placeBeside(frameGeometry(), window->size() + decorations, available);
+    window->resize(frame.size() - decorations);
+    window->move(frame.topLeft());
 }
 
 void EditorWindow::setRadio(SerialDevice device)
@@ -458,6 +475,12 @@ void EditorWindow::closeChannelList()
 {
     if (m_channelList)
         m_channelList->hide();
+}
+
+void EditorWindow::closeSettings()
+{
+    if (m_settingsWindow)
+        m_settingsWindow->hide();
 }
 
 void EditorWindow::updateToneTooltips()
@@ -566,6 +589,7 @@ void EditorWindow::saveAndLeave()
         return;
     }
     closeChannelList();
+    closeSettings();
     hide();
     emit saved(path);
 }
@@ -573,6 +597,7 @@ void EditorWindow::saveAndLeave()
 void EditorWindow::leaveWithoutSaving()
 {
     closeChannelList();
+    closeSettings();
     hide();
     emit left();
 }

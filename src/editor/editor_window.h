@@ -29,6 +29,7 @@ namespace ft817 {
 
 class ChannelListWindow;
 class EditHistory;
+class RadioSettingsWindow;
 class EditorHandlers;
 
 class EditorWindow : public QWidget {
@@ -68,6 +69,10 @@ public:
     ChannelListWindow* channelList() const { return m_channelList; }
     // Opens the channel list beside the editor (or brings it to the front).
     void openChannelList();
+    // The radio settings window, once "Settings…" opened it (else null).
+    RadioSettingsWindow* settingsWindow() const { return m_settingsWindow; }
+    // Opens the radio's menu settings beside the editor (or brings them to the front).
+    void openSettings();
     // The radio the channel list tunes and reads over CAT (the main window's
     // device), and whether its port is busy with a clone transfer.
     void setRadio(SerialDevice device);
@@ -86,8 +91,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Places the channel list wholly on screen, beside the editor where there is room.
-    void placeChannelList();
+    // Places a window of the editor's wholly on screen, beside the editor where there is room.
+    void placeBesideEditor(QWidget* window);
     // Which tag rule a display uses: stepping through the channels (both tag
     // flags) or Edit's for the channel it opens on (bit 7 alone, Active always ticked).
     enum class Showing { Channel, Opening, Refresh };
@@ -104,6 +109,7 @@ private:
     void leaveWithoutSaving();
     void showWarning(const QString& message);
     void closeChannelList();
+    void closeSettings();
 
     // The image and its steps, shared with the channel list; before m_state, which refers to its image.
     std::shared_ptr<EditHistory> m_history;
@@ -137,8 +143,10 @@ private:
     QPushButton* m_done = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_channels = nullptr;
+    QPushButton* m_settings = nullptr;
 
     ChannelListWindow* m_channelList = nullptr;
+    RadioSettingsWindow* m_settingsWindow = nullptr;
     std::optional<SerialDevice> m_radio;
     bool m_radioBusy = false;
 

@@ -60,6 +60,8 @@ struct ChannelRow {
     std::optional<int> toneNumber;
     std::optional<int> dcsNumber;
     std::optional<int> mode;
+    // Why the receive frequency is one the radio does not tune; empty when it tunes it.
+    std::string untuned;
     std::string name; // Latin-1, at most 8 characters; empty clears the tag flags
     // Each of these only when the file has its column (TStep and TxMode: and a value).
     std::optional<std::string> tuningStep; // kHz as written; its group follows from the mode
@@ -145,8 +147,10 @@ void readFrequencies(RowReading& in, ChannelRow& out)
 {
     if (const auto frequency = parseMegahertz(in.row["Frequency"])) {
         out.frequency = *frequency;
+        // Refused later unless the channel already holds it (a row export
+        // wrote of an erased record reads back unchanged).
         if (const Status tuned = checkTuned(*frequency); !tuned)
-            in.refuse("Frequency: " + tuned.error().message);
+            out.untuned = "Frequency: " + tuned.error().message;
     } else {
         in.refuse("Frequency: " + frequency.error().message);
     }
@@ -361,12 +365,15 @@ std::string shownTag(const ChannelRecordView& record)
     return name;
 }
 
-// Why a row cannot be written over the channel as it is stored (a tone or
+// Why a row cannot be written over the channel as it is stored (a frequency
+// the radio does not tune that the channel does not already hold, a tone or
 // code the row switches on but does not give, where the channel holds none
 // of the radio's); empty when it can.
 std::string storedNumberProblem(const BlockStore& store, const ChannelRow& row)
 {
     const ChannelRecordView stored(store, recordLocation(row));
+    if (!row.untuned.empty() && stored.rxFrequency() != row.frequency)
+        return row.untuned;
     const int mode = row.mode.value_or(stored.mode());
     if (row.special && row.special->fixedByLaw() &&
         (row.frequency != stored.rxFrequency() || mode != stored.mode() || row.shift != stored.shift() ||

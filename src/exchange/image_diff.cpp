@@ -1,5 +1,7 @@
 #include "exchange/image_diff.h"
 
+#include "exchange/settings_text.h"
+
 #include "image/channel_names.h"
 #include "image/channel_record.h"
 #include "image/frequency_range.h"
@@ -201,6 +203,17 @@ void describeSelections(DiffLines& d)
                           channelByteName(currentChannelByte(after)));
 }
 
+// The menu settings both images hold, by name.
+void describeSettings(DiffLines& d)
+{
+    for (const RadioSetting* setting : settingsOfBoth(d.before, d.after)) {
+        for (const BitLocation bits : settingBits(*setting))
+            d.coverage.cover(bits.block, bits.index, bits.mask);
+        if (std::string line = settingDifference(*setting, d.before, d.after); !line.empty())
+            d.lines.push_back(std::move(line));
+    }
+}
+
 // The block layout, then every byte no line before names.
 void describeBlocks(DiffLines& d)
 {
@@ -333,6 +346,7 @@ std::vector<std::string> describeImageDifferences(const BlockStore& before, cons
     if (!describeSpecials(d))
         describeBands(d);
     describeSelections(d);
+    describeSettings(d);
     describeBlocks(d);
     return std::move(d.lines);
 }

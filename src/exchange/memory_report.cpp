@@ -1,5 +1,6 @@
 #include "exchange/memory_report.h"
 
+#include "exchange/settings_text.h"
 #include "image/channel_names.h"
 #include "image/channel_record.h"
 #include "image/frequency_range.h"
@@ -362,7 +363,9 @@ std::string memoryJson(const BlockStore& store)
         out += i == 0 ? "" : ", ";
         appendJsonString(out, notes[i]);
     }
-    out += "]}\n";
+    std::string settings = settingsJson(store);
+    settings.pop_back(); // its final newline
+    out += "],\n \"settings\": " + settings + "}\n";
     return out;
 }
 

@@ -63,7 +63,10 @@ void pickInCell(QTableView* table, int channel, int column, const QString& entry
     const QModelIndex cell = table->model()->index(channel, column);
     table->setCurrentIndex(cell);
     QTest::keyClick(table, Qt::Key_F2);
-    auto* list = qobject_cast<QComboBox*>(QApplication::focusWidget());
+    // Lists of tones and codes take typing: the focus is in their line.
+    QWidget* focus = QApplication::focusWidget();
+    auto* list =
+        qobject_cast<QComboBox*>(focus && qobject_cast<QLineEdit*>(focus) ? focus->parentWidget() : focus);
     ASSERT_NE(list, nullptr) << "no list in column " << column;
     const int position = list->findText(entry);
     ASSERT_GE(position, 0) << entry.toStdString();
@@ -93,8 +96,13 @@ TEST(ChannelListCycle, DownloadEditListDoneUploadCarriesExactlyTheListsChanges)
     path->setText(QString::fromStdString(dir.file("radio.bin")));
     QSignalSpy finished(&window, &MainWindow::transferFinished);
     QTest::mouseClick(window.findChild<QWidget*>("Command1"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return status->toolTip().contains("press its A key"); }, 5000));
     ASSERT_TRUE(finished.wait(30000));
     ASSERT_TRUE(finished.at(0).at(0).toBool()) << status->text().toStdString();
+    // The ending in words: what came, from which radio, into which file.
+    EXPECT_TRUE(status->toolTip().startsWith("Downloaded 50 blocks (6609 bytes) from the FT-817 into " +
+                                             QString::fromStdString(dir.file("radio.bin")) + "."))
+        << status->toolTip().toStdString();
 
     QTest::mouseClick(window.findChild<QWidget*>("Command3"), Qt::LeftButton);
     EditorWindow* editor = nullptr;
@@ -116,7 +124,7 @@ TEST(ChannelListCycle, DownloadEditListDoneUploadCarriesExactlyTheListsChanges)
     pickInCell(table, 11, M::Tone, "88.5");
     typeIntoCell(table, 11, M::Tag, "RPT");
     tickCell(table, 11, M::TagShown);
-    // The typed frequency already put the channel to use.
+    // Typing its frequency has put the channel to use.
     ASSERT_EQ(table->model()->index(11, M::Active).data(Qt::CheckStateRole), Qt::Checked);
 
     // Three rows of another image's export, pasted into channels 20..22.

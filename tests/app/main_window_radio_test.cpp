@@ -287,6 +287,10 @@ TEST(MainWindowWithRadio, PortThatCannotBeOpenedIsReportedAndNothingHangs)
     EXPECT_FALSE(finished.at(0).at(0).toBool());
     EXPECT_EQ(status->text().toStdString(), "cannot open " + dir.file("no-such-radio") + ": no such device");
     EXPECT_NE(status->toolTip().indexOf("--port"), -1);
+    // The start of the reason is in view, and the bar has a failure's colour.
+    EXPECT_EQ(status->cursorPosition(), 0);
+    EXPECT_EQ(window.findChild<QProgressBar*>("ProgressBar1")->palette().color(QPalette::Highlight),
+              QColor(0xc0, 0x39, 0x2b));
 }
 
 } // namespace

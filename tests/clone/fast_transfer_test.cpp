@@ -317,6 +317,22 @@ TEST_F(FastDownloadTest, BlockLongerThanAnyLayoutsEndsAfterShortSilence)
     EXPECT_LT(ackDelay(1), kShortQuiet + kPoll + kSlack);
 }
 
+// A block with a byte too many is ended by its length and acknowledged; the
+// extra byte follows before the radio can have had the acknowledgement, and
+// it is that block the report names, as standard timing would.
+TEST_F(FastDownloadTest, AnExtraByteIsBlamedOnTheBlockThatSentIt)
+{
+    auto blocks = blocksOf(layoutNamed("FT-817"));
+    blocks[8].push_back(0x42);
+    radioSends(blocks).start();
+
+    const TransferReport report = run();
+
+    ASSERT_TRUE(report.complete) << report.reason;
+    EXPECT_TRUE(report.notWholeMemory.starts_with("block 8 went on after its length had ended it"))
+        << report.notWholeMemory;
+}
+
 TEST_F(FastDownloadTest, RadioStoppingInsideABlockIsTakenAsFinishedAsWithStandardTiming)
 {
     auto blocks = blocksOf(layoutNamed("FT-817"));

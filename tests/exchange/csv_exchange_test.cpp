@@ -102,12 +102,22 @@ TEST(CsvExport, ToneOrCodeOutsideTheTablesIsLeftEmpty)
 
 TEST(CsvRoundTrip, ImportingTheExportLeavesTheImageByteIdentical)
 {
-    const BlockStore original = defaultStore();
-    const CsvImport imported = importChannelsCsv(original, exportChannelsCsv(original));
+    BlockStore original = defaultStore();
+    // An erased record in use: a frequency the radio does not tune reads back as it is held.
+    ChannelRecord::forChannel(original, 199).setRxFrequency(0xFFFFFFFF);
+    setChannelActive(original, 199, true);
+    const std::string csv = exportChannelsCsv(original);
+    const CsvImport imported = importChannelsCsv(original, csv);
     ASSERT_TRUE(imported.ok()) << imported.problems.front().text();
-    EXPECT_EQ(imported.channels.size(), sim::defaultChannels().size());
+    EXPECT_EQ(imported.channels.back(), 199);
     EXPECT_TRUE(imported.store == original);
     EXPECT_EQ(*imported.store.toImageFile(), *original.toImageFile());
+    // Into a channel that does not hold it, it is still refused.
+    std::string moved = csv;
+    moved.replace(moved.rfind("\n200,"), 5, "\n199,");
+    const CsvImport refused = importChannelsCsv(original, moved);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_NE(refused.problems.front().reason.find("outside what the FT-817 tunes"), std::string::npos);
 }
 
 TEST(CsvRoundTrip, ImportRestoresEveryFieldTheRowCarries)

@@ -1,0 +1,42 @@
+#include "cli/image_output.h"
+
+#include "image/image_check.h"
+#include "image/image_file.h"
+#include "platform/file_access.h"
+
+namespace ft817 {
+
+Result<BlockStore> loadImageStore(const std::string& path)
+{
+    const auto bytes = readImageFileBytes(path);
+    if (!bytes)
+        return bytes.error();
+    auto store = BlockStore::load(*bytes);
+    if (!store)
+        return Error{path + ": " + store.error().message, store.error().detail};
+    return store;
+}
+
+std::string damagedBlocksNote(const std::string& path)
+{
+    const auto bytes = readImageFileBytes(path);
+    if (!bytes || !readImageLayout(*bytes))
+        return {};
+    return staleChecksumNote(checkImageFile(*bytes));
+}
+
+Result<std::string> writeImageKeepingReplaced(const BlockStore& store, const std::string& out,
+                                              const ImageHistory& history)
+{
+    const auto file = store.toImageFile();
+    if (!file)
+        return file.error();
+    Result<std::string> kept = history.keepReplaced(out);
+    if (!kept)
+        return kept.error();
+    if (const Status written = writeWholeFile(out, *file); !written)
+        return written.error();
+    return kept;
+}
+
+} // namespace ft817

@@ -1,0 +1,301 @@
+#include "editor/radio_settings_window.h"
+
+#include "editor/edit_history.h"
+#include "gui/help_window.h"
+#include "gui/window_icon.h"
+#include "image/image_check.h"
+#include "image/radio_settings.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QUndoStack>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include <algorithm>
+#include <array>
+
+namespace ft817 {
+
+namespace {
+
+// Takes the callsign's characters only, as capitals, at most seven of them. A
+// "?" (a stored byte that is no character) is let through while it is there,
+// so that the rest can be edited around it; such a text is never stored.
+class CallsignValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& /*position*/) const override
+    {
+        input = input.toUpper();
+        if (input.size() > kCallsignLength)
+            return Invalid;
+        bool unknown = false;
+        for (const QChar c : input) {
+            if (c == u'?')
+                unknown = true;
+            else if (c.unicode() > 0x7F ||
+                     kCallsignCharacters.find(static_cast<char>(c.unicode())) == std::string_view::npos)
+                return Invalid;
+        }
+        return unknown ? Intermediate : Acceptable;
+    }
+};
+
+QString qText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Where the setting lies, for its tooltip ("apo_time: block 1 index 17, bits 2-0").
+QString placeText(const RadioSetting& setting)
+{
+    QString text =
+        qText(setting.key) + QString(": block %1 index %2").arg(setting.at.block).arg(setting.at.index);
+    if (setting.byteCount() > 1)
+        return text + QString("..%1").arg(setting.at.index + setting.byteCount() - 1);
+    if (setting.highBit == setting.lowBit)
+        return text + QString(", bit %1").arg(setting.lowBit);
+    if (setting.highBit - setting.lowBit < 7)
+        return text + QString(", bits %1-%2").arg(setting.highBit).arg(setting.lowBit);
+    return text;
+}
+
+} // namespace
+
+RadioSettingsWindow::RadioSettingsWindow(std::shared_ptr<EditHistory> history, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_history(std::move(history))
+{
+    setObjectName("RadioSettings");
+    setWindowTitle("Radio settings");
+    setWindowIcon(makeWindowIcon("S", QColor(0x2e, 0x7d, 0x32)));
+    addHelpShortcut(this);
+    buildTabs();
+    buildButtons();
+    // A change made anywhere (here, the editor, the channel list), an undo or a
+    // fresh Edit shows here at once; a hidden window catches up when it is shown.
+    const auto follow = [this] {
+        if (isVisible())
+            refresh();
+    };
+    connect(m_history.get(), &EditHistory::changed, this, follow);
+    connect(m_history.get(), &EditHistory::reset, this, follow);
+}
+
+RadioSettingsWindow::~RadioSettingsWindow() = default;
+
+void RadioSettingsWindow::showEvent(QShowEvent* event)
+{
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void RadioSettingsWindow::buildTabs()
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName("SettingsTabs");
+    // Every group's tab in sight: the window is as wide as the tab bar needs.
+    m_tabs->setUsesScrollButtons(false);
+    std::array<QFormLayout*, kSettingGroupCount> forms{};
+    for (int group = 0; group < kSettingGroupCount; ++group) {
+        auto* page = new QWidget;
+        forms[static_cast<std::size_t>(group)] = new QFormLayout(page);
+        forms[static_cast<std::size_t>(group)]->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+        // Every tab scrolls rather than the window outgrowing a small screen.
+        auto* scroll = new QScrollArea;
+        scroll->setWidget(page);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        m_tabs->addTab(scroll, qText(settingGroupName(static_cast<SettingGroup>(group))));
+    }
+    for (const RadioSetting& setting : radioSettings()) {
+        QFormLayout* form = forms[static_cast<std::size_t>(setting.group)];
+        QWidget* control = makeControl(setting);
+        auto* label = new QLabel(qText(setting.name));
+        label->setBuddy(control);
+        form->addRow(label, control);
+        m_rows.push_back(Row{&setting, control, form});
+    }
+}
+
+void RadioSettingsWindow::buildButtons()
+{
+    QUndoStack& stack = m_history->stack();
+    auto* undo = new QPushButton("Undo", this);
+    undo->setObjectName("Undo");
+    auto* redo = new QPushButton("Redo", this);
+    redo->setObjectName("Redo");
+    auto* close = new QPushButton("Close", this);
+    close->setObjectName("Close");
+    undo->setEnabled(stack.canUndo());
+    redo->setEnabled(stack.canRedo());
+    connect(undo, &QPushButton::clicked, &stack, &QUndoStack::undo);
+    connect(redo, &QPushButton::clicked, &stack, &QUndoStack::redo);
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QPushButton::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QPushButton::setEnabled);
+    connect(&stack, &QUndoStack::undoTextChanged, undo,
+            [undo](const QString& text) { undo->setToolTip("Undo " + text); });
+    connect(&stack, &QUndoStack::redoTextChanged, redo,
+            [redo](const QString& text) { redo->setToolTip("Redo " + text); });
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    // The editor's keys for undo and redo work here too.
+    const auto shortcut = [this](const QList<QKeySequence>& keys, QPushButton* button) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, button, &QPushButton::click);
+        addAction(action);
+    };
+    shortcut({QKeySequence(Qt::CTRL | Qt::Key_Z)}, undo);
+    shortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, redo);
+
+    m_model = new QLabel(this);
+    m_model->setObjectName("SettingsModel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(undo);
+    buttons->addWidget(redo);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_model);
+    layout->addWidget(m_tabs, 1);
+    layout->addLayout(buttons);
+    layout->activate();
+    // Tall enough for the longest group without scrolling, on a screen of 768 pixels.
+    resize(std::max(minimumSizeHint().width(), 580), 640);
+}
+
+QWidget* RadioSettingsWindow::makeControl(const RadioSetting& setting)
+{
+    QWidget* control = nullptr;
+    switch (setting.encoding) {
+    case SettingEncoding::List: {
+        auto* box = new QComboBox;
+        for (const std::string& option : setting.options)
+            box->addItem(QString::fromStdString(option));
+        const int options = static_cast<int>(setting.options.size());
+        // The entry of an unused code, after the options, is not a value to write.
+        connect(box, &QComboBox::currentIndexChanged, this, [this, &setting, options](int index) {
+            if (index >= 0 && index < options)
+                change(setting, SettingValue{index, {}});
+        });
+        control = box;
+        break;
+    }
+    case SettingEncoding::OnOff: {
+        auto* box = new QCheckBox;
+        connect(box, &QCheckBox::toggled, this, [this, &setting](bool on) {
+            change(setting, SettingValue{on ? 1 : 0, {}});
+        });
+        control = box;
+        break;
+    }
+    case SettingEncoding::Callsign: {
+        auto* box = new QLineEdit;
+        box->setValidator(new CallsignValidator(box));
+        box->setMaxLength(kCallsignLength);
+        box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        // Enter or leaving the box stores a text of the callsign's characters only.
+        connect(box, &QLineEdit::editingFinished, this, [this, &setting, box] {
+            change(setting, SettingValue{0, box->text().trimmed().toStdString()});
+        });
+        control = box;
+        break;
+    }
+    default: {
+        auto* box = new QSpinBox;
+        box->setRange(setting.minimum, setting.maximum);
+        box->setKeyboardTracking(false);
+        // Stepping away from a stored value out of range lands in the range.
+        connect(box, &QSpinBox::valueChanged, this, [this, &setting](int value) {
+            change(setting, SettingValue{std::clamp(value, setting.minimum, setting.maximum), {}});
+        });
+        control = box;
+        break;
+    }
+    }
+    control->setObjectName(qText(setting.key));
+    // The lists, numbers and the callsign line up in one column of one width.
+    if (setting.encoding != SettingEncoding::OnOff)
+        control->setMinimumWidth(120);
+    return control;
+}
+
+void RadioSettingsWindow::refresh()
+{
+    const BlockStore& store = m_history->store();
+    const std::vector<const RadioSetting*> held = settingsOf(store);
+    for (const Row& row : m_rows) {
+        const bool present = std::find(held.begin(), held.end(), row.setting) != held.end();
+        row.form->setRowVisible(row.control, present);
+        if (present)
+            showRow(row);
+    }
+    const RadioModel* radio = radioOf(store);
+    m_model->setText(QString("%1: %2 settings")
+                         .arg(radio ? qText(radio->name) : QString("Unknown layout"))
+                         .arg(held.size()));
+}
+
+void RadioSettingsWindow::showRow(const Row& row)
+{
+    const RadioSetting& setting = *row.setting;
+    const SettingReading reading = readSetting(m_history->store(), setting);
+    const QSignalBlocker quiet(row.control);
+    const int number = reading.value.number;
+    switch (setting.encoding) {
+    case SettingEncoding::List: {
+        auto* box = static_cast<QComboBox*>(row.control);
+        const int options = static_cast<int>(setting.options.size());
+        while (box->count() > options)
+            box->removeItem(box->count() - 1);
+        if (!reading.valid)
+            box->addItem(QString::fromStdString(reading.text));
+        box->setCurrentIndex(reading.valid ? number : options);
+        break;
+    }
+    case SettingEncoding::OnOff:
+        static_cast<QCheckBox*>(row.control)->setChecked(number != 0);
+        break;
+    case SettingEncoding::Callsign:
+        static_cast<QLineEdit*>(row.control)->setText(QString::fromStdString(reading.value.text));
+        break;
+    default: {
+        auto* box = static_cast<QSpinBox*>(row.control);
+        box->setRange(std::min(number, setting.minimum), std::max(number, setting.maximum));
+        box->setSuffix(reading.valid ? QString() : QString(" (out of range)"));
+        box->setValue(number);
+        break;
+    }
+    }
+    QString tip = placeText(setting);
+    if (setting.isNumber())
+        tip += QString("\n%1 to %2").arg(setting.minimum).arg(setting.maximum);
+    if (!reading.valid)
+        tip += "\nThe image holds " + QString::fromStdString(reading.text) +
+               ", which the radio does not use; it stays until you choose another value.";
+    row.control->setToolTip(tip);
+}
+
+void RadioSettingsWindow::change(const RadioSetting& setting, const SettingValue& value)
+{
+    const QString text =
+        QString("Set %1 to %2")
+            .arg(qText(setting.shortName()), QString::fromStdString(settingValueText(setting, value)));
+    m_history->apply(
+        text, [&](BlockStore& store) { writeSetting(store, setting, value); }, this);
+}
+
+} // namespace ft817

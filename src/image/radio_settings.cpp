@@ -1,0 +1,502 @@
+#include "image/radio_settings.h"
+
+#include "image/image_check.h"
+#include "text/text_format.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace ft817 {
+
+namespace {
+
+constexpr int kSettingsBlock = 1;
+constexpr Location kCallsignStart{48, 79};
+
+// The rows of the table, by the kind of value they hold.
+RadioSetting listSetting(std::string_view key, std::string_view name, SettingGroup group, int index,
+                         int highBit, int lowBit, std::vector<std::string> options)
+{
+    const int last = static_cast<int>(options.size()) - 1;
+    return RadioSetting{key,
+                        name,
+                        group,
+                        {kSettingsBlock, index},
+                        highBit,
+                        lowBit,
+                        SettingEncoding::List,
+                        std::move(options),
+                        0,
+                        last,
+                        nullptr};
+}
+
+RadioSetting onOffSetting(std::string_view key, std::string_view name, SettingGroup group, int index, int bit)
+{
+    return RadioSetting{key, name, group,  {kSettingsBlock, index}, bit, bit, SettingEncoding::OnOff, {},
+                        0,   1,    nullptr};
+}
+
+RadioSetting numberSetting(std::string_view key, std::string_view name, SettingGroup group, int index,
+                           int highBit, int lowBit, SettingEncoding encoding, int minimum, int maximum)
+{
+    return RadioSetting{key,     name,    group,  {kSettingsBlock, index}, highBit, lowBit, encoding, {},
+                        minimum, maximum, nullptr};
+}
+
+// A whole byte of 0..100, as the gains, levels and volumes are stored.
+RadioSetting levelSetting(std::string_view key, std::string_view name, SettingGroup group, int index)
+{
+    return numberSetting(key, name, group, index, 6, 0, SettingEncoding::Unsigned, 0, 100);
+}
+
+RadioSetting usOnly(RadioSetting setting, bool RadioModel::*flag)
+{
+    setting.onlyWhere = flag;
+    return setting;
+}
+
+// Options "first unit" .. "last unit" in steps ("4 wpm" .. "60 wpm").
+std::vector<std::string> numbered(int first, int last, int step, const std::string& unit)
+{
+    std::vector<std::string> options;
+    for (int value = first; value <= last; value += step)
+        options.push_back(std::to_string(value) + unit);
+    return options;
+}
+
+std::vector<std::string> timeOutOptions()
+{
+    std::vector<std::string> options = numbered(0, 20, 1, "");
+    options.front() = "Off";
+    return options;
+}
+
+std::vector<std::string> weightOptions()
+{
+    // 1:2.5 .. 1:4.5 in tenths.
+    std::vector<std::string> options;
+    for (int tenths = 25; tenths <= 45; ++tenths)
+        options.push_back("1:" + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10));
+    return options;
+}
+
+std::vector<RadioSetting> buildTable()
+{
+    using G = SettingGroup;
+    using E = SettingEncoding;
+    const std::vector<std::string> frontRear = {"Front", "Rear"};
+    const std::vector<std::string> enabled = {"enabled", "disabled"};
+    return {
+        onOffSetting("ars_2m", "144 ARS (auto repeater shift, 2 m)", G::Basic, 11, 6),
+        onOffSetting("ars_70cm", "430 ARS (auto repeater shift, 70 cm)", G::Basic, 11, 5),
+        levelSetting("am_mic_gain", "AM MIC gain", G::Basic, 20),
+        listSetting("apo_time", "APO time (auto power-off)", G::Basic, 17, 2, 0,
+                    {"OFF", "1h", "2h", "3h", "4h", "5h", "6h"}),
+        listSetting("arts_beep", "ARTS beep", G::Basic, 9, 7, 6, {"OFF", "Range", "All"}),
+        listSetting("battery_charge_time", "Battery charge time", G::Basic, 14, 7, 6, {"6h", "8h", "10h"}),
+        listSetting("cat_rate", "CAT rate", G::Basic, 16, 7, 6, {"4800", "9600", "38400"}),
+        levelSetting("fm_mic_gain", "FM MIC gain", G::Basic, 21),
+        onOffSetting("memory_groups", "Memory groups", G::Basic, 17, 4),
+        onOffSetting("mic_scan", "MIC scan", G::Basic, 19, 7),
+        listSetting("optional_filter", "Optional filter", G::Basic, 10, 7, 6, {"Off", "SSB", "CW"}),
+        listSetting("scan_resume", "Scan resume", G::Basic, 9, 1, 0, {"Off", "3 sec", "5 sec", "10 sec"}),
+        listSetting("spectrum_scope", "Spectrum scope", G::Basic, 9, 3, 3, {"Cont", "Chk"}),
+        levelSetting("ssb_mic_gain", "SSB MIC gain", G::Basic, 19),
+        listSetting("tot_time", "TOT time (time-out timer, minutes)", G::Basic, 18, 4, 0, timeOutOptions()),
+        numberSetting("vox_delay", "VOX delay (x100 ms)", G::Basic, 16, 4, 0, E::Unsigned, 1, 25),
+        levelSetting("vox_gain", "VOX gain", G::Basic, 15),
+        listSetting("tx_power", "TX power", G::Basic, 37, 1, 0, {"Hi", "L3", "L2", "L1"}),
+        usOnly(onOffSetting("emergency", "Emergency (5167.5 kHz) enable", G::Basic, 16, 5),
+               &RadioModel::emergencySetting),
+
+        numberSetting("cw_delay", "CW delay (x10 ms)", G::Cw, 12, 7, 0, E::Unsigned, 1, 250),
+        onOffSetting("cw_id", "CW ID", G::Cw, 9, 4),
+        listSetting("cw_paddle", "CW paddle", G::Cw, 4, 2, 2, {"Normal", "Reverse"}),
+        listSetting("cw_pitch", "CW pitch", G::Cw, 10, 3, 0, numbered(300, 1000, 50, " Hz")),
+        listSetting("cw_speed", "CW speed", G::Cw, 14, 5, 0, numbered(4, 60, 1, " wpm")),
+        listSetting("cw_weight", "CW weight", G::Cw, 11, 4, 0, weightOptions()),
+        onOffSetting("mic_key", "MIC key", G::Cw, 20, 7),
+        levelSetting("sidetone_volume", "CW sidetone volume", G::Cw, 13),
+        RadioSetting{"id_callsign",
+                     "ID callsign (for CW ID)",
+                     G::Cw,
+                     kCallsignStart,
+                     7,
+                     0,
+                     E::Callsign,
+                     {},
+                     0,
+                     0,
+                     nullptr},
+        onOffSetting("break_in", "BK (CW semi break-in)", G::Cw, 4, 5),
+        onOffSetting("keyer", "KYR (electronic keyer)", G::Cw, 4, 4),
+
+        levelSetting("pkt_9600_mic_level", "9600 MIC level", G::DigitalAndPacket, 24),
+        numberSetting("dig_display_offset", "DIG DISP (x10 Hz)", G::DigitalAndPacket, 27, 7, 0, E::Signed16,
+                      -300, 300),
+        levelSetting("dig_mic_level", "DIG MIC level", G::DigitalAndPacket, 22),
+        listSetting("dig_mode", "DIG mode", G::DigitalAndPacket, 17, 7, 5,
+                    {"RTTY", "PSK31-L", "PSK31-U", "USER-L", "USER-U"}),
+        numberSetting("dig_shift", "DIG SHIFT (x10 Hz)", G::DigitalAndPacket, 25, 7, 0, E::Signed16, -300,
+                      300),
+        levelSetting("pkt_mic_level", "PKT MIC level", G::DigitalAndPacket, 23),
+        listSetting("pkt_rate", "PKT rate", G::DigitalAndPacket, 9, 2, 2, {"1200", "9600"}),
+
+        onOffSetting("split", "Split (panel)", G::FrontPanel, 38, 7),
+        listSetting("scan", "Scan (panel; direction)", G::FrontPanel, 37, 6, 5, {"None", "Up", "Down"}),
+        onOffSetting("priority_watch", "Priority watch (panel)", G::FrontPanel, 37, 3),
+        onOffSetting("dual_watch", "Dual watch (panel)", G::FrontPanel, 37, 4),
+        onOffSetting("arts", "ARTS (panel)", G::FrontPanel, 37, 7),
+        onOffSetting("noise_blanker", "Noise blanker (panel)", G::FrontPanel, 3, 5),
+        listSetting("agc", "AGC (panel)", G::FrontPanel, 3, 1, 0, {"Auto", "Fast", "Slow", "Off"}),
+        listSetting("meter", "Meter mode (panel)", G::FrontPanel, 4, 1, 0, {"PWR", "ALC", "SWR", "MOD"}),
+        onOffSetting("vox", "VOX (panel)", G::FrontPanel, 4, 7),
+        listSetting("fast_tuning", "FAST tuning (panel)", G::FrontPanel, 3, 7, 7, enabled),
+        listSetting("lock", "Lock (panel)", G::FrontPanel, 3, 6, 6, enabled),
+
+        listSetting("am_fm_dial", "AM&FM dial", G::DisplayAndControls, 15, 7, 7, {"enable", "disable"}),
+        listSetting("lcd_backlight", "LCD backlight", G::DisplayAndControls, 7, 7, 6, {"OFF", "ON", "Auto"}),
+        listSetting("beep_frequency", "Beep frequency", G::DisplayAndControls, 8, 7, 7, {"440Hz", "880Hz"}),
+        levelSetting("beep_volume", "Beep volume", G::DisplayAndControls, 8),
+        listSetting("lcd_colour", "LCD colour", G::DisplayAndControls, 7, 5, 4, {"Blue", "Amber", "Violet"}),
+        numberSetting("lcd_contrast", "LCD contrast", G::DisplayAndControls, 7, 3, 0, E::PlusOne, 1, 12),
+        listSetting("lock_mode", "Lock mode", G::DisplayAndControls, 10, 5, 4, {"Dial", "Freq", "Panel"}),
+        listSetting("main_dial_step", "Main dial step", G::DisplayAndControls, 9, 5, 5, {"Fine", "Coarse"}),
+        listSetting("rf_sql_knob", "RF/SQL knob function", G::DisplayAndControls, 11, 7, 7,
+                    {"RF-Gain", "Squelch"}),
+
+        onOffSetting("extended_menu", "Extended menu", G::ExtendedMenu, 23, 7),
+        listSetting("dcs_inversion", "DCS inversion", G::ExtendedMenu, 18, 7, 6,
+                    {"Tn-Rn", "Tn-Riv", "Tiv-Rn", "Tiv-Riv"}),
+        numberSetting("rx_lsb_carrier", "RX LSB carrier point (x10 Hz)", G::ExtendedMenu, 29, 7, 0,
+                      E::Signed8, -30, 30),
+        numberSetting("rx_usb_carrier", "RX USB carrier point (x10 Hz)", G::ExtendedMenu, 30, 7, 0,
+                      E::Signed8, -30, 30),
+        numberSetting("tx_lsb_carrier", "TX LSB carrier point (x10 Hz)", G::ExtendedMenu, 31, 7, 0,
+                      E::Signed8, -30, 30),
+        numberSetting("tx_usb_carrier", "TX USB carrier point (x10 Hz)", G::ExtendedMenu, 32, 7, 0,
+                      E::Signed8, -30, 30),
+
+        listSetting("antenna_hf", "Antenna: HF", G::Antennas, 38, 0, 0, frontRear),
+        listSetting("antenna_6m", "Antenna: 6 m", G::Antennas, 38, 1, 1, frontRear),
+        listSetting("antenna_fm_broadcast", "Antenna: FM broadcast", G::Antennas, 38, 2, 2, frontRear),
+        listSetting("antenna_air", "Antenna: AIR band", G::Antennas, 38, 3, 3, frontRear),
+        listSetting("antenna_vhf", "Antenna: VHF (2 m)", G::Antennas, 38, 4, 4, frontRear),
+        listSetting("antenna_uhf", "Antenna: UHF (70 cm)", G::Antennas, 38, 5, 5, frontRear),
+    };
+}
+
+std::uint8_t fieldMask(const RadioSetting& setting)
+{
+    return static_cast<std::uint8_t>(((1u << (setting.highBit - setting.lowBit + 1)) - 1u) << setting.lowBit);
+}
+
+// The setting's stored code: its bits shifted down, or both bytes of a 16-bit number.
+int storedCode(const BlockStore& store, const RadioSetting& setting)
+{
+    const auto [block, index] = setting.at;
+    if (setting.encoding == SettingEncoding::Signed16)
+        return store.byte(index, block) | (store.byte(index + 1, block) << 8);
+    return (store.byte(index, block) & fieldMask(setting)) >> setting.lowBit;
+}
+
+// A number from its stored code.
+int numberOf(const RadioSetting& setting, int code)
+{
+    switch (setting.encoding) {
+    case SettingEncoding::PlusOne:
+        return code - 1;
+    case SettingEncoding::Signed8:
+        return static_cast<std::int8_t>(code);
+    case SettingEncoding::Signed16:
+        return static_cast<std::int16_t>(code);
+    default:
+        return code;
+    }
+}
+
+std::string lowerWithoutSpaces(std::string_view text)
+{
+    std::string out;
+    for (const char c : text)
+        if (c != ' ')
+            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// An option's number when the rest of it is a unit ("20" of "20 wpm", "440" of "440Hz").
+std::string numberBeforeUnit(std::string_view option)
+{
+    const auto digits = option.find_first_not_of("0123456789");
+    if (digits == 0 || digits == std::string_view::npos)
+        return {};
+    const std::string_view unit = option.substr(digits);
+    const bool letters = std::all_of(unit.begin(), unit.end(), [](char c) {
+        return c == ' ' || std::isalpha(static_cast<unsigned char>(c));
+    });
+    return letters ? std::string(option.substr(0, digits)) : std::string();
+}
+
+std::string joined(const std::vector<std::string>& words)
+{
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == words.size() ? " or " : ", ") + words[i];
+    return text;
+}
+
+std::string quoted(std::string_view typed)
+{
+    std::string text = "\"";
+    text += typed;
+    text += "\"";
+    return text;
+}
+
+Result<SettingValue> parseList(const RadioSetting& setting, std::string_view typed)
+{
+    const std::string wanted = lowerWithoutSpaces(typed);
+    const auto& options = setting.options;
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (lowerWithoutSpaces(options[i]) == wanted)
+            return SettingValue{static_cast<int>(i), {}};
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (!wanted.empty() && numberBeforeUnit(options[i]) == wanted)
+            return SettingValue{static_cast<int>(i), {}};
+    std::string why = std::string(setting.key) + " is one of ";
+    why += joined(options);
+    why += ", not ";
+    why += quoted(typed);
+    return Error{why, {}};
+}
+
+Result<SettingValue> parseOnOff(const RadioSetting& setting, std::string_view typed)
+{
+    const std::string word = lowerWithoutSpaces(typed);
+    if (word == "on" || word == "true" || word == "yes" || word == "1")
+        return SettingValue{1, {}};
+    if (word == "off" || word == "false" || word == "no" || word == "0")
+        return SettingValue{0, {}};
+    std::string why = std::string(setting.key) + " is on or off, not ";
+    why += quoted(typed);
+    return Error{why, {}};
+}
+
+Result<SettingValue> parseNumber(const RadioSetting& setting, std::string_view typed)
+{
+    std::string text = trimmed(typed);
+    if (!text.empty() && text.front() == '+')
+        text.erase(0, 1);
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (!text.empty() && error == std::errc() && end == text.data() + text.size() &&
+        number >= setting.minimum && number <= setting.maximum)
+        return SettingValue{number, {}};
+    std::string why = std::string(setting.key) + " is a whole number from " + std::to_string(setting.minimum);
+    why += " to " + std::to_string(setting.maximum) + ", not ";
+    why += quoted(typed);
+    return Error{why, {}};
+}
+
+Result<SettingValue> parseCallsign(const RadioSetting& setting, std::string_view typed)
+{
+    std::string text;
+    for (const char c : typed)
+        text += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (text.size() <= static_cast<std::size_t>(kCallsignLength) &&
+        text.find_first_not_of(kCallsignCharacters) == std::string::npos) {
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+        return SettingValue{0, text};
+    }
+    std::string why = std::string(setting.key) + " is up to 7 characters of 0-9, A-Z and space, not ";
+    why += quoted(typed);
+    return Error{why, {}};
+}
+
+SettingReading readCallsign(const BlockStore& store, const RadioSetting& setting)
+{
+    SettingReading reading;
+    std::string notes;
+    for (int k = 0; k < kCallsignLength; ++k) {
+        const std::uint8_t code = store.byte(setting.at.index + k, setting.at.block);
+        if (code < kCallsignCharacters.size()) {
+            reading.value.text += kCallsignCharacters[code];
+            continue;
+        }
+        reading.valid = false;
+        reading.value.text += '?';
+        notes +=
+            (notes.empty() ? " (" : ", ") + ("byte " + std::to_string(k + 1) + " holds 0x" + hexByte(code));
+    }
+    while (!reading.value.text.empty() && reading.value.text.back() == ' ')
+        reading.value.text.pop_back();
+    reading.text = reading.value.text;
+    if (!reading.valid)
+        reading.text += notes + ", not a character)";
+    return reading;
+}
+
+} // namespace
+
+std::string_view settingGroupName(SettingGroup group)
+{
+    static constexpr std::string_view kNames[kSettingGroupCount] = {"Basic",
+                                                                    "CW",
+                                                                    "Digital and packet",
+                                                                    "Front panel state",
+                                                                    "Display and controls",
+                                                                    "Extended menu",
+                                                                    "Antenna sockets"};
+    return kNames[static_cast<int>(group)];
+}
+
+int RadioSetting::byteCount() const
+{
+    if (encoding == SettingEncoding::Signed16)
+        return 2;
+    return encoding == SettingEncoding::Callsign ? kCallsignLength : 1;
+}
+
+bool RadioSetting::isNumber() const
+{
+    return encoding != SettingEncoding::List && encoding != SettingEncoding::OnOff &&
+           encoding != SettingEncoding::Callsign;
+}
+
+std::string_view RadioSetting::shortName() const
+{
+    return name.substr(0, name.find(" ("));
+}
+
+const std::vector<RadioSetting>& radioSettings()
+{
+    static const std::vector<RadioSetting> table = buildTable();
+    return table;
+}
+
+const RadioSetting* findSetting(std::string_view key)
+{
+    for (const RadioSetting& setting : radioSettings())
+        if (setting.key == key)
+            return &setting;
+    return nullptr;
+}
+
+bool modelHasSetting(const RadioModel& model, const RadioSetting& setting)
+{
+    return setting.onlyWhere == nullptr || model.*setting.onlyWhere;
+}
+
+std::vector<const RadioSetting*> settingsOf(const BlockStore& store)
+{
+    const RadioModel* model = radioOf(store);
+    std::vector<const RadioSetting*> held;
+    for (const RadioSetting& setting : radioSettings()) {
+        if (setting.onlyWhere && !(model && modelHasSetting(*model, setting)))
+            continue;
+        const int last = setting.at.index + setting.byteCount() - 1;
+        if (store.hasBlock(setting.at.block) && last <= store.payloadLength(setting.at.block))
+            held.push_back(&setting);
+    }
+    return held;
+}
+
+SettingReading readSetting(const BlockStore& store, const RadioSetting& setting)
+{
+    if (setting.encoding == SettingEncoding::Callsign)
+        return readCallsign(store, setting);
+    const int code = storedCode(store, setting);
+    SettingReading reading;
+    reading.value.number = numberOf(setting, code);
+    const int number = reading.value.number;
+    reading.valid = number >= setting.minimum && number <= setting.maximum;
+    if (reading.valid)
+        reading.text = settingValueText(setting, reading.value);
+    else if (setting.encoding == SettingEncoding::List)
+        reading.text = "code " + std::to_string(code) + " (unused)";
+    else
+        reading.text = std::to_string(number) + " (out of range " + std::to_string(setting.minimum) + ".." +
+                       std::to_string(setting.maximum) + ")";
+    return reading;
+}
+
+void writeSetting(BlockStore& store, const RadioSetting& setting, const SettingValue& value)
+{
+    const auto [block, index] = setting.at;
+    switch (setting.encoding) {
+    case SettingEncoding::Callsign:
+        for (int k = 0; k < kCallsignLength; ++k) {
+            const char c =
+                k < static_cast<int>(value.text.size()) ? value.text[static_cast<std::size_t>(k)] : ' ';
+            const auto code = kCallsignCharacters.find(c);
+            store.setByte(index + k, block,
+                          static_cast<std::uint8_t>(
+                              code == std::string_view::npos ? kCallsignCharacters.size() - 1 : code));
+        }
+        return;
+    case SettingEncoding::Signed16: {
+        const auto code = static_cast<std::uint16_t>(value.number);
+        store.setByte(index, block, static_cast<std::uint8_t>(code & 0xFF));
+        store.setByte(index + 1, block, static_cast<std::uint8_t>(code >> 8));
+        return;
+    }
+    default:
+        break;
+    }
+    const int code = setting.encoding == SettingEncoding::PlusOne ? value.number + 1 : value.number;
+    const std::uint8_t mask = fieldMask(setting);
+    store.setBits(index, block, mask, static_cast<std::uint8_t>((code << setting.lowBit) & mask));
+}
+
+Result<SettingValue> parseSettingValue(const RadioSetting& setting, std::string_view typed)
+{
+    switch (setting.encoding) {
+    case SettingEncoding::List:
+        return parseList(setting, typed);
+    case SettingEncoding::OnOff:
+        return parseOnOff(setting, typed);
+    case SettingEncoding::Callsign:
+        return parseCallsign(setting, typed);
+    default:
+        return parseNumber(setting, typed);
+    }
+}
+
+std::string settingValueText(const RadioSetting& setting, const SettingValue& value)
+{
+    switch (setting.encoding) {
+    case SettingEncoding::List:
+        if (value.number >= 0 && value.number < static_cast<int>(setting.options.size()))
+            return setting.options[static_cast<std::size_t>(value.number)];
+        return "code " + std::to_string(value.number) + " (unused)";
+    case SettingEncoding::OnOff:
+        return value.number != 0 ? "on" : "off";
+    case SettingEncoding::Callsign:
+        return value.text;
+    default:
+        return std::to_string(value.number);
+    }
+}
+
+std::vector<BitLocation> settingBits(const RadioSetting& setting)
+{
+    if (setting.byteCount() == 1)
+        return {BitLocation{setting.at.block, setting.at.index, fieldMask(setting)}};
+    std::vector<BitLocation> bits;
+    for (int k = 0; k < setting.byteCount(); ++k)
+        bits.push_back(BitLocation{setting.at.block, setting.at.index + k, 0xFF});
+    return bits;
+}
+
+} // namespace ft817

@@ -1,0 +1,115 @@
+// `ft817clone settings` as a user runs it: listing, JSON, changes written
+// atomically with the old file kept, and refused keys and values.
+#include "support/program_run.h"
+#include "support/settings_samples.h"
+#include "support/temp_dir.h"
+
+#include "image/radio_settings.h"
+#include "platform/file_access.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace ft817 {
+namespace {
+
+bool has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// The simulated FT-817ND (US)'s memory, whose settings bytes are all over the place.
+std::string writeImage(const test::TempDir& dir)
+{
+    const std::string path = dir.file("radio.img");
+    EXPECT_TRUE(writeWholeFile(path, *test::simulatedMemory(sim::Model::FT817NDUS).toImageFile()));
+    return path;
+}
+
+TEST(SettingsCommand, ChangesExactlyTheBitsOfTheNamedSettings)
+{
+    test::TempDir dir;
+    const std::string image = writeImage(dir);
+    const Bytes input = *readWholeFile(image);
+    const QString out = QString::fromStdString(dir.file("out.img"));
+    const test::ProgramRun run = test::runProgram({"settings", QString::fromStdString(image), "apo_time=2h",
+                                                   "cw_speed=20", "id_callsign=KM6NAP", "--out", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(has(run.out, "APO time: 5h \u2192 2h\nCW speed: 11 wpm \u2192 20 wpm\nID callsign: "))
+        << run.out;
+    EXPECT_EQ(*readWholeFile(image), input);
+
+    // Byte for byte against the input: those bits and the two blocks' checksums, by hand. A
+    // block's index i lies i bytes past its number byte; its checksum follows the payload.
+    const BlockStore layout = *BlockStore::load(input);
+    std::size_t block48 = 0;
+    for (int block = 0; block < 48; ++block)
+        block48 += static_cast<std::size_t>(layout.payloadLength(block)) + 2;
+    Bytes expected = input;
+    expected[4 + 17] = static_cast<std::uint8_t>((input[4 + 17] & 0xF8) | 2);  // APO time 2h
+    expected[4 + 14] = static_cast<std::uint8_t>((input[4 + 14] & 0xC0) | 16); // CW speed 20 wpm
+    const std::uint8_t callsign[] = {0x14, 0x16, 0x06, 0x17, 0x0A, 0x19, 0x24};
+    std::copy(std::begin(callsign), std::end(callsign), expected.begin() + static_cast<long>(block48) + 79);
+    for (const auto& [start, length] :
+         {std::pair<std::size_t, int>{4, 40}, {block48, layout.payloadLength(48)}})
+        expected[start + static_cast<std::size_t>(length) + 1] =
+            BlockStore::checksum(std::span(expected).subspan(start + 1, static_cast<std::size_t>(length)));
+    EXPECT_EQ(*readWholeFile(out.toStdString()), expected);
+}
+
+TEST(SettingsCommand, WithoutOutReplacesTheImageAndKeepsTheOldOne)
+{
+    test::TempDir dir;
+    const std::string image = writeImage(dir);
+    const Bytes input = *readWholeFile(image);
+    const test::ProgramRun run = test::runProgram({"settings", QString::fromStdString(image), "ars_2m=off"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(readSetting(*BlockStore::load(*readWholeFile(image)), *findSetting("ars_2m")).text, "off");
+    const std::string kept = run.out.substr(run.out.find("kept as ") + 8);
+    EXPECT_EQ(*readWholeFile(kept.substr(0, kept.size() - 1)), input);
+}
+
+TEST(SettingsCommand, BadKeyOrValueIsRefusedWithTheChoicesAndNothingIsWritten)
+{
+    test::TempDir dir;
+    const std::string image = writeImage(dir);
+    const Bytes input = *readWholeFile(image);
+    const struct {
+        const char* pair;
+        const char* reason;
+    } cases[] = {
+        {"apo=2h", "no setting is called apo; the FT-817ND (US) has: ars_2m ars_70cm am_mic_gain apo_time"},
+        {"apo_time=7h", "apo_time is one of OFF, 1h, 2h, 3h, 4h, 5h or 6h, not \"7h\""},
+        {"id_callsign=KM6/NAP", "id_callsign is up to 7 characters of 0-9, A-Z and space"},
+    };
+    for (const auto& bad : cases) {
+        const test::ProgramRun run =
+            test::runProgram({"settings", QString::fromStdString(image), "cw_speed=20", bad.pair, "--out",
+                              QString::fromStdString(dir.file("o"))});
+        EXPECT_EQ(run.exitCode, 2) << bad.pair;
+        EXPECT_TRUE(has(run.err, bad.reason)) << run.err;
+        EXPECT_TRUE(has(run.err, "nothing written")) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("o")));
+    }
+    EXPECT_EQ(*readWholeFile(image), input);
+}
+
+TEST(SettingsCommand, ListsAsTextOrJson)
+{
+    test::TempDir dir;
+    const std::string image = dir.file("radio.img");
+    ASSERT_TRUE(writeWholeFile(image, *test::memoryWithKnownSettings(sim::Model::FT817).toImageFile()));
+    const test::ProgramRun text = test::runProgram({"settings", QString::fromStdString(image)});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_TRUE(has(text.out, "Settings of FT-817: 68\nBasic\n  ars_2m ")) << text.out;
+    EXPECT_TRUE(
+        has(text.out, "\n  id_callsign           ID callsign (for CW ID)               \"KM6NAP\"\n"));
+    EXPECT_FALSE(has(text.out, "emergency"));
+    const test::ProgramRun json = test::runProgram({"settings", QString::fromStdString(image), "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_TRUE(has(json.out, "\"cw_speed\": \"20 wpm\",\n  \"cw_weight\": \"1:3.0\"")) << json.out;
+    EXPECT_TRUE(has(json.out, "\"id_callsign\": \"KM6NAP\"")) << json.out;
+}
+
+} // namespace
+} // namespace ft817
