@@ -62,7 +62,7 @@ std::string narrowFlagsName(std::uint8_t flagsByte)
 std::string stepName(StepGroup group, int position)
 {
     const std::string text = tuningStepText(group, position);
-    return text.empty() ? "#" + std::to_string(position) : text;
+    return text.empty() ? std::string("#").append(std::to_string(position)) : text;
 }
 
 std::string channelByteName(int value)
