@@ -8,6 +8,19 @@
 #include <QThread>
 
 namespace ft817 {
+namespace {
+
+// Opens the link at the first CAT rate and finds the one the radio answers at.
+Status openAtRadiosRate(CatLink& link)
+{
+    if (Status opened = link.open(kCatRates[0]); !opened)
+        return opened;
+    if (const Result<int> rate = findCatRate(link); !rate)
+        return rate.error();
+    return {};
+}
+
+} // namespace
 
 ChannelRadio::ChannelRadio(SerialDevice device, QObject* parent)
     : QObject(parent), m_device(std::move(device))
@@ -44,12 +57,7 @@ void ChannelRadio::tune(std::vector<CatCommand> commands)
         CatLink link(*port, clock);
         QStringList sent;
         QString why;
-        Status opened = link.open(kCatRates[0]);
-        if (opened) {
-            if (const Result<int> rate = findCatRate(link); !rate)
-                opened = rate.error();
-        }
-        if (!opened) {
+        if (const Status opened = openAtRadiosRate(link); !opened) {
             why = QString::fromStdString(opened.error().message);
         } else {
             for (const CatCommand& command : commands) {
@@ -83,12 +91,7 @@ void ChannelRadio::readTuned()
         CatLink link(*port, clock);
         Bytes answer;
         QString why;
-        Status opened = link.open(kCatRates[0]);
-        if (opened) {
-            if (const Result<int> rate = findCatRate(link); !rate)
-                opened = rate.error();
-        }
-        if (!opened) {
+        if (const Status opened = openAtRadiosRate(link); !opened) {
             why = QString::fromStdString(opened.error().message);
         } else if (const Result<Bytes> read = link.exchange(readFrequencyAndModeCommand()); !read) {
             why = QString::fromStdString(read.error().message);

@@ -63,11 +63,7 @@ std::string narrowFlagsName(std::uint8_t flagsByte)
 std::string stepName(StepGroup group, int position)
 {
     const std::string text = tuningStepText(group, position);
-    if (!text.empty())
-        return text;
-    std::string number = "#";
-    number += std::to_string(position);
-    return number;
+    return text.empty() ? std::string("#").append(std::to_string(position)) : text;
 }
 
 std::string channelByteName(int value)
