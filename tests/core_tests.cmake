@@ -18,7 +18,8 @@ endfunction()
 
 ft817_core_tests(image_core_tests image/block_store_test.cpp image/channel_record_test.cpp image/channel_rows_test.cpp
                  image/image_check_test.cpp image/image_file_test.cpp image/memory_map_test.cpp
-                 image/image_history_test.cpp image/payload_file_test.cpp image/radio_model_test.cpp image/radio_settings_test.cpp image/tone_tables_test.cpp)
+                 image/image_history_test.cpp image/payload_file_test.cpp image/radio_model_test.cpp image/radio_settings_test.cpp
+                 image/special_memories_test.cpp image/tone_tables_test.cpp)
 # The memory report's tests also drive the `show` subcommand, which lives with Qt.
 ft817_core_tests(exchange_core_tests exchange/calibration_text_test.cpp exchange/channel_clipboard_test.cpp exchange/csv_exchange_test.cpp
                  exchange/csv_file_test.cpp exchange/image_diff_test.cpp exchange/settings_text_test.cpp)

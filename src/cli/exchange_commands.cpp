@@ -14,6 +14,7 @@
 #include "platform/file_access.h"
 #include "text/text_format.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -25,17 +26,21 @@ namespace ft817 {
 namespace {
 
 constexpr const char* kExportUsage =
-    "Usage: ft817clone export IMAGE FILE.csv\n"
+    "Usage: ft817clone export IMAGE FILE.csv [--special]\n"
     "Writes the active memory channels of an image file as CSV (Location, Name, Frequency,\n"
     "Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, ... TStep, Skip as other\n"
     "programming tools read them, then TxMode, Narrow, IPO and ATT, which import reads back).\n"
     "FILE.csv \"-\" writes to standard output. IMAGE may also be a payload file of another\n"
-    "programming tool (see convert --help).\n";
+    "programming tool (see convert --help).\n"
+    "  --special   write the special memories instead (VFO band records, HOME, QMB, PMS-L and\n"
+    "              PMS-U when in use, M-601..M-605 on US radios), Location their name;\n"
+    "              import reads such rows back\n";
 
 constexpr const char* kImportUsage =
     "Usage: ft817clone import IMAGE FILE.csv [--out NEW]\n"
     "Writes the channels of a CSV file into a copy of an image file. Each row sets the\n"
-    "channel at its Location (1..200) and makes it active; every byte a row does not\n"
+    "channel at its Location (1..200) and makes it active, or the special memory it names\n"
+    "(\"HOME 144 MHz\", as export --special writes them); every byte a row does not\n"
     "describe keeps its value, and channels without a row stay as they are. When any row\n"
     "is refused (its line is named) nothing is written. An image whose stored checksums do\n"
     "not match (a block arrived damaged) is refused: the new image would hide the damage.\n"
@@ -46,7 +51,8 @@ constexpr const char* kImportUsage =
 constexpr const char* kDiffUsage =
     "Usage: ft817clone diff A B\n"
     "Prints what differs from image file A to image file B, one line each, old \u2192 new:\n"
-    "channels, band records, VFO and band select, current channel, then any other byte.\n"
+    "channels, special memories by name, VFO and band select, current channel, then any\n"
+    "other byte.\n"
     "Stored checksums that differ are listed too. Exit status 0 when they are the same,\n"
     "1 when they differ, 2 on wrong use or an unreadable image. A and B may also be payload\n"
     "files of another programming tool (see convert --help).\n";
@@ -63,6 +69,25 @@ readTwoFiles(const char* command, const char* usage, const Arguments& args, cons
     if (files.size() != 2)
         return line.usageError(missing);
     return std::pair(files[0], files[1]);
+}
+
+// What export was asked to do.
+struct ExportRequest {
+    std::string imagePath;
+    std::string csvPath;
+    bool specials = false;
+};
+
+std::variant<ExportRequest, int> readExportArguments(const Arguments& args)
+{
+    CommandLine line("export", kExportUsage);
+    line.addFlag("special");
+    if (const auto exit = line.parse(args))
+        return *exit;
+    const std::vector<std::string> files = line.files();
+    if (files.size() != 2)
+        return line.usageError("name the image file and the CSV file to write");
+    return ExportRequest{files[0], files[1], line.isSet("special")};
 }
 
 // What import was asked to do.
@@ -138,11 +163,10 @@ std::string importedImagePath(const std::string& imagePath)
 
 int runExportCommand(const Arguments& args)
 {
-    const auto read =
-        readTwoFiles("export", kExportUsage, args, "name the image file and the CSV file to write");
+    const auto read = readExportArguments(args);
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
-    const auto& [imagePath, csvPath] = std::get<0>(read);
+    const auto& [imagePath, csvPath, specials] = std::get<ExportRequest>(read);
 
     const auto memory = loadMemory("export", imagePath);
     if (!memory) {
@@ -150,9 +174,9 @@ int runExportCommand(const Arguments& args)
         return 1;
     }
     const BlockStore& store = memory->store;
-    const std::string csv = exportChannelsCsv(store);
+    const std::string csv = specials ? exportSpecialsCsv(store) : exportChannelsCsv(store);
     int rows = 0;
-    for (int channel = 0; channel < kChannelCount; ++channel) {
+    for (int channel = 0; channel < kChannelCount && !specials; ++channel) {
         if (!isChannelActive(store, channel))
             continue;
         ++rows;
@@ -176,7 +200,12 @@ int runExportCommand(const Arguments& args)
         std::cerr << "ft817clone export: " << written.error().full() << "\n";
         return 1;
     }
-    std::cout << "wrote " << countOf(rows, "channel", "channels") << " to " << csvPath << "\n";
+    if (specials)
+        rows = static_cast<int>(std::count(csv.begin(), csv.end(), '\n')) - 1;
+    std::cout << "wrote "
+              << (specials ? countOf(rows, "special memory", "special memories")
+                           : countOf(rows, "channel", "channels"))
+              << " to " << csvPath << "\n";
     return 0;
 }
 
@@ -230,8 +259,12 @@ int runImportCommand(const Arguments& args)
         return 1;
     }
     const std::size_t count = imported.channels.size();
-    std::cout << "wrote " << countOf(static_cast<long long>(count), "channel", "channels") << " into "
-              << target << "\n";
+    std::cout << "wrote " << countOf(static_cast<long long>(count), "channel", "channels");
+    if (!imported.specials.empty())
+        std::cout << " and "
+                  << countOf(static_cast<long long>(imported.specials.size()), "special memory",
+                             "special memories");
+    std::cout << " into " << target << "\n";
     return 0;
 }
 

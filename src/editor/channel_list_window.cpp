@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
 #include <QUndoStack>
@@ -68,9 +69,35 @@ ChannelListWindow::ChannelListWindow(std::shared_ptr<EditHistory> history, QWidg
     });
     connect(m_model, &ChannelTableModel::refused, this, &ChannelListWindow::report);
 
+    // The special memories, edited in place like the channels, on the same history.
+    m_specialModel = new ChannelTableModel(m_history, this, ChannelTableModel::Rows::Specials);
+    m_specialTable = new ChannelTableView(this);
+    m_specialTable->setObjectName("SpecialTable");
+    m_specialTable->setModel(m_specialModel);
+    m_specialTable->setItemDelegate(new ChannelItemDelegate(m_specialTable));
+    m_specialTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_specialTable->setEditTriggers(m_table->editTriggers());
+    m_specialTable->verticalHeader()->hide();
+    m_specialTable->verticalHeader()->setDefaultSectionSize(m_table->verticalHeader()->defaultSectionSize());
+    m_specialTable->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_specialModel, &ChannelTableModel::refused, this, &ChannelListWindow::report);
+
     buildActions();
     buildLayout();
     sizeColumns();
+}
+
+void ChannelListWindow::showSpecialMemories()
+{
+    m_tabs->setCurrentWidget(m_specialTable);
+}
+
+bool ChannelListWindow::onChannelsTab()
+{
+    if (m_tabs->currentWidget() == m_table)
+        return true;
+    report("Row actions work on the Channels tab; special memories are edited in their cells");
+    return false;
 }
 
 ChannelListWindow::~ChannelListWindow() = default;
@@ -110,6 +137,7 @@ void ChannelListWindow::buildActions()
     for (QAction* action : {undo, redo}) {
         action->setShortcutContext(Qt::WindowShortcut);
         m_table->addAction(action);
+        m_specialTable->addAction(action);
     }
     auto* separator = new QAction(this);
     separator->setSeparator(true);
@@ -160,6 +188,8 @@ void ChannelListWindow::updateRadioActions()
 
 void ChannelListWindow::tuneRadio()
 {
+    if (!onChannelsTab())
+        return;
     const int channel = firstSelectedChannel();
     if (channel < 0)
         return report("Select the channel to tune the radio to first");
@@ -174,6 +204,8 @@ void ChannelListWindow::tuneRadio()
 
 void ChannelListWindow::takeFromRadio()
 {
+    if (!onChannelsTab())
+        return;
     const int channel = firstSelectedChannel();
     if (channel < 0)
         return report("Select the channel to take the radio's frequency into first");
@@ -254,35 +286,45 @@ void ChannelListWindow::buildLayout()
     layout->setSpacing(4);
     layout->addWidget(tools);
     layout->addLayout(findRow);
-    layout->addWidget(m_table, 1);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName("ListTabs");
+    m_tabs->addTab(m_table, "Channels");
+    m_tabs->addTab(m_specialTable, "Special");
+    layout->addWidget(m_tabs, 1);
     layout->addWidget(m_status);
 }
 
 void ChannelListWindow::sizeColumns()
 {
+    const int tableWidth = sizeColumns(m_table, "200");
+    sizeColumns(m_specialTable, "VFO A FM broadcast");
+    resize(tableWidth + 12, 560);
+    setMinimumWidth(std::min(tableWidth + 12, 900));
+}
+
+int ChannelListWindow::sizeColumns(QTableView* table, const QString& widestFirst)
+{
     // Widths from the header titles and the widest texts a column shows,
-    // without reading the 200 rows.
-    static const QStringList widest = {
-        "200", "",         "10000.00000", "CWR-N", "12.50", "Simplex", "10000.00000",
-        "CWR", "Tone SQL", "254.1",       "754",   "",      "",        "",
-        "",    "WWWWWWWW"};
-    const QFontMetrics cell = m_table->fontMetrics();
-    const QFontMetrics head = m_table->horizontalHeader()->fontMetrics();
+    // without reading the rows.
+    QStringList widest = {"200", "",         "10000.00000", "CWR-N", "12.50", "Simplex", "10000.00000",
+                          "CWR", "Tone SQL", "254.1",       "754",   "",      "",        "",
+                          "",    "WWWWWWWW"};
+    widest[ChannelTableModel::Channel] = widestFirst;
+    const QFontMetrics cell = table->fontMetrics();
+    const QFontMetrics head = table->horizontalHeader()->fontMetrics();
     const int check = 22;
     int total = 0;
     for (int column = 0; column < ChannelTableModel::ColumnCount; ++column) {
-        const QString title = m_model->headerData(column, Qt::Horizontal).toString();
+        const QString title = table->model()->headerData(column, Qt::Horizontal).toString();
         int width = std::max(head.horizontalAdvance(title) + 18, cell.horizontalAdvance(widest[column]) + 12);
         if (widest[column].isEmpty())
             width = std::max(width, check + 8);
-        m_table->setColumnWidth(column, width);
+        table->setColumnWidth(column, width);
         total += width;
     }
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    const int scrollBar = m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int tableWidth = total + scrollBar + 2 * m_table->frameWidth() + 2;
-    resize(tableWidth + 12, 560);
-    setMinimumWidth(std::min(tableWidth + 12, 900));
+    table->horizontalHeader()->setStretchLastSection(true);
+    const int scrollBar = table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return total + scrollBar + 2 * table->frameWidth() + 2;
 }
 
 std::vector<int> ChannelListWindow::selectedChannels() const
@@ -310,6 +352,7 @@ void ChannelListWindow::selectChannels(const std::vector<int>& channels)
 void ChannelListWindow::commitOpenEditor()
 {
     m_table->commitOpenEditor();
+    m_specialTable->commitOpenEditor();
 }
 
 QString ChannelListWindow::statusText() const
@@ -342,6 +385,8 @@ QString channelRange(const std::vector<int>& channels)
 
 void ChannelListWindow::deleteSelected()
 {
+    if (!onChannelsTab())
+        return;
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
         return report("Select the channels to delete first");
@@ -353,6 +398,8 @@ void ChannelListWindow::deleteSelected()
 
 void ChannelListWindow::copySelected()
 {
+    if (!onChannelsTab())
+        return;
     const std::vector<int> channels = selectedChannels();
     const std::string csv = copyChannelsCsv(m_history->store(), channels);
     const auto rows = std::count(csv.begin(), csv.end(), '\n') - 1;
@@ -364,6 +411,8 @@ void ChannelListWindow::copySelected()
 
 void ChannelListWindow::pasteAtSelection()
 {
+    if (!onChannelsTab())
+        return;
     const int first = firstSelectedChannel();
     if (first < 0)
         return report("Select the channel to paste into first");
@@ -391,6 +440,8 @@ void ChannelListWindow::pasteAtSelection()
 
 void ChannelListWindow::moveSelected(int step)
 {
+    if (!onChannelsTab())
+        return;
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
         return report("Select the channels to move first");
@@ -407,6 +458,8 @@ void ChannelListWindow::moveSelected(int step)
 
 void ChannelListWindow::insertAtSelection()
 {
+    if (!onChannelsTab())
+        return;
     const int at = firstSelectedChannel();
     if (at < 0)
         return report("Select where to insert first");
@@ -422,6 +475,8 @@ void ChannelListWindow::insertAtSelection()
 
 void ChannelListWindow::fillSelected()
 {
+    if (!onChannelsTab())
+        return;
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
         return report("Select the channels to fill first");

@@ -1,6 +1,8 @@
 #pragma once
 // "YAESU Channels": the whole memory in one table beside the editor, on the
-// editor's own loaded image. Cells are edited in place; the selected rows can
+// editor's own loaded image, with the special memories (VFO band records,
+// HOME, QMB, PMS, the 60 m channels) on a second tab "Special", edited in
+// their cells by the same rules. Cells are edited in place; the selected rows can
 // be deleted (made inactive), copied and pasted as CSV, moved up and down,
 // opened up by an insert and filled with a run of frequencies. Every action
 // is one step of the shared edit history (undo, redo). Sorting and the
@@ -18,6 +20,8 @@ class QAction;
 class QCheckBox;
 class QLineEdit;
 class QStatusBar;
+class QTabWidget;
+class QTableView;
 
 namespace ft817 {
 
@@ -42,6 +46,8 @@ public:
     void commitOpenEditor();
     // The message in the status bar.
     QString statusText() const;
+    // Shows the Special tab.
+    void showSpecialMemories();
 
     // The row actions, each one step of undo; what they did, or why they
     // did nothing, goes to the status bar.
@@ -75,6 +81,10 @@ private:
     void buildActions();
     void buildLayout();
     void sizeColumns();
+    // Sizes a table's columns; gives the width the table needs.
+    static int sizeColumns(QTableView* table, const QString& widestFirst);
+    // True on the Channels tab; otherwise says that row actions work there.
+    bool onChannelsTab();
     QAction* makeAction(const char* name, const QString& text, const QList<QKeySequence>& keys,
                         const std::function<void()>& run);
     void report(const QString& message);
@@ -86,6 +96,9 @@ private:
     ChannelTableModel* m_model = nullptr;
     ChannelFilterModel* m_proxy = nullptr;
     ChannelTableView* m_table = nullptr;
+    ChannelTableModel* m_specialModel = nullptr;
+    ChannelTableView* m_specialTable = nullptr;
+    QTabWidget* m_tabs = nullptr;
     QLineEdit* m_filter = nullptr;
     QCheckBox* m_activeOnly = nullptr;
     QLineEdit* m_fillStart = nullptr;

@@ -8,6 +8,7 @@
 #include "image/image_check.h"
 #include "image/memory_map.h"
 #include "image/radio_model.h"
+#include "image/special_memories.h"
 #include "image/tone_tables.h"
 #include "text/text_format.h"
 
@@ -71,12 +72,6 @@ QString orStoredNumber(const std::string& text, int number)
     return text.empty() ? "#" + QString::number(number) : QString::fromStdString(text);
 }
 
-// A row's record as the list reads it.
-ChannelRecordView recordOf(const BlockStore& store, int channel)
-{
-    return ChannelRecordView::forChannel(store, channel);
-}
-
 bool hasSecondFrequency(Shift shift)
 {
     return shift != Shift::Simplex;
@@ -124,20 +119,76 @@ Result<std::uint32_t> ChannelTableModel::typedMegahertz(const QString& typed)
     return parseMegahertz(text.toStdString());
 }
 
-ChannelTableModel::ChannelTableModel(std::shared_ptr<EditHistory> history, QObject* parent)
-    : QAbstractTableModel(parent), m_history(std::move(history))
+ChannelTableModel::ChannelTableModel(std::shared_ptr<EditHistory> history, QObject* parent, Rows rows)
+    : QAbstractTableModel(parent), m_history(std::move(history)), m_rows(rows)
 {
+    readSpecials();
     connect(m_history.get(), &EditHistory::changed, this,
             [this](const BlockStore& previous, const QObject*) { showChanges(previous); });
     connect(m_history.get(), &EditHistory::reset, this, [this] {
         beginResetModel();
+        readSpecials();
         endResetModel();
     });
 }
 
+void ChannelTableModel::readSpecials()
+{
+    m_specials =
+        m_rows == Rows::Specials ? specialMemoriesOf(m_history->store()) : std::vector<SpecialMemory>{};
+}
+
+const SpecialMemory* ChannelTableModel::specialOfRow(int row) const
+{
+    return m_rows == Rows::Specials && row >= 0 && row < static_cast<int>(m_specials.size())
+               ? &m_specials[static_cast<std::size_t>(row)]
+               : nullptr;
+}
+
+Location ChannelTableModel::rowLocation(int row) const
+{
+    const SpecialMemory* special = specialOfRow(row);
+    return special ? special->where : channelLocation(row);
+}
+
+ChannelRecordView ChannelTableModel::rowRecord(int row) const
+{
+    return ChannelRecordView(m_history->store(), rowLocation(row));
+}
+
+bool ChannelTableModel::rowInUse(const BlockStore& store, int row) const
+{
+    const SpecialMemory* special = specialOfRow(row);
+    return special ? isSpecialInUse(store, *special) : isChannelActive(store, row);
+}
+
+void ChannelTableModel::setRowInUse(BlockStore& store, int row, bool inUse) const
+{
+    if (const SpecialMemory* special = specialOfRow(row))
+        setSpecialInUse(store, *special, inUse);
+    else
+        setChannelActive(store, row, inUse);
+}
+
+QString ChannelTableModel::rowTitle(int row) const
+{
+    const SpecialMemory* special = specialOfRow(row);
+    return special ? QString::fromStdString(special->name) : QString("Channel %1").arg(row + 1);
+}
+
+bool ChannelTableModel::fixedByLaw(int row, int column) const
+{
+    const SpecialMemory* special = specialOfRow(row);
+    return special && special->fixedByLaw() &&
+           (column == RxFrequency || column == Mode || column == Shift || column == Offset ||
+            column == TxMode);
+}
+
 int ChannelTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() || m_history->store().blockCount() < kMemoryImageMinBlocks ? 0 : kChannelCount;
+    if (parent.isValid() || m_history->store().blockCount() < kMemoryImageMinBlocks)
+        return 0;
+    return m_rows == Rows::Specials ? static_cast<int>(m_specials.size()) : kChannelCount;
 }
 
 int ChannelTableModel::columnCount(const QModelIndex& parent) const
@@ -192,6 +243,9 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
         "Tone mode", "Tone Hz", "DCS code", "Skip", "IPO",      "ATT",   "Tag shown",       "Tag text"};
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
+    // The special memories go by name, and only PMS-L and PMS-U can be out of use.
+    if (role == Qt::DisplayRole && m_rows == Rows::Specials && (section == Channel || section == Active))
+        return section == Channel ? QString("Memory") : QString("In use");
     if (role == Qt::DisplayRole)
         return titles[section];
     if (role == Qt::ToolTipRole && section == Offset)
@@ -211,11 +265,16 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-    const ChannelRecordView record = recordOf(m_history->store(), index.row());
+    const ChannelRecordView record = rowRecord(index.row());
+    const SpecialMemory* special = specialOfRow(index.row());
+    if (fixedByLaw(index.row(), index.column()))
+        return flags;
     switch (index.column()) {
     case Channel:
         return flags;
     case Active:
+        // Only PMS-L and PMS-U of the special memories can be out of use.
+        return special && !special->hasInUseFlag() ? flags : flags | Qt::ItemIsUserCheckable;
     case TagShown:
     case Skip:
     case Ipo:
@@ -246,16 +305,19 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
     case Qt::CheckStateRole:
         return checkValue(channel, column);
     case ChoicesRole:
-        return column == Step ? stepChoices(stepGroupOf(recordOf(m_history->store(), channel).mode()))
-                              : choices(column);
+        return column == Step ? stepChoices(stepGroupOf(rowRecord(channel).mode())) : choices(column);
+    case Qt::ToolTipRole:
+        if (fixedByLaw(channel, column))
+            return QString::fromUtf8(kFixedByLawReason.data(),
+                                     static_cast<qsizetype>(kFixedByLawReason.size()));
+        return {};
     case Qt::ForegroundRole:
-        if (!isChannelActive(m_history->store(), channel) ||
-            unusedValue(recordOf(m_history->store(), channel), column))
+        if (!rowInUse(m_history->store(), channel) || unusedValue(rowRecord(channel), column))
             return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
         return {};
     case Qt::TextAlignmentRole:
-        if (column == Channel || column == RxFrequency || column == Offset || column == Tone ||
-            column == DcsCode)
+        if ((column == Channel && m_rows == Rows::Channels) || column == RxFrequency || column == Offset ||
+            column == Tone || column == DcsCode)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     default:
@@ -265,11 +327,11 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
 
 QVariant ChannelTableModel::checkValue(int channel, int column) const
 {
-    const ChannelRecordView record = recordOf(m_history->store(), channel);
+    const ChannelRecordView record = rowRecord(channel);
     const auto state = [](bool on) { return on ? Qt::Checked : Qt::Unchecked; };
     switch (column) {
     case Active:
-        return state(isChannelActive(m_history->store(), channel));
+        return state(rowInUse(m_history->store(), channel));
     case TagShown:
         return state(record.tagShown());
     case Skip:
@@ -285,9 +347,11 @@ QVariant ChannelTableModel::checkValue(int channel, int column) const
 
 QVariant ChannelTableModel::displayValue(int channel, int column) const
 {
-    const ChannelRecordView record = recordOf(m_history->store(), channel);
+    const ChannelRecordView record = rowRecord(channel);
     switch (column) {
     case Channel:
+        if (const SpecialMemory* special = specialOfRow(channel))
+            return QString::fromStdString(special->name);
         return channel + 1;
     case RxFrequency:
         return megahertz(record.rxFrequency());
@@ -318,7 +382,7 @@ QVariant ChannelTableModel::displayValue(int channel, int column) const
 
 QVariant ChannelTableModel::editValue(int channel, int column) const
 {
-    const ChannelRecordView record = recordOf(m_history->store(), channel);
+    const ChannelRecordView record = rowRecord(channel);
     switch (column) {
     case Mode:
         return listedModeIndex(record.mode(), record.narrow());
@@ -345,12 +409,12 @@ QVariant ChannelTableModel::editValue(int channel, int column) const
 
 QVariant ChannelTableModel::sortValue(int channel, int column) const
 {
-    const ChannelRecordView record = recordOf(m_history->store(), channel);
+    const ChannelRecordView record = rowRecord(channel);
     switch (column) {
     case Channel:
         return channel;
     case Active:
-        return isChannelActive(m_history->store(), channel) ? 0 : 1;
+        return rowInUse(m_history->store(), channel) ? 0 : 1;
     case RxFrequency:
         return static_cast<qulonglong>(record.rxFrequency());
     case Offset:
@@ -387,27 +451,27 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     const QString title = headerData(column, Qt::Horizontal).toString();
     QString reason;
     {
-        const EditHistory::Step step(*m_history, QString("%1 of channel %2").arg(title).arg(index.row() + 1),
-                                     this);
-        reason = store(channelOfRow(index.row()), column, value);
+        const QString what =
+            specialOfRow(index.row()) ? rowTitle(index.row()) : rowTitle(index.row()).toLower();
+        const EditHistory::Step step(*m_history, QString("%1 of %2").arg(title, what), this);
+        reason = store(index.row(), column, value);
     }
     if (!reason.isEmpty()) {
-        emit refused(QString("Channel %1, %2: %3").arg(index.row() + 1).arg(title, reason));
+        emit refused(QString("%1, %2: %3").arg(rowTitle(index.row()), title, reason));
         return false;
     }
     if (!m_notice.isEmpty())
-        emit refused(
-            QString("Channel %1, %2: %3").arg(index.row() + 1).arg(title, std::exchange(m_notice, {})));
+        emit refused(QString("%1, %2: %3").arg(rowTitle(index.row()), title, std::exchange(m_notice, {})));
     return true;
 }
 
 QString ChannelTableModel::store(int channel, int column, const QVariant& value)
 {
     BlockStore& image = m_history->store();
-    ChannelRecord record = ChannelRecord::forChannel(image, channel);
+    ChannelRecord record(image, rowLocation(channel));
     switch (column) {
     case Active:
-        setChannelActive(image, channel, value.toInt() == Qt::Checked);
+        setRowInUse(image, channel, value.toInt() == Qt::Checked);
         return {};
     case TagShown:
         record.setTagShown(value.toInt() == Qt::Checked);
@@ -426,7 +490,7 @@ QString ChannelTableModel::store(int channel, int column, const QVariant& value)
         const QString reason = storeFrequency(record, column, value.toString());
         // A frequency typed into a channel not in use puts it to use.
         if (reason.isEmpty())
-            setChannelActive(image, channel, true);
+            setRowInUse(image, channel, true);
         return reason;
     }
     case Tag:
@@ -557,22 +621,23 @@ void ChannelTableModel::showChanges(const BlockStore& previous)
     if (rowCount() == 0)
         return;
     const BlockStore& now = m_history->store();
+    const int rows = rowCount();
     const auto differs = [&](int channel) {
-        if (isChannelActive(previous, channel) != isChannelActive(now, channel))
+        if (rowInUse(previous, channel) != rowInUse(now, channel))
             return true;
-        const Location where = channelLocation(channel);
+        const Location where = rowLocation(channel);
         for (int k = 0; k < kRecordSize; ++k)
             if (previous.byte(where.index + k, where.block) != now.byte(where.index + k, where.block))
                 return true;
         return false;
     };
-    for (int channel = 0; channel < kChannelCount;) {
+    for (int channel = 0; channel < rows;) {
         if (!differs(channel)) {
             ++channel;
             continue;
         }
         const int first = channel;
-        while (channel + 1 < kChannelCount && differs(channel + 1))
+        while (channel + 1 < rows && differs(channel + 1))
             ++channel;
         emit dataChanged(index(first, 0), index(channel, ColumnCount - 1));
         ++channel;

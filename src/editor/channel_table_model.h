@@ -10,6 +10,8 @@
 
 #include "image/block_store.h"
 #include "image/channel_names.h"
+#include "image/channel_record.h"
+#include "image/special_memories.h"
 #include "platform/result.h"
 
 #include <QAbstractTableModel>
@@ -19,7 +21,6 @@
 
 namespace ft817 {
 
-class ChannelRecord;
 class EditHistory;
 
 class ChannelTableModel : public QAbstractTableModel {
@@ -50,8 +51,15 @@ public:
     // the Step cell offers the steps of its channel's mode group.
     static constexpr int ChoicesRole = Qt::UserRole + 1;
 
+    // Which memories the rows are: the 200 channels, or the special memories of
+    // the image's model (special_memories.h; none for a layout of no known
+    // model), whose Ch column shows their name and whose Active column is the
+    // in-use flag of PMS-L and PMS-U (always on for the others).
+    enum class Rows { Channels, Specials };
+
     // A table over the image that history keeps; the model shares the history.
-    explicit ChannelTableModel(std::shared_ptr<EditHistory> history, QObject* parent = nullptr);
+    explicit ChannelTableModel(std::shared_ptr<EditHistory> history, QObject* parent = nullptr,
+                               Rows rows = Rows::Channels);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -78,6 +86,18 @@ signals:
     void refused(const QString& reason);
 
 private:
+    void readSpecials();
+    // The special memory a row shows, or nullptr for a channel's row.
+    const SpecialMemory* specialOfRow(int row) const;
+    Location rowLocation(int row) const;
+    ChannelRecordView rowRecord(int row) const;
+    bool rowInUse(const BlockStore& store, int row) const;
+    void setRowInUse(BlockStore& store, int row, bool inUse) const;
+    // "Channel 5", or the special memory's name.
+    QString rowTitle(int row) const;
+    // A 60 m channel's frequencies and mode, which US law fixes.
+    bool fixedByLaw(int row, int column) const;
+
     QVariant checkValue(int channel, int column) const;
     QVariant displayValue(int channel, int column) const;
     QVariant editValue(int channel, int column) const;
@@ -97,6 +117,8 @@ private:
     void showChanges(const BlockStore& previous);
 
     std::shared_ptr<EditHistory> m_history;
+    Rows m_rows = Rows::Channels;
+    std::vector<SpecialMemory> m_specials;
     // What an edit that was stored still wants the person to know (for the status bar).
     QString m_notice;
 };

@@ -4,6 +4,7 @@
 #include "image/channel_record.h"
 #include "image/frequency_range.h"
 #include "image/memory_map.h"
+#include "image/special_memories.h"
 #include "image/tone_tables.h"
 #include "text/text_format.h"
 
@@ -50,7 +51,8 @@ private:
 
 // Everything a good row says about its channel.
 struct ChannelRow {
-    int channel = 0;
+    int channel = 0;                        // 0..199, when the row is a channel's
+    const SpecialMemory* special = nullptr; // the special memory the row names instead
     std::uint32_t frequency = 0;
     Shift shift = Shift::Simplex;
     std::optional<std::uint32_t> offset;
@@ -79,13 +81,28 @@ struct RowReading {
     int line;
     std::vector<CsvProblem>& problems;
     std::vector<CsvProblem>& notes;
+    const std::vector<SpecialMemory>& specials; // of the image's model
 
     void refuse(std::string reason) { problems.push_back({line, std::move(reason)}); }
 };
 
+// Where a row's record lies and what to call it in a message.
+Location recordLocation(const ChannelRow& row)
+{
+    return row.special ? row.special->where : channelLocation(row.channel);
+}
+std::string memoryName(const ChannelRow& row)
+{
+    return row.special ? row.special->name : "channel " + std::to_string(row.channel + 1);
+}
+
 void readLocation(RowReading& in, ChannelRow& out)
 {
     const std::string_view location = trimmed(in.row["Location"]);
+    if (const SpecialMemory* special = specialNamed(in.specials, location)) {
+        out.special = special;
+        return;
+    }
     int number = 0;
     bool digits = !location.empty() && location.size() <= 3;
     for (const char c : location) {
@@ -94,7 +111,12 @@ void readLocation(RowReading& in, ChannelRow& out)
             number = number * 10 + (c - '0');
     }
     if (!digits || number < 1 || number > kChannelCount)
-        in.refuse("Location must be a channel number 1..200, not " + quoted(in.row["Location"]));
+        in.refuse("Location must be a channel number 1..200" +
+                  std::string(
+                      in.specials.empty()
+                          ? ""
+                          : " or the name of a special memory (VFO A 7 MHz, HOME 144 MHz, QMB, PMS-L, ...)") +
+                  ", not " + quoted(in.row["Location"]));
     else
         out.channel = number - 1;
 }
@@ -313,10 +335,11 @@ void readName(RowReading& in, ChannelRow& out)
 
 // Reads one row; pushes a problem for each field that cannot be written exactly.
 std::optional<ChannelRow> readChannelRow(const RowFields& row, int line, std::vector<CsvProblem>& problems,
-                                         std::vector<CsvProblem>& notes)
+                                         std::vector<CsvProblem>& notes,
+                                         const std::vector<SpecialMemory>& specials)
 {
     const std::size_t problemsBefore = problems.size();
-    RowReading in{row, line, problems, notes};
+    RowReading in{row, line, problems, notes, specials};
     ChannelRow out;
     readLocation(in, out);
     readFrequencies(in, out);
@@ -348,20 +371,22 @@ std::string shownTag(const ChannelRecordView& record)
 // of the radio's); empty when it can.
 std::string storedNumberProblem(const BlockStore& store, const ChannelRow& row)
 {
-    const ChannelRecordView stored = ChannelRecordView::forChannel(store, row.channel);
+    const ChannelRecordView stored(store, recordLocation(row));
     if (!row.untuned.empty() && stored.rxFrequency() != row.frequency)
         return row.untuned;
     const int mode = row.mode.value_or(stored.mode());
+    if (row.special && row.special->fixedByLaw() &&
+        (row.frequency != stored.rxFrequency() || mode != stored.mode() || row.shift != stored.shift() ||
+         (row.offset && *row.offset != stored.txFrequency())))
+        return row.special->name + ": " + std::string(kFixedByLawReason);
     if (row.narrow.value_or(false) && !hasNarrow(mode))
         return "Narrow Y: " + std::string(modeName(mode)) + " has no narrow filter (CW, CWR and FM have)";
     if ((row.toneMode == ToneMode::Tone || row.toneMode == ToneMode::Mute) && !row.toneNumber &&
         stored.ctcssTone() >= kCtcssToneCount)
         return std::string("Tone ") + (row.toneMode == ToneMode::Tone ? "Tone" : "TSQL") +
-               " needs rToneFreq or cToneFreq: channel " + std::to_string(row.channel + 1) +
-               " holds no tone of the radio's";
+               " needs rToneFreq or cToneFreq: " + memoryName(row) + " holds no tone of the radio's";
     if (row.toneMode == ToneMode::Dcs && !row.dcsNumber && stored.dcsCode() >= kDcsCodeCount)
-        return "Tone DTCS needs DtcsCode: channel " + std::to_string(row.channel + 1) +
-               " holds no DCS code of the radio's";
+        return "Tone DTCS needs DtcsCode: " + memoryName(row) + " holds no DCS code of the radio's";
     return {};
 }
 
@@ -416,7 +441,7 @@ void writeCopiedTag(ChannelRecord& record, const ChannelRow& row)
 // all, so every bit of the record the row does not change stays as it was.
 void writeChannelRow(BlockStore& store, const ChannelRow& row, int line, std::vector<CsvProblem>& notes)
 {
-    ChannelRecord record = ChannelRecord::forChannel(store, row.channel);
+    ChannelRecord record(store, recordLocation(row));
     if (record.rxFrequency() != row.frequency)
         record.setRxFrequency(row.frequency);
 
@@ -461,8 +486,12 @@ void writeChannelRow(BlockStore& store, const ChannelRow& row, int line, std::ve
     // The band codes follow the frequencies, as a radio keeps them.
     record.fitBandCodes();
 
-    if (!isChannelActive(store, row.channel))
+    if (row.special) {
+        if (!isSpecialInUse(store, *row.special))
+            setSpecialInUse(store, *row.special, true);
+    } else if (!isChannelActive(store, row.channel)) {
         setChannelActive(store, row.channel, true);
+    }
 }
 
 // The columns the header row names, by name; empty (with a problem named)
@@ -558,45 +587,62 @@ std::vector<std::string> csvHeader(CsvTags tags)
     return header;
 }
 
+namespace {
+
+// One record as a CSV row, its Location given.
+std::string recordCsvRow(const ChannelRecordView& record, const std::string& location, CsvTags tags)
+{
+    const std::string name = record.tagHighBit() ? shownTag(record) : std::string();
+    const std::string tone = ctcssHertzText(record.ctcssTone());
+    const auto flag = [](bool on) { return std::string(on ? "Y" : ""); };
+    std::vector<std::string> fields = {
+        location,
+        latin1ToUtf8(name),
+        formatMegahertz(record.rxFrequency()),
+        std::string(namesOf(record.shift()).csv),
+        formatMegahertz(record.txFrequency()),
+        std::string(namesOf(record.toneMode()).csv),
+        tone,
+        tone,
+        dcsCodeText(record.dcsCode()),
+        "NN",
+        std::string(modeName(record.mode())),
+        tuningStepText(stepGroupOf(record.mode()), record.tuningStep()),
+        record.skip() ? "S" : "",
+        "",
+        "",
+        "",
+        "",
+        record.shift() == Shift::Split ? std::string(modeName(record.txMode())) : std::string(),
+        flag(record.narrow()),
+        flag(record.ipo()),
+        flag(record.att()),
+    };
+    if (tags == CsvTags::AllWithShownFlag) {
+        fields.push_back(latin1ToUtf8(shownTag(record)));
+        fields.emplace_back(record.tagHighBit() ? "yes" : "no");
+    }
+    return csvRow(fields);
+}
+
+} // namespace
+
 std::string exportChannelsCsv(const BlockStore& store, CsvTags tags)
 {
     std::string out = csvRow(csvHeader(tags));
-    for (int channel = 0; channel < kChannelCount; ++channel) {
-        if (!isChannelActive(store, channel))
-            continue;
-        const ChannelRecordView record = ChannelRecordView::forChannel(store, channel);
-        const std::string name = record.tagHighBit() ? shownTag(record) : std::string();
-        const std::string tone = ctcssHertzText(record.ctcssTone());
-        const auto flag = [](bool on) { return std::string(on ? "Y" : ""); };
-        std::vector<std::string> fields = {
-            std::to_string(channel + 1),
-            latin1ToUtf8(name),
-            formatMegahertz(record.rxFrequency()),
-            std::string(namesOf(record.shift()).csv),
-            formatMegahertz(record.txFrequency()),
-            std::string(namesOf(record.toneMode()).csv),
-            tone,
-            tone,
-            dcsCodeText(record.dcsCode()),
-            "NN",
-            std::string(modeName(record.mode())),
-            tuningStepText(stepGroupOf(record.mode()), record.tuningStep()),
-            record.skip() ? "S" : "",
-            "",
-            "",
-            "",
-            "",
-            record.shift() == Shift::Split ? std::string(modeName(record.txMode())) : std::string(),
-            flag(record.narrow()),
-            flag(record.ipo()),
-            flag(record.att()),
-        };
-        if (tags == CsvTags::AllWithShownFlag) {
-            fields.push_back(latin1ToUtf8(shownTag(record)));
-            fields.emplace_back(record.tagHighBit() ? "yes" : "no");
-        }
-        out += csvRow(fields);
-    }
+    for (int channel = 0; channel < kChannelCount; ++channel)
+        if (isChannelActive(store, channel))
+            out += recordCsvRow(ChannelRecordView::forChannel(store, channel), std::to_string(channel + 1),
+                                tags);
+    return out;
+}
+
+std::string exportSpecialsCsv(const BlockStore& store)
+{
+    std::string out = csvRow(csvHeader(CsvTags::ShownInName));
+    for (const SpecialMemory& memory : specialMemoriesOf(store))
+        if (isSpecialInUse(store, memory))
+            out += recordCsvRow(ChannelRecordView(store, memory.where), memory.name, CsvTags::ShownInName);
     return out;
 }
 
@@ -617,7 +663,9 @@ CsvImport importChannelsTable(const BlockStore& image, const CsvTable& table)
     const CsvRow& header = table.rows.front();
 
     BlockStore working = image;
-    std::map<int, int> lineOfChannel;
+    const std::vector<SpecialMemory> specials = specialMemoriesOf(image);
+    // The line that wrote each record, by its place in the store.
+    std::map<std::pair<int, int>, int> lineOfRecord;
     for (std::size_t r = 1; r < table.rows.size(); ++r) {
         const CsvRow& row = table.rows[r];
         // Spreadsheets leave rows of empty cells below the table; they say nothing.
@@ -630,14 +678,14 @@ CsvImport importChannelsTable(const BlockStore& image, const CsvTable& table)
                                                      std::to_string(header.fields.size())});
             continue;
         }
-        const auto channelRow =
-            readChannelRow(RowFields(*columns, row.fields), row.line, result.problems, result.notes);
+        const auto channelRow = readChannelRow(RowFields(*columns, row.fields), row.line, result.problems,
+                                               result.notes, specials);
         if (!channelRow)
             continue;
-        const auto [earlier, fresh] = lineOfChannel.emplace(channelRow->channel, row.line);
+        const Location where = recordLocation(*channelRow);
+        const auto [earlier, fresh] = lineOfRecord.emplace(std::pair{where.block, where.index}, row.line);
         if (!fresh) {
-            result.problems.push_back({row.line, "channel " + std::to_string(channelRow->channel + 1) +
-                                                     " is already written by line " +
+            result.problems.push_back({row.line, memoryName(*channelRow) + " is already written by line " +
                                                      std::to_string(earlier->second)});
             continue;
         }
@@ -646,15 +694,20 @@ CsvImport importChannelsTable(const BlockStore& image, const CsvTable& table)
             continue;
         }
         writeChannelRow(working, *channelRow, row.line, result.notes);
-        result.channels.push_back(channelRow->channel);
+        if (channelRow->special)
+            result.specials.push_back(channelRow->special->name);
+        else
+            result.channels.push_back(channelRow->channel);
     }
 
     std::stable_sort(result.problems.begin(), result.problems.end(),
                      [](const CsvProblem& a, const CsvProblem& b) { return a.line < b.line; });
     if (result.problems.empty())
         result.store = std::move(working);
-    else
+    else {
         result.channels.clear();
+        result.specials.clear();
+    }
     return result;
 }
 

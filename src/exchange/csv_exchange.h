@@ -74,13 +74,19 @@ std::vector<std::string> csvHeader(CsvTags tags);
 
 // The active channels of a memory image as CSV (header row first, LF line ends).
 std::string exportChannelsCsv(const BlockStore& store, CsvTags tags = CsvTags::ShownInName);
+// The special memories of the image's model (special_memories.h) in the same
+// columns, Location the memory's name ("HOME 144 MHz"); PMS-L and PMS-U only
+// when in use. Import reads such rows back; a 60 m channel's row must keep its
+// frequencies and mode.
+std::string exportSpecialsCsv(const BlockStore& store);
 
 // What an import made of a CSV text.
 struct CsvImport {
     BlockStore store;          // the image with every row written; the original when any row was refused
     std::vector<int> channels; // channels written (0..199), in file order
-    std::vector<CsvProblem> problems; // rows refused; empty when the import succeeded
-    std::vector<CsvProblem> notes;    // rows written with a change worth telling (a name cut to 8)
+    std::vector<std::string> specials; // special memories written, by name, in file order
+    std::vector<CsvProblem> problems;  // rows refused; empty when the import succeeded
+    std::vector<CsvProblem> notes;     // rows written with a change worth telling (a name cut to 8)
     // True when every row was good and written.
     bool ok() const { return problems.empty(); }
 };

@@ -7,6 +7,7 @@
 #include "image/frequency_range.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
+#include "image/special_memories.h"
 #include "image/tone_tables.h"
 #include "text/text_format.h"
 
@@ -120,6 +121,42 @@ void describeChannels(DiffLines& d)
     }
 }
 
+void describeRecordFields(const ChannelRecordView& a, const ChannelRecordView& b,
+                          std::vector<std::string>& parts);
+
+// The special memories of the image's model, each by its name: every byte of
+// its record and, for PMS-L and PMS-U, the in-use bits.
+bool describeSpecials(DiffLines& d)
+{
+    const std::vector<SpecialMemory> specials = specialMemoriesOf(d.after);
+    if (specials.empty() || specialMemoriesOf(d.before).size() != specials.size())
+        return false;
+    for (const SpecialMemory& memory : specials) {
+        for (int k = 0; k < kRecordSize; ++k)
+            d.coverage.cover(memory.where.block, memory.where.index + k, 0xFF);
+        std::vector<std::string> parts;
+        if (memory.hasInUseFlag()) {
+            for (const int index : {27, 53})
+                d.coverage.cover(7, index, memory.inUseMask);
+            const bool was = isSpecialInUse(d.before, memory);
+            const bool now = isSpecialInUse(d.after, memory);
+            if (was != now)
+                parts.push_back(std::string("in use ") + (was ? "yes" : "no") + kArrow +
+                                (now ? "yes" : "no"));
+        }
+        describeRecordFields(ChannelRecordView(d.before, memory.where),
+                             ChannelRecordView(d.after, memory.where), parts);
+        if (parts.empty())
+            continue;
+        std::string line = memory.name + ":";
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            line += (i > 0 ? ", " : " ") + parts[i];
+        d.lines.push_back(std::move(line));
+    }
+    return true;
+}
+
+// Band records of a layout of no known model: their receive frequencies.
 void describeBands(DiffLines& d)
 {
     const BlockStore& before = d.before;
@@ -302,7 +339,8 @@ std::vector<std::string> describeImageDifferences(const BlockStore& before, cons
 {
     DiffLines d{before, after, Coverage(std::min(before.blockCount(), after.blockCount())), {}};
     describeChannels(d);
-    describeBands(d);
+    if (!describeSpecials(d))
+        describeBands(d);
     describeSelections(d);
     describeSettings(d);
     describeBlocks(d);

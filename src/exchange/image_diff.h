@@ -1,7 +1,8 @@
 #pragma once
 // What differs between two memory images, in words a radio owner checks
-// before an upload: one line per memory channel, band record, VFO select,
-// band select, current channel and menu setting that differ, each "old → new"
+// before an upload: one line per memory channel, special memory (by its name:
+// "HOME 144 MHz: frequency 146.00000 → 145.50000 MHz"), VFO select, band
+// select, current channel and menu setting that differ, each "old → new"
 // (a setting by its name: "APO time: OFF → 2h"); every other
 // differing byte as "block B index I: 0xAA → 0xBB", so that nothing that
 // differs goes unreported. Only the bytes an image file saves are compared
@@ -17,7 +18,9 @@
 namespace ft817 {
 
 // One line per difference from `before` to `after` (no line ends), channels
-// first, then band records, VFO and band select, current channel, settings, the block
+// first, then the special memories (the band records' frequencies alone for
+// a layout of no known model), VFO and band select, current channel,
+// settings, the block
 // layout and the remaining bytes; empty when both save the same bytes.
 // Both stores should be ones BlockStore::load accepted.
 std::vector<std::string> describeImageDifferences(const BlockStore& before, const BlockStore& after);

@@ -6,6 +6,7 @@
 #include "image/frequency_range.h"
 #include "image/image_check.h"
 #include "image/memory_map.h"
+#include "image/special_memories.h"
 #include "image/tone_tables.h"
 #include "text/text_format.h"
 
@@ -70,11 +71,15 @@ void appendJsonString(std::string& out, std::string_view text)
 std::string stepText(StepGroup group, int position)
 {
     const std::string text = tuningStepText(group, position);
-    return text.empty() ? "#" + std::to_string(position) : text;
+    if (!text.empty())
+        return text;
+    std::string number = "#";
+    number += std::to_string(position);
+    return number;
 }
 
-// Skip, IPO and ATT where they are on ("skip ipo"), "-" when none is.
-std::string flagsText(const ChannelRecordView& record)
+// Skip, IPO and ATT where they are on ("skip ipo"), then more; "-" when there is nothing.
+std::string flagsText(const ChannelRecordView& record, const std::string& more = {})
 {
     std::string text;
     for (const auto& [on, name] :
@@ -83,17 +88,23 @@ std::string flagsText(const ChannelRecordView& record)
             text += text.empty() ? "" : " ";
             text += name;
         }
+    if (!more.empty()) {
+        text += text.empty() ? "" : " ";
+        text += more;
+    }
     return text.empty() ? "-" : text;
 }
 
 // The columns of a channel row, so that the heading lines up with them.
+// A channel's number right-aligned in 3 places; a special memory's name left-aligned in 18.
 std::string rowText(const std::string& number, const std::string& rx, const std::string& mode,
                     const std::string& shift, const std::string& second, const std::string& tone,
-                    const std::string& step, const std::string& flags, const std::string& tag)
+                    const std::string& step, const std::string& flags, const std::string& tag,
+                    bool named = false)
 {
-    std::string row = padLeft(number, 3) + "  " + padLeft(rx, 11) + "  " + padRight(mode, 5) + "  " +
-                      padRight(shift, 7) + "  " + padRight(second, 17) + "  " + padRight(tone, 19) + "  " +
-                      padRight(step, 5) + "  " + padRight(flags, 12) + "  " + tag;
+    std::string row = (named ? padRight(number, 18) : padLeft(number, 3)) + "  " + padLeft(rx, 11) + "  " +
+                      padRight(mode, 5) + "  " + padRight(shift, 7) + "  " + padRight(second, 17) + "  " +
+                      padRight(tone, 19) + "  " + padRight(step, 5) + "  " + padRight(flags, 12) + "  " + tag;
     while (!row.empty() && row.back() == ' ')
         row.pop_back();
     return row + "\n";
@@ -109,7 +120,7 @@ std::string bandLine(const BlockStore& store, Vfo vfo)
         line +=
             std::to_string(selected) + " (" + megahertzText(bandFrequency(store, vfo, selected)) + " MHz)";
     // Five bands a line, numbered, the selected one marked with '*'.
-    for (int i = 0; i < kBandCount; ++i) {
+    for (int i = 0; i < vfoBandCount(store); ++i) {
         if (i % 5 == 0)
             line += "\n ";
         line += padLeft(std::to_string(i), 3) + (i == selected ? "*" : ":") +
@@ -140,25 +151,44 @@ std::string notesText(const BlockStore& store)
     return text;
 }
 
-std::string channelRow(const BlockStore& store, int n)
+// A record as one row of the table, first the channel's number or the memory's name.
+std::string recordRow(const ChannelRecordView& record, const std::string& number, bool named,
+                      const std::string& more = {})
 {
-    const auto record = ChannelRecordView::forChannel(store, n);
     const std::string second = record.split() ? padLeft(megahertzText(record.txFrequency()), 11) + "  " +
                                                     std::string(modeName(record.txMode()))
                                               : "-";
     // The tag as the radio shows it: bit 7 of record byte 0.
-    return rowText(std::to_string(n + 1), megahertzText(record.rxFrequency()),
+    return rowText(number, megahertzText(record.rxFrequency()),
                    listedModeName(record.mode(), record.narrow()), std::string(shiftName(record.shift())),
                    second, toneText(record), stepText(stepGroupOf(record.mode()), record.tuningStep()),
-                   flagsText(record), record.tagShown() ? "\"" + printableTag(record) + "\"" : "-");
+                   flagsText(record, more), record.tagShown() ? "\"" + printableTag(record) + "\"" : "-",
+                   named);
 }
 
-void appendChannelJson(std::string& out, const BlockStore& store, int n)
+std::string channelRow(const BlockStore& store, int n)
 {
-    const auto record = ChannelRecordView::forChannel(store, n);
-    out += "{\"channel\": " + std::to_string(n + 1);
-    out += ", \"active\": ";
-    out += isChannelActive(store, n) ? "true" : "false";
+    return recordRow(ChannelRecordView::forChannel(store, n), std::to_string(n + 1), false);
+}
+
+// The special memories after the channels, one row each; nothing for a layout of no known model.
+std::string specialsText(const BlockStore& store)
+{
+    const std::vector<SpecialMemory> specials = specialMemoriesOf(store);
+    if (specials.empty())
+        return {};
+    std::string text = "Special memories: " + std::to_string(specials.size()) + "\n";
+    text += rowText("Memory", "RX MHz", "Mode", "Shift", "     TX MHz  Mode", "Tone", "Step", "Flags", "Tag",
+                    true);
+    for (const SpecialMemory& memory : specials)
+        text += recordRow(ChannelRecordView(store, memory.where), memory.name, true,
+                          isSpecialInUse(store, memory) ? "" : "not in use");
+    return text;
+}
+
+// The fields of a record, each as ", \"key\": value".
+void appendRecordJson(std::string& out, const ChannelRecordView& record)
+{
     out += ", \"mode\": \"" + std::string(modeName(record.mode())) + "\"";
     out += ", \"rx\": " + std::to_string(record.rxFrequency());
     out += ", \"split\": ";
@@ -198,7 +228,28 @@ void appendChannelJson(std::string& out, const BlockStore& store, int n)
     out += "}";
     out += ", \"rx_band_code\": " + std::to_string(record.rxBandCode());
     out += ", \"tx_band_code\": " + std::to_string(record.txBandCode());
-    out += ", \"record\": \"" + hexBytes(record.bytes(), "", HexLetters::Lower) + "\"}";
+    out += ", \"record\": \"" + hexBytes(record.bytes(), "", HexLetters::Lower) + "\"";
+}
+
+void appendChannelJson(std::string& out, const BlockStore& store, int n)
+{
+    out += "{\"channel\": " + std::to_string(n + 1);
+    out += ", \"active\": ";
+    out += isChannelActive(store, n) ? "true" : "false";
+    appendRecordJson(out, ChannelRecordView::forChannel(store, n));
+    out += "}";
+}
+
+void appendSpecialJson(std::string& out, const BlockStore& store, const SpecialMemory& memory)
+{
+    out += "{\"name\": ";
+    appendJsonString(out, memory.name);
+    out += ", \"in_use\": ";
+    out += isSpecialInUse(store, memory) ? "true" : "false";
+    out += ", \"block\": " + std::to_string(memory.where.block);
+    out += ", \"index\": " + std::to_string(memory.where.index);
+    appendRecordJson(out, ChannelRecordView(store, memory.where));
+    out += "}";
 }
 
 } // namespace
@@ -227,6 +278,7 @@ std::string memoryText(const BlockStore& store)
         text += rowText("Ch", "RX MHz", "Mode", "Shift", "     TX MHz  Mode", "Tone", "Step", "Flags", "Tag");
         text += rows;
     }
+    text += specialsText(store);
     text += notesText(store);
     return text;
 }
@@ -286,7 +338,7 @@ std::string memoryJson(const BlockStore& store)
     out += "},\n \"bands\": {";
     for (Vfo vfo : {Vfo::A, Vfo::B}) {
         out += vfo == Vfo::A ? "\"A\": [" : ", \"B\": [";
-        for (int i = 0; i < kBandCount; ++i)
+        for (int i = 0; i < vfoBandCount(store); ++i)
             out += (i > 0 ? ", " : "") + std::to_string(bandFrequency(store, vfo, i));
         out += "]";
     }
@@ -298,7 +350,14 @@ std::string memoryJson(const BlockStore& store)
         appendChannelJson(out, store, n);
         out += n + 1 < kChannelCount ? ",\n" : "\n";
     }
-    out += " ],\n \"notes\": [";
+    out += " ],\n \"specials\": [";
+    const std::vector<SpecialMemory> specials = specialMemoriesOf(store);
+    for (std::size_t i = 0; i < specials.size(); ++i) {
+        out += i == 0 ? "\n  " : ",\n  ";
+        appendSpecialJson(out, store, specials[i]);
+    }
+    out += specials.empty() ? "" : "\n ";
+    out += "],\n \"notes\": [";
     const std::vector<std::string> notes = recordNotes(store);
     for (std::size_t i = 0; i < notes.size(); ++i) {
         out += i == 0 ? "" : ", ";

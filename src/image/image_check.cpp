@@ -3,6 +3,7 @@
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
+#include "image/special_memories.h"
 #include "text/text_format.h"
 
 #include <algorithm>
@@ -162,6 +163,13 @@ std::vector<std::string> recordNotes(const BlockStore& store)
         const std::string problem = ChannelRecordView::forChannel(store, channel).bandCodeProblem();
         if (!problem.empty())
             notes.push_back("channel " + std::to_string(channel + 1) + ": " + problem);
+    }
+    for (const SpecialMemory& memory : specialMemoriesOf(store)) {
+        if (!isSpecialInUse(store, memory))
+            continue;
+        const std::string problem = ChannelRecordView(store, memory.where).bandCodeProblem();
+        if (!problem.empty())
+            notes.push_back(memory.name + ": " + problem);
     }
     return notes;
 }

@@ -60,9 +60,10 @@ std::string staleChecksumNote(const ImageCheck& check);
 // arrived damaged); empty for a whole memory.
 std::string notWholeFileReason(const ImageCheck& check);
 
-// Where the active channels' records disagree with what a radio stores beside
-// their frequencies, one line each: "channel 5: RX band code 4 (144 MHz)
-// where 14.07400 MHz is band 0 (HF)". Empty when every record fits.
+// Where the records of the active channels and of the special memories in
+// use disagree with what a radio stores beside their frequencies, one line
+// each: "channel 5: RX band code 4 (144 MHz) where 14.07400 MHz is band 0
+// (HF)", "HOME 144 MHz: ...". Empty when every record fits.
 std::vector<std::string> recordNotes(const BlockStore& store);
 
 // Reasons joined with "; ", at most limit of them, then "and N more".

@@ -1,5 +1,7 @@
 #include "image/memory_map.h"
 
+#include "image/image_check.h"
+
 namespace ft817 {
 
 namespace {
@@ -89,10 +91,16 @@ int bandSelectValue(const BlockStore& store, Vfo vfo)
     return vfo == Vfo::A ? (b & 0x0F) : (b >> 4);
 }
 
+int vfoBandCount(const BlockStore& store)
+{
+    const RadioModel* model = radioOf(store);
+    return model ? model->vfoBandRecords : kBandCount;
+}
+
 int selectedBand(const BlockStore& store, Vfo vfo)
 {
     const int value = bandSelectValue(store, vfo);
-    return value < kBandCount ? value : -1;
+    return value < vfoBandCount(store) ? value : -1;
 }
 
 std::uint32_t bandFrequency(const BlockStore& store, Vfo vfo, int band)

@@ -1,6 +1,7 @@
 #include "sim/default_memory.h"
 
 #include "image/frequency_range.h"
+#include "image/special_memories.h"
 
 #include <algorithm>
 #include <cstring>
@@ -57,16 +58,35 @@ const DefaultChannel kDeletedChannel = {20, USB, SIMPLEX, 0, 0, 0, 0, 2820000, 0
 // US radios keep five 60 m channels in their extra block, laid out like memory channels.
 const std::uint32_t kSixtyMetreChannels[5] = {533200, 534800, 535850, 537300, 540500};
 
-// Band records: 160, 80, 60, 40, 30, 20, 17, 15, 12, 10, 6 m, FM broadcast, air band, 2 m, 70 cm.
-constexpr std::array<std::uint32_t, 15> kVfoA = {184000,  365000,  535700,   707400,   1013600,
-                                                 1407400, 1810000, 2107400,  2491500,  2807400,
-                                                 5031300, 9850000, 11810000, 14550000, 43350000};
-constexpr std::array<std::uint32_t, 15> kVfoB = {191000,  356000,   537150,   703000,   1011600,
-                                                 1406000, 1808600,  2106000,  2490600,  2806000,
-                                                 5009000, 10000000, 12450000, 14430000, 43220000};
-// The mode each band record is left in.
-constexpr std::array<std::uint8_t, 15> kBandModes = {LSB, LSB, USB, LSB, CW, USB, USB, USB,
-                                                     USB, USB, USB, FM,  AM, FM,  FM};
+// Band records of both VFOs in the order the radio keeps them: 1.8, 3.5,
+// (5 MHz on the FT-818 family only,) 7, 10, 14, 18, 21, 24, 28, 50 MHz, FM
+// broadcast, AIR, 144 MHz, 430 MHz and HF general coverage.
+struct BandRecord {
+    std::uint32_t vfoA;
+    std::uint32_t vfoB;
+    std::uint8_t mode;
+    bool fiveMegahertz; // the record only the FT-818 family has
+};
+constexpr BandRecord kBandRecords[] = {
+    {184000, 191000, LSB, false},    {365000, 356000, LSB, false},    {535700, 537150, USB, true},
+    {707400, 703000, LSB, false},    {1013600, 1011600, CW, false},   {1407400, 1406000, USB, false},
+    {1810000, 1808600, USB, false},  {2107400, 2106000, USB, false},  {2491500, 2490600, USB, false},
+    {2807400, 2806000, USB, false},  {5031300, 5009000, USB, false},  {9850000, 10000000, FM, false},
+    {11810000, 12450000, AM, false}, {14550000, 14430000, FM, false}, {43350000, 43220000, FM, false},
+    {1000000, 999900, AM, false},
+};
+
+// HOME HF, 50 MHz, 144 MHz, 430 MHz, QMB, PMS-L and PMS-U as the radio names them.
+struct NamedRecord {
+    const char* name;
+    std::uint8_t mode;
+    std::uint32_t frequency;
+};
+constexpr NamedRecord kNamedRecords[] = {
+    {"HOME HF", USB, 1420000},      {"HOME 50 MHz", FM, 5100000}, {"HOME 144 MHz", FM, 14600000},
+    {"HOME 430 MHz", FM, 43300000}, {"QMB", FM, 14552500},        {"PMS-L", FM, 14400000},
+    {"PMS-U", FM, 14600000},
+};
 
 using Payload = std::vector<std::uint8_t>;
 
@@ -112,18 +132,41 @@ void fillSettings(Payload& payload, int seed)
         payload[i] = static_cast<std::uint8_t>((i * 37 + static_cast<std::size_t>(seed) * 11) % 97);
 }
 
-void putBandRecords(std::vector<Payload>& payloads, int vfo)
+// The band records a model has, in the order it keeps them.
+std::vector<BandRecord> bandRecordsOf(const RadioModel& radio)
 {
-    const auto& frequencies = vfo == 0 ? kVfoA : kVfoB;
-    const int lowBlock = vfo == 0 ? 2 : 4;
-    for (int band = 0; band < 15; ++band) {
+    std::vector<BandRecord> records;
+    for (const BandRecord& record : kBandRecords)
+        if (!record.fiveMegahertz || radio.vfoBandRecords > 15)
+            records.push_back(record);
+    return records;
+}
+
+// Every special memory a model has: the VFOs' band records, HOME, QMB, PMS
+// and the 60 m channels, where the table of special memories puts them.
+void putSpecialRecords(std::vector<Payload>& payloads, const RadioModel& radio)
+{
+    const std::vector<BandRecord> bands = bandRecordsOf(radio);
+    int band = 0;
+    int sixty = 0;
+    for (const SpecialMemory& memory : specialMemories(radio)) {
         DefaultChannel record;
-        record.modeByte = kBandModes[static_cast<std::size_t>(band)];
-        record.frequency = frequencies[static_cast<std::size_t>(band)];
-        record.tag = "";
-        const int block = band <= 7 ? lowBlock : lowBlock + 1;
-        const int index = band <= 7 ? 1 + 26 * band : 1 + 26 * (band - 8);
-        putRecord(payloads[static_cast<std::size_t>(block)], index, record);
+        record.modeByte = USB;
+        if (memory.kind == SpecialKind::VfoBand) {
+            const BandRecord& vfoBand = bands[static_cast<std::size_t>(band % bands.size())];
+            record.modeByte = vfoBand.mode;
+            record.frequency = band < static_cast<int>(bands.size()) ? vfoBand.vfoA : vfoBand.vfoB;
+            ++band;
+        } else if (memory.kind == SpecialKind::SixtyMetre) {
+            record.frequency = kSixtyMetreChannels[sixty++];
+        } else {
+            for (const NamedRecord& named : kNamedRecords)
+                if (memory.name == named.name) {
+                    record.modeByte = named.mode;
+                    record.frequency = named.frequency;
+                }
+        }
+        putRecord(payloads.at(static_cast<std::size_t>(memory.where.block)), memory.where.index, record);
     }
 }
 
@@ -139,9 +182,12 @@ const DefaultChannel& defaultDeletedChannel()
     return kDeletedChannel;
 }
 
-std::array<std::uint32_t, 15> defaultBandFrequencies(int vfo)
+std::vector<std::uint32_t> defaultBandFrequencies(Model model, int vfo)
 {
-    return vfo == 0 ? kVfoA : kVfoB;
+    std::vector<std::uint32_t> frequencies;
+    for (const BandRecord& record : bandRecordsOf(modelLayout(model)))
+        frequencies.push_back(vfo == 0 ? record.vfoA : record.vfoB);
+    return frequencies;
 }
 
 std::string modelName(Model model)
@@ -200,13 +246,11 @@ Memory defaultMemory(Model model)
     payloads[1][0] = 0x40;
     payloads[1][4] = static_cast<std::uint8_t>(kDefaultVfoABand | (kDefaultVfoBBand << 4));
 
-    // Blocks 2..5: the VFOs' band records. On an FT-818 blocks 3 and 5 are a
-    // record longer; that record is left blank.
+    // Blocks 2..5: the VFOs' band records, all of a record's bytes the radio's.
     for (int block = 2; block <= 5; ++block)
         std::fill(payloads[static_cast<std::size_t>(block)].begin(),
                   payloads[static_cast<std::size_t>(block)].end(), 0);
-    putBandRecords(payloads, 0);
-    putBandRecords(payloads, 1);
+    putSpecialRecords(payloads, radio);
 
     // Block 7: current channel, active bitmap at 2..26, 0x04 at 27, the second
     // bitmap at 28..52 (where real radios keep it), 0 at 53.
@@ -218,7 +262,9 @@ Memory defaultMemory(Model model)
         block7[static_cast<std::size_t>(1 + channel.number / 8)] |= bit;
         block7[static_cast<std::size_t>(27 + channel.number / 8)] |= bit;
     }
-    block7[26] = 0x04;
+    // 0x04 as real radios hold it, and PMS-L and PMS-U in use (bits 0 and 1 here and at 53).
+    block7[26] = 0x07;
+    block7[52] = 0x03;
 
     // Blocks 8..47: the 200 memory channel records, five to a block.
     for (int block = 8; block <= 47; ++block)
@@ -231,14 +277,6 @@ Memory defaultMemory(Model model)
     for (const DefaultChannel& channel : kChannels)
         place(channel);
     place(kDeletedChannel);
-
-    // The US radios' extra block: their five 60 m channels.
-    if (radio.sixtyMetreBlock > 0) {
-        Payload& sixty = payloads.at(static_cast<std::size_t>(radio.sixtyMetreBlock));
-        for (int i = 0; i < 5; ++i)
-            putRecord(sixty, 1 + 26 * i,
-                      DefaultChannel{200 + i, USB, SIMPLEX, 0, 0, 0, 0, kSixtyMetreChannels[i], 0, ""});
-    }
 
     Memory memory;
     for (std::size_t k = 0; k < payloads.size(); ++k) {

@@ -1,8 +1,10 @@
 #pragma once
 // The memory a simulated radio holds when it is given no image: what a real
 // radio of each model would send after some use, with a dozen memory
-// channels across HF, 6 m, 2 m and 70 cm, both VFOs' band records filled and
-// VFO A selected. Tests compare what the tool shows with these tables.
+// channels across HF, 6 m, 2 m and 70 cm, both VFOs' band records, HOME,
+// QMB and the scan limits PMS-L and PMS-U (in use) filled, the 60 m channels
+// on US models, and VFO A selected. Tests compare what the tool shows with
+// these tables.
 
 #include "image/radio_model.h"
 #include "sim/simulated_radio.h"
@@ -48,8 +50,9 @@ inline constexpr int kDefaultCurrentChannel = 1;
 inline constexpr int kDefaultVfoABand = 3;
 inline constexpr int kDefaultVfoBBand = 13;
 
-// Frequencies (10 Hz units) of the 15 band records of VFO A (vfo 0) or B (vfo 1).
-std::array<std::uint32_t, 15> defaultBandFrequencies(int vfo);
+// Frequencies (10 Hz units) of the band records of VFO A (vfo 0) or B (vfo 1)
+// of a model, in the order it keeps them (15, or 16 with 5 MHz third).
+std::vector<std::uint32_t> defaultBandFrequencies(Model model, int vfo);
 
 // Payload lengths of every clone block of a model, in transfer order.
 std::vector<int> modelPayloadLengths(Model model);

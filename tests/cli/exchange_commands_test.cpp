@@ -83,6 +83,25 @@ TEST_F(ExchangeCommands, ExportWritesTheCsvOfTheImage)
     EXPECT_EQ(toStdout.out, textOf(*csv));
 }
 
+TEST_F(ExchangeCommands, ExportSpecialWritesTheSpecialMemoriesThatImportAndDiffName)
+{
+    const std::string csvPath = m_dir.file("special.csv");
+    const CommandOutput result = run(runExportCommand, {m_image, csvPath, "--special"});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "wrote 37 special memories to " + csvPath + "\n");
+    std::string csv = textOf(*readWholeFile(csvPath));
+    EXPECT_EQ(csv, exportSpecialsCsv(*BlockStore::load(defaultImageFile())));
+    csv.replace(csv.find("QMB,,145.525000"), 15, "QMB,,145.550000");
+    writeText(csvPath, csv);
+    const std::string target = m_dir.file("new.bin");
+    const CommandOutput imported = run(runImportCommand, {m_image, csvPath, "--out", target});
+    EXPECT_EQ(imported.code, 0) << imported.err;
+    EXPECT_EQ(imported.out, "wrote 0 channels and 37 special memories into " + target + "\n");
+    const CommandOutput diff = run(runDiffCommand, {m_image, target});
+    EXPECT_EQ(diff.code, 1);
+    EXPECT_EQ(diff.out, "QMB: frequency 145.52500 \u2192 145.55000 MHz\n");
+}
+
 TEST_F(ExchangeCommands, ExportAndImportRefuseWrongUseAndUnreadableFiles)
 {
     EXPECT_EQ(run(runExportCommand, {m_image}).code, 2);

@@ -65,6 +65,25 @@ TEST(ShowCommand, JsonListsExactlyTheSimulatedRadiosChannels)
     }
 }
 
+TEST(ShowCommand, JsonListsTheSpecialMemoriesOfEachModel)
+{
+    test::TempDir dir;
+    for (const auto& [model, count] : {std::pair{sim::Model::FT817NDUS, 42}, {sim::Model::FT818, 39}}) {
+        const sim::Memory memory = sim::defaultMemory(model);
+        ASSERT_TRUE(
+            writeWholeFile(dir.file("radio.bin"), *buildImageFile(memory.image, memory.blockLengths)).ok());
+        const test::ProgramRun run = show({QString::fromStdString(dir.file("radio.bin")), "--json"});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+        const QJsonArray specials = json["specials"].toArray();
+        ASSERT_EQ(specials.size(), count);
+        EXPECT_EQ(specials[0].toObject()["name"].toString(), "VFO A 1.8 MHz");
+        EXPECT_EQ(specials[count == 42 ? 32 : 34].toObject()["name"].toString(), "HOME 144 MHz");
+        EXPECT_EQ(specials[count == 42 ? 32 : 34].toObject()["rx"].toDouble(), 14600000.0);
+        EXPECT_EQ(specials[count - 1].toObject()["name"].toString(), count == 42 ? "M-605" : "PMS-U");
+    }
+}
+
 TEST(ShowCommand, NamesTheBlocksThatArrivedDamaged)
 {
     test::TempDir dir;

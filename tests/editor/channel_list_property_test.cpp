@@ -1,8 +1,10 @@
-// A few hundred random actions in the channel list (cell edits, moves,
-// inserts, fills, deletes, pastes, undo, redo) on memories like real radios
-// send: after each one the bits no column owns travel with their records,
-// the band records and every byte outside the channel records and bitmaps
-// are as loaded, and undoing everything gives the loaded image byte for byte.
+// A few hundred random actions in the channel list (cell edits of channels
+// and of special memories, moves, inserts, fills, deletes, pastes, undo,
+// redo) on memories like every model's real radios send: after each one the
+// bits no column owns travel with their records, the special memories keep
+// theirs in place (and the 60 m channels their frequencies and mode), every
+// byte outside the records and bitmaps is as loaded, and undoing everything
+// gives the loaded image byte for byte.
 
 #include "editor/channel_list_window.h"
 #include "editor/channel_table_model.h"
@@ -12,6 +14,7 @@
 #include "image/channel_rows.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
+#include "image/special_memories.h"
 #include "sim/default_memory.h"
 
 #include <QApplication>
@@ -51,14 +54,26 @@ BlockStore realLookingMemory(sim::Model model, std::mt19937& random)
         if (random() % 8 == 0)
             setChannelActive(store, channel, true);
     }
+    for (const SpecialMemory& memory : specialMemoriesOf(store)) {
+        ChannelRecord record(store, memory.where);
+        for (int k = 0; k < kRecordSize; ++k)
+            record.setByte(k, static_cast<std::uint8_t>((record.byte(k) & ~kUnownedBits[k]) |
+                                                        (random() & kUnownedBits[k])));
+    }
     if (random() % 2)
         setChannelActive(store, kChannelCount - 1, false);
     return store;
 }
 
-// Everything outside the channel records and the two bitmaps' channel bytes.
+// Everything outside the channel and special records, the two bitmaps'
+// channel bytes and the scan limits' in-use bits.
 BlockStore withoutChannels(BlockStore store)
 {
+    for (const SpecialMemory& memory : specialMemoriesOf(store))
+        for (int k = 0; k < kRecordSize; ++k)
+            store.setByte(memory.where.index + k, memory.where.block, 0);
+    for (const int index : {27, 53})
+        store.setBits(index, 7, 0x03, 0);
     for (int channel = 0; channel < kChannelCount; ++channel) {
         const Location at = channelLocation(channel);
         for (int k = 0; k < kRecordSize; ++k)
@@ -74,8 +89,9 @@ protected:
     void SetUp() override
     {
         random.seed(GetParam());
-        const sim::Model models[] = {sim::Model::FT817, sim::Model::FT817ND, sim::Model::FT818};
-        store = realLookingMemory(models[GetParam() % 3], random);
+        const sim::Model models[] = {sim::Model::FT817, sim::Model::FT817ND, sim::Model::FT817NDUS,
+                                     sim::Model::FT818, sim::Model::FT818NDUS};
+        store = realLookingMemory(models[GetParam() % 5], random);
         loaded = store;
         history = std::make_shared<EditHistory>();
         history->store() = store;
@@ -95,7 +111,10 @@ protected:
         return sortedChannels(channels);
     }
 
-    void editCell()
+    void editCell() { editCellOf("ChannelTable"); }
+    void editSpecialCell() { editCellOf("SpecialTable"); }
+
+    void editCellOf(const char* tableName)
     {
         using M = ChannelTableModel;
         static const int columns[] = {M::Active, M::RxFrequency, M::Mode,     M::Step,     M::Shift,
@@ -105,8 +124,8 @@ protected:
         static const char* tags[] = {"RPT", "", "EIGHTCHR", "NINECHARS", "äöü"};
         const int column = columns[random() % std::size(columns)];
         // The table shows the channels in memory order: row n is channel n.
-        QAbstractItemModel* model = list->findChild<QTableView*>("ChannelTable")->model();
-        const QModelIndex cell = model->index(static_cast<int>(random() % kChannelCount), column);
+        QAbstractItemModel* model = list->findChild<QTableView*>(tableName)->model();
+        const QModelIndex cell = model->index(static_cast<int>(random() % model->rowCount()), column);
         if (column == M::Active || column == M::TagShown || column == M::Skip || column == M::Ipo ||
             column == M::Att)
             model->setData(cell, random() % 2 ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
@@ -135,7 +154,7 @@ protected:
         const int before = stack.index();
         const std::vector<int> chosen = someChannels();
         std::vector<int> places = placeOf;
-        lastAction = static_cast<int>(random() % 9);
+        lastAction = static_cast<int>(random() % 10);
         switch (lastAction) {
         case 0:
         case 1:
@@ -178,8 +197,11 @@ protected:
         case 8:
             stack.redo();
             break;
+        case 9:
+            editSpecialCell();
+            break;
         }
-        const bool undoOrRedo = lastAction >= 7;
+        const bool undoOrRedo = lastAction == 7 || lastAction == 8;
         if (!undoOrRedo && stack.index() > before) {
             placesAtStep.resize(static_cast<std::size_t>(before) + 1);
             placeOf = places;
@@ -201,6 +223,19 @@ protected:
                 ASSERT_EQ(is[k] & kUnownedBits[k], was[k] & kUnownedBits[k])
                     << "channel " << channel + 1 << " byte " << k << " after action " << action << " of kind "
                     << lastAction;
+        }
+        for (const SpecialMemory& memory : specialMemoriesOf(now)) {
+            const ChannelRecordView is(now, memory.where);
+            const ChannelRecordView was(loaded, memory.where);
+            for (int k = 0; k < kRecordSize; ++k)
+                ASSERT_EQ(is.byte(k) & kUnownedBits[k], was.byte(k) & kUnownedBits[k])
+                    << memory.name << " byte " << k << " after action " << action << " of kind "
+                    << lastAction;
+            if (memory.fixedByLaw()) {
+                ASSERT_TRUE(is.rxFrequency() == was.rxFrequency() && is.mode() == was.mode() &&
+                            is.txFrequency() == was.txFrequency() && is.shift() == was.shift())
+                    << memory.name << " after action " << action;
+            }
         }
     }
 
@@ -228,7 +263,8 @@ TEST_P(ChannelListProperty, UnownedBitsStayWithTheirRecordsAndUndoReturnsTheLoad
     EXPECT_EQ(history->store(), loaded);
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, ChannelListProperty, ::testing::Values(1u, 2u, 3u));
+// Five seeds, one for each model's layout.
+INSTANTIATE_TEST_SUITE_P(Seeds, ChannelListProperty, ::testing::Values(1u, 2u, 3u, 4u, 5u));
 
 } // namespace
 } // namespace ft817

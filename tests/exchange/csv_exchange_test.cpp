@@ -2,6 +2,7 @@
 // into a copy, the round trip, and every refusal.
 
 #include "exchange/csv_exchange.h"
+#include "exchange/image_diff.h"
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
@@ -15,9 +16,9 @@ namespace ft817 {
 namespace {
 
 // The simulated FT-817's built-in memory: channels written the way real radios write them.
-BlockStore defaultStore()
+BlockStore defaultStore(sim::Model model = sim::Model::FT817)
 {
-    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    const sim::Memory memory = sim::defaultMemory(model);
     return *BlockStore::load(*buildImageFile(memory.image, memory.blockLengths));
 }
 
@@ -429,6 +430,53 @@ TEST(CsvRoundTrip, SkipStepNarrowIpoAttAndTransmitModeTravelBothWays)
                   .problems.front()
                   .reason.find("USB has no narrow filter"),
               std::string::npos);
+}
+
+// The special memories as rows named by their Location, written back by
+// import; the 60 m channels keep the frequencies and mode the law gives them.
+TEST(CsvSpecials, ExportWritesThemByNameAndImportReadsThemBack)
+{
+    const BlockStore original = defaultStore(sim::Model::FT817NDUS);
+    const std::string csv = exportSpecialsCsv(original);
+    const std::vector<std::string> rows = lines(csv);
+    ASSERT_EQ(rows.size(), 1u + 42u);
+    EXPECT_EQ(rows[0] + "\n", kExportHeader);
+    EXPECT_EQ(rows[33], "HOME 144 MHz,,146.000000,,0.000000,,67.0,67.0,023,NN,FM,5.00,,,,,,,,,");
+    EXPECT_EQ(rows[38].substr(0, 20), "M-601,,5.332000,,0.0");
+    const CsvImport same = importChannelsCsv(original, csv);
+    ASSERT_TRUE(same.ok()) << same.problems.front().text();
+    EXPECT_EQ(same.specials.size(), 42u);
+    EXPECT_TRUE(same.channels.empty());
+    EXPECT_TRUE(same.store == original);
+
+    // One row changed: that record alone (its band code follows), and a scan
+    // limit out of use is put to use.
+    BlockStore unused = original;
+    unused.setByte(27, 7, 0x06);
+    const CsvImport home = importChannelsCsv(
+        unused, kHeader + "HOME 430 MHz,,145.5,,,,,,,,FM,,,,,,\nPMS-L,,144.1,,,,,,,,FM,,,,,,\n");
+    ASSERT_TRUE(home.ok()) << home.problems.front().text();
+    EXPECT_EQ(home.specials, (std::vector<std::string>{"HOME 430 MHz", "PMS-L"}));
+    EXPECT_EQ(
+        describeImageDifferences(unused, home.store),
+        (std::vector<std::string>{"HOME 430 MHz: frequency 433.00000 \u2192 145.50000 MHz, "
+                                  "RX band code 5 (430 MHz) \u2192 4 (144 MHz)",
+                                  "PMS-L: in use no \u2192 yes, frequency 144.00000 \u2192 144.10000 MHz"}));
+
+    // The 60 m channels: a row may set the tag and tones, not the frequencies or the mode.
+    const CsvImport fixed = importChannelsCsv(original, kHeader + "M-602,,5.3485,,,,,,,,CW,,,,,,\n"
+                                                                  "M-603,,5.4,,,,,,,,USB,,,,,,\n"
+                                                                  "M-604,60M,5.373,,,,,,,,USB,,,,,,\n");
+    ASSERT_EQ(fixed.problems.size(), 2u);
+    EXPECT_EQ(fixed.problems[0].line, 2);
+    EXPECT_NE(fixed.problems[0].reason.find("M-602: US law fixes the 60 m channels"), std::string::npos)
+        << fixed.problems[0].reason;
+    EXPECT_EQ(fixed.problems[1].line, 3);
+    EXPECT_TRUE(importChannelsCsv(original, kHeader + "M-604,60M,5.373,,,,,,,,USB,,,,,,\n").ok());
+    // Names the model lacks are no Location.
+    const CsvImport noSixty = importChannelsCsv(defaultStore(), kHeader + "M-601,,5.332,,,,,,,,USB,,,,,,\n");
+    ASSERT_EQ(noSixty.problems.size(), 1u);
+    EXPECT_NE(noSixty.problems[0].reason.find("or the name of a special memory"), std::string::npos);
 }
 
 TEST(CsvImport, EveryBadRowIsReportedNotJustTheFirst)

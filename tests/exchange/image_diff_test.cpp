@@ -110,29 +110,36 @@ TEST(ImageDiff, SettingsHaveALineEach)
     after = before;
     after.setByte(kBandSelectByte.index, kBandSelectByte.block, 0xF4); // A: 3 -> 4, B: 13 -> 15
     setCurrentChannel(after, 57);
-    const Location band = bandLocation(Vfo::B, 13);
+    const Location band = bandLocation(Vfo::B, 12);   // the FT-817's 144 MHz band record
     after.setByte(band.index + 13, band.block, 0x40); // 144.30000 -> 144.30016 MHz
-    EXPECT_EQ(describeImageDifferences(before, after),
-              (Lines{"VFO B band 13: 144.30000 \u2192 144.30016 MHz", "VFO A band select: 3 \u2192 4",
-                     "VFO B band select: 13 \u2192 15 (none)", "current channel: 2 \u2192 58"}));
+    EXPECT_EQ(
+        describeImageDifferences(before, after),
+        (Lines{"VFO B 144 MHz: frequency 144.30000 \u2192 144.30016 MHz", "VFO A band select: 3 \u2192 4",
+               "VFO B band select: 13 \u2192 15 (none)", "current channel: 2 \u2192 58"}));
 }
 
 TEST(ImageDiff, OtherBytesAreListedRaw)
 {
     const BlockStore before = defaultStore();
     BlockStore after = before;
-    after.setByte(1, 1, before.byte(1, 1) ^ 0x40); // VFO select byte, not the VFO bit
-    after.setByte(27, 7, 0x05);                    // between the bitmaps
-    const Location band = bandLocation(Vfo::A, 0);
-    after.setByte(band.index, band.block, 0x03); // a band record's mode
+    after.setByte(1, 1, before.byte(1, 1) ^ 0x40);     // VFO select byte, not the VFO bit
+    after.setByte(27, 7, 0x0F);                        // between the bitmaps, beside the PMS bits
+    after.setByte(131, 6, before.byte(131, 6) ^ 0x01); // after the HOME and QMB records
     const Lines lines = describeImageDifferences(before, after);
     char expected[3][64];
     std::snprintf(expected[0], sizeof expected[0], "block 1 index 1: 0x%02X \u2192 0x%02X", before.byte(1, 1),
                   before.byte(1, 1) ^ 0x40);
-    std::snprintf(expected[1], sizeof expected[1], "block %d index %d: 0x%02X \u2192 0x03", band.block,
-                  band.index, before.byte(band.index, band.block));
-    std::snprintf(expected[2], sizeof expected[2], "block 7 index 27: 0x04 \u2192 0x05");
+    std::snprintf(expected[1], sizeof expected[1], "block 6 index 131: 0x%02X \u2192 0x%02X",
+                  before.byte(131, 6), before.byte(131, 6) ^ 0x01);
+    std::snprintf(expected[2], sizeof expected[2], "block 7 index 27: 0x07 \u2192 0x0F");
     EXPECT_EQ(lines, (Lines{expected[0], expected[1], expected[2]}));
+
+    // A special memory's record is named, the PMS flags too.
+    after = before;
+    after.setByte(bandLocation(Vfo::A, 0).index, 2, 0x03); // VFO A 1.8 MHz: LSB -> CWR
+    after.setByte(27, 7, 0x05);                            // PMS-U's first bit
+    EXPECT_EQ(describeImageDifferences(before, after),
+              (Lines{"VFO A 1.8 MHz: mode LSB \u2192 CWR", "PMS-U: in use yes \u2192 no"}));
 }
 
 TEST(ImageDiff, DifferentBlockLayoutsAreReported)

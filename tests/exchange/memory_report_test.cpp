@@ -2,11 +2,14 @@
 
 #include "exchange/memory_report.h"
 #include "image/channel_record.h"
+#include "image/image_file.h"
 #include "image/memory_map.h"
+#include "sim/default_memory.h"
 #include "support/image_json.h"
 #include "support/image_samples.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace ft817 {
 namespace {
@@ -21,7 +24,8 @@ BlockStore sampleStore()
 
 TEST(MemoryText, ShowsVfosCurrentChannelAndOneRowPerActiveChannel)
 {
-    const std::string text = memoryText(sampleStore());
+    std::string text = memoryText(sampleStore());
+    text = text.substr(0, text.find("Special memories: "));
     const std::string expected =
         "Image: 50 blocks, 6609 bytes, FT-817\n"
         "Selected VFO: B\n"
@@ -96,6 +100,41 @@ TEST(MemoryReport, NotesWhereABandCodeDisagreesWithItsFrequency)
     EXPECT_EQ((*parsed)["notes"].items[0].text, note);
     EXPECT_EQ((*parsed)["channels"].items[11]["rx_band_code"].number, 0);
     EXPECT_EQ(memoryText(sampleStore()).find("Notes"), std::string::npos);
+}
+
+TEST(MemoryReport, ListsTheSpecialMemoriesAfterTheChannels)
+{
+    const auto memoryOf = [](sim::Model model) {
+        const sim::Memory memory = sim::defaultMemory(model);
+        return *BlockStore::load(*buildImageFile(memory.image, memory.blockLengths));
+    };
+    for (const auto& [model, count, last] :
+         {std::tuple{sim::Model::FT817NDUS, 42u, "M-605"}, std::tuple{sim::Model::FT818, 39u, "PMS-U"}}) {
+        const BlockStore store = memoryOf(model);
+        auto parsed = JsonReader::parse(memoryJson(store));
+        ASSERT_TRUE(parsed.has_value());
+        const auto& specials = (*parsed)["specials"].items;
+        ASSERT_EQ(specials.size(), count);
+        EXPECT_EQ(specials.back()["name"].text, last);
+        const JsonValue& home = specials[count == 42u ? 32 : 34];
+        EXPECT_EQ(home["name"].text, "HOME 144 MHz");
+        EXPECT_EQ(home["rx"].number, 14600000);
+        EXPECT_EQ(home["mode"].text, "FM");
+        EXPECT_TRUE(home["in_use"].boolean);
+        EXPECT_EQ(home["block"].number, 6);
+        EXPECT_EQ(home["index"].number, 53);
+        for (const char* key : {"tx", "tx_mode", "tone_mode", "ctcss", "dcs", "tag", "narrow", "skip",
+                                "tuning_step_khz", "record"})
+            EXPECT_TRUE(home.has(key)) << key;
+        EXPECT_EQ((*parsed)["bands"]["A"].items.size(), count == 42u ? 15u : 16u);
+    }
+    const std::string text = memoryText(memoryOf(sim::Model::FT818));
+    EXPECT_NE(text.find("Special memories: 39\n"), std::string::npos);
+    EXPECT_NE(text.find("\nVFO A 5 MHz             5.35700  USB"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nHOME 144 MHz          146.00000  FM"), std::string::npos) << text;
+    BlockStore unused = memoryOf(sim::Model::FT818);
+    unused.setByte(27, 7, 0x04);
+    EXPECT_NE(memoryText(unused).find("   not in use    "), std::string::npos);
 }
 
 TEST(MemoryReport, ShowsTheTagWhenBitSevenAloneIsSetAsTheRadioDoes)

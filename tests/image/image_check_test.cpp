@@ -151,6 +151,11 @@ TEST(ImageCheck, ABandCodeThatDisagreesWithItsFrequencyIsANoteOnly)
     setChannelActive(store, 12, false);
     EXPECT_TRUE(checkImageFile(*store.toImageFile()).notes.empty())
         << "a deleted channel's record is not read";
+    // A special memory's record is looked at too.
+    ChannelRecord(store, Location{6, 53}).setRxFrequency(14'600'000); // HOME 144 MHz with band code 0
+    EXPECT_EQ(recordNotes(store),
+              (std::vector<std::string>{
+                  "HOME 144 MHz: RX band code 0 (HF) where 146.00000 MHz is band 4 (144 MHz)"}));
 }
 
 TEST(ImageCheck, ReasonsStopAfterTwenty)

@@ -100,10 +100,11 @@ TEST_P(DefaultMemoryTest, Block7HoldsTheBitmapsWhereRealRadiosKeepThem)
         expected.insert(channel.number);
     EXPECT_EQ(active, expected);
     EXPECT_EQ(active.count(defaultDeletedChannel().number), 0u);
-    EXPECT_EQ(at(7, 27), 0x04);
+    // 0x04 as real radios hold it, with PMS-L and PMS-U in use (bits 0 and 1, here and at 53).
+    EXPECT_EQ(at(7, 27), 0x07);
     for (int i = 0; i < 25; ++i)
         EXPECT_EQ(at(7, 28 + i), at(7, 2 + i)) << "second bitmap byte " << i;
-    EXPECT_EQ(at(7, 53), 0);
+    EXPECT_EQ(at(7, 53), 0x03);
     EXPECT_EQ(at(7, 1), kDefaultCurrentChannel);
     EXPECT_EQ(active.count(kDefaultCurrentChannel), 1u) << "the current channel is in use";
 }
@@ -113,9 +114,11 @@ TEST_P(DefaultMemoryTest, VfoASelectedAndBandRecordsHoldBandFrequencies)
     EXPECT_EQ(at(1, 1) & 1, 0) << "VFO A selected";
     EXPECT_EQ(at(1, 5) & 0x0F, kDefaultVfoABand);
     EXPECT_EQ(at(1, 5) >> 4, kDefaultVfoBBand);
+    const int bands = modelLayout(GetParam().model).vfoBandRecords;
     for (int vfo = 0; vfo < 2; ++vfo) {
-        const auto expected = defaultBandFrequencies(vfo);
-        for (int band = 0; band < 15; ++band) {
+        const auto expected = defaultBandFrequencies(GetParam().model, vfo);
+        ASSERT_EQ(expected.size(), static_cast<std::size_t>(bands));
+        for (int band = 0; band < bands; ++band) {
             const int block = (vfo == 0 ? 2 : 4) + (band <= 7 ? 0 : 1);
             const int index = band <= 7 ? 1 + 26 * band : 1 + 26 * (band - 8);
             const std::uint32_t frequency = bigEndian(block, index + 10);
@@ -125,7 +128,8 @@ TEST_P(DefaultMemoryTest, VfoASelectedAndBandRecordsHoldBandFrequencies)
             EXPECT_LE(frequency, 44000000u); // 440 MHz
         }
     }
-    EXPECT_EQ(defaultBandFrequencies(0)[3], 707400u) << "40 m band record on 7.074 MHz";
+    // 7 MHz is the fourth band record, or the third where there is no 5 MHz one.
+    EXPECT_EQ(defaultBandFrequencies(GetParam().model, 0)[bands == 16 ? 3 : 2], 707400u);
 }
 
 TEST_P(DefaultMemoryTest, ChannelRecordsHoldTheListedChannels)
