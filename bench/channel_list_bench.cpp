@@ -8,6 +8,8 @@
 #include "image/image_file.h"
 #include "sim/default_memory.h"
 
+#include "offscreen_application.h"
+
 #include <QApplication>
 #include <QTableView>
 
@@ -19,16 +21,6 @@ namespace {
 
 using namespace ft817;
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "channel_list_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 BlockStore radioMemory()
 {
     const sim::Memory memory = sim::defaultMemory(sim::Model::FT817ND);
@@ -37,7 +29,7 @@ BlockStore radioMemory()
 
 void OpenChannelList(benchmark::State& state)
 {
-    application();
+    bench::offscreenApplication();
     const auto history = std::make_shared<EditHistory>();
     history->store() = radioMemory();
     for (auto _ : state) {
@@ -51,7 +43,7 @@ BENCHMARK(OpenChannelList)->Unit(benchmark::kMillisecond);
 
 void RedrawAfterOneEdit(benchmark::State& state)
 {
-    QApplication& app = application();
+    QApplication& app = bench::offscreenApplication();
     const auto history = std::make_shared<EditHistory>();
     history->store() = radioMemory();
     ChannelListWindow list(history);

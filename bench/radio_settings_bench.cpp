@@ -8,6 +8,8 @@
 #include "image/radio_settings.h"
 #include "sim/default_memory.h"
 
+#include "offscreen_application.h"
+
 #include <QApplication>
 #include <QPixmap>
 #include <QUndoStack>
@@ -20,16 +22,6 @@ namespace {
 
 using namespace ft817;
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "radio_settings_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 std::shared_ptr<EditHistory> radioMemory()
 {
     const sim::Memory memory = sim::defaultMemory(sim::Model::FT817NDUS);
@@ -40,7 +32,7 @@ std::shared_ptr<EditHistory> radioMemory()
 
 void OpenRadioSettings(benchmark::State& state)
 {
-    application();
+    bench::offscreenApplication();
     const auto history = radioMemory();
     for (auto _ : state) {
         RadioSettingsWindow window(history);
@@ -53,7 +45,7 @@ BENCHMARK(OpenRadioSettings)->Unit(benchmark::kMillisecond);
 
 void OneChangeShownEverywhere(benchmark::State& state)
 {
-    application();
+    bench::offscreenApplication();
     const auto history = radioMemory();
     history->stack().setUndoLimit(20);
     RadioSettingsWindow window(history);

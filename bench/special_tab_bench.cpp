@@ -8,6 +8,8 @@
 #include "image/image_file.h"
 #include "sim/default_memory.h"
 
+#include "offscreen_application.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -18,19 +20,9 @@ namespace {
 
 using namespace ft817;
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "special_tab_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 void OpenOnSpecialTab(benchmark::State& state, sim::Model model)
 {
-    application();
+    bench::offscreenApplication();
     const sim::Memory memory = sim::defaultMemory(model);
     const auto history = std::make_shared<EditHistory>();
     history->store() = *BlockStore::load(*buildImageFile(memory.image, memory.blockLengths));
