@@ -3,6 +3,7 @@
 // other's changes, undo across both, the row actions, sorting and the filter,
 // and leaving through Done and Cancel.
 
+#include "channel_list_fixture.h"
 #include "editor/channel_list_window.h"
 #include "editor/channel_table_model.h"
 #include "editor/edit_history.h"
@@ -35,16 +36,10 @@ class ChannelListTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
         path = folder.file("radio.bin");
-        ASSERT_TRUE(writeWholeFile(path, *buildImageFile(memory.image, memory.blockLengths)).ok());
-        editor.setWarningReporter([](const QString&) {});
-        ASSERT_TRUE(editor.edit(QString::fromStdString(path)).ok());
-        loaded = editor.state().store;
-        editor.present();
-        QTest::mouseClick(editor.findChild<QPushButton*>("Channels"), Qt::LeftButton);
-        list = editor.channelList();
+        list = test::openChannelListOn(editor, path, sim::Model::FT817);
         ASSERT_NE(list, nullptr);
+        loaded = editor.state().store;
         table = list->findChild<QTableView*>("ChannelTable");
         model = table->model();
     }

@@ -3,6 +3,7 @@
 // channels' editors and undo, Done writing exactly what was changed, the scan
 // limits' in-use flags and the 60 m channels that the law fixes.
 
+#include "channel_list_fixture.h"
 #include "editor/channel_list_window.h"
 #include "editor/channel_table_model.h"
 #include "editor/edit_history.h"
@@ -34,16 +35,10 @@ class SpecialTabTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const sim::Memory memory = sim::defaultMemory(sim::Model::FT817NDUS);
         path = folder.file("radio.bin");
-        ASSERT_TRUE(writeWholeFile(path, *buildImageFile(memory.image, memory.blockLengths)).ok());
-        editor.setWarningReporter([](const QString&) {});
-        ASSERT_TRUE(editor.edit(QString::fromStdString(path)).ok());
-        loaded = editor.state().store;
-        editor.present();
-        QTest::mouseClick(editor.findChild<QPushButton*>("Channels"), Qt::LeftButton);
-        list = editor.channelList();
+        list = test::openChannelListOn(editor, path, sim::Model::FT817NDUS);
         ASSERT_NE(list, nullptr);
+        loaded = editor.state().store;
         // The Special tab, picked with the mouse on its tab.
         auto* tabs = list->findChild<QTabWidget*>("ListTabs");
         ASSERT_NE(tabs, nullptr);
