@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/exchange_commands.h"
+#include "command_output.h"
 #include "image/image_file.h"
 #include "platform/file_access.h"
 #include "sim/default_memory.h"
@@ -18,21 +19,11 @@
 namespace ft817 {
 namespace {
 
-struct CommandOutput {
-    int code;
-    std::string out;
-    std::string err;
-};
+using test::CommandOutput;
 
 CommandOutput run(int (*command)(const Arguments&), const Arguments& args)
 {
-    std::ostringstream out, err;
-    auto* oldOut = std::cout.rdbuf(out.rdbuf());
-    auto* oldErr = std::cerr.rdbuf(err.rdbuf());
-    const int code = command(args);
-    std::cout.rdbuf(oldOut);
-    std::cerr.rdbuf(oldErr);
-    return {code, out.str(), err.str()};
+    return test::runCommand(command, args);
 }
 
 class ConvertCommand : public testing::Test {

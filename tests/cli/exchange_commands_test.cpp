@@ -1,6 +1,7 @@
 // The export, import and diff commands on real files in a temporary folder.
 
 #include "cli/exchange_commands.h"
+#include "command_output.h"
 #include "exchange/csv_exchange.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
@@ -19,21 +20,11 @@
 namespace ft817 {
 namespace {
 
-struct CommandOutput {
-    int code;
-    std::string out;
-    std::string err;
-};
+using test::CommandOutput;
 
 CommandOutput run(int (*command)(const Arguments&), const Arguments& args)
 {
-    std::ostringstream out, err;
-    auto* oldOut = std::cout.rdbuf(out.rdbuf());
-    auto* oldErr = std::cerr.rdbuf(err.rdbuf());
-    const int code = command(args);
-    std::cout.rdbuf(oldOut);
-    std::cerr.rdbuf(oldErr);
-    return {code, out.str(), err.str()};
+    return test::runCommand(command, args);
 }
 
 Bytes defaultImageFile()

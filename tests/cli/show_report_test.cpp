@@ -2,6 +2,7 @@
 // and the files and arguments it refuses.
 
 #include "cli/commands.h"
+#include "command_output.h"
 #include "exchange/memory_report.h"
 #include "platform/file_access.h"
 #include "support/image_json.h"
@@ -22,21 +23,9 @@ BlockStore sampleStore()
     return *BlockStore::load(test::sampleMemoryImage());
 }
 
-struct CommandOutput {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CommandOutput runShow(const Arguments& args)
+test::CommandOutput runShow(const Arguments& args)
 {
-    std::ostringstream out, err;
-    auto* oldOut = std::cout.rdbuf(out.rdbuf());
-    auto* oldErr = std::cerr.rdbuf(err.rdbuf());
-    const int code = runShowCommand(args);
-    std::cout.rdbuf(oldOut);
-    std::cerr.rdbuf(oldErr);
-    return {code, out.str(), err.str()};
+    return test::runCommand(runShowCommand, args);
 }
 
 TEST(ShowCommand, PrintsTheImageAsTextJsonOrOneChannel)
