@@ -1,11 +1,13 @@
 #include "sim/default_memory.h"
 
 #include "image/frequency_range.h"
+#include "image/radio_settings.h"
 #include "image/special_memories.h"
 
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <string_view>
 
 namespace ft817::sim {
 namespace {
@@ -190,6 +192,16 @@ std::vector<std::uint32_t> defaultBandFrequencies(Model model, int vfo)
     return frequencies;
 }
 
+const std::vector<std::pair<int, std::uint8_t>>& defaultSettingBytes()
+{
+    static const std::vector<std::pair<int, std::uint8_t>> bytes = {
+        {3, 0xBE},  {4, 0xA6},  {7, 0x98},  {8, 0xB2},  {9, 0x76},  {10, 0x98}, {11, 0xC5}, {12, 0x19},
+        {13, 0x46}, {14, 0x50}, {15, 0x23}, {16, 0xA5}, {17, 0x53}, {18, 0x4A}, {19, 0xB2}, {20, 0x3C},
+        {21, 0x2D}, {22, 0x28}, {23, 0x9E}, {24, 0x14}, {25, 0x9C}, {26, 0xFF}, {27, 0x2C}, {28, 0x01},
+        {29, 0xFB}, {30, 0x0A}, {31, 0xE2}, {32, 0x00}, {37, 0xCB}, {38, 0xE9}};
+    return bytes;
+}
+
 std::string modelName(Model model)
 {
     return std::string(modelLayout(model).commandName);
@@ -243,6 +255,8 @@ Memory defaultMemory(Model model)
 
     // Block 1: VFO select (index 1, bit 0 clear: VFO A; the other bits are the
     // radio's own) and band select (index 5: VFO A low half, VFO B high half).
+    for (const auto& [index, value] : defaultSettingBytes())
+        payloads[1][static_cast<std::size_t>(index - 1)] = value;
     payloads[1][0] = 0x40;
     payloads[1][4] = static_cast<std::uint8_t>(kDefaultVfoABand | (kDefaultVfoBBand << 4));
 
@@ -265,6 +279,12 @@ Memory defaultMemory(Model model)
     // 0x04 as real radios hold it, and PMS-L and PMS-U in use (bits 0 and 1 here and at 53).
     block7[26] = 0x07;
     block7[52] = 0x03;
+
+    // Block 48, indices 79..85: the ID callsign "SIM817", padded with a space,
+    // one code per character as the radio keeps it (0-9, A-Z, space).
+    constexpr std::string_view kCallsign = "SIM817 ";
+    for (std::size_t i = 0; i < kCallsign.size(); ++i)
+        payloads[48][78 + i] = static_cast<std::uint8_t>(kCallsignCharacters.find(kCallsign[i]));
 
     // Blocks 8..47: the 200 memory channel records, five to a block.
     for (int block = 8; block <= 47; ++block)

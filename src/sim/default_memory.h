@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ft817::sim {
@@ -53,6 +54,11 @@ inline constexpr int kDefaultVfoBBand = 13;
 // Frequencies (10 Hz units) of the band records of VFO A (vfo 0) or B (vfo 1)
 // of a model, in the order it keeps them (15, or 16 with 5 MHz third).
 std::vector<std::uint32_t> defaultBandFrequencies(Model model, int vfo);
+
+// (block 1 index, byte): the menu settings as an owner might have set them,
+// every one at a value its menu offers; bits no setting uses are set where
+// they lie beside settings. Block 1 holds them on every model.
+const std::vector<std::pair<int, std::uint8_t>>& defaultSettingBytes();
 
 // Payload lengths of every clone block of a model, in transfer order.
 std::vector<int> modelPayloadLengths(Model model);

@@ -18,11 +18,13 @@ bool has(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
-// The simulated FT-817ND (US)'s memory, whose settings bytes are all over the place.
+// The simulated FT-817ND (US)'s memory, its CW speed at 11 wpm.
 std::string writeImage(const test::TempDir& dir)
 {
     const std::string path = dir.file("radio.img");
-    EXPECT_TRUE(writeWholeFile(path, *test::simulatedMemory(sim::Model::FT817NDUS).toImageFile()));
+    BlockStore store = test::simulatedMemory(sim::Model::FT817NDUS);
+    writeSetting(store, *findSetting("cw_speed"), SettingValue{7, {}});
+    EXPECT_TRUE(writeWholeFile(path, *store.toImageFile()));
     return path;
 }
 
@@ -35,7 +37,7 @@ TEST(SettingsCommand, ChangesExactlyTheBitsOfTheNamedSettings)
     const test::ProgramRun run = test::runProgram({"settings", QString::fromStdString(image), "apo_time=2h",
                                                    "cw_speed=20", "id_callsign=KM6NAP", "--out", out});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(has(run.out, "APO time: 5h \u2192 2h\nCW speed: 11 wpm \u2192 20 wpm\nID callsign: "))
+    EXPECT_TRUE(has(run.out, "APO time: 3h \u2192 2h\nCW speed: 11 wpm \u2192 20 wpm\nID callsign: "))
         << run.out;
     EXPECT_EQ(*readWholeFile(image), input);
 

@@ -18,14 +18,10 @@ namespace ft817::test {
 
 // (block 1 index, byte): every setting in block 1 at a chosen value; bits no
 // setting uses are set where they lie beside settings.
+// (The simulated radio's memory holds them too.)
 inline const std::vector<std::pair<int, std::uint8_t>>& knownSettingBytes()
 {
-    static const std::vector<std::pair<int, std::uint8_t>> bytes = {
-        {3, 0xBE},  {4, 0xA6},  {7, 0x98},  {8, 0xB2},  {9, 0x76},  {10, 0x98}, {11, 0xC5}, {12, 0x19},
-        {13, 0x46}, {14, 0x50}, {15, 0x23}, {16, 0xA5}, {17, 0x53}, {18, 0x4A}, {19, 0xB2}, {20, 0x3C},
-        {21, 0x2D}, {22, 0x28}, {23, 0x9E}, {24, 0x14}, {25, 0x9C}, {26, 0xFF}, {27, 0x2C}, {28, 0x01},
-        {29, 0xFB}, {30, 0x0A}, {31, 0xE2}, {32, 0x00}, {37, 0xCB}, {38, 0xE9}};
-    return bytes;
+    return sim::defaultSettingBytes();
 }
 
 // "KM6NAP" and a space in block 48, index 79..85.
