@@ -196,7 +196,8 @@ TEST_F(ChannelListTest, NarrowModesStepsSkipIpoAndAttInTheirCells)
 TEST_F(ChannelListTest, TypedTonesAndCodesMeanWhatTheyRead)
 {
     using M = ChannelTableModel;
-    const auto type = [&](int column, const char* typed) {
+    // With a pause between keys longer than a list's letter search waits, if asked.
+    const auto type = [&](int column, const char* typed, int pauseMs = 0) {
         table->setCurrentIndex(cell(5, column));
         QTest::keyClick(table, typed[0]);
         // A closed editor lingers until it is deleted: take the one open now.
@@ -204,12 +205,12 @@ TEST_F(ChannelListTest, TypedTonesAndCodesMeanWhatTheyRead)
         for (QComboBox* open : table->viewport()->findChildren<QComboBox*>())
             list = open->isVisible() ? open : list;
         ASSERT_TRUE(list && list->lineEdit()) << "no editor opened";
-        QTest::keyClicks(list->lineEdit(), typed + 1);
+        QTest::keyClicks(list->lineEdit(), typed + 1, Qt::NoModifier, pauseMs);
         QTest::keyClick(list->lineEdit(), Qt::Key_Return);
         // Enter hands the typed text over once the view is back in its event loop.
         QCoreApplication::processEvents();
     };
-    type(M::Tone, "88.5");
+    type(M::Tone, "88.5", QApplication::keyboardInputInterval() + 50);
     EXPECT_EQ(record(5).toneNumber(), *ctcssNumberForHertz(88.5));
     type(M::DcsCode, "754");
     EXPECT_EQ(record(5).dcsNumber(), *dcsNumberForCode(754));
