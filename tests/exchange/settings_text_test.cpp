@@ -39,7 +39,7 @@ TEST(SettingsText, DiffNamesChangedSettingsAndStillShowsOtherBits)
     after.setBit(3, 1, 2, false); // a bit no setting uses
     EXPECT_EQ(describeImageDifferences(before, after),
               (std::vector<std::string>{"APO time: 3h \u2192 2h", "ID callsign: \"KM6NAP\" \u2192 \"AB1CD\"",
-                                        "block 1 index 3: 0xBE \u2192 0xBA"}));
+                                        "block 1 index 3: 0xAE \u2192 0xAA"}));
 }
 
 } // namespace
