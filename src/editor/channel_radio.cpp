@@ -47,67 +47,61 @@ void ChannelRadio::joined()
     }
 }
 
+void ChannelRadio::runOnLink(std::function<Status(CatLink&)> talk, std::function<void(const QString&)> ended)
+{
+    run([this, talk = std::move(talk), ended = std::move(ended)] {
+        const std::unique_ptr<SerialPort> port = m_device.makePort();
+        SteadyClock clock;
+        CatLink link(*port, clock);
+        Status status = openAtRadiosRate(link);
+        if (status)
+            status = talk(link);
+        link.close();
+        const QString why = status ? QString() : QString::fromStdString(status.error().message);
+        QMetaObject::invokeMethod(
+            this,
+            [this, ended, why] {
+                joined();
+                ended(why);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void ChannelRadio::tune(std::vector<CatCommand> commands)
 {
     if (busy())
         return;
-    run([this, commands = std::move(commands)] {
-        const std::unique_ptr<SerialPort> port = m_device.makePort();
-        SteadyClock clock;
-        CatLink link(*port, clock);
-        QStringList sent;
-        QString why;
-        if (const Status opened = openAtRadiosRate(link); !opened) {
-            why = QString::fromStdString(opened.error().message);
-        } else {
+    // Filled on the link's thread, read once the job has ended.
+    auto sent = std::make_shared<QStringList>();
+    runOnLink(
+        [commands = std::move(commands), sent](CatLink& link) -> Status {
             for (const CatCommand& command : commands) {
-                if (const Result<Bytes> done = link.exchange(command); !done) {
-                    why = QString::fromStdString(done.error().message);
-                    break;
-                }
-                sent << QString::fromStdString(catCommandHex(command));
+                if (const Result<Bytes> done = link.exchange(command); !done)
+                    return done.error();
+                *sent << QString::fromStdString(catCommandHex(command));
             }
-        }
-        link.close();
-        const bool ok = why.isEmpty();
-        const QString report = ok ? sent.join(", ") : why;
-        QMetaObject::invokeMethod(
-            this,
-            [this, ok, report] {
-                joined();
-                emit tuneEnded(ok, report);
-            },
-            Qt::QueuedConnection);
-    });
+            return {};
+        },
+        [this, sent](const QString& why) {
+            emit tuneEnded(why.isEmpty(), why.isEmpty() ? sent->join(", ") : why);
+        });
 }
 
 void ChannelRadio::readTuned()
 {
     if (busy())
         return;
-    run([this] {
-        const std::unique_ptr<SerialPort> port = m_device.makePort();
-        SteadyClock clock;
-        CatLink link(*port, clock);
-        Bytes answer;
-        QString why;
-        if (const Status opened = openAtRadiosRate(link); !opened) {
-            why = QString::fromStdString(opened.error().message);
-        } else if (const Result<Bytes> read = link.exchange(readFrequencyAndModeCommand()); !read) {
-            why = QString::fromStdString(read.error().message);
-        } else {
-            answer = *read;
-        }
-        link.close();
-        const bool ok = why.isEmpty();
-        QMetaObject::invokeMethod(
-            this,
-            [this, ok, answer, why] {
-                joined();
-                emit readEnded(ok, answer, why);
-            },
-            Qt::QueuedConnection);
-    });
+    auto answer = std::make_shared<Bytes>();
+    runOnLink(
+        [answer](CatLink& link) -> Status {
+            const Result<Bytes> read = link.exchange(readFrequencyAndModeCommand());
+            if (!read)
+                return read.error();
+            *answer = *read;
+            return {};
+        },
+        [this, answer](const QString& why) { emit readEnded(why.isEmpty(), *answer, why); });
 }
 
 } // namespace ft817

@@ -6,16 +6,20 @@
 
 #include "cat_protocol/cat_command.h"
 #include "platform/file_access.h"
+#include "platform/result.h"
 #include "platform/serial_port.h"
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QThread;
 
 namespace ft817 {
+
+class CatLink;
 
 class ChannelRadio : public QObject {
     Q_OBJECT
@@ -38,6 +42,9 @@ signals:
 
 private:
     void run(std::function<void()> job);
+    // Runs talk on a link to the radio, opened at the rate it answers, on a
+    // thread of its own; then ended(why, empty when all went well) here.
+    void runOnLink(std::function<Status(CatLink&)> talk, std::function<void(const QString&)> ended);
     void joined();
 
     SerialDevice m_device;
