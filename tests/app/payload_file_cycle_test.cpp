@@ -10,8 +10,10 @@
 #include "support/sim_fixture.h"
 #include "support/temp_dir.h"
 
+#include "top_level.h"
 #include <QApplication>
 #include <QLineEdit>
+
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -19,13 +21,7 @@
 namespace ft817 {
 namespace {
 
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == name)
-            return widget;
-    return nullptr;
-}
+using test::topLevel;
 
 TEST(PayloadFileCycle, EditOpensItDoneWritesAnImageBesideItAndUploadSendsIt)
 {

@@ -9,8 +9,10 @@
 #include "support/sim_fixture.h"
 #include "support/temp_dir.h"
 
+#include "top_level.h"
 #include <QApplication>
 #include <QLineEdit>
+
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -18,13 +20,7 @@
 namespace ft817 {
 namespace {
 
-QWidget* topLevel(const char* name)
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == name)
-            return widget;
-    return nullptr;
-}
+using test::topLevel;
 
 // Download into downloadName, Edit, Done under editedName, Upload that file.
 void downloadEditDoneUpload(const std::string& downloadName, const std::string& editedName,

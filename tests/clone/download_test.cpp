@@ -42,6 +42,17 @@ protected:
         return *radio;
     }
 
+    // While the transfer waits, the history folder goes and a file takes its place.
+    void replaceHistoryFolderWithAFile()
+    {
+        clock.onSleep([this](double) {
+            if (std::filesystem::is_directory(history.folder())) {
+                std::filesystem::remove_all(history.folder());
+                ASSERT_TRUE(writeWholeFile(history.folder(), ByteList{0}));
+            }
+        });
+    }
+
     std::optional<ByteList> savedFile()
     {
         if (!std::filesystem::exists(path))
@@ -150,13 +161,7 @@ TEST_F(DownloadTest, WhenTheOldFileCannotBeKeptItIsLeftAloneAndTheImageRescued)
     const ByteList before{9, 9};
     ASSERT_TRUE(writeWholeFile(path, before));
     radioSends(makeBlocks({10})).start();
-    // The history folder goes away during the transfer: a file takes its place.
-    clock.onSleep([this](double) {
-        if (std::filesystem::is_directory(history.folder())) {
-            std::filesystem::remove_all(history.folder());
-            ASSERT_TRUE(writeWholeFile(history.folder(), ByteList{0}));
-        }
-    });
+    replaceHistoryFolderWithAFile();
 
     const TransferReport report = run();
 
@@ -175,12 +180,7 @@ TEST_F(DownloadTest, WhenTheOldFileCannotBeKeptItIsLeftAloneAndTheImageRescued)
 TEST_F(DownloadTest, AHistoryCopyThatCannotBeMadeIsAWarningNamingTheFolder)
 {
     radioSends(makeBlocks({10})).start();
-    clock.onSleep([this](double) {
-        if (std::filesystem::is_directory(history.folder())) {
-            std::filesystem::remove_all(history.folder());
-            ASSERT_TRUE(writeWholeFile(history.folder(), ByteList{0}));
-        }
-    });
+    replaceHistoryFolderWithAFile();
 
     const TransferReport report = run();
 
