@@ -311,17 +311,10 @@ void readName(RowReading& in, ChannelRow& out)
         readCopiedTag(in, out);
         return;
     }
+    const std::optional<std::string> latin1 = readTagText(in, "Name");
+    if (!latin1)
+        return;
     const std::string_view name = in.row["Name"];
-    const auto latin1 = utf8ToLatin1(name);
-    if (!latin1) {
-        in.refuse("Name " + quoted(name) +
-                  " has a character a tag cannot hold (tags are 8 Latin-1 characters)");
-        return;
-    }
-    if (hasControlCharacter(*latin1)) {
-        in.refuse("Name " + quoted(name) + " holds a control character, which a tag cannot show");
-        return;
-    }
     out.name = *latin1;
     // A name of blanks only shows nothing, like an empty one.
     if (trimmed(out.name).empty())
