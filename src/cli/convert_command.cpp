@@ -13,15 +13,21 @@
 namespace ft817 {
 namespace {
 
-constexpr const char* kConvertUsage =
-    "Usage: ft817clone convert [--raw] IN OUT\n"
-    "Writes the payload file IN, as other programming tools save a memory, as the image file\n"
-    "OUT. A payload file holds the radio's memory bytes back to back: 6509 bytes for an FT-817,\n"
-    "6521 for an FT-817ND, 6651 for an FT-817ND (US), 6573 for an FT-818, 6703 for an\n"
-    "FT-818ND (US); a trailer after them is ignored apart from the model it names.\n"
+constexpr const char* kConvertOptions =
     "  --raw   write OUT as a payload file instead: the memory of the image file (or payload\n"
     "          file) IN back to back, without a trailer, as other programming tools read it\n"
     "OUT is never IN; it is written whole or not at all.\n";
+
+// The lengths come from the models' table.
+std::string convertUsage()
+{
+    std::string what =
+        "Writes the payload file IN, as other programming tools save a memory, as the image file "
+        "OUT. A payload file holds the radio's memory bytes back to back: ";
+    what += knownPayloadLengths();
+    what += "; a trailer after them is ignored apart from the model it names.";
+    return "Usage: ft817clone convert [--raw] IN OUT\n" + wrapped(what, 92) + kConvertOptions;
+}
 
 // Writes IN's memory to OUT as an image file, or with raw as a payload file.
 int convert(const CommandLine& line, const std::string& in, const std::string& out, bool raw)
@@ -51,7 +57,7 @@ int convert(const CommandLine& line, const std::string& in, const std::string& o
 
 int runConvertCommand(const Arguments& args)
 {
-    CommandLine line("convert", kConvertUsage);
+    CommandLine line("convert", convertUsage());
     line.addFlag("raw");
     if (const auto exit = line.parse(args))
         return *exit;

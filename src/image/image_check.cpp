@@ -18,10 +18,10 @@ std::string blockCounts(const std::vector<const RadioModel*>& layouts)
     std::set<int> counts;
     for (const RadioModel* layout : layouts)
         counts.insert(layout->blockCount());
-    std::string text;
+    std::vector<std::string> texts;
     for (int count : counts)
-        text += (text.empty() ? "" : " or ") + std::to_string(count);
-    return text;
+        texts.push_back(std::to_string(count));
+    return orList(texts);
 }
 
 // The radios' names, as "an FT-817" or "an FT-817ND or an FT-818".
@@ -69,10 +69,10 @@ std::string layoutProblem(std::span<const int> payloads, std::span<const int> wi
     if (matched + 1 < count && expected.contains(got + wireLengths[matched + 1]))
         return block + " arrived in two pieces of " + std::to_string(got) + " and " +
                countOf(wireLengths[matched + 1], "byte", "bytes") + ": the radio paused in the middle of it";
-    std::string lengths;
+    std::vector<std::string> lengths;
     for (int length : expected)
-        lengths += (lengths.empty() ? "" : " or ") + std::to_string(length);
-    return block + " is " + countOf(got, "byte", "bytes") + " long where the radio sends " + lengths;
+        lengths.push_back(std::to_string(length));
+    return block + " is " + countOf(got, "byte", "bytes") + " long where the radio sends " + orList(lengths);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "image/block_store.h"
 #include "image/image_check.h"
+#include "text/text_format.h"
 
 #include <algorithm>
 #include <cctype>
@@ -48,26 +49,13 @@ std::optional<PayloadShape> payloadShape(std::span<const std::uint8_t> file)
     return std::nullopt;
 }
 
-// "6509 bytes for an FT-817, 6521 for an FT-817ND, ... or 6703 for an FT-818ND (US)".
-std::string knownLengths()
-{
-    const auto& radios = knownRadioModels();
-    std::string text;
-    for (std::size_t i = 0; i < radios.size(); ++i) {
-        text += i == 0 ? "" : (i + 1 == radios.size() ? " or " : ", ");
-        text += std::to_string(payloadBytes(radios[i])) + (i == 0 ? " bytes" : "") + " for an " +
-                std::string(radios[i].name);
-    }
-    return text;
-}
-
 // Why a file is no payload file of a known radio, by the length of its memory.
 std::string lengthProblem(std::span<const std::uint8_t> file)
 {
     const std::optional<std::size_t> trailer = findTrailer(file);
     const std::size_t memory = trailer.value_or(file.size());
     return (trailer ? "its memory before the trailer is " : "it is ") + std::to_string(memory) +
-           " bytes long, where a payload file holds " + knownLengths();
+           " bytes long, where a payload file holds " + knownPayloadLengths();
 }
 
 std::optional<Bytes> decodeBase64(std::span<const std::uint8_t> text)
@@ -165,6 +153,18 @@ Bytes cloneImageOf(std::span<const std::uint8_t> memory, const RadioModel& radio
 }
 
 } // namespace
+
+std::string knownPayloadLengths()
+{
+    std::vector<std::string> lengths;
+    for (const RadioModel& radio : knownRadioModels()) {
+        std::string length = std::to_string(payloadBytes(radio));
+        length += lengths.empty() ? " bytes for an " : " for an ";
+        length += radio.name;
+        lengths.push_back(std::move(length));
+    }
+    return orList(lengths);
+}
 
 std::string MemoryFile::note() const
 {

@@ -39,6 +39,10 @@ struct MemoryFile {
     std::string note() const;
 };
 
+// The payload file lengths of the known radios, in words: "6509 bytes for an
+// FT-817, 6521 for an FT-817ND, ... or 6703 for an FT-818ND (US)".
+std::string knownPayloadLengths();
+
 // Payload bytes of one radio's whole memory: the sum of its blocks' payloads.
 int payloadBytes(const RadioModel& radio);
 

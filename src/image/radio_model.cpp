@@ -1,5 +1,7 @@
 #include "image/radio_model.h"
 
+#include "text/text_format.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -21,14 +23,10 @@ std::vector<int> lengths(int vfoBandRecords, std::initializer_list<int> tail)
 
 std::string listInWords(auto field)
 {
-    const auto& models = knownRadioModels();
-    std::string text;
-    for (std::size_t i = 0; i < models.size(); ++i)
-        text += std::string(i == 0                   ? ""
-                            : i + 1 == models.size() ? " or "
-                                                     : ", ") +
-                std::string(field(models[i]));
-    return text;
+    std::vector<std::string> names;
+    for (const RadioModel& model : knownRadioModels())
+        names.emplace_back(field(model));
+    return orList(names);
 }
 
 } // namespace

@@ -247,14 +247,6 @@ std::string numberBeforeUnit(std::string_view option)
     return letters ? std::string(option.substr(0, digits)) : std::string();
 }
 
-std::string joined(const std::vector<std::string>& words)
-{
-    std::string text;
-    for (std::size_t i = 0; i < words.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == words.size() ? " or " : ", ") + words[i];
-    return text;
-}
-
 std::string quoted(std::string_view typed)
 {
     std::string text = "\"";
@@ -274,7 +266,7 @@ Result<SettingValue> parseList(const RadioSetting& setting, std::string_view typ
         if (!wanted.empty() && numberBeforeUnit(options[i]) == wanted)
             return SettingValue{static_cast<int>(i), {}};
     std::string why = std::string(setting.key) + " is one of ";
-    why += joined(options);
+    why += orList(options);
     why += ", not ";
     why += quoted(typed);
     return Error{why, {}};

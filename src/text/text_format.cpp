@@ -35,6 +35,16 @@ std::string countOf(long long count, const std::string& singular, const std::str
     return std::to_string(count) + " " + (count == 1 ? singular : plural);
 }
 
+std::string orList(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == items.size() ? " or " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
 std::string wrapped(std::string_view text, std::size_t width)
 {
     std::string result;

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ft817 {
 
@@ -23,6 +24,9 @@ std::string hexBytes(std::span<const std::uint8_t> bytes, std::string_view separ
 
 // "1 block", "2 blocks": a count with its noun in the singular or plural.
 std::string countOf(long long count, const std::string& singular, const std::string& plural);
+
+// Items as a list in words: "a", "a or b", "a, b or c".
+std::string orList(const std::vector<std::string>& items);
 
 // Words (separated by single spaces) filled greedily into lines of at most
 // width characters, each line ended by a newline; a longer word gets a line of its own.
