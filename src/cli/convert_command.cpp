@@ -26,7 +26,10 @@ std::string convertUsage()
         "OUT. A payload file holds the radio's memory bytes back to back: ";
     what += knownPayloadLengths();
     what += "; a trailer after them is ignored apart from the model it names.";
-    return "Usage: ft817clone convert [--raw] IN OUT\n" + wrapped(what, 92) + kConvertOptions;
+    std::string usage = "Usage: ft817clone convert [--raw] IN OUT\n";
+    usage += wrapped(what, 92);
+    usage += kConvertOptions;
+    return usage;
 }
 
 // Writes IN's memory to OUT as an image file, or with raw as a payload file.
