@@ -12,16 +12,22 @@
 namespace ft817 {
 namespace {
 
+// Numbers in increasing order as a list in words: "50" or "50 or 51".
+std::string numbersInWords(const std::set<int>& numbers)
+{
+    std::vector<std::string> texts;
+    for (int number : numbers)
+        texts.push_back(std::to_string(number));
+    return orList(texts);
+}
+
 // Block counts of the layouts still possible, as "50" or "50 or 51".
 std::string blockCounts(const std::vector<const RadioModel*>& layouts)
 {
     std::set<int> counts;
     for (const RadioModel* layout : layouts)
         counts.insert(layout->blockCount());
-    std::vector<std::string> texts;
-    for (int count : counts)
-        texts.push_back(std::to_string(count));
-    return orList(texts);
+    return numbersInWords(counts);
 }
 
 // The radios' names, as "an FT-817" or "an FT-817ND or an FT-818".
@@ -69,10 +75,8 @@ std::string layoutProblem(std::span<const int> payloads, std::span<const int> wi
     if (matched + 1 < count && expected.contains(got + wireLengths[matched + 1]))
         return block + " arrived in two pieces of " + std::to_string(got) + " and " +
                countOf(wireLengths[matched + 1], "byte", "bytes") + ": the radio paused in the middle of it";
-    std::vector<std::string> lengths;
-    for (int length : expected)
-        lengths.push_back(std::to_string(length));
-    return block + " is " + countOf(got, "byte", "bytes") + " long where the radio sends " + orList(lengths);
+    return block + " is " + countOf(got, "byte", "bytes") + " long where the radio sends " +
+           numbersInWords(expected);
 }
 
 } // namespace
