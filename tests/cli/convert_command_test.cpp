@@ -5,6 +5,7 @@
 #include "cli/exchange_commands.h"
 #include "command_output.h"
 #include "image/image_file.h"
+#include "image/payload_file.h"
 #include "platform/file_access.h"
 #include "sim/default_memory.h"
 #include "support/payload_samples.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -70,6 +72,17 @@ TEST_F(ConvertCommand, ConvertThenConvertRawGivesThePayloadFileBack)
     const std::string ft818 = writePayloadFile(sim::Model::FT818, "ft818.img", "FT-818");
     ASSERT_EQ(run(runConvertCommand, {ft818, m_dir.file("ft818.bin")}).code, 0);
     EXPECT_EQ(*readWholeFile(m_dir.file("ft818.bin")), imageFileOf(sim::Model::FT818));
+}
+
+TEST_F(ConvertCommand, HelpNamesEveryKnownModelsPayloadLength)
+{
+    const CommandOutput help = run(runConvertCommand, {"--help"});
+    ASSERT_EQ(help.code, 0);
+    std::string oneLine = help.out;
+    std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+    for (const RadioModel& radio : knownRadioModels())
+        EXPECT_NE(oneLine.find(std::to_string(payloadBytes(radio))), std::string::npos) << radio.name;
+    EXPECT_NE(oneLine.find(knownPayloadLengths()), std::string::npos) << help.out;
 }
 
 TEST_F(ConvertCommand, NeverWritesOverItsInputNorConvertsAnImageFileToItself)

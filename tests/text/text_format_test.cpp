@@ -33,6 +33,14 @@ TEST(TextFormat, CountsInTheSingularOnlyForOne)
     EXPECT_EQ(countOf(0, "block", "blocks"), "0 blocks");
 }
 
+TEST(TextFormat, ListsInWordsEndWithOr)
+{
+    EXPECT_EQ(orList({}), "");
+    EXPECT_EQ(orList({"50"}), "50");
+    EXPECT_EQ(orList({"50", "51"}), "50 or 51");
+    EXPECT_EQ(orList({"FT-817", "FT-817ND", "FT-818"}), "FT-817, FT-817ND or FT-818");
+}
+
 TEST(TextFormat, TrimsBlanksAndTabsOnly)
 {
     EXPECT_EQ(trimmed("  a b\t"), "a b");
