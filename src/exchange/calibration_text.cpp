@@ -1,7 +1,10 @@
 #include "exchange/calibration_text.h"
 
+#include "text/text_format.h"
+
+#include <algorithm>
 #include <cstdio>
-#include <sstream>
+#include <optional>
 
 namespace ft817 {
 namespace {
@@ -37,32 +40,93 @@ Error lineError(int lineNumber, const std::string& why)
     return Error{"not a calibration backup: line " + std::to_string(lineNumber) + ": " + why, {}};
 }
 
-// One byte line: address, hex and decimal value; false when it is none.
-bool parseByteLine(const std::string& line, int& address, int& hex, int& decimal)
+// One byte of a backup, as a byte line gives it.
+struct ByteLine {
+    int address = 0;
+    int value = 0;
+};
+
+// The number that count hexadecimal digits at the start of text give; nothing
+// when text is shorter or holds anything else there (a sign, a blank, an "x").
+std::optional<int> hexDigits(std::string_view text, std::size_t count)
 {
-    unsigned a = 0;
-    unsigned h = 0;
-    int d = 0;
-    int used = 0;
-    if (std::sscanf(line.c_str(), " 0x%4x 0x%2x %d%n", &a, &h, &d, &used) != 3)
-        return false;
-    address = static_cast<int>(a);
-    hex = static_cast<int>(h);
-    decimal = d;
-    return true;
+    if (text.size() < count)
+        return std::nullopt;
+    int number = 0;
+    for (const char c : text.substr(0, count)) {
+        int digit = 0;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else
+            return std::nullopt;
+        number = number * 16 + digit;
+    }
+    return number;
 }
 
-std::string jsonText(std::string_view text)
+// Reads a byte line exactly as calibrationText writes it: "0xAAAA  0xHH  DDD",
+// the decimal right-aligned in three columns, then nothing or two blanks and
+// the name of the address. Anything else is refused with the reason.
+Result<ByteLine> readByteLine(std::string_view line)
 {
-    std::string out;
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        if (static_cast<unsigned char>(c) < 0x20)
-            continue;
-        out += c;
-    }
-    return out;
+    ByteLine byte;
+    const std::optional<int> address = line.starts_with("0x") ? hexDigits(line.substr(2), 4) : std::nullopt;
+    if (!address)
+        return Error{"the line must begin with the address as 0x and four hexadecimal digits, as in 0x0007",
+                     {}};
+    byte.address = *address;
+    if (byte.address >= kCalibrationTextBytes)
+        return Error{"address " + address4(byte.address) + " is past 0x0054", {}};
+    line.remove_prefix(6);
+    const std::optional<int> value = line.starts_with("  0x") ? hexDigits(line.substr(4), 2) : std::nullopt;
+    if (!value)
+        return Error{"two blanks and the value as 0x and two hexadecimal digits must follow the address", {}};
+    byte.value = *value;
+    line.remove_prefix(6);
+    // The decimal column: two blanks, then blanks and digits filling three columns.
+    const std::string_view decimal = line.substr(0, std::min<std::size_t>(line.size(), 5));
+    const std::size_t firstDigit = decimal.find_first_not_of(' ');
+    const bool columns = decimal.size() == 5 && firstDigit >= 2 && firstDigit < 5 &&
+                         decimal.find_first_not_of("0123456789", firstDigit) == std::string_view::npos &&
+                         (line.size() == 5 || line[5] < '0' || line[5] > '9');
+    if (!columns)
+        return Error{
+            "two blanks and the value in decimal, in three columns, must follow 0x" + hex2(byte.value), {}};
+    int number = 0;
+    for (const char c : decimal.substr(firstDigit))
+        number = number * 10 + (c - '0');
+    if (number != byte.value)
+        return Error{"0x" + hex2(byte.value) + " is " + std::to_string(byte.value) + ", not " +
+                         std::to_string(number),
+                     {}};
+    char expected[8];
+    std::snprintf(expected, sizeof expected, "  %3d", byte.value);
+    if (decimal != expected)
+        return Error{"the value in decimal is written without leading zeros", {}};
+    line.remove_prefix(5);
+    const std::string name = calibrationByteName(byte.address);
+    if (!line.empty() && (name.empty() || line != "  " + name))
+        return Error{name.empty() ? "nothing may follow the value at " + address4(byte.address)
+                                  : "only two blanks and \"" + name + "\" may follow the value at " +
+                                        address4(byte.address),
+                     {}};
+    return byte;
+}
+
+// The header as it comes from the file, made safe for a terminal or a JSON
+// string: control bytes and bytes that are not UTF-8 are escaped.
+std::string headerText(std::string_view header)
+{
+    return terminalText(header, {});
+}
+
+std::string headerJson(std::string_view header)
+{
+    return terminalText(header, {.escapeQuotes = true, .escape = TerminalText::Escape::Json});
 }
 
 std::string versionText(const Bytes& bytes)
@@ -108,39 +172,41 @@ std::string calibrationText(const Bytes& bytes, std::string_view date)
 
 Result<CalibrationBackup> readCalibrationText(std::string_view text)
 {
+    // A UTF-8 byte-order mark, which some editors put before the first line.
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
     CalibrationBackup backup;
     backup.bytes.assign(kCalibrationTextBytes, 0);
     std::vector<bool> seen(kCalibrationTextBytes, false);
-    std::istringstream in{std::string(text)};
-    std::string line;
+    const std::string header = "# " + std::string(kProgramWords);
     int lineNumber = 0;
-    while (std::getline(in, line)) {
+    while (!text.empty()) {
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.find_first_not_of(" \t") == std::string::npos)
-            continue;
-        if (line[0] == '#') {
-            if (backup.header.empty() && line.find(kProgramWords) != std::string::npos)
-                backup.header = line.substr(line.find_first_not_of("# "));
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (lineNumber == 1) {
+            if (!line.starts_with(header))
+                return lineError(1, "the first line must be the header \"" + header + ", <date>, ...\"");
+            backup.header = std::string(line.substr(2));
             continue;
         }
-        int address = 0;
-        int hex = 0;
-        int decimal = 0;
-        if (!parseByteLine(line, address, hex, decimal))
-            return lineError(lineNumber, "expected 0xADDRESS 0xHEX DECIMAL");
-        if (address >= kCalibrationTextBytes)
-            return lineError(lineNumber, "address " + address4(address) + " is past 0x0054");
-        if (hex != decimal)
-            return lineError(lineNumber, "0x" + hex2(hex) + " is not " + std::to_string(decimal));
-        if (seen[static_cast<std::size_t>(address)])
-            return lineError(lineNumber, "address " + address4(address) + " comes twice");
-        seen[static_cast<std::size_t>(address)] = true;
-        backup.bytes[static_cast<std::size_t>(address)] = static_cast<std::uint8_t>(hex);
+        // Blank lines and comments a person added are left as they are.
+        if (line.empty() || line.starts_with('#'))
+            continue;
+        const Result<ByteLine> byte = readByteLine(line);
+        if (!byte)
+            return lineError(lineNumber, byte.error().message);
+        const auto address = static_cast<std::size_t>(byte->address);
+        if (seen[address])
+            return lineError(lineNumber, "address " + address4(byte->address) + " comes twice");
+        seen[address] = true;
+        backup.bytes[address] = static_cast<std::uint8_t>(byte->value);
     }
-    if (backup.header.empty())
-        return Error{"not a calibration backup: no line names ft817clone's calibration backup", {}};
+    if (lineNumber == 0)
+        return Error{"not a calibration backup: the file is empty", {}};
     for (int address = 0; address < kCalibrationTextBytes; ++address) {
         if (!seen[static_cast<std::size_t>(address)])
             return Error{"not a whole calibration backup: the byte at " + address4(address) + " is missing",
@@ -151,7 +217,7 @@ Result<CalibrationBackup> readCalibrationText(std::string_view text)
 
 std::string calibrationTable(const CalibrationBackup& backup)
 {
-    std::string text = backup.header + "\n\nAddress Hex  Dec  Name\n";
+    std::string text = headerText(backup.header) + "\n\nAddress Hex  Dec  Name\n";
     for (int address = 0; address < kCalibrationTextBytes; ++address)
         text += byteLine(address, backup.bytes[static_cast<std::size_t>(address)]) + "\n";
     return text;
@@ -159,7 +225,7 @@ std::string calibrationTable(const CalibrationBackup& backup)
 
 std::string calibrationJson(const CalibrationBackup& backup)
 {
-    std::string json = "{\"header\": \"" + jsonText(backup.header) + "\", \"version\": \"" +
+    std::string json = "{\"header\": \"" + headerJson(backup.header) + "\", \"version\": \"" +
                        versionText(backup.bytes) + "\", \"bytes\": [";
     for (int address = 0; address < kCalibrationTextBytes; ++address) {
         const int value = backup.bytes[static_cast<std::size_t>(address)];

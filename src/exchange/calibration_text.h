@@ -30,11 +30,15 @@ std::string calibrationByteName(int address);
 // The backup's text; date as "2026-12-09 15:04:05".
 std::string calibrationText(const Bytes& bytes, std::string_view date);
 
-// Reads a backup's text back; refuses a text that lacks a byte, holds one
-// twice, or whose hex and decimal disagree, naming the line.
+// Reads a backup's text back, exactly as calibrationText writes it (a UTF-8
+// byte-order mark before it, CR LF line ends, blank lines and "#" comments
+// after the header are taken too); refuses any other line, an address past
+// 0x0054, hex and decimal that disagree, an address given twice and a missing
+// one, naming the line and the reason.
 Result<CalibrationBackup> readCalibrationText(std::string_view text);
 
-// `calibration show`: the bytes as a table, or as JSON.
+// `calibration show`: the bytes as a table, or as JSON (valid UTF-8); the
+// header from the file is shown with its control bytes escaped.
 std::string calibrationTable(const CalibrationBackup& backup);
 std::string calibrationJson(const CalibrationBackup& backup);
 
