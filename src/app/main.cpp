@@ -22,7 +22,7 @@ int main(int argc, char** argv)
             Arguments commandArguments;
             for (qsizetype i = 2; i < arguments.size(); ++i)
                 commandArguments.push_back(arguments[i].toStdString());
-            return command->run(commandArguments);
+            return runSubcommand(*command, commandArguments);
         }
     }
     return runWindows(arguments, argc, argv, programUsage());

@@ -25,9 +25,12 @@ constexpr const char* kCatUsage =
 // What cat was asked to send, and where.
 struct CatRequest {
     std::string device;
-    std::string digits;
+    CatCommand command;
+    std::string meaning;
 };
 
+// Reads cat's arguments: the command to send, or the exit code when nothing
+// is sent. DIGITS that are no frequency the radio tunes are wrong usage.
 std::variant<CatRequest, int> readCatArguments(const Arguments& args)
 {
     CommandLine line("cat", kCatUsage);
@@ -41,7 +44,17 @@ std::variant<CatRequest, int> readCatArguments(const Arguments& args)
         return line.usageError("missing DIGITS");
     if (words.size() > 1)
         return line.usageError("unexpected argument '" + words[1] + "'");
-    return CatRequest{line.value("port"), words[0]};
+    const std::string& digits = words[0];
+    const CatCommandBuild build = buildCatCommand(digits);
+    if (!build.command)
+        return line.usageError(build.reason.empty()
+                                   ? "Not sent: at least 5 digits, the frequency in 10 Hz steps "
+                                     "(43970000 is 439.700 MHz)."
+                                   : build.reason);
+    // The digits are the frequency in 10 Hz steps; one the radio cannot tune is not sent.
+    if (const Status tuned = checkTuned(static_cast<std::uint32_t>(std::stoul(digits))); !tuned)
+        return line.usageError("not sent: " + tuned.error().message);
+    return CatRequest{line.value("port"), *build.command, build.meaning};
 }
 
 } // namespace
@@ -51,30 +64,11 @@ int runCatCommand(const Arguments& args)
     const auto read = readCatArguments(args);
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
-    std::string device = std::get<CatRequest>(read).device;
-    const std::string& digits = std::get<CatRequest>(read).digits;
-
-    const CatCommandBuild build = buildCatCommand(digits);
-    if (!build.command) {
-        const std::string reason = build.reason.empty()
-                                       ? "Not sent: at least 5 digits, the frequency in 10 Hz steps "
-                                         "(43970000 is 439.700 MHz)."
-                                       : build.reason;
-        std::cerr << "ft817clone cat: " << reason << "\n";
-        return 1;
-    }
-
-    // The digits are the frequency in 10 Hz steps; one the radio cannot tune is not sent.
-    if (const Status tuned = checkTuned(static_cast<std::uint32_t>(std::stoul(digits))); !tuned) {
-        std::cerr << "ft817clone cat: not sent: " << tuned.error().message << "\n";
-        return 1;
-    }
-
-    if (device.empty())
-        device = defaultSerialDevice();
+    const CatRequest& request = std::get<CatRequest>(read);
+    const std::string device = request.device.empty() ? defaultSerialDevice() : request.device;
     QtSerialPort port(device);
     SteadyClock clock;
-    const Status sent = sendCatCommand(port, clock, *build.command);
+    const Status sent = sendCatCommand(port, clock, request.command);
     if (!sent) {
         std::cerr << "ft817clone cat: " << sent.error().message;
         if (!sent.error().detail.empty())
@@ -82,7 +76,7 @@ int runCatCommand(const Arguments& args)
         std::cerr << "\n";
         return 1;
     }
-    std::cout << "sent " << catCommandHex(*build.command) << " (" << build.meaning << ") to " << device
+    std::cout << "sent " << catCommandHex(request.command) << " (" << request.meaning << ") to " << device
               << "\n";
     return 0;
 }

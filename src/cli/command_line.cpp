@@ -14,6 +14,23 @@ namespace {
 
 const QString kHelp = QStringLiteral("help");
 
+// A negative number ("-1", "-5.5") is a value, never an option: no command has
+// an option named by a digit. Such an argument is handed to the parser behind
+// this mark, which no option starts with, and taken off again when read.
+const QChar kNumberMark(0xE000);
+
+bool isNegativeNumber(const QString& arg)
+{
+    return arg.size() >= 2 && arg[0] == u'-' && arg[1].isDigit();
+}
+
+QString unmarked(QString arg)
+{
+    if (arg.size() >= 3 && arg[0] == kNumberMark && isNegativeNumber(arg.sliced(1)))
+        arg.remove(0, 1);
+    return arg;
+}
+
 } // namespace
 
 CommandLine::CommandLine(std::string command, std::string usage, bool oneLineErrors)
@@ -36,8 +53,10 @@ void CommandLine::addValueOption(const QString& name, const QString& valueName)
 std::optional<int> CommandLine::parse(const Arguments& args)
 {
     QStringList arguments{QString::fromStdString("ft817clone " + m_command)};
-    for (const std::string& arg : args)
-        arguments << QString::fromStdString(arg);
+    for (const std::string& arg : args) {
+        const QString text = QString::fromStdString(arg);
+        arguments << (isNegativeNumber(text) ? kNumberMark + text : text);
+    }
     const bool parsed = m_parser.parse(arguments);
     if (m_parser.isSet(kHelp)) {
         std::cout << m_usage;
@@ -55,14 +74,14 @@ bool CommandLine::isSet(const QString& name) const
 
 std::string CommandLine::value(const QString& name) const
 {
-    return m_parser.value(name).toStdString();
+    return unmarked(m_parser.value(name)).toStdString();
 }
 
 std::vector<std::string> CommandLine::files() const
 {
     std::vector<std::string> files;
     for (const QString& file : m_parser.positionalArguments())
-        files.push_back(corePath(file));
+        files.push_back(corePath(unmarked(file)));
     return files;
 }
 
@@ -94,9 +113,9 @@ int finishStandardOutput(const std::string& command)
     if (written)
         return 0;
     const int error = errno;
-    std::cerr << "ft817clone " << command << ": cannot write to standard output"
+    std::cerr << "ft817clone" << (command.empty() ? "" : " " + command) << ": cannot write to standard output"
               << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << "\n";
-    return 1;
+    return kOutputFailedExit;
 }
 
 } // namespace ft817

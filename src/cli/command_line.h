@@ -2,7 +2,8 @@
 // Reading one subcommand's arguments with QCommandLineParser. Every command
 // takes --help (-h), which prints its usage text; an unknown option, an
 // option missing its value and a missing file are wrong usage: one reason
-// on standard error, the usage text, and exit code 2.
+// on standard error, the usage text, and exit code 2. A negative number such
+// as "-1" is read as a value (a channel number out of range), not as an option.
 
 #include "cli/commands.h"
 
@@ -16,6 +17,8 @@ namespace ft817 {
 
 // Exit code of a command used the wrong way.
 inline constexpr int kUsageExit = 2;
+// Exit code of a command whose output could not all be written to standard output.
+inline constexpr int kOutputFailedExit = 2;
 
 class CommandLine {
 public:
@@ -50,9 +53,10 @@ private:
     QCommandLineParser m_parser;
 };
 
-// Flushes standard output and tells whether all of it was written: 0, or 1
+// Flushes standard output and tells whether all of it was written: 0, or 2
 // after saying on standard error why not ("ft817clone show: cannot write to
-// standard output: No space left on device").
+// standard output: No space left on device"). Every subcommand ends with it
+// (see runSubcommand).
 int finishStandardOutput(const std::string& command);
 
 } // namespace ft817

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/command_line.h"
 #include "cli/exchange_commands.h"
 #include "platform/qt_history_folder.h"
 
@@ -36,6 +37,13 @@ const std::vector<Subcommand>& subcommands()
          runSimCommand},
     };
     return all;
+}
+
+int runSubcommand(const Subcommand& command, const Arguments& args)
+{
+    const int exit = command.run(args);
+    const int written = finishStandardOutput(command.name);
+    return written != 0 ? written : exit;
 }
 
 const Subcommand* findSubcommand(std::string_view name)

@@ -1,7 +1,8 @@
 #pragma once
 // Headless subcommands of ft817clone. Each takes the arguments that follow
 // its name, prints to standard output and standard error, and returns the
-// process exit code (0 success, 1 failure, 2 wrong usage).
+// process exit code: 0 success, 1 a job refused or failed, 2 wrong usage (or,
+// through runSubcommand, standard output that could not be written).
 
 #include <string>
 #include <string_view>
@@ -39,6 +40,11 @@ struct Subcommand {
 
 // Every subcommand, in the order --help lists them.
 const std::vector<Subcommand>& subcommands();
+
+// Runs the subcommand, then checks that everything it printed reached standard
+// output: its exit code, or 2 after saying on standard error that standard
+// output could not be written (a full disk, a closed pipe).
+int runSubcommand(const Subcommand& command, const Arguments& args);
 
 // The subcommand called name, or null when there is none.
 const Subcommand* findSubcommand(std::string_view name);

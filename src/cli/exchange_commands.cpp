@@ -188,7 +188,7 @@ int runExportCommand(const Arguments& args)
     }
     if (csvPath == "-") {
         std::cout << csv;
-        return finishStandardOutput("export");
+        return 0;
     }
     if (const Status distinct = checkNotAnInput(csvPath, {imagePath}); !distinct) {
         std::cerr << "ft817clone export: " << distinct.error().message << "\n";

@@ -88,7 +88,7 @@ int listSettings(const CommandLine& line, const SettingsRequest& request)
     if (const std::string damaged = staleChecksumNote(checkImageFile(memory->imageFile)); !damaged.empty())
         std::cerr << "ft817clone settings: " << request.image << ": " << damaged << "\n";
     std::cout << (request.json ? settingsJson(memory->store) : settingsText(memory->store));
-    return finishStandardOutput("settings");
+    return 0;
 }
 
 // Why a key names none of this image's settings, with the keys it has.

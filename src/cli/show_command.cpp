@@ -89,7 +89,7 @@ int runShowCommand(const Arguments& args)
                                    : channelText(store, *request.channel));
     else
         std::cout << (request.json ? memoryJson(store) : memoryText(store));
-    return finishStandardOutput("show");
+    return 0;
 }
 
 } // namespace ft817

@@ -39,7 +39,8 @@ TEST(CatHeadless, WrongUsageExitsTwo)
     }
 }
 
-TEST(CatHeadless, BadTextExitsOneWithOneLineReason)
+// DIGITS that are no frequency the radio tunes are wrong usage, as in every command.
+TEST(CatHeadless, BadTextIsWrongUsageWithItsReason)
 {
     const struct {
         const char* text;
@@ -54,9 +55,9 @@ TEST(CatHeadless, BadTextExitsOneWithOneLineReason)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const test::ProgramRun run = runCat({"--port", kMissingDevice, c.text});
-        EXPECT_EQ(run.exitCode, 1);
-        EXPECT_TRUE(has(run.err, c.reasonPart)) << run.err;
-        EXPECT_EQ(lines(run.err), 1) << run.err;
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(has(run.err.substr(0, run.err.find('\n')), c.reasonPart)) << run.err;
+        EXPECT_TRUE(has(run.err, "Usage: ft817clone cat")) << run.err;
         EXPECT_TRUE(run.out.empty());
     }
 }

@@ -1,13 +1,23 @@
 // How every command reads its command line: --help, unknown options, options
-// missing their value, missing files. Only wrong usage here, so no command
-// reaches a port, a file or the simulated radio.
+// missing their value, missing files, and the exit code when standard output
+// cannot be written. Only wrong usage here, so no command reaches a port or
+// the simulated radio.
 
 #include "app/start_up.h"
 #include "cli/commands.h"
+#include "exchange/calibration_text.h"
+#include "image/image_file.h"
+#include "platform/file_access.h"
+#include "sim/default_memory.h"
 #include "support/program_run.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
@@ -71,6 +81,20 @@ TEST(CommandLine, WrongUsageNamesTheProblemAndExitsTwo)
         {"diff", {"a.bin", "b.bin", "-x"}, "ft817clone diff: Unknown option 'x'."},
         {"cat", {"--port", "/dev/null"}, "ft817clone cat: missing DIGITS"},
         {"cat", {"43970000", "14525000"}, "ft817clone cat: unexpected argument '14525000'"},
+        // DIGITS that are no frequency are wrong usage, as any other argument's value is.
+        {"cat", {"1234"}, "ft817clone cat: Not sent: at least 5 digits"},
+        {"cat", {"99999999"}, "ft817clone cat: not sent: 999.99999 MHz is outside what the FT-817 tunes"},
+        {"cat", {"-1"}, "ft817clone cat: "},
+        // A negative channel number is a channel out of range, not an option.
+        {"tune", {"radio.img", "-1"}, "ft817clone tune: CHANNEL is a memory channel number 1-200, not '-1'"},
+        {"capture",
+         {"radio.img", "-5", "--out", "new.img"},
+         "ft817clone capture: CHANNEL is a memory channel number 1-200, not '-5'"},
+        {"show", {"radio.bin", "--channel", "-1"}, "the channel number must be 1..200, not \"-1\""},
+        {"settings", {}, "ft817clone settings: name the image file"},
+        {"convert", {"a.bin"}, "ft817clone convert: name the file to read and the file to write"},
+        {"calibration", {"show"}, "ft817clone calibration: calibration show takes one FILE"},
+        {"calibration", {"--cat-rate", "1200"}, "--cat-rate is 4800, 9600, 38400 or auto, not '1200'"},
     };
     for (const auto& c : cases) {
         const Output result = runCommand(c.command, c.args);
@@ -79,6 +103,39 @@ TEST(CommandLine, WrongUsageNamesTheProblemAndExitsTwo)
         EXPECT_NE(result.err.find(std::string("Usage: ft817clone ") + c.command), std::string::npos)
             << result.err;
         EXPECT_TRUE(result.out.empty()) << result.out;
+    }
+}
+
+// A command whose output cannot be written has not done its job, whatever it
+// was: it says so and exits 2.
+TEST(CommandLine, EveryCommandFailsWhenStandardOutputCannotBeWritten)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "this system has no /dev/full";
+    test::TempDir dir;
+    const std::string backup = calibrationText(Bytes(85, 0x40), "2026-12-09 10:00:00");
+    ASSERT_TRUE(writeWholeFile(dir.file("backup.txt"), Bytes(backup.begin(), backup.end())));
+    sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    ASSERT_TRUE(writeWholeFile(dir.file("a.bin"), *buildImageFile(memory.image, memory.blockLengths)));
+    memory.image[memory.image.size() / 2] ^= 0x01;
+    ASSERT_TRUE(writeWholeFile(dir.file("b.bin"), *buildImageFile(memory.image, memory.blockLengths)));
+    std::vector<std::string> commands{"calibration show '" + dir.file("backup.txt") + "'",
+                                      "diff '" + dir.file("a.bin") + "' '" + dir.file("b.bin") + "'"};
+    for (const Subcommand& command : subcommands())
+        commands.push_back(std::string(command.name) + " --help");
+    for (const std::string& command : commands) {
+        SCOPED_TRACE(command);
+        const std::string line = "'" + test::programPath().toStdString() + "' " + command +
+                                 " > /dev/full 2> '" + dir.file("err") + "'";
+        const int status = std::system(line.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 2);
+        const Result<Bytes> err = readWholeFile(dir.file("err"));
+        ASSERT_TRUE(err);
+        EXPECT_NE(
+            std::string(err->begin(), err->end()).find("cannot write to standard output: No space left"),
+            std::string::npos)
+            << std::string(err->begin(), err->end());
     }
 }
 

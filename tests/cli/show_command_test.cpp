@@ -116,7 +116,7 @@ TEST(ShowCommand, ShowAndExportFailWhenStandardOutputCannotBeWritten)
         const std::string line = "'" + program + "' " + command + " > /dev/full 2> '" + dir.file("err") + "'";
         const int status = std::system(line.c_str());
         ASSERT_TRUE(WIFEXITED(status)) << command;
-        EXPECT_EQ(WEXITSTATUS(status), 1) << command;
+        EXPECT_EQ(WEXITSTATUS(status), 2) << command;
         const auto err = readWholeFile(dir.file("err"));
         ASSERT_TRUE(err);
         EXPECT_NE(std::string(err->begin(), err->end()).find("cannot write to standard output"),
