@@ -34,7 +34,10 @@ constexpr const char* kCalibrationUsage =
     "                    (default) to find it\n"
     "  --json            show and compare: print JSON\n"
     "\n"
-    "compare exits with 1 when the backups differ.\n";
+    "compare exits with 1 when the backups differ, 2 when one cannot be read.\n";
+
+// compare's exit code when a backup cannot be read (1 says they differ).
+constexpr int kUnreadableExit = 2;
 
 Result<CalibrationBackup> readBackupFile(const std::string& path)
 {
@@ -63,12 +66,17 @@ int compareBackups(const CommandLine& line, const std::vector<std::string>& word
 {
     if (words.size() != 3)
         return line.usageError("calibration compare takes two files, A and B");
+    // As with diff, 1 says the backups differ; a backup that cannot be read is 2.
     const Result<CalibrationBackup> a = readBackupFile(words[1]);
-    if (!a)
-        return line.failure(a.error().message);
+    if (!a) {
+        line.failure(a.error().message);
+        return kUnreadableExit;
+    }
     const Result<CalibrationBackup> b = readBackupFile(words[2]);
-    if (!b)
-        return line.failure(b.error().message);
+    if (!b) {
+        line.failure(b.error().message);
+        return kUnreadableExit;
+    }
     const std::vector<int> differ = calibrationDifferences(*a, *b);
     if (line.isSet("json"))
         std::cout << calibrationComparisonJson(*a, *b);
@@ -100,10 +108,15 @@ int backUp(const CommandLine& line, const std::vector<std::string>& words)
             return line.usageError("--cat-rate is 4800, 9600, 38400 or auto, not '" + text + "'");
         rate = std::stoi(text);
     }
+    // Every place the backup goes is checked before the first read, so that a
+    // refused target never costs the radio's time.
+    const ImageHistory history(historyFolder());
     if (!out.empty()) {
         if (const Status writable = checkWritable(out); !writable)
             return line.failure(writable.error().message);
     }
+    if (const Status ready = history.checkTakesFiles(); !ready)
+        return line.failure("cannot keep the backup in the history folder: " + ready.error().full());
     const std::string device = line.isSet("port") ? line.value("port") : defaultSerialDevice();
     QtSerialPort port(device);
     SteadyClock clock;
@@ -114,7 +127,7 @@ int backUp(const CommandLine& line, const std::vector<std::string>& words)
         return line.failure(read.error().full());
 
     const std::string text = calibrationText(read->bytes, nowText());
-    const Result<std::string> kept = ImageHistory(historyFolder()).keepCalibration(text);
+    const Result<std::string> kept = history.keepCalibration(text);
     if (!out.empty()) {
         const auto* first = reinterpret_cast<const std::uint8_t*>(text.data());
         if (const Status written = writeWholeFile(out, std::span<const std::uint8_t>(first, text.size()));

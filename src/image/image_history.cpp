@@ -96,6 +96,15 @@ Status ImageHistory::checkReady(const std::string& path) const
     return makeFolder();
 }
 
+Status ImageHistory::checkTakesFiles() const
+{
+    if (const Status made = makeFolder(); !made)
+        return made;
+    const std::filesystem::path name =
+        fileSystemPath(historyTimeStamp(std::time(nullptr)) + "_calibration.txt");
+    return checkWritable(utf8Path(fileSystemPath(m_folder) / name));
+}
+
 Status ImageHistory::makeFolder() const
 {
     if (m_folder.empty())

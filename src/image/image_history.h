@@ -42,6 +42,10 @@ public:
     // path (if any) can be read and the folder can be made. Writes nothing but the folder.
     Status checkReady(const std::string& path) const;
 
+    // Whether keepCalibration (or any new copy) would work now: the folder can
+    // be made and takes new files. Writes nothing but the folder.
+    Status checkTakesFiles() const;
+
 private:
     Status makeFolder() const;
 

@@ -9,6 +9,7 @@
 #include "exchange/calibration_text.h"
 #include "platform/file_access.h"
 
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -155,6 +156,61 @@ TEST(CalibrationCommand, ShowAndCompareReadBackups)
     const test::ProgramRun notBackup =
         test::runProgram({"calibration", "show", QString::fromStdString(dir.file("none"))});
     EXPECT_EQ(notBackup.exitCode, 1);
+}
+
+// Where the backup would be kept is checked before the radio is asked anything:
+// a history folder that cannot be made costs no read.
+TEST(CalibrationCommand, HistoryFolderThatCannotBeMadeIsRefusedBeforeTheFirstRead)
+{
+    test::TempDir dir;
+    test::SimFixture sim(catRadio(9600), dir.file("radio"));
+    ASSERT_TRUE(sim.start());
+    // The history folder would be made inside a file: it never can be.
+    ASSERT_TRUE(writeWholeFile(dir.file("data"), Bytes{'x'}));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", QString::fromStdString(dir.file("data")));
+    const test::ProgramRun run =
+        test::runProgram({"calibration", "--port", QString::fromStdString(dir.file("radio")), "--cat-rate",
+                          "9600", QString::fromStdString(dir.file("out.txt"))},
+                         environment);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(has(run.err, "cannot keep the backup in the history folder")) << run.err;
+    EXPECT_TRUE(sim.radio().catCommands().empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.txt")));
+}
+
+// A backup's header is text from a file: show prints it escaped, its JSON
+// stays valid UTF-8, and a line that is not a byte line is refused by number.
+TEST(CalibrationCommand, ShowEscapesTheHeaderAndRefusesAMalformedLine)
+{
+    test::TempDir dir;
+    std::string text = calibrationText(Bytes(85, 0x40), "2026-12-09 10:00:00");
+    text.insert(text.find('\n'), "\x1B[2J\xFF");
+    ASSERT_TRUE(writeWholeFile(dir.file("a.txt"), Bytes(text.begin(), text.end())));
+    const QString file = QString::fromStdString(dir.file("a.txt"));
+    const test::ProgramRun show = test::runProgram({"calibration", "show", file});
+    EXPECT_EQ(show.exitCode, 0) << show.err;
+    EXPECT_TRUE(has(show.out, "radio version bytes 40 40\\x1B[2J\\xFF\n")) << show.out;
+    const test::ProgramRun json = test::runProgram({"calibration", "show", file, "--json"});
+    EXPECT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_TRUE(has(json.out, "radio version bytes 40 40\\u001b[2J\\u00ff\", ")) << json.out;
+    EXPECT_TRUE(QString::fromUtf8(json.out.data(), static_cast<qsizetype>(json.out.size())).toUtf8() ==
+                QByteArray::fromStdString(json.out));
+
+    std::string malformed = calibrationText(Bytes(85, 0x40), "2026-12-09 10:00:00");
+    malformed.replace(malformed.find("0x0001"), 6, "0x-001");
+    ASSERT_TRUE(writeWholeFile(dir.file("b.txt"), Bytes(malformed.begin(), malformed.end())));
+    for (const QStringList& args :
+         {QStringList{"show", QString::fromStdString(dir.file("b.txt"))},
+          QStringList{"compare", file, QString::fromStdString(dir.file("b.txt"))}}) {
+        const test::ProgramRun refused = test::runProgram(QStringList{"calibration"} + args);
+        // compare says 1 for backups that differ, so one it cannot read is 2.
+        EXPECT_EQ(refused.exitCode, args[0] == "show" ? 1 : 2);
+        EXPECT_TRUE(
+            has(refused.err, "b.txt: not a calibration backup: line 3: the line must begin with the address"))
+            << refused.err;
+        EXPECT_TRUE(refused.out.empty()) << refused.out;
+    }
 }
 
 } // namespace
