@@ -179,6 +179,7 @@ struct SimRequest {
     std::string imagePath;
     std::string receivePath;
     std::string catPath;
+    std::string eepromPath;
 };
 
 void addSimOptions(CommandLine& line)
@@ -355,7 +356,7 @@ bool readVfo(const CommandLine& line, sim::CatOptions& cat)
     return true;
 }
 
-// The CAT side's options: VFO, EEPROM file, rate and faults; false after reporting a bad one.
+// The CAT side's options: VFO, rate and faults; false after reporting a bad one.
 bool readCatSide(const CommandLine& line, sim::CatOptions& cat)
 {
     if (!readVfo(line, cat) || !readCount(line, "cat-silent-after", cat.silentAfterReads) ||
@@ -370,19 +371,26 @@ bool readCatSide(const CommandLine& line, sim::CatOptions& cat)
         }
         cat.rate = *rate;
     }
-    if (line.isSet("eeprom")) {
-        const std::string path = line.value("eeprom");
-        auto bytes = readWholeFile(path);
-        if (!bytes) {
-            failure(bytes.error().message);
-            return false;
-        }
-        if (bytes->size() != sim::kEepromSize) {
-            failure(path + " holds " + std::to_string(bytes->size()) + " bytes, not the EEPROM's 8192");
-            return false;
-        }
-        cat.eeprom = std::move(*bytes);
+    return true;
+}
+
+// Takes the EEPROM the radio answers CAT reads from out of --eeprom's file;
+// false after reporting why it cannot (a file that cannot be read is a failed job, not wrong usage).
+bool loadEeprom(SimRequest& request)
+{
+    if (request.eepromPath.empty())
+        return true;
+    auto bytes = readWholeFile(request.eepromPath);
+    if (!bytes) {
+        failure(bytes.error().message);
+        return false;
     }
+    if (bytes->size() != sim::kEepromSize) {
+        failure(request.eepromPath + " holds " + std::to_string(bytes->size()) +
+                " bytes, not the EEPROM's 8192");
+        return false;
+    }
+    request.options.cat.eeprom = std::move(*bytes);
     return true;
 }
 
@@ -403,6 +411,7 @@ std::variant<SimRequest, int> readSimArguments(const Arguments& args)
         return kUsageExit;
     if (request.link.empty())
         return line.usageError("--link PATH is required");
+    request.eepromPath = line.value("eeprom");
     return request;
 }
 
@@ -515,7 +524,7 @@ int runSimCommand(const Arguments& args)
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
     SimRequest& request = std::get<SimRequest>(read);
-    if (!loadServedImage(request))
+    if (!loadServedImage(request) || !loadEeprom(request))
         return 1;
     const std::vector<int> lengths = request.options.image.empty()
                                          ? sim::defaultMemory(request.options.model).blockLengths

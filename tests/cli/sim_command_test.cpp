@@ -167,6 +167,12 @@ TEST(SimCommand, FailuresAreOneLineAndExitCodeOne)
     EXPECT_EQ(noImage.exitCode, 1);
     EXPECT_NE(noImage.err.find("missing.bin"), std::string::npos) << noImage.err;
 
+    // An EEPROM file that cannot be read is a failed job too, not wrong usage.
+    const ProgramRun noEeprom = runToEnd({"--link", QString::fromStdString(folder.file("radio")), "--eeprom",
+                                          QString::fromStdString(folder.file("missing.eeprom"))});
+    EXPECT_EQ(noEeprom.exitCode, 1);
+    EXPECT_NE(noEeprom.err.find("missing.eeprom"), std::string::npos) << noEeprom.err;
+
     const ProgramRun noFolder = runToEnd({"--link", QString::fromStdString(folder.file("radio")), "--receive",
                                           QString::fromStdString(folder.file("none/out.bin"))});
     EXPECT_EQ(noFolder.exitCode, 1);
