@@ -2,6 +2,7 @@
 // that command headless (see --help).
 
 #include "app/start_up.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
 
 #include <QCoreApplication>
@@ -25,5 +26,8 @@ int main(int argc, char** argv)
             return runSubcommand(*command, commandArguments);
         }
     }
-    return runWindows(arguments, argc, argv, programUsage());
+    // --help and --version print; their output must arrive as a command's must.
+    const int exit = runWindows(arguments, argc, argv, programUsage());
+    const int written = finishStandardOutput("");
+    return written != 0 ? written : exit;
 }

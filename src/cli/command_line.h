@@ -55,8 +55,9 @@ private:
 
 // Flushes standard output and tells whether all of it was written: 0, or 2
 // after saying on standard error why not ("ft817clone show: cannot write to
-// standard output: No space left on device"). Every subcommand ends with it
-// (see runSubcommand).
+// standard output: No space left on device"; command empty: "ft817clone:
+// cannot write ..."). Every subcommand ends with it (see runSubcommand), and
+// so does the program without a command (--help, --version).
 int finishStandardOutput(const std::string& command);
 
 } // namespace ft817

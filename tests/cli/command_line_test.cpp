@@ -123,6 +123,7 @@ TEST(CommandLine, EveryCommandFailsWhenStandardOutputCannotBeWritten)
                                       "diff '" + dir.file("a.bin") + "' '" + dir.file("b.bin") + "'"};
     for (const Subcommand& command : subcommands())
         commands.push_back(std::string(command.name) + " --help");
+    commands.insert(commands.end(), {"--help", "--version"});
     for (const std::string& command : commands) {
         SCOPED_TRACE(command);
         const std::string line = "'" + test::programPath().toStdString() + "' " + command +
