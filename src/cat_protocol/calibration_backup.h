@@ -1,8 +1,13 @@
 #pragma once
 // Reading the part of the radio's EEPROM that clone mode does not carry,
-// 0x0000-0x0054, where the soft calibration lives: two bytes per EEPROM read,
-// 43 reads, each answered before the next is sent. Only reads are sent (and,
-// to find the CAT rate, a frequency read). Plain C++: port and clock handed in.
+// 0x0000-0x0054, where the soft calibration lives. An EEPROM read answers two
+// bytes, the address's and the next one's; the backup reads every address
+// from 0x0000 to 0x0054, each answered before the next is sent, so that
+// consecutive reads overlap in one byte and every byte but the first is read
+// twice. Reads that disagree (an answer taken for another read's, noise) refuse
+// the whole backup: it is right or it is not made. Only reads are sent (and,
+// to bring the radio's commands into step and find the CAT rate, status and
+// frequency reads). Plain C++: port and clock handed in.
 
 #include "platform/clock.h"
 #include "platform/file_access.h"
@@ -17,8 +22,8 @@ namespace ft817 {
 
 // Bytes below the clone memory (block 1 starts at EEPROM 0x0055).
 inline constexpr int kCalibrationBytes = 0x55;
-// EEPROM reads that cover them, two bytes each.
-inline constexpr int kCalibrationReads = (kCalibrationBytes + 1) / 2;
+// EEPROM reads that cover them: one at each address, overlapping.
+inline constexpr int kCalibrationReads = kCalibrationBytes;
 // Where the radio's version bytes lie (clone block 0's payload).
 inline constexpr int kVersionAddress = 0x0004;
 
@@ -35,7 +40,8 @@ struct CalibrationRead {
     Bytes bytes; // kCalibrationBytes, from EEPROM 0x0000 on
 };
 
-// Reads the 85 bytes; an error unless every one was read.
+// Reads the 85 bytes; an error unless every one was read and every byte read
+// twice agreed.
 Result<CalibrationRead> readCalibration(SerialPort& port, Clock& clock, const CalibrationRequest& request);
 
 } // namespace ft817

@@ -118,7 +118,7 @@ CatCommand setFrequencyCommand(std::uint32_t tenHz)
 
 CatCommand readFrequencyAndModeCommand()
 {
-    return command(CatOpcode::ReadFrequencyAndMode);
+    return command(CatOpcode::ReadFrequencyAndMode, kCatSyncByte, kCatSyncByte, kCatSyncByte, kCatSyncByte);
 }
 
 CatCommand setModeCommand(CatMode mode)
@@ -169,7 +169,14 @@ CatCommand dcsCodesCommand(int transmitCode, int receiveCode)
 
 CatCommand readReceiveStatusCommand()
 {
-    return command(CatOpcode::ReadReceiveStatus);
+    return command(CatOpcode::ReadReceiveStatus, kCatSyncByte, kCatSyncByte, kCatSyncByte, kCatSyncByte);
+}
+
+bool isReadOpcode(std::uint8_t opcode)
+{
+    return opcode == static_cast<std::uint8_t>(CatOpcode::ReadFrequencyAndMode) ||
+           opcode == static_cast<std::uint8_t>(CatOpcode::ReadReceiveStatus) ||
+           opcode == static_cast<std::uint8_t>(CatOpcode::ReadEeprom);
 }
 
 CatCommand readEepromCommand(std::uint16_t address)

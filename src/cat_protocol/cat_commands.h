@@ -31,6 +31,14 @@ enum class CatOpcode : std::uint8_t {
 
 // Whether opcode is one the tool may send.
 bool isAllowedCatOpcode(std::uint8_t opcode);
+// Whether opcode only reads (frequency and mode, receive status, EEPROM).
+bool isReadOpcode(std::uint8_t opcode);
+
+// The byte that brings the radio's five-byte frame back into step: the read
+// receive status opcode. Whatever place of a frame it lands in, it is either
+// a parameter (ignored by the reads) or the opcode of a read, so a run of
+// them can only ever complete a read.
+inline constexpr std::uint8_t kCatSyncByte = 0xE7;
 
 // The allowed opcodes, in the order above.
 std::span<const CatOpcode> allowedCatOpcodes();
@@ -53,7 +61,10 @@ inline constexpr std::uint32_t kCatLargestTenHz = 99'999'999;
 
 // Set frequency, in 10 Hz units (kept to kCatLargestTenHz).
 CatCommand setFrequencyCommand(std::uint32_t tenHz);
-// Read frequency and mode: answered with four BCD frequency bytes and the mode byte.
+// Read frequency and mode: answered with four BCD frequency bytes and the mode
+// byte. Its parameter places hold kCatSyncByte: sent to a radio whose frame is
+// out of step, one of those completes a status read (one byte answered, not
+// five), so a whole frequency answer also shows the frame was in step.
 CatCommand readFrequencyAndModeCommand();
 CatCommand setModeCommand(CatMode mode);
 CatCommand repeaterShiftCommand(CatShift shift);
@@ -64,7 +75,7 @@ CatCommand toneModeCommand(CatToneMode mode);
 CatCommand ctcssTonesCommand(int transmitTenths, int receiveTenths);
 // DCS codes as written (23 is code 023), transmit then receive.
 CatCommand dcsCodesCommand(int transmitCode, int receiveCode);
-// Read receive status: answered with one byte.
+// Read receive status: answered with one byte; kCatSyncByte in every place.
 CatCommand readReceiveStatusCommand();
 // Read the EEPROM at address: answered with the bytes at address and address + 1.
 CatCommand readEepromCommand(std::uint16_t address);

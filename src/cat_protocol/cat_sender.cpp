@@ -39,6 +39,15 @@ Status writeGuardedCatCommand(SerialPort& port, const CatCommand& command)
     return {};
 }
 
+Status writeGuardedSyncByte(SerialPort& port, std::uint8_t byte)
+{
+    if (!isReadOpcode(byte))
+        return Error{"refused to send 0x" + hexByte(byte) + " to bring the radio's commands into step",
+                     "Only a read opcode can be sent on its own: whatever place of a command it lands "
+                     "in, it completes nothing but a read."};
+    return port.write(std::span<const std::uint8_t>(&byte, 1));
+}
+
 Status sendCatCommand(SerialPort& port, Clock& clock, const CatCommand& command, double drainLimitSeconds)
 {
     if (!isAllowedCatOpcode(command[4]))

@@ -22,6 +22,11 @@ inline constexpr double kCatDrainLimitSeconds = 2.0;
 // is not one the tool may send (cat_commands.h).
 Status writeGuardedCatCommand(SerialPort& port, const CatCommand& command);
 
+// Writes one byte of the sync that brings the radio's frame into step
+// (cat_link.h); refused, nothing written, unless it is a read opcode, so that
+// whatever place of a frame it lands in it can only complete a read.
+Status writeGuardedSyncByte(SerialPort& port, std::uint8_t byte);
+
 // Port set-up (open, text input one byte per read, clear input), the five bytes
 // written one per write in order, a wait until they have left, and close.
 Status sendCatCommand(SerialPort& port, Clock& clock, const CatCommand& command,

@@ -1,13 +1,17 @@
 #include "cat_protocol/channel_tuning.h"
 
 #include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_link.h"
+#include "image/channel_names.h"
 #include "image/channel_record.h"
 #include "image/frequency_range.h"
 #include "image/memory_map.h"
 #include "image/tone_tables.h"
 #include "text/text_format.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace ft817 {
 namespace {
@@ -83,6 +87,39 @@ Result<TunedFrequency> readTunedAnswer(const Bytes& answer)
             tuned.mode = static_cast<int>(i);
     }
     return tuned;
+}
+
+Status sendAndConfirm(CatLink& link, const std::vector<CatCommand>& commands)
+{
+    std::optional<CatCommand> frequency;
+    std::optional<CatCommand> mode;
+    for (const CatCommand& command : commands) {
+        if (const Result<Bytes> done = link.exchange(command); !done)
+            return done.error();
+        if (command[4] == static_cast<std::uint8_t>(CatOpcode::SetFrequency))
+            frequency = command;
+        if (command[4] == static_cast<std::uint8_t>(CatOpcode::SetMode))
+            mode = command;
+    }
+    const Result<Bytes> answer = link.exchange(readFrequencyAndModeCommand());
+    if (!answer)
+        return Error{"not confirmed: the read back of the frequency and mode failed: " +
+                         answer.error().message,
+                     answer.error().detail};
+    const Result<TunedFrequency> tuned = readTunedAnswer(*answer);
+    if (!tuned)
+        return Error{"not confirmed: the radio's answer " + hexBytes(*answer, " ") +
+                         " to the read back is no frequency and mode",
+                     tuned.error().full()};
+    const bool frequencyAsSet =
+        !frequency || std::equal(frequency->begin(), frequency->begin() + 4, answer->begin());
+    const bool modeAsSet = !mode || (*mode)[0] == (*answer)[4];
+    if (!frequencyAsSet || !modeAsSet)
+        return Error{"not confirmed: the radio reads back " + megahertzText(tuned->frequency) + " MHz " +
+                         std::string(kModeNames[static_cast<std::size_t>(tuned->mode)]) +
+                         ", not what was sent",
+                     "The radio did not take the commands; check its CAT RATE and the cable."};
+    return {};
 }
 
 void takeIntoChannel(BlockStore& store, int channel, const TunedFrequency& tuned)

@@ -19,6 +19,15 @@ namespace ft817 {
 // and simplex (the radio's split cannot be set through the commands this tool sends).
 std::vector<CatCommand> tuneCommands(const BlockStore& store, int channel);
 
+class CatLink;
+
+// Sends the commands on a link whose frame is in step, then reads the radio's
+// frequency and mode back. The radio answers no set command, so the read is
+// its only confirmation: an error ("not confirmed", with what it reads back)
+// unless the frequency and mode read back as the commands set them. The
+// shift, offset and tone settings cannot be read back over CAT.
+Status sendAndConfirm(CatLink& link, const std::vector<CatCommand>& commands);
+
 // What a frequency-and-mode answer (four BCD frequency bytes, the mode byte)
 // stands for: the frequency in 10 Hz units and the mode 0..7 as the record
 // stores it; refused with the reason when the radio cannot tune it or the

@@ -38,10 +38,11 @@ TEST(CatAllowlist, EverySendingPathSendsOnlyAllowedOpcodes)
     for (const char* text : {"43970", "4397000", "43970000", "99999999"}) {
         const CatCommandBuild build = buildCatCommand(text);
         ASSERT_TRUE(build.command);
-        ASSERT_TRUE(sendCatCommand(port, clock, *build.command));
+        ASSERT_TRUE(sendInStep(port, clock, *build.command, 0, 9600));
     }
     // Finding the rate, the calibration backup, and taking the VFO.
-    ASSERT_TRUE(readCalibration(port, clock, {}));
+    const Result<CalibrationRead> backup = readCalibration(port, clock, {});
+    ASSERT_TRUE(backup) << backup.error().full();
     {
         CatLink link(port, clock);
         ASSERT_TRUE(link.open(9600));

@@ -21,7 +21,7 @@ TEST(CatCommands, EachCommandBuildsTheDocumentedBytes)
     } cases[] = {
         {setFrequencyCommand(43'970'000), "43 97 00 00 01"},
         {setFrequencyCommand(14'561'250), "14 56 12 50 01"},
-        {readFrequencyAndModeCommand(), "00 00 00 00 03"},
+        {readFrequencyAndModeCommand(), "E7 E7 E7 E7 03"},
         {setModeCommand(CatMode::Lsb), "00 00 00 00 07"},
         {setModeCommand(CatMode::Usb), "01 00 00 00 07"},
         {setModeCommand(CatMode::Cw), "02 00 00 00 07"},
@@ -42,7 +42,7 @@ TEST(CatCommands, EachCommandBuildsTheDocumentedBytes)
         {ctcssTonesCommand(1230, 670), "12 30 06 70 0B"},
         {dcsCodesCommand(23, 23), "00 23 00 23 0C"},
         {dcsCodesCommand(754, 23), "07 54 00 23 0C"},
-        {readReceiveStatusCommand(), "00 00 00 00 E7"},
+        {readReceiveStatusCommand(), "E7 E7 E7 E7 E7"},
         {readEepromCommand(0x0054), "00 54 00 00 BB"},
         {readEepromCommand(0x1F42), "1F 42 00 00 BB"},
     };

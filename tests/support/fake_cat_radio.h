@@ -4,6 +4,8 @@
 // answerDelay, at the rate it is set to; at any other rate it hears garbage
 // and says nothing. Every command it heard is kept for the test to check.
 
+#include "cat_protocol/cat_commands.h"
+#include "image/frequency_range.h"
 #include "support/fake_serial_port.h"
 
 #include <array>
@@ -24,7 +26,10 @@ public:
 
     int rate = 9600;
     double answerDelay = 0.01;
-    int silentAfterReads = -1;                                     // answers this many reads, then none
+    int silentAfterReads = -1; // answers this many reads, then none
+    int lateRead = -1;         // this read (counted from 0 among those answered) is answered late ...
+    double lateDelay = 0.0;    // ... this long after its command
+    int garbledRead = -1;      // this read's answer comes with its last byte changed
     std::array<std::uint8_t, 5> vfo{0x14, 0x56, 0x12, 0x50, 0x08}; // 145.6125 MHz FM
 
     std::vector<std::uint8_t>& eeprom() { return m_eeprom; }
@@ -54,7 +59,10 @@ private:
             const std::size_t address = static_cast<std::size_t>(command[0] << 8 | command[1]);
             answer = {m_eeprom[address % 8192], m_eeprom[(address + 1) % 8192]};
         } else if (command[4] == 0x01) {
-            std::copy(command.begin(), command.begin() + 4, vfo.begin());
+            // A frequency the radio cannot tune leaves its VFO where it was.
+            const auto frequency = catFrequencyFromBcd(std::span<const std::uint8_t, 4>(command.data(), 4));
+            if (frequency && checkTuned(*frequency))
+                std::copy(command.begin(), command.begin() + 4, vfo.begin());
         } else if (command[4] == 0x07) {
             vfo[4] = command[0];
         }
@@ -62,8 +70,10 @@ private:
             return;
         if (silentAfterReads >= 0 && m_answered >= silentAfterReads)
             return;
+        if (m_answered == garbledRead)
+            answer.back() ^= 0x5A;
+        m_port.arrive(leaves + (m_answered == lateRead ? lateDelay : answerDelay), answer);
         ++m_answered;
-        m_port.arrive(leaves + answerDelay, answer);
     }
 
     FakeSerialPort& m_port;
