@@ -26,6 +26,11 @@ std::string secondsText(double seconds)
     return std::string(text, end.ptr);
 }
 
+std::string withoutPrefix(const std::string& text, const std::string& prefix)
+{
+    return text.rfind(prefix, 0) == 0 ? text.substr(prefix.size()) : text;
+}
+
 std::string rateText(int rate)
 {
     return std::to_string(rate) + " baud";
@@ -220,7 +225,8 @@ Status CatLink::bringInStep()
                 m_step = CatStep::InStep;
                 return {};
             }
-            heard = "the frequency answer " + hexBytes(*answer, " ") + (after > 0 ? " and more" : "");
+            heard = "the frequency answer " + hexBytes(*answer, " ") + (after > 0 ? " and more" : "") +
+                    (tuned ? std::string() : ": " + withoutPrefix(tuned.error().message, "not taken: "));
         } else if (answer.error().message.rfind(kLateAnswer, 0) == 0) {
             ++late;
             heard = "the frequency read answered late";

@@ -2,7 +2,7 @@
 #include "cli/commands.h"
 
 #include "cat_protocol/cat_command.h"
-#include "cat_protocol/cat_sender.h"
+#include "cat_protocol/cat_link.h"
 #include "image/frequency_range.h"
 #include "platform/clock.h"
 #include "platform/qt_serial_port.h"
@@ -17,7 +17,8 @@ namespace {
 constexpr const char* kCatUsage =
     "Usage: ft817clone cat [--port DEVICE] DIGITS\n"
     "\n"
-    "Sends one CAT set-frequency command to the radio in normal operation.\n"
+    "Sends one CAT set-frequency command to the radio in normal operation, at the CAT rate\n"
+    "the radio answers at (9600 tried first), once its commands are brought into step.\n"
     "DIGITS is the frequency in 10 Hz steps, 5 to 8 digits: 43970000 is 439.700 MHz.\n"
     "\n"
     "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n";
@@ -68,7 +69,7 @@ int runCatCommand(const Arguments& args)
     const std::string device = request.device.empty() ? defaultSerialDevice() : request.device;
     QtSerialPort port(device);
     SteadyClock clock;
-    const Status sent = sendCatCommand(port, clock, request.command);
+    const Result<int> sent = sendInStep(port, clock, request.command, 0, 9600);
     if (!sent) {
         std::cerr << "ft817clone cat: " << sent.error().message;
         if (!sent.error().detail.empty())
@@ -77,7 +78,7 @@ int runCatCommand(const Arguments& args)
         return 1;
     }
     std::cout << "sent " << catCommandHex(request.command) << " (" << request.meaning << ") to " << device
-              << "\n";
+              << " at " << *sent << " baud\n";
     return 0;
 }
 

@@ -65,6 +65,17 @@ constexpr const char* kSimUsageEnd =
     "  --noise-before-ack HEX  send these bytes (for example 00FA) before every acknowledgement\n"
     "  --hang-up-in-block K    drop the line in the middle of block K (the link then points at a\n"
     "                          fresh pseudo-terminal)\n"
+    "Normal operation (CAT):\n"
+    "  --vfo MHZ,MODE          the VFO's frequency and mode (default 145,FM; modes LSB, USB, CW,\n"
+    "                          CWR, AM, FM, DIG, PKT)\n"
+    "  --eeprom FILE           answer EEPROM reads from this 8192-byte file (default: built from\n"
+    "                          the memory)\n"
+    "  --cat-rate BAUD         the radio's CAT RATE: 4800, 9600 (default) or 38400\n"
+    "CAT faults:\n"
+    "  --cat-silent-after N    answer N reads, then none\n"
+    "  --cat-slow S            answer each read S seconds after the command (default 0.005)\n"
+    "  --cat-echo              no radio: the line gives back every byte sent (TX tied to RX)\n"
+    "  --cat-noise             no radio: every byte sent is answered with a byte of noise\n"
     "Other:\n"
     "  --once                  stop when the tool closes the port after one transfer\n"
     "  --help                  show this text\n";
@@ -184,8 +195,8 @@ struct SimRequest {
 
 void addSimOptions(CommandLine& line)
 {
-    for (const char* flag :
-         {"send", "auto", "no-pacing", "never-ack", "double-ack", "hang-up-at-end", "once"})
+    for (const char* flag : {"send", "auto", "no-pacing", "never-ack", "double-ack", "hang-up-at-end", "once",
+                             "cat-echo", "cat-noise"})
         line.addFlag(flag);
     const std::pair<const char*, const char*> valued[] = {
         {"link", "PATH"},
@@ -362,6 +373,14 @@ bool readCatSide(const CommandLine& line, sim::CatOptions& cat)
     if (!readVfo(line, cat) || !readCount(line, "cat-silent-after", cat.silentAfterReads) ||
         !readSeconds(line, "cat-slow", cat.answerDelay))
         return false;
+    if (line.isSet("cat-echo") && line.isSet("cat-noise")) {
+        line.usageError("choose one of --cat-echo and --cat-noise");
+        return false;
+    }
+    if (line.isSet("cat-echo"))
+        cat.line = sim::CatLine::Echo;
+    if (line.isSet("cat-noise"))
+        cat.line = sim::CatLine::Noise;
     if (line.isSet("cat-rate")) {
         const std::string text = line.value("cat-rate");
         const auto rate = parseCount(text);

@@ -30,7 +30,8 @@ constexpr const char* kTuneUsage =
     "\n"
     "Puts memory channel CHANNEL (1-200) of the image file on the radio's current VFO over CAT:\n"
     "frequency, mode, shift and offset, tone mode, tone or code, in that order. Prints each\n"
-    "command sent in hex. The radio must be in normal operation.\n"
+    "command sent in hex, then reads the frequency and mode back: a channel they do not read\n"
+    "back as sent is reported as not confirmed (exit 1). The radio must be in normal operation.\n"
     "\n"
     "  --port DEVICE     serial device of the radio (default: the first USB serial adapter)\n"
     "  --cat-rate RATE   the radio's CAT RATE; auto (default) finds it with a frequency read\n";
@@ -83,19 +84,6 @@ std::variant<ChannelRequest, int> readChannelArguments(CommandLine& line, const 
     return request;
 }
 
-// Opens the link at the request's rate, or at the rate the radio answers.
-Status openLink(CatLink& link, const ChannelRequest& request)
-{
-    if (Status opened = link.open(request.rate > 0 ? request.rate : kCatRates[0]); !opened)
-        return opened;
-    if (request.rate > 0)
-        return {};
-    const Result<int> found = findCatRate(link);
-    if (!found)
-        return found.error();
-    return {};
-}
-
 } // namespace
 
 int runTuneCommand(const Arguments& args)
@@ -121,13 +109,12 @@ int runTuneCommand(const Arguments& args)
     link.onSend([](const CatCommand& command) {
         std::cout << "sent " << catCommandHex(command) << "  " << describeCatCommand(command) << std::endl;
     });
-    if (Status opened = openLink(link, request); !opened)
-        return line.failure(opened.error().full());
-    for (const CatCommand& command : tuneCommands(*store, request.channel)) {
-        if (const Result<Bytes> done = link.exchange(command); !done)
-            return line.failure(done.error().full());
-    }
-    std::cout << name << " is on the radio's VFO at " << link.rate() << " baud\n";
+    if (const Result<int> rate = connectCat(link, request.rate); !rate)
+        return line.failure(rate.error().full());
+    if (const Status confirmed = sendAndConfirm(link, tuneCommands(*store, request.channel)); !confirmed)
+        return line.failure(name + ": " + confirmed.error().full());
+    std::cout << name << " is on the radio's VFO at " << link.rate()
+              << " baud: its frequency and mode read back as sent (the radio confirms no shift or tone)\n";
     return 0;
 }
 
@@ -150,8 +137,8 @@ int runCaptureCommand(const Arguments& args)
     QtSerialPort port(request.device);
     SteadyClock clock;
     CatLink link(port, clock);
-    if (Status opened = openLink(link, request); !opened)
-        return line.failure(opened.error().full());
+    if (const Result<int> rate = connectCat(link, request.rate); !rate)
+        return line.failure(rate.error().full());
     const Result<Bytes> answer = link.exchange(readFrequencyAndModeCommand());
     link.close();
     if (!answer)

@@ -1,6 +1,7 @@
 #include "sim/cat_responder.h"
 
 #include "cat_protocol/cat_commands.h"
+#include "image/frequency_range.h"
 #include "text/text_format.h"
 
 #include <algorithm>
@@ -71,7 +72,9 @@ Bytes CatResponder::answerFor(const Command& c)
         return {m_eeprom[address], m_eeprom[(address + 1) % kEepromSize]};
     }
     case 0x01:
-        m_frequency = bcdValue(c);
+        // A frequency the radio cannot tune leaves its VFO where it was.
+        if (checkTuned(bcdValue(c)))
+            m_frequency = bcdValue(c);
         return {};
     case 0x07:
         m_mode = c[0];

@@ -21,6 +21,13 @@ inline constexpr std::size_t kEepromSize = 8192;
 inline constexpr std::size_t kEepromVersionAddress = 0x0004;
 inline constexpr std::size_t kEepromCloneAddress = 0x0055;
 
+// What is at the far end of the line in normal operation.
+enum class CatLine {
+    Radio, // the radio, taking five-byte commands
+    Echo,  // no radio: the line gives back every byte the tool sends (TX tied to RX)
+    Noise, // no radio: every byte the tool sends is answered with a byte of noise
+};
+
 struct CatOptions {
     Bytes eeprom;                            // 8192 bytes; empty: built from the clone memory
     std::uint32_t vfoFrequency = 14'500'000; // 10 Hz units
@@ -28,6 +35,7 @@ struct CatOptions {
     int rate = 9600;                         // the radio's CAT RATE
     int silentAfterReads = -1;               // fault: answers this many reads, then none
     double answerDelay = 0.005;              // seconds from a command's last byte to its answer
+    CatLine line = CatLine::Radio;           // fault: an echoing or noisy line instead of the radio
 };
 
 // A plausible EEPROM for the clone memory (blocks back to back with their number

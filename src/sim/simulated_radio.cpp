@@ -125,8 +125,11 @@ struct SimulatedRadio::Impl {
         Bytes current; // its bytes so far
     } receiving;
     struct CatCommandBytes {
-        Bytes bytes; // the command's bytes so far
+        // The command's bytes so far. Kept when the port closes: the radio
+        // cannot know the tool has gone, so the next bytes complete this command.
+        Bytes bytes;
     } cat;
+    std::uint32_t noiseState = 0x817u; // the noisy line's pseudo-random generator
 
     int blockCount() const { return static_cast<int>(lengths.size()); }
     Bytes blockBytes(int k, int from, int to) const
@@ -153,6 +156,7 @@ struct SimulatedRadio::Impl {
     void feed(std::uint8_t byte, double at);
     void receiveByte(std::uint8_t byte, double at);
     void catByte(std::uint8_t byte, double at);
+    void lineByte(std::uint8_t byte, double at);
     bool answerCat(const std::array<std::uint8_t, 5>& command, double at);
     void sessionOpened(double now);
     void sessionClosed();
@@ -249,6 +253,7 @@ void SimulatedRadio::Impl::decide(double now)
 {
     if (deciding.bytes.empty()) {
         phase = Phase::Sending;
+        cat.bytes.clear(); // clone mode: whatever CAT command was begun is gone
         sending.block = 0;
         sending.step = SendStep::Start;
         sending.at = sessionStart + std::max(options.startDelay, kAutoSendSilence);
@@ -260,6 +265,7 @@ void SimulatedRadio::Impl::decide(double now)
         bytes.size() == length && length >= 2 && bytes[0] == 0 && BlockStore::checksumMatches(bytes);
     if (block0) {
         phase = Phase::Receiving;
+        cat.bytes.clear();
         receiving.block = 0;
         receiving.current.clear();
         for (std::uint8_t byte : bytes)
@@ -438,6 +444,10 @@ void SimulatedRadio::Impl::feed(std::uint8_t byte, double at)
         rxLineFree = std::max(rxLineFree, at) + kByteSeconds;
         at = rxLineFree;
     }
+    if (options.cat.line != CatLine::Radio) {
+        lineByte(byte, at);
+        return;
+    }
     switch (phase) {
     case Phase::Closed:
         sessionOpened(at);
@@ -543,6 +553,18 @@ void SimulatedRadio::Impl::catByte(std::uint8_t byte, double at)
         options.onCatCommand(command);
 }
 
+// A line with no radio on it: the byte comes back, or a byte of noise does.
+void SimulatedRadio::Impl::lineByte(std::uint8_t byte, double at)
+{
+    if (options.cat.line == CatLine::Noise) {
+        noiseState ^= noiseState << 13;
+        noiseState ^= noiseState >> 17;
+        noiseState ^= noiseState << 5;
+        byte = static_cast<std::uint8_t>(noiseState >> 8);
+    }
+    schedule(at, Bytes{byte});
+}
+
 // Hands the command to the CAT side; false when the radio could not make it
 // out (sent at another rate than its CAT RATE). The answer starts after the
 // command's last byte has crossed the line (at) and the radio has thought.
@@ -569,7 +591,6 @@ void SimulatedRadio::Impl::resetSession()
     txBlocked = false;
     deciding.bytes.clear();
     receiving.current.clear();
-    cat.bytes.clear();
     receiving.block = 0;
     sending.block = 0;
     sending.step = SendStep::Start;

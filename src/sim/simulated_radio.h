@@ -25,7 +25,8 @@ enum class Model { FT817, FT817ND, FT817NDUS, FT818, FT818NDUS };
 enum class Mode {
     Send,    // clone mode, radio sending: serves a download
     Receive, // clone mode, radio receiving: takes an upload
-    Cat,     // normal operation: records five-byte CAT commands
+    Cat,     // normal operation: records five-byte CAT commands; like the
+             // radio, it keeps part of a command across the port closing
     Auto,    // sends when a tool opens the port and stays quiet 0.3 s,
              // receives when blocks arrive, records CAT commands otherwise
 };

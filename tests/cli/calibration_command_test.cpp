@@ -62,11 +62,12 @@ TEST(CalibrationCommand, WritesThe85BytesAtEachRateFoundByItselfAndSendsOnlyRead
         ASSERT_TRUE(backup) << backup.error().message;
         const Bytes eeprom = knownEeprom();
         EXPECT_EQ(backup->bytes, Bytes(eeprom.begin(), eeprom.begin() + 85));
-        // Only reads: the rate probe (frequency reads) and the 43 EEPROM reads.
+        // Only reads: the sync's status and frequency reads at the radio's rate
+        // (what went at other rates it could not make out), and the 85 EEPROM reads.
         const auto commands = sim.radio().catCommands();
-        ASSERT_GE(commands.size(), 44u);
+        ASSERT_EQ(commands.size(), 87u);
         for (std::size_t i = 0; i < commands.size(); ++i) {
-            const std::uint8_t expected = i + 43 < commands.size() ? 0x03 : 0xBB;
+            const std::uint8_t expected = i == 0 ? 0xE7 : i == 1 ? 0x03 : 0xBB;
             EXPECT_EQ(commands[i][4], expected) << i;
         }
         EXPECT_TRUE(sim.radio().catFaults().empty());
@@ -89,7 +90,7 @@ TEST(CalibrationCommand, SlowAnswersAreWaitedFor)
 {
     test::TempDir dir;
     sim::RadioOptions options = catRadio(9600);
-    options.cat.answerDelay = 0.3;
+    options.cat.answerDelay = 0.2;
     test::SimFixture sim(options, dir.file("radio"));
     ASSERT_TRUE(sim.start());
     const test::ProgramRun run =
@@ -105,7 +106,7 @@ TEST(CalibrationCommand, RadioThatStopsOrNeverAnswersLeavesNoFile)
         int silentAfter;
         const char* says;
     } cases[] = {
-        {1 + 30, "stopped answering at EEPROM 0x003C (read 31 of 43): no backup was written"},
+        {2 + 30, "stopped answering at EEPROM 0x001E (read 31 of 85): no backup was written"},
         {0, "no answer to CAT reads at 4800, 9600 or 38400 baud: is the radio on, in normal operation "
             "(not clone mode), and the cable in the ACC socket?"},
     };
@@ -120,6 +121,57 @@ TEST(CalibrationCommand, RadioThatStopsOrNeverAnswersLeavesNoFile)
                               QString::fromStdString(dir.file("out.txt"))});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(has(run.err, c.says)) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("out.txt")));
+    }
+}
+
+// Nothing is kept in the history folder (the tests' own) by a backup that failed.
+bool historyHoldsABackup()
+{
+    const char* data = std::getenv("XDG_DATA_HOME");
+    const std::filesystem::path folder = std::string(data ? data : "") + "/ft817clone/history";
+    if (!data || !std::filesystem::exists(folder))
+        return false;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().string().ends_with("_calibration.txt"))
+            return true;
+    }
+    return false;
+}
+
+TEST(CalibrationCommand, RadioAnsweringLateGivesNoBackupRatherThanAShiftedOne)
+{
+    test::TempDir dir;
+    sim::RadioOptions options = catRadio(9600);
+    options.cat.answerDelay = 0.7;
+    test::SimFixture sim(options, dir.file("radio"));
+    ASSERT_TRUE(sim.start());
+    const bool keptBefore = historyHoldsABackup();
+    const test::ProgramRun run =
+        test::runProgram({"calibration", "--port", QString::fromStdString(dir.file("radio")),
+                          QString::fromStdString(dir.file("out.txt"))});
+    EXPECT_EQ(run.exitCode, 1) << run.out;
+    EXPECT_TRUE(has(run.err, "answers CAT reads at 9600 baud only after more than 0.5 s")) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.txt")));
+    EXPECT_EQ(historyHoldsABackup(), keptBefore);
+}
+
+TEST(CalibrationCommand, EchoingOrNoisyLineIsNoRadio)
+{
+    for (const sim::CatLine line : {sim::CatLine::Echo, sim::CatLine::Noise}) {
+        SCOPED_TRACE(static_cast<int>(line));
+        test::TempDir dir;
+        sim::RadioOptions options = catRadio(9600);
+        options.cat.line = line;
+        test::SimFixture sim(options, dir.file("radio"));
+        ASSERT_TRUE(sim.start());
+        const test::ProgramRun run =
+            test::runProgram({"calibration", "--port", QString::fromStdString(dir.file("radio")),
+                              QString::fromStdString(dir.file("out.txt"))});
+        EXPECT_EQ(run.exitCode, 1) << run.out;
+        EXPECT_TRUE(has(run.err, line == sim::CatLine::Echo ? "gives back the tool's own bytes (an echo)"
+                                                            : "is not a radio's answer"))
+            << run.err;
         EXPECT_FALSE(std::filesystem::exists(dir.file("out.txt")));
     }
 }

@@ -120,7 +120,14 @@ TEST(SimCommand, HelpListsEveryOption)
                                "--pause-before-block",
                                "--damage-block",
                                "--hang-up-at-end",
-                               "--double-ack"})
+                               "--double-ack",
+                               "--vfo",
+                               "--eeprom",
+                               "--cat-rate",
+                               "--cat-silent-after",
+                               "--cat-slow",
+                               "--cat-echo",
+                               "--cat-noise"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
 }
 

@@ -60,10 +60,14 @@ TEST(TuneCommand, RepeaterChannelSendsExactlyItsSixCommandsInOrder)
         std::vector<std::string> heard;
         for (const auto& command : sim.radio().catCommands())
             heard.push_back(catCommandHex(command));
-        std::vector<std::string> expected = six;
-        if (findRate) // the rate probe at 9600 (nothing answers at 4800 first, as the radio is set to 9600)
-            expected.insert(expected.begin(), "00 00 00 00 03");
+        // The sync's status and frequency reads first (what went at 4800 while
+        // the rate was looked for, the radio at 9600 could not make out), the
+        // frequency read that confirms the channel last.
+        std::vector<std::string> expected{"E7 E7 E7 E7 E7", "E7 E7 E7 E7 03"};
+        expected.insert(expected.end(), six.begin(), six.end());
+        expected.push_back("E7 E7 E7 E7 03");
         EXPECT_EQ(heard, expected);
+        EXPECT_TRUE(has(run.out, "read back as sent")) << run.out;
         for (const std::string& command : six)
             EXPECT_TRUE(has(run.out, "sent " + command)) << run.out;
         EXPECT_EQ(sim.radio().vfoFrequency(), 14'561'250u);
@@ -86,6 +90,55 @@ TEST(TuneCommand, ChannelNotInUseOrUntunableSendsNothing)
     EXPECT_TRUE(has(untunable.err, "outside what")) << untunable.err;
     EXPECT_EQ(test::runProgram({"tune", image, "201", "--port", port}).exitCode, 2);
     EXPECT_TRUE(sim.radio().catCommands().empty());
+}
+
+TEST(TuneCommand, RadioAnsweringLateIsNeverTakenForOneAtAnotherRate)
+{
+    test::TempDir dir;
+    sim::RadioOptions options = catRadio();
+    options.cat.answerDelay = 0.55;
+    test::SimFixture sim(options, dir.file("radio"));
+    ASSERT_TRUE(sim.start());
+    const test::ProgramRun run =
+        test::runProgram({"tune", QString::fromStdString(writeRepeaterImage(dir)), "12", "--port",
+                          QString::fromStdString(dir.file("radio"))});
+    EXPECT_EQ(run.exitCode, 1) << run.out;
+    EXPECT_FALSE(has(run.out, "is on the radio's VFO")) << run.out;
+    EXPECT_TRUE(has(run.err, "answers CAT reads at 9600 baud only after more than 0.5 s")) << run.err;
+    // Nothing but reads was sent: the radio's VFO is as it was.
+    for (const auto& command : sim.radio().catCommands())
+        EXPECT_TRUE(command[4] == 0xE7 || command[4] == 0x03) << catCommandHex(command);
+    EXPECT_EQ(sim.radio().vfoFrequency(), options.cat.vfoFrequency);
+}
+
+// The radio keeps part of a command across the port closing: an Upload to a
+// radio in normal operation leaves the four bytes of block 0 in it, and the
+// next job's first command would be read shifted. Every job first brings the
+// commands into step, with bytes that can only complete a read.
+TEST(CatJobs, PartCommandLeftByAnUploadNeverShiftsTheNextJobsCommands)
+{
+    test::TempDir dir;
+    test::SimFixture sim(catRadio(), dir.file("radio"));
+    ASSERT_TRUE(sim.start());
+    const QString image = QString::fromStdString(writeRepeaterImage(dir));
+    const QString port = QString::fromStdString(dir.file("radio"));
+    const auto leavePartCommand = [&] {
+        EXPECT_NE(test::runProgram({"upload", "--port", port, image}).exitCode, 0);
+    };
+    const std::vector<QStringList> jobs{
+        {"tune", image, "12", "--port", port},
+        {"capture", image, "50", "--port", port, "--out", QString::fromStdString(dir.file("taken.img"))},
+        {"cat", "--port", port, "43970000"},
+        {"calibration", "--port", port, QString::fromStdString(dir.file("backup.txt"))},
+    };
+    for (const QStringList& job : jobs) {
+        SCOPED_TRACE(job.join(' ').toStdString());
+        leavePartCommand();
+        const test::ProgramRun run = test::runProgram(job);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_TRUE(sim.radio().catFaults().empty()) << sim.radio().catFaults().front();
+    }
+    EXPECT_EQ(sim.radio().vfoFrequency(), 43'970'000u);
 }
 
 TEST(CaptureCommand, TakesTheVfoIntoTheChannelAndKeepsTheOldFile)
@@ -117,8 +170,9 @@ TEST(CaptureCommand, TakesTheVfoIntoTheChannelAndKeepsTheOldFile)
             kept = true;
     }
     EXPECT_TRUE(kept);
+    // Only reads: the sync's status read and the frequency reads.
     for (const auto& command : sim.radio().catCommands())
-        EXPECT_EQ(command[4], 0x03);
+        EXPECT_TRUE(command[4] == 0x03 || command[4] == 0xE7) << catCommandHex(command);
 }
 
 TEST(CaptureCommand, FrequencyOutsideTheRangesOrUnknownModeIsRefused)

@@ -369,6 +369,41 @@ TEST(SimulatedRadioCat, RecordsEveryFiveByteCommandHoweverItArrives)
     EXPECT_TRUE(sim.readUntilQuiet(0.05, 0.2).empty()) << "a radio in normal operation answers nothing here";
 }
 
+TEST(SimulatedRadioCat, KeepsAPartCommandAcrossThePortClosingAsTheRadioDoes)
+{
+    SimFixture sim(fastRadioOptions(sim::Mode::Cat));
+    ASSERT_TRUE(sim.start().ok());
+    // An upload's block 0 (four bytes) to a radio in normal operation ...
+    ASSERT_TRUE(sim.openPort().ok());
+    ASSERT_TRUE(sim.port().write(defaultBlocks()[0]).ok());
+    sim.port().close();
+    ASSERT_TRUE(eventually([&] { return !sim.radio().toolHasPortOpen(); }));
+    // ... makes the next command's first byte (set mode FM's 0x08) the opcode: PTT on.
+    ASSERT_TRUE(sim.openPort().ok());
+    ASSERT_TRUE(sim.port().write(Bytes{0x08, 0x00, 0x00, 0x00, 0x07}).ok());
+    EXPECT_TRUE(eventually([&] { return !sim.radio().catFaults().empty(); }));
+    ASSERT_EQ(sim.radio().catFaults().size(), 1u);
+    EXPECT_NE(sim.radio().catFaults()[0].find("opcode 0x08"), std::string::npos)
+        << sim.radio().catFaults()[0];
+}
+
+TEST(SimulatedRadioCat, EchoingOrNoisyLineHasNoRadioBehindIt)
+{
+    const Bytes command = {0x00, 0x00, 0x00, 0x00, 0x03};
+    for (const sim::CatLine line : {sim::CatLine::Echo, sim::CatLine::Noise}) {
+        auto options = fastRadioOptions(sim::Mode::Cat);
+        options.cat.line = line;
+        SimFixture sim(options);
+        ASSERT_TRUE(sim.start().ok());
+        ASSERT_TRUE(sim.openPort().ok());
+        ASSERT_TRUE(sim.port().write(command).ok());
+        const Bytes back = sim.readUntilQuiet(0.1, 2.0);
+        ASSERT_EQ(back.size(), 5u);
+        EXPECT_EQ(back == command, line == sim::CatLine::Echo);
+        EXPECT_TRUE(sim.radio().catCommands().empty());
+    }
+}
+
 TEST(SimulatedRadioAuto, SendsWhenTheToolOpensAndStaysQuiet)
 {
     auto options = fastRadioOptions(sim::Mode::Auto);
