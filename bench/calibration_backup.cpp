@@ -1,11 +1,13 @@
-// Times the whole calibration backup (43 EEPROM reads of two bytes, each
-// answered before the next) through the real serial port code against the
-// simulated radio pacing its line at 9600 baud, at a given CAT rate and with
-// the rate found by itself. Prints the wall time of each run and the floor
-// the line and the radio impose (43 commands of 5 bytes and 43 answers of 2
-// bytes, each answer 5 ms after its command, as the simulated radio answers).
-// The simulated radio hands each byte over as it starts on the line, so a run
-// may come in under the floor by up to one byte time (1.1 ms) a read.
+// Times the whole calibration backup (an EEPROM read of two bytes at each of
+// the 85 addresses, each answered before the next) through the real serial
+// port code against the simulated radio pacing its line at 9600 baud, at a
+// given CAT rate and with the rate found by itself. Prints the wall time of
+// each run and the floor the line and the radio impose for the reads (5 bytes
+// out and 2 back per read, each answer 5 ms after its command, as the
+// simulated radio answers); bringing the radio's commands into step before
+// the first read adds about half a second above it. The simulated radio hands
+// each byte over as it starts on the line, so the reads may come in under the
+// floor by up to one byte time (1.1 ms) a read.
 //
 // Usage: ft817_calibration_bench [RUNS]
 

@@ -492,8 +492,8 @@ void MainWindow::openCat()
     if (transferRunning())
         return;
     if (!m_cat) {
-        m_catPort = m_device.makePort();
-        m_cat = std::make_unique<CatWindow>(*m_catPort);
+        // Each command goes to the port in use when it is sent.
+        m_cat = std::make_unique<CatWindow>([this] { return m_device; });
         connect(m_cat.get(), &CatWindow::closed, this, &MainWindow::comeBack);
     }
     hide();

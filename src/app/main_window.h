@@ -72,7 +72,7 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // The radio is reached through the device: each transfer makes its own
-    // port on its worker thread, the CAT window one on the window's thread.
+    // port on its worker thread, and so does each CAT window command.
     explicit MainWindow(SerialDevice device, QWidget* parent = nullptr);
     // Abandons a running transfer and waits for its thread to end.
     ~MainWindow() override;
@@ -151,8 +151,6 @@ private:
     QAction* m_backUpCalibration = nullptr;
     std::unique_ptr<CalibrationDialog> m_calibration;
     std::unique_ptr<EditorWindow> m_editor;
-    // The CAT window's port, made on the window's thread; it outlives the window.
-    std::unique_ptr<SerialPort> m_catPort;
     std::unique_ptr<CatWindow> m_cat;
     std::unique_ptr<QThread> m_thread;
     std::unique_ptr<TransferWorker> m_worker;

@@ -1,7 +1,6 @@
 #include "cat/cat_window.h"
 
-#include "cat_protocol/cat_command.h"
-#include "cat_protocol/cat_sender.h"
+#include "cat_protocol/cat_link.h"
 #include "gui/help_window.h"
 #include "gui/window_icon.h"
 #include "platform/clock.h"
@@ -9,10 +8,12 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QThread>
 
 namespace ft817 {
 
-CatWindow::CatWindow(SerialPort& port, QWidget* parent) : QWidget(parent), m_port(port)
+CatWindow::CatWindow(std::function<SerialDevice()> device, QWidget* parent)
+    : QWidget(parent), m_device(std::move(device))
 {
     setObjectName("Form3");
     setWindowTitle("CAT Control");
@@ -35,6 +36,13 @@ CatWindow::CatWindow(SerialPort& port, QWidget* parent) : QWidget(parent), m_por
 
     // Only the person's changes send; the initial text above sends nothing.
     connect(m_text, &QLineEdit::textEdited, this, &CatWindow::textEdited);
+}
+
+CatWindow::~CatWindow()
+{
+    m_queue.clear();
+    if (m_thread)
+        m_thread->wait();
 }
 
 void CatWindow::closeEvent(QCloseEvent* event)
@@ -60,18 +68,50 @@ void CatWindow::textEdited(const QString& text)
             showStatus(QString::fromStdString(build.reason));
         return;
     }
+    m_queue.push_back(Job{*build.command, build.meaning});
+    sendNext();
+}
 
-    SteadyClock clock;
-    const Status sent = sendCatCommand(m_port, clock, *build.command);
-    const QString hex = QString::fromStdString(catCommandHex(*build.command));
-    if (!sent) {
-        showStatus(QString::fromStdString("Not sent: " + sent.error().message),
-                   QString::fromStdString(sent.error().full()));
+void CatWindow::sendNext()
+{
+    if (m_thread || m_queue.empty())
         return;
+    const Job job = m_queue.front();
+    m_queue.pop_front();
+    // The port in use now, made and used on the job's thread.
+    const SerialDevice device = m_device();
+    const int preferred = m_rate;
+    m_thread.reset(QThread::create([this, job, device, preferred] {
+        const std::unique_ptr<SerialPort> port = device.makePort();
+        SteadyClock clock;
+        const Result<int> sent = sendInStep(*port, clock, job.command, 0, preferred);
+        const QString error = sent ? QString() : QString::fromStdString(sent.error().message);
+        const QString detail = sent ? QString() : QString::fromStdString(sent.error().full());
+        const int rate = sent ? *sent : 0;
+        const QString name = QString::fromStdString(device.name);
+        QMetaObject::invokeMethod(
+            this, [this, job, error, detail, rate, name] { jobEnded(job, error, detail, rate, name); },
+            Qt::QueuedConnection);
+    }));
+    m_thread->start();
+}
+
+void CatWindow::jobEnded(const Job& job, const QString& error, const QString& detail, int rate,
+                         const QString& device)
+{
+    m_thread->wait();
+    m_thread.reset();
+    const QString hex = QString::fromStdString(catCommandHex(job.command));
+    if (!error.isEmpty()) {
+        showStatus("Not sent: " + error, detail);
+    } else {
+        m_rate = rate;
+        m_lastSentLine = "Sent " + hex + " (" + QString::fromStdString(job.meaning) + ")";
+        m_text->setToolTip(hex);
+        showStatus(m_lastSentLine, QString("to %1 at %2 baud").arg(device).arg(rate));
     }
-    m_lastSentLine = "Sent " + hex + " (" + QString::fromStdString(build.meaning) + ")";
-    m_text->setToolTip(hex);
-    showStatus(m_lastSentLine, QString::fromStdString("to " + m_port.deviceName()));
+    emit commandEnded();
+    sendNext();
 }
 
 } // namespace ft817

@@ -2,25 +2,13 @@
 
 #include "cat_protocol/cat_commands.h"
 #include "cat_protocol/cat_link.h"
+#include "cat_protocol/channel_tuning.h"
 #include "platform/clock.h"
 
 #include <QStringList>
 #include <QThread>
 
 namespace ft817 {
-namespace {
-
-// Opens the link at the first CAT rate and finds the one the radio answers at.
-Status openAtRadiosRate(CatLink& link)
-{
-    if (Status opened = link.open(kCatRates[0]); !opened)
-        return opened;
-    if (const Result<int> rate = findCatRate(link); !rate)
-        return rate.error();
-    return {};
-}
-
-} // namespace
 
 ChannelRadio::ChannelRadio(SerialDevice device, QObject* parent)
     : QObject(parent), m_device(std::move(device))
@@ -53,9 +41,8 @@ void ChannelRadio::runOnLink(std::function<Status(CatLink&)> talk, std::function
         const std::unique_ptr<SerialPort> port = m_device.makePort();
         SteadyClock clock;
         CatLink link(*port, clock);
-        Status status = openAtRadiosRate(link);
-        if (status)
-            status = talk(link);
+        const Result<int> rate = connectCat(link, 0);
+        Status status = rate ? talk(link) : Status(rate.error());
         link.close();
         const QString why = status ? QString() : QString::fromStdString(status.error().message);
         QMetaObject::invokeMethod(
@@ -76,12 +63,12 @@ void ChannelRadio::tune(std::vector<CatCommand> commands)
     auto sent = std::make_shared<QStringList>();
     runOnLink(
         [commands = std::move(commands), sent](CatLink& link) -> Status {
-            for (const CatCommand& command : commands) {
-                if (const Result<Bytes> done = link.exchange(command); !done)
-                    return done.error();
-                *sent << QString::fromStdString(catCommandHex(command));
-            }
-            return {};
+            // The set commands, as sent; the read back that confirms them is not listed.
+            link.onSend([sent](const CatCommand& command) {
+                if (catAnswerLength(command) == 0)
+                    *sent << QString::fromStdString(catCommandHex(command));
+            });
+            return sendAndConfirm(link, commands);
         },
         [this, sent](const QString& why) {
             emit tuneEnded(why.isEmpty(), why.isEmpty() ? sent->join(", ") : why);

@@ -54,7 +54,7 @@ TEST(CalibrationDialog, BacksUpShowsTheTableAndSavesWhileTransfersWait)
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_TRUE(finished.at(0).at(0).toBool());
 
-    EXPECT_EQ(dialog->findChild<QProgressBar*>("CalibrationProgress")->value(), 43);
+    EXPECT_EQ(dialog->findChild<QProgressBar*>("CalibrationProgress")->value(), 85);
     auto* table = dialog->findChild<QTableWidget*>("CalibrationTable");
     ASSERT_EQ(table->rowCount(), 85);
     const Bytes eeprom = radio.radio().eeprom();

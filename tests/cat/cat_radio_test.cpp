@@ -1,11 +1,15 @@
 // Form3 and `ft817clone cat` against the simulated radio in normal operation,
-// over a pseudo-terminal, with the real serial code.
+// over a pseudo-terminal, with the real serial code. Each command is a job of
+// its own: the sync's status and frequency reads, then the command.
+#include "app/main_window.h"
+#include "app/port_menu.h"
 #include "cat/cat_window.h"
 #include "platform/qt_serial_port.h"
 #include "sim/simulated_radio.h"
 #include "support/eventually.h"
 #include "support/program_run.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -26,15 +30,31 @@ protected:
         ASSERT_TRUE(started) << started.error().full();
     }
 
-    std::size_t commandCount() const { return m_radio->catCommands().size(); }
-
-    // Waits for the radio to hold `count` commands and the port to be closed again.
-    void expectCommandsThenClosed(std::size_t count)
+    // The set-frequency commands the radio took, in order.
+    std::vector<std::array<std::uint8_t, 5>> setCommands() const { return setCommandsOf(*m_radio); }
+    static std::vector<std::array<std::uint8_t, 5>> setCommandsOf(const sim::SimulatedRadio& radio)
     {
+        std::vector<std::array<std::uint8_t, 5>> set;
+        for (const auto& command : radio.catCommands()) {
+            if (command[4] == 0x01)
+                set.push_back(command);
+        }
+        return set;
+    }
+    std::size_t commandCount() const { return setCommands().size(); }
+
+    // Waits for the window's commands to be done, the radio to hold `count`
+    // set commands and the port to be closed again.
+    void expectCommandsThenClosed(CatWindow* window, std::size_t count)
+    {
+        if (window) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !window->busy(); }, 20000));
+        }
         EXPECT_TRUE(test::eventually([&] { return commandCount() >= count; }))
             << "the radio got " << commandCount() << " commands, expected " << count;
         EXPECT_TRUE(test::eventually([&] { return !m_radio->toolHasPortOpen(); })) << "the port stayed open";
         EXPECT_EQ(commandCount(), count);
+        EXPECT_TRUE(m_radio->catFaults().empty());
     }
 
     std::unique_ptr<sim::SimulatedRadio> m_radio;
@@ -42,8 +62,7 @@ protected:
 
 TEST_F(CatRadio, TypingSendsOneCommandPerChangeOfFiveToEightDigits)
 {
-    QtSerialPort port(m_radio->devicePath());
-    CatWindow window(port);
+    CatWindow window([path = m_radio->devicePath()] { return qtSerialDevice(path); });
     window.show();
     auto* text = window.findChild<QLineEdit*>("Text1");
     auto* status = window.findChild<QLabel*>("Status");
@@ -75,12 +94,11 @@ TEST_F(CatRadio, TypingSendsOneCommandPerChangeOfFiveToEightDigits)
         if (*step.hex == '\0')
             continue;
         ++sent;
-        EXPECT_FALSE(port.isOpen());
-        expectCommandsThenClosed(sent);
+        expectCommandsThenClosed(&window, sent);
         EXPECT_EQ(text->toolTip().toStdString(), step.hex);
         EXPECT_TRUE(status->text().contains(step.hex)) << status->text().toStdString();
     }
-    const auto commands = m_radio->catCommands();
+    const auto commands = setCommands();
     ASSERT_EQ(commands.size(), 4u);
     EXPECT_EQ(commands[0], (std::array<std::uint8_t, 5>{0x00, 0x01, 0x45, 0x25, 0x01}));
     EXPECT_EQ(commands[1], (std::array<std::uint8_t, 5>{0x00, 0x14, 0x52, 0x50, 0x01}));
@@ -95,8 +113,8 @@ TEST_F(CatRadio, TypingSendsOneCommandPerChangeOfFiveToEightDigits)
     // A last key that sends proves, by its place in the radio's list, that
     // "1452" sent nothing.
     QTest::keyClick(text, '9');
-    expectCommandsThenClosed(8);
-    const auto after = m_radio->catCommands();
+    expectCommandsThenClosed(&window, 8);
+    const auto after = setCommands();
     ASSERT_EQ(after.size(), 8u);
     EXPECT_EQ(after[4], (std::array<std::uint8_t, 5>{0x01, 0x45, 0x25, 0x00, 0x01})); // "1452500"
     EXPECT_EQ(after[5], (std::array<std::uint8_t, 5>{0x00, 0x14, 0x52, 0x50, 0x01})); // "145250"
@@ -107,8 +125,7 @@ TEST_F(CatRadio, TypingSendsOneCommandPerChangeOfFiveToEightDigits)
 
 TEST_F(CatRadio, OnlyTextsThatMakeACommandReachTheRadio)
 {
-    QtSerialPort port(m_radio->devicePath());
-    CatWindow window(port);
+    CatWindow window([path = m_radio->devicePath()] { return qtSerialDevice(path); });
     window.show();
     auto* text = window.findChild<QLineEdit*>("Text1");
     text->setText("4397000");                 // the program's own change sends nothing
@@ -117,8 +134,8 @@ TEST_F(CatRadio, OnlyTextsThatMakeACommandReachTheRadio)
     QTest::keyClick(text, '0');               // "43970000" is sent
     QTest::keyClick(text, '0');               // "439700000": refused, too long
     QTest::keyClick(text, Qt::Key_Backspace); // "43970000" is sent again
-    expectCommandsThenClosed(3);
-    const auto commands = m_radio->catCommands();
+    expectCommandsThenClosed(&window, 3);
+    const auto commands = setCommands();
     ASSERT_EQ(commands.size(), 3u);
     EXPECT_EQ(commands[0], (std::array<std::uint8_t, 5>{0x04, 0x39, 0x70, 0x00, 0x01}));
     EXPECT_EQ(commands[1], (std::array<std::uint8_t, 5>{0x43, 0x97, 0x00, 0x00, 0x01}));
@@ -133,10 +150,49 @@ TEST_F(CatRadio, HeadlessCommandSendsOneCommandAndPrintsIt)
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("43 97 00 00 01"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("439.70000 MHz"), std::string::npos) << run.out;
-    expectCommandsThenClosed(1);
+    expectCommandsThenClosed(nullptr, 1);
     ASSERT_EQ(commandCount(), 1u);
-    EXPECT_EQ(m_radio->catCommands()[0], (std::array<std::uint8_t, 5>{0x43, 0x97, 0x00, 0x00, 0x01}));
+    EXPECT_EQ(setCommands()[0], (std::array<std::uint8_t, 5>{0x43, 0x97, 0x00, 0x00, 0x01}));
     EXPECT_TRUE(test::eventually([&] { return m_radio->portOpens() == 1; })) << m_radio->portOpens();
+}
+
+TEST_F(CatRadio, CatWindowSendsToThePortChosenInTheMainWindowSinceItWasOpened)
+{
+    sim::RadioOptions options;
+    options.mode = sim::Mode::Cat;
+    options.pacing = false;
+    sim::SimulatedRadio other(options);
+    ASSERT_TRUE(other.start());
+
+    MainWindow form1(qtSerialDevice(m_radio->devicePath()));
+    form1.show();
+    auto* area = form1.findChild<QWidget*>("CAT");
+    ASSERT_NE(area, nullptr);
+    QTest::mouseClick(area, Qt::LeftButton);
+    auto* form3 = form1.findChild<CatWindow*>();
+    if (!form3) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<CatWindow*>(widget))
+                form3 = window;
+        }
+    }
+    ASSERT_NE(form3, nullptr);
+    form3->close();
+
+    // Serial port ▸ the other radio, then the CAT window again.
+    auto* menu = form1.findChild<PortMenu*>();
+    ASSERT_NE(menu, nullptr);
+    emit menu->portChosen(QString::fromStdString(other.devicePath()));
+    QTest::mouseClick(area, Qt::LeftButton);
+    auto* text = form3->findChild<QLineEdit*>("Text1");
+    text->clear();
+    QTest::keyClicks(text, "43970000");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form3->busy(); }, 20000));
+    EXPECT_TRUE(test::eventually([&] { return setCommandsOf(other).size() == 4; }));
+    EXPECT_EQ(setCommandsOf(other).back(), (std::array<std::uint8_t, 5>{0x43, 0x97, 0x00, 0x00, 0x01}));
+    EXPECT_TRUE(m_radio->catCommands().empty());
+    form3->close();
+    other.stop();
 }
 
 } // namespace

@@ -81,9 +81,10 @@ TEST_F(ChannelListRadioTest, TuneRadioSendsTheSelectedChannelsCommands)
     std::vector<std::string> heard;
     for (const auto& command : sim->radio().catCommands())
         heard.push_back(catCommandHex(command));
-    const std::vector<std::string> expected{"00 00 00 00 03", "14 56 12 50 01", "08 00 00 00 07",
-                                            "09 00 00 00 09", "00 06 00 00 F9", "4A 00 00 00 0A",
-                                            "08 85 08 85 0B"};
+    // The sync's status and frequency reads, the channel, the frequency read that confirms it.
+    const std::vector<std::string> expected{"E7 E7 E7 E7 E7", "E7 E7 E7 E7 03", "14 56 12 50 01",
+                                            "08 00 00 00 07", "09 00 00 00 09", "00 06 00 00 F9",
+                                            "4A 00 00 00 0A", "08 85 08 85 0B", "E7 E7 E7 E7 03"};
     EXPECT_EQ(heard, expected);
     EXPECT_TRUE(tune->isEnabled());
     EXPECT_TRUE(list->statusText().startsWith("Sent to the radio's VFO: 14 56 12 50 01"))
