@@ -106,7 +106,8 @@ void CatWindow::jobEnded(const Job& job, const QString& error, const QString& de
         showStatus("Not sent: " + error, detail);
     } else {
         m_rate = rate;
-        m_lastSentLine = "Sent " + hex + " (" + QString::fromStdString(job.meaning) + ")";
+        m_lastSentLine =
+            "Sent " + hex + " (" + QString::fromStdString(job.meaning) + "); the radio reads it back";
         m_text->setToolTip(hex);
         showStatus(m_lastSentLine, QString("to %1 at %2 baud").arg(device).arg(rate));
     }

@@ -341,8 +341,13 @@ Result<int> sendInStep(SerialPort& port, Clock& clock, const CatCommand& command
     const Result<int> used = connectCat(link, rate, preferred);
     if (!used)
         return used;
-    if (const Result<Bytes> done = link.exchange(command); !done)
+    // A set command has no answer: its frequency and mode are read back instead.
+    if (catAnswerLength(command) == 0) {
+        if (const Status confirmed = sendAndConfirm(link, {command}); !confirmed)
+            return confirmed.error();
+    } else if (const Result<Bytes> done = link.exchange(command); !done) {
         return done.error();
+    }
     return used;
 }
 

@@ -129,7 +129,9 @@ Result<int> connectCat(CatLink& link, int rate, int preferred = 0);
 
 // One command as a job of its own: the link opened, the radio's frame brought
 // into step (at rate, or at the rate found, preferred first), the command
-// sent (and its answer awaited, for a read), the port closed. The rate used.
+// sent (and its answer awaited, for a read; a set command confirmed by reading
+// the frequency and mode back, as sendAndConfirm does), the port closed. The
+// rate used.
 Result<int> sendInStep(SerialPort& port, Clock& clock, const CatCommand& command, int rate,
                        int preferred = 0);
 

@@ -29,6 +29,8 @@ Status writeGuardedSyncByte(SerialPort& port, std::uint8_t byte);
 
 // Port set-up (open, text input one byte per read, clear input), the five bytes
 // written one per write in order, a wait until they have left, and close.
+// Nothing brings the radio's commands into step first: a job sends through
+// sendInStep (cat_link.h), which does.
 Status sendCatCommand(SerialPort& port, Clock& clock, const CatCommand& command,
                       double drainLimitSeconds = kCatDrainLimitSeconds);
 

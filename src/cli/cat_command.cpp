@@ -18,7 +18,8 @@ constexpr const char* kCatUsage =
     "Usage: ft817clone cat [--port DEVICE] DIGITS\n"
     "\n"
     "Sends one CAT set-frequency command to the radio in normal operation, at the CAT rate\n"
-    "the radio answers at (9600 tried first), once its commands are brought into step.\n"
+    "the radio answers at (9600 tried first), once its commands are brought into step, then\n"
+    "reads the frequency back: a frequency the radio did not take is reported as not confirmed.\n"
     "DIGITS is the frequency in 10 Hz steps, 5 to 8 digits: 43970000 is 439.700 MHz.\n"
     "\n"
     "  --port DEVICE   serial device of the radio (default: the first USB serial adapter)\n";
@@ -78,7 +79,7 @@ int runCatCommand(const Arguments& args)
         return 1;
     }
     std::cout << "sent " << catCommandHex(request.command) << " (" << request.meaning << ") to " << device
-              << " at " << *sent << " baud\n";
+              << " at " << *sent << " baud; the radio reads it back\n";
     return 0;
 }
 
