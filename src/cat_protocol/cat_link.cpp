@@ -199,7 +199,7 @@ Status CatLink::bringInStep()
 
     int late = 0;
     std::string heard;
-    for (const double byteWait : {kCatSyncByteWaitSeconds, answerLimit}) {
+    for (const double byteWait : {kCatSyncByteWaitSeconds, kCatSyncByteSlowWaitSeconds}) {
         const Result<bool> answered = sendSyncBytes(byteWait);
         if (!answered) {
             m_step = CatStep::PortFailed;
@@ -238,7 +238,7 @@ Status CatLink::bringInStep()
             m_step = CatStep::PortFailed;
             return answer.error();
         }
-        // Once more, waiting the whole answer limit after each sync byte.
+        // Once more, waiting longer after each sync byte.
     }
     if (late > 0)
         return stepError(CatStep::Late, {});

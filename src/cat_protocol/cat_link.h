@@ -41,8 +41,11 @@ inline constexpr double kCatAnswerLimitSeconds = 0.5;
 inline constexpr int kCatReadAttempts = 2;
 // Bringing the frame into step: the wait for an answer after each sync byte
 // but the fifth (after the fifth, the answer limit). A radio that answers
-// later than this is brought into step a second time with the answer limit.
+// later than this is brought into step a second time with the longer wait,
+// which still keeps the bytes of a command within the 200 ms of each other
+// that the radio's operating manual allows.
 inline constexpr double kCatSyncByteWaitSeconds = 0.1;
+inline constexpr double kCatSyncByteSlowWaitSeconds = 0.18;
 // Quiet that ends the wait for the rest of an answer after the sync.
 inline constexpr double kCatSettleQuietSeconds = 0.1;
 // Quiet that ends the wait for late answers after a time limit.

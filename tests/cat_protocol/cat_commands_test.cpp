@@ -134,5 +134,33 @@ TEST(CatLink, RateIsFoundAtEachRateAndNoAnswerSaysWhatToCheck)
     EXPECT_EQ(none.error().message, kNoCatAnswer);
 }
 
+TEST(CatLink, PartCommandHeldByTheRadioIsCompletedByReadsOnly)
+{
+    // Whatever part of a command the radio holds, and however slowly it answers
+    // within the limits, the sync completes only reads and the next command
+    // arrives whole.
+    for (const double delay : {0.01, 0.15}) {
+        for (std::size_t held = 0; held < 5; ++held) {
+            SCOPED_TRACE(std::to_string(delay) + " s, " + std::to_string(held) + " bytes held");
+            test::FakeClock clock;
+            test::FakeSerialPort port(clock);
+            test::FakeCatRadio radio(port);
+            radio.answerDelay = delay;
+            ASSERT_TRUE(port.open());
+            const test::ByteList part = {0x08, 0x00, 0x27, 0x2F}; // e.g. an upload's block 0
+            ASSERT_TRUE(port.write(std::span(part.data(), held)));
+            port.close();
+            CatLink link(port, clock);
+            ASSERT_TRUE(connectCat(link, 9600));
+            ASSERT_TRUE(link.exchange(setFrequencyCommand(43'970'000)));
+            link.close();
+            ASSERT_FALSE(radio.commands().empty());
+            for (std::size_t i = 0; i + 1 < radio.commands().size(); ++i)
+                EXPECT_TRUE(isReadOpcode(radio.commands()[i][4])) << i;
+            EXPECT_EQ(catCommandHex(radio.commands().back()), "43 97 00 00 01");
+        }
+    }
+}
+
 } // namespace
 } // namespace ft817
