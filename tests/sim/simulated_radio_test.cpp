@@ -387,23 +387,6 @@ TEST(SimulatedRadioCat, KeepsAPartCommandAcrossThePortClosingAsTheRadioDoes)
         << sim.radio().catFaults()[0];
 }
 
-TEST(SimulatedRadioCat, EchoingOrNoisyLineHasNoRadioBehindIt)
-{
-    const Bytes command = {0x00, 0x00, 0x00, 0x00, 0x03};
-    for (const sim::CatLine line : {sim::CatLine::Echo, sim::CatLine::Noise}) {
-        auto options = fastRadioOptions(sim::Mode::Cat);
-        options.cat.line = line;
-        SimFixture sim(options);
-        ASSERT_TRUE(sim.start().ok());
-        ASSERT_TRUE(sim.openPort().ok());
-        ASSERT_TRUE(sim.port().write(command).ok());
-        const Bytes back = sim.readUntilQuiet(0.1, 2.0);
-        ASSERT_EQ(back.size(), 5u);
-        EXPECT_EQ(back == command, line == sim::CatLine::Echo);
-        EXPECT_TRUE(sim.radio().catCommands().empty());
-    }
-}
-
 TEST(SimulatedRadioAuto, SendsWhenTheToolOpensAndStaysQuiet)
 {
     auto options = fastRadioOptions(sim::Mode::Auto);
