@@ -102,7 +102,10 @@ void CatWindow::jobEnded(const Job& job, const QString& error, const QString& de
     m_thread->wait();
     m_thread.reset();
     const QString hex = QString::fromStdString(catCommandHex(job.command));
-    if (!error.isEmpty()) {
+    if (error.startsWith("not confirmed")) {
+        // The command went out; the radio's read back says it did not take it.
+        showStatus("Sent " + hex + ", " + error, detail);
+    } else if (!error.isEmpty()) {
         showStatus("Not sent: " + error, detail);
     } else {
         m_rate = rate;
