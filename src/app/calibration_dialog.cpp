@@ -2,6 +2,7 @@
 
 #include "cat_protocol/calibration_backup.h"
 #include "exchange/calibration_text.h"
+#include "image/file_replacement.h"
 #include "image/image_history.h"
 #include "platform/clock.h"
 #include "platform/local_time.h"
@@ -148,7 +149,11 @@ Status CalibrationDialog::saveTo(const std::string& path)
     if (m_text.empty())
         return Error{"no whole backup to save", {}};
     const auto* first = reinterpret_cast<const std::uint8_t*>(m_text.data());
-    return writeWholeFile(path, std::span<const std::uint8_t>(first, m_text.size()));
+    const Result<std::string> kept = replaceKeepingCopy(
+        path, std::span<const std::uint8_t>(first, m_text.size()), ImageHistory(historyFolder()), "Save");
+    if (!kept)
+        return kept.error();
+    return {};
 }
 
 void CalibrationDialog::askWhereToSave()

@@ -6,6 +6,7 @@
 
 #include "cat_protocol/calibration_backup.h"
 #include "exchange/calibration_text.h"
+#include "image/file_replacement.h"
 #include "image/image_history.h"
 #include "platform/clock.h"
 #include "platform/local_time.h"
@@ -112,7 +113,8 @@ int backUp(const CommandLine& line, const std::vector<std::string>& words)
     // refused target never costs the radio's time.
     const ImageHistory history(historyFolder());
     if (!out.empty()) {
-        if (const Status writable = checkWritable(out); !writable)
+        if (const Status writable = checkReplaceable(out, ImageHistory(historyFolder()), "calibration");
+            !writable)
             return line.failure(writable.error().message);
     }
     if (const Status ready = history.checkTakesFiles(); !ready)
@@ -130,9 +132,11 @@ int backUp(const CommandLine& line, const std::vector<std::string>& words)
     const Result<std::string> kept = history.keepCalibration(text);
     if (!out.empty()) {
         const auto* first = reinterpret_cast<const std::uint8_t*>(text.data());
-        if (const Status written = writeWholeFile(out, std::span<const std::uint8_t>(first, text.size()));
-            !written)
-            return line.failure(written.error().message +
+        const Result<std::string> replaced =
+            replaceKeepingCopy(out, std::span<const std::uint8_t>(first, text.size()),
+                               ImageHistory(historyFolder()), "calibration");
+        if (!replaced)
+            return line.failure(replaced.error().message +
                                 (kept ? " (the backup is kept at " + *kept + ")" : ""));
         std::cout << "wrote " << kCalibrationTextBytes << " bytes of calibration (EEPROM 0x0000-0x0054) to "
                   << out << " at " << read->rate << " baud\n";

@@ -4,8 +4,10 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 
+#include "image/file_replacement.h"
 #include "image/payload_file.h"
 #include "platform/file_access.h"
+#include "platform/qt_history_folder.h"
 #include "text/text_format.h"
 
 #include <iostream>
@@ -49,10 +51,14 @@ int convert(const CommandLine& line, const std::string& in, const std::string& o
         raw ? payloadFileFromImage(memory->imageFile) : Result<Bytes>(memory->imageFile);
     if (!bytes)
         return line.failure(in + ": " + bytes.error().full());
-    if (const Status written = writeWholeFile(out, *bytes); !written)
-        return line.failure(written.error().full());
+    const Result<std::string> kept =
+        replaceKeepingCopy(out, *bytes, ImageHistory(historyFolder()), "convert");
+    if (!kept)
+        return line.failure(kept.error().full());
     std::cout << "wrote " << out << ": " << (raw ? "payload file" : "image file") << ", "
               << countOf(static_cast<long long>(bytes->size()), "byte", "bytes") << "\n";
+    if (!kept->empty())
+        std::cout << "the old file is kept as " << *kept << "\n";
     return 0;
 }
 

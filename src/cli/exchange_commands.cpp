@@ -7,11 +7,13 @@
 #include "exchange/image_diff.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
+#include "image/file_replacement.h"
 #include "image/image_check.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "image/payload_file.h"
 #include "platform/file_access.h"
+#include "platform/qt_history_folder.h"
 #include "text/text_format.h"
 
 #include <algorithm>
@@ -194,10 +196,11 @@ int runExportCommand(const Arguments& args)
         std::cerr << "ft817clone export: " << distinct.error().message << "\n";
         return 1;
     }
-    const Status written =
-        writeWholeFile(csvPath, std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()));
-    if (!written) {
-        std::cerr << "ft817clone export: " << written.error().full() << "\n";
+    const Result<std::string> kept =
+        replaceKeepingCopy(csvPath, std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()),
+                           ImageHistory(historyFolder()), "export");
+    if (!kept) {
+        std::cerr << "ft817clone export: " << kept.error().full() << "\n";
         return 1;
     }
     if (specials)
@@ -206,6 +209,8 @@ int runExportCommand(const Arguments& args)
               << (specials ? countOf(rows, "special memory", "special memories")
                            : countOf(rows, "channel", "channels"))
               << " to " << csvPath << "\n";
+    if (!kept->empty())
+        std::cout << "the old file is kept as " << *kept << "\n";
     return 0;
 }
 
@@ -253,9 +258,10 @@ int runImportCommand(const Arguments& args)
         std::cerr << "ft817clone import: " << file.error().full() << "\n";
         return 1;
     }
-    const Status written = writeWholeFile(target, *file);
-    if (!written) {
-        std::cerr << "ft817clone import: " << written.error().full() << "\n";
+    const Result<std::string> kept =
+        replaceKeepingCopy(target, *file, ImageHistory(historyFolder()), "import");
+    if (!kept) {
+        std::cerr << "ft817clone import: " << kept.error().full() << "\n";
         return 1;
     }
     const std::size_t count = imported.channels.size();
@@ -265,6 +271,8 @@ int runImportCommand(const Arguments& args)
                   << countOf(static_cast<long long>(imported.specials.size()), "special memory",
                              "special memories");
     std::cout << " into " << target << "\n";
+    if (!kept->empty())
+        std::cout << "the old file is kept as " << *kept << "\n";
     return 0;
 }
 

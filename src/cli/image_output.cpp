@@ -1,5 +1,6 @@
 #include "cli/image_output.h"
 
+#include "image/file_replacement.h"
 #include "image/image_check.h"
 #include "image/image_file.h"
 #include "platform/file_access.h"
@@ -26,17 +27,12 @@ std::string damagedBlocksNote(const std::string& path)
 }
 
 Result<std::string> writeImageKeepingReplaced(const BlockStore& store, const std::string& out,
-                                              const ImageHistory& history)
+                                              const ImageHistory& history, std::string_view command)
 {
     const auto file = store.toImageFile();
     if (!file)
         return file.error();
-    Result<std::string> kept = history.keepReplaced(out);
-    if (!kept)
-        return kept.error();
-    if (const Status written = writeWholeFile(out, *file); !written)
-        return written.error();
-    return kept;
+    return replaceKeepingCopy(out, *file, history, command);
 }
 
 } // namespace ft817

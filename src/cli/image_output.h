@@ -7,6 +7,7 @@
 #include "platform/result.h"
 
 #include <string>
+#include <string_view>
 
 namespace ft817 {
 
@@ -17,9 +18,9 @@ Result<BlockStore> loadImageStore(const std::string& path);
 // names them; empty when all do or the file is no image file.
 std::string damagedBlocksNote(const std::string& path);
 
-// Writes the image at out after keeping the file it replaces in the history;
-// the kept copy's path, empty when out did not exist yet.
+// Writes the image at out after keeping the file it replaces in the history,
+// as command ("settings"); the kept copy's path, empty when out did not exist yet.
 Result<std::string> writeImageKeepingReplaced(const BlockStore& store, const std::string& out,
-                                              const ImageHistory& history);
+                                              const ImageHistory& history, std::string_view command);
 
 } // namespace ft817

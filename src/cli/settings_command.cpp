@@ -159,11 +159,7 @@ int changeSettings(const CommandLine& line, const SettingsRequest& request)
         return kUsageExit;
     }
     const ImageHistory history(historyFolder());
-    if (const Status ready = history.checkReady(request.out); !ready)
-        return line.failure(ready.error().full());
-    if (const Status writable = checkWritable(request.out); !writable)
-        return line.failure(writable.error().message);
-    const Result<std::string> kept = writeImageKeepingReplaced(after, request.out, history);
+    const Result<std::string> kept = writeImageKeepingReplaced(after, request.out, history, "settings");
     if (!kept)
         return line.failure(kept.error().full());
 

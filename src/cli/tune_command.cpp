@@ -10,6 +10,7 @@
 #include "cat_protocol/channel_tuning.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
+#include "image/file_replacement.h"
 #include "image/frequency_range.h"
 #include "image/image_file.h"
 #include "image/image_history.h"
@@ -129,10 +130,8 @@ int runCaptureCommand(const Arguments& args)
     if (!store)
         return line.failure(store.error().full());
     const ImageHistory history(historyFolder());
-    if (const Status ready = history.checkReady(request.out); !ready)
+    if (const Status ready = checkReplaceable(request.out, history, "capture"); !ready)
         return line.failure(ready.error().full());
-    if (const Status writable = checkWritable(request.out); !writable)
-        return line.failure(writable.error().message);
 
     QtSerialPort port(request.device);
     SteadyClock clock;
@@ -148,7 +147,7 @@ int runCaptureCommand(const Arguments& args)
         return line.failure(tuned.error().full());
     takeIntoChannel(*store, request.channel, *tuned);
 
-    const Result<std::string> kept = writeImageKeepingReplaced(*store, request.out, history);
+    const Result<std::string> kept = writeImageKeepingReplaced(*store, request.out, history, "capture");
     if (!kept)
         return line.failure(kept.error().full());
     std::cout << "channel " << request.channel + 1 << " takes " << megahertzText(tuned->frequency) << " MHz "

@@ -3,6 +3,7 @@
 #include "clone/fast_download_timing.h"
 #include "clone/status_text.h"
 #include "clone/transfer_wait.h"
+#include "image/file_replacement.h"
 #include "image/image_check.h"
 #include "image/image_file.h"
 #include "image/radio_model.h"
@@ -36,6 +37,9 @@ constexpr int kMaxBlocks = 256;
 // with the next block's number, were sent before it had the acknowledgement,
 // as the tail of the block it answered.
 constexpr double kRadioTurnaround = 0.005;
+
+// How messages about the file a download replaces name what is running.
+constexpr const char* kCommand = "the download";
 
 const char* const kNothingSaved = "Nothing was saved; the image file was not written.";
 
@@ -94,15 +98,11 @@ TransferReport DownloadRun::run()
 {
     // Find out before the radio sends, not after a whole transfer, that the
     // image could not be saved where the person wants it.
-    if (const Status writable = checkWritable(m_path); !writable) {
-        m_report.fail(writable.error().message,
-                      "Nothing was received from the radio; choose another file name first.");
-        return m_report;
-    }
-    if (const Status ready = m_history.checkReady(m_path); !ready) {
+    if (const Status ready = checkReplaceable(m_path, m_history, kCommand); !ready) {
         const std::string& more = ready.error().detail;
-        m_report.fail(ready.error().message,
-                      "Nothing was received from the radio." + (more.empty() ? "" : " " + more));
+        m_report.fail(ready.error().message, more.empty() ? "Nothing was received from the radio; choose "
+                                                            "another file name first."
+                                                          : "Nothing was received from the radio. " + more);
         return m_report;
     }
     if (const Status ready = setUpPort(m_port); !ready) {
@@ -297,7 +297,7 @@ Status DownloadRun::saveImage()
     const Result<Bytes> file = buildImageFile(image, m_blockLengths);
     if (!file)
         return Error{"cannot save the image: " + file.error().message, kNothingSaved};
-    const Result<std::string> previous = m_history.keepReplaced(m_path);
+    const Result<std::string> previous = m_history.keepReplaced(m_path, kCommand);
     if (!previous)
         return rescue(*file,
                       Error{previous.error().message, "The file at " + m_path + " was left as it was."});

@@ -179,9 +179,15 @@ QString ChannelTableModel::rowTitle(int row) const
 bool ChannelTableModel::fixedByLaw(int row, int column) const
 {
     const SpecialMemory* special = specialOfRow(row);
-    return special && special->fixedByLaw() &&
-           (column == RxFrequency || column == Mode || column == Shift || column == Offset ||
-            column == TxMode);
+    if (!special)
+        return false;
+    const RecordPart part = column == RxFrequency ? RecordPart::RxFrequency
+                            : column == Mode      ? RecordPart::Mode
+                            : column == Shift     ? RecordPart::Shift
+                            : column == Offset    ? RecordPart::TxFrequency
+                            : column == TxMode    ? RecordPart::TxMode
+                                                  : RecordPart::Other;
+    return ft817::fixedByLaw(*special, part);
 }
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const
@@ -487,7 +493,7 @@ QString ChannelTableModel::store(int channel, int column, const QVariant& value)
         return {};
     case RxFrequency:
     case Offset: {
-        const QString reason = storeFrequency(record, column, value.toString());
+        const QString reason = storeFrequency(record, column, value.toString(), specialOfRow(channel));
         // A frequency typed into a channel not in use puts it to use.
         if (reason.isEmpty())
             setRowInUse(image, channel, true);
@@ -542,11 +548,16 @@ QString ChannelTableModel::storeShift(ChannelRecord& record, int choice)
     return {};
 }
 
-QString ChannelTableModel::storeFrequency(ChannelRecord& record, int column, const QString& typed)
+QString ChannelTableModel::storeFrequency(ChannelRecord& record, int column, const QString& typed,
+                                          const SpecialMemory* special)
 {
     const Result<std::uint32_t> frequency = typedMegahertz(typed);
     if (!frequency)
         return QString::fromStdString(frequency.error().message);
+    // A VFO band record or HOME memory holds only frequencies of its band.
+    if (special && column == RxFrequency)
+        if (const std::string problem = bandFrequencyProblem(*special, *frequency); !problem.empty())
+            return QString::fromStdString(problem);
     // The receive frequency, and a split channel's transmit frequency, must be
     // one the radio tunes; a repeater offset is a difference and may be anything.
     const bool tunedOnly = column == RxFrequency || record.shift() == Shift::Split;

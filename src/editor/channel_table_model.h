@@ -104,8 +104,10 @@ private:
     QVariant sortValue(int channel, int column) const;
     // Writes one cell's value, or gives why it cannot be written.
     QString store(int channel, int column, const QVariant& value);
-    // A frequency cell: typed MHz, in 10 Hz steps, one the radio tunes where it must.
-    static QString storeFrequency(ChannelRecord& record, int column, const QString& typed);
+    // A frequency cell: typed MHz, in 10 Hz steps, one the radio tunes where it must,
+    // and within the band of a special memory that has one.
+    static QString storeFrequency(ChannelRecord& record, int column, const QString& typed,
+                                  const SpecialMemory* special);
     // The tag: at most 8 Latin-1 characters, none of them a control character.
     static QString storeTag(ChannelRecord& record, const QString& text);
     // A tone in hertz or a DCS code as typed ("88.5", "023"): one of the radio's table.

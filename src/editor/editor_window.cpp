@@ -10,11 +10,13 @@
 #include "gui/window_placement.h"
 #include "image/channel_names.h"
 #include "image/channel_record.h"
+#include "image/file_replacement.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "image/payload_file.h"
 #include "image/tone_tables.h"
 #include "platform/file_access.h"
+#include "platform/qt_history_folder.h"
 #include "platform/qt_path.h"
 
 #include <QCheckBox>
@@ -581,7 +583,10 @@ void EditorWindow::saveAndLeave()
 
     const QString path = m_saveName->text();
     Result<Bytes> image = m_state.store.toImageFile();
-    Status written = image ? writeWholeFile(corePath(path), *image) : Status(image.error());
+    // The file Done replaces is kept in the history folder first, as every command keeps it.
+    const Result<std::string> written =
+        image ? replaceKeepingCopy(corePath(path), *image, ImageHistory(historyFolder()), "Done")
+              : Result<std::string>(image.error());
     if (!written) {
         showWarning(QString::fromStdString(written.error().message) +
                     "\n\nNothing was saved and your changes are still here. Put another file name "

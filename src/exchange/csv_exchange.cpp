@@ -18,12 +18,22 @@ namespace {
 
 constexpr std::uint64_t kMaxStored = 4294967295u;
 
+// The most of a field a message quotes; a longer field is quoted by its start.
+constexpr std::size_t kQuotedBytes = 40;
+
 // Text from the file in double quotes for a message on a terminal: control
 // characters (escape sequences, NUL, line breaks) and bytes that are not
-// UTF-8 appear as \xNN, never as themselves.
+// UTF-8 appear as \xNN, never as themselves. A long field shows only its
+// start, never cut inside a UTF-8 character, and says how long it is.
 std::string quoted(std::string_view text)
 {
-    return "\"" + terminalText(text, {}) + "\"";
+    if (text.size() <= kQuotedBytes)
+        return "\"" + terminalText(text, {}) + "\"";
+    std::size_t cut = kQuotedBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return "\"" + terminalText(text.substr(0, cut), {}) + "...\" (" +
+           countOf(static_cast<long long>(text.size()), "byte", "bytes") + " long)";
 }
 
 // The fields of a row, found by column name.
@@ -368,10 +378,6 @@ std::string storedNumberProblem(const BlockStore& store, const ChannelRow& row)
     if (!row.untuned.empty() && stored.rxFrequency() != row.frequency)
         return row.untuned;
     const int mode = row.mode.value_or(stored.mode());
-    if (row.special && row.special->fixedByLaw() &&
-        (row.frequency != stored.rxFrequency() || mode != stored.mode() || row.shift != stored.shift() ||
-         (row.offset && *row.offset != stored.txFrequency())))
-        return row.special->name + ": " + std::string(kFixedByLawReason);
     if (row.narrow.value_or(false) && !hasNarrow(mode))
         return "Narrow Y: " + std::string(modeName(mode)) + " has no narrow filter (CW, CWR and FM have)";
     if ((row.toneMode == ToneMode::Tone || row.toneMode == ToneMode::Mute) && !row.toneNumber &&
@@ -381,6 +387,24 @@ std::string storedNumberProblem(const BlockStore& store, const ChannelRow& row)
     if (row.toneMode == ToneMode::Dcs && !row.dcsNumber && stored.dcsCode() >= kDcsCodeCount)
         return "Tone DTCS needs DtcsCode: " + memoryName(row) + " holds no DCS code of the radio's";
     return {};
+}
+
+void writeChannelRow(BlockStore& store, const ChannelRow& row, int line, std::vector<CsvProblem>& notes);
+
+// Why a row cannot be written over a special memory: a frequency outside the
+// band of a VFO band record or HOME memory, or a change to what law fixes; empty when it can.
+std::string specialRowProblem(const BlockStore& store, const ChannelRow& row)
+{
+    if (!row.special)
+        return {};
+    if (std::string problem = bandFrequencyProblem(*row.special, row.frequency); !problem.empty())
+        return problem;
+    // The row is written into a copy, and the copy's record compared with the stored one.
+    BlockStore trial = store;
+    std::vector<CsvProblem> unused;
+    writeChannelRow(trial, row, 0, unused);
+    const Location where = recordLocation(row);
+    return lawFixedChange(*row.special, ChannelRecordView(store, where), ChannelRecordView(trial, where));
 }
 
 // The tuning step a row gives, into the step of the channel's mode group;
@@ -682,8 +706,12 @@ CsvImport importChannelsTable(const BlockStore& image, const CsvTable& table)
                                                      std::to_string(earlier->second)});
             continue;
         }
-        if (const std::string problem = storedNumberProblem(working, *channelRow); !problem.empty()) {
-            result.problems.push_back({row.line, problem});
+        if (std::string problem = storedNumberProblem(working, *channelRow); !problem.empty()) {
+            result.problems.push_back({row.line, std::move(problem)});
+            continue;
+        }
+        if (std::string problem = specialRowProblem(working, *channelRow); !problem.empty()) {
+            result.problems.push_back({row.line, std::move(problem)});
             continue;
         }
         writeChannelRow(working, *channelRow, row.line, result.notes);

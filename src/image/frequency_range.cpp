@@ -2,6 +2,7 @@
 
 #include "text/text_format.h"
 
+#include <algorithm>
 #include <string>
 
 namespace ft817 {
@@ -53,6 +54,29 @@ bool bandCodeFits(int code, std::uint32_t frequency)
         inAny = true;
     }
     return !inAny;
+}
+
+FrequencyRange bandCodeRange(int code)
+{
+    for (const BandCodeRange& range : kBandCodeRanges)
+        if (range.code == code)
+            return {std::max(range.lowest, kTunedRanges[0].lowest), range.highest};
+    return {};
+}
+
+std::string rangeText(const FrequencyRange& range)
+{
+    const auto shortText = [](std::uint32_t frequency) {
+        std::string text = megahertzText(frequency);
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.')
+            text.pop_back();
+        return text;
+    };
+    // The highest frequency of a band below the next one's start reads as that start: 32.99999 as 33.
+    const std::uint32_t highest = range.highest % 100'000 == 99'999 ? range.highest + 1 : range.highest;
+    return shortText(range.lowest) + "-" + shortText(highest) + " MHz";
 }
 
 std::string_view bandCodeName(int code)

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace ft817 {
@@ -43,6 +44,11 @@ std::optional<int> bandCodeOf(std::uint32_t frequency);
 // True when a stored band code is one a radio stores for this frequency, or
 // the frequency lies outside every band (then any code is left as it is).
 bool bandCodeFits(int code, std::uint32_t frequency);
+// The frequencies a band code stands for, within what the radio tunes
+// (code 0, HF: 0.1-33 MHz); an empty range for 6 and 7.
+FrequencyRange bandCodeRange(int code);
+// A range as a person writes it: "0.1-33 MHz", "144.5-146 MHz".
+std::string rangeText(const FrequencyRange& range);
 // The band a code stands for: "HF", "50 MHz", "FM broadcast", "AIR", "144 MHz",
 // "430 MHz"; "unknown" for 6 and 7.
 std::string_view bandCodeName(int code);

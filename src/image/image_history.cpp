@@ -12,6 +12,9 @@
 namespace ft817 {
 namespace {
 
+// The most of a replaced file's own name its kept copy's name carries.
+constexpr std::size_t kKeptNameBytes = 160;
+
 // A name part made of letters, digits and '-' only: "FT-817ND (US)" -> "FT-817ND-US".
 std::string fileNamePart(std::string_view text)
 {
@@ -32,16 +35,17 @@ std::string fileNamePart(std::string_view text)
     return part.empty() ? "image" : part;
 }
 
-// The file a download would replace, whole; nothing when there is none, and an
+// The file command would replace, whole; nothing when there is none, and an
 // error when it is there but cannot be read (so no copy of it could be kept).
-Result<std::optional<Bytes>> fileToReplace(const std::string& path)
+Result<std::optional<Bytes>> fileToReplace(const std::string& path, std::string_view command)
 {
     std::error_code error;
     if (!std::filesystem::exists(fileSystemPath(path), error))
         return std::optional<Bytes>();
     Result<Bytes> old = readWholeFile(path);
     if (!old)
-        return Error{"cannot keep a copy of the file the download would replace: " + old.error().message,
+        return Error{"cannot keep a copy of the file " + std::string(command) +
+                         " would replace: " + old.error().message,
                      "Nothing was replaced; choose another file name."};
     return std::optional<Bytes>(std::move(*old));
 }
@@ -77,21 +81,23 @@ Result<std::string> ImageHistory::keepCalibration(std::string_view text) const
                 historyTimeStamp(std::time(nullptr)) + "_calibration.txt");
 }
 
-Result<std::string> ImageHistory::keepReplaced(const std::string& path) const
+Result<std::string> ImageHistory::keepReplaced(const std::string& path, std::string_view command) const
 {
-    const Result<std::optional<Bytes>> old = fileToReplace(path);
+    const Result<std::optional<Bytes>> old = fileToReplace(path, command);
     if (!old)
         return old.error();
     if (!*old)
         return std::string();
     const std::string original = utf8Path(fileSystemPath(path).filename());
+    // The original's name is cut so that the copy's name, with its date and a
+    // "-N" to tell it from an earlier copy, fits any folder.
     return keep(**old, historyTimeStamp(std::time(nullptr)) + "_" + historyRadioLabel(**old) + "_replaced_" +
-                           fileNamePart(original));
+                           fileNamePart(original).substr(0, kKeptNameBytes));
 }
 
-Status ImageHistory::checkReady(const std::string& path) const
+Status ImageHistory::checkReady(const std::string& path, std::string_view command) const
 {
-    if (const Result<std::optional<Bytes>> old = fileToReplace(path); !old)
+    if (const Result<std::optional<Bytes>> old = fileToReplace(path, command); !old)
         return old.error();
     return makeFolder();
 }

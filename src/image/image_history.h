@@ -34,13 +34,15 @@ public:
     // Returns the path of the copy.
     Result<std::string> keepCalibration(std::string_view text) const;
 
-    // Keeps a copy of the file at path, which a download is about to replace.
-    // Returns the path of the copy, or an empty path when nothing is at path.
-    Result<std::string> keepReplaced(const std::string& path) const;
+    // Keeps a copy of the file at path, which command ("the download",
+    // "settings") is about to replace. Returns the path of the copy, or an
+    // empty path when nothing is at path.
+    Result<std::string> keepReplaced(const std::string& path, std::string_view command) const;
 
-    // Whether keepReplaced(path) and keepDownload would work now: the file at
-    // path (if any) can be read and the folder can be made. Writes nothing but the folder.
-    Status checkReady(const std::string& path) const;
+    // Whether keepReplaced(path, command) and keepDownload would work now: the
+    // file at path (if any) can be read and the folder can be made. Writes
+    // nothing but the folder.
+    Status checkReady(const std::string& path, std::string_view command) const;
 
     // Whether keepCalibration (or any new copy) would work now: the folder can
     // be made and takes new files. Writes nothing but the folder.

@@ -234,6 +234,29 @@ std::string trimmed(std::string_view text)
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
+// Whether text splits a number with spaces ("3 0 0"): such text names no
+// number, so it matches no option, however the option is spaced.
+bool splitsANumber(std::string_view text)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (text[i] != ' ' || !digit(text[i - 1]))
+            continue;
+        const auto next = text.find_first_not_of(' ', i);
+        if (next != std::string_view::npos && digit(text[next]))
+            return true;
+    }
+    return false;
+}
+
+// Whether text is a plain whole number: an optional sign, then digits, nothing else.
+bool plainNumber(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+        text.remove_prefix(1);
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 // An option's number when the rest of it is a unit ("20" of "20 wpm", "440" of "440Hz").
 std::string numberBeforeUnit(std::string_view option)
 {
@@ -257,9 +280,9 @@ std::string quoted(std::string_view typed)
 
 Result<SettingValue> parseList(const RadioSetting& setting, std::string_view typed)
 {
-    const std::string wanted = lowerWithoutSpaces(typed);
+    const std::string wanted = splitsANumber(typed) ? std::string() : lowerWithoutSpaces(typed);
     const auto& options = setting.options;
-    for (std::size_t i = 0; i < options.size(); ++i)
+    for (std::size_t i = 0; i < options.size() && !wanted.empty(); ++i)
         if (lowerWithoutSpaces(options[i]) == wanted)
             return SettingValue{static_cast<int>(i), {}};
     for (std::size_t i = 0; i < options.size(); ++i)
@@ -287,12 +310,13 @@ Result<SettingValue> parseOnOff(const RadioSetting& setting, std::string_view ty
 Result<SettingValue> parseNumber(const RadioSetting& setting, std::string_view typed)
 {
     std::string text = trimmed(typed);
-    if (!text.empty() && text.front() == '+')
+    const bool plain = plainNumber(text);
+    if (plain && text.front() == '+')
         text.erase(0, 1);
     int number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (!text.empty() && error == std::errc() && end == text.data() + text.size() &&
-        number >= setting.minimum && number <= setting.maximum)
+    if (plain && error == std::errc() && end == text.data() + text.size() && number >= setting.minimum &&
+        number <= setting.maximum)
         return SettingValue{number, {}};
     std::string why = std::string(setting.key) + " is a whole number from " + std::to_string(setting.minimum);
     why += " to " + std::to_string(setting.maximum) + ", not ";

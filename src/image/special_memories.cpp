@@ -1,6 +1,8 @@
 #include "image/special_memories.h"
 
+#include "image/frequency_range.h"
 #include "image/image_check.h"
+#include "text/text_format.h"
 
 #include <algorithm>
 
@@ -9,15 +11,18 @@ namespace {
 
 // The VFO bands in the order their records lie; a band is there on the
 // models with at least so many band records per VFO.
+// Its band code is the one real radios store beside its frequency.
 struct VfoBand {
     std::string_view name;
     int onModelsWithRecords;
+    int bandCode;
 };
 
 constexpr VfoBand kVfoBands[] = {
-    {"1.8 MHz", 15}, {"3.5 MHz", 15}, {"5 MHz", 16},   {"7 MHz", 15},  {"10 MHz", 15}, {"14 MHz", 15},
-    {"18 MHz", 15},  {"21 MHz", 15},  {"24 MHz", 15},  {"28 MHz", 15}, {"50 MHz", 15}, {"FM broadcast", 15},
-    {"AIR", 15},     {"144 MHz", 15}, {"430 MHz", 15}, {"HF", 15},
+    {"1.8 MHz", 15, 0}, {"3.5 MHz", 15, 0}, {"5 MHz", 16, 0},   {"7 MHz", 15, 0},
+    {"10 MHz", 15, 0},  {"14 MHz", 15, 0},  {"18 MHz", 15, 0},  {"21 MHz", 15, 0},
+    {"24 MHz", 15, 0},  {"28 MHz", 15, 0},  {"50 MHz", 15, 1},  {"FM broadcast", 15, 2},
+    {"AIR", 15, 3},     {"144 MHz", 15, 4}, {"430 MHz", 15, 5}, {"HF", 15, 0},
 };
 
 constexpr int kHomeBlock = 6;
@@ -39,7 +44,8 @@ void addVfo(std::vector<SpecialMemory>& specials, const RadioModel& model, Vfo v
         name += vfoName(vfo);
         name += ' ';
         name += band.name;
-        specials.push_back({std::move(name), bandLocation(vfo, record), SpecialKind::VfoBand, 0});
+        specials.push_back(
+            {std::move(name), bandLocation(vfo, record), SpecialKind::VfoBand, 0, band.bandCode});
         ++record;
     }
 }
@@ -52,8 +58,10 @@ std::vector<SpecialMemory> specialMemories(const RadioModel& model)
     addVfo(specials, model, Vfo::A);
     addVfo(specials, model, Vfo::B);
     const std::string_view homes[] = {"HOME HF", "HOME 50 MHz", "HOME 144 MHz", "HOME 430 MHz"};
+    const int homeBands[] = {0, 1, 4, 5};
     for (int i = 0; i < 4; ++i)
-        specials.push_back({std::string(homes[i]), recordAt(kHomeBlock, i), SpecialKind::Home, 0});
+        specials.push_back(
+            {std::string(homes[i]), recordAt(kHomeBlock, i), SpecialKind::Home, 0, homeBands[i]});
     specials.push_back({"QMB", recordAt(kHomeBlock, 4), SpecialKind::Qmb, 0});
     specials.push_back({"PMS-L", recordAt(kScanLimitBlock, 0), SpecialKind::ScanLimit, 0x01});
     specials.push_back({"PMS-U", recordAt(kScanLimitBlock, 1), SpecialKind::ScanLimit, 0x02});
@@ -78,6 +86,33 @@ const SpecialMemory* specialNamed(const std::vector<SpecialMemory>& specials, st
     const auto found = std::find_if(specials.begin(), specials.end(),
                                     [&](const SpecialMemory& memory) { return memory.name == name; });
     return found == specials.end() ? nullptr : &*found;
+}
+
+bool fixedByLaw(const SpecialMemory& memory, RecordPart part)
+{
+    return memory.kind == SpecialKind::SixtyMetre && part != RecordPart::Other;
+}
+
+std::string lawFixedChange(const SpecialMemory& memory, const ChannelRecordView& before,
+                           const ChannelRecordView& after)
+{
+    const bool changed = before.rxFrequency() != after.rxFrequency() || before.mode() != after.mode() ||
+                         before.shift() != after.shift() || before.txFrequency() != after.txFrequency() ||
+                         before.txMode() != after.txMode();
+    if (!changed || !fixedByLaw(memory, RecordPart::RxFrequency))
+        return {};
+    return memory.name + ": " + std::string(kFixedByLawReason);
+}
+
+std::string bandFrequencyProblem(const SpecialMemory& memory, std::uint32_t frequency)
+{
+    if (memory.bandCode < 0)
+        return {};
+    const FrequencyRange band = bandCodeRange(memory.bandCode);
+    if (frequency >= band.lowest && frequency <= band.highest)
+        return {};
+    return memory.name + " holds only " + std::string(bandCodeName(memory.bandCode)) + " frequencies, " +
+           rangeText(band) + ", not " + megahertzText(frequency) + " MHz";
 }
 
 bool isSpecialInUse(const BlockStore& store, const SpecialMemory& memory)

@@ -21,6 +21,8 @@ inline constexpr const char* kPipe = "it is a named pipe, not a file";
 inline constexpr const char* kSocket = "it is a socket, not a file";
 inline constexpr const char* kDevice = "it is a device, not a file";
 inline constexpr const char* kOther = "it is not a regular file";
+inline constexpr const char* kReadOnlyFile = "the file is read-only";
+inline constexpr const char* kReadOnlyFolder = "its folder does not let you make or replace files";
 inline constexpr const char* kChanged = "it changed while it was being opened";
 
 // A path or device name as echoed in messages: in full up to 160 bytes, a

@@ -46,8 +46,20 @@ Result<std::string> followLinks(const std::string& path)
     return fileError("write", path, ELOOP);
 }
 
+// Whether the user may change what is at path, as the user sees it: the
+// system's answer for an ordinary user; for the administrator, whom the system
+// lets write anything, whether the file or folder carries any write permission
+// at all, so a file someone marked read-only is not replaced by running as root.
+bool userMayWrite(const std::string& path, const struct stat& info)
+{
+    if (::geteuid() != 0)
+        return ::access(path.c_str(), W_OK) == 0;
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+
 // Where a write to requestedPath lands, and what is there already (if
-// anything); an error when the name is empty or the target is not a file.
+// anything); an error when the name is empty, the target is not a file, or
+// the target or its folder may not be changed.
 struct WriteTarget {
     std::string path;
     std::optional<struct stat> existing;
@@ -59,12 +71,37 @@ Result<WriteTarget> writeTarget(const std::string& requestedPath)
     const Result<std::string> resolved = followLinks(requestedPath);
     if (!resolved)
         return resolved.error();
+    std::string folder = std::filesystem::path(*resolved).parent_path().string();
+    if (folder.empty())
+        folder = ".";
+    struct stat folderInfo {};
+    if (::stat(folder.c_str(), &folderInfo) != 0)
+        return fileError("write", requestedPath, errno);
+    if (!S_ISDIR(folderInfo.st_mode))
+        return fileError("write", requestedPath, ENOTDIR);
     struct stat info {};
-    if (::stat(resolved->c_str(), &info) != 0)
-        return WriteTarget{*resolved, std::nullopt};
-    if (const char* kind = notAFile(info.st_mode))
-        return file_messages::cannot("write", requestedPath, kind);
-    return WriteTarget{*resolved, info};
+    std::optional<struct stat> existing;
+    if (::stat(resolved->c_str(), &info) == 0) {
+        if (const char* kind = notAFile(info.st_mode))
+            return file_messages::cannot("write", requestedPath, kind);
+        if (!userMayWrite(*resolved, info))
+            return file_messages::cannot("write", requestedPath, file_messages::kReadOnlyFile);
+        existing = info;
+    }
+    // The new file is made in the folder and renamed over the old one.
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return fileError("write", requestedPath, errno);
+    if (!userMayWrite(folder, folderInfo))
+        return file_messages::cannot("write", requestedPath, file_messages::kReadOnlyFolder);
+    return WriteTarget{*resolved, existing};
+}
+
+// A name for the temporary file beside path that is short enough for any
+// folder, whatever the length of the target's own name.
+std::string temporaryBeside(const std::string& path)
+{
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return (folder / ".ft817clone-XXXXXX").string();
 }
 
 // Writes every byte to fd; the system's error number, or 0.
@@ -90,7 +127,7 @@ Status writeWholeFile(const std::string& requestedPath, std::span<const std::uin
         return target.error();
     const std::string& path = target->path;
 
-    std::string temporary = path + ".XXXXXX";
+    std::string temporary = temporaryBeside(path);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return fileError("write", requestedPath, errno);
@@ -135,20 +172,8 @@ Result<bool> createNewFile(const std::string& path, std::span<const std::uint8_t
 
 Status checkWritable(const std::string& requestedPath)
 {
-    const Result<WriteTarget> target = writeTarget(requestedPath);
-    if (!target)
+    if (const Result<WriteTarget> target = writeTarget(requestedPath); !target)
         return target.error();
-    const std::string& path = target->path;
-    struct stat info {};
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    if (folder.empty())
-        folder = ".";
-    if (::stat(folder.c_str(), &info) != 0)
-        return fileError("write", requestedPath, errno);
-    if (!S_ISDIR(info.st_mode))
-        return fileError("write", requestedPath, ENOTDIR);
-    if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return fileError("write", requestedPath, errno);
     return {};
 }
 

@@ -55,7 +55,7 @@ Result<bool> lookAtTarget(const std::string& path, const std::wstring& target)
     BY_HANDLE_FILE_INFORMATION info{};
     if (GetFileInformationByHandle(existing.get(), &info) &&
         (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
-        return text::cannot("write", path, "the file is read-only");
+        return text::cannot("write", path, text::kReadOnlyFile);
     return true;
 }
 
@@ -79,14 +79,17 @@ Result<WriteTarget> writeTarget(const std::string& requestedPath)
 }
 
 // A new, empty file next to target that no one else may open meanwhile; its
-// name is put in temporary. INVALID_HANDLE_VALUE with GetLastError() set on failure.
+// name, short enough for any folder whatever the length of the target's own
+// name, is put in temporary. INVALID_HANDLE_VALUE with GetLastError() set on failure.
 HANDLE createBeside(const std::wstring& target, std::wstring& temporary, DWORD flags)
 {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         const unsigned long long tag = (static_cast<unsigned long long>(GetCurrentProcessId()) << 32) ^
                                        GetTickCount64() ^ (static_cast<unsigned long long>(++counter) << 16);
-        temporary = target + L"." + std::to_wstring(tag % 1000000) + L".tmp";
+        temporary = (std::filesystem::path(target).parent_path() /
+                     (L"ft817clone-" + std::to_wstring(tag % 1000000) + L".tmp"))
+                        .wstring();
         HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL | flags, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)

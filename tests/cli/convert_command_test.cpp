@@ -52,6 +52,26 @@ protected:
     test::TempDir m_dir;
 };
 
+TEST_F(ConvertCommand, ReadOnlyOutIsRefusedAndAReplacedFileIsKept)
+{
+    const std::string payload = writePayloadFile(sim::Model::FT817ND, "radio.img");
+    const std::string image = m_dir.file("radio.bin");
+    ASSERT_TRUE(writeWholeFile(image, Bytes{1, 2, 3}));
+    const CommandOutput converted = run(runConvertCommand, {payload, image});
+    ASSERT_EQ(converted.code, 0) << converted.err;
+    const std::size_t at = converted.out.find("the old file is kept as ");
+    ASSERT_NE(at, std::string::npos) << converted.out;
+    EXPECT_EQ(*readWholeFile(converted.out.substr(at + 24, converted.out.size() - at - 25)),
+              (Bytes{1, 2, 3}));
+
+    ASSERT_TRUE(writeWholeFile(image, Bytes{4, 5}));
+    std::filesystem::permissions(image, std::filesystem::perms::owner_read);
+    const CommandOutput refused = run(runConvertCommand, {payload, image});
+    EXPECT_NE(refused.code, 0);
+    EXPECT_NE(refused.err.find(image + ": the file is read-only"), std::string::npos) << refused.err;
+    EXPECT_EQ(*readWholeFile(image), (Bytes{4, 5}));
+}
+
 TEST_F(ConvertCommand, ConvertThenConvertRawGivesThePayloadFileBack)
 {
     const std::string payload = writePayloadFile(sim::Model::FT817ND, "radio.img");

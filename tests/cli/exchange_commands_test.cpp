@@ -189,6 +189,43 @@ TEST_F(ExchangeCommands, ImportWithOutWritesThere)
     EXPECT_FALSE(std::filesystem::exists(m_dir.file("radio.imported.bin")));
 }
 
+// The one rule of every command that writes: a read-only target is refused
+// with the reason and left as it was; a file replaced is kept in the history first.
+TEST_F(ExchangeCommands, ExportAndImportRefuseReadOnlyFilesAndKeepWhatTheyReplace)
+{
+    const std::string csvPath = m_dir.file("channels.csv");
+    const std::string out = m_dir.file("new.bin");
+    writeText(csvPath, "old list");
+    writeText(out, "old image");
+    const CommandOutput exported = run(runExportCommand, {m_image, csvPath});
+    ASSERT_EQ(exported.code, 0) << exported.err;
+    const CommandOutput imported = run(runImportCommand, {m_image, csvPath, "--out", out});
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    for (const auto& [result, old] : {std::pair{exported, "old list"}, {imported, "old image"}}) {
+        const std::size_t at = result.out.find("the old file is kept as ");
+        ASSERT_NE(at, std::string::npos) << result.out;
+        const std::string kept = result.out.substr(at + 24, result.out.find('\n', at) - at - 24);
+        EXPECT_EQ(textOf(*readWholeFile(kept)), old);
+    }
+
+    for (const std::string& path : {csvPath, out})
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                               std::filesystem::perms::group_read |
+                                               std::filesystem::perms::others_read);
+    const Bytes csvBefore = *readWholeFile(csvPath);
+    const Bytes outBefore = *readWholeFile(out);
+    const CommandOutput exportRefused = run(runExportCommand, {m_image, csvPath});
+    const CommandOutput importRefused = run(runImportCommand, {m_image, csvPath, "--out", out});
+    EXPECT_EQ(exportRefused.code, 1);
+    EXPECT_EQ(importRefused.code, 1);
+    EXPECT_NE(exportRefused.err.find(csvPath + ": the file is read-only"), std::string::npos)
+        << exportRefused.err;
+    EXPECT_NE(importRefused.err.find(out + ": the file is read-only"), std::string::npos)
+        << importRefused.err;
+    EXPECT_EQ(*readWholeFile(csvPath), csvBefore);
+    EXPECT_EQ(*readWholeFile(out), outBefore);
+}
+
 TEST_F(ExchangeCommands, ImportWithBadRowsNamesThemAndWritesNothing)
 {
     const std::string csvPath = m_dir.file("bad.csv");

@@ -71,6 +71,21 @@ TEST(SettingsCommand, WithoutOutReplacesTheImageAndKeepsTheOldOne)
     EXPECT_EQ(*readWholeFile(kept.substr(0, kept.size() - 1)), input);
 }
 
+// A target that is no file is refused in settings' own words, never a download's.
+TEST(SettingsCommand, OutThatIsNoFileIsRefusedNamingNoOtherCommand)
+{
+    test::TempDir dir;
+    const std::string image = writeImage(dir);
+    std::filesystem::create_directory(dir.file("folder"));
+    for (const std::string& out : {dir.file("folder"), std::string("/dev/null")}) {
+        const test::ProgramRun run = test::runProgram(
+            {"settings", QString::fromStdString(image), "ars_2m=off", "--out", QString::fromStdString(out)});
+        EXPECT_NE(run.exitCode, 0);
+        EXPECT_TRUE(has(run.err, "cannot write " + out + ": it is a")) << run.err;
+        EXPECT_FALSE(has(run.err, "download")) << run.err;
+    }
+}
+
 TEST(SettingsCommand, BadKeyOrValueIsRefusedWithTheChoicesAndNothingIsWritten)
 {
     test::TempDir dir;

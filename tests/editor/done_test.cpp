@@ -167,6 +167,32 @@ TEST_F(DoneTest, FailedSaveWarnsStaysOpenAndKeepsTheEdits)
     EXPECT_EQ(BlockStore::load(fileBytes(path))->byte(20, 12), 0x42);
 }
 
+// Done follows the rule of every command that writes: a read-only image is
+// refused with the reason, and the file Done replaces is kept in the history.
+TEST_F(DoneTest, ReadOnlyImageIsRefusedAndTheReplacedFileIsKept)
+{
+    const std::string path = openImage(sampleImage());
+    const Bytes before = fileBytes(path);
+    window->present();
+    window->state().store.setByte(20, 12, 0x42);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    button("Done")->click();
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings[0].contains("the file is read-only")) << warnings[0].toStdString();
+    EXPECT_EQ(fileBytes(path), before);
+
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+    button("Done")->click();
+    const fs::path history = fs::path(qgetenv("XDG_DATA_HOME").toStdString()) / "ft817clone" / "history";
+    bool kept = false;
+    for (const auto& entry : fs::directory_iterator(history))
+        kept =
+            kept ||
+            (entry.path().filename().string().ends_with("_replaced_" + fs::path(path).filename().string()) &&
+             fileBytes(entry.path().string()) == before);
+    EXPECT_TRUE(kept);
+}
+
 TEST_F(DoneTest, WarningBoxDoesNotBlockOnTheOffscreenScreen)
 {
     openImage(sampleImage());

@@ -121,12 +121,13 @@ TEST_F(SpecialTabTest, EditingHomeAndPressingDoneChangesExactlyItsFrequency)
 
 TEST_F(SpecialTabTest, ABandChangeMovesTheBandCodeAndUndoReachesBack)
 {
-    const int home = rowOf("HOME 430 MHz");
-    typeIntoCell(home, M::RxFrequency, "145.5");
-    const ChannelRecordView record(editor.state().store, where("HOME 430 MHz"));
-    EXPECT_EQ(record.rxFrequency(), 14'550'000u);
-    EXPECT_EQ(record.rxBandCode(), 4);
-    EXPECT_EQ(editor.history().stack().undoText(), "RX MHz of HOME 430 MHz");
+    const int quick = rowOf("QMB");
+    typeIntoCell(quick, M::RxFrequency, "7.1");
+    typeIntoCell(quick, M::RxFrequency, "435.5");
+    const ChannelRecordView record(editor.state().store, where("QMB"));
+    EXPECT_EQ(record.rxFrequency(), 43'550'000u);
+    EXPECT_EQ(record.rxBandCode(), 5);
+    EXPECT_EQ(editor.history().stack().undoText(), "RX MHz of QMB");
 
     // The scan limits' in-use flag: both bits at once.
     const int low = rowOf("PMS-L");
@@ -141,11 +142,24 @@ TEST_F(SpecialTabTest, ABandChangeMovesTheBandCodeAndUndoReachesBack)
     QApplication::setActiveWindow(list);
     QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(editor.state().store, loaded);
 
     // Row actions belong to the Channels tab.
     list->deleteSelected();
     EXPECT_NE(list->statusText().indexOf("Channels tab"), -1);
+    EXPECT_EQ(editor.state().store, loaded);
+}
+
+// A band record or HOME memory takes only frequencies of its band, and says its range.
+TEST_F(SpecialTabTest, HomeAndBandRecordsRefuseFrequenciesOfAnotherBand)
+{
+    typeIntoCell(rowOf("HOME 430 MHz"), M::RxFrequency, "145.5");
+    EXPECT_NE(list->statusText().indexOf("HOME 430 MHz holds only 430 MHz frequencies, 420-470 MHz"), -1)
+        << list->statusText().toStdString();
+    typeIntoCell(rowOf("VFO A 7 MHz"), M::RxFrequency, "145");
+    EXPECT_NE(list->statusText().indexOf("0.1-33 MHz, not 145.00000 MHz"), -1)
+        << list->statusText().toStdString();
     EXPECT_EQ(editor.state().store, loaded);
 }
 

@@ -161,6 +161,22 @@ TEST(CsvRoundTrip, NamesWithCommasQuotesAndLatin1Letters)
 
 // ---- import of a hand-written file ----
 
+// A huge field is quoted by its start only, whatever note or refusal names it.
+TEST(CsvImport, NotesAndRefusalsQuoteOnlyTheStartOfAHugeField)
+{
+    const std::string huge(900000, 'N');
+    const CsvImport cut =
+        importChannelsCsv(defaultStore(), kHeader + "1," + huge + ",145.5,,,,,,,,FM,,,,,,\n");
+    ASSERT_TRUE(cut.ok());
+    ASSERT_EQ(cut.notes.size(), 1u);
+    EXPECT_LT(cut.notes[0].text().size(), 200u);
+    EXPECT_NE(cut.notes[0].text().find("(900000 bytes long)"), std::string::npos) << cut.notes[0].text();
+    const CsvImport refused =
+        importChannelsCsv(defaultStore(), kHeader + "1,A,145.5,,,,,,,," + huge + ",,,,,,\n");
+    ASSERT_EQ(refused.problems.size(), 1u);
+    EXPECT_LT(refused.problems[0].text().size(), 200u);
+}
+
 TEST(CsvImport, HandWrittenRowsGiveTheRecordsRealRadiosWrite)
 {
     const BlockStore original = defaultStore();
@@ -454,13 +470,12 @@ TEST(CsvSpecials, ExportWritesThemByNameAndImportReadsThemBack)
     BlockStore unused = original;
     unused.setByte(27, 7, 0x06);
     const CsvImport home = importChannelsCsv(
-        unused, kHeader + "HOME 430 MHz,,145.5,,,,,,,,FM,,,,,,\nPMS-L,,144.1,,,,,,,,FM,,,,,,\n");
+        unused, kHeader + "HOME 430 MHz,,435.5,,,,,,,,FM,,,,,,\nPMS-L,,144.1,,,,,,,,FM,,,,,,\n");
     ASSERT_TRUE(home.ok()) << home.problems.front().text();
     EXPECT_EQ(home.specials, (std::vector<std::string>{"HOME 430 MHz", "PMS-L"}));
     EXPECT_EQ(
         describeImageDifferences(unused, home.store),
-        (std::vector<std::string>{"HOME 430 MHz: frequency 433.00000 \u2192 145.50000 MHz, "
-                                  "RX band code 5 (430 MHz) \u2192 4 (144 MHz)",
+        (std::vector<std::string>{"HOME 430 MHz: frequency 433.00000 \u2192 435.50000 MHz",
                                   "PMS-L: in use no \u2192 yes, frequency 144.00000 \u2192 144.10000 MHz"}));
 
     // The 60 m channels: a row may set the tag and tones, not the frequencies or the mode.
@@ -477,6 +492,26 @@ TEST(CsvSpecials, ExportWritesThemByNameAndImportReadsThemBack)
     const CsvImport noSixty = importChannelsCsv(defaultStore(), kHeader + "M-601,,5.332,,,,,,,,USB,,,,,,\n");
     ASSERT_EQ(noSixty.problems.size(), 1u);
     EXPECT_NE(noSixty.problems[0].reason.find("or the name of a special memory"), std::string::npos);
+}
+
+// What the Special tab holds fixed, import holds fixed too: a 60 m channel's
+// transmit mode, and a band record's or HOME memory's band.
+TEST(CsvSpecials, ImportKeepsTheSixtyMetreTxModeAndEachBandsFrequencies)
+{
+    const BlockStore original = defaultStore(sim::Model::FT817NDUS);
+    const std::string header = kExportHeader;
+    const CsvImport txMode = importChannelsCsv(original, header + "M-601,,5.332,,,,,,,,USB,,,,,,,FM,,,\n");
+    ASSERT_EQ(txMode.problems.size(), 1u);
+    EXPECT_NE(txMode.problems[0].reason.find("M-601: US law fixes"), std::string::npos)
+        << txMode.problems[0].reason;
+
+    const CsvImport bands = importChannelsCsv(
+        original, kHeader + "VFO A 7 MHz,,145.0,,,,,,,,FM,,,,,,\nHOME HF,,433.0,,,,,,,,FM,,,,,,\n");
+    ASSERT_EQ(bands.problems.size(), 2u);
+    EXPECT_EQ(bands.problems[0].reason,
+              "VFO A 7 MHz holds only HF frequencies, 0.1-33 MHz, not 145.00000 MHz");
+    EXPECT_EQ(bands.problems[1].reason, "HOME HF holds only HF frequencies, 0.1-33 MHz, not 433.00000 MHz");
+    EXPECT_TRUE(importChannelsCsv(original, kHeader + "VFO A 7 MHz,,7.1,,,,,,,,LSB,,,,,,\n").ok());
 }
 
 TEST(CsvImport, EveryBadRowIsReportedNotJustTheFirst)

@@ -193,10 +193,10 @@ TEST(ImageHistory, KeepsCopiesUnderNewNamesOnly)
     EXPECT_EQ(*readWholeFile(*kept), first);
 
     // Nothing at the path: nothing to keep. A file there: copied, named after it.
-    EXPECT_EQ(*history.keepReplaced(dir.file("none.bin")), "");
+    EXPECT_EQ(*history.keepReplaced(dir.file("none.bin"), "the download"), "");
     const std::string old = dir.file("radio.bin");
     ASSERT_TRUE(writeWholeFile(old, first));
-    const auto replaced = history.keepReplaced(old);
+    const auto replaced = history.keepReplaced(old, "the download");
     ASSERT_TRUE(replaced);
     EXPECT_NE(replaced->find("_not-an-image_replaced_radio.bin"), std::string::npos) << *replaced;
     EXPECT_EQ(*readWholeFile(*replaced), first);

@@ -20,7 +20,7 @@ TEST(ImageHistory, KeepsCopiesInAFolderNamedBeyondAscii)
     ASSERT_TRUE(writeWholeFile(replaced, old).ok());
     const ImageHistory history(dir.file("J\xC3\xBCrgen") + "/history");
 
-    const Result<std::string> kept = history.keepReplaced(replaced);
+    const Result<std::string> kept = history.keepReplaced(replaced, "the download");
     ASSERT_TRUE(kept.ok()) << kept.error().full();
     EXPECT_EQ(kept->rfind(history.folder(), 0), 0u) << *kept;
     const Result<Bytes> read = readWholeFile(*kept);
@@ -28,7 +28,7 @@ TEST(ImageHistory, KeepsCopiesInAFolderNamedBeyondAscii)
     EXPECT_EQ(*read, old);
 
     // The same name twice in one second gets a number of its own, in the same folder.
-    const Result<std::string> again = history.keepReplaced(replaced);
+    const Result<std::string> again = history.keepReplaced(replaced, "the download");
     ASSERT_TRUE(again.ok()) << again.error().full();
     EXPECT_NE(*again, *kept);
     EXPECT_TRUE(std::filesystem::exists(fileSystemPath(*again)));

@@ -124,5 +124,23 @@ TEST(RadioSettings, TypedValuesAreReadAsTheMenuNamesThem)
     EXPECT_FALSE(parse("id_callsign", "KM6NAP12"));
 }
 
+// Numbers are plain: an optional sign, digits, nothing else.
+TEST(RadioSettings, NumbersWithTwoSignsOrSpacesInsideAreRefused)
+{
+    const auto parse = [](const char* key, const char* typed) {
+        return parseSettingValue(*findSetting(key), typed);
+    };
+    for (const auto& [key, typed] : {std::pair{"dig_shift", "+-5"},
+                                     {"dig_shift", "-+5"},
+                                     {"dig_shift", "--5"},
+                                     {"dig_shift", "- 5"},
+                                     {"cw_pitch", "3 0 0"},
+                                     {"cw_speed", "2 0"},
+                                     {"cw_speed", "2 0 wpm"}})
+        EXPECT_FALSE(parse(key, typed)) << key << "=" << typed;
+    EXPECT_EQ(parse("dig_shift", "+5")->number, 5);
+    EXPECT_EQ(parse("cw_pitch", " 300 Hz ")->number, parse("cw_pitch", "300")->number);
+}
+
 } // namespace
 } // namespace ft817

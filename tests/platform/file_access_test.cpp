@@ -189,6 +189,28 @@ TEST(FileAccess, PipesDevicesAndSocketsAreNeverReadNorReplaced)
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
+// A file or folder nobody may write is refused with the reason, the
+// administrator (who runs these tests in CI) included, and stays whole.
+TEST(FileAccess, ReadOnlyFileAndFolderAreRefusedEvenForTheAdministrator)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("a.bin");
+    ASSERT_TRUE(writeWholeFile(path, Bytes(4, 1)).ok());
+    ::chmod(path.c_str(), 0444);
+    const Status written = writeWholeFile(path, Bytes(2, 2));
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.error().message, "cannot write " + path + ": the file is read-only");
+    EXPECT_FALSE(checkWritable(path).ok());
+    EXPECT_EQ(*readWholeFile(path), Bytes(4, 1));
+
+    std::filesystem::create_directory(dir.path() / "locked");
+    ::chmod(dir.file("locked").c_str(), 0555);
+    const Status inLocked = writeWholeFile(dir.file("locked/b.bin"), Bytes(1, 0));
+    ::chmod(dir.file("locked").c_str(), 0755);
+    ASSERT_FALSE(inLocked.ok());
+    EXPECT_FALSE(std::filesystem::exists(dir.file("locked/b.bin")));
+}
+
 #else // Windows
 
 // Windows keeps what POSIX calls permissions in attributes and access lists:
@@ -263,6 +285,22 @@ TEST(FileAccess, PipesDevicesAndFoldersAreNeverReadNorReplaced)
     EXPECT_TRUE(std::filesystem::is_directory(dir.path()));
 }
 #endif
+
+// A name as long as a folder takes is written and replaced like any other:
+// the temporary file beside it has a short name of its own.
+TEST(FileAccess, NamesOfTheLongestLegalLengthAreWritten)
+{
+    test::TempDir dir;
+    for (const std::size_t length : {249u, 255u}) {
+        const std::string path = dir.file(std::string(length - 4, 'n') + ".img");
+        ASSERT_TRUE(checkWritable(path).ok()) << length;
+        const Status first = writeWholeFile(path, Bytes(3, 1));
+        ASSERT_TRUE(first.ok()) << first.error().message;
+        ASSERT_TRUE(writeWholeFile(path, Bytes(2, 2)).ok());
+        EXPECT_EQ(*readWholeFile(path), Bytes(2, 2));
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
 
 // A name far too long to be a file is not echoed in full.
 TEST(FileAccess, AHugeNameIsCutInMessages)
