@@ -335,6 +335,8 @@ void DownloadRun::checkWhatArrived()
         m_report.radio = std::string(check.radio->name);
     if (!check.wholeMemory())
         m_report.notWholeMemory = notWholeReason(check);
+    else if (const std::string choice = modelChoiceNote(*check.radio); !choice.empty())
+        m_report.notes.push_back(choice);
 }
 
 // Fast timing only: bytes that came after the end was decided belong to a

@@ -134,6 +134,16 @@ bool UploadRun::checkImage()
     }
     if (!check.damagedBlocks.empty())
         m_report.notes.push_back(staleChecksumNote(check) + "; fresh checksums are sent");
+    // Every block acknowledged is not always a memory taken: a radio of a
+    // longer model acknowledges these blocks too, then waits for its own last ones.
+    if (check.radio)
+        for (const RadioModel* longer : longerModels(*check.radio))
+            m_report.notes.push_back("sent as an " + std::string(check.radio->name) + "'s memory of " +
+                                     std::to_string(check.radio->blockCount()) + " blocks; an " +
+                                     std::string(longer->name) + " waits for " +
+                                     std::to_string(longer->blockCount()) +
+                                     " and keeps nothing of a shorter memory, so an " +
+                                     std::string(longer->name) + " has not taken it");
     if (!check.notes.empty())
         m_report.notes.push_back("records a radio would fill otherwise (sent as they are): " +
                                  joinReasons(check.notes, 5));

@@ -3,10 +3,12 @@
 #include "image/channel_record.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
+#include "image/radio_settings.h"
 #include "image/special_memories.h"
 #include "text/text_format.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace ft817 {
@@ -79,7 +81,56 @@ std::string layoutProblem(std::span<const int> payloads, std::span<const int> wi
            numbersInWords(expected);
 }
 
+// The byte of a clone image at a block's index (index 1 is the first byte
+// after its number byte); nothing when the image does not reach it.
+std::optional<std::uint8_t> cloneByte(std::span<const std::uint8_t> image, std::span<const int> blockLengths,
+                                      int block, int index)
+{
+    if (block < 0 || block >= static_cast<int>(blockLengths.size()) ||
+        index >= blockLengths[static_cast<std::size_t>(block)])
+        return std::nullopt;
+    std::size_t at = 0;
+    for (int k = 0; k < block; ++k)
+        at += static_cast<std::size_t>(blockLengths[static_cast<std::size_t>(k)]);
+    at += static_cast<std::size_t>(index);
+    return at < image.size() ? std::optional<std::uint8_t>(image[at]) : std::nullopt;
+}
+
+// A known model that sends every block of `radio` and more after them (the
+// US model of a radio, with its 60 m block last), when the memory says it
+// came from one: a setting only that model has is on. Which model, and the
+// words that say why; nothing when the memory says nothing of it.
+std::optional<std::pair<const RadioModel*, std::string>> longerModelSign(std::span<const std::uint8_t> image,
+                                                                         std::span<const int> blockLengths,
+                                                                         const RadioModel& radio)
+{
+    for (const RadioModel* longer : longerModels(radio)) {
+        for (const RadioSetting& setting : radioSettings()) {
+            if (modelHasSetting(radio, setting) || !modelHasSetting(*longer, setting))
+                continue;
+            for (const BitLocation& bits : settingBits(setting)) {
+                const auto byte = cloneByte(image, blockLengths, bits.block, bits.index);
+                if (byte && (*byte & bits.mask) != 0)
+                    return std::pair{longer, "its " + std::string(setting.shortName()) +
+                                                 " setting, which only " + std::string(longer->name) +
+                                                 " radios have, is on"};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::string modelChoiceNote(const RadioModel& radio)
+{
+    const std::vector<const RadioModel*> longer = longerModels(radio);
+    if (longer.empty())
+        return {};
+    return "taken for an " + std::string(radio.name) + ": its " + std::to_string(radio.blockCount()) +
+           " blocks are an " + std::string(radio.name) + "'s whole memory; " + radioNames(longer) +
+           " sends " + blockCounts(longer) + ", and nothing in the memory says it is one";
+}
 
 std::string joinReasons(const std::vector<std::string>& reasons, std::size_t limit)
 {
@@ -137,6 +188,17 @@ ImageCheck checkCloneImage(std::span<const std::uint8_t> image, std::span<const 
         if (length >= 2 && !BlockStore::checksumMatches(block))
             check.damagedBlocks.push_back(static_cast<int>(k));
     }
+    // The blocks of one model may be the first blocks of another: the memory
+    // itself may tell that its radio is the longer one and stopped early.
+    if (check.radio)
+        if (const auto sign = longerModelSign(image, blockLengths, *check.radio)) {
+            check.shapeProblems.push_back("the radio stopped after block " +
+                                          std::to_string(payloads.size() - 1) + " of " +
+                                          std::to_string(sign->first->blockCount()) + ": the memory is an " +
+                                          std::string(sign->first->name) + "'s (" + sign->second +
+                                          "), not an " + std::string(check.radio->name) + "'s");
+            check.radio = nullptr;
+        }
     return check;
 }
 

@@ -45,6 +45,12 @@ ImageCheck checkCloneImage(std::span<const std::uint8_t> cloneImage, std::span<c
 // Nothing here refuses the file: readImageLayout does that.
 ImageCheck checkImageFile(std::span<const std::uint8_t> imageFile);
 
+// When the blocks of a whole memory of radio are also the first blocks of a
+// longer model's: which model the memory was taken for, and why ("taken for
+// an FT-817ND: its 50 blocks are an FT-817ND's whole memory; an FT-817ND (US)
+// sends 51, and nothing in the memory says it is one"); empty otherwise.
+std::string modelChoiceNote(const RadioModel& radio);
+
 // What is wrong with a received image, shape first, then each damaged block
 // ("block 20 arrived damaged: its checksum does not match"); at most 20
 // reasons, then "and N more". Empty for a whole memory.

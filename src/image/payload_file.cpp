@@ -118,6 +118,17 @@ std::optional<std::string> trailerModel(std::span<const std::uint8_t> afterStart
     return model;
 }
 
+// A model name from a file as a message shows it: control bytes and bytes
+// that are not UTF-8 escaped, at most the first few dozen bytes.
+std::string shownModel(std::string_view named)
+{
+    constexpr std::size_t kShownBytes = 40;
+    std::size_t cut = std::min(named.size(), kShownBytes);
+    while (cut > 0 && cut < named.size() && (static_cast<unsigned char>(named[cut]) & 0xC0) == 0x80)
+        --cut;
+    return terminalText(named.substr(0, cut), {}) + (cut < named.size() ? "..." : "");
+}
+
 // A model name with only its letters (upper case) and digits: "FT-817ND (US)" -> "FT817NDUS".
 std::string bareName(std::string_view name)
 {
@@ -187,8 +198,9 @@ Result<MemoryFile> imageFromPayloadFile(std::span<const std::uint8_t> file)
     const RadioModel& radio = *shape->radio;
     if (shape->hasTrailer) {
         const auto named = trailerModel(file.subspan(shape->memoryBytes + kPayloadTrailerStart.size()));
+        // The name comes from the file: it is shown escaped and cut, never as it is.
         if (named && !namesRadio(*named, radio))
-            return Error{"the payload file's trailer names the " + *named + ", but its " +
+            return Error{"the payload file's trailer names the " + shownModel(*named) + ", but its " +
                              std::to_string(shape->memoryBytes) + " bytes of memory are an " +
                              std::string(radio.name) + "'s",
                          "Nothing was read. The file may have been joined from two radios' files."};

@@ -74,6 +74,13 @@ std::vector<const RadioModel*> radioModelsStartingWith(std::span<const int> payl
     return possible;
 }
 
+std::vector<const RadioModel*> longerModels(const RadioModel& radio)
+{
+    std::vector<const RadioModel*> longer = radioModelsStartingWith(radio.payloadLengths);
+    std::erase_if(longer, [&](const RadioModel* model) { return model->blockCount() <= radio.blockCount(); });
+    return longer;
+}
+
 const RadioModel* radioModelNamed(std::string_view commandName)
 {
     for (const RadioModel& model : knownRadioModels())

@@ -43,6 +43,11 @@ const RadioModel* radioModelOf(std::span<const int> payloadLengths);
 // the models a transfer that has brought these blocks so far can still be.
 std::vector<const RadioModel*> radioModelsStartingWith(std::span<const int> payloadLengths);
 
+// The known models that send every block of radio and more blocks after them
+// (the US model of a radio, whose 60 m block comes last); a memory of radio
+// fits them as far as it goes.
+std::vector<const RadioModel*> longerModels(const RadioModel& radio);
+
 // The known model the command line calls this; nullptr when none.
 const RadioModel* radioModelNamed(std::string_view commandName);
 

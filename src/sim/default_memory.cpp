@@ -257,6 +257,14 @@ Memory defaultMemory(Model model)
     // radio's own) and band select (index 5: VFO A low half, VFO B high half).
     for (const auto& [index, value] : defaultSettingBytes())
         payloads[1][static_cast<std::size_t>(index - 1)] = value;
+    // A setting the model does not have is off, as on the radio: only a US
+    // radio's memory has its Emergency bit set.
+    for (const RadioSetting& setting : radioSettings())
+        if (!modelHasSetting(radio, setting))
+            for (const BitLocation& bits : settingBits(setting))
+                if (bits.block == 1)
+                    payloads[1][static_cast<std::size_t>(bits.index - 1)] &=
+                        static_cast<std::uint8_t>(~bits.mask);
     payloads[1][0] = 0x40;
     payloads[1][4] = static_cast<std::uint8_t>(kDefaultVfoABand | (kDefaultVfoBBand << 4));
 

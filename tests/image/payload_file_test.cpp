@@ -61,6 +61,14 @@ TEST(PayloadFile, ATrailerNamingAnotherModelIsRefusedWithBothNamed)
     ASSERT_FALSE(read.ok());
     EXPECT_EQ(read.error().message,
               "the payload file's trailer names the FT-818, but its 6521 bytes of memory are an FT-817ND's");
+    // A name with escape sequences or bytes that are not UTF-8 is shown escaped, and cut.
+    const Result<MemoryFile> hostile = readMemoryBytes(
+        joined(nd.payloadFile, test::toolTrailer("\x1b]0;owned\x07\xff" + std::string(500, 'X'))));
+    ASSERT_FALSE(hostile.ok());
+    EXPECT_EQ(hostile.error().message.find('\x1b'), std::string::npos);
+    EXPECT_NE(hostile.error().message.find("names the \\x1B]0;owned\\x07\\xFFXXX"), std::string::npos)
+        << hostile.error().message;
+    EXPECT_LT(hostile.error().message.size(), 200u);
     // Spelt another way, the model is the same.
     EXPECT_TRUE(readMemoryBytes(joined(nd.payloadFile, test::toolTrailer("ft817nd"))).ok());
     EXPECT_TRUE(

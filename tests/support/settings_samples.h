@@ -5,6 +5,7 @@
 
 #include "image/block_store.h"
 #include "image/image_file.h"
+#include "image/radio_settings.h"
 #include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
 
@@ -119,6 +120,12 @@ inline BlockStore memoryWithKnownSettings(sim::Model model)
     BlockStore store = simulatedMemory(model);
     for (const auto& [index, value] : knownSettingBytes())
         store.setByte(index, 1, value);
+    // A setting the model lacks stays off, as the radio keeps it.
+    const RadioModel& radio = sim::modelLayout(model);
+    for (const RadioSetting& setting : radioSettings())
+        if (!modelHasSetting(radio, setting))
+            for (const BitLocation& bits : settingBits(setting))
+                store.setBits(bits.index, bits.block, bits.mask, 0);
     for (std::size_t k = 0; k < knownCallsignBytes().size(); ++k)
         store.setByte(79 + static_cast<int>(k), 48, knownCallsignBytes()[k]);
     return store;
