@@ -10,6 +10,7 @@
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
 #include "recording_sink.h"
+#include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
 #include "support/eventually.h"
 #include "support/program_run.h"
@@ -195,6 +196,39 @@ TEST_F(TransferEndToEnd, ADamagedBlockIsSavedFlaggedAndNotUploadedUnasked)
     EXPECT_NE(report.reason.find("the stored checksum of block 8 does not match"), std::string::npos)
         << report.reason;
     EXPECT_EQ(radio->portOpens(), 0);
+}
+
+// A US radio that pauses before its last block has sent an FT-817ND's 50
+// blocks: its memory says it is a US radio's, so they are not saved as a whole
+// FT-817ND; and an upload of an FT-817ND's memory says a US radio has not taken it.
+TEST_F(TransferEndToEnd, AUsRadioPausingBeforeItsLastBlockIsNotTakenForAShorterModel)
+{
+    auto sending = radioWith(sim::Mode::Send, {});
+    sending.model = sim::Model::FT817NDUS;
+    sending.pacing = false;
+    sending.faults.pauseBeforeBlock = 50;
+    sending.faults.pauseSeconds = 1.0;
+    startRadio(sending);
+    {
+        QtSerialPort port(radio->devicePath());
+        const TransferReport report = download(port, clock, path, sink, history, TransferTiming::Fast);
+        EXPECT_EQ(report.blocks, 50);
+        EXPECT_NE(report.notWholeMemory.find("the memory is an FT-817ND (US)'s"), std::string::npos)
+            << report.notWholeMemory;
+    }
+    radio.reset();
+
+    const sim::Memory nd = sim::defaultMemory(sim::Model::FT817ND);
+    ASSERT_TRUE(writeWholeFile(path, *buildImageFile(nd.image, nd.blockLengths)));
+    auto receiving = radioWith(sim::Mode::Receive, {});
+    receiving.model = sim::Model::FT817NDUS;
+    startRadio(receiving);
+    QtSerialPort port(radio->devicePath());
+    const TransferReport report = upload(port, clock, path, sink, UploadLayout::WholeMemoryOnly);
+    EXPECT_EQ(radio->transfersCompleted(), 0);
+    ASSERT_EQ(report.notes.size(), 1u);
+    EXPECT_NE(report.notes[0].find("an FT-817ND (US) has not taken it"), std::string::npos)
+        << report.notes[0];
 }
 
 // Every block arrived and was acknowledged; the line then dropped while the

@@ -6,6 +6,7 @@
 #include "image/frequency_range.h"
 #include "image/image_check.h"
 #include "image/image_history.h"
+#include "sim/default_memory.h"
 #include "support/image_samples.h"
 #include "support/temp_dir.h"
 
@@ -101,6 +102,30 @@ INSTANTIATE_TEST_SUITE_P(
         Received{"OneBlockTooMany", ft817Cut(50, {120}),
                  "the radio sent 51 blocks; the first 50 are those of an FT-817, which sends 50"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A US radio that stopped before its last block sent an FT-817ND's 50
+// blocks; its Emergency setting, which only US models have, tells it apart.
+TEST(ImageCheck, AUsMemoryWithoutItsLastBlockIsNotTakenForTheShorterModel)
+{
+    const sim::Memory us = sim::defaultMemory(sim::Model::FT817NDUS);
+    std::vector<int> lengths = us.blockLengths;
+    lengths.pop_back();
+    const Bytes cut(us.image.begin(), us.image.end() - us.blockLengths.back());
+    const ImageCheck check = checkCloneImage(cut, lengths);
+    EXPECT_FALSE(check.wholeMemory());
+    EXPECT_EQ(
+        notWholeReason(check),
+        "the radio stopped after block 49 of 51: the memory is an FT-817ND (US)'s (its Emergency setting, "
+        "which only FT-817ND (US) radios have, is on), not an FT-817ND's");
+
+    const sim::Memory nd = sim::defaultMemory(sim::Model::FT817ND);
+    const ImageCheck whole = checkCloneImage(nd.image, nd.blockLengths);
+    ASSERT_TRUE(whole.wholeMemory()) << notWholeReason(whole);
+    EXPECT_EQ(modelChoiceNote(*whole.radio),
+              "taken for an FT-817ND: its 50 blocks are an FT-817ND's whole memory; "
+              "an FT-817ND (US) sends 51, and nothing in the memory says it is one");
+    EXPECT_EQ(modelChoiceNote(knownRadioModels()[0]), "");
+}
 
 TEST(ImageCheck, DamagedBlocksAndWrongNumbers)
 {
