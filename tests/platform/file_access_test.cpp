@@ -44,18 +44,25 @@ TEST(FileAccess, WritingOverALongerFileLeavesOnlyTheNewBytes)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+#ifndef _WIN32 // Windows has no folder permission bits; its read-only file test below stands in
 TEST(FileAccess, FailedWriteKeepsTheOldFileWhole)
 {
-    // A name so long that no temporary file can be made beside it: the write
-    // fails before the old file is touched (this works for root too).
+    // A folder that takes no new files: no temporary file can be made beside
+    // the old one, so the write fails before the old file is touched (this
+    // works for root too).
     test::TempDir dir;
-    const std::string path = dir.file(std::string(250, 'n'));
+    std::filesystem::create_directory(dir.path() / "locked");
+    const std::string path = dir.file("locked/radio.bin");
     std::ofstream(path, std::ios::binary) << std::string(100, '\1');
+    std::filesystem::permissions(dir.path() / "locked",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     const Status status = writeWholeFile(path, Bytes(3, 2));
+    std::filesystem::permissions(dir.path() / "locked", std::filesystem::perms::owner_all);
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(*readWholeFile(path), Bytes(100, 1));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "locked"), {}), 1);
 }
+#endif
 
 TEST(FileAccess, ErrorsNameTheFileAndTheReason)
 {
@@ -211,6 +218,22 @@ TEST(FileAccess, ReadOnlyFileAndFolderAreRefusedEvenForTheAdministrator)
     EXPECT_FALSE(std::filesystem::exists(dir.file("locked/b.bin")));
 }
 
+// A name as long as a folder takes is written and replaced like any other:
+// the temporary file beside it has a short name of its own.
+TEST(FileAccess, NamesOfTheLongestLegalLengthAreWritten)
+{
+    test::TempDir dir;
+    for (const std::size_t length : {249u, 255u}) {
+        const std::string path = dir.file(std::string(length - 4, 'n') + ".img");
+        ASSERT_TRUE(checkWritable(path).ok()) << length;
+        const Status first = writeWholeFile(path, Bytes(3, 1));
+        ASSERT_TRUE(first.ok()) << first.error().message;
+        ASSERT_TRUE(writeWholeFile(path, Bytes(2, 2)).ok());
+        EXPECT_EQ(*readWholeFile(path), Bytes(2, 2));
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
 #else // Windows
 
 // Windows keeps what POSIX calls permissions in attributes and access lists:
@@ -285,22 +308,6 @@ TEST(FileAccess, PipesDevicesAndFoldersAreNeverReadNorReplaced)
     EXPECT_TRUE(std::filesystem::is_directory(dir.path()));
 }
 #endif
-
-// A name as long as a folder takes is written and replaced like any other:
-// the temporary file beside it has a short name of its own.
-TEST(FileAccess, NamesOfTheLongestLegalLengthAreWritten)
-{
-    test::TempDir dir;
-    for (const std::size_t length : {249u, 255u}) {
-        const std::string path = dir.file(std::string(length - 4, 'n') + ".img");
-        ASSERT_TRUE(checkWritable(path).ok()) << length;
-        const Status first = writeWholeFile(path, Bytes(3, 1));
-        ASSERT_TRUE(first.ok()) << first.error().message;
-        ASSERT_TRUE(writeWholeFile(path, Bytes(2, 2)).ok());
-        EXPECT_EQ(*readWholeFile(path), Bytes(2, 2));
-    }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
-}
 
 // A name far too long to be a file is not echoed in full.
 TEST(FileAccess, AHugeNameIsCutInMessages)
