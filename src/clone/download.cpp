@@ -92,6 +92,8 @@ private:
     // Fast timing: the blocks whose first bytes came sooner after the
     // acknowledgement before them than a radio answers one.
     std::vector<int> m_quickBlocks;
+    // For a whole memory that fits a longer model as far as it goes: which model it was taken for.
+    std::string m_modelChoice;
 };
 
 TransferReport DownloadRun::run()
@@ -100,9 +102,8 @@ TransferReport DownloadRun::run()
     // image could not be saved where the person wants it.
     if (const Status ready = checkReplaceable(m_path, m_history, kCommand); !ready) {
         const std::string& more = ready.error().detail;
-        m_report.fail(ready.error().message, more.empty() ? "Nothing was received from the radio; choose "
-                                                            "another file name first."
-                                                          : "Nothing was received from the radio. " + more);
+        m_report.fail(ready.error().message,
+                      "Nothing was received from the radio." + (more.empty() ? "" : " " + more));
         return m_report;
     }
     if (const Status ready = setUpPort(m_port); !ready) {
@@ -312,6 +313,8 @@ Status DownloadRun::saveImage()
     else
         m_report.warnings.push_back("no copy was kept in the history folder " + m_history.folder() + ": " +
                                     kept.error().message);
+    if (!m_modelChoice.empty())
+        m_report.notes.push_back(m_modelChoice);
     return {};
 }
 
@@ -335,8 +338,8 @@ void DownloadRun::checkWhatArrived()
         m_report.radio = std::string(check.radio->name);
     if (!check.wholeMemory())
         m_report.notWholeMemory = notWholeReason(check);
-    else if (const std::string choice = modelChoiceNote(*check.radio); !choice.empty())
-        m_report.notes.push_back(choice);
+    else
+        m_modelChoice = modelChoiceNote(*check.radio);
 }
 
 // Fast timing only: bytes that came after the end was decided belong to a

@@ -141,8 +141,10 @@ TEST_F(DownloadTest, AWholeMemoryIsReportedAsSuchAndKeptWithTheFileItReplaced)
     EXPECT_NE(kept[0].filename().string().find("_FT-817ND.img"), std::string::npos) << kept[0];
     EXPECT_EQ(*readWholeFile(kept[1].string()), before);
     EXPECT_NE(kept[1].filename().string().find("_replaced_nebl1.bin"), std::string::npos) << kept[1];
-    ASSERT_EQ(report.notes.size(), 2u);
+    ASSERT_EQ(report.notes.size(), 3u);
     EXPECT_EQ(report.notes[0], "the file it replaced was kept as " + kept[1].string());
+    // An FT-817ND's memory is also the start of an FT-817ND (US)'s: which it was taken for, and why.
+    EXPECT_EQ(report.notes[2].rfind("taken for an FT-817ND: ", 0), 0u) << report.notes[2];
 }
 
 TEST_F(DownloadTest, ShortTransfersAreSavedAsReceivedAndCalledNotAWholeMemory)

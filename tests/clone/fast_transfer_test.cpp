@@ -363,7 +363,7 @@ TEST_F(FastDownloadTest, AWholeMemoryIsNamedAndKeptWithTheFileItReplaced)
     ASSERT_TRUE(report.complete) << report.reason;
     EXPECT_EQ(report.radio, "FT-817ND");
     EXPECT_EQ(report.notWholeMemory, "");
-    ASSERT_EQ(report.notes.size(), 2u);
+    ASSERT_EQ(report.notes.size(), 3u);
     EXPECT_NE(report.notes[0].find("_replaced_nebl1.bin"), std::string::npos) << report.notes[0];
     EXPECT_NE(report.notes[1].find("_FT-817ND.img"), std::string::npos) << report.notes[1];
 }
