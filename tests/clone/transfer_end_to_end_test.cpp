@@ -222,6 +222,7 @@ TEST_F(TransferEndToEnd, AUsRadioPausingBeforeItsLastBlockIsNotTakenForAShorterM
     ASSERT_TRUE(writeWholeFile(path, *buildImageFile(nd.image, nd.blockLengths)));
     auto receiving = radioWith(sim::Mode::Receive, {});
     receiving.model = sim::Model::FT817NDUS;
+    receiving.pacing = false;
     startRadio(receiving);
     QtSerialPort port(radio->devicePath());
     const TransferReport report = upload(port, clock, path, sink, UploadLayout::WholeMemoryOnly);
