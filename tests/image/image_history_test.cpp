@@ -34,6 +34,18 @@ TEST(ImageHistory, KeepsCopiesInAFolderNamedBeyondAscii)
     EXPECT_TRUE(std::filesystem::exists(fileSystemPath(*again)));
 }
 
+// A file whose name is as long as a folder takes is kept under a name that fits.
+TEST(ImageHistory, KeepsAFileWithTheLongestLegalName)
+{
+    test::TempDir dir;
+    const std::string replaced = dir.file(std::string(251, 'r') + ".img");
+    ASSERT_TRUE(writeWholeFile(replaced, Bytes{7}).ok());
+    const ImageHistory history(dir.file("history"));
+    const Result<std::string> kept = history.keepReplaced(replaced, "convert");
+    ASSERT_TRUE(kept.ok()) << kept.error().full();
+    EXPECT_EQ(*readWholeFile(*kept), Bytes{7});
+}
+
 TEST(FilePath, Utf8PathsCrossIntoTheFileSystemAndBackUnchanged)
 {
     const std::string name = "Ger\xC3\xA4t_\xC3\x9F_\xC3\xBC.bin";
