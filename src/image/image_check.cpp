@@ -8,6 +8,7 @@
 #include "text/text_format.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <set>
 
@@ -98,13 +99,22 @@ std::optional<std::uint8_t> cloneByte(std::span<const std::uint8_t> image, std::
 
 // A known model that sends every block of `radio` and more after them (the
 // US model of a radio, with its 60 m block last), when the memory says it
-// came from one: a setting only that model has is on. Which model, and the
-// words that say why; nothing when the memory says nothing of it.
+// came from one: block 0 holds that model's version bytes, or a setting only
+// that model has is on. Which model, and the words that say why; nothing
+// when the memory says nothing of it.
 std::optional<std::pair<const RadioModel*, std::string>> longerModelSign(std::span<const std::uint8_t> image,
                                                                          std::span<const int> blockLengths,
                                                                          const RadioModel& radio)
 {
+    constexpr std::array<std::uint8_t, 2> kUnknown{};
+    const auto first = cloneByte(image, blockLengths, 0, 1);
+    const auto second = cloneByte(image, blockLengths, 0, 2);
     for (const RadioModel* longer : longerModels(radio)) {
+        const auto& version = longer->versionBytes;
+        if (version != kUnknown && version != radio.versionBytes && first == version[0] &&
+            second == version[1])
+            return std::pair{longer, "block 0 holds " + hexBytes(version, " ") +
+                                         ", the version bytes of an " + std::string(longer->name)};
         for (const RadioSetting& setting : radioSettings()) {
             if (modelHasSetting(radio, setting) || !modelHasSetting(*longer, setting))
                 continue;

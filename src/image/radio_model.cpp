@@ -40,15 +40,15 @@ int RadioModel::cloneBytes() const
 const std::vector<RadioModel>& knownRadioModels()
 {
     // name, command-line name, payload lengths, band records per VFO, 60 m block,
-    // emergency setting, 70 cm repeater offset
+    // emergency setting, 70 cm repeater offset, version bytes
     constexpr std::uint32_t kEurope = 760'000;
     constexpr std::uint32_t kUs = 500'000;
     static const std::vector<RadioModel> models = {
-        {"FT-817", "ft817", lengths(15, {118, 118}), 15, 0, false, kEurope},
-        {"FT-817ND", "ft817nd", lengths(15, {118, 130}), 15, 0, false, kEurope},
-        {"FT-817ND (US)", "ft817nd-us", lengths(15, {118, 130, 130}), 15, 50, true, kUs},
-        {"FT-818", "ft818", lengths(16, {118, 130}), 16, 0, false, kEurope},
-        {"FT-818ND (US)", "ft818nd-us", lengths(16, {118, 130, 130}), 16, 50, true, kUs},
+        {"FT-817", "ft817", lengths(15, {118, 118}), 15, 0, false, kEurope, {0xF8, 0xBF}},
+        {"FT-817ND", "ft817nd", lengths(15, {118, 130}), 15, 0, false, kEurope, {0xD8, 0xBF}},
+        {"FT-817ND (US)", "ft817nd-us", lengths(15, {118, 130, 130}), 15, 50, true, kUs, {0xCE, 0xBF}},
+        {"FT-818", "ft818", lengths(16, {118, 130}), 16, 0, false, kEurope, {0xD8, 0xBF}},
+        {"FT-818ND (US)", "ft818nd-us", lengths(16, {118, 130, 130}), 16, 50, true, kUs, {}},
     };
     return models;
 }

@@ -5,6 +5,7 @@
 // has. Adding a model is adding a row here. A block on the wire (and in the
 // image file) is its number byte, the payload and a checksum.
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -27,6 +28,9 @@ struct RadioModel {
     bool emergencySetting = false;
     // The usual repeater offset on 70 cm in 10 Hz units: 5 MHz in the US, 7.6 MHz elsewhere.
     std::uint32_t uhfRepeaterOffset = 760'000;
+    // Block 0's two bytes (the radio's version bytes, set by its jumpers) as
+    // this model's real radios hold them; {0, 0} where they are not known.
+    std::array<std::uint8_t, 2> versionBytes{};
 
     int blockCount() const { return static_cast<int>(payloadLengths.size()); }
     // Bytes the radio sends: number byte, payload and checksum of every block.

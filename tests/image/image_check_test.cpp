@@ -118,6 +118,15 @@ TEST(ImageCheck, AUsMemoryWithoutItsLastBlockIsNotTakenForTheShorterModel)
         "the radio stopped after block 49 of 51: the memory is an FT-817ND (US)'s (its Emergency setting, "
         "which only FT-817ND (US) radios have, is on), not an FT-817ND's");
 
+    // A real FT-817ND (US) tells itself by its version bytes too, whatever its settings.
+    Blocks versioned = blocksOf(wireLengths(knownRadioModels()[1]));
+    versioned.image[1] = 0xCE;
+    versioned.image[2] = 0xBF;
+    versioned.image[3] = static_cast<std::uint8_t>(0xCE + 0xBF);
+    EXPECT_NE(notWholeReason(checkCloneImage(versioned.image, versioned.lengths))
+                  .find("block 0 holds CE BF, the version bytes of an FT-817ND (US)"),
+              std::string::npos);
+
     const sim::Memory nd = sim::defaultMemory(sim::Model::FT817ND);
     const ImageCheck whole = checkCloneImage(nd.image, nd.blockLengths);
     ASSERT_TRUE(whole.wholeMemory()) << notWholeReason(whole);
