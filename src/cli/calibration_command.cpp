@@ -112,13 +112,12 @@ int backUp(const CommandLine& line, const std::vector<std::string>& words)
     // Every place the backup goes is checked before the first read, so that a
     // refused target never costs the radio's time.
     const ImageHistory history(historyFolder());
-    if (!out.empty()) {
-        if (const Status writable = checkReplaceable(out, ImageHistory(historyFolder()), "calibration");
-            !writable)
-            return line.failure(writable.error().message);
-    }
     if (const Status ready = history.checkTakesFiles(); !ready)
         return line.failure("cannot keep the backup in the history folder: " + ready.error().full());
+    if (!out.empty()) {
+        if (const Status writable = checkReplaceable(out, history, "calibration"); !writable)
+            return line.failure(writable.error().message);
+    }
     const std::string device = line.isSet("port") ? line.value("port") : defaultSerialDevice();
     QtSerialPort port(device);
     SteadyClock clock;
@@ -132,9 +131,8 @@ int backUp(const CommandLine& line, const std::vector<std::string>& words)
     const Result<std::string> kept = history.keepCalibration(text);
     if (!out.empty()) {
         const auto* first = reinterpret_cast<const std::uint8_t*>(text.data());
-        const Result<std::string> replaced =
-            replaceKeepingCopy(out, std::span<const std::uint8_t>(first, text.size()),
-                               ImageHistory(historyFolder()), "calibration");
+        const Result<std::string> replaced = replaceKeepingCopy(
+            out, std::span<const std::uint8_t>(first, text.size()), history, "calibration");
         if (!replaced)
             return line.failure(replaced.error().message +
                                 (kept ? " (the backup is kept at " + *kept + ")" : ""));
