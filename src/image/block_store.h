@@ -8,7 +8,8 @@
 // file cannot be used, so a refused file never disturbs a store already in
 // use. Limits of loading:
 // - the file must be an image file (its block table read from the end of the
-//   file, every offset inside it, blocks numbered in order);
+//   file, every offset inside it; the number bytes are kept as they are, and
+//   checkImageFile says when a block carries another number than its place);
 // - a block is at most 255 bytes long with number and checksum (the block
 //   table's length byte holds no more, so such an image could not be saved);
 // - load() also needs the 48 blocks that hold the radio's memory map

@@ -52,34 +52,72 @@ std::pair<std::size_t, std::vector<const RadioModel*>> closestLayouts(std::span<
     return {matched, radioModelsStartingWith(payloads.first(matched))};
 }
 
-// Why blocks of these payload lengths are none of the known layouts; the
-// first block that differs is where the trouble began.
-std::string layoutProblem(std::span<const int> payloads, std::span<const int> wireLengths)
+// The blocks after the first `count` that the radios still possible send,
+// as "block 49" or "blocks 21 to 49 or blocks 21 to 50".
+std::string missingBlocks(std::size_t count, const std::vector<const RadioModel*>& layouts)
+{
+    std::set<int> ends;
+    for (const RadioModel* layout : layouts)
+        ends.insert(layout->blockCount() - 1);
+    const int first = static_cast<int>(count);
+    std::vector<std::string> ranges;
+    for (int last : ends) {
+        if (last < first)
+            continue;
+        ranges.push_back(last == first ? "block " + std::to_string(first)
+                         : last == first + 1
+                             ? "blocks " + std::to_string(first) + " and " + std::to_string(last)
+                             : "blocks " + std::to_string(first) + " to " + std::to_string(last));
+    }
+    return orList(ranges);
+}
+
+// Blocks that are no blocks of their own: a block the radio split with a
+// pause arrives as two pieces, one it stopped in is a single short piece.
+// After a split every later block of the image holds the radio's block
+// before it.
+struct Pieces {
+    std::size_t first = 0; // the first piece's place among the image's blocks
+    std::size_t count = 0; // 0 when no block was split or cut short
+    int shift = 0;         // 1 after a split: image block k holds the radio's block k - 1
+};
+
+// Why blocks of these payload lengths are none of the known layouts, and
+// which of them are pieces of one block; the first block that differs is
+// where the trouble began.
+std::pair<std::string, Pieces> layoutProblem(std::span<const int> payloads, std::span<const int> wireLengths)
 {
     const auto [matched, closest] = closestLayouts(payloads);
     const std::size_t count = payloads.size();
     if (matched == count)
-        return "the radio stopped after block " + std::to_string(count - 1) + " of " + blockCounts(closest);
+        return {"the radio stopped after block " + std::to_string(count - 1) + " of " + blockCounts(closest) +
+                    "; missing: " + missingBlocks(count, closest),
+                {}};
     // The lengths block `matched` has on the radios still possible.
     std::set<int> expected;
     for (const RadioModel* layout : closest)
         if (layout->payloadLengths.size() > matched)
             expected.insert(layout->payloadLengths[matched] + 2);
     if (expected.empty())
-        return "the radio sent " + countOf(static_cast<long long>(count), "block", "blocks") +
-               "; the first " + std::to_string(matched) + " are those of " + radioNames(closest) +
-               ", which " + (closest.size() == 1 ? "sends " : "send ") + blockCounts(closest);
+        return {"the radio sent " + countOf(static_cast<long long>(count), "block", "blocks") +
+                    "; the first " + std::to_string(matched) + " are those of " + radioNames(closest) +
+                    ", which " + (closest.size() == 1 ? "sends " : "send ") + blockCounts(closest),
+                {}};
     const int got = wireLengths[matched];
     const std::string block = "block " + std::to_string(matched);
     const auto longer = expected.upper_bound(got);
     if (matched + 1 == count && longer != expected.end())
-        return "the radio stopped in the middle of " + block + " (" + std::to_string(got) + " of its " +
-               countOf(*longer, "byte", "bytes") + " arrived)";
+        return {"the radio stopped in the middle of " + block + " (" + std::to_string(got) + " of its " +
+                    countOf(*longer, "byte", "bytes") + " arrived)",
+                Pieces{matched, 1, 0}};
     if (matched + 1 < count && expected.contains(got + wireLengths[matched + 1]))
-        return block + " arrived in two pieces of " + std::to_string(got) + " and " +
-               countOf(wireLengths[matched + 1], "byte", "bytes") + ": the radio paused in the middle of it";
-    return block + " is " + countOf(got, "byte", "bytes") + " long where the radio sends " +
-           numbersInWords(expected);
+        return {block + " arrived in two pieces of " + std::to_string(got) + " and " +
+                    countOf(wireLengths[matched + 1], "byte", "bytes") +
+                    ": the radio paused in the middle of it",
+                Pieces{matched, 2, 1}};
+    return {block + " is " + countOf(got, "byte", "bytes") + " long where the radio sends " +
+                numbersInWords(expected),
+            {}};
 }
 
 // The byte of a clone image at a block's index (index 1 is the first byte
@@ -171,27 +209,35 @@ ImageCheck checkCloneImage(std::span<const std::uint8_t> image, std::span<const 
     for (int length : blockLengths)
         payloads.push_back(length - 2);
     check.radio = radioModelOf(payloads);
-    if (!check.radio)
-        check.shapeProblems.push_back(layoutProblem(payloads, blockLengths));
+    Pieces pieces;
+    if (!check.radio) {
+        auto [problem, split] = layoutProblem(payloads, blockLengths);
+        check.shapeProblems.push_back(std::move(problem));
+        pieces = split;
+    }
+    check.blocksDisturbed = pieces.count > 0;
+    if (pieces.count == 2)
+        check.splitBlock = static_cast<int>(pieces.first);
 
-    // Blocks from the first one of an unexpected length on are pieces of a
-    // transfer gone wrong; only the blocks before it are looked into (all of
-    // them when not even block 0 fits).
-    std::size_t lookAt = payloads.size();
-    if (!check.radio && closestLayouts(payloads).first > 0)
-        lookAt = closestLayouts(payloads).first;
+    // Every block's number and checksum, whatever the layout: damage after a
+    // block of an unexpected length is damage all the same. The pieces of a
+    // split block are said above; the blocks after them carry the number of
+    // the radio's block they hold.
     bool numbersInOrder = true;
     std::size_t start = 0;
-    for (std::size_t k = 0; k < lookAt; ++k) {
+    for (std::size_t k = 0; k < payloads.size(); ++k) {
         const auto length = static_cast<std::size_t>(std::max(blockLengths[k], 0));
         if (start + length > image.size())
             break;
         const auto block = image.subspan(start, length);
         start += length;
-        if (length == 0)
+        if (length == 0 || (k >= pieces.first && k < pieces.first + pieces.count))
             continue;
-        if (block[0] != k && numbersInOrder) {
+        const std::size_t number =
+            k >= pieces.first + pieces.count ? k - static_cast<std::size_t>(pieces.shift) : k;
+        if (block[0] != number && numbersInOrder) {
             numbersInOrder = false;
+            check.blocksDisturbed = true;
             check.shapeProblems.push_back("block " + std::to_string(k) + " carries the number " +
                                           std::to_string(block[0]));
         }
@@ -275,6 +321,11 @@ std::string staleChecksumNote(const ImageCheck& check)
                            ? "the stored checksum of block " + blocks + " does not match"
                            : "the stored checksums of blocks " + blocks + " do not match") +
            ": the file was changed outside this program or arrived damaged";
+}
+
+std::string damageHiddenByRewrite(const ImageCheck& check)
+{
+    return check.intactBlocks() ? std::string() : notWholeFileReason(check);
 }
 
 std::string notWholeFileReason(const ImageCheck& check)

@@ -21,8 +21,16 @@ struct ImageCheck {
     // What keeps the blocks from being a whole memory (layout, number bytes),
     // first thing wrong first; empty when the shape is a known radio's.
     std::vector<std::string> shapeProblems;
-    // Blocks whose stored checksum does not match their payload.
+    // Blocks whose stored checksum does not match their payload, wherever
+    // they lie, the layout known or not.
     std::vector<int> damagedBlocks;
+    // A block the radio split with a pause or cut short, or a block carrying
+    // another number than its place: its bytes are not a block as the radio
+    // keeps it.
+    bool blocksDisturbed = false;
+    // Where the radio paused in the middle of a block: the image block that
+    // holds its first piece (the next holds the rest); -1 when none was split.
+    int splitBlock = -1;
     // Records the radio takes but would not fill so itself (a band code that
     // does not fit its frequency), one line each; never a reason to refuse.
     std::vector<std::string> notes;
@@ -31,6 +39,9 @@ struct ImageCheck {
     bool wholeMemory() const { return wellShaped() && damagedBlocks.empty(); }
     // A known radio's layout with every block numbered in order (checksums aside).
     bool wellShaped() const { return radio != nullptr && shapeProblems.empty(); }
+    // Every block whole, in its place and with its stored checksum matching,
+    // whether or not the blocks are a known radio's layout.
+    bool intactBlocks() const { return !blocksDisturbed && damagedBlocks.empty(); }
 };
 
 // The radio whose layout the blocks of a loaded image have; nullptr when none.
@@ -65,6 +76,13 @@ std::string staleChecksumNote(const ImageCheck& check);
 // problems, then the stored checksums that do not match (a block that
 // arrived damaged); empty for a whole memory.
 std::string notWholeFileReason(const ImageCheck& check);
+
+// What writing this image again with fresh checksums would hide, in the
+// words of notWholeFileReason: stored checksums that do not match, blocks
+// split, cut short or out of their numbers. Empty when writing it hides
+// nothing (blocks intact, even of an unknown layout or with blocks missing).
+// Every command and window that writes an image asks this before it writes.
+std::string damageHiddenByRewrite(const ImageCheck& check);
 
 // Where the records of the active channels and of the special memories in
 // use disagree with what a radio stores beside their frequencies, one line

@@ -33,51 +33,49 @@ Result<ImageLayout> readImageLayout(std::span<const std::uint8_t> file)
     if (fileSize < 2 + 46 + 3)
         return notAnImage("the file is too short (" + std::to_string(fileSize) + " bytes)");
 
-    // The record before the last holds the end of the block before the last,
-    // which is where the last block starts with its number byte (for a single
-    // block the two zero bytes after the banner give 0).
-    const long long lastBlockStart = file[fileSize - 5] + 256LL * file[fileSize - 4];
-    if (lastBlockStart >= fileSize)
+    // The last record holds the end of the clone image, where the banner
+    // starts; the records fill the rest of the file. The number of blocks is
+    // read from the table, not from the blocks' number bytes: a block the
+    // radio split with a pause is two records, the second starting with a
+    // payload byte, and the image is still read (its check says what is wrong).
+    if (file[fileSize - 1] > 0x7F)
+        return notAnImage("the last block ends at an offset above 32767");
+    const long long cloneBytes = file[fileSize - 2] + 256LL * file[fileSize - 1];
+    const long long tableBytes = fileSize - cloneBytes - 46;
+    if (tableBytes < 3)
         return notAnImage("the block table points past the end of the file");
-    const int lastBlock = file[lastBlockStart];
-    // Where the block table holds the high byte of block 0's end offset.
-    const long long firstRecordHigh = (fileSize - 1) - 3LL * lastBlock;
-    if (firstRecordHigh - 1 < 0)
-        return notAnImage("the block table is longer than the file");
+    if (tableBytes % 3 != 0)
+        return notAnImage("the block table does not match the length of the file");
+    const long long blocks = tableBytes / 3;
+    if (blocks > 256)
+        return notAnImage("the block table holds " + std::to_string(blocks) +
+                          " blocks; an image holds at most 256");
+    if (file[cloneBytes + 44] != 0 || file[cloneBytes + 45] != 0)
+        return notAnImage("the block table does not start after the banner");
 
     ImageLayout layout;
-    layout.lastBlock = lastBlock;
-    layout.ends.reserve(static_cast<std::size_t>(lastBlock) + 1);
+    layout.lastBlock = static_cast<int>(blocks - 1);
+    layout.ends.reserve(static_cast<std::size_t>(blocks));
     int previous = 0;
-    for (int k = 0; k <= lastBlock; ++k) {
-        const std::uint8_t low = file[firstRecordHigh + 3LL * k - 1];
-        const std::uint8_t high = file[firstRecordHigh + 3LL * k];
+    for (long long k = 0; k < blocks; ++k) {
+        const std::uint8_t low = file[cloneBytes + 46 + 3 * k + 1];
+        const std::uint8_t high = file[cloneBytes + 46 + 3 * k + 2];
         if (high > 0x7F)
             return notAnImage("block " + std::to_string(k) + " ends at an offset above 32767");
         const int end = low + 256 * high;
+        if (end > cloneBytes)
+            return notAnImage("the block table points past the end of the clone image at block " +
+                              std::to_string(k));
         if (end < previous + 2)
             return notAnImage("the block table's offsets do not increase at block " + std::to_string(k));
         layout.ends.push_back(end);
         previous = end;
     }
-    const long long cloneBytes = layout.ends.back();
-    const long long blocks = lastBlock + 1;
-    if (cloneBytes + 46 + 3 * blocks > fileSize)
-        return notAnImage("the block table points past the end of the clone image");
-    if (cloneBytes + 46 + 3 * blocks != fileSize)
-        return notAnImage("the block table does not match the length of the file");
-    if (file[cloneBytes + 44] != 0 || file[cloneBytes + 45] != 0)
-        return notAnImage("the block table does not start after the banner");
     // The block table's length byte, and the radio, allow at most 255 bytes a block.
-    for (int k = 0; k <= lastBlock; ++k) {
+    for (int k = 0; k <= layout.lastBlock; ++k) {
         if (layout.blockLength(k) > kMaxBlockLength)
             return notAnImage("block " + std::to_string(k) + " is " + std::to_string(layout.blockLength(k)) +
                               " bytes long; a clone block is at most " + std::to_string(kMaxBlockLength));
-    }
-    for (int k = 0; k <= lastBlock; ++k) {
-        if (file[layout.blockStart(k)] != k)
-            return notAnImage("block " + std::to_string(k) + " carries the number " +
-                              std::to_string(file[layout.blockStart(k)]));
     }
     return layout;
 }

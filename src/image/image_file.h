@@ -44,7 +44,10 @@ struct ImageLayout {
 Result<Bytes> readImageFileBytes(const std::string& path);
 
 // Finds the blocks of an image file from its trailer, accepting the file only
-// when every offset lies inside it and every block is numbered in order.
+// when the block table fills the end of the file and every offset lies inside
+// the clone image, increasing. The blocks' number bytes are not looked at: an
+// image a download saved when the radio paused in the middle of a block is
+// read too; checkImageFile (image_check.h) says what is wrong with it.
 Result<ImageLayout> readImageLayout(std::span<const std::uint8_t> file);
 
 // The trailer for blocks of the given lengths: banner, 00 00, block table.

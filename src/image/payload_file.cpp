@@ -2,10 +2,12 @@
 
 #include "image/block_store.h"
 #include "image/image_check.h"
+#include "platform/file_path.h"
 #include "text/text_format.h"
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <numeric>
 #include <optional>
 #include <string_view>
@@ -163,6 +165,26 @@ Bytes cloneImageOf(std::span<const std::uint8_t> memory, const RadioModel& radio
     return image;
 }
 
+// The image with the two pieces of the block the radio split read as one
+// block: the clone bytes stay as they are, only the block table changes.
+Result<MemoryFile> joinSplitBlock(const Bytes& file, const ImageLayout& layout, const ImageCheck& check)
+{
+    std::vector<int> lengths;
+    for (int k = 0; k <= layout.lastBlock; ++k)
+        lengths.push_back(layout.blockLength(k));
+    const auto split = static_cast<std::size_t>(check.splitBlock);
+    lengths[split] += lengths[split + 1];
+    lengths.erase(lengths.begin() + static_cast<long>(split) + 1);
+    Result<Bytes> joined =
+        buildImageFile(std::span(file).first(static_cast<std::size_t>(layout.cloneBytes())), lengths);
+    if (!joined)
+        return joined.error();
+    Result<ImageLayout> joinedLayout = readImageLayout(*joined);
+    if (!joinedLayout)
+        return joinedLayout.error();
+    return MemoryFile{std::move(*joined), std::move(*joinedLayout), nullptr, notWholeFileReason(check)};
+}
+
 } // namespace
 
 std::string knownPayloadLengths()
@@ -179,8 +201,11 @@ std::string knownPayloadLengths()
 
 std::string MemoryFile::note() const
 {
-    return payloadRadio ? "read as a payload file of model " + std::string(payloadRadio->name)
-                        : std::string();
+    if (payloadRadio)
+        return "read as a payload file of model " + std::string(payloadRadio->name);
+    if (!splitBlock.empty())
+        return "not a whole memory: " + splitBlock + "; its two pieces are read as one block";
+    return {};
 }
 
 int payloadBytes(const RadioModel& radio)
@@ -222,14 +247,18 @@ Result<MemoryFile> imageFromPayloadFile(std::span<const std::uint8_t> file)
     Result<ImageLayout> layout = readImageLayout(*imageFile);
     if (!layout)
         return layout.error();
-    return MemoryFile{std::move(*imageFile), std::move(*layout), &radio};
+    return MemoryFile{std::move(*imageFile), std::move(*layout), &radio, {}};
 }
 
 Result<MemoryFile> readMemoryBytes(Bytes file)
 {
     Result<ImageLayout> layout = readImageLayout(file);
-    if (layout)
-        return MemoryFile{std::move(file), std::move(*layout), nullptr};
+    if (layout) {
+        const ImageCheck check = checkImageFile(file);
+        if (check.splitBlock < 0)
+            return MemoryFile{std::move(file), std::move(*layout), nullptr, {}};
+        return joinSplitBlock(file, *layout, check);
+    }
     if (file.empty())
         return layout.error();
     if (payloadShape(file) || findTrailer(file))
@@ -248,13 +277,25 @@ Result<MemoryFile> readMemoryFile(const std::string& path)
     return readMemoryBytes(std::move(*file));
 }
 
-Result<Bytes> payloadFileFromImage(std::span<const std::uint8_t> imageFile)
+std::string imagePathBeside(const std::string& payloadPath)
+{
+    const std::filesystem::path path = fileSystemPath(payloadPath);
+    const std::string extension = utf8Path(path.extension());
+    const std::string base = payloadPath.substr(0, payloadPath.size() - extension.size());
+    std::string name = base + ".bin";
+    std::error_code error;
+    for (int n = 2; std::filesystem::exists(fileSystemPath(name), error); ++n)
+        name = base + "-" + std::to_string(n) + ".bin";
+    return name;
+}
+
+Result<Bytes> payloadFileFromImage(std::span<const std::uint8_t> imageFile, bool acceptDamage)
 {
     const Result<ImageLayout> layout = readImageLayout(imageFile);
     if (!layout)
         return layout.error();
     const ImageCheck check = checkImageFile(imageFile);
-    if (!check.wholeMemory())
+    if (acceptDamage ? !check.wellShaped() : !check.wholeMemory())
         return Error{"not a whole memory of a known radio: " + notWholeReason(check),
                      "Only a whole memory can be written as a payload file: other programming tools tell "
                      "the model by the file's length."};

@@ -34,8 +34,15 @@ struct MemoryFile {
     ImageLayout layout; // where its blocks lie
     // The model a payload file was read as; nullptr when the file was an image file.
     const RadioModel* payloadRadio = nullptr;
+    // For an image a download saved when the radio paused in the middle of a
+    // block: what the file as saved is ("block 2 arrived in two pieces ...").
+    // Its two pieces are read as the one block they are; the file as saved
+    // is not a whole memory all the same. Empty otherwise.
+    std::string splitBlock;
 
-    // "read as a payload file of model FT-817ND"; empty for an image file.
+    // "read as a payload file of model FT-817ND", or for a split block "not a
+    // whole memory: block 2 arrived in two pieces ...; its pieces are read as
+    // one block"; empty for an image file as it should be.
     std::string note() const;
 };
 
@@ -52,15 +59,24 @@ int payloadBytes(const RadioModel& radio);
 // known ones) and a trailer naming another model (naming both).
 Result<MemoryFile> imageFromPayloadFile(std::span<const std::uint8_t> file);
 
-// The file's bytes as an image file: an image file as it is, a payload file
+// The file's bytes as an image file: an image file as it is (the two pieces
+// of a block the radio split with a pause joined into one), a payload file
 // converted; otherwise why it is neither.
 Result<MemoryFile> readMemoryBytes(Bytes file);
 
 // The file at path read as readMemoryBytes reads it; refused when it cannot be read.
 Result<MemoryFile> readMemoryFile(const std::string& path);
 
+// Where a changed memory read from a payload file is written as an image
+// file: beside it under its name with the extension .bin ("radio.img" ->
+// "radio.bin"), numbered when a file of that name exists ("radio-2.bin"), so
+// neither the payload file nor an image file already there is written over.
+std::string imagePathBeside(const std::string& payloadPath);
+
 // The payload file of an image file: each block's payload back to back, no
-// trailer. Refused unless the image is a whole memory of a known radio.
-Result<Bytes> payloadFileFromImage(std::span<const std::uint8_t> imageFile);
+// trailer. Refused unless the image is a whole memory of a known radio; with
+// acceptDamage a known radio's layout whose stored checksums do not match is
+// taken too (the payload file keeps no checksums: the damage is no longer seen).
+Result<Bytes> payloadFileFromImage(std::span<const std::uint8_t> imageFile, bool acceptDamage = false);
 
 } // namespace ft817

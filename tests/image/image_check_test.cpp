@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <thread>
 
 namespace ft817 {
@@ -92,10 +93,13 @@ TEST_P(NotWhole, SaysWhatWentWrong)
 INSTANTIATE_TEST_SUITE_P(
     Download, NotWhole,
     testing::Values(
-        Received{"StoppedAfterBlock20", ft817Cut(21), "the radio stopped after block 20 of 50 or 51"},
+        Received{"StoppedAfterBlock20", ft817Cut(21),
+                 "the radio stopped after block 20 of 50 or 51; missing: blocks 21 to 49 or blocks 21 to 50"},
+        Received{"StoppedAfterBlock48", ft817Cut(49),
+                 "the radio stopped after block 48 of 50 or 51; missing: block 49 or blocks 49 and 50"},
         Received{"StoppedInBlock20", ft817Cut(20, {70}),
                  "the radio stopped in the middle of block 20 (70 of its 132 bytes arrived)"},
-        Received{"PauseSplitBlock20", ft817Cut(20, {70, 62, 132}),
+        Received{"PauseSplitBlock20", ft817Cut(20, {70, 62}),
                  "block 20 arrived in two pieces of 70 and 62 bytes: the radio paused in the middle of it"},
         Received{"TwoBlocksOf150", {150, 150}, "block 0 is 150 bytes long where the radio sends 4"},
         Received{"OneBlock", {10}, "block 0 is 10 bytes long where the radio sends 4"},
@@ -153,6 +157,44 @@ TEST(ImageCheck, DamagedBlocksAndWrongNumbers)
     check = checkCloneImage(blocks.image, blocks.lengths);
     EXPECT_FALSE(check.wellShaped());
     EXPECT_EQ(check.shapeProblems, (std::vector<std::string>{"block 1 carries the number 9"}));
+}
+
+// Block 3 eight bytes longer than any radio's: the layout is unknown, and
+// block 20's stale checksum is damage all the same, which a rewrite would hide.
+TEST(ImageCheck, DamageAfterABlockOfAnUnexpectedLengthIsSeen)
+{
+    std::vector<int> lengths = wireLengths(knownRadioModels()[1]);
+    lengths[3] += 8;
+    Blocks blocks = blocksOf(lengths);
+    const int block20 = std::accumulate(lengths.begin(), lengths.begin() + 20, 0);
+    blocks.image[static_cast<std::size_t>(block20) + 5] ^= 0x01;
+    const ImageCheck check = checkCloneImage(blocks.image, blocks.lengths);
+    EXPECT_EQ(check.radio, nullptr);
+    EXPECT_EQ(check.damagedBlocks, std::vector<int>{20});
+    EXPECT_NE(damageHiddenByRewrite(check).find("the stored checksum of block 20 does not match"),
+              std::string::npos)
+        << damageHiddenByRewrite(check);
+
+    // The same image intact: an unknown layout, but nothing a rewrite would hide.
+    EXPECT_EQ(damageHiddenByRewrite(checkCloneImage(blocksOf(lengths).image, lengths)), "");
+}
+
+// The pieces of a block the radio split are no damage of their own, and the
+// blocks after them carry the numbers of the radio's blocks they hold; a
+// rewrite would hide the split all the same.
+TEST(ImageCheck, ASplitBlockIsDisturbedWithoutFurtherComplaints)
+{
+    const Blocks blocks = blocksOf(ft817Cut(50));
+    std::vector<int> lengths = blocks.lengths;
+    ASSERT_EQ(lengths[2], 210);
+    lengths[2] = 105;
+    lengths.insert(lengths.begin() + 3, 105);
+    const ImageCheck check = checkCloneImage(blocks.image, lengths);
+    EXPECT_TRUE(check.damagedBlocks.empty());
+    EXPECT_TRUE(check.blocksDisturbed);
+    EXPECT_EQ(notWholeReason(check),
+              "block 2 arrived in two pieces of 105 and 105 bytes: the radio paused in the middle of it");
+    EXPECT_EQ(damageHiddenByRewrite(check), notWholeFileReason(check));
 }
 
 TEST(ImageCheck, TheRadioOfALoadedImage)
