@@ -463,10 +463,10 @@ bool MainWindow::confirmEditDamaged()
     const Result<Bytes> file = readImageFileBytes(corePath(m_path->text()));
     if (!file || !readImageLayout(*file))
         return true;
-    const ImageCheck check = checkImageFile(*file);
-    if (check.damagedBlocks.empty())
+    const std::string damage = damageHiddenByRewrite(checkImageFile(*file));
+    if (damage.empty())
         return true;
-    const QString reason = QString::fromStdString(staleChecksumNote(check));
+    const QString reason = QString::fromStdString(damage);
     QMessageBox question(QMessageBox::Warning, windowTitle(),
                          "This image has damaged blocks: " + reason +
                              ". Saving edits gives them fresh checksums, so the damage would no "

@@ -1,6 +1,7 @@
 #include "cli/exchange_commands.h"
 
 #include "cli/image_output.h"
+#include "cli/memory_check.h"
 
 #include "cli/command_line.h"
 #include "exchange/csv_exchange.h"
@@ -45,10 +46,12 @@ constexpr const char* kImportUsage =
     "(\"HOME 144 MHz\", as export --special writes them); every byte a row does not\n"
     "describe keeps its value, and channels without a row stay as they are. When any row\n"
     "is refused (its line is named) nothing is written. An image whose stored checksums do\n"
-    "not match (a block arrived damaged) is refused: the new image would hide the damage.\n"
+    "not match (a block arrived damaged) or whose blocks the radio split is refused: the new\n"
+    "image would hide the damage. IMAGE may also be a payload file of another programming tool.\n"
     "  --any-layout  read such an image all the same\n"
     "  --out NEW   write the new image here (default: IMAGE with \".imported\" before its\n"
-    "              extension); never IMAGE or FILE.csv themselves\n";
+    "              extension; for a payload file an image file beside it, with the extension\n"
+    "              .bin); never IMAGE or FILE.csv themselves\n";
 
 constexpr const char* kDiffUsage =
     "Usage: ft817clone diff A B\n"
@@ -110,8 +113,7 @@ std::variant<ImportRequest, int> readImportArguments(const Arguments& args)
     const std::vector<std::string> files = line.files();
     if (files.size() != 2)
         return line.usageError("name the image file and the CSV file to read");
-    const std::string target = line.isSet("out") ? line.value("out") : importedImagePath(files[0]);
-    return ImportRequest{files[0], files[1], target, line.isSet("any-layout")};
+    return ImportRequest{files[0], files[1], line.value("out"), line.isSet("any-layout")};
 }
 
 // Refuses to write a command's output over one of its inputs.
@@ -147,9 +149,10 @@ Result<LoadedMemory> loadMemory(const std::string& command, const std::string& p
     auto store = BlockStore::load(memory->imageFile);
     if (!store)
         return Error{path + ": " + store.error().message, store.error().detail};
-    if (memory->payloadRadio)
-        std::cerr << "ft817clone " << command << ": " << path << ": " << memory->note() << "\n";
-    return LoadedMemory{std::move(*store), std::move(memory->imageFile)};
+    if (const std::string note = memory->note(); !note.empty())
+        std::cerr << "ft817clone " << command << ": " << path << ": " << note << "\n";
+    return LoadedMemory{std::move(*store), std::move(memory->imageFile), memory->payloadRadio,
+                        std::move(memory->splitBlock)};
 }
 
 std::string importedImagePath(const std::string& imagePath)
@@ -176,6 +179,7 @@ int runExportCommand(const Arguments& args)
         return 1;
     }
     const BlockStore& store = memory->store;
+    printNotWholeMemory("export", imagePath, memory->imageFile);
     const std::string csv = specials ? exportSpecialsCsv(store) : exportChannelsCsv(store);
     int rows = 0;
     for (int channel = 0; channel < kChannelCount && !specials; ++channel) {
@@ -219,21 +223,19 @@ int runImportCommand(const Arguments& args)
     const auto read = readImportArguments(args);
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
-    const auto& [imagePath, csvPath, target, anyLayout] = std::get<ImportRequest>(read);
+    const auto& [imagePath, csvPath, out, anyLayout] = std::get<ImportRequest>(read);
 
+    const auto memory = loadMemoryToChange("import", imagePath, anyLayout, "import");
+    if (!memory) {
+        std::cerr << "ft817clone import: " << memory.error().full() << "\n";
+        return 1;
+    }
+    const BlockStore* store = &memory->store;
+    const std::string target = !out.empty()           ? out
+                               : memory->payloadRadio ? imagePathBeside(imagePath)
+                                                      : importedImagePath(imagePath);
     if (const Status distinct = checkNotAnInput(target, {imagePath, csvPath}); !distinct) {
         std::cerr << "ft817clone import: " << distinct.error().message << "\n";
-        return 1;
-    }
-    const auto store = loadImageStore(imagePath);
-    if (!store) {
-        std::cerr << "ft817clone import: " << store.error().full() << "\n";
-        return 1;
-    }
-    if (const std::string damaged = damagedBlocksNote(imagePath); !damaged.empty() && !anyLayout) {
-        std::cerr << "ft817clone import: " << imagePath << ": " << damaged
-                  << "\n  Nothing written: the new image would carry the damage with fresh checksums. "
-                     "To import all the same, give --any-layout.\n";
         return 1;
     }
     const auto csv = readWholeFile(csvPath, kMaxCsvFileBytes);
@@ -293,9 +295,8 @@ int runDiffCommand(const Arguments& args)
         std::cerr << "ft817clone diff: " << after.error().full() << "\n";
         return 2;
     }
-    for (const std::string& path : {beforePath, afterPath})
-        if (const std::string damaged = damagedBlocksNote(path); !damaged.empty())
-            std::cerr << "ft817clone diff: " << path << ": " << damaged << "\n";
+    printNotWholeMemory("diff", beforePath, before->imageFile);
+    printNotWholeMemory("diff", afterPath, after->imageFile);
     std::vector<std::string> lines = describeImageDifferences(before->store, after->store);
     for (std::string& line : describeChecksumDifferences(before->imageFile, after->imageFile))
         lines.push_back(std::move(line));

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "image/block_store.h"
+#include "image/radio_model.h"
 #include "platform/file_access.h"
 #include "platform/result.h"
 
@@ -23,10 +24,15 @@ int runDiffCommand(const Arguments& args);
 struct LoadedMemory {
     BlockStore store;
     Bytes imageFile;
+    // The model a payload file was read as; nullptr for an image file.
+    const RadioModel* payloadRadio = nullptr;
+    // What the file as saved is when the radio split a block (MemoryFile::splitBlock).
+    std::string splitBlock;
 };
 // Loads the memory file at path (the reason for a refusal names the path);
 // for a payload file prints "ft817clone COMMAND: PATH: read as a payload file
-// of model X" on standard error.
+// of model X" on standard error, for a block the radio split what is wrong
+// with the file as saved.
 Result<LoadedMemory> loadMemory(const std::string& command, const std::string& path);
 
 // Where import writes when no --out is given: IMAGE with ".imported" before its

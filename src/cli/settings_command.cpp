@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/exchange_commands.h"
 #include "cli/image_output.h"
+#include "cli/memory_check.h"
 
 #include "exchange/settings_text.h"
 #include "image/block_store.h"
@@ -31,7 +32,8 @@ constexpr const char* kSettingsUsage =
     "would not hold is shown as it is stored (\"code 7 (unused)\").\n"
     "\n"
     "With KEY=VALUE pairs, changes those settings and writes the image to OUT (default: IMAGE\n"
-    "itself, replaced atomically; the history folder keeps the old file). Only the bits of the\n"
+    "itself, replaced atomically; the history folder keeps the old file; for a payload file an\n"
+    "image file beside it, IMAGE with the extension .bin). Only the bits of the\n"
     "named settings change. A key the radio does not have or a value it does not take is\n"
     "refused with the choices, and then nothing is written. VALUE is a list's option as the\n"
     "menu shows it (apo_time=2h, scan_resume=\"3 sec\"; the number alone for an option with a\n"
@@ -43,7 +45,8 @@ constexpr const char* kSettingsUsage =
     "                numbers as numbers, the callsign as text with \"?\" for a byte that is no\n"
     "                character)\n"
     "  --out OUT     write the changed image here instead\n"
-    "  --any-layout  change an image whose stored checksums do not match all the same\n";
+    "  --any-layout  change an image whose stored checksums do not match, or whose blocks the\n"
+    "                radio split or cut short, all the same (fresh checksums hide the damage)\n";
 
 struct SettingsRequest {
     std::string image;
@@ -63,7 +66,7 @@ std::variant<SettingsRequest, int> readSettingsArguments(CommandLine& line, cons
     const std::vector<std::string> words = line.files();
     if (words.empty())
         return line.usageError("name the image file");
-    SettingsRequest request{words[0], {}, line.isSet("json"), line.isSet("any-layout"), words[0]};
+    SettingsRequest request{words[0], {}, line.isSet("json"), line.isSet("any-layout"), {}};
     for (std::size_t i = 1; i < words.size(); ++i) {
         const auto equals = words[i].find('=');
         if (equals == std::string::npos || equals == 0)
@@ -85,8 +88,7 @@ int listSettings(const CommandLine& line, const SettingsRequest& request)
     if (!memory)
         return line.failure(memory.error().full());
     // Damage goes to the error stream, so that it shows beside either output form.
-    if (const std::string damaged = staleChecksumNote(checkImageFile(memory->imageFile)); !damaged.empty())
-        std::cerr << "ft817clone settings: " << request.image << ": " << damaged << "\n";
+    printNotWholeMemory("settings", request.image, memory->imageFile);
     std::cout << (request.json ? settingsJson(memory->store) : settingsText(memory->store));
     return 0;
 }
@@ -134,23 +136,16 @@ std::vector<std::string> applyChanges(BlockStore& store, const SettingsRequest& 
     return problems;
 }
 
-Result<BlockStore> loadImageFile(const std::string& path, bool anyLayout)
-{
-    auto store = loadImageStore(path);
-    if (!store)
-        return store;
-    if (const std::string damaged = damagedBlocksNote(path); !damaged.empty() && !anyLayout)
-        return Error{path + ": " + damaged,
-                     "Nothing written: the new image would carry the damage with fresh checksums. "
-                     "To change it all the same, give --any-layout."};
-    return store;
-}
-
 int changeSettings(const CommandLine& line, const SettingsRequest& request)
 {
-    const Result<BlockStore> before = loadImageFile(request.image, request.anyLayout);
-    if (!before)
-        return line.failure(before.error().full());
+    const Result<LoadedMemory> memory =
+        loadMemoryToChange("settings", request.image, request.anyLayout, "change it");
+    if (!memory)
+        return line.failure(memory.error().full());
+    const Result<std::string> target = changedImageTarget(*memory, request.image, request.out);
+    if (!target)
+        return line.failure(target.error().full());
+    const BlockStore* before = &memory->store;
     BlockStore after = *before;
     if (const std::vector<std::string> problems = applyChanges(after, request); !problems.empty()) {
         for (const std::string& problem : problems)
@@ -159,7 +154,7 @@ int changeSettings(const CommandLine& line, const SettingsRequest& request)
         return kUsageExit;
     }
     const ImageHistory history(historyFolder());
-    const Result<std::string> kept = writeImageKeepingReplaced(after, request.out, history, "settings");
+    const Result<std::string> kept = writeImageKeepingReplaced(after, *target, history, "settings");
     if (!kept)
         return line.failure(kept.error().full());
 
@@ -168,7 +163,7 @@ int changeSettings(const CommandLine& line, const SettingsRequest& request)
         const std::string change = settingDifference(setting, *before, after);
         std::cout << (change.empty() ? std::string(setting.shortName()) + ": unchanged" : change) << "\n";
     }
-    std::cout << "wrote " << request.out << "\n";
+    std::cout << "wrote " << *target << "\n";
     if (!kept->empty())
         std::cout << "the old file is kept as " << *kept << "\n";
     return 0;

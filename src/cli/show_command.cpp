@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/exchange_commands.h"
+#include "cli/memory_check.h"
 
 #include "exchange/memory_report.h"
 #include "image/block_store.h"
@@ -82,8 +83,7 @@ int runShowCommand(const Arguments& args)
     }
     const BlockStore& store = memory->store;
     // Damage goes to the error stream, so that it shows beside either output form.
-    if (const std::string damaged = staleChecksumNote(checkImageFile(memory->imageFile)); !damaged.empty())
-        std::cerr << "ft817clone show: " << request.path << ": " << damaged << "; do not upload it\n";
+    printNotWholeMemory("show", request.path, memory->imageFile, "; do not upload it");
     if (request.channel)
         std::cout << (request.json ? channelJson(store, *request.channel)
                                    : channelText(store, *request.channel));

@@ -3,7 +3,9 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/exchange_commands.h"
 #include "cli/image_output.h"
+#include "cli/memory_check.h"
 
 #include "cat_protocol/cat_commands.h"
 #include "cat_protocol/cat_link.h"
@@ -12,6 +14,7 @@
 #include "image/channel_record.h"
 #include "image/file_replacement.h"
 #include "image/frequency_range.h"
+#include "image/image_check.h"
 #include "image/image_file.h"
 #include "image/image_history.h"
 #include "image/memory_map.h"
@@ -28,38 +31,48 @@ namespace {
 
 constexpr const char* kTuneUsage =
     "Usage: ft817clone tune IMAGE CHANNEL [--port DEVICE] [--cat-rate 4800|9600|38400|auto]\n"
+    "                  [--any-layout]\n"
     "\n"
-    "Puts memory channel CHANNEL (1-200) of the image file on the radio's current VFO over CAT:\n"
-    "frequency, mode, shift and offset, tone mode, tone or code, in that order. Prints each\n"
-    "command sent in hex, then reads the frequency and mode back: a channel they do not read\n"
-    "back as sent is reported as not confirmed (exit 1). The radio must be in normal operation.\n"
+    "Puts memory channel CHANNEL (1-200) of the image file (or payload file) on the radio's\n"
+    "current VFO over CAT: frequency, mode, shift and offset, tone mode, tone or code, in that\n"
+    "order. Prints each command sent in hex, then reads the frequency and mode back: a channel\n"
+    "they do not read back as sent is reported as not confirmed (exit 1). The radio must be in\n"
+    "normal operation. A channel in a block whose stored checksum does not match, or in an\n"
+    "image whose blocks the radio split, is refused.\n"
     "\n"
     "  --port DEVICE     serial device of the radio (default: the first USB serial adapter)\n"
-    "  --cat-rate RATE   the radio's CAT RATE; auto (default) finds it with a frequency read\n";
+    "  --cat-rate RATE   the radio's CAT RATE; auto (default) finds it with a frequency read\n"
+    "  --any-layout      send such a channel all the same\n";
 
 constexpr const char* kCaptureUsage =
     "Usage: ft817clone capture IMAGE CHANNEL [--port DEVICE] [--cat-rate RATE] [--out OUT]\n"
+    "                  [--any-layout]\n"
     "\n"
     "Reads the radio's frequency and mode over CAT and writes them into memory channel CHANNEL\n"
     "(1-200), making it active; the channel's other fields stay as they are. The image is written\n"
-    "to OUT (default: IMAGE itself, replaced atomically; the history folder keeps the old file).\n"
+    "to OUT (default: IMAGE itself, replaced atomically; the history folder keeps the old file;\n"
+    "for a payload file an image file beside it, IMAGE with the extension .bin). An image whose\n"
+    "stored checksums do not match, or whose blocks the radio split, is refused.\n"
     "\n"
     "  --port DEVICE     serial device of the radio (default: the first USB serial adapter)\n"
     "  --cat-rate RATE   the radio's CAT RATE: 4800, 9600, 38400 or auto (default)\n"
-    "  --out OUT         write the changed image here instead\n";
+    "  --out OUT         write the changed image here instead\n"
+    "  --any-layout      change such an image all the same (fresh checksums hide the damage)\n";
 
 struct ChannelRequest {
     std::string image;
     int channel = 0; // 0..199
     std::string device;
-    int rate = 0; // 0: find it
-    std::string out;
+    int rate = 0;    // 0: find it
+    std::string out; // empty: where changedImageTarget puts it
+    bool anyLayout = false;
 };
 
 std::variant<ChannelRequest, int> readChannelArguments(CommandLine& line, const Arguments& args, bool withOut)
 {
     line.addValueOption("port", "DEVICE");
     line.addValueOption("cat-rate", "RATE");
+    line.addFlag("any-layout");
     if (withOut)
         line.addValueOption("out", "OUT");
     if (const auto exit = line.parse(args))
@@ -81,8 +94,29 @@ std::variant<ChannelRequest, int> readChannelArguments(CommandLine& line, const 
         request.rate = std::stoi(text);
     }
     request.device = line.isSet("port") ? line.value("port") : defaultSerialDevice();
-    request.out = withOut && line.isSet("out") ? line.value("out") : request.image;
+    request.out = withOut ? line.value("out") : std::string();
+    request.anyLayout = line.isSet("any-layout");
     return request;
+}
+
+// Why the channel's record cannot be trusted as the image holds it: the
+// block it lies in, or the block of the active bitmap, with a stored checksum
+// that does not match, or blocks split or out of their numbers (the memory
+// map then reads other bytes); empty when it can.
+std::string channelDamage(std::span<const std::uint8_t> imageFile, int channel)
+{
+    const ImageCheck check = checkImageFile(imageFile);
+    if (check.blocksDisturbed)
+        return damageHiddenByRewrite(check);
+    const int recordBlock = channelLocation(channel).block;
+    const int bitmapBlock = activeBitLocation(channel).block;
+    for (const int block : check.damagedBlocks)
+        if (block == recordBlock || block == bitmapBlock)
+            return "it lies in block " + std::to_string(recordBlock) + " (its in-use bit in block " +
+                   std::to_string(bitmapBlock) + "), and the stored checksum of block " +
+                   std::to_string(block) +
+                   " does not match: the file was changed outside this program or arrived damaged";
+    return {};
 }
 
 } // namespace
@@ -94,10 +128,15 @@ int runTuneCommand(const Arguments& args)
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
     const ChannelRequest& request = std::get<ChannelRequest>(read);
-    const Result<BlockStore> store = loadImageStore(request.image);
-    if (!store)
-        return line.failure(store.error().full());
+    const Result<LoadedMemory> memory = loadMemory("tune", request.image);
+    if (!memory)
+        return line.failure(memory.error().full());
+    const BlockStore* store = &memory->store;
     const std::string name = "channel " + std::to_string(request.channel + 1);
+    if (const std::string damage = channelDamage(memory->imageFile, request.channel);
+        !damage.empty() && !request.anyLayout)
+        return line.failure(request.image + ": " + name + ": " + damage +
+                            ": nothing sent\n  To send it all the same, give --any-layout.");
     if (!isChannelActive(*store, request.channel))
         return line.failure(name + " is not in use in " + request.image + ": nothing sent");
     const ChannelRecordView record = ChannelRecordView::forChannel(*store, request.channel);
@@ -126,11 +165,15 @@ int runCaptureCommand(const Arguments& args)
     if (const int* exit = std::get_if<int>(&read))
         return *exit;
     const ChannelRequest& request = std::get<ChannelRequest>(read);
-    Result<BlockStore> store = loadImageStore(request.image);
-    if (!store)
-        return line.failure(store.error().full());
+    Result<LoadedMemory> memory = loadMemoryToChange("capture", request.image, request.anyLayout, "take it");
+    if (!memory)
+        return line.failure(memory.error().full());
+    const Result<std::string> target = changedImageTarget(*memory, request.image, request.out);
+    if (!target)
+        return line.failure(target.error().full());
+    BlockStore* store = &memory->store;
     const ImageHistory history(historyFolder());
-    if (const Status ready = checkReplaceable(request.out, history, "capture"); !ready)
+    if (const Status ready = checkReplaceable(*target, history, "capture"); !ready)
         return line.failure(ready.error().full());
 
     QtSerialPort port(request.device);
@@ -147,11 +190,11 @@ int runCaptureCommand(const Arguments& args)
         return line.failure(tuned.error().full());
     takeIntoChannel(*store, request.channel, *tuned);
 
-    const Result<std::string> kept = writeImageKeepingReplaced(*store, request.out, history, "capture");
+    const Result<std::string> kept = writeImageKeepingReplaced(*store, *target, history, "capture");
     if (!kept)
         return line.failure(kept.error().full());
     std::cout << "channel " << request.channel + 1 << " takes " << megahertzText(tuned->frequency) << " MHz "
-              << kModeNames[static_cast<std::size_t>(tuned->mode)] << " from the radio; wrote " << request.out
+              << kModeNames[static_cast<std::size_t>(tuned->mode)] << " from the radio; wrote " << *target
               << "\n";
     if (!kept->empty())
         std::cout << "the old file is kept as " << *kept << "\n";

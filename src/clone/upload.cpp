@@ -39,7 +39,7 @@ public:
     TransferReport run();
 
 private:
-    bool checkImage();
+    bool checkImage(const std::string& splitBlock);
     Status sendBlocks();
     Status sendBlock(int k);
     Status waitForDrain();
@@ -88,7 +88,7 @@ TransferReport UploadRun::run()
         m_report.notes.push_back(memory->note());
     m_file = std::move(memory->imageFile);
     m_layout = std::move(memory->layout);
-    if (!checkImage())
+    if (!checkImage(memory->splitBlock))
         return m_report;
 
     if (const Status ready = setUpPort(m_port); !ready) {
@@ -116,16 +116,19 @@ TransferReport UploadRun::run()
 }
 
 // False (with the reason in the report) for an image the radio must not get unasked.
-bool UploadRun::checkImage()
+bool UploadRun::checkImage(const std::string& splitBlock)
 {
     const ImageCheck check = checkImageFile(m_file);
     if (check.radio)
         m_report.radio = std::string(check.radio->name);
     // A stored checksum that does not match marks a block that arrived
     // damaged or was changed outside this program: sending it with a fresh
-    // checksum would give the radio the damage as good data.
-    if (!check.wholeMemory()) {
-        m_report.notWholeMemory = notWholeFileReason(check);
+    // checksum would give the radio the damage as good data. A block the
+    // radio split goes out joined, but the file as saved was not whole.
+    if (!check.wholeMemory() || !splitBlock.empty()) {
+        const std::string joined = splitBlock.empty() ? "" : splitBlock + " (its pieces are sent joined)";
+        const std::string rest = check.wholeMemory() ? "" : notWholeFileReason(check);
+        m_report.notWholeMemory = joined.empty() ? rest : rest.empty() ? joined : joined + "; " + rest;
         if (m_layouts == UploadLayout::WholeMemoryOnly) {
             m_report.fail("not a whole FT-817 memory: " + m_report.notWholeMemory,
                           "Nothing was sent to the radio.");

@@ -22,7 +22,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -110,19 +109,6 @@ QIcon arrowIcon(bool up, const QColor& colour)
         icon.addPixmap(pixmap);
     }
     return icon;
-}
-
-// Where Done saves a memory read from a payload file: beside it under its
-// name with the extension .bin, numbered when a file of that name exists, so
-// neither the payload file nor an image file already there is written over.
-QString imageNameBeside(const QString& payloadPath)
-{
-    const QString suffix = QFileInfo(payloadPath).suffix();
-    const QString base = suffix.isEmpty() ? payloadPath : payloadPath.chopped(suffix.size() + 1);
-    QString name = base + ".bin";
-    for (int n = 2; QFileInfo::exists(name); ++n)
-        name = base + "-" + QString::number(n) + ".bin";
-    return name;
 }
 
 } // namespace
@@ -390,7 +376,7 @@ Status EditorWindow::edit(const QString& path)
     m_history->restart();
 
     // Done writes an image file, never over the payload file it came from.
-    m_saveName->setText(file->payloadRadio ? imageNameBeside(path) : path);
+    m_saveName->setText(file->payloadRadio ? QString::fromStdString(imagePathBeside(corePath(path))) : path);
     return {};
 }
 

@@ -94,6 +94,26 @@ TEST_F(ConvertCommand, ConvertThenConvertRawGivesThePayloadFileBack)
     EXPECT_EQ(*readWholeFile(m_dir.file("ft818.bin")), imageFileOf(sim::Model::FT818));
 }
 
+// A payload file keeps no checksums: an image whose stored checksum does not
+// match goes into one only when asked, as every command that writes says.
+TEST_F(ConvertCommand, RawRefusesAnImageWhoseChecksumsDoNotMatchUnlessAsked)
+{
+    Bytes file = imageFileOf(sim::Model::FT817ND);
+    file[static_cast<std::size_t>(readImageLayout(file)->ends[8] - 3)] ^= 0x10;
+    const std::string image = m_dir.file("damaged.bin");
+    ASSERT_TRUE(writeWholeFile(image, file));
+    const std::string out = m_dir.file("damaged.img");
+    const CommandOutput refused = run(runConvertCommand, {"--raw", image, out});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_NE(refused.err.find("the stored checksum of block 8 does not match"), std::string::npos)
+        << refused.err;
+    EXPECT_NE(refused.err.find("--any-layout"), std::string::npos) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+    const CommandOutput asked = run(runConvertCommand, {"--raw", "--any-layout", image, out});
+    EXPECT_EQ(asked.code, 0) << asked.err;
+    EXPECT_EQ(std::filesystem::file_size(out), 6521u);
+}
+
 TEST_F(ConvertCommand, HelpNamesEveryKnownModelsPayloadLength)
 {
     const CommandOutput help = run(runConvertCommand, {"--help"});

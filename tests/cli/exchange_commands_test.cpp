@@ -9,6 +9,7 @@
 #include "image/memory_map.h"
 #include "platform/file_access.h"
 #include "sim/default_memory.h"
+#include "support/payload_samples.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -291,6 +292,26 @@ TEST_F(ExchangeCommands, AnImageWithADamagedBlockIsNamedByDiffAndRefusedByImport
     EXPECT_EQ(diff.code, 0);
     EXPECT_NE(diff.err.find(m_image + ": the stored checksum of block 8 does not match"), std::string::npos)
         << diff.err;
+}
+
+// A payload file of another tool: import reads it as show does and writes
+// the new image beside it, with the extension .bin.
+TEST_F(ExchangeCommands, ImportReadsAPayloadFileAndWritesAnImageBesideIt)
+{
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    const Bytes payload = test::payloadFileOf(memory.image, memory.blockLengths);
+    const std::string path = m_dir.file("tool.img");
+    ASSERT_TRUE(writeWholeFile(path, payload));
+    const std::string csvPath = m_dir.file("channels.csv");
+    writeText(csvPath, "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,Mode\n"
+                       "41,A,433.5,,,,,,,FM\n");
+    const CommandOutput imported = run(runImportCommand, {path, csvPath});
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    EXPECT_NE(imported.out.find("into " + m_dir.file("tool.bin")), std::string::npos) << imported.out;
+    EXPECT_EQ(*readWholeFile(path), payload);
+    const auto store = BlockStore::load(*readWholeFile(m_dir.file("tool.bin")));
+    ASSERT_TRUE(store);
+    EXPECT_EQ(ChannelRecordView::forChannel(*store, 40).rxFrequency(), 43'350'000u);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // `ft817clone settings` as a user runs it: listing, JSON, changes written
 // atomically with the old file kept, and refused keys and values.
+#include "support/payload_samples.h"
 #include "support/program_run.h"
 #include "support/settings_samples.h"
 #include "support/temp_dir.h"
@@ -109,6 +110,68 @@ TEST(SettingsCommand, BadKeyOrValueIsRefusedWithTheChoicesAndNothingIsWritten)
         EXPECT_FALSE(std::filesystem::exists(dir.file("o")));
     }
     EXPECT_EQ(*readWholeFile(image), input);
+}
+
+// The simulated FT-817ND's memory with block 3 eight bytes longer than any
+// radio's (a layout of no known model) and block 20's stored checksum stale.
+Bytes unknownLayoutWithStaleBlock20()
+{
+    const BlockStore memory = test::simulatedMemory(sim::Model::FT817ND);
+    std::vector<Bytes> payloads;
+    for (int block = 0; block < memory.blockCount(); ++block) {
+        Bytes payload;
+        for (int index = 1; index <= memory.payloadLength(block); ++index)
+            payload.push_back(memory.byte(index, block));
+        if (block == 3)
+            payload.resize(payload.size() + 8, 0);
+        payloads.push_back(payload);
+    }
+    Bytes file = *BlockStore::fromPayloads(payloads)->toImageFile();
+    file[static_cast<std::size_t>(readImageLayout(file)->ends[20] - 2)] ^= 0x01; // a payload byte of block 20
+    return file;
+}
+
+TEST(SettingsCommand, AStaleChecksumAfterABlockOfUnexpectedLengthIsRefusedUnlessAsked)
+{
+    test::TempDir dir;
+    const std::string image = dir.file("odd.img");
+    ASSERT_TRUE(writeWholeFile(image, unknownLayoutWithStaleBlock20()));
+    const std::string out = dir.file("out.img");
+    const QStringList change{"settings", QString::fromStdString(image), "ars_2m=off", "--out",
+                             QString::fromStdString(out)};
+    const test::ProgramRun refused = test::runProgram(change);
+    EXPECT_EQ(refused.exitCode, 1) << refused.out;
+    EXPECT_TRUE(has(refused.err, "the stored checksum of block 20 does not match")) << refused.err;
+    EXPECT_TRUE(has(refused.err, "--any-layout")) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    EXPECT_EQ(test::runProgram(change + QStringList{"--any-layout"}).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::exists(out));
+}
+
+// A payload file of another tool is read as show reads it; the changed memory
+// goes into an image file beside it, never over it.
+TEST(SettingsCommand, APayloadFileIsChangedIntoAnImageFileBesideIt)
+{
+    test::TempDir dir;
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817ND);
+    const Bytes payload = test::payloadFileOf(memory.image, memory.blockLengths);
+    const std::string path = dir.file("radio.img");
+    ASSERT_TRUE(writeWholeFile(path, payload));
+
+    const test::ProgramRun run = test::runProgram({"settings", QString::fromStdString(path), "ars_2m=off"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(has(run.out, "wrote " + dir.file("radio.bin"))) << run.out;
+    EXPECT_EQ(*readWholeFile(path), payload);
+    EXPECT_EQ(
+        readSetting(*BlockStore::load(*readWholeFile(dir.file("radio.bin"))), *findSetting("ars_2m")).text,
+        "off");
+
+    const test::ProgramRun over = test::runProgram(
+        {"settings", QString::fromStdString(path), "ars_2m=on", "--out", QString::fromStdString(path)});
+    EXPECT_EQ(over.exitCode, 1);
+    EXPECT_TRUE(has(over.err, "a payload file")) << over.err;
+    EXPECT_EQ(*readWholeFile(path), payload);
 }
 
 TEST(SettingsCommand, ListsAsTextOrJson)

@@ -100,6 +100,29 @@ TEST(ShowCommand, NamesTheBlocksThatArrivedDamaged)
     }
 }
 
+// An FT-817 memory of 49 of its 50 blocks: every command that reads it says so.
+TEST(ShowCommand, ShowExportSettingsAndDiffSayAnImageWithoutItsLastBlockIsNotWhole)
+{
+    test::TempDir dir;
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    std::vector<int> lengths = memory.blockLengths;
+    lengths.pop_back();
+    const Bytes cut(memory.image.begin(), memory.image.end() - memory.blockLengths.back());
+    const QString path = QString::fromStdString(dir.file("radio.bin"));
+    ASSERT_TRUE(writeWholeFile(path.toStdString(), *buildImageFile(cut, lengths)).ok());
+
+    const std::string said =
+        path.toStdString() + ": not a whole memory: the radio stopped after block 48 of 50";
+    for (const QStringList& command : {QStringList{"show", path}, QStringList{"settings", path},
+                                       QStringList{"export", path, "-"}, QStringList{"diff", path, path}}) {
+        const test::ProgramRun run = test::runProgram(command);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(run.err.find(said), std::string::npos)
+            << command.join(' ').toStdString() << ": " << run.err;
+        EXPECT_NE(run.err.find("missing: block 49"), std::string::npos) << run.err;
+    }
+}
+
 // Output that cannot be written is a failure, said on standard error.
 TEST(ShowCommand, ShowAndExportFailWhenStandardOutputCannotBeWritten)
 {

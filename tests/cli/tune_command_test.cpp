@@ -1,6 +1,7 @@
 // `ft817clone tune` and `capture` against the simulated radio: the exact
 // commands for a repeater channel, and the radio's VFO taken into a channel.
 #include "support/image_samples.h"
+#include "support/payload_samples.h"
 #include "support/program_run.h"
 #include "support/sim_fixture.h"
 #include "support/temp_dir.h"
@@ -8,6 +9,7 @@
 #include "cat_protocol/cat_command.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
+#include "image/image_file.h"
 #include "image/memory_map.h"
 #include "platform/file_access.h"
 
@@ -139,6 +141,76 @@ TEST(CatJobs, PartCommandLeftByAnUploadNeverShiftsTheNextJobsCommands)
         EXPECT_TRUE(sim.radio().catFaults().empty()) << sim.radio().catFaults().front();
     }
     EXPECT_EQ(sim.radio().vfoFrequency(), 43'970'000u);
+}
+
+// The repeater image with a payload byte of block 10 (channels 11..15) changed
+// after its checksum was stored.
+std::string writeDamagedImage(const test::TempDir& dir)
+{
+    const std::string path = writeRepeaterImage(dir);
+    Bytes file = *readWholeFile(path);
+    file[static_cast<std::size_t>(readImageLayout(file)->ends[10] - 3)] ^= 0x10;
+    EXPECT_TRUE(writeWholeFile(path, file));
+    return path;
+}
+
+TEST(TuneCommand, AChannelInABlockWhoseChecksumDoesNotMatchIsNotSentUnlessAsked)
+{
+    test::TempDir dir;
+    test::SimFixture sim(catRadio(), dir.file("radio"));
+    ASSERT_TRUE(sim.start());
+    const QStringList tune{"tune", QString::fromStdString(writeDamagedImage(dir)), "12", "--port",
+                           QString::fromStdString(dir.file("radio"))};
+    const test::ProgramRun refused = test::runProgram(tune);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(has(refused.err, "the stored checksum of block 10 does not match")) << refused.err;
+    EXPECT_TRUE(has(refused.err, "--any-layout")) << refused.err;
+    EXPECT_TRUE(sim.radio().catCommands().empty());
+    // A channel of an undamaged block, and the damaged one when asked, are sent.
+    EXPECT_EQ(test::runProgram({"tune", tune[1], "1", "--port", tune[4]}).exitCode, 0);
+    EXPECT_EQ(test::runProgram(tune + QStringList{"--any-layout"}).exitCode, 0);
+}
+
+TEST(CaptureCommand, AnImageWhoseChecksumsDoNotMatchIsNotWrittenUnlessAsked)
+{
+    test::TempDir dir;
+    test::SimFixture sim(catRadio(), dir.file("radio"));
+    ASSERT_TRUE(sim.start());
+    const std::string image = writeDamagedImage(dir);
+    const Bytes before = *readWholeFile(image);
+    const QStringList capture{"capture", QString::fromStdString(image), "50", "--port",
+                              QString::fromStdString(dir.file("radio"))};
+    const test::ProgramRun refused = test::runProgram(capture);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(has(refused.err, "the stored checksum of block 10 does not match")) << refused.err;
+    EXPECT_TRUE(has(refused.err, "--any-layout")) << refused.err;
+    EXPECT_EQ(*readWholeFile(image), before);
+    EXPECT_TRUE(sim.radio().catCommands().empty());
+    EXPECT_EQ(test::runProgram(capture + QStringList{"--any-layout"}).exitCode, 0);
+}
+
+// A payload file of another tool: read as show reads it, and the memory with
+// the radio's VFO written into an image file beside it.
+TEST(CaptureCommand, APayloadFileIsTakenIntoAnImageFileBesideIt)
+{
+    test::TempDir dir;
+    test::SimFixture sim(catRadio(), dir.file("radio"));
+    ASSERT_TRUE(sim.start());
+    const Bytes image = test::sampleMemoryImage();
+    const ImageLayout layout = *readImageLayout(image);
+    std::vector<int> lengths;
+    for (int block = 0; block <= layout.lastBlock; ++block)
+        lengths.push_back(layout.blockLength(block));
+    const Bytes payload =
+        test::payloadFileOf(Bytes(image.begin(), image.begin() + layout.cloneBytes()), lengths);
+    const std::string path = dir.file("radio.img");
+    ASSERT_TRUE(writeWholeFile(path, payload));
+    const test::ProgramRun run = test::runProgram(
+        {"capture", QString::fromStdString(path), "50", "--port", QString::fromStdString(dir.file("radio"))});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(has(run.out, "wrote " + dir.file("radio.bin"))) << run.out;
+    EXPECT_EQ(*readWholeFile(path), payload);
+    EXPECT_TRUE(isChannelActive(*BlockStore::load(*readWholeFile(dir.file("radio.bin"))), 49));
 }
 
 TEST(CaptureCommand, TakesTheVfoIntoTheChannelAndKeepsTheOldFile)
