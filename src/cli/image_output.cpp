@@ -1,7 +1,6 @@
 #include "cli/image_output.h"
 
 #include "image/file_replacement.h"
-#include "image/image_check.h"
 #include "image/image_file.h"
 #include "platform/file_access.h"
 
@@ -16,14 +15,6 @@ Result<BlockStore> loadImageStore(const std::string& path)
     if (!store)
         return Error{path + ": " + store.error().message, store.error().detail};
     return store;
-}
-
-std::string damagedBlocksNote(const std::string& path)
-{
-    const auto bytes = readImageFileBytes(path);
-    if (!bytes || !readImageLayout(*bytes))
-        return {};
-    return staleChecksumNote(checkImageFile(*bytes));
 }
 
 Result<std::string> writeImageKeepingReplaced(const BlockStore& store, const std::string& out,

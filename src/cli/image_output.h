@@ -14,10 +14,6 @@ namespace ft817 {
 // The image file at path as the editor loads it; a refusal names the path.
 Result<BlockStore> loadImageStore(const std::string& path);
 
-// Which stored checksums of the image file at path do not match, as show
-// names them; empty when all do or the file is no image file.
-std::string damagedBlocksNote(const std::string& path);
-
 // Writes the image at out after keeping the file it replaces in the history,
 // as command ("settings"); the kept copy's path, empty when out did not exist yet.
 Result<std::string> writeImageKeepingReplaced(const BlockStore& store, const std::string& out,

@@ -49,6 +49,7 @@ Result<LoadedMemory> loadMemoryToChange(const std::string& command, const std::s
         return Error{path + ": not a whole memory: " + memory->splitBlock,
                      "Nothing written: the file is not what the radio holds as it was saved. To " + doing +
                          " all the same (its two pieces joined), give --any-layout."};
+    printNotWholeMemory(command, path, memory->imageFile);
     return memory;
 }
 

@@ -32,7 +32,8 @@ Status checkNoDamageHidden(const std::string& path, std::span<const std::uint8_t
 
 // Loads a memory file a command changes and writes: an image file or a
 // payload file (loadMemory), refused when writing it would hide damage, or
-// the split of a block the radio paused in, unless anyLayout.
+// the split of a block the radio paused in, unless anyLayout; what keeps it
+// from being whole is said on standard error (printNotWholeMemory).
 Result<LoadedMemory> loadMemoryToChange(const std::string& command, const std::string& path, bool anyLayout,
                                         const std::string& doing);
 

@@ -121,6 +121,16 @@ bool UploadRun::checkImage(const std::string& splitBlock)
     const ImageCheck check = checkImageFile(m_file);
     if (check.radio)
         m_report.radio = std::string(check.radio->name);
+    // The radio takes blocks by their number bytes: one out of its place is
+    // never sent, whatever the user allows.
+    if (check.misnumberedBlock >= 0) {
+        const int block = check.misnumberedBlock;
+        m_report.fail("cannot upload " + m_path + ": block " + std::to_string(block) +
+                          " carries the number " +
+                          std::to_string(m_file[static_cast<std::size_t>(m_layout.blockStart(block))]),
+                      "The radio would take the block in the wrong place. Nothing was sent to the radio.");
+        return false;
+    }
     // A stored checksum that does not match marks a block that arrived
     // damaged or was changed outside this program: sending it with a fresh
     // checksum would give the radio the damage as good data. A block the

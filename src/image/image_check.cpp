@@ -238,6 +238,7 @@ ImageCheck checkCloneImage(std::span<const std::uint8_t> image, std::span<const 
         if (block[0] != number && numbersInOrder) {
             numbersInOrder = false;
             check.blocksDisturbed = true;
+            check.misnumberedBlock = static_cast<int>(k);
             check.shapeProblems.push_back("block " + std::to_string(k) + " carries the number " +
                                           std::to_string(block[0]));
         }

@@ -31,6 +31,9 @@ struct ImageCheck {
     // Where the radio paused in the middle of a block: the image block that
     // holds its first piece (the next holds the rest); -1 when none was split.
     int splitBlock = -1;
+    // The first block carrying another number than its place (after a split,
+    // than the radio's block it holds); -1 when every block carries its own.
+    int misnumberedBlock = -1;
     // Records the radio takes but would not fill so itself (a band code that
     // does not fit its frequency), one line each; never a reason to refuse.
     std::vector<std::string> notes;

@@ -1,7 +1,6 @@
 // `ft817clone tune` and `capture` against the simulated radio: the exact
 // commands for a repeater channel, and the radio's VFO taken into a channel.
 #include "support/image_samples.h"
-#include "support/payload_samples.h"
 #include "support/program_run.h"
 #include "support/sim_fixture.h"
 #include "support/temp_dir.h"
@@ -154,63 +153,33 @@ std::string writeDamagedImage(const test::TempDir& dir)
     return path;
 }
 
-TEST(TuneCommand, AChannelInABlockWhoseChecksumDoesNotMatchIsNotSentUnlessAsked)
+// Tune sends no channel of a damaged block, capture writes no fresh
+// checksums over one, unless asked; nothing reaches the radio meanwhile.
+TEST(TuneCommand, TuneAndCaptureRefuseAnImageWhoseChecksumDoesNotMatchUnlessAsked)
 {
     test::TempDir dir;
     test::SimFixture sim(catRadio(), dir.file("radio"));
     ASSERT_TRUE(sim.start());
-    const QStringList tune{"tune", QString::fromStdString(writeDamagedImage(dir)), "12", "--port",
-                           QString::fromStdString(dir.file("radio"))};
-    const test::ProgramRun refused = test::runProgram(tune);
-    EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(has(refused.err, "the stored checksum of block 10 does not match")) << refused.err;
-    EXPECT_TRUE(has(refused.err, "--any-layout")) << refused.err;
+    const QString image = QString::fromStdString(writeDamagedImage(dir));
+    const Bytes before = *readWholeFile(image.toStdString());
+    const QStringList port{"--port", QString::fromStdString(dir.file("radio"))};
+    for (const QStringList& command :
+         {QStringList{"tune", image, "12"}, QStringList{"capture", image, "50"}}) {
+        const test::ProgramRun refused = test::runProgram(command + port);
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_TRUE(has(refused.err, "the stored checksum of block 10 does not match")) << refused.err;
+        EXPECT_TRUE(has(refused.err, "--any-layout")) << refused.err;
+    }
+    EXPECT_EQ(*readWholeFile(image.toStdString()), before);
     EXPECT_TRUE(sim.radio().catCommands().empty());
     // A channel of an undamaged block, and the damaged one when asked, are sent.
-    EXPECT_EQ(test::runProgram({"tune", tune[1], "1", "--port", tune[4]}).exitCode, 0);
-    EXPECT_EQ(test::runProgram(tune + QStringList{"--any-layout"}).exitCode, 0);
-}
-
-TEST(CaptureCommand, AnImageWhoseChecksumsDoNotMatchIsNotWrittenUnlessAsked)
-{
-    test::TempDir dir;
-    test::SimFixture sim(catRadio(), dir.file("radio"));
-    ASSERT_TRUE(sim.start());
-    const std::string image = writeDamagedImage(dir);
-    const Bytes before = *readWholeFile(image);
-    const QStringList capture{"capture", QString::fromStdString(image), "50", "--port",
-                              QString::fromStdString(dir.file("radio"))};
-    const test::ProgramRun refused = test::runProgram(capture);
-    EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(has(refused.err, "the stored checksum of block 10 does not match")) << refused.err;
-    EXPECT_TRUE(has(refused.err, "--any-layout")) << refused.err;
-    EXPECT_EQ(*readWholeFile(image), before);
-    EXPECT_TRUE(sim.radio().catCommands().empty());
-    EXPECT_EQ(test::runProgram(capture + QStringList{"--any-layout"}).exitCode, 0);
-}
-
-// A payload file of another tool: read as show reads it, and the memory with
-// the radio's VFO written into an image file beside it.
-TEST(CaptureCommand, APayloadFileIsTakenIntoAnImageFileBesideIt)
-{
-    test::TempDir dir;
-    test::SimFixture sim(catRadio(), dir.file("radio"));
-    ASSERT_TRUE(sim.start());
-    const Bytes image = test::sampleMemoryImage();
-    const ImageLayout layout = *readImageLayout(image);
-    std::vector<int> lengths;
-    for (int block = 0; block <= layout.lastBlock; ++block)
-        lengths.push_back(layout.blockLength(block));
-    const Bytes payload =
-        test::payloadFileOf(Bytes(image.begin(), image.begin() + layout.cloneBytes()), lengths);
-    const std::string path = dir.file("radio.img");
-    ASSERT_TRUE(writeWholeFile(path, payload));
-    const test::ProgramRun run = test::runProgram(
-        {"capture", QString::fromStdString(path), "50", "--port", QString::fromStdString(dir.file("radio"))});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(has(run.out, "wrote " + dir.file("radio.bin"))) << run.out;
-    EXPECT_EQ(*readWholeFile(path), payload);
-    EXPECT_TRUE(isChannelActive(*BlockStore::load(*readWholeFile(dir.file("radio.bin"))), 49));
+    EXPECT_EQ(test::runProgram(QStringList{"tune", image, "1"} + port).exitCode, 0);
+    EXPECT_EQ(test::runProgram(QStringList{"tune", image, "12", "--any-layout"} + port).exitCode, 0);
+    EXPECT_EQ(test::runProgram(QStringList{"capture", image, "50", "--any-layout", "--out",
+                                           QString::fromStdString(dir.file("new.img"))} +
+                               port)
+                  .exitCode,
+              0);
 }
 
 TEST(CaptureCommand, TakesTheVfoIntoTheChannelAndKeepsTheOldFile)

@@ -388,7 +388,7 @@ INSTANTIATE_TEST_SUITE_P(
     Files, UploadBadFileTest,
     testing::Values(BadFileCase{"Missing", {}, "cannot read"}, BadFileCase{"Empty", {}, "not an image file"},
                     BadFileCase{"Text", ByteList(300, 'x'), "not an image file"},
-                    BadFileCase{"WronglyNumbered", wronglyNumbered(), "not an image file"}),
+                    BadFileCase{"WronglyNumbered", wronglyNumbered(), "block 1 carries the number 7"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UploadTest, PortThatCannotBeOpenedIsReported)

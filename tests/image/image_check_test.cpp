@@ -179,24 +179,6 @@ TEST(ImageCheck, DamageAfterABlockOfAnUnexpectedLengthIsSeen)
     EXPECT_EQ(damageHiddenByRewrite(checkCloneImage(blocksOf(lengths).image, lengths)), "");
 }
 
-// The pieces of a block the radio split are no damage of their own, and the
-// blocks after them carry the numbers of the radio's blocks they hold; a
-// rewrite would hide the split all the same.
-TEST(ImageCheck, ASplitBlockIsDisturbedWithoutFurtherComplaints)
-{
-    const Blocks blocks = blocksOf(ft817Cut(50));
-    std::vector<int> lengths = blocks.lengths;
-    ASSERT_EQ(lengths[2], 210);
-    lengths[2] = 105;
-    lengths.insert(lengths.begin() + 3, 105);
-    const ImageCheck check = checkCloneImage(blocks.image, lengths);
-    EXPECT_TRUE(check.damagedBlocks.empty());
-    EXPECT_TRUE(check.blocksDisturbed);
-    EXPECT_EQ(notWholeReason(check),
-              "block 2 arrived in two pieces of 105 and 105 bytes: the radio paused in the middle of it");
-    EXPECT_EQ(damageHiddenByRewrite(check), notWholeFileReason(check));
-}
-
 TEST(ImageCheck, TheRadioOfALoadedImage)
 {
     std::vector<int> lengths = test::ft818PayloadLengths();
