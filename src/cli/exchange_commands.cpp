@@ -163,7 +163,9 @@ std::string importedImagePath(const std::string& imagePath)
     // A name made only of its extension (".bin") has no stem to put the mark after.
     if (stem.empty() || extension.empty())
         return imagePath + ".imported";
-    return (path.parent_path() / (stem + ".imported" + extension)).string();
+    // The folder stays as the user wrote it (a / stays a / on Windows too).
+    const std::string name = path.filename().string();
+    return imagePath.substr(0, imagePath.size() - name.size()) + stem + ".imported" + extension;
 }
 
 int runExportCommand(const Arguments& args)

@@ -1,15 +1,26 @@
 #pragma once
-// The real serial port, over QSerialPort, with the radio's fixed line
-// settings: 9600 baud, 8 data bits, no parity, 2 stop bits, no flow control.
-// It works without a running event loop: inputCount() pulls whatever the
-// system has received into the port's buffer before counting.
+// The real serial port, with the radio's fixed line settings: 9600 baud,
+// 8 data bits, no parity, 2 stop bits, no flow control. On POSIX systems it
+// is QSerialPort's; it works without a running event loop: inputCount()
+// pulls whatever the system has received into the port's buffer before
+// counting. On Windows it is the system's own calls (Win32SerialPort), and
+// Qt only lists the ports.
 
 #include "platform/serial_port.h"
 
-#include <QSerialPort>
 #include <string>
 
+#ifdef _WIN32
+#include "platform/win32_serial_port.h"
+#else
+#include <QSerialPort>
+#endif
+
 namespace ft817 {
+
+#ifdef _WIN32
+using QtSerialPort = Win32SerialPort;
+#else
 
 class QtSerialPort : public SerialPort {
 public:
@@ -29,10 +40,8 @@ public:
     bool waitForInput(double seconds) override;
     Status setBaudRate(int baud) override;
 
-#ifndef _WIN32
     // The operating system's file descriptor of the open port, or -1.
     int handle() const;
-#endif
 
 private:
     // Moves bytes that the system holds into the port's own buffer.
@@ -53,6 +62,7 @@ private:
     bool m_broken = false;
     int m_baud = 9600;
 };
+#endif
 
 // The real serial device of that name: its ports are QtSerialPorts.
 SerialDevice qtSerialDevice(const std::string& device);

@@ -116,11 +116,17 @@ TEST_F(ExchangeCommands, NoOutputGoesOverAnInputAndNoCsvIsReadUnbounded)
     const std::string csvPath = m_dir.file("channels.csv");
     ASSERT_EQ(run(runExportCommand, {m_image, csvPath}).code, 0);
     const std::string link = m_dir.file("link.bin");
-    std::filesystem::create_symlink(m_image, link);
-    const std::vector<Arguments> overInputs = {{m_image, m_image},
-                                               {m_image, link},
-                                               {m_image, csvPath, "--out", link},
-                                               {m_image, csvPath, "--out", csvPath}};
+    std::vector<Arguments> overInputs = {{m_image, m_image}, {m_image, csvPath, "--out", csvPath}};
+    // Windows makes symbolic links only for administrators (and wine not at all).
+    std::error_code noLink;
+    std::filesystem::create_symlink(m_image, link, noLink);
+#ifndef _WIN32
+    ASSERT_FALSE(noLink) << noLink.message();
+#endif
+    if (!noLink) {
+        overInputs.push_back({m_image, link});
+        overInputs.push_back({m_image, csvPath, "--out", link});
+    }
     for (const Arguments& args : overInputs) {
         const CommandOutput result = run(args.size() == 2 ? runExportCommand : runImportCommand, args);
         EXPECT_EQ(result.code, 1);

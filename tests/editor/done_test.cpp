@@ -9,7 +9,10 @@
 #include <QSignalSpy>
 
 #include <filesystem>
+#include <fstream>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace ft817::test {
 namespace {
@@ -118,15 +121,23 @@ TEST_F(DoneTest, ClosingThroughTheFrameIsCancel)
 }
 
 // A place where no file can be made: a read-only folder, or for the
-// superuser (whom folder permissions do not stop) the kernel's /sys.
+// superuser (whom folder permissions do not stop) the kernel's /sys; on
+// Windows, where a read-only folder still takes new files, a "folder" that
+// is a file.
 std::string unwritableFolder(const TempDir& folder)
 {
+#ifdef _WIN32
+    const fs::path file = folder.path() / "a file, not a folder";
+    std::ofstream(file) << "x";
+    return file.string();
+#else
     if (::geteuid() == 0)
         return "/sys";
     const fs::path locked = folder.path() / "locked";
     fs::create_directory(locked);
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
     return locked.string();
+#endif
 }
 
 TEST_F(DoneTest, FailedSaveWarnsStaysOpenAndKeepsTheEdits)

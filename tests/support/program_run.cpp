@@ -1,6 +1,7 @@
 #include "support/program_run.h"
 
 #include <QProcess>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace ft817::test {
@@ -31,6 +32,11 @@ ProgramRun runProgram(const QStringList& arguments, const QProcessEnvironment& e
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = process.readAllStandardOutput().toStdString();
     run.err = process.readAllStandardError().toStdString();
+#ifdef _WIN32
+    // Windows ends the lines of text output with CR LF.
+    for (std::string* text : {&run.out, &run.err})
+        text->erase(std::remove(text->begin(), text->end(), '\r'), text->end());
+#endif
     return run;
 }
 

@@ -7,6 +7,7 @@
 #include "support/temp_dir.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -17,6 +18,14 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.file("data")));
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.file("config")));
     QApplication app(argc, argv);
+#ifdef _WIN32
+    // Windows keeps settings in the registry, and only for a named
+    // organisation: the tests keep theirs in a file in the same temporary folder.
+    QCoreApplication::setOrganizationName("ft817clone-tests");
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString(home.file("config")));
+#endif
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
