@@ -15,11 +15,22 @@ QSettings programSettings()
     return QSettings();
 }
 
+// The port as the person knows it and names it with --port: /dev/ttyUSB0,
+// or on Windows COM3 (not the system's \\.\COM3).
+QString portLocation(const QSerialPortInfo& port)
+{
+#ifdef Q_OS_WIN
+    return port.portName();
+#else
+    return port.systemLocation();
+#endif
+}
+
 // "/dev/ttyUSB0  FT232R USB UART" or the location alone.
 QString portLabel(const QSerialPortInfo& port)
 {
     const QString description = port.description().trimmed();
-    return description.isEmpty() ? port.systemLocation() : port.systemLocation() + "  " + description;
+    return description.isEmpty() ? portLocation(port) : portLocation(port) + "  " + description;
 }
 
 } // namespace
@@ -46,7 +57,7 @@ void PortMenu::listPorts()
     std::stable_sort(ports.begin(), ports.end(), [](const QSerialPortInfo& a, const QSerialPortInfo& b) {
         if (a.hasVendorIdentifier() != b.hasVendorIdentifier())
             return a.hasVendorIdentifier();
-        return a.systemLocation() < b.systemLocation();
+        return portLocation(a) < portLocation(b);
     });
     auto* group = new QActionGroup(this);
     const auto addPort = [&](const QString& location, const QString& label) {
@@ -62,12 +73,12 @@ void PortMenu::listPorts()
         });
     };
     const bool listed = std::any_of(ports.begin(), ports.end(), [&](const QSerialPortInfo& port) {
-        return port.systemLocation() == m_inUse;
+        return portLocation(port) == m_inUse;
     });
     if (!listed && !m_inUse.isEmpty())
         addPort(m_inUse, m_inUse + "  (in use)");
     for (const QSerialPortInfo& port : ports)
-        addPort(port.systemLocation(), portLabel(port));
+        addPort(portLocation(port), portLabel(port));
     if (actions().isEmpty())
         addAction("No serial port found")->setEnabled(false);
 }
