@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
+#include "platform/terminal.h"
 #ifdef FT817_SIMULATED_RADIO
 #include "sim/simulated_radio.h"
 #endif
@@ -128,6 +129,8 @@ int runWindows(const QStringList& arguments, int& argc, char** argv, const std::
         return 1;
     }
 
+    // Only now, with every message about the command line printed.
+    leaveOwnConsole();
     std::string device = options->device;
 #ifndef FT817_SIMULATED_RADIO
     if (options->simulate) {

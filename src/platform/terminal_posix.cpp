@@ -9,4 +9,6 @@ bool standardOutputIsTerminal()
     return ::isatty(STDOUT_FILENO) == 1;
 }
 
+void leaveOwnConsole() {}
+
 } // namespace ft817

@@ -12,4 +12,11 @@ bool standardOutputIsTerminal()
     return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
 }
 
+void leaveOwnConsole()
+{
+    DWORD processes[2] = {};
+    if (GetConsoleProcessList(processes, 2) == 1)
+        FreeConsole();
+}
+
 } // namespace ft817
