@@ -2,6 +2,7 @@
 
 #include "platform/qt_path.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 namespace ft817 {
@@ -14,7 +15,8 @@ std::string historyFolder()
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty())
         return {};
-    return corePath(data + "/" + kApplicationName + "/history");
+    // In the system's own spelling, as messages show it (C:\Users\...\history on Windows).
+    return corePath(QDir::toNativeSeparators(data + "/" + kApplicationName + "/history"));
 }
 
 } // namespace ft817
