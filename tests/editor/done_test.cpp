@@ -4,6 +4,7 @@
 #include "editor_window_fixture.h"
 
 #include "app/main_window.h"
+#include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
 
 #include <QSignalSpy>
@@ -194,7 +195,7 @@ TEST_F(DoneTest, ReadOnlyImageIsRefusedAndTheReplacedFileIsKept)
 
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
     button("Done")->click();
-    const fs::path history = fs::path(qgetenv("XDG_DATA_HOME").toStdString()) / "ft817clone" / "history";
+    const fs::path history = historyFolder();
     bool kept = false;
     for (const auto& entry : fs::directory_iterator(history))
         kept =
