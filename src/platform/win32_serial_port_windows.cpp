@@ -7,6 +7,8 @@
 
 #include "platform/win32_serial_port.h"
 
+#include "platform/file_system_windows.h"
+
 #include <algorithm>
 #include <cmath>
 #include <windows.h>
@@ -17,17 +19,6 @@ namespace {
 HANDLE handleOf(void* handle)
 {
     return static_cast<HANDLE>(handle);
-}
-
-std::wstring wide(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), length);
-    return result;
 }
 
 // The system's own words for an error code, without the closing line break.
@@ -81,7 +72,7 @@ Status Win32SerialPort::open()
     m_broken = false;
     m_input.clear();
     m_readWait = ~0UL;
-    const std::wstring path = wide(systemPath(m_device));
+    const std::wstring path = windows_files::widePath(systemPath(m_device));
     HANDLE handle =
         CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
