@@ -534,16 +534,11 @@ QString ChannelTableModel::storeTypedTone(ChannelRecord& record, int column, con
 
 QString ChannelTableModel::storeShift(ChannelRecord& record, int choice)
 {
-    const QString reason = storeChoice(record, Shift, choice);
-    const auto shift = static_cast<ft817::Shift>(choice);
-    if (!reason.isEmpty() || (shift != ft817::Shift::Minus && shift != ft817::Shift::Plus) ||
-        record.txFrequency() != 0)
-        return reason;
+    if (choice < 0 || choice >= choices(Shift).size())
+        return "no such entry";
     // A repeater shift without an offset is filled with the band's usual one.
     const std::uint32_t usual = usualRepeaterOffset(radioOf(m_history->store()), record.rxFrequency());
-    if (usual != 0)
-        record.setTxFrequency(usual);
-    else
+    if (!record.changeShift(static_cast<ft817::Shift>(choice), usual))
         m_notice = "the offset is 0 and needs a value: there is no usual repeater offset on this band";
     return {};
 }
@@ -606,11 +601,7 @@ QString ChannelTableModel::storeChoice(ChannelRecord& record, int column, int ch
         record.setTxMode(choice);
         break;
     case Shift:
-        // A channel made split transmits in its own mode until told otherwise.
-        if (choice == static_cast<int>(ft817::Shift::Split) && record.shift() != ft817::Shift::Split)
-            record.setTxMode(record.mode());
-        record.setShift(static_cast<ft817::Shift>(choice));
-        record.fitTxBandCode();
+        record.changeShift(static_cast<ft817::Shift>(choice), 0);
         break;
     case ToneMode:
         record.setToneMode(static_cast<ft817::ToneMode>(choice));

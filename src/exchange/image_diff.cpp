@@ -256,6 +256,10 @@ void describeRecordFields(const ChannelRecordView& a, const ChannelRecordView& b
         change("mode", std::string(modeName(a.mode())), std::string(modeName(b.mode())));
     if (a.shift() != b.shift())
         change("shift", std::string(shiftName(a.shift())), std::string(shiftName(b.shift())));
+    else if (((a.byte(record::kFlagsByte) ^ b.byte(record::kFlagsByte)) & 0xE0) != 0)
+        // Shift bits the radio reads as the same shift (110 and 000 are both simplex).
+        change("byte 1", "0x" + hexByte(a.byte(record::kFlagsByte)),
+               "0x" + hexByte(b.byte(record::kFlagsByte)));
     if (a.txFrequency() != b.txFrequency()) {
         const bool split = a.shift() == Shift::Split || b.shift() == Shift::Split;
         change(split ? "TX frequency" : "offset", megahertzText(a.txFrequency()),
@@ -296,7 +300,7 @@ void describeRecordFields(const ChannelRecordView& a, const ChannelRecordView& b
         int byte;
         std::uint8_t mask;
     };
-    static constexpr Rest kRest[] = {{0, 0x38}, {1, 0x20}, {2, 0x4F}, {4, 0xFC}, {5, 0xC0},
+    static constexpr Rest kRest[] = {{0, 0x38}, {2, 0x4F}, {4, 0xFC}, {5, 0xC0},
                                      {6, 0xC0}, {7, 0x80}, {8, 0xFF}, {9, 0xFF}};
     for (const Rest& rest : kRest) {
         const std::uint8_t old = a.byte(rest.byte);

@@ -155,9 +155,11 @@ std::string notesText(const BlockStore& store)
 std::string recordRow(const ChannelRecordView& record, const std::string& number, bool named,
                       const std::string& more = {})
 {
-    const std::string second = record.split() ? padLeft(megahertzText(record.txFrequency()), 11) + "  " +
-                                                    std::string(modeName(record.txMode()))
-                                              : "-";
+    // A split channel's transmit frequency, or a repeater channel's offset.
+    const std::string second =
+        record.shift() != Shift::Simplex
+            ? padLeft(megahertzText(record.txFrequency()), 11) + "  " + std::string(modeName(record.txMode()))
+            : "-";
     // The tag as the radio shows it: bit 7 of record byte 0.
     return rowText(number, megahertzText(record.rxFrequency()),
                    listedModeName(record.mode(), record.narrow()), std::string(shiftName(record.shift())),

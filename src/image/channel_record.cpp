@@ -113,6 +113,20 @@ void ChannelRecord::fitTxBandCode()
         setByte(record::kTxModeByte, encodeBandCode(byte(record::kTxModeByte), *code));
 }
 
+bool ChannelRecord::changeShift(Shift to, std::uint32_t usualOffset)
+{
+    if (to == Shift::Split && shift() != Shift::Split)
+        setTxMode(mode());
+    setShift(to);
+    fitTxBandCode();
+    if ((to != Shift::Minus && to != Shift::Plus) || txFrequency() != 0)
+        return true;
+    if (usualOffset == 0)
+        return false;
+    setTxFrequency(usualOffset);
+    return true;
+}
+
 void ChannelRecord::setFrequencyAt(int k, std::uint32_t value)
 {
     for (int i = 0; i < 4; ++i)

@@ -1,9 +1,11 @@
 #pragma once
 // One memory channel record: 26 bytes in the BlockStore, read and written in
 // place. Fields and their bits (record byte k is k bytes past the record's start):
-//   byte 0 bits 0-2 mode, bits 6-7 tag flags (tag on only when both are set)
-//   byte 1 bits 6-7 split flags / shift (0 simplex, 1 minus, 2 plus, 3 split;
-//          any non-zero value counts as split for the Split box),
+//   byte 0 bits 0-2 mode, bit 7 tag shown (the radio shows the name when it
+//          is set; bit 6 is the radio's own and is kept)
+//   byte 1 bits 7-5 the shift, read together: 000 simplex, 011 minus, 101
+//          plus, 111 split; any other pattern (bits 7-6 with bit 5 clear, as
+//          some special memories hold) is simplex to the radio,
 //          bit 4 narrow (CW, CWR), bit 3 narrow (FM): a narrow mode sets
 //          both, a wide one clears both,
 //          bits 2-0 the receive frequency's band code (frequency_range.h)
@@ -89,20 +91,25 @@ constexpr std::uint8_t encodeTagOn(std::uint8_t b0, bool on)
 {
     return static_cast<std::uint8_t>(on ? (b0 | 0xC0) : (b0 & 0x3F));
 }
-// Split: any of bits 6-7 of byte 1 set.
-constexpr bool decodeSplit(std::uint8_t b1)
-{
-    return (b1 & 0xC0) != 0;
-}
-// Byte 1 with both split flags set (on) or both cleared.
-constexpr std::uint8_t encodeSplit(std::uint8_t b1, bool on)
-{
-    return static_cast<std::uint8_t>(on ? (b1 | 0xC0) : (b1 & 0x3F));
-}
-// The radio's shift from bits 6-7 of byte 1.
+// The radio's shift from bits 7-5 of byte 1, read together: 011 minus, 101
+// plus, 111 split; every other pattern is simplex.
 constexpr Shift decodeShift(std::uint8_t b1)
 {
-    return static_cast<Shift>(b1 >> 6);
+    switch (b1 >> 5) {
+    case 3:
+        return Shift::Minus;
+    case 5:
+        return Shift::Plus;
+    case 7:
+        return Shift::Split;
+    default:
+        return Shift::Simplex;
+    }
+}
+// Split: bits 7-5 of byte 1 all set, the radio's split.
+constexpr bool decodeSplit(std::uint8_t b1)
+{
+    return decodeShift(b1) == Shift::Split;
 }
 // Byte 1 with a shift written as real radios write it: bits 5..7 as 000
 // (simplex), 011 (minus), 101 (plus) or 111 (split); bits 0..4 kept.
@@ -110,6 +117,11 @@ constexpr std::uint8_t encodeShift(std::uint8_t b1, Shift shift)
 {
     constexpr std::uint8_t kPatterns[4] = {0x00, 0x60, 0xA0, 0xE0};
     return static_cast<std::uint8_t>((b1 & 0x1F) | kPatterns[static_cast<int>(shift) & 3]);
+}
+// Byte 1 made split (bits 7-5 = 111) or simplex (000); bits 0..4 kept.
+constexpr std::uint8_t encodeSplit(std::uint8_t b1, bool on)
+{
+    return encodeShift(b1, on ? Shift::Split : Shift::Simplex);
 }
 // Tag shown as the radio decides it: bit 7 of byte 0.
 constexpr bool decodeTagShown(std::uint8_t b0)
@@ -174,7 +186,7 @@ public:
     bool tagHighBit() const { return decodeTagShown(byte(record::kModeByte)); }
     // Whether the radio shows the tag (bit 7 of byte 0; the same bit as tagHighBit()).
     bool tagShown() const { return tagHighBit(); }
-    // Split: any split flag set.
+    // Split: the radio's split (byte 1 bits 7-5 = 111).
     bool split() const { return decodeSplit(byte(record::kFlagsByte)); }
     // The radio's shift (simplex, minus, plus, split).
     Shift shift() const { return decodeShift(byte(record::kFlagsByte)); }
@@ -244,10 +256,16 @@ public:
     }
     // Sets both tag flags (on) or clears both.
     void setTagOn(bool on) { setByte(record::kModeByte, encodeTagOn(byte(record::kModeByte), on)); }
-    // Sets both split flags (on) or clears both.
+    // Makes the channel split (byte 1 bits 7-5 = 111) or simplex (000).
     void setSplit(bool on) { setByte(record::kFlagsByte, encodeSplit(byte(record::kFlagsByte), on)); }
     // The radio's shift into byte 1 bits 5..7 (000, 011, 101, 111); bits 0..4 stay.
     void setShift(Shift shift) { setByte(record::kFlagsByte, encodeShift(byte(record::kFlagsByte), shift)); }
+    // The shift as an owner changes it on the radio: a channel made split
+    // transmits in its own mode until told otherwise and gets the band code of
+    // its transmit frequency; a repeater shift whose offset is 0 gets
+    // usualOffset (10 Hz units) when that is not 0. Returns false when a
+    // repeater shift is left with an offset of 0.
+    bool changeShift(Shift shift, std::uint32_t usualOffset);
     // Tag shown: bit 7 of byte 0 alone set or cleared.
     void setTagShown(bool shown)
     {

@@ -79,7 +79,7 @@ TEST(MemoryText, OneChannelActiveOrNot)
               "  Steps:     SSB/CW/DIG/PKT 1.00, AM 2.50, FM 5.00 kHz\n"
               "  Flags:     -\n"
               "  Tag:       not shown \"........\"\n"
-              "  Record:    01 c0 00 00 03 10 00 17 00 00 00 15 aa e0 00 15 be 68 00 00 00 00 00 00 00 00\n");
+              "  Record:    01 e0 00 00 03 10 00 17 00 00 00 15 aa e0 00 15 be 68 00 00 00 00 00 00 00 00\n");
     EXPECT_EQ(channelText(store, 2).substr(0, 19), "Channel 3 (inactive");
 }
 
@@ -202,7 +202,7 @@ TEST(MemoryJson, HoldsEveryChannelAndTheVfos)
     EXPECT_NE(json.find(R"("tag": "Caf\u00e9\"\\  ")"), std::string::npos);
 
     const JsonValue& twelve = channels[11];
-    EXPECT_TRUE(twelve["split"].boolean); // a minus shift counts as split for the editor
+    EXPECT_FALSE(twelve["split"].boolean); // a minus shift is not the radio's split
     EXPECT_EQ(twelve["shift"].text, "minus");
     EXPECT_EQ(twelve["tx"].number, 60000);
     EXPECT_EQ(twelve["record"].text, "c5640000010008000000"

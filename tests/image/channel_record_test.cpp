@@ -34,11 +34,19 @@ TEST(ChannelRecordFields, FrequenciesAreExactUnsigned32BitBigEndian)
     EXPECT_EQ(record.rxFrequency(), 700000u);
 }
 
-TEST(ChannelRecordFields, AnySplitBitMeansSplit)
+TEST(ChannelRecordFields, SplitIsTheRadiosSplitAlone)
 {
-    for (auto [b1, split] : {std::pair{0x40, true}, {0x80, true}, {0xC0, true}, {0x3F, false}, {0x00, false}})
+    // Bits 7-5 of byte 1 together: only 111 is split; a repeater shift is not.
+    for (auto [b1, split] : {std::pair{0xE0, true},
+                             {0xE4, true},
+                             {0x64, false},
+                             {0xA4, false},
+                             {0xC0, false},
+                             {0x40, false},
+                             {0x3F, false},
+                             {0x00, false}})
         EXPECT_EQ(decodeSplit(static_cast<std::uint8_t>(b1)), split) << b1;
-    EXPECT_EQ(encodeSplit(0x64, false), 0x24);
+    EXPECT_EQ(encodeSplit(0x64, false), 0x04);
     EXPECT_EQ(encodeSplit(0x25, true), 0xE5);
 }
 
@@ -49,6 +57,10 @@ TEST(ChannelRecordFields, ShiftAsTheRadioStoresIt)
     EXPECT_EQ(decodeShift(0x64), Shift::Minus);
     EXPECT_EQ(decodeShift(0xA5), Shift::Plus);
     EXPECT_EQ(decodeShift(0xE4), Shift::Split);
+    // Bits 7-6 with bit 5 clear, as special memories of a real FT-817ND (US)
+    // hold them, are simplex to the radio; so is any pattern it never writes.
+    for (const int b1 : {0x83, 0x84, 0xC4, 0x44, 0x24})
+        EXPECT_EQ(decodeShift(static_cast<std::uint8_t>(b1)), Shift::Simplex) << b1;
     EXPECT_EQ(shiftName(Shift::Minus), "minus");
     // Writing sets bits 5-7 the way the radio does and keeps bits 0-4.
     EXPECT_EQ(encodeShift(0xE4, Shift::Simplex), 0x04);
@@ -236,7 +248,7 @@ std::vector<Field> fields()
         {"mode", owning({{0, 0x07}}),
          [](ChannelRecord& r, std::mt19937& g) { r.setMode(int(g() % 11) - 1); }},
         {"tag", owning({{0, 0xC0}}), [](ChannelRecord& r, std::mt19937& g) { r.setTagOn(g() & 1); }},
-        {"split", owning({{1, 0xC0}}), [](ChannelRecord& r, std::mt19937& g) { r.setSplit(g() & 1); }},
+        {"split", owning({{1, 0xE0}}), [](ChannelRecord& r, std::mt19937& g) { r.setSplit(g() & 1); }},
         {"shift", owning({{1, 0xE0}}),
          [](ChannelRecord& r, std::mt19937& g) { r.setShift(static_cast<Shift>(g() % 4)); }},
         {"tone mode", owning({{4, 0x03}}),
@@ -302,11 +314,13 @@ TEST(ChannelRecordProperty, DecodingThenWritingBackEveryFieldChangesNothing)
         for (int n = 0; n < kChannelCount; ++n) {
             auto record = ChannelRecord::forChannel(store, n);
             record.setMode(record.mode());
-            // A flag pair holding 1 or 2 comes only from the radio; the editor's
-            // writers know just "both set" and "both clear", so those are written back.
+            // A flag pair holding 1 or 2 comes only from the radio; the writers
+            // know just "both set" and "both clear", so those are written back.
             if ((record.byte(0) & 0xC0) == 0xC0 || (record.byte(0) & 0xC0) == 0)
                 record.setTagOn(record.tagOn());
-            if ((record.byte(1) & 0xC0) == 0xC0 || (record.byte(1) & 0xC0) == 0)
+            record.setTagShown(record.tagShown());
+            // Split writes bits 7-5 as 111 or 000: only those patterns read back alike.
+            if ((record.byte(1) & 0xE0) == 0xE0 || (record.byte(1) & 0xE0) == 0)
                 record.setSplit(record.split());
             record.setToneMode(record.toneMode());
             record.setTxMode(record.txMode());
