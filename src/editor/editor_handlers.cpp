@@ -4,7 +4,9 @@
 #include "editor/editor_state.h"
 #include "editor/editor_window.h"
 #include "image/channel_record.h"
+#include "image/image_check.h"
 #include "image/memory_map.h"
+#include "image/radio_model.h"
 #include "text/number_reading.h"
 
 #include <QApplication>
@@ -78,12 +80,15 @@ EditorHandlers::EditorHandlers(EditorWindow& window, const EditorControls& contr
     connect(m_c.vfoA, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::A); });
     connect(m_c.vfoB, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::B); });
 
-    for (QWidget* watched :
-         std::initializer_list<QWidget*>{m_c.channelNumber, m_c.rxFrequency, m_c.txFrequency, m_c.toneNumber,
-                                         m_c.dcsNumber, m_c.tag, m_c.mode, m_c.txMode, m_c.vfoA, m_c.vfoB})
+    for (QWidget* watched : std::initializer_list<QWidget*>{
+             m_c.channelNumber, m_c.rxFrequency, m_c.txFrequency, m_c.toneNumber, m_c.dcsNumber, m_c.tag,
+             m_c.mode, m_c.txMode, m_c.shift, m_c.vfoA, m_c.vfoB})
         watched->installEventFilter(this);
+    // The meaning beside a number follows it as it is typed.
+    for (QLineEdit* box : {m_c.rxFrequency, m_c.txFrequency, m_c.toneNumber, m_c.dcsNumber})
+        connect(box, &QLineEdit::textEdited, &m_window, &EditorWindow::updateMeanings);
     // Some styles and versions let the list's own text field hold the focus.
-    for (QComboBox* list : {m_c.mode, m_c.txMode})
+    for (QComboBox* list : {m_c.mode, m_c.txMode, m_c.shift})
         if (list->lineEdit())
             list->lineEdit()->installEventFilter(this);
 }
@@ -191,6 +196,8 @@ void EditorHandlers::onFocusLost(QObject* watched)
         commitMode(ModeList::Mode);
     } else if (isWithin(watched, m_c.txMode) && isListFocusLoss(m_c.txMode)) {
         commitMode(ModeList::TxMode);
+    } else if (isWithin(watched, m_c.shift) && isListFocusLoss(m_c.shift)) {
+        commitShift();
     }
 }
 
@@ -235,13 +242,14 @@ void EditorHandlers::splitClicked()
     if (!ready())
         return;
     const EditHistory::Step step(m_window.history(), "Split", &m_window);
+    // The radio's split (byte 1 bits 7-5 = 111) or simplex, as the channel list sets them.
     if (m_c.split->isChecked()) {
         m_c.txFrequency->show();
-        state().record().setSplit(true);
+        state().record().changeShift(Shift::Split, 0);
         m_c.txFrequency->setFocus(Qt::OtherFocusReason);
     } else {
         m_c.txFrequency->hide();
-        state().record().setSplit(false);
+        state().record().changeShift(Shift::Simplex, 0);
     }
     redisplay();
 }
@@ -252,7 +260,8 @@ void EditorHandlers::tagClicked()
         return;
     const EditHistory::Step step(m_window.history(), "Tag", &m_window);
     const bool on = m_c.tagOn->isChecked();
-    state().record().setTagOn(on);
+    // The radio shows the tag by bit 7 of byte 0 alone; bit 6 is its own.
+    state().record().setTagShown(on);
     m_c.tag->setVisible(on);
     redisplay();
 }
@@ -315,6 +324,7 @@ void EditorHandlers::commitNumberBox(NumberBox which)
     else
         record.setDcsNumber(entry.stored);
     m_window.updateToneTooltips();
+    m_window.updateMeanings();
 }
 
 void EditorHandlers::commitTag()
@@ -340,6 +350,26 @@ void EditorHandlers::commitMode(ModeList which)
         record.setMode(position);
     else
         record.setTxMode(position);
+}
+
+// CHoffset: the entry chosen ("SMPX", "-RPT", "+RPT") becomes the radio's
+// shift, with the band's usual offset where the offset is 0, as in the
+// channel list. A split channel shows no entry; leaving the list without
+// choosing one, or choosing the shift the channel has, changes nothing.
+void EditorHandlers::commitShift()
+{
+    QComboBox* list = m_c.shift;
+    int position = list->currentIndex();
+    if (position >= 0 && list->isEditable() && list->currentText() != list->itemText(position))
+        position = -1;
+    if (position < 0 || position > static_cast<int>(Shift::Plus))
+        return;
+    const auto shift = static_cast<Shift>(position);
+    ChannelRecord record = state().record();
+    if (record.shift() == shift)
+        return;
+    record.changeShift(shift, usualRepeaterOffset(radioOf(state().store), record.rxFrequency()));
+    redisplay();
 }
 
 } // namespace ft817

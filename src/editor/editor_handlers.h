@@ -53,6 +53,7 @@ struct EditorControls {
     QLineEdit* tag = nullptr;
     QComboBox* mode = nullptr;
     QComboBox* txMode = nullptr;
+    QComboBox* shift = nullptr;
 };
 
 class EditorHandlers : public QObject {
@@ -96,6 +97,7 @@ private:
     void commitNumberBox(NumberBox which);
     void commitTag();
     void commitMode(ModeList which);
+    void commitShift();
 
     // The undo step's name for an entry in a control.
     QString stepName(const QObject* watched) const;

@@ -11,13 +11,17 @@
 #include "image/channel_names.h"
 #include "image/channel_record.h"
 #include "image/file_replacement.h"
+#include "image/frequency_range.h"
 #include "image/image_file.h"
 #include "image/memory_map.h"
 #include "image/payload_file.h"
+#include "image/special_memories.h"
 #include "image/tone_tables.h"
 #include "platform/file_access.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_path.h"
+#include "text/number_reading.h"
+#include "text/text_format.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -111,6 +115,20 @@ QIcon arrowIcon(bool up, const QColor& colour)
     return icon;
 }
 
+// A frequency in 10 Hz units as the radio means it: "145.72500 MHz", and
+// plainly so when the radio cannot tune it.
+QString frequencyMeaning(std::uint32_t frequency)
+{
+    const QString text = QString::fromStdString(megahertzText(frequency)) + " MHz";
+    return radioTunes(frequency) ? text : text + " \u2014 the radio does not tune this";
+}
+
+// What a number box's text stores, read as the box's commit reads it.
+std::optional<std::uint32_t> typedNumber(const QLineEdit* box)
+{
+    return typedFrequency(box->text().toLatin1().toStdString());
+}
+
 } // namespace
 
 EditorWindow::EditorWindow(QWidget* parent)
@@ -143,7 +161,8 @@ EditorWindow::EditorWindow(QWidget* parent)
                                                                         .dcsNumber = m_dcsNumber,
                                                                         .tag = m_tag,
                                                                         .mode = m_mode,
-                                                                        .txMode = m_txMode});
+                                                                        .txMode = m_txMode,
+                                                                        .shift = m_shift});
     // A change made in the channel list, or an undo, shows here at once.
     connect(m_history.get(), &EditHistory::changed, this, [this](const BlockStore&, const QObject* source) {
         if (source != this && isVisible())
@@ -237,6 +256,8 @@ void EditorWindow::buildWidgets()
     m_settings = ControlMaker(this).button("Settings", "Settings…", 312, 272, 97, 25);
     m_settings->setToolTip("The radio's menu settings, edited with undo.");
 
+    buildMeaningLabels();
+
     connect(m_done, &QPushButton::clicked, this, &EditorWindow::saveAndLeave);
     connect(m_channels, &QPushButton::clicked, this, &EditorWindow::openChannelList);
     connect(m_settings, &QPushButton::clicked, this, &EditorWindow::openSettings);
@@ -272,6 +293,10 @@ void EditorWindow::buildChannelRows()
     m_txFrequency = make.textBox("CHTfreq", QString(), "Memory TX freq if split.", 16, 120, 89, 25);
     makeRoomForEightCharacters(m_txFrequency);
     m_txMode = make.list("CHTmode", 120, 120, 65, 25);
+    // A closed VFO list names the band of the line it shows.
+    for (QComboBox* list : {m_vfoABand, m_vfoBBand})
+        connect(list, &QComboBox::currentIndexChanged, list,
+                [list](int line) { list->setToolTip(list->itemData(line, Qt::ToolTipRole).toString()); });
 }
 
 // The Home label and list, the tag text and the offset list.
@@ -301,6 +326,57 @@ void EditorWindow::buildToneAndButtonRows()
     m_saveName = make.textBox("Savename", QString(), nullptr, 16, 240, 145, 21);
     m_done = make.button("Done", "Done", 16, 272, 65, 25);
     m_cancel = make.button("Cancel", "Cancel", 96, 272, 65, 25);
+}
+
+// In the free column right of the VFO lists, and right of Mute: what the
+// numbers in the boxes mean to the radio.
+void EditorWindow::buildMeaningLabels()
+{
+    const ControlMaker make(this);
+    m_rxMeaning = make.label("CHfreqMeaning", QString(), 305, 80, 112, 40);
+    m_txMeaning = make.label("CHTfreqMeaning", QString(), 305, 120, 112, 56);
+    m_toneMeaning = make.label("ToneMeaning", QString(), 176, 208, 121, 17);
+    for (QLabel* label : {m_rxMeaning, m_txMeaning}) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
+void EditorWindow::updateMeanings()
+{
+    if (!m_state.loaded())
+        return;
+    const auto rx = typedNumber(m_rxFrequency);
+    m_rxMeaning->setText(rx ? frequencyMeaning(*rx) : QString());
+    m_rxMeaning->setVisible(m_active->isChecked());
+
+    // A repeater channel's transmit box holds its offset; a split one's the
+    // frequency it sends on.
+    const Shift shift = m_state.recordView().shift();
+    const auto tx = typedNumber(m_txFrequency);
+    QString txText;
+    if (tx && shift == Shift::Split) {
+        txText = "TX " + frequencyMeaning(*tx);
+    } else if (tx && rx && (shift == Shift::Minus || shift == Shift::Plus)) {
+        const bool minus = shift == Shift::Minus;
+        const std::int64_t sent = std::int64_t{*rx} + (minus ? -std::int64_t{*tx} : std::int64_t{*tx});
+        txText = QString("Offset %1%2 MHz").arg(minus ? "\u2212" : "+").arg(megahertzText(*tx).c_str());
+        if (sent >= 0 && sent <= 0xFFFFFFFFll)
+            txText += ", sends on " + frequencyMeaning(static_cast<std::uint32_t>(sent));
+    }
+    m_txMeaning->setText(txText);
+    m_txMeaning->setVisible(m_txFrequency->isVisibleTo(this) && !txText.isEmpty());
+
+    QString tone;
+    if (m_toneNumber->isVisibleTo(this)) {
+        const ClampedEntry entry = clampNumberEntry(m_toneNumber->text().toLatin1().toStdString(), 49);
+        tone = QString::fromStdString(ctcssText(entry.stored));
+    } else if (m_dcsNumber->isVisibleTo(this)) {
+        const ClampedEntry entry = clampNumberEntry(m_dcsNumber->text().toLatin1().toStdString(), 103);
+        tone = QString::fromStdString(dcsText(entry.stored));
+    }
+    m_toneMeaning->setText(tone);
+    m_toneMeaning->setVisible(!tone.isEmpty());
 }
 
 void EditorWindow::setTabOrderChain()
@@ -342,6 +418,16 @@ void EditorWindow::fillLists()
         m_vfoABand->addItem(bandListText(bandFrequency(store, Vfo::A, band)));
     for (int band = 0; band < kBandCount; ++band)
         m_vfoBBand->addItem(bandListText(bandFrequency(store, Vfo::B, band)));
+    // Each line's tooltip names its band, as the radio's owners call it.
+    for (const SpecialMemory& memory : specialMemoriesOf(store)) {
+        if (memory.kind != SpecialKind::VfoBand)
+            continue;
+        for (const Vfo vfo : {Vfo::A, Vfo::B})
+            for (int band = 0; band < kBandCount; ++band)
+                if (bandLocation(vfo, band) == memory.where)
+                    (vfo == Vfo::A ? m_vfoABand : m_vfoBBand)
+                        ->setItemData(band, QString::fromStdString(memory.name), Qt::ToolTipRole);
+    }
     // A band number of 15 names no band record: nothing is selected then.
     m_vfoABand->setCurrentIndex(selectedBand(store, Vfo::A));
     m_vfoBBand->setCurrentIndex(selectedBand(store, Vfo::B));
@@ -372,6 +458,7 @@ Status EditorWindow::edit(const QString& path)
     m_state.currentChannel = shownChannel(m_state.store);
     showChannel(Showing::Opening);
     updateToneTooltips();
+    updateMeanings();
     // Undo reaches back to this Edit and no further.
     m_history->restart();
 
@@ -393,6 +480,7 @@ void EditorWindow::displayChannel()
         return;
     showChannel(Showing::Channel);
     updateToneTooltips();
+    updateMeanings();
 }
 
 void EditorWindow::refreshChannel()
@@ -401,6 +489,7 @@ void EditorWindow::refreshChannel()
         return;
     showChannel(Showing::Refresh);
     updateToneTooltips();
+    updateMeanings();
 }
 
 void EditorWindow::openChannelList()
@@ -486,31 +575,35 @@ void EditorWindow::showChannel(Showing showing)
     m_state.currentChannel = n;
     m_channelNumber->setText(" " + QString::number(n + 1));
 
-    if (showing != Showing::Opening) {
-        if (!isChannelActive(m_state.store, n)) {
-            showInactive();
-            return;
-        }
-        if (showing == Showing::Channel)
-            setCurrentChannel(m_state.store, n);
+    // Every display, the first after Edit included, shows the channel's own
+    // bit in the active bitmap.
+    if (!isChannelActive(m_state.store, n)) {
+        showInactive();
+        return;
     }
+    if (showing == Showing::Channel)
+        setCurrentChannel(m_state.store, n);
     m_active->setChecked(true);
 
     const ChannelRecordView record = m_state.recordView();
     m_mode->setCurrentIndex(record.mode());
     m_rxFrequency->setText(QString::number(record.rxFrequency()));
 
-    if (record.split()) {
-        m_split->setChecked(true);
+    // The radio's shift (byte 1 bits 7-5 together): split shows the transmit
+    // frequency and mode, a repeater shift its offset in the same box, and
+    // CHoffset names the repeater shift (no entry for a split channel).
+    const Shift shift = record.shift();
+    m_shift->setCurrentIndex(shift == Shift::Split ? -1 : static_cast<int>(shift));
+    m_split->setChecked(shift == Shift::Split);
+    if (shift != Shift::Simplex) {
         m_txFrequency->setText(QString::number(record.txFrequency()));
         m_txFrequency->show();
-        m_txMode->setCurrentIndex(record.txMode());
-        m_txMode->show();
     } else {
         m_txFrequency->hide();
-        m_txMode->hide();
-        m_split->setChecked(false);
     }
+    if (shift == Shift::Split)
+        m_txMode->setCurrentIndex(record.txMode());
+    m_txMode->setVisible(shift == Shift::Split);
 
     const ToneMode tone = record.toneMode();
     m_dcsNumber->setVisible(tone == ToneMode::Dcs);
@@ -523,10 +616,8 @@ void EditorWindow::showChannel(Showing showing)
     else if (tone == ToneMode::Dcs)
         m_dcsNumber->setText(" " + QString::number(record.dcsNumber()));
 
-    // The radio itself marks a shown tag with bit 7 alone; the channel the
-    // editor opens on follows it, every later display needs both tag flags.
-    const bool tagOn = showing == Showing::Opening ? record.tagHighBit() : record.tagOn();
-    if (tagOn) {
+    // The radio shows the tag when bit 7 of byte 0 is set, whatever bit 6 holds.
+    if (record.tagShown()) {
         m_tagOn->setChecked(true);
         m_tag->show();
         const std::string tag = record.tag();
@@ -552,6 +643,7 @@ void EditorWindow::showInactive()
     m_txMode->hide();
     m_split->setChecked(false);
     m_mode->setCurrentIndex(-1);
+    m_shift->setCurrentIndex(-1);
     m_tag->hide();
     m_tagOn->setChecked(false);
 }

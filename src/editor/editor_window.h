@@ -58,6 +58,10 @@ public:
     // Puts the stored tone in hertz and the DCS code of the channel on show
     // into the tooltips of the CTCSS and DCS boxes (entry stays by number).
     void updateToneTooltips();
+    // Beside each number box, what its number means to the radio: the
+    // frequency in MHz (and whether the radio tunes it), the tone in hertz,
+    // the DCS code; read from what the boxes hold now.
+    void updateMeanings();
 
     // Shows CurrentChannel as it now stands in the image after a change made
     // elsewhere (the channel list, an undo); writes nothing, not even the
@@ -93,14 +97,16 @@ protected:
 private:
     // Places a window of the editor's wholly on screen, beside the editor where there is room.
     void placeBesideEditor(QWidget* window);
-    // Which tag rule a display uses: stepping through the channels (both tag
-    // flags) or Edit's for the channel it opens on (bit 7 alone, Active always ticked).
+    // Why a channel is shown: stepping to it (an active one becomes the
+    // radio's current channel), Edit opening on it (the current-channel byte
+    // already names it), or a change made elsewhere.
     enum class Showing { Channel, Opening, Refresh };
 
     void buildWidgets();
     void buildChannelRows();
     void buildTagAndListRows();
     void buildToneAndButtonRows();
+    void buildMeaningLabels();
     void setTabOrderChain();
     void fillLists();
     void showChannel(Showing showing);
@@ -144,6 +150,9 @@ private:
     QPushButton* m_cancel = nullptr;
     QPushButton* m_channels = nullptr;
     QPushButton* m_settings = nullptr;
+    QLabel* m_rxMeaning = nullptr;
+    QLabel* m_txMeaning = nullptr;
+    QLabel* m_toneMeaning = nullptr;
 
     ChannelListWindow* m_channelList = nullptr;
     RadioSettingsWindow* m_settingsWindow = nullptr;

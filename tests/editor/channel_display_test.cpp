@@ -62,7 +62,7 @@ TEST_F(ChannelDisplayTest, FrequenciesAreShownUnsignedInPlainDecimal)
         {{0x00, 0xDD, 0x8E, 0xC0}, "14520000"},
     };
     image.setActive(10);
-    image.channel(10).setByte(1, 0xC0);
+    image.channel(10).setByte(1, 0xE0);
     open();
     for (const auto& c : cases) {
         int k = 0;
@@ -104,11 +104,17 @@ TEST_F(ChannelDisplayTest, InactiveChannelShowsItsNumberAndNothingElse)
     EXPECT_TRUE(window->state().store == before) << "an inactive channel changes no byte";
 }
 
-TEST_F(ChannelDisplayTest, ASingleSplitBitCountsAsSplit)
+// Byte 1 bits 7-5 together: 111 is split, 011 and 101 a repeater shift whose
+// offset the transmit box shows, 110 (as some real special memories hold) simplex.
+TEST_F(ChannelDisplayTest, ShiftIsReadAsTheRadioReadsIt)
 {
     image.setRecord(0,
-                    {0x02, 0x40, 0, 0, 0, 0x20, 0, 0, 0, 0, 0x00, 0x0A, 0xAE, 0x60, 0x00, 0x0A, 0xC1, 0xE8});
-    image.setActive(0);
+                    {0x02, 0xE0, 0, 0, 0, 0x20, 0, 0, 0, 0, 0x00, 0x0A, 0xAE, 0x60, 0x00, 0x0A, 0xC1, 0xE8});
+    // 145.725 MHz, minus 600 kHz, as a real radio holds a repeater channel.
+    image.setRecord(1, {0x05, 0x64, 0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0xDE, 0x5B, 0xD4, 0x00, 0x00, 0xEA, 0x60});
+    image.setRecord(2, {0x02, 0xC0});
+    for (int n : {0, 1, 2})
+        image.setActive(n);
     open();
     display(0);
     EXPECT_TRUE(check("Chsplit")->isChecked());
@@ -116,12 +122,25 @@ TEST_F(ChannelDisplayTest, ASingleSplitBitCountsAsSplit)
     EXPECT_TRUE(shown("CHTmode"));
     EXPECT_EQ(box("CHTfreq")->text(), "705000");
     EXPECT_EQ(list("CHTmode")->currentText(), "AM");
-    EXPECT_EQ(window->state().store.byte(channelLocation(0).index + 1, 8), 0x40);
+    EXPECT_EQ(window->state().store.byte(channelLocation(0).index + 1, 8), 0xE0);
+
+    display(1);
+    EXPECT_FALSE(check("Chsplit")->isChecked());
+    EXPECT_EQ(list("CHoffset")->currentText(), "-RPT");
+    EXPECT_TRUE(shown("CHTfreq"));
+    EXPECT_FALSE(shown("CHTmode"));
+    EXPECT_EQ(box("CHTfreq")->text(), "60000");
+    EXPECT_EQ(label("CHTfreqMeaning")->text(), "Offset \u22120.60000 MHz, sends on 145.12500 MHz");
+
+    display(2);
+    EXPECT_FALSE(check("Chsplit")->isChecked());
+    EXPECT_EQ(list("CHoffset")->currentText(), "SMPX");
+    EXPECT_FALSE(shown("CHTfreq"));
 }
 
 TEST_F(ChannelDisplayTest, HiddenTransmitFrequencyKeepsItsText)
 {
-    image.setRecord(0, {0x00, 0xC0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 99});
+    image.setRecord(0, {0x00, 0xE0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 99});
     image.setRecord(1, {0x00, 0x00});
     image.setActive(0);
     image.setActive(1);
@@ -170,12 +189,13 @@ TEST_F(ChannelDisplayTest, ExactlyTheToneBoxOfTheToneModeIsChecked)
     }
 }
 
-TEST_F(ChannelDisplayTest, TagNeedsBothTagFlags)
+// The radio shows the tag when bit 7 of byte 0 is set, whatever bit 6 holds.
+TEST_F(ChannelDisplayTest, TagFollowsBitSeven)
 {
     image.setActive(1);
     image.setActive(2);
     image.setActive(3);
-    image.setRecord(1, {0x80});
+    image.setRecord(1, {0x40});
     image.setRecord(2, {0xC0});
     image.setRecord(3, {0x85});
     for (int n : {1, 2, 3}) {
@@ -194,11 +214,10 @@ TEST_F(ChannelDisplayTest, TagNeedsBothTagFlags)
     EXPECT_TRUE(shown("CHtext"));
     EXPECT_EQ(box("CHtext")->text(), "ABC     ");
 
-    // Right after a tagged channel: bit 7 alone shows no tag and changes nothing.
     const BlockStore before = window->state().store;
     display(3);
-    EXPECT_FALSE(check("Tagck")->isChecked());
-    EXPECT_FALSE(shown("CHtext"));
+    EXPECT_TRUE(check("Tagck")->isChecked());
+    EXPECT_TRUE(shown("CHtext"));
     EXPECT_EQ(list("CHmode")->currentText(), "FM");
     expectStoreUnchangedButCurrentChannel(before, 3);
 }

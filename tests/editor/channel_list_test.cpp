@@ -262,7 +262,8 @@ TEST_F(ChannelListTest, EachWindowShowsTheOthersChangesAndAnEditRedrawsOnlyItsRo
     ASSERT_EQ(redrawn.count(), 1);
     EXPECT_EQ(redrawn.at(0).at(0).toModelIndex().row(), 1);
     EXPECT_EQ(redrawn.at(0).at(1).toModelIndex().row(), 1);
-    EXPECT_EQ(text(1, M::Shift), "Simplex"); // the Split box clears both bits
+    // A repeater channel shows Split cleared; ticking it makes the radio's split.
+    EXPECT_EQ(text(1, M::Shift), "Split");
 }
 
 TEST_F(ChannelListTest, UndoReachesBackThroughBothWindowsToTheLoadedImageAndStartsAnewAtEdit)

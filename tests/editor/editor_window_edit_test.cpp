@@ -12,6 +12,7 @@ using EditTest = EditorWindowTest;
 TEST_F(EditTest, FillsTheListsAndTheSaveName)
 {
     MemoryImage image;
+    image.setActive(0);
     const std::string path = openImage(image);
     const QStringList modes = {"LSB", "USB", "CW", "CWR", "AM", "FM", "DIG", "PKT", ""};
     for (const char* name : {"CHmode", "CHTmode"}) {
@@ -108,13 +109,13 @@ TEST_F(EditTest, CurrentChannelByteOfTwoHundredOrMoreOpensChannelOne)
     EXPECT_EQ(ft817::currentChannelByte(window->state().store), 203);
 }
 
-// The opening channel is shown as active whatever the bitmap says, and its
-// tag follows bit 7 alone; showing it again later needs both tag flags.
-TEST_F(EditTest, OpeningChannelUsesTheRadiosOwnTagMark)
+// The radio shows a tag when bit 7 of byte 0 is set: so does the editor on
+// the channel it opens on and on every later visit.
+TEST_F(EditTest, TagFollowsBitSevenOnEveryVisit)
 {
     MemoryImage image;
     image.setByte(kCurrentChannelByte, 4);
-    image.setRecord(4, {0x80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x0A, 0xAE, 0x60});
+    image.setRecord(4, {0x85, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x0A, 0xAE, 0x60});
     int k = 18;
     for (char c : std::string("HOME    "))
         image.channel(4).setByte(k++, static_cast<std::uint8_t>(c));
@@ -127,20 +128,21 @@ TEST_F(EditTest, OpeningChannelUsesTheRadiosOwnTagMark)
 
     const BlockStore before = window->state().store;
     window->displayChannel();
-    EXPECT_FALSE(check("Tagck")->isChecked());
-    EXPECT_FALSE(shown("CHtext"));
+    EXPECT_TRUE(check("Tagck")->isChecked());
+    EXPECT_TRUE(shown("CHtext"));
     EXPECT_TRUE(window->state().store == before);
 }
 
-TEST_F(EditTest, OpeningChannelIsShownActiveEvenWhenItsBitIsClear)
+// Active shows the channel's bit in the active bitmap, on the first channel too.
+TEST_F(EditTest, OpeningChannelWhoseBitIsClearIsShownInactive)
 {
     MemoryImage image;
     image.setByte(kCurrentChannelByte, 2);
     image.setRecord(2, {0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x0A, 0xAE, 0x60});
     openImage(image);
-    EXPECT_TRUE(check("Chact")->isChecked());
-    EXPECT_EQ(box("CHfreq")->text(), "700000");
-    EXPECT_EQ(list("CHmode")->currentText(), "USB");
+    EXPECT_FALSE(check("Chact")->isChecked());
+    EXPECT_EQ(box("CHfreq")->text(), "");
+    EXPECT_EQ(list("CHmode")->currentIndex(), -1);
     EXPECT_FALSE(isChannelActive(window->state().store, 2)) << "opening changes no bitmap";
 }
 
@@ -148,11 +150,13 @@ TEST_F(EditTest, OpeningDcsChannelClearsToneLeftFromTheEditBefore)
 {
     MemoryImage toneImage;
     toneImage.setRecord(0, {0x05, 0, 0, 0, 0x01, 0, 8});
+    toneImage.setActive(0);
     openImage(toneImage, "tone.bin");
     ASSERT_TRUE(check("CTCSSck")->isChecked());
 
     MemoryImage dcsImage;
     dcsImage.setRecord(0, {0x05, 0, 0, 0, 0x03, 0, 8, 23});
+    dcsImage.setActive(0);
     openImage(dcsImage, "dcs.bin");
     EXPECT_TRUE(check("DCSck")->isChecked());
     EXPECT_FALSE(check("CTCSSck")->isChecked());
@@ -183,6 +187,7 @@ TEST_F(EditTest, EditCancelEditRefillsTheListsInsteadOfAddingToThem)
     button("Cancel")->click();
 
     MemoryImage second;
+    second.setActive(0);
     second.setBand(Vfo::A, 0, 14250000);
     second.setByte(kVfoSelectByte, 0x00);
     openImage(second, "second.bin");
@@ -196,13 +201,25 @@ TEST_F(EditTest, EditCancelEditRefillsTheListsInsteadOfAddingToThem)
     EXPECT_EQ(list("CHoffset")->currentText(), "SMPX");
 }
 
-TEST_F(EditTest, OffsetListShowsSimplexAfterEveryEdit)
+// CHoffset names the channel's own shift, on opening and on every visit.
+TEST_F(EditTest, OffsetListShowsTheChannelsShift)
 {
     MemoryImage image;
     image.setRecord(0, {0x05, 0xA5});
+    image.setRecord(1, {0x05, 0x64});
+    image.setRecord(2, {0x05, 0x04});
+    for (int n : {0, 1, 2})
+        image.setActive(n);
     openImage(image);
-    list("CHoffset")->setCurrentIndex(2);
+    EXPECT_EQ(list("CHoffset")->currentText(), "+RPT");
+    list("CHoffset")->setCurrentIndex(0);
     openImage(image);
+    EXPECT_EQ(list("CHoffset")->currentText(), "+RPT");
+    window->state().currentChannel = 1;
+    window->displayChannel();
+    EXPECT_EQ(list("CHoffset")->currentText(), "-RPT");
+    window->state().currentChannel = 2;
+    window->displayChannel();
     EXPECT_EQ(list("CHoffset")->currentText(), "SMPX");
 }
 
@@ -211,6 +228,7 @@ TEST_F(EditTest, TextTypedIntoTheListsIsGoneAfterTheNextEdit)
 {
     MemoryImage image;
     image.setRecord(0, {0x05});
+    image.setActive(0);
     openImage(image);
     for (const char* name : {"Home", "CHoffset", "VFOAs", "VFOBs", "CHmode"})
         list(name)->setEditText("typed");
@@ -229,6 +247,7 @@ TEST_F(EditTest, FileThatCannotBeLoadedChangesNothing)
 {
     MemoryImage image;
     image.setRecord(0, {0x05, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x0A, 0xAE, 0x60});
+    image.setActive(0);
     image.setBand(Vfo::A, 0, 7050000);
     const std::string loaded = openImage(image);
     window->state().store.setByte(30, 8, 0x5A); // an edit not yet saved

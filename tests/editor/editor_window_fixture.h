@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -98,6 +99,7 @@ protected:
     QCheckBox* check(const char* name) { return widget<QCheckBox>(name); }
     QComboBox* list(const char* name) { return widget<QComboBox>(name); }
     QPushButton* button(const char* name) { return widget<QPushButton>(name); }
+    QLabel* label(const char* name) { return widget<QLabel>(name); }
     // Visible as far as the window is concerned (the window itself may be hidden).
     bool shown(const char* name) { return !window->findChild<QWidget*>(name)->isHidden(); }
 

@@ -284,5 +284,46 @@ TEST_F(EntryTest, EnterThenTheFocusLossItCausesStoreTheSameBytes)
     EXPECT_EQ(frequency(0, 14), (Bytes4{0x00, 0xDD, 0x8E, 0xC0}));
 }
 
+// CHoffset sets the radio's shift; an offset of 0 gets the band's usual one,
+// which the transmit box then shows and names as the offset.
+TEST_F(EntryTest, OffsetListSetsTheShiftWithTheBandsUsualOffset)
+{
+    image.setActive(0);
+    image.setRecord(0, {0x05, 0x04, 0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0xDE, 0x5B, 0xD4}); // 145.725 MHz
+    open();
+    EXPECT_EQ(list("CHoffset")->currentText(), "SMPX");
+    EXPECT_FALSE(shown("CHTfreq"));
+    choose("CHoffset", 1);
+    named("Savename")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(rec(0, 1), 0x64);
+    EXPECT_EQ(frequency(0, 14), (Bytes4{0x00, 0x00, 0xEA, 0x60}));
+    EXPECT_TRUE(shown("CHTfreq"));
+    EXPECT_EQ(box("CHTfreq")->text(), "60000");
+    EXPECT_EQ(label("CHTfreqMeaning")->text(), "Offset \u22120.60000 MHz, sends on 145.12500 MHz");
+    choose("CHoffset", 0);
+    named("Savename")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(rec(0, 1), 0x04);
+    EXPECT_FALSE(shown("CHTfreq"));
+}
+
+// Beside each number, what it means to the radio; a frequency the radio
+// cannot tune says so; each VFO line names its band.
+TEST_F(EntryTest, LabelsSayWhatTheNumbersMean)
+{
+    image.setActive(0);
+    image.setRecord(0, {0x05, 0, 0, 0, 0x01, 0, 8, 0, 0, 0, 0x00, 0xDE, 0x5B, 0xD4});
+    open();
+    EXPECT_EQ(label("CHfreqMeaning")->text(), "145.72500 MHz");
+    EXPECT_EQ(label("ToneMeaning")->text(), "88.5 Hz");
+    typeAndEnter("CHfreq", "145.520");
+    EXPECT_EQ(label("CHfreqMeaning")->text(), "0.00146 MHz \u2014 the radio does not tune this");
+    type("CHfreq", "14572500");
+    EXPECT_EQ(label("CHfreqMeaning")->text(), "145.72500 MHz") << "the label follows the typing";
+    click("DCSck");
+    EXPECT_EQ(label("ToneMeaning")->text(), "DCS 023");
+    EXPECT_EQ(list("VFOAs")->itemData(12, Qt::ToolTipRole).toString(), "VFO A 144 MHz");
+    EXPECT_EQ(list("VFOBs")->itemData(0, Qt::ToolTipRole).toString(), "VFO B 1.8 MHz");
+}
+
 } // namespace
 } // namespace ft817::test

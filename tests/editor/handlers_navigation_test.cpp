@@ -113,28 +113,30 @@ TEST_F(NavigationTest, CheckingActiveOnAnInactiveChannelShowsItsRecord)
     EXPECT_EQ(at(7, 1), 41);
 }
 
-TEST_F(NavigationTest, ClearingTagKeepsTheMode)
+// Tag writes bit 7 of byte 0 alone: the mode and the radio's bit 6 stay.
+TEST_F(NavigationTest, ClearingTagKeepsTheModeAndBitSix)
 {
     image.setActive(0);
     image.setRecord(0, {0xC5});
     open();
     EXPECT_TRUE(check("Tagck")->isChecked());
     click("Tagck");
-    EXPECT_EQ(rec(0, 0), 0x05);
+    EXPECT_EQ(rec(0, 0), 0x45);
     EXPECT_FALSE(shown("CHtext"));
     click("Tagck");
     EXPECT_EQ(rec(0, 0), 0xC5);
     EXPECT_TRUE(shown("CHtext"));
 }
 
-TEST_F(NavigationTest, CheckingSplitSetsBothFlagsAndFocusesTransmitFrequency)
+// Split writes the radio's split, byte 1 bits 7-5 = 111, and simplex (000) when cleared.
+TEST_F(NavigationTest, CheckingSplitSetsTheRadiosSplitAndFocusesTransmitFrequency)
 {
     image.setActive(0);
     image.setRecord(0, {0x00, 0x12});
     open();
     EXPECT_FALSE(shown("CHTfreq"));
     click("Chsplit");
-    EXPECT_EQ(rec(0, 1), 0xD2);
+    EXPECT_EQ(rec(0, 1), 0xF2);
     EXPECT_TRUE(shown("CHTfreq"));
     EXPECT_TRUE(shown("CHTmode"));
     EXPECT_EQ(focused(), box("CHTfreq"));
@@ -153,7 +155,7 @@ TEST_F(NavigationTest, SplitOnAnInactiveChannelWritesOnlyTheFlags)
     const BlockStore before = window->state().store;
     click("Chsplit");
     BlockStore expected = before;
-    expected.setByte(channelLocation(6).index + 1, channelLocation(6).block, 0xD2);
+    expected.setByte(channelLocation(6).index + 1, channelLocation(6).block, 0xF2);
     EXPECT_TRUE(window->state().store == expected);
     EXPECT_FALSE(check("Chsplit")->isChecked());
     EXPECT_FALSE(shown("CHTfreq"));
@@ -205,7 +207,7 @@ TEST_F(NavigationTest, SpaceBarOnAFlagBoxIsAClick)
     open();
     named("Tagck")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(named("Tagck"), Qt::Key_Space);
-    EXPECT_EQ(rec(0, 0), 0xC0);
+    EXPECT_EQ(rec(0, 0), 0x80);
 }
 
 TEST_F(NavigationTest, FlagHandlersWorkOnInactiveChannels)
@@ -214,7 +216,7 @@ TEST_F(NavigationTest, FlagHandlersWorkOnInactiveChannels)
     open();
     goTo(2);
     click("Tagck");
-    EXPECT_EQ(rec(2, 0), 0xC1);
+    EXPECT_EQ(rec(2, 0), 0x81);
     EXPECT_FALSE(check("Tagck")->isChecked()); // shown again as inactive
     EXPECT_FALSE(shown("CHtext"));
     click("CTCSSmute");
@@ -263,11 +265,11 @@ TEST_F(NavigationTest, ShowingAChannelRunsNoFlagHandler)
     image.setActive(0);
     image.setRecord(0, {0xC5, 0xC0, 0, 0, 0x01});
     image.setActive(1);
-    image.setRecord(1, {0x85, 0x40, 0, 0, 0x03});
+    image.setRecord(1, {0x45, 0xE0, 0, 0, 0x03});
     open();
     click("Chup");
-    EXPECT_EQ(rec(1, 0), 0x85);
-    EXPECT_EQ(rec(1, 1), 0x40);
+    EXPECT_EQ(rec(1, 0), 0x45);
+    EXPECT_EQ(rec(1, 1), 0xE0);
     EXPECT_EQ(rec(1, 4), 0x03);
     EXPECT_TRUE(check("Chsplit")->isChecked());
     EXPECT_FALSE(check("Tagck")->isChecked());
