@@ -2,6 +2,7 @@
 
 #include "cat_protocol/calibration_backup.h"
 #include "exchange/calibration_text.h"
+#include "gui/accessible_names.h"
 #include "image/file_replacement.h"
 #include "image/image_history.h"
 #include "platform/clock.h"
@@ -52,6 +53,9 @@ CalibrationDialog::CalibrationDialog(SerialDevice device, QWidget* parent)
     m_saveAs = new QPushButton("Save as…", this);
     m_saveAs->setObjectName("CalibrationSaveAs");
     m_saveAs->setEnabled(false);
+    describeControl(m_table, "Calibration values",
+                    "What the radio's calibration memory holds, address by address");
+    describeControl(m_saveAs, "Save as", "Saves the calibration values to a backup file");
     layout->addWidget(m_status);
     layout->addWidget(m_progress);
     layout->addWidget(m_table);

@@ -5,6 +5,7 @@
 #include "app/transfer_settings.h"
 #include "cat/cat_window.h"
 #include "editor/editor_window.h"
+#include "gui/accessible_names.h"
 #include "gui/help_window.h"
 #include "gui/window_icon.h"
 #include "image/image_check.h"
@@ -64,6 +65,16 @@ void ClickArea::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
     emit clicked();
+}
+
+void ClickArea::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 MainWindow::MainWindow(SerialDevice device, QWidget* parent) : QWidget(parent), m_device(std::move(device))
@@ -126,18 +137,32 @@ void MainWindow::buildControls()
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
+
+    // For screen readers; the window looks as it did.
+    label->setBuddy(m_path);
+    describeControl(m_path, "Image file", "The image file Download writes, Upload sends and Edit opens");
+    describeControl(m_download, "Download",
+                    "Receives the radio's memory into the image file; starts when it gets the focus");
+    describeControl(m_upload, "Upload", "Sends the image file to the radio; starts when it gets the focus");
+    describeControl(m_edit, "Edit", "Opens the image file in the editor");
+    describeControl(m_status, "Status", "How the last transfer went");
+    describeControl(m_progress, "Progress");
+    // The unmarked CAT area: a control the keyboard reaches, named for screen readers.
+    m_catArea->setFocusPolicy(Qt::TabFocus);
+    describeControl(m_catArea, "CAT control", "Opens the CAT control window: press Enter or Space");
 }
 
 void MainWindow::setFocusOrder()
 {
-    // Focus order: Text1, Command1, Command2, Text2, Command3, back to Text1.
+    // Focus order: Text1, Command1, Command2, Text2, Command3, the CAT area, back to Text1.
     for (QWidget* widget : std::initializer_list<QWidget*>{m_path, m_download, m_upload, m_status, m_edit})
         widget->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(m_path, m_download);
     setTabOrder(m_download, m_upload);
     setTabOrder(m_upload, m_status);
     setTabOrder(m_status, m_edit);
-    setTabOrder(m_edit, m_path);
+    setTabOrder(m_edit, m_catArea);
+    setTabOrder(m_catArea, m_path);
     m_path->setFocus();
 }
 

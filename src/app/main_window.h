@@ -66,6 +66,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Enter or Space on the focused area is a click, for the keyboard.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class MainWindow : public QWidget {

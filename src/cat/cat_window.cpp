@@ -1,6 +1,7 @@
 #include "cat/cat_window.h"
 
 #include "cat_protocol/cat_link.h"
+#include "gui/accessible_names.h"
 #include "gui/help_window.h"
 #include "gui/window_icon.h"
 #include "platform/clock.h"
@@ -33,6 +34,8 @@ CatWindow::CatWindow(std::function<SerialDevice()> device, QWidget* parent)
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    describeControl(m_text, "Frequency to tune, in 10 Hz units", m_text->toolTip());
+    describeControl(m_status, "CAT status");
 
     // Only the person's changes send; the initial text above sends nothing.
     connect(m_text, &QLineEdit::textEdited, this, &CatWindow::textEdited);

@@ -9,6 +9,7 @@
 #include "editor/channel_table_view.h"
 #include "editor/edit_history.h"
 #include "exchange/channel_clipboard.h"
+#include "gui/accessible_names.h"
 #include "gui/help_window.h"
 #include "gui/window_icon.h"
 #include "image/channel_record.h"
@@ -25,10 +26,13 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -273,7 +277,9 @@ void ChannelListWindow::buildLayout()
     m_table->addAction(fill);
 
     auto* findRow = new QHBoxLayout;
-    findRow->addWidget(new QLabel("Find:", this));
+    auto* findLabel = new QLabel("Find:", this);
+    findLabel->setBuddy(m_filter);
+    findRow->addWidget(findLabel);
     findRow->addWidget(m_filter, 1);
     findRow->addWidget(m_activeOnly);
 
@@ -292,6 +298,62 @@ void ChannelListWindow::buildLayout()
     m_tabs->addTab(m_specialTable, "Special");
     layout->addWidget(m_tabs, 1);
     layout->addWidget(m_status);
+
+    // The keyboard reaches every tool, as the mouse does.
+    for (QToolButton* button : tools->findChildren<QToolButton*>())
+        button->setFocusPolicy(Qt::TabFocus);
+    makeKeyboardFriendly();
+}
+
+namespace {
+
+// The next (or previous) control after widget in the window's Tab order
+// that takes the focus now; null when there is none.
+QWidget* nextFocusable(QWidget* widget, bool forward)
+{
+    for (QWidget* next = forward ? widget->nextInFocusChain() : widget->previousInFocusChain();
+         next && next != widget; next = forward ? next->nextInFocusChain() : next->previousInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
+            next->window() == widget->window() && !widget->isAncestorOf(next))
+            return next;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void ChannelListWindow::makeKeyboardFriendly()
+{
+    describeControl(m_filter, "Find",
+                    "Shows only the channels whose tag or frequency holds this text (Ctrl+F)");
+    describeControl(m_activeOnly, "Active only", "Shows only the channels in use");
+    describeControl(m_fillStart, "Fill from, MHz", "The first frequency Fill gives the selected rows");
+    describeControl(m_fillStep, "Fill step, MHz", "What Fill adds from one selected row to the next");
+    describeControl(m_table, "Channels", "The 200 memory channels; Ctrl+Tab leaves the list");
+    describeControl(m_specialTable, "Special memories",
+                    "VFO bands, HOME, QMB and scan limits; Ctrl+Tab leaves the list");
+    describeControl(m_tabs, "Channels or special memories");
+    describeControl(m_tabs->tabBar(), "Channels or special memories");
+
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    find->setObjectName("FindShortcut");
+    connect(find, &QShortcut::activated, this, [this] {
+        m_filter->setFocus(Qt::ShortcutFocusReason);
+        m_filter->selectAll();
+    });
+    // Tab moves between the cells; Ctrl+Tab (Ctrl+Shift+Tab) leaves the list.
+    for (QTableView* table : {static_cast<QTableView*>(m_table), static_cast<QTableView*>(m_specialTable)}) {
+        for (const bool forward : {true, false}) {
+            auto* leave = new QShortcut(forward ? QKeySequence(Qt::CTRL | Qt::Key_Tab)
+                                                : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                        table);
+            leave->setContext(Qt::WidgetWithChildrenShortcut);
+            connect(leave, &QShortcut::activated, table, [table, forward] {
+                if (QWidget* next = nextFocusable(table, forward))
+                    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            });
+        }
+    }
 }
 
 void ChannelListWindow::sizeColumns()

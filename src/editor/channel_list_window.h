@@ -79,6 +79,8 @@ signals:
 
 private:
     void buildActions();
+    // Names for screen readers, Ctrl+F to Find, Ctrl+Tab out of the lists.
+    void makeKeyboardFriendly();
     void buildLayout();
     void sizeColumns();
     // Sizes a table's columns; gives the width the table needs.

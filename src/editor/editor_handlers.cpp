@@ -48,6 +48,15 @@ bool isRealFocusLoss(const QEvent* event)
     return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
+// The focus arrived by Tab or Shift+Tab. A VFO box reached so is only a stop
+// on the way (Space selects its VFO): selecting on arrival would send the
+// focus back to the VFO list before it, and Tab would never leave the lists.
+bool isTabFocus(const QEvent* event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+}
+
 // True when object is widget or lies inside it (its popup included, which is a
 // window of its own but still a child object of the list).
 bool isWithin(const QObject* object, const QObject* widget)
@@ -136,7 +145,7 @@ bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
             onEnter(watched);
             return true;
         }
-    } else if (event->type() == QEvent::FocusIn) {
+    } else if (event->type() == QEvent::FocusIn && !isTabFocus(event)) {
         if (watched == m_c.vfoA)
             selectVfoBox(Vfo::A);
         else if (watched == m_c.vfoB)

@@ -5,6 +5,7 @@
 #include "editor/edit_history.h"
 #include "editor/editor_handlers.h"
 #include "editor/radio_settings_window.h"
+#include "gui/accessible_names.h"
 #include "gui/help_window.h"
 #include "gui/window_icon.h"
 #include "gui/window_placement.h"
@@ -257,6 +258,7 @@ void EditorWindow::buildWidgets()
     m_settings->setToolTip("The radio's menu settings, edited with undo.");
 
     buildMeaningLabels();
+    describeControls();
 
     connect(m_done, &QPushButton::clicked, this, &EditorWindow::saveAndLeave);
     connect(m_channels, &QPushButton::clicked, this, &EditorWindow::openChannelList);
@@ -342,6 +344,37 @@ void EditorWindow::buildMeaningLabels()
     }
 }
 
+void EditorWindow::describeControls()
+{
+    describeControl(m_channelNumber, "Channel number",
+                    "The memory channel shown, 1 to 200: type one and press Enter");
+    describeControl(m_channelUp, "Next channel");
+    describeControl(m_channelDown, "Previous channel");
+    describeControl(m_active, "Active", "The channel is in use");
+    describeControl(m_split, "Split", "The channel transmits on its own transmit frequency");
+    describeControl(m_vfoA, "VFO A", "Selects VFO A");
+    describeControl(m_vfoB, "VFO B", "Selects VFO B");
+    tieListLabel(m_vfoABand, "VFO A band", "The frequencies of VFO A's bands, in 10 Hz units");
+    tieListLabel(m_vfoBBand, "VFO B band", "The frequencies of VFO B's bands, in 10 Hz units");
+    describeControl(m_rxFrequency, "Receive frequency, in 10 Hz units");
+    tieListLabel(m_mode, "Mode");
+    describeControl(m_txFrequency, "Transmit frequency or repeater offset, in 10 Hz units");
+    tieListLabel(m_txMode, "Transmit mode");
+    describeControl(m_tag, "Tag", "The channel's name, up to 8 characters");
+    tieListLabel(m_shift, "Repeater shift");
+    m_homeLabel->setBuddy(m_homeBands);
+    describeControl(m_homeBands, "Home");
+    describeControl(m_dcsOn, "DCS", "DCS squelch");
+    describeControl(m_toneOn, "Tone", "CTCSS tone sent");
+    describeControl(m_tagOn, "Tag shown", "The radio shows the channel's tag");
+    describeControl(m_dcsNumber, "DCS code number, 0 to 103");
+    describeControl(m_toneNumber, "CTCSS tone number, 0 to 49");
+    describeControl(m_toneSquelchOn, "Mute", "Tone squelch: the tone sent and needed to open");
+    describeControl(m_saveName, "File Done saves to");
+    describeControl(m_done, "Done", "Saves the image to the file named above and goes back");
+    describeControl(m_cancel, "Cancel", "Goes back without saving");
+}
+
 void EditorWindow::updateMeanings()
 {
     if (!m_state.loaded())
@@ -377,6 +410,10 @@ void EditorWindow::updateMeanings()
     }
     m_toneMeaning->setText(tone);
     m_toneMeaning->setVisible(!tone.isEmpty());
+    // A screen reader reads the same meaning with each box.
+    m_rxFrequency->setAccessibleDescription(m_rxMeaning->text());
+    m_txFrequency->setAccessibleDescription(txText);
+    (m_toneNumber->isVisibleTo(this) ? m_toneNumber : m_dcsNumber)->setAccessibleDescription(tone);
 }
 
 void EditorWindow::setTabOrderChain()

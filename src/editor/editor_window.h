@@ -107,6 +107,8 @@ private:
     void buildTagAndListRows();
     void buildToneAndButtonRows();
     void buildMeaningLabels();
+    // Names and descriptions for screen readers; the look stays.
+    void describeControls();
     void setTabOrderChain();
     void fillLists();
     void showChannel(Showing showing);

@@ -1,6 +1,7 @@
 #include "editor/radio_settings_window.h"
 
 #include "editor/edit_history.h"
+#include "gui/accessible_names.h"
 #include "gui/help_window.h"
 #include "gui/window_icon.h"
 #include "image/image_check.h"
@@ -16,8 +17,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -118,13 +121,16 @@ void RadioSettingsWindow::buildTabs()
         scroll->setWidget(page);
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
-        m_tabs->addTab(scroll, qText(settingGroupName(static_cast<SettingGroup>(group))));
+        const QString name = qText(settingGroupName(static_cast<SettingGroup>(group)));
+        describeControl(scroll, name + " settings");
+        m_tabs->addTab(scroll, name);
     }
     for (const RadioSetting& setting : radioSettings()) {
         QFormLayout* form = forms[static_cast<std::size_t>(setting.group)];
         QWidget* control = makeControl(setting);
         auto* label = new QLabel(qText(setting.name));
         label->setBuddy(control);
+        describeControl(control, qText(setting.name));
         form->addRow(label, control);
         m_rows.push_back(Row{&setting, control, form});
     }
@@ -160,6 +166,19 @@ void RadioSettingsWindow::buildButtons()
     };
     shortcut({QKeySequence(Qt::CTRL | Qt::Key_Z)}, undo);
     shortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, redo);
+    // Ctrl+Tab and Ctrl+Shift+Tab change tabs wherever the focus is; Escape closes.
+    for (const bool forward : {true, false}) {
+        auto* step = new QShortcut(forward ? QKeySequence(Qt::CTRL | Qt::Key_Tab)
+                                           : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                   this);
+        connect(step, &QShortcut::activated, this, [this, forward] {
+            const int count = m_tabs->count();
+            m_tabs->setCurrentIndex((m_tabs->currentIndex() + (forward ? 1 : count - 1)) % count);
+        });
+    }
+    closeOnEscape(this);
+    describeControl(m_tabs, "Setting groups", "Ctrl+Tab shows the next group");
+    describeControl(m_tabs->tabBar(), "Setting groups", "Ctrl+Tab shows the next group");
 
     m_model = new QLabel(this);
     m_model->setObjectName("SettingsModel");

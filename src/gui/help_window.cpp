@@ -1,5 +1,7 @@
 #include "gui/help_window.h"
 
+#include "gui/accessible_names.h"
+
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
@@ -47,6 +49,8 @@ void showHelpWindow()
         window->setOpenExternalLinks(true);
         window->setMarkdown(helpText());
         window->resize(720, 640);
+        describeControl(window, "Help", "How to use ft817clone");
+        closeOnEscape(window);
     }
     window->show();
     window->raise();

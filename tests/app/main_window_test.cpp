@@ -81,9 +81,10 @@ TEST_F(MainWindowTest, StartsAsDesigned)
     EXPECT_EQ(radio.opens(), 0);
 }
 
-TEST_F(MainWindowTest, FocusOrderRunsThroughTheFiveElements)
+// The five elements, then the CAT area, which the keyboard reaches too.
+TEST_F(MainWindowTest, FocusOrderRunsThroughTheFiveElementsAndTheCatArea)
 {
-    const char* order[] = {"Text1", "Command1", "Command2", "Text2", "Command3", "Text1"};
+    const char* order[] = {"Text1", "Command1", "Command2", "Text2", "Command3", "CAT", "Text1"};
     QWidget* widget = child<QWidget>("Text1");
     for (const char* next : order) {
         EXPECT_EQ(widget->objectName(), next);

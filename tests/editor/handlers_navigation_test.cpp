@@ -232,17 +232,43 @@ TEST_F(NavigationTest, VfoBoxesSelectOnFocusAndMoveOn)
     open();
     const BlockStore before = window->state().store;
     EXPECT_TRUE(check("VFOAck")->isChecked());
-    named("VFOBck")->setFocus(Qt::TabFocusReason);
+    named("VFOBck")->setFocus(Qt::MouseFocusReason);
     EXPECT_EQ(at(1, 1), 0x81);
     EXPECT_EQ(focused(), list("VFOBs"));
     EXPECT_TRUE(check("VFOBck")->isChecked());
     EXPECT_FALSE(check("VFOAck")->isChecked());
-    named("VFOAck")->setFocus(Qt::BacktabFocusReason);
+    named("VFOAck")->setFocus(Qt::MouseFocusReason);
     EXPECT_EQ(at(1, 1), 0x80);
     EXPECT_EQ(focused(), list("VFOAs"));
     EXPECT_TRUE(window->state().store == before);
     EXPECT_EQ(box("CHfreq")->text(), "700000");
     EXPECT_EQ(box("CHnum")->text(), " 1");
+}
+
+// Tab from Done crosses every control and comes back to Done: a VFO box
+// reached by Tab is a stop on the way (Space selects its VFO), so the focus
+// is not sent back into the VFO lists.
+TEST_F(NavigationTest, TabFromDoneReachesEveryControlAndComesBack)
+{
+    image.setActive(0);
+    image.setByte(kVfoSelectByte, 0x80);
+    open();
+    named("Done")->setFocus(Qt::OtherFocusReason);
+    QStringList reached;
+    for (int k = 0; k < 40 && (k == 0 || focused() != named("Done")); ++k) {
+        reached << focused()->objectName();
+        QTest::keyClick(focused(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(focused(), named("Done")) << reached.join(" ").toStdString();
+    for (const char* name :
+         {"VFOAs", "VFOBs", "VFOAck", "VFOBck", "Home", "CHnum", "CHfreq", "Savename", "Cancel"})
+        EXPECT_TRUE(reached.contains(name)) << name << " in " << reached.join(" ").toStdString();
+    EXPECT_EQ(at(1, 1), 0x80) << "passing the VFO boxes selects no VFO";
+    named("VFOBck")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focused(), Qt::Key_Space);
+    EXPECT_EQ(at(1, 1), 0x81);
+    EXPECT_TRUE(check("VFOBck")->isChecked());
+    EXPECT_FALSE(check("VFOAck")->isChecked());
 }
 
 TEST_F(NavigationTest, MouseClickOnAVfoBoxLeavesItChecked)
