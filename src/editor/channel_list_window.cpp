@@ -113,6 +113,8 @@ QAction* ChannelListWindow::makeAction(const char* name, const QString& text, co
     action->setObjectName(name);
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
+    // The last action's message goes as the next one starts.
+    connect(action, &QAction::triggered, this, &ChannelListWindow::clearReport);
     connect(action, &QAction::triggered, this, run);
     m_table->addAction(action);
     return action;
@@ -185,7 +187,8 @@ void ChannelListWindow::setRadioBusy(bool busy)
 
 void ChannelListWindow::updateRadioActions()
 {
-    const bool usable = m_radio && !m_radioBusy && !m_radio->busy();
+    const bool usable =
+        m_radio && !m_radioBusy && !m_radio->busy() && (!m_tabs || m_tabs->currentWidget() == m_table);
     m_tune->setEnabled(usable);
     m_take->setEnabled(usable);
 }
@@ -262,7 +265,9 @@ void ChannelListWindow::buildLayout()
     fill->setObjectName("Fill");
     fill->setToolTip(
         "Frequencies from start in steps for the selected rows; the other fields from the first of them");
+    connect(fill, &QAction::triggered, this, &ChannelListWindow::clearReport);
     connect(fill, &QAction::triggered, this, [this] { fillSelected(); });
+    m_fill = fill;
     connect(m_fillStep, &QLineEdit::returnPressed, fill, &QAction::trigger);
 
     auto* tools = new QToolBar(this);
@@ -298,6 +303,12 @@ void ChannelListWindow::buildLayout()
     m_tabs->addTab(m_specialTable, "Special");
     layout->addWidget(m_tabs, 1);
     layout->addWidget(m_status);
+    // A change to the memory, from either window, is the next action too.
+    connect(m_history.get(), &EditHistory::changed, this, &ChannelListWindow::clearReport);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
+        clearReport();
+        updateTabActions();
+    });
 
     // The keyboard reaches every tool, as the mouse does.
     for (QToolButton* button : tools->findChildren<QToolButton*>())
@@ -425,6 +436,25 @@ QString ChannelListWindow::statusText() const
 void ChannelListWindow::report(const QString& message)
 {
     m_status->showMessage(message);
+}
+
+void ChannelListWindow::clearReport()
+{
+    if (m_status)
+        m_status->clearMessage();
+}
+
+void ChannelListWindow::updateTabActions()
+{
+    // The row actions work on the channels; on the Special tab they are greyed.
+    const bool channels = m_tabs->currentWidget() == m_table;
+    for (QAction* action : m_toolActions)
+        if (action != m_tune && action != m_take && !action->objectName().startsWith("Undo") &&
+            !action->objectName().startsWith("Redo"))
+            action->setEnabled(channels);
+    if (m_fill)
+        m_fill->setEnabled(channels);
+    updateRadioActions();
 }
 
 int ChannelListWindow::firstSelectedChannel() const

@@ -80,6 +80,10 @@ signals:
 private:
     void buildActions();
     // Names for screen readers, Ctrl+F to Find, Ctrl+Tab out of the lists.
+    // Clears the status message; each action starts with it.
+    void clearReport();
+    // Greys the row actions on the Special tab.
+    void updateTabActions();
     void makeKeyboardFriendly();
     void buildLayout();
     void sizeColumns();
@@ -109,6 +113,7 @@ private:
     QList<QAction*> m_toolActions;
     QAction* m_tune = nullptr;
     QAction* m_take = nullptr;
+    QAction* m_fill = nullptr;
     ChannelRadio* m_radio = nullptr;
     bool m_radioBusy = false;
     int m_takeChannel = -1;

@@ -578,6 +578,9 @@ QString ChannelTableModel::storeTag(ChannelRecord& record, const QString& text)
     if (hasControlCharacter(latin1))
         return "a tag cannot show control characters";
     record.setTag(latin1);
+    // A tag typed is a tag to show (and so one export keeps).
+    if (!text.trimmed().isEmpty())
+        record.setTagShown(true);
     return {};
 }
 

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
+#include <span>
 
 namespace ft817 {
 namespace {
@@ -87,6 +89,31 @@ Status insertChannel(BlockStore& store, int at)
     return {};
 }
 
+namespace {
+
+// The mode a new channel on this frequency usually has: FM on 2 m and 70 cm,
+// elsewhere that of the channel before (LSB, code 0, when there is none).
+int usualMode(const BlockStore& store, std::uint32_t frequency, int channelBefore)
+{
+    const std::optional<int> band = bandCodeOf(frequency);
+    if (band == 4 || band == 5)
+        return 5;
+    return channelBefore >= 0 ? ChannelRecordView::forChannel(store, channelBefore).mode() : 0;
+}
+
+// The tuning step position of a mode group whose step is the fill's step
+// (10 Hz units); nothing when the radio has no such step.
+std::optional<int> stepPosition(StepGroup group, std::uint32_t step)
+{
+    const std::span<const int> steps = tuningStepsHertz(group);
+    for (std::size_t k = 0; k < steps.size(); ++k)
+        if (std::uint64_t{step} * 10 == static_cast<std::uint64_t>(steps[k]))
+            return static_cast<int>(k);
+    return std::nullopt;
+}
+
+} // namespace
+
 Status fillChannels(BlockStore& store, const std::vector<int>& channels, std::uint32_t start,
                     std::uint32_t step)
 {
@@ -138,7 +165,16 @@ Status fillChannels(BlockStore& store, const std::vector<int>& channels, std::ui
         record.setTagShown(tagShown);
         record.setTag(tag);
         record.fitBandCodes();
-        setChannelActive(store, filling[i], active);
+        // Filled channels are in use. Rows filled from an unused one take the
+        // band's usual mode, and the fill's step where the radio has it.
+        if (!active) {
+            const int usual = usualMode(store, record.rxFrequency(), filling.front() - 1);
+            record.setMode(usual);
+            record.setNarrow(false);
+            if (const std::optional<int> position = stepPosition(stepGroupOf(usual), step))
+                record.setTuningStep(stepGroupOf(usual), *position);
+        }
+        setChannelActive(store, filling[i], true);
     }
     return {};
 }

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
@@ -330,6 +331,29 @@ TEST_F(ChannelListTest, RowActionsMoveInsertFillAndPasteAsOneStepEach)
     list->pasteAtSelection();
     EXPECT_NE(list->statusText().indexOf("line 1"), -1);
     EXPECT_EQ(editor.history().stack().count(), 3);
+}
+
+// A typed tag is shown; a message goes with the next action; row actions are
+// greyed on the Special tab.
+TEST_F(ChannelListTest, TypedTagIsShownMessagesClearAndSpecialTabGreysRowActions)
+{
+    using M = ChannelTableModel;
+    ASSERT_FALSE(record(40).tagShown());
+    ASSERT_TRUE(model->setData(cell(40, M::Tag), "NEW"));
+    EXPECT_TRUE(record(40).tagShown());
+
+    list->selectChannels({5});
+    list->insertAtSelection();
+    ASSERT_FALSE(list->statusText().isEmpty());
+    ASSERT_TRUE(model->setData(cell(41, M::Tag), "NEXT"));
+    EXPECT_TRUE(list->statusText().isEmpty()) << list->statusText().toStdString();
+
+    list->showSpecialMemories();
+    for (const char* name : {"Delete", "Paste", "MoveUp", "Insert", "Fill", "TuneRadio"})
+        EXPECT_FALSE(list->findChild<QAction*>(name)->isEnabled()) << name;
+    EXPECT_TRUE(list->findChild<QAction*>("Undo") != nullptr);
+    list->findChild<QTabWidget*>("ListTabs")->setCurrentIndex(0);
+    EXPECT_TRUE(list->findChild<QAction*>("Delete")->isEnabled());
 }
 
 TEST_F(ChannelListTest, DoubleClickOnANumberShowsThatChannelInTheEditor)

@@ -150,5 +150,24 @@ TEST(ChannelRows, FillGivesStepsAndCopiesTheFirstRowsFieldsKeepingEachRecordsOwn
     EXPECT_EQ(store, before);
 }
 
+// Filled from unused rows: the channels become active in the band's usual
+// mode (FM on 2 m, elsewhere that of the channel before) with the fill's step.
+TEST(ChannelRows, FillFromUnusedRowsMakesActiveChannelsInTheBandsUsualMode)
+{
+    BlockStore store = defaultStore();
+    ASSERT_FALSE(isChannelActive(store, 40));
+    ASSERT_TRUE(fillChannels(store, {40, 41}, 14'550'000, 1'250).ok()); // 145.5 MHz + 12.5 kHz
+    for (const int n : {40, 41}) {
+        const ChannelRecordView record = ChannelRecordView::forChannel(store, n);
+        EXPECT_TRUE(isChannelActive(store, n));
+        EXPECT_EQ(record.mode(), 5);
+        EXPECT_EQ(tuningStepText(StepGroup::Fm, record.tuningStep()), "12.50");
+    }
+    ChannelRecord::forChannel(store, 59).setMode(1); // USB before channel 61
+    ASSERT_TRUE(fillChannels(store, {60, 61}, 1'407'400, 100).ok());
+    EXPECT_EQ(ChannelRecordView::forChannel(store, 61).mode(), 1);
+    EXPECT_TRUE(isChannelActive(store, 61));
+}
+
 } // namespace
 } // namespace ft817
