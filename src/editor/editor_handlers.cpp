@@ -1,8 +1,8 @@
 #include "editor/editor_handlers.h"
 
 #include "editor/edit_history.h"
+#include "editor/editor_display.h"
 #include "editor/editor_state.h"
-#include "editor/editor_window.h"
 #include "image/channel_record.h"
 #include "image/image_check.h"
 #include "image/memory_map.h"
@@ -69,35 +69,40 @@ bool isWithin(const QObject* object, const QObject* widget)
 
 } // namespace
 
-EditorHandlers::EditorHandlers(EditorWindow& window, const EditorControls& controls)
-    : m_window(window), m_c(controls)
+EditorHandlers::EditorHandlers(const EditorControls& controls, EditorState& state, EditHistory& history,
+                               EditorDisplay& display)
+    : m_controls(controls), m_state(state), m_history(history), m_display(display)
 {
-    connect(m_c.channelUp, &QPushButton::clicked, this, [this] { stepChannel(+1); });
-    connect(m_c.channelDown, &QPushButton::clicked, this, [this] { stepChannel(-1); });
+    connect(m_controls.channelUp, &QPushButton::clicked, this, [this] { stepChannel(+1); });
+    connect(m_controls.channelDown, &QPushButton::clicked, this, [this] { stepChannel(-1); });
     // Only clicks (mouse or space bar) run the flag handlers; a state set by
     // the program emits no clicked().
-    connect(m_c.active, &QCheckBox::clicked, this, &EditorHandlers::activeClicked);
-    connect(m_c.split, &QCheckBox::clicked, this, &EditorHandlers::splitClicked);
-    connect(m_c.tagOn, &QCheckBox::clicked, this, &EditorHandlers::tagClicked);
-    connect(m_c.toneOn, &QCheckBox::clicked, this, [this] { toneModeClicked(m_c.toneOn, ToneMode::Tone); });
-    connect(m_c.toneSquelchOn, &QCheckBox::clicked, this,
-            [this] { toneModeClicked(m_c.toneSquelchOn, ToneMode::Mute); });
-    connect(m_c.dcsOn, &QCheckBox::clicked, this, [this] { toneModeClicked(m_c.dcsOn, ToneMode::Dcs); });
+    connect(m_controls.active, &QCheckBox::clicked, this, &EditorHandlers::activeClicked);
+    connect(m_controls.split, &QCheckBox::clicked, this, &EditorHandlers::splitClicked);
+    connect(m_controls.tagOn, &QCheckBox::clicked, this, &EditorHandlers::tagClicked);
+    connect(m_controls.toneOn, &QCheckBox::clicked, this,
+            [this] { toneModeClicked(m_controls.toneOn, ToneMode::Tone); });
+    connect(m_controls.toneSquelchOn, &QCheckBox::clicked, this,
+            [this] { toneModeClicked(m_controls.toneSquelchOn, ToneMode::Mute); });
+    connect(m_controls.dcsOn, &QCheckBox::clicked, this,
+            [this] { toneModeClicked(m_controls.dcsOn, ToneMode::Dcs); });
     // A mouse click on a VFO box first gives it the focus (which selects the
     // VFO and moves the focus on); the release would then toggle the box off
     // again. Selecting once more keeps the box in step with the image.
-    connect(m_c.vfoA, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::A); });
-    connect(m_c.vfoB, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::B); });
+    connect(m_controls.vfoA, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::A); });
+    connect(m_controls.vfoB, &QCheckBox::clicked, this, [this] { selectVfoBox(Vfo::B); });
 
     for (QWidget* watched : std::initializer_list<QWidget*>{
-             m_c.channelNumber, m_c.rxFrequency, m_c.txFrequency, m_c.toneNumber, m_c.dcsNumber, m_c.tag,
-             m_c.mode, m_c.txMode, m_c.shift, m_c.vfoA, m_c.vfoB})
+             m_controls.channelNumber, m_controls.rxFrequency, m_controls.txFrequency, m_controls.toneNumber,
+             m_controls.dcsNumber, m_controls.tag, m_controls.mode, m_controls.txMode, m_controls.shift,
+             m_controls.vfoA, m_controls.vfoB})
         watched->installEventFilter(this);
     // The meaning beside a number follows it as it is typed.
-    for (QLineEdit* box : {m_c.rxFrequency, m_c.txFrequency, m_c.toneNumber, m_c.dcsNumber})
-        connect(box, &QLineEdit::textEdited, &m_window, &EditorWindow::updateMeanings);
+    for (QLineEdit* box :
+         {m_controls.rxFrequency, m_controls.txFrequency, m_controls.toneNumber, m_controls.dcsNumber})
+        connect(box, &QLineEdit::textEdited, this, [this] { m_display.updateMeanings(); });
     // Some styles and versions let the list's own text field hold the focus.
-    for (QComboBox* list : {m_c.mode, m_c.txMode, m_c.shift})
+    for (QComboBox* list : {m_controls.mode, m_controls.txMode, m_controls.shift})
         if (list->lineEdit())
             list->lineEdit()->installEventFilter(this);
 }
@@ -108,31 +113,26 @@ void EditorHandlers::showTypedChannel(int channel)
 {
     if (!ready())
         return;
-    const EditHistory::Step step(m_window.history(), EditHistory::kShowChannel, &m_window);
-    m_c.channelNumber->setText(" " + QString::number(channel + 1));
+    const EditHistory::Step step(m_history, EditHistory::kShowChannel, this);
+    m_controls.channelNumber->setText(" " + QString::number(channel + 1));
     takeTypedChannel();
 }
 
 void EditorHandlers::showStoreChange()
 {
     const QScopedValueRollback guard(m_displaying, true);
-    m_window.refreshChannel();
-}
-
-EditorState& EditorHandlers::state()
-{
-    return m_window.state();
+    m_display.showChannel(EditorDisplay::Showing::Refresh);
 }
 
 bool EditorHandlers::ready() const
 {
-    return m_window.state().loaded() && !m_displaying;
+    return m_state.loaded() && !m_displaying;
 }
 
 void EditorHandlers::redisplay()
 {
     const QScopedValueRollback guard(m_displaying, true);
-    m_window.displayChannel();
+    m_display.showChannel(EditorDisplay::Showing::Channel);
 }
 
 bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
@@ -140,15 +140,16 @@ bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
     if (!ready())
         return QObject::eventFilter(watched, event);
     if (isEnterKey(event)) {
-        if (watched == m_c.channelNumber || watched == m_c.rxFrequency || watched == m_c.txFrequency ||
-            watched == m_c.toneNumber || watched == m_c.dcsNumber || watched == m_c.tag) {
+        if (watched == m_controls.channelNumber || watched == m_controls.rxFrequency ||
+            watched == m_controls.txFrequency || watched == m_controls.toneNumber ||
+            watched == m_controls.dcsNumber || watched == m_controls.tag) {
             onEnter(watched);
             return true;
         }
     } else if (event->type() == QEvent::FocusIn && !isTabFocus(event)) {
-        if (watched == m_c.vfoA)
+        if (watched == m_controls.vfoA)
             selectVfoBox(Vfo::A);
-        else if (watched == m_c.vfoB)
+        else if (watched == m_controls.vfoB)
             selectVfoBox(Vfo::B);
     } else if (isRealFocusLoss(event)) {
         onFocusLost(watched);
@@ -158,54 +159,56 @@ bool EditorHandlers::eventFilter(QObject* watched, QEvent* event)
 
 QString EditorHandlers::stepName(const QObject* watched) const
 {
-    return watched == m_c.channelNumber ? EditHistory::kShowChannel : "Entry in " + watched->objectName();
+    return watched == m_controls.channelNumber ? EditHistory::kShowChannel
+                                               : "Entry in " + watched->objectName();
 }
 
 void EditorHandlers::onEnter(QObject* watched)
 {
-    const EditHistory::Step step(m_window.history(), stepName(watched), &m_window);
-    if (watched == m_c.channelNumber) {
+    const EditHistory::Step step(m_history, stepName(watched), this);
+    if (watched == m_controls.channelNumber) {
         takeTypedChannel();
-    } else if (watched == m_c.rxFrequency) {
+    } else if (watched == m_controls.rxFrequency) {
         commitFrequency(FrequencyBox::Rx);
-        (m_c.split->isChecked() ? static_cast<QWidget*>(m_c.txFrequency) : m_c.channelNumber)
+        (m_controls.split->isChecked() ? static_cast<QWidget*>(m_controls.txFrequency)
+                                       : m_controls.channelNumber)
             ->setFocus(Qt::OtherFocusReason);
         redisplay();
-    } else if (watched == m_c.txFrequency) {
+    } else if (watched == m_controls.txFrequency) {
         commitFrequency(FrequencyBox::Tx);
-        m_c.channelNumber->setFocus(Qt::OtherFocusReason);
+        m_controls.channelNumber->setFocus(Qt::OtherFocusReason);
         redisplay();
-    } else if (watched == m_c.toneNumber) {
+    } else if (watched == m_controls.toneNumber) {
         commitNumberBox(NumberBox::Tone);
-    } else if (watched == m_c.dcsNumber) {
+    } else if (watched == m_controls.dcsNumber) {
         commitNumberBox(NumberBox::Dcs);
-    } else if (watched == m_c.tag) {
+    } else if (watched == m_controls.tag) {
         commitTag();
     }
 }
 
 void EditorHandlers::onFocusLost(QObject* watched)
 {
-    const EditHistory::Step step(m_window.history(), stepName(watched), &m_window);
-    if (watched == m_c.channelNumber) {
+    const EditHistory::Step step(m_history, stepName(watched), this);
+    if (watched == m_controls.channelNumber) {
         takeTypedChannel();
-    } else if (watched == m_c.rxFrequency) {
+    } else if (watched == m_controls.rxFrequency) {
         commitFrequency(FrequencyBox::Rx);
         redisplay();
-    } else if (watched == m_c.txFrequency) {
+    } else if (watched == m_controls.txFrequency) {
         commitFrequency(FrequencyBox::Tx);
         redisplay();
-    } else if (watched == m_c.toneNumber) {
+    } else if (watched == m_controls.toneNumber) {
         commitNumberBox(NumberBox::Tone);
-    } else if (watched == m_c.dcsNumber) {
+    } else if (watched == m_controls.dcsNumber) {
         commitNumberBox(NumberBox::Dcs);
-    } else if (watched == m_c.tag) {
+    } else if (watched == m_controls.tag) {
         commitTag();
-    } else if (isWithin(watched, m_c.mode) && isListFocusLoss(m_c.mode)) {
+    } else if (isWithin(watched, m_controls.mode) && isListFocusLoss(m_controls.mode)) {
         commitMode(ModeList::Mode);
-    } else if (isWithin(watched, m_c.txMode) && isListFocusLoss(m_c.txMode)) {
+    } else if (isWithin(watched, m_controls.txMode) && isListFocusLoss(m_controls.txMode)) {
         commitMode(ModeList::TxMode);
-    } else if (isWithin(watched, m_c.shift) && isListFocusLoss(m_c.shift)) {
+    } else if (isWithin(watched, m_controls.shift) && isListFocusLoss(m_controls.shift)) {
         commitShift();
     }
 }
@@ -221,8 +224,8 @@ void EditorHandlers::stepChannel(int step)
 {
     if (!ready())
         return;
-    const EditHistory::Step undoStep(m_window.history(), EditHistory::kShowChannel, &m_window);
-    int& channel = state().currentChannel;
+    const EditHistory::Step undoStep(m_history, EditHistory::kShowChannel, this);
+    int& channel = m_state.currentChannel;
     channel += step;
     if (channel == kChannelCount)
         channel = 0;
@@ -233,7 +236,7 @@ void EditorHandlers::stepChannel(int step)
 
 void EditorHandlers::takeTypedChannel()
 {
-    state().currentChannel = typedChannelIndex(latin1(m_c.channelNumber->text()));
+    m_state.currentChannel = typedChannelIndex(latin1(m_controls.channelNumber->text()));
     redisplay();
 }
 
@@ -241,8 +244,8 @@ void EditorHandlers::activeClicked()
 {
     if (!ready())
         return;
-    const EditHistory::Step step(m_window.history(), "Active", &m_window);
-    setChannelActive(state().store, state().currentChannel, m_c.active->isChecked());
+    const EditHistory::Step step(m_history, "Active", this);
+    setChannelActive(m_state.store, m_state.currentChannel, m_controls.active->isChecked());
     redisplay();
 }
 
@@ -250,15 +253,15 @@ void EditorHandlers::splitClicked()
 {
     if (!ready())
         return;
-    const EditHistory::Step step(m_window.history(), "Split", &m_window);
+    const EditHistory::Step step(m_history, "Split", this);
     // The radio's split (byte 1 bits 7-5 = 111) or simplex, as the channel list sets them.
-    if (m_c.split->isChecked()) {
-        m_c.txFrequency->show();
-        state().record().changeShift(Shift::Split, 0);
-        m_c.txFrequency->setFocus(Qt::OtherFocusReason);
+    if (m_controls.split->isChecked()) {
+        m_controls.txFrequency->show();
+        m_state.record().changeShift(Shift::Split, 0);
+        m_controls.txFrequency->setFocus(Qt::OtherFocusReason);
     } else {
-        m_c.txFrequency->hide();
-        state().record().changeShift(Shift::Simplex, 0);
+        m_controls.txFrequency->hide();
+        m_state.record().changeShift(Shift::Simplex, 0);
     }
     redisplay();
 }
@@ -267,11 +270,11 @@ void EditorHandlers::tagClicked()
 {
     if (!ready())
         return;
-    const EditHistory::Step step(m_window.history(), "Tag", &m_window);
-    const bool on = m_c.tagOn->isChecked();
+    const EditHistory::Step step(m_history, "Tag", this);
+    const bool on = m_controls.tagOn->isChecked();
     // The radio shows the tag by bit 7 of byte 0 alone; bit 6 is its own.
-    state().record().setTagShown(on);
-    m_c.tag->setVisible(on);
+    m_state.record().setTagShown(on);
+    m_controls.tag->setVisible(on);
     redisplay();
 }
 
@@ -281,14 +284,14 @@ void EditorHandlers::toneModeClicked(QCheckBox* clicked, ToneMode mode)
 {
     if (!ready())
         return;
-    const EditHistory::Step step(m_window.history(), "Tone mode", &m_window);
+    const EditHistory::Step step(m_history, "Tone mode", this);
     if (clicked->isChecked()) {
-        for (QCheckBox* box : {m_c.toneOn, m_c.toneSquelchOn, m_c.dcsOn})
+        for (QCheckBox* box : {m_controls.toneOn, m_controls.toneSquelchOn, m_controls.dcsOn})
             if (box != clicked)
                 box->setChecked(false);
-        state().record().setToneMode(mode);
+        m_state.record().setToneMode(mode);
     } else {
-        state().record().setToneMode(ToneMode::None);
+        m_state.record().setToneMode(ToneMode::None);
     }
     redisplay();
 }
@@ -299,21 +302,21 @@ void EditorHandlers::selectVfoBox(Vfo vfo)
 {
     if (!ready())
         return;
-    const EditHistory::Step step(m_window.history(), "VFO", &m_window);
-    m_c.vfoA->setChecked(vfo == Vfo::A);
-    m_c.vfoB->setChecked(vfo == Vfo::B);
-    selectVfo(state().store, vfo);
-    (vfo == Vfo::A ? m_c.vfoABand : m_c.vfoBBand)->setFocus(Qt::OtherFocusReason);
+    const EditHistory::Step step(m_history, "VFO", this);
+    m_controls.vfoA->setChecked(vfo == Vfo::A);
+    m_controls.vfoB->setChecked(vfo == Vfo::B);
+    selectVfo(m_state.store, vfo);
+    (vfo == Vfo::A ? m_controls.vfoABand : m_controls.vfoBBand)->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorHandlers::commitFrequency(FrequencyBox which)
 {
-    const QLineEdit* box = which == FrequencyBox::Rx ? m_c.rxFrequency : m_c.txFrequency;
+    const QLineEdit* box = which == FrequencyBox::Rx ? m_controls.rxFrequency : m_controls.txFrequency;
     // A negative entry is refused: the stored frequency stays as it was.
     const auto frequency = typedFrequency(latin1(box->text()));
     if (!frequency)
         return;
-    ChannelRecord record = state().record();
+    ChannelRecord record = m_state.record();
     if (which == FrequencyBox::Rx)
         record.setRxFrequency(*frequency);
     else
@@ -322,39 +325,39 @@ void EditorHandlers::commitFrequency(FrequencyBox which)
 
 void EditorHandlers::commitNumberBox(NumberBox which)
 {
-    QLineEdit* box = which == NumberBox::Tone ? m_c.toneNumber : m_c.dcsNumber;
+    QLineEdit* box = which == NumberBox::Tone ? m_controls.toneNumber : m_controls.dcsNumber;
     const int highest = which == NumberBox::Tone ? 49 : 103;
     const ClampedEntry entry = clampNumberEntry(latin1(box->text()), highest);
     if (entry.newText)
         box->setText(QString::fromStdString(*entry.newText));
-    ChannelRecord record = state().record();
+    ChannelRecord record = m_state.record();
     if (which == NumberBox::Tone)
         record.setToneNumber(entry.stored);
     else
         record.setDcsNumber(entry.stored);
-    m_window.updateToneTooltips();
-    m_window.updateMeanings();
+    m_display.updateToneTooltips();
+    m_display.updateMeanings();
 }
 
 void EditorHandlers::commitTag()
 {
-    const QString text = m_c.tag->text();
+    const QString text = m_controls.tag->text();
     const auto bytes = tagBytes(text.toStdU16String());
-    state().record().setTag(std::string(bytes.begin(), bytes.end()));
+    m_state.record().setTag(std::string(bytes.begin(), bytes.end()));
     const QString padded = QString::fromStdU16String(paddedTag(text.toStdU16String()));
     if (padded != text)
-        m_c.tag->setText(padded);
+        m_controls.tag->setText(padded);
 }
 
 void EditorHandlers::commitMode(ModeList which)
 {
-    QComboBox* list = which == ModeList::Mode ? m_c.mode : m_c.txMode;
+    QComboBox* list = which == ModeList::Mode ? m_controls.mode : m_controls.txMode;
     // Text typed into the list's field that is not the chosen entry's own
     // text leaves no entry selected.
     int position = list->currentIndex();
     if (position >= 0 && list->isEditable() && list->currentText() != list->itemText(position))
         position = -1;
-    ChannelRecord record = state().record();
+    ChannelRecord record = m_state.record();
     if (which == ModeList::Mode)
         record.setMode(position);
     else
@@ -367,17 +370,17 @@ void EditorHandlers::commitMode(ModeList which)
 // choosing one, or choosing the shift the channel has, changes nothing.
 void EditorHandlers::commitShift()
 {
-    QComboBox* list = m_c.shift;
+    QComboBox* list = m_controls.shift;
     int position = list->currentIndex();
     if (position >= 0 && list->isEditable() && list->currentText() != list->itemText(position))
         position = -1;
     if (position < 0 || position > static_cast<int>(Shift::Plus))
         return;
     const auto shift = static_cast<Shift>(position);
-    ChannelRecord record = state().record();
+    ChannelRecord record = m_state.record();
     if (record.shift() == shift)
         return;
-    record.changeShift(shift, usualRepeaterOffset(radioOf(state().store), record.rxFrequency()));
+    record.changeShift(shift, usualRepeaterOffset(radioOf(m_state.store), record.rxFrequency()));
     redisplay();
 }
 

@@ -15,6 +15,7 @@
 // listen to clicks, keys and focus changes only, and focus changes caused by
 // the channel display hiding a box commit nothing.
 
+#include "editor/editor_controls.h"
 #include "image/channel_record.h"
 #include "image/memory_map.h"
 
@@ -23,44 +24,21 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
-class QWidget;
 
 namespace ft817 {
 
-class EditorWindow;
+class EditHistory;
+class EditorDisplay;
 struct EditorState;
-
-// The controls of the editor window that the handlers work on.
-struct EditorControls {
-    QLineEdit* channelNumber = nullptr;
-    QPushButton* channelUp = nullptr;
-    QPushButton* channelDown = nullptr;
-    QCheckBox* active = nullptr;
-    QCheckBox* split = nullptr;
-    QCheckBox* tagOn = nullptr;
-    QCheckBox* toneOn = nullptr;
-    QCheckBox* toneSquelchOn = nullptr;
-    QCheckBox* dcsOn = nullptr;
-    QCheckBox* vfoA = nullptr;
-    QCheckBox* vfoB = nullptr;
-    QComboBox* vfoABand = nullptr;
-    QComboBox* vfoBBand = nullptr;
-    QLineEdit* rxFrequency = nullptr;
-    QLineEdit* txFrequency = nullptr;
-    QLineEdit* toneNumber = nullptr;
-    QLineEdit* dcsNumber = nullptr;
-    QLineEdit* tag = nullptr;
-    QComboBox* mode = nullptr;
-    QComboBox* txMode = nullptr;
-    QComboBox* shift = nullptr;
-};
 
 class EditorHandlers : public QObject {
     Q_OBJECT
 public:
-    // Connects to the editor window's controls; the window must outlive this object.
-    EditorHandlers(EditorWindow& window, const EditorControls& controls);
+    // Connects to the editor's controls. Each user action changes state's
+    // image as one step of history, made by this object, and shows the result
+    // through display. All four must outlive this object.
+    EditorHandlers(const EditorControls& controls, EditorState& state, EditHistory& history,
+                   EditorDisplay& display);
     ~EditorHandlers() override;
 
     // Shows channel n (0..199) as typing its number into CHnum would.
@@ -77,7 +55,6 @@ private:
     enum class NumberBox { Tone, Dcs };
     enum class ModeList { Mode, TxMode };
 
-    EditorState& state();
     bool ready() const;
     // Shows the channel on show again; focus changes it causes are not user actions.
     void redisplay();
@@ -105,11 +82,11 @@ private:
     void onFocusLost(QObject* watched);
     bool isListFocusLoss(QComboBox* list) const;
 
-    EditorWindow& m_window;
+    const EditorControls m_controls;
+    EditorState& m_state;
+    EditHistory& m_history;
+    EditorDisplay& m_display;
     bool m_displaying = false;
-
-    // The window's controls, handed over by the window.
-    const EditorControls m_c;
 };
 
 } // namespace ft817

@@ -8,6 +8,7 @@
 // clicks, Enter and focus changes, so nothing here changes the loaded image
 // except the current-channel byte when an active channel is shown.
 
+#include "editor/editor_controls.h"
 #include "editor/editor_state.h"
 #include "platform/result.h"
 
@@ -19,18 +20,13 @@
 #include <memory>
 #include <optional>
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace ft817 {
 
 class ChannelListWindow;
 class EditHistory;
-class RadioSettingsWindow;
+class EditorDisplay;
 class EditorHandlers;
+class RadioSettingsWindow;
 
 class EditorWindow : public QWidget {
     Q_OBJECT
@@ -55,18 +51,7 @@ public:
     // Shows the channel on show from the loaded image and notes where its
     // record lies; an active channel also becomes the current-channel byte.
     void displayChannel();
-    // Puts the stored tone in hertz and the DCS code of the channel on show
-    // into the tooltips of the CTCSS and DCS boxes (entry stays by number).
-    void updateToneTooltips();
-    // Beside each number box, what its number means to the radio: the
-    // frequency in MHz (and whether the radio tunes it), the tone in hertz,
-    // the DCS code; read from what the boxes hold now.
-    void updateMeanings();
 
-    // Shows CurrentChannel as it now stands in the image after a change made
-    // elsewhere (the channel list, an undo); writes nothing, not even the
-    // current-channel byte.
-    void refreshChannel();
     // Steps of every change to the loaded image since Edit, shared with the channel list.
     EditHistory& history() { return *m_history; }
     // The channel list window, once "Channels…" opened it (else null).
@@ -95,24 +80,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Places a window of the editor's wholly on screen, beside the editor where there is room.
-    void placeBesideEditor(QWidget* window);
-    // Why a channel is shown: stepping to it (an active one becomes the
-    // radio's current channel), Edit opening on it (the current-channel byte
-    // already names it), or a change made elsewhere.
-    enum class Showing { Channel, Opening, Refresh };
-
-    void buildWidgets();
-    void buildChannelRows();
-    void buildTagAndListRows();
-    void buildToneAndButtonRows();
-    void buildMeaningLabels();
-    // Names and descriptions for screen readers; the look stays.
-    void describeControls();
-    void setTabOrderChain();
-    void fillLists();
-    void showChannel(Showing showing);
-    void showInactive();
     void saveAndLeave();
     void leaveWithoutSaving();
     void showWarning(const QString& message);
@@ -124,44 +91,16 @@ private:
     EditorState m_state;
     WarningReporter m_warn;
 
-    QLineEdit* m_channelNumber = nullptr;
-    QPushButton* m_channelUp = nullptr;
-    QCheckBox* m_active = nullptr;
-    QCheckBox* m_vfoA = nullptr;
-    QPushButton* m_channelDown = nullptr;
-    QCheckBox* m_split = nullptr;
-    QComboBox* m_vfoABand = nullptr;
-    QLineEdit* m_rxFrequency = nullptr;
-    QComboBox* m_mode = nullptr;
-    QCheckBox* m_vfoB = nullptr;
-    QComboBox* m_vfoBBand = nullptr;
-    QLineEdit* m_txFrequency = nullptr;
-    QComboBox* m_txMode = nullptr;
-    QLabel* m_homeLabel = nullptr;
-    QLineEdit* m_tag = nullptr;
-    QComboBox* m_shift = nullptr;
-    QComboBox* m_homeBands = nullptr;
-    QCheckBox* m_dcsOn = nullptr;
-    QCheckBox* m_toneOn = nullptr;
-    QCheckBox* m_tagOn = nullptr;
-    QLineEdit* m_dcsNumber = nullptr;
-    QLineEdit* m_toneNumber = nullptr;
-    QCheckBox* m_toneSquelchOn = nullptr;
-    QLineEdit* m_saveName = nullptr;
-    QPushButton* m_done = nullptr;
-    QPushButton* m_cancel = nullptr;
-    QPushButton* m_channels = nullptr;
-    QPushButton* m_settings = nullptr;
-    QLabel* m_rxMeaning = nullptr;
-    QLabel* m_txMeaning = nullptr;
-    QLabel* m_toneMeaning = nullptr;
+    // The window's controls, made once by the constructor.
+    EditorControls m_controls;
+    // Shows the loaded image in the controls; the handlers react to the person at them.
+    std::unique_ptr<EditorDisplay> m_display;
+    std::unique_ptr<EditorHandlers> m_handlers;
 
     ChannelListWindow* m_channelList = nullptr;
     RadioSettingsWindow* m_settingsWindow = nullptr;
     std::optional<SerialDevice> m_radio;
     bool m_radioBusy = false;
-
-    std::unique_ptr<EditorHandlers> m_handlers;
 };
 
 } // namespace ft817
