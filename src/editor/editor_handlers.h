@@ -36,12 +36,13 @@ class EditorHandlers : public QObject {
 public:
     // Connects to the editor's controls. Each user action changes state's
     // image as one step of history, made by this object, and shows the result
-    // through display. All four must outlive this object.
+    // through display. The controls, state, history and display must outlive
+    // this object.
     EditorHandlers(const EditorControls& controls, EditorState& state, EditHistory& history,
                    EditorDisplay& display);
     ~EditorHandlers() override;
 
-    // Shows channel n (0..199) as typing its number into CHnum would.
+    // Shows channel (0..199) as typing its number into CHnum would.
     void showTypedChannel(int channel);
     // Shows the channel on show anew after the image changed elsewhere; no
     // handler runs and nothing is written.

@@ -196,8 +196,8 @@ void EditorWindow::closeEvent(QCloseEvent* event)
 
 void EditorWindow::showWarning(const QString& message)
 {
-    if (m_warn) {
-        m_warn(message);
+    if (m_warningReporter) {
+        m_warningReporter(message);
         return;
     }
     // Modal to the editor but without a nested event loop: the box is shown and

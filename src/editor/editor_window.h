@@ -68,7 +68,7 @@ public:
     void setRadioBusy(bool busy);
 
     // Replaces how a failed save is reported (a warning box by default).
-    void setWarningReporter(WarningReporter reporter) { m_warn = std::move(reporter); }
+    void setWarningReporter(WarningReporter reporter) { m_warningReporter = std::move(reporter); }
 
 signals:
     // Done wrote the image to path and the editor is hidden.
@@ -89,7 +89,7 @@ private:
     // The image and its steps, shared with the channel list; before m_state, which refers to its image.
     std::shared_ptr<EditHistory> m_history;
     EditorState m_state;
-    WarningReporter m_warn;
+    WarningReporter m_warningReporter;
 
     // The window's controls, made once by the constructor.
     EditorControls m_controls;
