@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/port_menu.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
@@ -56,8 +57,8 @@ std::optional<WindowOptions> readWindowOptions(const QStringList& arguments, con
     if (parsed && !parser.positionalArguments().isEmpty())
         why = "unknown command or argument '" + parser.positionalArguments().first().toStdString() + "'";
     if (!why.empty()) {
-        std::cerr << "ft817clone: " << why << "\n\n" << usage;
-        exitCode = 2;
+        commandMessage("", why, "\n" + usage);
+        exitCode = kUsageExit;
         return std::nullopt;
     }
     return WindowOptions{parser.value(port).toStdString(), parser.isSet(simulate), parser.isSet(fast)};
@@ -117,16 +118,16 @@ int runWindows(const QStringList& arguments, int& argc, char** argv, const std::
     if (!options)
         return exitCode;
     if (options->device.empty() && parserSawEmptyPort(arguments)) {
-        std::cerr << "ft817clone: --port needs a device (for example --port /dev/ttyUSB0)\n";
-        return 2;
+        commandMessage("", "--port needs a device (for example --port /dev/ttyUSB0)");
+        return kUsageExit;
     }
     // Without a display the windows cannot open; say what works instead of aborting.
     if (displayMissing(buildWindowSystem(), currentDisplayVariables())) {
-        std::cerr << "ft817clone: there is no display to open the windows on (neither DISPLAY nor\n"
-                     "WAYLAND_DISPLAY is set). Without windows, run one of the commands instead, for\n"
-                     "example: ft817clone download FILE, ft817clone upload FILE, ft817clone show FILE\n"
-                     "(ft817clone --help lists them all).\n";
-        return 1;
+        return commandFailure(
+            "", "there is no display to open the windows on (neither DISPLAY nor\n"
+                "WAYLAND_DISPLAY is set). Without windows, run one of the commands instead, for\n"
+                "example: ft817clone download FILE, ft817clone upload FILE, ft817clone show FILE\n"
+                "(ft817clone --help lists them all).");
     }
 
     // Only now, with every message about the command line printed.
@@ -134,8 +135,8 @@ int runWindows(const QStringList& arguments, int& argc, char** argv, const std::
     std::string device = options->device;
 #ifndef FT817_SIMULATED_RADIO
     if (options->simulate) {
-        std::cerr << "ft817clone: " << kNoSimulatorHere << "\n";
-        return 2;
+        commandMessage("", kNoSimulatorHere);
+        return kUsageExit;
     }
     QApplication app(argc, argv);
 #else
@@ -147,8 +148,7 @@ int runWindows(const QStringList& arguments, int& argc, char** argv, const std::
         radio = std::make_unique<sim::SimulatedRadio>(radioOptions);
         const Status started = radio->start();
         if (!started) {
-            std::cerr << "ft817clone: cannot start the simulated radio: " << started.error().full() << "\n";
-            return 1;
+            return commandFailure("", "cannot start the simulated radio: " + started.error().full());
         }
         device = radio->devicePath();
     }

@@ -71,13 +71,10 @@ int runCatCommand(const Arguments& args)
     QtSerialPort port(device);
     SteadyClock clock;
     const Result<int> sent = sendInStep(port, clock, request.command, 0, 9600);
-    if (!sent) {
-        std::cerr << "ft817clone cat: " << sent.error().message;
-        if (!sent.error().detail.empty())
-            std::cerr << " (" << sent.error().detail << ")";
-        std::cerr << "\n";
-        return 1;
-    }
+    if (!sent)
+        return commandFailure("cat",
+                              sent.error().message +
+                                  (sent.error().detail.empty() ? "" : " (" + sent.error().detail + ")"));
     std::cout << "sent " << catCommandHex(request.command) << " (" << request.meaning << ") to " << device
               << " at " << *sent << " baud; the radio reads it back\n";
     return 0;

@@ -90,18 +90,31 @@ int CommandLine::usageError(const std::string& why) const
     if (m_oneLineErrors) {
         // The parser's sentences end with a full stop; here the pointer to --help follows.
         const std::string reason = !why.empty() && why.back() == '.' ? why.substr(0, why.size() - 1) : why;
-        std::cerr << "ft817clone " << m_command << ": " << reason << " (see ft817clone " << m_command
-                  << " --help)\n";
+        commandMessage(m_command, reason + " (see ft817clone " + m_command + " --help)");
     } else {
-        std::cerr << "ft817clone " << m_command << ": " << why << "\n\n" << m_usage;
+        commandMessage(m_command, why, "\n" + m_usage);
     }
     return kUsageExit;
 }
 
 int CommandLine::failure(const std::string& why) const
 {
-    std::cerr << "ft817clone " << m_command << ": " << why << "\n";
-    return 1;
+    return commandFailure(m_command, why);
+}
+
+void commandMessage(std::string_view command, std::string_view what, std::string_view after)
+{
+    std::string text = "ft817clone";
+    if (!command.empty())
+        text.append(" ").append(command);
+    text.append(": ").append(what).append("\n").append(after);
+    std::cerr << text << std::flush;
+}
+
+int commandFailure(std::string_view command, std::string_view why)
+{
+    commandMessage(command, why);
+    return kFailedExit;
 }
 
 int finishStandardOutput(const std::string& command)
@@ -113,8 +126,8 @@ int finishStandardOutput(const std::string& command)
     if (written)
         return 0;
     const int error = errno;
-    std::cerr << "ft817clone" << (command.empty() ? "" : " " + command) << ": cannot write to standard output"
-              << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << "\n";
+    commandMessage(command, "cannot write to standard output" +
+                                (error != 0 ? std::string(": ") + std::strerror(error) : std::string()));
     return kOutputFailedExit;
 }
 

@@ -11,14 +11,30 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ft817 {
 
-// Exit code of a command used the wrong way.
+// The exit codes of the command line, one rule for every command: 0 done,
+// 1 a job refused or failed, 2 wrong usage (and output that could not be
+// written). diff alone, like diff(1), says "different" with 1 and so an
+// unreadable image with 2.
+inline constexpr int kFailedExit = 1;
 inline constexpr int kUsageExit = 2;
-// Exit code of a command whose output could not all be written to standard output.
 inline constexpr int kOutputFailedExit = 2;
+// A transfer stopped with Ctrl-C, as shells report an interrupt.
+inline constexpr int kInterruptedExit = 130;
+
+// Says one message of the command line on standard error, the one place that
+// does: "ft817clone COMMAND: what" and a line end ("ft817clone: what" when
+// command is empty, the program without a command), then after as it is
+// (lines of detail, a usage text). Written at once, so that a message from
+// another thread never lands inside it.
+void commandMessage(std::string_view command, std::string_view what, std::string_view after = {});
+
+// Reports a job refused or failed (commandMessage) and returns kFailedExit.
+int commandFailure(std::string_view command, std::string_view why);
 
 class CommandLine {
 public:
@@ -41,9 +57,9 @@ public:
     // The arguments that are not options, in order (UTF-8).
     std::vector<std::string> files() const;
 
-    // Reports wrong usage (why: one short sentence) and returns 2.
+    // Reports wrong usage (why: one short sentence) and returns kUsageExit.
     int usageError(const std::string& why) const;
-    // Reports a failure ("ft817clone COMMAND: why") and returns 1.
+    // Reports a failure ("ft817clone COMMAND: why") and returns kFailedExit.
     int failure(const std::string& why) const;
 
 private:

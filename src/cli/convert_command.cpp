@@ -48,7 +48,7 @@ int convert(const CommandLine& line, const std::string& in, const std::string& o
     if (!memory->payloadRadio && !raw)
         return line.failure(in + " is an image file already; convert --raw writes it as a payload file");
     if (!memory->note().empty())
-        std::cerr << "ft817clone convert: " << in << ": " << memory->note() << "\n";
+        commandMessage("convert", in + ": " + memory->note());
     if (!memory->payloadRadio) {
         if (const Status clean = checkNoDamageHidden(in, memory->imageFile, anyLayout, "convert it"); !clean)
             return line.failure(clean.error().full());

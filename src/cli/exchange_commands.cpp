@@ -28,6 +28,10 @@ namespace ft817 {
 
 namespace {
 
+// diff's exit codes, as diff(1)'s: the images differ, an image cannot be read.
+constexpr int kDiffDifferentExit = 1;
+constexpr int kDiffTroubleExit = 2;
+
 constexpr const char* kExportUsage =
     "Usage: ft817clone export IMAGE FILE.csv [--special]\n"
     "Writes the active memory channels of an image file as CSV (Location, Name, Frequency,\n"
@@ -131,9 +135,9 @@ void printProblems(const std::string& csvPath, const std::vector<CsvProblem>& pr
 {
     constexpr std::size_t kShown = 20;
     for (std::size_t i = 0; i < problems.size() && i < kShown; ++i)
-        std::cerr << "ft817clone import: " << csvPath << " " << problems[i].text() << "\n";
+        commandMessage("import", csvPath + " " + problems[i].text());
     if (problems.size() > kShown)
-        std::cerr << "ft817clone import: and " << problems.size() - kShown << " more\n";
+        commandMessage("import", "and " + std::to_string(problems.size() - kShown) + " more");
 }
 
 } // namespace
@@ -150,7 +154,7 @@ Result<LoadedMemory> loadMemory(const std::string& command, const std::string& p
     if (!store)
         return Error{path + ": " + store.error().message, store.error().detail};
     if (const std::string note = memory->note(); !note.empty())
-        std::cerr << "ft817clone " << command << ": " << path << ": " << note << "\n";
+        commandMessage(command, path + ": " + note);
     return LoadedMemory{std::move(*store), std::move(memory->imageFile), memory->payloadRadio,
                         std::move(memory->splitBlock)};
 }
@@ -176,10 +180,8 @@ int runExportCommand(const Arguments& args)
     const auto& [imagePath, csvPath, specials] = std::get<ExportRequest>(read);
 
     const auto memory = loadMemory("export", imagePath);
-    if (!memory) {
-        std::cerr << "ft817clone export: " << memory.error().full() << "\n";
-        return 1;
-    }
+    if (!memory)
+        return commandFailure("export", memory.error().full());
     const BlockStore& store = memory->store;
     printNotWholeMemory("export", imagePath, memory->imageFile);
     const std::string csv = specials ? exportSpecialsCsv(store) : exportChannelsCsv(store);
@@ -191,24 +193,20 @@ int runExportCommand(const Arguments& args)
         // Said on the error stream, so that it never mixes into a CSV written to standard output.
         const ChannelRecordView record = ChannelRecordView::forChannel(store, channel);
         if (record.tagHighBit() && hasControlCharacter(record.tag()))
-            std::cerr << "ft817clone export: channel " << channel + 1
-                      << ": its tag holds bytes a tag cannot show; they are written as ?\n";
+            commandMessage("export", "channel " + std::to_string(channel + 1) +
+                                         ": its tag holds bytes a tag cannot show; they are written as ?");
     }
     if (csvPath == "-") {
         std::cout << csv;
         return 0;
     }
-    if (const Status distinct = checkNotAnInput(csvPath, {imagePath}); !distinct) {
-        std::cerr << "ft817clone export: " << distinct.error().message << "\n";
-        return 1;
-    }
+    if (const Status distinct = checkNotAnInput(csvPath, {imagePath}); !distinct)
+        return commandFailure("export", distinct.error().message);
     const Result<std::string> kept =
         replaceKeepingCopy(csvPath, std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()),
                            ImageHistory(historyFolder()), "export");
-    if (!kept) {
-        std::cerr << "ft817clone export: " << kept.error().full() << "\n";
-        return 1;
-    }
+    if (!kept)
+        return commandFailure("export", kept.error().full());
     if (specials)
         rows = static_cast<int>(std::count(csv.begin(), csv.end(), '\n')) - 1;
     std::cout << "wrote "
@@ -228,46 +226,36 @@ int runImportCommand(const Arguments& args)
     const auto& [imagePath, csvPath, out, anyLayout] = std::get<ImportRequest>(read);
 
     const auto memory = loadMemoryToChange("import", imagePath, anyLayout, "import");
-    if (!memory) {
-        std::cerr << "ft817clone import: " << memory.error().full() << "\n";
-        return 1;
-    }
+    if (!memory)
+        return commandFailure("import", memory.error().full());
     const BlockStore* store = &memory->store;
     const std::string target = !out.empty()           ? out
                                : memory->payloadRadio ? imagePathBeside(imagePath)
                                                       : importedImagePath(imagePath);
-    if (const Status distinct = checkNotAnInput(target, {imagePath, csvPath}); !distinct) {
-        std::cerr << "ft817clone import: " << distinct.error().message << "\n";
-        return 1;
-    }
+    if (const Status distinct = checkNotAnInput(target, {imagePath, csvPath}); !distinct)
+        return commandFailure("import", distinct.error().message);
     const auto csv = readWholeFile(csvPath, kMaxCsvFileBytes);
-    if (!csv) {
-        std::cerr << "ft817clone import: " << csv.error().full() << "\n";
-        return 1;
-    }
+    if (!csv)
+        return commandFailure("import", csv.error().full());
     const CsvImport imported =
         importChannelsCsv(*store, std::string_view(reinterpret_cast<const char*>(csv->data()), csv->size()));
     if (!imported.ok()) {
         printProblems(csvPath, imported.problems);
-        std::cerr << "ft817clone import: nothing written ("
-                  << countOf(static_cast<long long>(imported.problems.size()), "problem", "problems")
-                  << ")\n";
-        return 1;
+        return commandFailure(
+            "import", "nothing written (" +
+                          countOf(static_cast<long long>(imported.problems.size()), "problem", "problems") +
+                          ")");
     }
     for (const CsvProblem& note : imported.notes)
         std::cout << csvPath << " " << note.text() << "\n";
 
     const auto file = imported.store.toImageFile();
-    if (!file) {
-        std::cerr << "ft817clone import: " << file.error().full() << "\n";
-        return 1;
-    }
+    if (!file)
+        return commandFailure("import", file.error().full());
     const Result<std::string> kept =
         replaceKeepingCopy(target, *file, ImageHistory(historyFolder()), "import");
-    if (!kept) {
-        std::cerr << "ft817clone import: " << kept.error().full() << "\n";
-        return 1;
-    }
+    if (!kept)
+        return commandFailure("import", kept.error().full());
     const std::size_t count = imported.channels.size();
     std::cout << "wrote " << countOf(static_cast<long long>(count), "channel", "channels");
     if (!imported.specials.empty())
@@ -289,13 +277,13 @@ int runDiffCommand(const Arguments& args)
 
     const auto before = loadMemory("diff", beforePath);
     if (!before) {
-        std::cerr << "ft817clone diff: " << before.error().full() << "\n";
-        return 2;
+        commandMessage("diff", before.error().full());
+        return kDiffTroubleExit;
     }
     const auto after = loadMemory("diff", afterPath);
     if (!after) {
-        std::cerr << "ft817clone diff: " << after.error().full() << "\n";
-        return 2;
+        commandMessage("diff", after.error().full());
+        return kDiffTroubleExit;
     }
     printNotWholeMemory("diff", beforePath, before->imageFile);
     printNotWholeMemory("diff", afterPath, after->imageFile);
@@ -304,7 +292,7 @@ int runDiffCommand(const Arguments& args)
         lines.push_back(std::move(line));
     for (const std::string& line : lines)
         std::cout << line << "\n";
-    return lines.empty() ? 0 : 1;
+    return lines.empty() ? 0 : kDiffDifferentExit;
 }
 
 } // namespace ft817

@@ -4,7 +4,7 @@
 #include "image/payload_file.h"
 #include "platform/file_access.h"
 
-#include <iostream>
+#include "cli/command_line.h"
 
 namespace ft817 {
 
@@ -22,7 +22,7 @@ void printNotWholeMemory(const std::string& command, const std::string& path,
                          std::span<const std::uint8_t> imageFile, const std::string& tail)
 {
     if (const std::string note = notWholeMemoryNote(imageFile); !note.empty())
-        std::cerr << "ft817clone " << command << ": " << path << ": " << note << tail << "\n";
+        commandMessage(command, path + ": " + note + tail);
 }
 
 Status checkNoDamageHidden(const std::string& path, std::span<const std::uint8_t> imageFile, bool anyLayout,

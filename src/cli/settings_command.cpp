@@ -149,8 +149,8 @@ int changeSettings(const CommandLine& line, const SettingsRequest& request)
     BlockStore after = *before;
     if (const std::vector<std::string> problems = applyChanges(after, request); !problems.empty()) {
         for (const std::string& problem : problems)
-            std::cerr << "ft817clone settings: " << problem << "\n";
-        std::cerr << "ft817clone settings: nothing written\n";
+            commandMessage("settings", problem);
+        commandMessage("settings", "nothing written");
         return kUsageExit;
     }
     const ImageHistory history(historyFolder());

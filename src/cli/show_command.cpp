@@ -77,10 +77,8 @@ int runShowCommand(const Arguments& args)
     const ShowRequest& request = std::get<ShowRequest>(read);
 
     const auto memory = loadMemory("show", request.path);
-    if (!memory) {
-        std::cerr << "ft817clone show: " << memory.error().full() << "\n";
-        return 1;
-    }
+    if (!memory)
+        return commandFailure("show", memory.error().full());
     const BlockStore& store = memory->store;
     // Damage goes to the error stream, so that it shows beside either output form.
     printNotWholeMemory("show", request.path, memory->imageFile, "; do not upload it");

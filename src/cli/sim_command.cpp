@@ -112,12 +112,6 @@ std::string simUsage()
     return kSimUsageStart + modelOptionHelp() + kSimUsageEnd;
 }
 
-int failure(const std::string& why)
-{
-    std::cerr << "ft817clone sim: " << why << "\n";
-    return 1;
-}
-
 std::optional<int> parseCount(const std::string& text)
 {
     int value = 0;
@@ -401,12 +395,12 @@ bool loadEeprom(SimRequest& request)
         return true;
     auto bytes = readWholeFile(request.eepromPath);
     if (!bytes) {
-        failure(bytes.error().message);
+        commandMessage("sim", bytes.error().message);
         return false;
     }
     if (bytes->size() != sim::kEepromSize) {
-        failure(request.eepromPath + " holds " + std::to_string(bytes->size()) +
-                " bytes, not the EEPROM's 8192");
+        commandMessage("sim", request.eepromPath + " holds " + std::to_string(bytes->size()) +
+                                  " bytes, not the EEPROM's 8192");
         return false;
     }
     request.options.cat.eeprom = std::move(*bytes);
@@ -441,12 +435,12 @@ bool loadServedImage(SimRequest& request)
         return true;
     const auto file = readImageFileBytes(request.imagePath);
     if (!file) {
-        failure(file.error().message);
+        commandMessage("sim", file.error().message);
         return false;
     }
     const auto layout = readImageLayout(*file);
     if (!layout) {
-        failure(request.imagePath + ": " + layout.error().message);
+        commandMessage("sim", request.imagePath + ": " + layout.error().message);
         return false;
     }
     request.options.image.assign(file->begin(), file->begin() + layout->cloneBytes());
@@ -468,7 +462,7 @@ void attachOutputs(SimRequest& request, const std::vector<int>& lengths, std::mu
             if (written)
                 std::cout << "received " << image.size() << " bytes into " << path << std::endl;
             else
-                std::cerr << "ft817clone sim: " << written.error().message << std::endl;
+                commandMessage("sim", written.error().message);
         };
     }
     if (!request.catPath.empty()) {
@@ -477,7 +471,7 @@ void attachOutputs(SimRequest& request, const std::vector<int>& lengths, std::mu
             std::ofstream log(path, std::ios::app);
             log << catCommandHex(command) << "\n";
             if (!log)
-                std::cerr << "ft817clone sim: cannot write to " << path << std::endl;
+                commandMessage("sim", "cannot write to " + path);
             std::cout << "CAT " << catCommandHex(command) << std::endl;
         };
     }
@@ -488,7 +482,7 @@ void attachOutputs(SimRequest& request, const std::vector<int>& lengths, std::mu
         std::lock_guard lock(outputMutex);
         std::cout << "CAT " << what << std::endl;
         if (what.rfind("FAULT", 0) == 0)
-            std::cerr << "ft817clone sim: " << what << std::endl;
+            commandMessage("sim", what);
     };
 }
 
@@ -508,7 +502,7 @@ int serve(const SimRequest& request, std::size_t blockCount, std::mutex& outputM
     sim::SimulatedRadio radio(options);
     if (Status started = radio.start(request.link); !started) {
         pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-        return failure("cannot start: " + started.error().message);
+        return commandFailure("sim", "cannot start: " + started.error().message);
     }
     std::cout << radio.slavePath() << std::endl;
     {
@@ -531,7 +525,7 @@ int serve(const SimRequest& request, std::size_t blockCount, std::mutex& outputM
     radio.stop();
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     if (stoppedByItself)
-        return failure("the simulated radio stopped: it could not bring its line back");
+        return commandFailure("sim", "the simulated radio stopped: it could not bring its line back");
     return 0;
 }
 
@@ -544,25 +538,25 @@ int runSimCommand(const Arguments& args)
         return *exit;
     SimRequest& request = std::get<SimRequest>(read);
     if (!loadServedImage(request) || !loadEeprom(request))
-        return 1;
+        return kFailedExit;
     const std::vector<int> lengths = request.options.image.empty()
                                          ? sim::defaultMemory(request.options.model).blockLengths
                                          : request.options.blockLengths;
     if (const Status faults = sim::checkFaults(request.options.faults, static_cast<int>(lengths.size()));
         !faults) {
-        std::cerr << "ft817clone sim: " << faults.error().message << " (see ft817clone sim --help)\n";
+        commandMessage("sim", faults.error().message + " (see ft817clone sim --help)");
         return kUsageExit;
     }
     // Found out now, not after a whole upload has been taken.
     if (!request.receivePath.empty()) {
         if (const Status writable = checkWritable(request.receivePath); !writable)
-            return failure(writable.error().message);
+            return commandFailure("sim", writable.error().message);
     }
     if (!request.catPath.empty()) {
         // Make sure the log can be written before serving.
         std::ofstream log(request.catPath, std::ios::app);
         if (!log)
-            return failure("cannot write to " + request.catPath);
+            return commandFailure("sim", "cannot write to " + request.catPath);
     }
     std::mutex outputMutex;
     attachOutputs(request, lengths, outputMutex);

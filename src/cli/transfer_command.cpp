@@ -27,9 +27,6 @@ namespace {
 
 using Direction = TransferKind;
 
-// Exit code of a transfer stopped with Ctrl-C, as shells report an interrupt.
-constexpr int kInterruptedExit = 130;
-
 // Shows a transfer on standard output: on a terminal one progress line
 // redrawn in place (percent, bytes, blocks, elapsed time), otherwise plain
 // lines, one per block and one per status; `verbose` adds the block lines
@@ -170,10 +167,10 @@ std::string usage(Direction direction)
 }
 
 // Each warning on a line of its own on standard error, where it stands out.
-void printWarnings(const std::string& prefix, const TransferReport& report)
+void printWarnings(const char* command, const TransferReport& report)
 {
     for (const std::string& warning : report.warnings)
-        std::cerr << prefix << "warning: " << warning << "\n";
+        commandMessage(command, "warning: " + warning);
 }
 
 // Prints how the transfer ended and returns the exit code: 0 only for a
@@ -182,28 +179,27 @@ int reportOutcome(Direction direction, const std::string& path, const TransferRe
 {
     for (const std::string& note : report.notes)
         std::cout << "Note: " << note << "." << std::endl;
-    const std::string prefix = std::string("ft817clone ") + commandName(direction) + ": ";
+    const char* command = commandName(direction);
     if (!report.complete) {
-        std::cerr << prefix << report.reason << "\n";
-        if (!report.detail.empty())
-            std::cerr << "  " << report.detail << "\n";
+        std::string detail = report.detail.empty() ? "" : "  " + report.detail + "\n";
         if (!report.notWholeMemory.empty() && direction == Direction::Upload)
-            std::cerr << "  To send it all the same, give --any-layout.\n";
-        return report.abandoned ? kInterruptedExit : 1;
+            detail += "  To send it all the same, give --any-layout.\n";
+        commandMessage(command, report.reason, detail);
+        return report.abandoned ? kInterruptedExit : kFailedExit;
     }
     const std::string counts =
         countOf(report.bytes, "byte", "bytes") + " in " + countOf(report.blocks, "block", "blocks");
     if (direction == Direction::Download && !report.notWholeMemory.empty()) {
-        printWarnings(prefix, report);
-        std::cerr
-            << prefix << "not a whole memory: " << report.notWholeMemory << "\n"
-            << "  What arrived (" << counts << ") was saved at " << path
-            << " as received; do not upload it. Put the radio back into clone mode and download again.\n";
-        return 1;
+        printWarnings(command, report);
+        commandMessage(command, "not a whole memory: " + report.notWholeMemory,
+                       "  What arrived (" + counts + ") was saved at " + path +
+                           " as received; do not upload it. Put the radio back into clone mode and download "
+                           "again.\n");
+        return kFailedExit;
     }
     std::cout << (direction == Direction::Download ? "Saved " : "Sent ") << path << ": " << counts
               << (report.radio.empty() ? "" : " (" + report.radio + ")") << "." << std::endl;
-    printWarnings(prefix, report);
+    printWarnings(command, report);
     return 0;
 }
 
