@@ -29,5 +29,5 @@ ft817_core_tests(platform_core_tests platform/file_access_test.cpp)
 ft817_core_tests(text_core_tests text/number_reading_test.cpp text/text_format_test.cpp)
 # The CAT commands, the guard and the calibration backup against a scripted radio.
 ft817_core_tests(cat_protocol_core_tests cat_protocol/calibration_backup_test.cpp cat_protocol/cat_allowlist_test.cpp
-                 cat_protocol/cat_commands_test.cpp cat_protocol/channel_tuning_test.cpp)
+                 cat_protocol/cat_frames_test.cpp cat_protocol/channel_tuning_test.cpp)
 target_link_libraries(cat_protocol_core_tests PRIVATE ft817_cat_protocol)

@@ -1,6 +1,7 @@
 #include "cat/cat_window.h"
 
 #include "cat_protocol/cat_link.h"
+#include "cat_protocol/cat_text.h"
 #include "gui/accessible_names.h"
 #include "gui/help_window.h"
 #include "gui/window_icon.h"
@@ -62,7 +63,7 @@ void CatWindow::showStatus(const QString& line, const QString& tooltip)
 
 void CatWindow::textEdited(const QString& text)
 {
-    const CatCommandBuild build = buildCatCommand(text.toStdString());
+    const CatTextReading build = readCatText(text.toStdString());
     if (!build.command) {
         // While the text is still too short, the person is still typing.
         if (build.reason.empty())

@@ -9,7 +9,7 @@
 // (cat_link.h; the CAT rate the radio answered at last is tried first), the
 // command is sent and the port closed again.
 
-#include "cat_protocol/cat_command.h"
+#include "cat_protocol/cat_frames.h"
 #include "platform/serial_port.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "cat_protocol/calibration_backup.h"
 
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 #include "cat_protocol/cat_link.h"
 #include "text/text_format.h"
 

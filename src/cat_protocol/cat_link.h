@@ -22,7 +22,7 @@
 // answer shows that the frame is in step and that a radio, not an echo or
 // noise, answers.
 
-#include "cat_protocol/cat_command.h"
+#include "cat_protocol/cat_frames.h"
 #include "platform/clock.h"
 #include "platform/file_access.h"
 #include "platform/result.h"

@@ -1,6 +1,6 @@
 #include "cat_protocol/cat_sender.h"
 
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 #include "text/text_format.h"
 
 #include <charconv>

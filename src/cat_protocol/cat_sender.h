@@ -7,7 +7,7 @@
 // (about once a millisecond) until it is 0; a port that has not sent them
 // within the drain limit is reported, so a stuck line never hangs the window.
 
-#include "cat_protocol/cat_command.h"
+#include "cat_protocol/cat_frames.h"
 #include "platform/clock.h"
 #include "platform/result.h"
 #include "platform/serial_port.h"
@@ -19,7 +19,7 @@ inline constexpr double kCatDrainLimitSeconds = 2.0;
 
 // The one place where CAT bytes are written to the radio: the five bytes,
 // one per write, place 0 first, or nothing at all when the opcode (place 4)
-// is not one the tool may send (cat_commands.h).
+// is not one the tool may send (cat_frames.h).
 Status writeGuardedCatCommand(SerialPort& port, const CatCommand& command);
 
 // Writes one byte of the sync that brings the radio's frame into step

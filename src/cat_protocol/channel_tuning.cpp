@@ -1,6 +1,6 @@
 #include "cat_protocol/channel_tuning.h"
 
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 #include "cat_protocol/cat_link.h"
 #include "image/channel_names.h"
 #include "image/channel_record.h"

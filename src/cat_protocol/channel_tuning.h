@@ -4,7 +4,7 @@
 // tone mode and tone or code on the radio's current VFO, and the reading of
 // the radio's frequency and mode into a channel. Plain C++.
 
-#include "cat_protocol/cat_command.h"
+#include "cat_protocol/cat_frames.h"
 #include "image/block_store.h"
 #include "platform/file_access.h"
 #include "platform/result.h"

@@ -1,8 +1,8 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 
-#include "cat_protocol/cat_command.h"
 #include "cat_protocol/cat_link.h"
+#include "cat_protocol/cat_text.h"
 #include "image/frequency_range.h"
 #include "platform/clock.h"
 #include "platform/qt_serial_port.h"
@@ -47,7 +47,7 @@ std::variant<CatRequest, int> readCatArguments(const Arguments& args)
     if (words.size() > 1)
         return line.usageError("unexpected argument '" + words[1] + "'");
     const std::string& digits = words[0];
-    const CatCommandBuild build = buildCatCommand(digits);
+    const CatTextReading build = readCatText(digits);
     if (!build.command)
         return line.usageError(build.reason.empty()
                                    ? "Not sent: at least 5 digits, the frequency in 10 Hz steps "

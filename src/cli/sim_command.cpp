@@ -2,8 +2,7 @@
 // SIGINT/SIGTERM (or after one transfer with --once), reachable through a
 // symbolic link so that other programs can open it like a serial device.
 
-#include "cat_protocol/cat_command.h"
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 

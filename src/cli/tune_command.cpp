@@ -7,7 +7,7 @@
 #include "cli/image_output.h"
 #include "cli/memory_check.h"
 
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 #include "cat_protocol/cat_link.h"
 #include "cat_protocol/channel_tuning.h"
 #include "image/block_store.h"

@@ -1,6 +1,6 @@
 #include "editor/channel_radio.h"
 
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 #include "cat_protocol/cat_link.h"
 #include "cat_protocol/channel_tuning.h"
 #include "platform/clock.h"

@@ -4,7 +4,7 @@
 // on a worker thread with a port of its own (made from the main window's
 // device), the outcome told by a queued signal. One job at a time.
 
-#include "cat_protocol/cat_command.h"
+#include "cat_protocol/cat_frames.h"
 #include "platform/file_access.h"
 #include "platform/result.h"
 #include "platform/serial_port.h"

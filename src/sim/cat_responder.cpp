@@ -1,6 +1,6 @@
 #include "sim/cat_responder.h"
 
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 #include "image/frequency_range.h"
 #include "text/text_format.h"
 

@@ -1,9 +1,10 @@
 // Every path of the tool that sends CAT bytes, run against a scripted radio:
 // every byte sent belongs to a five-byte command whose opcode is allowed.
 #include "cat_protocol/calibration_backup.h"
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 #include "cat_protocol/cat_link.h"
 #include "cat_protocol/cat_sender.h"
+#include "cat_protocol/cat_text.h"
 #include "cat_protocol/channel_tuning.h"
 
 #include "image/channel_record.h"
@@ -36,7 +37,7 @@ TEST(CatAllowlist, EverySendingPathSendsOnlyAllowedOpcodes)
 
     // The CAT window's command, from every length of text it sends.
     for (const char* text : {"43970", "4397000", "43970000", "99999999"}) {
-        const CatCommandBuild build = buildCatCommand(text);
+        const CatTextReading build = readCatText(text);
         ASSERT_TRUE(build.command);
         const Result<int> sent = sendInStep(port, clock, *build.command, 0, 9600);
         // 999.99999 MHz is nothing the radio tunes: it keeps its VFO, and the read back says so.

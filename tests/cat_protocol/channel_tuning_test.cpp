@@ -1,7 +1,7 @@
 // The commands that put a channel on the VFO, and taking the VFO into a channel.
 #include "cat_protocol/channel_tuning.h"
 
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 #include "image/channel_record.h"
 #include "image/memory_map.h"
 #include "support/image_samples.h"

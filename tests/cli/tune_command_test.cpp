@@ -5,7 +5,7 @@
 #include "support/sim_fixture.h"
 #include "support/temp_dir.h"
 
-#include "cat_protocol/cat_command.h"
+#include "cat_protocol/cat_frames.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
 #include "image/image_file.h"

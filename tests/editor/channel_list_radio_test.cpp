@@ -1,6 +1,6 @@
 // "Tune radio" and "Take from radio" in the channel list, through the real
 // widgets and the real serial code against the simulated radio.
-#include "cat_protocol/cat_command.h"
+#include "cat_protocol/cat_frames.h"
 #include "editor/channel_list_window.h"
 #include "editor/channel_radio.h"
 #include "editor/edit_history.h"

@@ -4,7 +4,7 @@
 // answerDelay, at the rate it is set to; at any other rate it hears garbage
 // and says nothing. Every command it heard is kept for the test to check.
 
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 #include "image/frequency_range.h"
 #include "support/fake_serial_port.h"
 

@@ -1,18 +1,23 @@
 #pragma once
-// The CAT commands this tool sends to the radio in normal operation, each
-// built as its five bytes (four parameter bytes, then the opcode), and the
-// list of opcodes the tool may ever send. Frequencies and offsets are eight
+// The frames of the CAT commands this tool sends to the radio in normal
+// operation: each command built as its five bytes (four parameter bytes, then
+// the opcode), and the list of opcodes the tool may ever send. Frequencies and offsets are eight
 // BCD digits in 10 Hz units, most significant first (439.70000 MHz is
 // 43 97 00 00 01). Plain C++, no port.
 
-#include "cat_protocol/cat_command.h"
-
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 
 namespace ft817 {
+
+// The five bytes of one CAT command, place 0 sent first.
+using CatCommand = std::array<std::uint8_t, 5>;
+
+// The command's bytes in hexadecimal, place 0 first: "43 97 00 00 01".
+std::string catCommandHex(const CatCommand& command);
 
 // Every opcode the tool may send. Writing the EEPROM (0xBC) and the factory
 // reset (0xBE) are not here and can never be sent.

@@ -1,6 +1,7 @@
 #pragma once
-// Turning what the person types into the CAT window into one five-byte CAT
-// command for the radio in normal operation. Plain C++, no window, no port.
+// Reading what the person types into the CAT window (or gives the cat
+// command) as one five-byte CAT command for the radio in normal operation.
+// Plain C++, no window, no port.
 //
 // The text is a frequency in the radio's unit of 10 Hz, right-aligned:
 // "43970000" is 439.700 MHz. Characters pair up from the end of the text into
@@ -8,26 +9,20 @@
 // BCD byte, the earlier digit in the high nibble. The command sent is the four
 // parameter bytes followed by the "set frequency" opcode.
 
-#include <array>
-#include <cstdint>
+#include "cat_protocol/cat_frames.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace ft817 {
 
-// The five bytes of one CAT command, place 0 sent first.
-using CatCommand = std::array<std::uint8_t, 5>;
-
-// The radio's "set frequency" opcode, sent in place 4.
-inline constexpr std::uint8_t kCatSetFrequency = 0x01;
-
 // Fewest and most characters that make a command.
-inline constexpr int kCatMinimumLength = 5;
-inline constexpr int kCatMaximumLength = 8;
+inline constexpr int kCatTextMinimumLength = 5;
+inline constexpr int kCatTextMaximumLength = 8;
 
-// What a text in the CAT window gives: a command to send, or nothing.
-struct CatCommandBuild {
+// What a typed text gives: a command to send, or nothing.
+struct CatTextReading {
     // The command to send; empty when the text sends nothing.
     std::optional<CatCommand> command;
     // Why nothing is sent, for the person; empty when a command is sent and
@@ -37,10 +32,7 @@ struct CatCommandBuild {
     std::string meaning;
 };
 
-// Builds the command for the text (UTF-8) that the CAT window holds.
-CatCommandBuild buildCatCommand(std::string_view text);
-
-// The command's bytes in hexadecimal, place 0 first: "43 97 00 00 01".
-std::string catCommandHex(const CatCommand& command);
+// Reads the typed text (UTF-8) as the command it sends.
+CatTextReading readCatText(std::string_view text);
 
 } // namespace ft817

@@ -1,6 +1,6 @@
 // Every CAT command's five bytes against the radio's documented examples,
 // the guard that refuses every other opcode, and the link's reads.
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 #include "cat_protocol/cat_link.h"
 #include "cat_protocol/cat_sender.h"
 
@@ -12,6 +12,12 @@
 
 namespace ft817 {
 namespace {
+
+TEST(CatCommandHex, UpperCaseBytesInSendingOrder)
+{
+    EXPECT_EQ(catCommandHex({0x43, 0x97, 0x00, 0x00, 0x01}), "43 97 00 00 01");
+    EXPECT_EQ(catCommandHex({0xAB, 0x0C, 0xFF, 0x10, 0x01}), "AB 0C FF 10 01");
+}
 
 TEST(CatCommands, EachCommandBuildsTheDocumentedBytes)
 {

@@ -1,4 +1,4 @@
-#include "cat_protocol/cat_command.h"
+#include "cat_protocol/cat_text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ struct SendCase {
     CatCommand bytes;
 };
 
-TEST(CatCommandBuild, DigitsPairFromTheEndIntoPackedBcd)
+TEST(CatText, DigitsPairFromTheEndIntoPackedBcd)
 {
     const SendCase cases[] = {
         {"43970000", {0x43, 0x97, 0x00, 0x00, 0x01}}, // 439.700 MHz
@@ -26,24 +26,24 @@ TEST(CatCommandBuild, DigitsPairFromTheEndIntoPackedBcd)
     };
     for (const SendCase& c : cases) {
         SCOPED_TRACE(c.text);
-        const CatCommandBuild build = buildCatCommand(c.text);
+        const CatTextReading build = readCatText(c.text);
         ASSERT_TRUE(build.command.has_value());
         EXPECT_EQ(*build.command, c.bytes);
         EXPECT_TRUE(build.reason.empty());
     }
 }
 
-TEST(CatCommandBuild, ShortTextsSendNothingAndSayNothing)
+TEST(CatText, ShortTextsSendNothingAndSayNothing)
 {
     for (const char* text : {"", "1", "12", "123", "1234", "abcd", "é12"}) {
         SCOPED_TRACE(text);
-        const CatCommandBuild build = buildCatCommand(text);
+        const CatTextReading build = readCatText(text);
         EXPECT_FALSE(build.command.has_value());
         EXPECT_TRUE(build.reason.empty());
     }
 }
 
-TEST(CatCommandBuild, BadTextsSendNothingAndSayWhy)
+TEST(CatText, BadTextsSendNothingAndSayWhy)
 {
     const struct {
         const char* text;
@@ -56,23 +56,17 @@ TEST(CatCommandBuild, BadTextsSendNothingAndSayWhy)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const CatCommandBuild build = buildCatCommand(c.text);
+        const CatTextReading build = readCatText(c.text);
         EXPECT_FALSE(build.command.has_value());
         EXPECT_NE(build.reason.find(c.reasonPart), std::string::npos) << build.reason;
     }
 }
 
-TEST(CatCommandBuild, MeaningNamesTheFrequency)
+TEST(CatText, MeaningNamesTheFrequency)
 {
-    EXPECT_EQ(buildCatCommand("43970000").meaning, "set frequency 439.70000 MHz");
-    EXPECT_EQ(buildCatCommand("14525").meaning, "set frequency 0.14525 MHz");
-    EXPECT_EQ(buildCatCommand("00145250").meaning, "set frequency 1.45250 MHz");
-}
-
-TEST(CatCommandHex, UpperCaseBytesInSendingOrder)
-{
-    EXPECT_EQ(catCommandHex({0x43, 0x97, 0x00, 0x00, 0x01}), "43 97 00 00 01");
-    EXPECT_EQ(catCommandHex({0xAB, 0x0C, 0xFF, 0x10, 0x01}), "AB 0C FF 10 01");
+    EXPECT_EQ(readCatText("43970000").meaning, "set frequency 439.70000 MHz");
+    EXPECT_EQ(readCatText("14525").meaning, "set frequency 0.14525 MHz");
+    EXPECT_EQ(readCatText("00145250").meaning, "set frequency 1.45250 MHz");
 }
 
 } // namespace

@@ -1,6 +1,4 @@
-#include "cat_protocol/cat_command.h"
-
-#include "text/text_format.h"
+#include "cat_protocol/cat_text.h"
 
 namespace ft817 {
 namespace {
@@ -34,11 +32,11 @@ std::string frequencyText(std::string_view digits)
 
 } // namespace
 
-CatCommandBuild buildCatCommand(std::string_view text)
+CatTextReading readCatText(std::string_view text)
 {
-    CatCommandBuild build;
+    CatTextReading build;
     const int length = characterCount(text);
-    if (length < kCatMinimumLength)
+    if (length < kCatTextMinimumLength)
         return build;
     for (const char c : text) {
         if (!isDigit(c)) {
@@ -47,7 +45,7 @@ CatCommandBuild buildCatCommand(std::string_view text)
             return build;
         }
     }
-    if (length > kCatMaximumLength) {
+    if (length > kCatTextMaximumLength) {
         build.reason = "Not sent: at most 8 digits, the frequency in 10 Hz steps "
                        "(43970000 is 439.700 MHz).";
         return build;
@@ -61,15 +59,10 @@ CatCommandBuild buildCatCommand(std::string_view text)
         // The later character of a pair is the low nibble, the earlier the high one.
         command[place] |= static_cast<std::uint8_t>(i % 2 == 0 ? digit : digit << 4);
     }
-    command[4] = kCatSetFrequency;
+    command[4] = static_cast<std::uint8_t>(CatOpcode::SetFrequency);
     build.command = command;
     build.meaning = "set frequency " + frequencyText(text);
     return build;
-}
-
-std::string catCommandHex(const CatCommand& command)
-{
-    return hexBytes(command, " ");
 }
 
 } // namespace ft817

@@ -1,4 +1,4 @@
-#include "cat_protocol/cat_commands.h"
+#include "cat_protocol/cat_frames.h"
 
 #include "text/text_format.h"
 
@@ -72,6 +72,11 @@ std::uint32_t bcdValue(const CatCommand& c)
 }
 
 } // namespace
+
+std::string catCommandHex(const CatCommand& command)
+{
+    return hexBytes(command, " ");
+}
 
 bool isAllowedCatOpcode(std::uint8_t opcode)
 {
