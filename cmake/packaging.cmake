@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in a Release build folder makes
 # ft817clone_<version>_amd64.deb holding what the install rules put in place
-# (the program, its desktop entry and its icon). dpkg-shlibdeps works out the
+# (the program, its windows' program, its desktop entry and its icon). dpkg-shlibdeps works out the
 # libraries it needs (the Qt 6 runtime and serial-port libraries); Qt's
 # platform plugins, which it loads at run time, are named by hand.
 set(CPACK_PACKAGE_NAME ft817clone)

@@ -6,7 +6,7 @@ build="$1"
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/ft817clone share/applications/ft817clone.desktop \
+for file in bin/ft817clone libexec/ft817clone/ft817clone-windows share/applications/ft817clone.desktop \
             share/icons/hicolor/scalable/apps/ft817clone.svg; do
     [[ -e "$prefix/$file" ]] || { echo "missing after install: $file"; exit 1; }
 done

@@ -1,12 +1,42 @@
-// ft817clone: with no command it opens the windows; with a command it runs
-// that command headless (see --help).
+// ft817clone: with a command it runs that command headless (see --help); with
+// no command it opens the windows. The commands need no window library: where
+// the windows are a program of their own (ft817clone-windows, on every system
+// but Windows), this one links none and runs that one in its place.
 
-#include "app/start_up.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/program.h"
 
 #include <QCoreApplication>
 #include <QStringList>
+
+#ifdef FT817_WINDOWS_PROGRAM
+#include <QDir>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#else
+#include "app/start_up.h"
+#endif
+
+namespace {
+
+#ifdef FT817_WINDOWS_PROGRAM
+// Runs the windows' program in this process's place with the same arguments:
+// the one beside this program (the build folder), else the installed one.
+// Returns only when neither runs, after saying why (exit code 1).
+int runWindowsInstead(const QString& folder, char** argv)
+{
+    const std::string beside = QDir(folder).filePath("ft817clone-windows").toStdString();
+    const std::string installed = QDir::cleanPath(QDir(folder).filePath(FT817_WINDOWS_PROGRAM)).toStdString();
+    for (const std::string& path : {beside, installed})
+        ::execv(path.c_str(), argv);
+    return ft817::commandFailure("", "cannot open the windows: " + installed + ": " + std::strerror(errno));
+}
+#endif
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -14,10 +44,12 @@ int main(int argc, char** argv)
     nameProgram();
     // The command line as Qt reads it (on Windows in the system's own
     // Unicode, not the code page), so file names arrive whole.
-    QStringList arguments;
+#ifdef FT817_WINDOWS_PROGRAM
+    QString folder;
+#endif
     {
         QCoreApplication app(argc, argv);
-        arguments = QCoreApplication::arguments();
+        const QStringList arguments = QCoreApplication::arguments();
         if (const Subcommand* command =
                 arguments.size() > 1 ? findSubcommand(arguments[1].toStdString()) : nullptr) {
             Arguments commandArguments;
@@ -25,9 +57,13 @@ int main(int argc, char** argv)
                 commandArguments.push_back(arguments[i].toStdString());
             return runSubcommand(*command, commandArguments);
         }
+#ifdef FT817_WINDOWS_PROGRAM
+        folder = QCoreApplication::applicationDirPath();
+#endif
     }
-    // --help and --version print; their output must arrive as a command's must.
-    const int exit = runWindows(arguments, argc, argv, programUsage());
-    const int written = finishStandardOutput("");
-    return written != 0 ? written : exit;
+#ifdef FT817_WINDOWS_PROGRAM
+    return runWindowsInstead(folder, argv);
+#else
+    return runWindowsProgram(argc, argv);
+#endif
 }

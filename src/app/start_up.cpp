@@ -4,6 +4,7 @@
 #include "app/port_menu.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/program.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
 #include "platform/terminal.h"
@@ -76,18 +77,6 @@ bool parserSawEmptyPort(const QStringList& arguments)
 }
 
 } // namespace
-
-const char* programVersion()
-{
-    return FT817_VERSION;
-}
-
-void nameProgram()
-{
-    QCoreApplication::setOrganizationName(kApplicationName);
-    QCoreApplication::setApplicationName(kApplicationName);
-    QCoreApplication::setApplicationVersion(programVersion());
-}
 
 WindowSystem buildWindowSystem()
 {
@@ -166,6 +155,19 @@ int runWindows(const QStringList& arguments, int& argc, char** argv, const std::
     const int code = app.exec();
     window.close();
     return code;
+}
+
+int runWindowsProgram(int& argc, char** argv)
+{
+    QStringList arguments;
+    {
+        QCoreApplication app(argc, argv);
+        arguments = QCoreApplication::arguments();
+    }
+    // --help and --version print; their output must arrive as a command's must.
+    const int exit = runWindows(arguments, argc, argv, programUsage());
+    const int written = finishStandardOutput("");
+    return written != 0 ? written : exit;
 }
 
 } // namespace ft817

@@ -1,20 +1,13 @@
 #pragma once
-// Starting the program: its name and version, and opening the windows: reads
-// the windows' options (--port DEVICE, --simulate, --fast, --help,
-// --version), starts the simulated radio when asked, and runs the main window
-// until it is closed.
+// Starting the windows (the program ft817clone-windows; on Windows
+// ft817clone itself without a command): reads the windows' options (--port
+// DEVICE, --simulate, --fast, --help, --version), starts the simulated radio
+// when asked, and runs the main window until it is closed.
 
 #include <QStringList>
 #include <string>
 
 namespace ft817 {
-
-// The program's version, as the build names it ("0.1.0").
-const char* programVersion();
-
-// Names the program "ft817clone" with its version, which its settings and
-// --version use. Call before anything reads settings.
-void nameProgram();
 
 // What the windows open on: an X11 or Wayland display (Linux and the other
 // Unix systems except macOS), or the system's own window system (Windows, macOS).
@@ -42,5 +35,10 @@ bool displayMissing(WindowSystem system, const DisplayVariables& variables);
 // argc and argv are handed to the QApplication; usage is the text --help
 // prints. Returns the process exit code (2 for wrong usage).
 int runWindows(const QStringList& arguments, int& argc, char** argv, const std::string& usage);
+
+// The whole program without a command: reads its command line as Qt does,
+// runs the windows with the program's usage text (runWindows) and checks that
+// what --help and --version printed reached standard output. The exit code.
+int runWindowsProgram(int& argc, char** argv);
 
 } // namespace ft817

@@ -4,7 +4,9 @@
 // the simulated radio.
 
 #include "app/start_up.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/program.h"
 #include "exchange/calibration_text.h"
 #include "image/image_file.h"
 #include "platform/file_access.h"
@@ -12,6 +14,7 @@
 #include "support/program_run.h"
 #include "support/temp_dir.h"
 
+#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -202,6 +205,36 @@ TEST(CommandLine, WindowOptionsAreReadBeforeAnyWindowOpens)
         EXPECT_NE((c.code == 0 ? result.out : result.err).find(c.text), std::string::npos) << result.err;
     }
 }
+
+TEST(CommandLine, EveryMessageNamesTheProgramAndItsCommand)
+{
+    const Output failed = capture([] { return commandFailure("show", "radio.img: no such file"); });
+    EXPECT_EQ(failed.code, kFailedExit);
+    EXPECT_EQ(failed.err, "ft817clone show: radio.img: no such file\n");
+    // The program without a command has no command to name; what follows the line comes as it is.
+    const Output windows = capture([] {
+        commandMessage("", "--port needs a device", "\nUsage: ft817clone\n");
+        return 0;
+    });
+    EXPECT_EQ(windows.err, "ft817clone: --port needs a device\n\nUsage: ft817clone\n");
+    EXPECT_TRUE(windows.out.empty());
+}
+
+#if defined(__linux__) && defined(__GLIBC__)
+// The window libraries took most of a command's start-up: a command loads Qt
+// Core (and the serial port), never Qt GUI or Widgets. glibc's loader names
+// every library it loads.
+TEST(StartUp, CommandsLoadNoWindowLibrary)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_DEBUG", "libs");
+    const test::ProgramRun run = test::runProgram({"show", "--help"}, environment);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find("libQt6Core"), std::string::npos) << "the loader named no library";
+    EXPECT_EQ(run.err.find("libQt6Gui"), std::string::npos);
+    EXPECT_EQ(run.err.find("libQt6Widgets"), std::string::npos);
+}
+#endif
 
 TEST(CommandLine, TheProgramNamesItsVersion)
 {
