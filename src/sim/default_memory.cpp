@@ -187,7 +187,7 @@ const DefaultChannel& defaultDeletedChannel()
 std::vector<std::uint32_t> defaultBandFrequencies(Model model, int vfo)
 {
     std::vector<std::uint32_t> frequencies;
-    for (const BandRecord& record : bandRecordsOf(modelLayout(model)))
+    for (const BandRecord& record : bandRecordsOf(model.layout()))
         frequencies.push_back(vfo == 0 ? record.vfoA : record.vfoB);
     return frequencies;
 }
@@ -202,45 +202,10 @@ const std::vector<std::pair<int, std::uint8_t>>& defaultSettingBytes()
     return bytes;
 }
 
-std::string modelName(Model model)
-{
-    return std::string(modelLayout(model).commandName);
-}
-
-const std::vector<Model>& allModels()
-{
-    // One for each row of the table of known radios.
-    static const std::vector<Model> models = [] {
-        std::vector<Model> all;
-        for (std::size_t row = 0; row < knownRadioModels().size(); ++row)
-            all.push_back(static_cast<Model>(row));
-        return all;
-    }();
-    return models;
-}
-
-std::optional<Model> modelNamed(std::string_view name)
-{
-    const RadioModel* model = radioModelNamed(name);
-    if (!model)
-        return std::nullopt;
-    return static_cast<Model>(model - knownRadioModels().data());
-}
-
-const RadioModel& modelLayout(Model model)
-{
-    // The models follow the table's order.
-    return knownRadioModels().at(static_cast<std::size_t>(model));
-}
-
-std::vector<int> modelPayloadLengths(Model model)
-{
-    return modelLayout(model).payloadLengths;
-}
-
 Memory defaultMemory(Model model)
 {
-    const std::vector<int> lengths = modelPayloadLengths(model);
+    const RadioModel& radio = model.layout();
+    const std::vector<int>& lengths = radio.payloadLengths;
     std::vector<Payload> payloads;
     for (std::size_t k = 0; k < lengths.size(); ++k) {
         payloads.emplace_back(static_cast<std::size_t>(lengths[k]), 0);
@@ -248,10 +213,8 @@ Memory defaultMemory(Model model)
     }
 
     // Block 0: two bytes that tell the model apart.
-    const RadioModel& radio = modelLayout(model);
     const bool ft818 = radio.vfoBandRecords > 15; // the FT-818 family adds 5 MHz
-    payloads[0] = {static_cast<std::uint8_t>(ft818 ? 0x02 : 0x01),
-                   static_cast<std::uint8_t>(static_cast<int>(model))};
+    payloads[0] = {static_cast<std::uint8_t>(ft818 ? 0x02 : 0x01), static_cast<std::uint8_t>(model.row())};
 
     // Block 1: VFO select (index 1, bit 0 clear: VFO A; the other bits are the
     // radio's own) and band select (index 5: VFO A low half, VFO B high half).

@@ -6,14 +6,12 @@
 // on US models, and VFO A selected. Tests compare what the tool shows with
 // these tables.
 
-#include "image/radio_model.h"
+#include "sim/model.h"
 #include "sim/simulated_radio.h"
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -59,20 +57,5 @@ std::vector<std::uint32_t> defaultBandFrequencies(Model model, int vfo);
 // every one at a value its menu offers; bits no setting uses are set where
 // they lie beside settings. Block 1 holds them on every model.
 const std::vector<std::pair<int, std::uint8_t>>& defaultSettingBytes();
-
-// Payload lengths of every clone block of a model, in transfer order.
-std::vector<int> modelPayloadLengths(Model model);
-
-// Every model, in the order of the table of known radios.
-const std::vector<Model>& allModels();
-
-// The model's name as the command line spells it (ft817, ft817nd, ft817nd-us, ft818, ft818nd-us).
-std::string modelName(Model model);
-
-// The model the command line calls this, if any.
-std::optional<Model> modelNamed(std::string_view name);
-
-// The radio's own name and layout ("FT-818ND (US)").
-const RadioModel& modelLayout(Model model);
 
 } // namespace ft817::sim

@@ -7,6 +7,7 @@
 #include "platform/file_access.h"
 #include "platform/result.h"
 #include "sim/cat_responder.h"
+#include "sim/model.h"
 
 #include <array>
 #include <cstdint>
@@ -16,11 +17,6 @@
 #include <vector>
 
 namespace ft817::sim {
-
-// A row of the table of known radios (radio_model.h): the value is the row's
-// place. The names are the first five rows'; a model added to the table is
-// the value of its row (allModels lists every one).
-enum class Model { FT817, FT817ND, FT817NDUS, FT818, FT818NDUS };
 
 enum class Mode {
     Send,    // clone mode, radio sending: serves a download
