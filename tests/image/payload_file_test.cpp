@@ -36,7 +36,7 @@ TEST(PayloadFile, EveryModelReadsAsItsImageFileWithOrWithoutATrailerAndWritesBac
     for (const sim::Model model : sim::allModels()) {
         const ModelFiles files = filesOf(model);
         SCOPED_TRACE(files.name);
-        EXPECT_EQ(files.payloadFile.size(), lengths[static_cast<std::size_t>(model)]);
+        EXPECT_EQ(files.payloadFile.size(), lengths[static_cast<std::size_t>(model.row())]);
         for (const Bytes& file :
              {files.payloadFile, joined(files.payloadFile, test::toolTrailer(files.name))}) {
             const Result<MemoryFile> read = readMemoryBytes(file);
