@@ -122,13 +122,9 @@ Status sendAndConfirm(CatLink& link, const std::vector<CatCommand>& commands)
     return {};
 }
 
-void takeIntoChannel(BlockStore& store, int channel, const TunedFrequency& tuned)
+EditOutcome takeIntoChannel(BlockStore& store, int channel, const TunedFrequency& tuned)
 {
-    ChannelRecord record = ChannelRecord::forChannel(store, channel);
-    record.setRxFrequency(tuned.frequency);
-    record.fitRxBandCode();
-    record.setMode(tuned.mode);
-    setChannelActive(store, channel, true);
+    return takeTunedIntoChannel(store, channel, tuned.frequency, tuned.mode);
 }
 
 } // namespace ft817

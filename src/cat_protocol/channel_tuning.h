@@ -5,6 +5,7 @@
 // the radio's frequency and mode into a channel. Plain C++.
 
 #include "cat_protocol/cat_frames.h"
+#include "editing/memory_edit.h"
 #include "image/block_store.h"
 #include "platform/file_access.h"
 #include "platform/result.h"
@@ -39,7 +40,7 @@ struct TunedFrequency {
 Result<TunedFrequency> readTunedAnswer(const Bytes& answer);
 
 // Writes the frequency and mode into channel and makes it active; every other
-// field of the channel stays as it is.
-void takeIntoChannel(BlockStore& store, int channel, const TunedFrequency& tuned);
+// field of the channel stays as it is (memory_edit.h's takeTunedIntoChannel).
+EditOutcome takeIntoChannel(BlockStore& store, int channel, const TunedFrequency& tuned);
 
 } // namespace ft817

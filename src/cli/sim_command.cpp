@@ -11,6 +11,7 @@
 #include "platform/file_access.h"
 #include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
+#include "text/megahertz.h"
 
 #include <charconv>
 #include <cmath>
@@ -341,7 +342,12 @@ bool readVfo(const CommandLine& line, sim::CatOptions& cat)
         return true;
     const std::string text = line.value("vfo");
     const std::size_t comma = text.find(',');
-    const auto mhz = parseSeconds(text.substr(0, comma)); // a plain non-negative number
+    // MHz as everywhere else, rounded to the radio's 10 Hz; a leading plus sign
+    // is taken, as it always was.
+    std::string_view typed = std::string_view(text).substr(0, comma);
+    if (!typed.empty() && typed.front() == '+')
+        typed.remove_prefix(1);
+    const Result<std::uint32_t> frequency = parseMegahertz(typed, FinerDigits::Rounded);
     std::optional<std::uint8_t> mode;
     if (comma != std::string::npos) {
         const std::string name = text.substr(comma + 1);
@@ -351,11 +357,13 @@ bool readVfo(const CommandLine& line, sim::CatOptions& cat)
                 mode = catModeByte(m);
         }
     }
-    if (!mhz || *mhz > 999.99999 || !mode) {
-        line.usageError("--vfo needs MHZ,MODE such as 145.6125,FM, not '" + text + "'");
+    // The radio's frequency is eight BCD digits of 10 Hz: at most 999.99999 MHz.
+    if (!frequency || *frequency > 99'999'999u || !mode) {
+        line.usageError("--vfo needs MHZ,MODE such as 145.6125,FM, not '" + text + "'" +
+                        (frequency ? std::string() : " (" + frequency.error().message + ")"));
         return false;
     }
-    cat.vfoFrequency = static_cast<std::uint32_t>(std::llround(*mhz * 100'000.0));
+    cat.vfoFrequency = *frequency;
     cat.vfoMode = *mode;
     return true;
 }

@@ -188,7 +188,8 @@ int runCaptureCommand(const Arguments& args)
     const Result<TunedFrequency> tuned = readTunedAnswer(*answer);
     if (!tuned)
         return line.failure(tuned.error().full());
-    takeIntoChannel(*store, request.channel, *tuned);
+    if (const EditOutcome taken = takeIntoChannel(*store, request.channel, *tuned); !taken)
+        return line.failure("channel " + std::to_string(request.channel + 1) + ": " + taken.refusal);
 
     const Result<std::string> kept = writeImageKeepingReplaced(*store, *target, history, "capture");
     if (!kept)

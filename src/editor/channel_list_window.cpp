@@ -3,11 +3,13 @@
 #include "cat_protocol/channel_tuning.h"
 #include "editor/channel_radio.h"
 
+#include "editing/channel_fill.h"
 #include "editor/channel_filter_model.h"
 #include "editor/channel_item_delegate.h"
 #include "editor/channel_table_model.h"
 #include "editor/channel_table_view.h"
 #include "editor/edit_history.h"
+#include "editor/special_table_model.h"
 #include "exchange/channel_clipboard.h"
 #include "gui/accessible_names.h"
 #include "gui/help_window.h"
@@ -74,7 +76,7 @@ ChannelListWindow::ChannelListWindow(std::shared_ptr<EditHistory> history, QWidg
     connect(m_model, &ChannelTableModel::refused, this, &ChannelListWindow::report);
 
     // The special memories, edited in place like the channels, on the same history.
-    m_specialModel = new ChannelTableModel(m_history, this, ChannelTableModel::Rows::Specials);
+    m_specialModel = new SpecialTableModel(m_history, this);
     m_specialTable = new ChannelTableView(this);
     m_specialTable->setObjectName("SpecialTable");
     m_specialTable->setModel(m_specialModel);
@@ -84,7 +86,7 @@ ChannelListWindow::ChannelListWindow(std::shared_ptr<EditHistory> history, QWidg
     m_specialTable->verticalHeader()->hide();
     m_specialTable->verticalHeader()->setDefaultSectionSize(m_table->verticalHeader()->defaultSectionSize());
     m_specialTable->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(m_specialModel, &ChannelTableModel::refused, this, &ChannelListWindow::report);
+    connect(m_specialModel, &SpecialTableModel::refused, this, &ChannelListWindow::report);
 
     buildActions();
     buildLayout();
@@ -233,9 +235,14 @@ void ChannelListWindow::takeAnswer(bool ok, const std::vector<std::uint8_t>& ans
     const Result<TunedFrequency> tuned = readTunedAnswer(answer);
     if (!tuned)
         return report(QString::fromStdString(tuned.error().message));
+    BlockStore taken = m_history->store();
+    if (const EditOutcome done = takeIntoChannel(taken, channel, *tuned); !done)
+        return report(QString("Nothing taken: channel %1: %2")
+                          .arg(channel + 1)
+                          .arg(QString::fromStdString(done.refusal)));
     m_history->apply(
         QString("Take from radio into channel %1").arg(channel + 1),
-        [&](BlockStore& store) { takeIntoChannel(store, channel, *tuned); }, this);
+        [&](BlockStore& store) { store = taken; }, this);
     report(QString("Channel %1 takes %2 MHz %3 from the radio")
                .arg(channel + 1)
                .arg(QString::fromStdString(megahertzText(tuned->frequency)))
@@ -572,10 +579,10 @@ void ChannelListWindow::fillSelected()
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
         return report("Select the channels to fill first");
-    const Result<std::uint32_t> start = ChannelTableModel::typedMegahertz(m_fillStart->text());
+    const Result<std::uint32_t> start = typedMegahertz(m_fillStart->text().toStdString());
     if (!start)
         return report("Fill start: " + QString::fromStdString(start.error().message));
-    const Result<std::uint32_t> step = ChannelTableModel::typedMegahertz(m_fillStep->text());
+    const Result<std::uint32_t> step = typedMegahertz(m_fillStep->text().toStdString());
     if (!step)
         return report("Fill step: " + QString::fromStdString(step.error().message));
     BlockStore filled = m_history->store();

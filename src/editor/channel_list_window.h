@@ -28,6 +28,7 @@ namespace ft817 {
 class ChannelFilterModel;
 class ChannelRadio;
 class ChannelTableModel;
+class SpecialTableModel;
 class ChannelTableView;
 class EditHistory;
 
@@ -102,7 +103,7 @@ private:
     ChannelTableModel* m_model = nullptr;
     ChannelFilterModel* m_proxy = nullptr;
     ChannelTableView* m_table = nullptr;
-    ChannelTableModel* m_specialModel = nullptr;
+    SpecialTableModel* m_specialModel = nullptr;
     ChannelTableView* m_specialTable = nullptr;
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_filter = nullptr;

@@ -32,6 +32,7 @@
 #include "exchange/csv_file.h"
 #include "image/block_store.h"
 #include "platform/result.h"
+#include "text/megahertz.h"
 
 #include <array>
 #include <cstdint>
@@ -51,13 +52,6 @@ inline constexpr std::array<std::string_view, 21> kCsvColumns = {
     "URCALL",    "RPT1CALL", "RPT2CALL",     "TxMode", "Narrow", "IPO",  "ATT"};
 // How many of them other programs' files have.
 inline constexpr std::size_t kCommonCsvColumns = 17;
-
-// A stored frequency (10 Hz units) as MHz with six decimals: 14550000 -> "145.500000".
-std::string formatMegahertz(std::uint32_t value);
-// MHz text ("145.5", "0.600000") in the radio's 10 Hz units; refuses text that
-// is not a plain non-negative decimal number, finer than 10 Hz, or above
-// 42949.67295 MHz (the most four bytes hold).
-Result<std::uint32_t> parseMegahertz(std::string_view text);
 
 // Columns the tool's own copy adds after export's, which its paste and import
 // read: every row's tag text, shown or not, and "yes" or "no" for whether the

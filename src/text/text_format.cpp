@@ -179,4 +179,17 @@ std::string terminalText(std::string_view bytes, const TerminalText& how)
     return out;
 }
 
+std::string quotedField(std::string_view text)
+{
+    // The most of a field a message quotes; a longer field is quoted by its start.
+    constexpr std::size_t kQuotedBytes = 40;
+    if (text.size() <= kQuotedBytes)
+        return "\"" + terminalText(text, {}) + "\"";
+    std::size_t cut = kQuotedBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return "\"" + terminalText(text.substr(0, cut), {}) + "...\" (" +
+           countOf(static_cast<long long>(text.size()), "byte", "bytes") + " long)";
+}
+
 } // namespace ft817

@@ -64,4 +64,10 @@ struct TerminalText {
 // codes, DEL, C1 codes, bytes that are not UTF-8) escaped as `how` says.
 std::string terminalText(std::string_view bytes, const TerminalText& how);
 
+// Text a person gave (a file's field, a typed value) in double quotes for a
+// message on a terminal: control characters and bytes that are not UTF-8 as
+// \xNN, never as themselves. A field longer than 40 bytes shows only its
+// start, never cut inside a UTF-8 character, and says how long it is.
+std::string quotedField(std::string_view text);
+
 } // namespace ft817

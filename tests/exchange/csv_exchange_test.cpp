@@ -514,6 +514,22 @@ TEST(CsvSpecials, ImportKeepsTheSixtyMetreTxModeAndEachBandsFrequencies)
     EXPECT_TRUE(importChannelsCsv(original, kHeader + "VFO A 7 MHz,,7.1,,,,,,,,LSB,,,,,,\n").ok());
 }
 
+// A row is checked field by field as a table cell is, and told under its column.
+TEST(CsvImport, ARowsRefusalNamesTheColumnAndWritesNothingOfTheRow)
+{
+    const BlockStore original = defaultStore();
+    const CsvImport narrow =
+        importChannelsCsv(original, kExportHeader + "41,A,145.5,,,,,,,,LSB,,,,,,,,Y,,\n");
+    ASSERT_EQ(narrow.problems.size(), 1u);
+    EXPECT_EQ(narrow.problems[0].reason, "Narrow Y: LSB has no narrow filter (CW, CWR and FM have)");
+    const CsvImport split = importChannelsCsv(original, kHeader + "41,A,145.5,split,59.0,,,,,,FM,,,,,,\n");
+    ASSERT_EQ(split.problems.size(), 1u);
+    EXPECT_NE(split.problems[0].reason.find("Offset (the split TX frequency): 59.00000 MHz is outside"),
+              std::string::npos)
+        << split.problems[0].reason;
+    EXPECT_EQ(split.store, original);
+}
+
 TEST(CsvImport, EveryBadRowIsReportedNotJustTheFirst)
 {
     const BlockStore original = defaultStore();
