@@ -15,14 +15,13 @@ class RowWriter {
 public:
     RowWriter(BlockStore& store, const CsvChannelRow& row) : m_edit(store, row.target()) {}
     MemoryEdit& edit() { return m_edit; }
-    const ChannelRecordView record() const { return m_edit.record(); }
-    // Takes one edit's outcome: false (and the reason kept) when it was refused.
-    bool take(std::string_view column, const EditOutcome& outcome)
+    ChannelRecordView record() const { return m_edit.record(); }
+    // Takes one edit's outcome; the first refusal is kept, told under its column
+    // unless it is the memory's own rule, which names the memory.
+    void take(std::string_view column, const EditOutcome& outcome)
     {
-        if (outcome || !m_problem.empty())
-            return m_problem.empty();
-        m_problem = outcome.memoryRule ? outcome.refusal : std::string(column) + ": " + outcome.refusal;
-        return false;
+        if (!outcome && m_problem.empty())
+            m_problem = outcome.memoryRule ? outcome.refusal : std::string(column) + ": " + outcome.refusal;
     }
     const std::string& problem() const { return m_problem; }
 
