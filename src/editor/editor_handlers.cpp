@@ -245,7 +245,7 @@ void EditorHandlers::activeClicked()
     if (!ready())
         return;
     const EditHistory::Step step(m_history, "Active", this);
-    setChannelActive(m_state.store, m_state.currentChannel, m_controls.active->isChecked());
+    m_state.edit().setInUse(m_controls.active->isChecked());
     redisplay();
 }
 
@@ -257,11 +257,11 @@ void EditorHandlers::splitClicked()
     // The radio's split (byte 1 bits 7-5 = 111) or simplex, as the channel list sets them.
     if (m_controls.split->isChecked()) {
         m_controls.txFrequency->show();
-        m_state.record().changeShift(Shift::Split, 0);
+        m_state.edit().changeShift(Shift::Split, 0);
         m_controls.txFrequency->setFocus(Qt::OtherFocusReason);
     } else {
         m_controls.txFrequency->hide();
-        m_state.record().changeShift(Shift::Simplex, 0);
+        m_state.edit().changeShift(Shift::Simplex, 0);
     }
     redisplay();
 }
@@ -273,7 +273,7 @@ void EditorHandlers::tagClicked()
     const EditHistory::Step step(m_history, "Tag", this);
     const bool on = m_controls.tagOn->isChecked();
     // The radio shows the tag by bit 7 of byte 0 alone; bit 6 is its own.
-    m_state.record().setTagShown(on);
+    m_state.edit().setTagShown(on);
     m_controls.tag->setVisible(on);
     redisplay();
 }
@@ -289,9 +289,9 @@ void EditorHandlers::toneModeClicked(QCheckBox* clicked, ToneMode mode)
         for (QCheckBox* box : {m_controls.toneOn, m_controls.toneSquelchOn, m_controls.dcsOn})
             if (box != clicked)
                 box->setChecked(false);
-        m_state.record().setToneMode(mode);
+        m_state.edit().setToneMode(mode);
     } else {
-        m_state.record().setToneMode(ToneMode::None);
+        m_state.edit().setToneMode(ToneMode::None);
     }
     redisplay();
 }
@@ -377,10 +377,10 @@ void EditorHandlers::commitShift()
     if (position < 0 || position > static_cast<int>(Shift::Plus))
         return;
     const auto shift = static_cast<Shift>(position);
-    ChannelRecord record = m_state.record();
-    if (record.shift() == shift)
+    MemoryEdit edit = m_state.edit();
+    if (edit.record().shift() == shift)
         return;
-    record.changeShift(shift, usualRepeaterOffset(radioOf(m_state.store), record.rxFrequency()));
+    edit.changeShift(shift, usualRepeaterOffset(radioOf(m_state.store), edit.record().rxFrequency()));
     redisplay();
 }
 

@@ -4,6 +4,7 @@
 // channel's record lies (always found from the channel on show). Edit replaces it whole; the handlers change
 // the store in place; Done writes the store out. Cancel leaves it as it is.
 
+#include "editing/memory_edit.h"
 #include "image/block_store.h"
 #include "image/channel_record.h"
 #include "image/memory_map.h"
@@ -25,8 +26,13 @@ struct EditorState {
     {
         return channelLocation(std::clamp(currentChannel, 0, kChannelCount - 1));
     }
-    // The record of the channel on show, for reading and changing in place.
+    // The record of the channel on show, for the design's own byte writers.
     ChannelRecord record() { return ChannelRecord(store, recordLocation()); }
+    // The channel on show through the memory edits every other window writes through.
+    MemoryEdit edit()
+    {
+        return MemoryEdit(store, EditTarget::ofChannel(std::clamp(currentChannel, 0, kChannelCount - 1)));
+    }
     // The record of the channel on show, read-only.
     ChannelRecordView recordView() const { return ChannelRecordView(store, recordLocation()); }
 };
