@@ -141,7 +141,7 @@ bool describeSpecials(DiffLines& d)
             const bool was = isSpecialInUse(d.before, memory);
             const bool now = isSpecialInUse(d.after, memory);
             if (was != now)
-                parts.push_back(std::string("in use ") + (was ? "yes" : "no") + kArrow +
+                parts.push_back(std::string("in use: ") + (was ? "yes" : "no") + kArrow +
                                 (now ? "yes" : "no"));
         }
         describeRecordFields(ChannelRecordView(d.before, memory.where),
@@ -247,7 +247,7 @@ void describeRecordFields(const ChannelRecordView& a, const ChannelRecordView& b
                           std::vector<std::string>& parts)
 {
     auto change = [&](const std::string& what, const std::string& old, const std::string& now) {
-        parts.push_back(what + " " + old + kArrow + now);
+        parts.push_back(what + ": " + old + kArrow + now);
     };
     auto yesNo = [](bool on) { return std::string(on ? "yes" : "no"); };
     if (a.rxFrequency() != b.rxFrequency())
@@ -321,14 +321,19 @@ std::string describeChannelDifference(const BlockStore& before, const BlockStore
         return {};
     std::vector<std::string> parts;
     auto change = [&](const std::string& what, const std::string& old, const std::string& now) {
-        parts.push_back(what + " " + old + kArrow + now);
+        parts.push_back(what + ": " + old + kArrow + now);
     };
     auto yesNo = [](bool on) { return std::string(on ? "yes" : "no"); };
-    if (isChannelActive(before, channel) != isChannelActive(after, channel))
-        change("active", yesNo(isChannelActive(before, channel)), yesNo(isChannelActive(after, channel)));
-    if (isSecondBitSet(before, channel) != isSecondBitSet(after, channel))
-        change("second-bitmap bit", isSecondBitSet(before, channel) ? "set" : "clear",
-               isSecondBitSet(after, channel) ? "set" : "clear");
+    const bool wasInUse = isChannelActive(before, channel);
+    const bool nowInUse = isChannelActive(after, channel);
+    if (wasInUse != nowInUse)
+        change("in use", yesNo(wasInUse), yesNo(nowInUse));
+    // The radio sets the second flag with the first; only one that moves on
+    // its own (a file touched by hand or another tool) is worth a word.
+    const bool wasSecond = isSecondBitSet(before, channel);
+    const bool nowSecond = isSecondBitSet(after, channel);
+    if (wasSecond != nowSecond && !(wasInUse != nowInUse && wasSecond == wasInUse && nowSecond == nowInUse))
+        change("second in-use flag", yesNo(wasSecond), yesNo(nowSecond));
     describeRecordFields(a, b, parts);
 
     if (parts.empty())

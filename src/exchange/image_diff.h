@@ -1,8 +1,8 @@
 #pragma once
 // What differs between two memory images, in words a radio owner checks
 // before an upload: one line per memory channel, special memory (by its name:
-// "HOME 144 MHz: frequency 146.00000 → 145.50000 MHz"), VFO select, band
-// select, current channel and menu setting that differ, each "old → new"
+// "HOME 144 MHz: frequency: 146.00000 → 145.50000 MHz"), VFO select, band
+// select, current channel and menu setting that differ, each "what: old → new"
 // (a setting by its name: "APO time: OFF → 2h"); every other
 // differing byte as "block B index I: 0xAA → 0xBB", so that nothing that
 // differs goes unreported. Only the bytes an image file saves are compared
@@ -32,8 +32,9 @@ std::vector<std::string> describeImageDifferences(const BlockStore& before, cons
 std::vector<std::string> describeChecksumDifferences(std::span<const std::uint8_t> beforeFile,
                                                      std::span<const std::uint8_t> afterFile);
 
-// The fields of channel n's record and bitmap bits that differ, as
-// "channel 13: mode USB → LSB, ..."; empty when the channel is the same.
+// The fields of channel n's record and its in-use flags that differ, as the
+// owner sees them ("channel 13: in use: no → yes, mode: USB → LSB, ...");
+// empty when the channel is the same.
 std::string describeChannelDifference(const BlockStore& before, const BlockStore& after, int channel);
 
 } // namespace ft817

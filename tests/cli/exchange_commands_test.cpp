@@ -91,7 +91,7 @@ TEST_F(ExchangeCommands, ExportSpecialWritesTheSpecialMemoriesThatImportAndDiffN
     EXPECT_EQ(imported.out, "wrote 0 channels and 37 special memories into " + target + "\n");
     const CommandOutput diff = run(runDiffCommand, {m_image, target});
     EXPECT_EQ(diff.code, 1);
-    EXPECT_EQ(diff.out, "QMB: frequency 145.52500 \u2192 145.55000 MHz\n");
+    EXPECT_EQ(diff.out, "QMB: frequency: 145.52500 \u2192 145.55000 MHz\n");
 }
 
 TEST_F(ExchangeCommands, ExportAndImportRefuseWrongUseAndUnreadableFiles)
@@ -263,7 +263,8 @@ TEST_F(ExchangeCommands, DiffExitsZeroOneOrTwo)
     ASSERT_TRUE(writeWholeFile(copy, *changed.toImageFile()));
     const CommandOutput different = run(runDiffCommand, {m_image, copy});
     EXPECT_EQ(different.code, 1);
-    EXPECT_EQ(different.out, "channel 1: frequency 145.50000 \u2192 145.52500 MHz\nVFO select: A \u2192 B\n");
+    EXPECT_EQ(different.out,
+              "channel 1: frequency: 145.50000 \u2192 145.52500 MHz\nVFO select: A \u2192 B\n");
 
     EXPECT_EQ(run(runDiffCommand, {m_image}).code, 2);
     const CommandOutput unreadable = run(runDiffCommand, {m_image, m_dir.file("none.bin")});

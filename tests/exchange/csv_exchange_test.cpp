@@ -473,10 +473,10 @@ TEST(CsvSpecials, ExportWritesThemByNameAndImportReadsThemBack)
         unused, kHeader + "HOME 430 MHz,,435.5,,,,,,,,FM,,,,,,\nPMS-L,,144.1,,,,,,,,FM,,,,,,\n");
     ASSERT_TRUE(home.ok()) << home.problems.front().text();
     EXPECT_EQ(home.specials, (std::vector<std::string>{"HOME 430 MHz", "PMS-L"}));
-    EXPECT_EQ(
-        describeImageDifferences(unused, home.store),
-        (std::vector<std::string>{"HOME 430 MHz: frequency 433.00000 \u2192 435.50000 MHz",
-                                  "PMS-L: in use no \u2192 yes, frequency 144.00000 \u2192 144.10000 MHz"}));
+    EXPECT_EQ(describeImageDifferences(unused, home.store),
+              (std::vector<std::string>{
+                  "HOME 430 MHz: frequency: 433.00000 \u2192 435.50000 MHz",
+                  "PMS-L: in use: no \u2192 yes, frequency: 144.00000 \u2192 144.10000 MHz"}));
 
     // The 60 m channels: a row may set the tag and tones, not the frequencies or the mode.
     const CsvImport fixed = importChannelsCsv(original, kHeader + "M-602,,5.3485,,,,,,,,CW,,,,,,\n"

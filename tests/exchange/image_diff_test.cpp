@@ -59,7 +59,7 @@ TEST(ImageDiff, OneChangedChannelIsOneDecodedLine)
     record.setRxFrequency(1420000);
     record.setMode(0);
     EXPECT_EQ(describeImageDifferences(before, after),
-              Lines{"channel 13: frequency 14.19500 \u2192 14.20000 MHz, mode USB \u2192 LSB"});
+              Lines{"channel 13: frequency: 14.19500 \u2192 14.20000 MHz, mode: USB \u2192 LSB"});
 }
 
 TEST(ImageDiff, EveryFieldOfAChannelIsNamed)
@@ -82,22 +82,29 @@ TEST(ImageDiff, EveryFieldOfAChannelIsNamed)
     record.setByte(6, 0x3C | 0x40); // tone 60 with a bit above it
     EXPECT_EQ(
         describeImageDifferences(before, after),
-        Lines{
-            "channel 2: shift minus \u2192 plus, offset 0.60000 \u2192 0.70000 MHz, TX mode LSB \u2192 USB, "
-            "RX band code 4 (144 MHz) \u2192 5 (430 MHz), "
-            "tone mode tone \u2192 dcs, tone 8 (88.5 Hz) \u2192 60 (not in the radio's table), "
-            "DCS 0 (023) \u2192 5 (036), narrow flags clear \u2192 both bits, FM step 5.00 \u2192 12.50 kHz, "
-            "skip no \u2192 yes, ATT no \u2192 yes, tag flags both bits \u2192 clear, "
-            "tag \"RPT R7  \" \u2192 \"RPT R8  \", byte 2 0x41 \u2192 0x90, byte 6 0x08 \u2192 0x7C"});
+        Lines{"channel 2: shift: minus \u2192 plus, offset: 0.60000 \u2192 0.70000 MHz, TX mode: LSB \u2192 "
+              "USB, "
+              "RX band code: 4 (144 MHz) \u2192 5 (430 MHz), "
+              "tone mode: tone \u2192 dcs, tone: 8 (88.5 Hz) \u2192 60 (not in the radio's table), "
+              "DCS: 0 (023) \u2192 5 (036), narrow flags: clear \u2192 both bits, FM step: 5.00 \u2192 12.50 "
+              "kHz, "
+              "skip: no \u2192 yes, ATT: no \u2192 yes, tag flags: both bits \u2192 clear, "
+              "tag: \"RPT R7  \" \u2192 \"RPT R8  \", byte 2: 0x41 \u2192 0x90, byte 6: 0x08 \u2192 0x7C"});
 }
 
-TEST(ImageDiff, ActivatingAChannelNamesBothBitmapBits)
+TEST(ImageDiff, AChannelPutInUseIsSaidAsTheOwnerSeesIt)
 {
     const BlockStore before = defaultStore();
     BlockStore after = before;
     setChannelActive(after, 20, true);
+    EXPECT_EQ(describeImageDifferences(before, after), Lines{"channel 21: in use: no \u2192 yes"});
+
+    // The second flag moving on its own is still reported.
+    after = before;
+    const BitLocation second = secondBitLocation(20);
+    after.setBits(second.index, second.block, second.mask, second.mask);
     EXPECT_EQ(describeImageDifferences(before, after),
-              Lines{"channel 21: active no \u2192 yes, second-bitmap bit clear \u2192 set"});
+              Lines{"channel 21: second in-use flag: no \u2192 yes"});
 }
 
 TEST(ImageDiff, SettingsHaveALineEach)
@@ -114,7 +121,7 @@ TEST(ImageDiff, SettingsHaveALineEach)
     after.setByte(band.index + 13, band.block, 0x40); // 144.30000 -> 144.30016 MHz
     EXPECT_EQ(
         describeImageDifferences(before, after),
-        (Lines{"VFO B 144 MHz: frequency 144.30000 \u2192 144.30016 MHz", "VFO A band select: 3 \u2192 4",
+        (Lines{"VFO B 144 MHz: frequency: 144.30000 \u2192 144.30016 MHz", "VFO A band select: 3 \u2192 4",
                "VFO B band select: 13 \u2192 15 (none)", "current channel: 2 \u2192 58"}));
 }
 
@@ -139,7 +146,7 @@ TEST(ImageDiff, OtherBytesAreListedRaw)
     after.setByte(bandLocation(Vfo::A, 0).index, 2, 0x03); // VFO A 1.8 MHz: LSB -> CWR
     after.setByte(27, 7, 0x05);                            // PMS-U's first bit
     EXPECT_EQ(describeImageDifferences(before, after),
-              (Lines{"VFO A 1.8 MHz: mode LSB \u2192 CWR", "PMS-U: in use yes \u2192 no"}));
+              (Lines{"VFO A 1.8 MHz: mode: LSB \u2192 CWR", "PMS-U: in use: yes \u2192 no"}));
 }
 
 TEST(ImageDiff, DifferentBlockLayoutsAreReported)
