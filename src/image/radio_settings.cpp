@@ -29,20 +29,24 @@ RadioSetting listSetting(std::string_view key, std::string_view name, SettingGro
                         std::move(options),
                         0,
                         last,
-                        nullptr};
+                        nullptr,
+                        {},
+                        0};
 }
 
 RadioSetting onOffSetting(std::string_view key, std::string_view name, SettingGroup group, int index, int bit)
 {
-    return RadioSetting{key, name, group,  {kSettingsBlock, index}, bit, bit, SettingEncoding::OnOff, {},
-                        0,   1,    nullptr};
+    return RadioSetting{
+        key,     name, group, {kSettingsBlock, index}, bit, bit, SettingEncoding::OnOff, {}, 0, 1,
+        nullptr, {},   0};
 }
 
 RadioSetting numberSetting(std::string_view key, std::string_view name, SettingGroup group, int index,
                            int highBit, int lowBit, SettingEncoding encoding, int minimum, int maximum)
 {
-    return RadioSetting{key,     name,    group,  {kSettingsBlock, index}, highBit, lowBit, encoding, {},
-                        minimum, maximum, nullptr};
+    return RadioSetting{
+        key,     name, group, {kSettingsBlock, index}, highBit, lowBit, encoding, {}, minimum, maximum,
+        nullptr, {},   0};
 }
 
 // A whole byte of 0..100, as the gains, levels and volumes are stored.
@@ -82,13 +86,112 @@ std::vector<std::string> weightOptions()
     return options;
 }
 
+// What each setting does for the radio's owner, and its menu item number
+// where the radio's documentation establishes it (0: not established, or no
+// menu item at all, as the front panel's state).
+struct OwnerWords {
+    std::string_view key;
+    std::string_view description;
+    int menuNumber;
+};
+
+constexpr OwnerWords kOwnerWords[] = {
+    {"ars_2m", "Shifts the transmit frequency automatically on the 2 m repeater sub-bands.", 1},
+    {"ars_70cm", "Shifts the transmit frequency automatically on the 70 cm repeater sub-bands.", 2},
+    {"am_mic_gain", "Sets the microphone gain used on AM.", 0},
+    {"apo_time", "Switches the radio off after this long without a key pressed or the dial turned.", 0},
+    {"arts_beep",
+     "Chooses when ARTS beeps: never, when the other station comes in or goes out of range, or on every "
+     "check.",
+     0},
+    {"battery_charge_time", "Sets how long the radio charges an internal battery pack.", 0},
+    {"cat_rate", "Sets the serial speed of the CAT socket; the computer must use the same speed.", 14},
+    {"fm_mic_gain", "Sets the microphone gain used on FM.", 0},
+    {"memory_groups", "Splits the 200 memory channels into groups of 20 to step through.", 0},
+    {"mic_scan", "Lets the microphone's UP and DWN keys start a scan when held.", 0},
+    {"optional_filter",
+     "Tells the radio which optional filter is fitted: none, an SSB filter or a CW filter.", 0},
+    {"scan_resume", "Sets how long a scan waits on a signal before it moves on.", 0},
+    {"spectrum_scope",
+     "Chooses whether the spectrum scope sweeps all the time (Cont) or only now and then (Chk).", 0},
+    {"ssb_mic_gain", "Sets the microphone gain used on SSB.", 0},
+    {"tot_time", "Ends a transmission that lasts longer than this many minutes.", 0},
+    {"vox_delay", "Sets how long the radio keeps transmitting on VOX after you stop speaking.", 0},
+    {"vox_gain", "Sets how loud you must speak for VOX to start transmitting.", 0},
+    {"tx_power", "Sets the transmit power: high or one of the three low levels.", 0},
+    {"emergency", "Allows transmitting on the Alaska emergency frequency, 5167.5 kHz.", 0},
+    {"cw_delay", "Sets how long the radio stays on transmit after the last CW element in semi break-in.", 0},
+    {"cw_id", "While ARTS is on, sends the ID callsign in CW now and then.", 0},
+    {"cw_paddle", "Swaps the dot and dash sides of the paddle.", 0},
+    {"cw_pitch", "Sets the pitch of the CW sidetone and the received CW note.", 0},
+    {"cw_speed", "Sets the electronic keyer's speed in words per minute.", 0},
+    {"cw_weight", "Sets the electronic keyer's dot-to-dash ratio.", 0},
+    {"mic_key", "Lets the microphone's UP and DWN keys work as a CW paddle.", 0},
+    {"sidetone_volume", "Sets how loud you hear your own CW.", 0},
+    {"id_callsign", "The callsign the radio sends in CW for CW ID: up to 7 of 0-9, A-Z and space.", 0},
+    {"break_in", "Switches CW semi break-in on: pressing the key starts transmitting.", 0},
+    {"keyer", "Switches the built-in electronic keyer on for a paddle.", 0},
+    {"pkt_9600_mic_level", "Sets the audio level from a 9600 baud packet modem.", 0},
+    {"dig_display_offset", "Moves the frequency the display shows in the digital modes.", 0},
+    {"dig_mic_level", "Sets the audio level from the data socket in the digital modes.", 0},
+    {"dig_mode", "Chooses the digital mode the DIG mode uses.", 0},
+    {"dig_shift", "Moves the carrier point in the digital modes.", 0},
+    {"pkt_mic_level", "Sets the audio level from a 1200 baud packet modem.", 0},
+    {"pkt_rate", "Chooses the packet speed: 1200 or 9600 baud.", 0},
+    {"split", "Split operation as the radio was left: receive on one VFO, transmit on the other.", 0},
+    {"scan", "The scan as the radio was left: none, up or down.", 0},
+    {"priority_watch", "Priority watch as the radio was left.", 0},
+    {"dual_watch", "Dual watch as the radio was left.", 0},
+    {"arts", "ARTS (auto range transponder system) as the radio was left.", 0},
+    {"noise_blanker", "The noise blanker as the radio was left.", 0},
+    {"agc", "The AGC speed as the radio was left.", 0},
+    {"meter", "What the meter shows while transmitting, as the radio was left.", 0},
+    {"vox", "VOX (transmit when you speak) as the radio was left.", 0},
+    {"fast_tuning", "Fast tuning of the main dial as the radio was left.", 0},
+    {"lock", "The lock as the radio was left.", 0},
+    {"am_fm_dial", "Lets the SEL knob tune in AM and FM, or stops it from doing so.", 0},
+    {"lcd_backlight", "Sets the display's lamp: off, on, or on for a while after a key is pressed.", 0},
+    {"beep_frequency", "Sets the pitch of the key beep.", 0},
+    {"beep_volume", "Sets how loud the key beep is.", 0},
+    {"lcd_colour", "Sets the colour of the display's lamp.", 0},
+    {"lcd_contrast", "Sets the display's contrast.", 0},
+    {"lock_mode", "Chooses what the lock holds: the dial, the frequency, or the whole front panel.", 0},
+    {"main_dial_step", "Chooses fine or coarse steps for the main dial.", 0},
+    {"rf_sql_knob", "Chooses what the RF/SQL knob sets: the RF gain or the squelch.", 0},
+    {"extended_menu", "Shows the extended menu items (DCS inversion and the carrier points) on the radio.",
+     0},
+    {"dcs_inversion", "Inverts the DCS code on transmit, on receive, or both.", 0},
+    {"rx_lsb_carrier", "Moves the receive carrier point on LSB, which changes the audio's tone.", 0},
+    {"rx_usb_carrier", "Moves the receive carrier point on USB, which changes the audio's tone.", 0},
+    {"tx_lsb_carrier", "Moves the transmit carrier point on LSB, which changes your audio's tone.", 0},
+    {"tx_usb_carrier", "Moves the transmit carrier point on USB, which changes your audio's tone.", 0},
+    {"antenna_hf", "The antenna socket used on HF: the front BNC or the rear SO-239.", 0},
+    {"antenna_6m", "The antenna socket used on 6 m: the front BNC or the rear SO-239.", 0},
+    {"antenna_fm_broadcast", "The antenna socket used for FM broadcast: the front BNC or the rear SO-239.",
+     0},
+    {"antenna_air", "The antenna socket used on the AIR band: the front BNC or the rear SO-239.", 0},
+    {"antenna_vhf", "The antenna socket used on 2 m: the front BNC or the rear SO-239.", 0},
+    {"antenna_uhf", "The antenna socket used on 70 cm: the front BNC or the rear SO-239.", 0},
+};
+
+std::vector<RadioSetting> withOwnerWords(std::vector<RadioSetting> table)
+{
+    for (RadioSetting& setting : table)
+        for (const OwnerWords& words : kOwnerWords)
+            if (words.key == setting.key) {
+                setting.description = words.description;
+                setting.menuNumber = words.menuNumber;
+            }
+    return table;
+}
+
 std::vector<RadioSetting> buildTable()
 {
     using G = SettingGroup;
     using E = SettingEncoding;
     const std::vector<std::string> frontRear = {"Front", "Rear"};
     const std::vector<std::string> enabled = {"enabled", "disabled"};
-    return {
+    return withOwnerWords({
         onOffSetting("ars_2m", "144 ARS (auto repeater shift, 2 m)", G::Basic, 11, 6),
         onOffSetting("ars_70cm", "430 ARS (auto repeater shift, 70 cm)", G::Basic, 11, 5),
         levelSetting("am_mic_gain", "AM MIC gain", G::Basic, 20),
@@ -129,7 +232,9 @@ std::vector<RadioSetting> buildTable()
                      {},
                      0,
                      0,
-                     nullptr},
+                     nullptr,
+                     {},
+                     0},
         onOffSetting("break_in", "BK (CW semi break-in)", G::Cw, 4, 5),
         onOffSetting("keyer", "KYR (electronic keyer)", G::Cw, 4, 4),
 
@@ -185,7 +290,7 @@ std::vector<RadioSetting> buildTable()
         listSetting("antenna_air", "Antenna: AIR band", G::Antennas, 38, 3, 3, frontRear),
         listSetting("antenna_vhf", "Antenna: VHF (2 m)", G::Antennas, 38, 4, 4, frontRear),
         listSetting("antenna_uhf", "Antenna: UHF (70 cm)", G::Antennas, 38, 5, 5, frontRear),
-    };
+    });
 }
 
 std::uint8_t fieldMask(const RadioSetting& setting)
@@ -324,19 +429,25 @@ Result<SettingValue> parseNumber(const RadioSetting& setting, std::string_view t
     return Error{why, {}};
 }
 
-Result<SettingValue> parseCallsign(const RadioSetting& setting, std::string_view typed)
+std::string upperCase(std::string_view typed)
 {
     std::string text;
     for (const char c : typed)
         text += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (text.size() <= static_cast<std::size_t>(kCallsignLength) &&
-        text.find_first_not_of(kCallsignCharacters) == std::string::npos) {
+    return text;
+}
+
+Result<SettingValue> parseCallsign(const RadioSetting& setting, std::string_view typed)
+{
+    const std::string problem = callsignProblem(typed);
+    if (problem.empty()) {
+        std::string text = upperCase(typed);
         while (!text.empty() && text.back() == ' ')
             text.pop_back();
         return SettingValue{0, text};
     }
-    std::string why = std::string(setting.key) + " is up to 7 characters of 0-9, A-Z and space, not ";
-    why += quoted(typed);
+    std::string why = std::string(setting.key) + " is " + std::string(kCallsignRule) + ", not ";
+    why += quoted(typed) + ": " + problem;
     return Error{why, {}};
 }
 
@@ -364,6 +475,34 @@ SettingReading readCallsign(const BlockStore& store, const RadioSetting& setting
 }
 
 } // namespace
+
+std::string callsignProblem(std::string_view typed)
+{
+    const std::string text = upperCase(typed);
+    std::string refused;
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A character of several bytes (UTF-8) counts once and is shown whole.
+        std::size_t end = i + 1;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+        const std::string_view character(typed.substr(i, end - i));
+        ++count;
+        if (end == i + 1 && kCallsignCharacters.find(text[i]) != std::string_view::npos) {
+            i = end - 1;
+            continue;
+        }
+        const std::string shown = quoted(character);
+        if (refused.find(shown) == std::string::npos)
+            refused += (refused.empty() ? "" : ", ") + shown;
+        i = end - 1;
+    }
+    if (!refused.empty())
+        return "the radio cannot show " + refused;
+    if (count > kCallsignLength)
+        return "it has " + std::to_string(count) + " characters";
+    return {};
+}
 
 std::string_view settingGroupName(SettingGroup group)
 {
@@ -393,6 +532,14 @@ bool RadioSetting::isNumber() const
 std::string_view RadioSetting::shortName() const
 {
     return name.substr(0, name.find(" ("));
+}
+
+std::string RadioSetting::ownerHelp() const
+{
+    std::string help(description);
+    if (menuNumber > 0)
+        help += " Menu " + std::to_string(menuNumber) + ".";
+    return help;
 }
 
 const std::vector<RadioSetting>& radioSettings()

@@ -51,6 +51,12 @@ enum class SettingEncoding {
 // The ID callsign's characters: a byte's code is the position of its character here.
 inline constexpr std::string_view kCallsignCharacters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ ";
 inline constexpr int kCallsignLength = 7;
+// What the ID callsign takes, as the owner is told it.
+inline constexpr std::string_view kCallsignRule = "up to 7 characters of 0-9, A-Z and space";
+// What keeps the radio from taking `typed` as its ID callsign (small letters
+// count as capitals): "the radio cannot show \"/\"" or "it has 8 characters";
+// empty when nothing does.
+std::string callsignProblem(std::string_view typed);
 
 struct RadioSetting {
     std::string_view key;  // for JSON and the command line ("apo_time")
@@ -65,6 +71,11 @@ struct RadioSetting {
     int maximum = 0;
     // The model row's flag that must be set for the model to have it; null: every model has it.
     bool RadioModel::*onlyWhere = nullptr;
+    // What the setting does on the radio, in one sentence for its owner.
+    std::string_view description;
+    // Its item number in the radio's menu; 0 where the tool does not know it
+    // or the setting is no menu item (the front panel's state).
+    int menuNumber = 0;
 
     // Bytes the setting spans: 1, 2 (Signed16) or 7 (Callsign).
     int byteCount() const;
@@ -72,6 +83,9 @@ struct RadioSetting {
     bool isNumber() const;
     // The name without its explanation in brackets ("APO time").
     std::string_view shortName() const;
+    // What it does and where it is on the radio, for a tooltip:
+    // "Sets the serial speed of the CAT socket ... Menu 14."
+    std::string ownerHelp() const;
 };
 
 // Every setting, in the order the tool lists them (by group, as the menu has them).

@@ -124,6 +124,28 @@ TEST(RadioSettings, TypedValuesAreReadAsTheMenuNamesThem)
     EXPECT_FALSE(parse("id_callsign", "KM6NAP12"));
 }
 
+TEST(RadioSettings, ACallsignCharacterTheRadioCannotShowIsRefusedNamingTheCharactersItTakes)
+{
+    const RadioSetting& callsign = *findSetting("id_callsign");
+    EXPECT_EQ(parseSettingValue(callsign, "k6abc/p").error().message,
+              "id_callsign is up to 7 characters of 0-9, A-Z and space, not \"k6abc/p\": "
+              "the radio cannot show \"/\"");
+    EXPECT_EQ(callsignProblem("k6abc/p"), "the radio cannot show \"/\"");
+    EXPECT_EQ(callsignProblem("K\xC3\x96/1/"), "the radio cannot show \"\xC3\x96\", \"/\"");
+    EXPECT_EQ(callsignProblem("KM6NAP12"), "it has 8 characters");
+    EXPECT_EQ(callsignProblem("km6nap"), "");
+}
+
+TEST(RadioSettings, EverySettingSaysWhatItDoesInTheOwnersWords)
+{
+    for (const RadioSetting& setting : radioSettings()) {
+        EXPECT_FALSE(setting.description.empty()) << setting.key;
+        EXPECT_EQ(setting.ownerHelp().find("block"), std::string::npos) << setting.key;
+    }
+    EXPECT_EQ(findSetting("cat_rate")->ownerHelp(),
+              "Sets the serial speed of the CAT socket; the computer must use the same speed. Menu 14.");
+}
+
 // Numbers are plain: an optional sign, digits, nothing else.
 TEST(RadioSettings, NumbersWithTwoSignsOrSpacesInsideAreRefused)
 {
