@@ -3,6 +3,7 @@
 #include "cat_protocol/calibration_backup.h"
 #include "exchange/calibration_text.h"
 #include "gui/accessible_names.h"
+#include "gui/help_window.h"
 #include "image/file_replacement.h"
 #include "image/image_history.h"
 #include "platform/clock.h"
@@ -37,6 +38,7 @@ CalibrationDialog::CalibrationDialog(SerialDevice device, QWidget* parent)
 {
     setObjectName("CalibrationBackup");
     setWindowTitle("Back up calibration");
+    addHelpShortcut(this);
     auto* layout = new QVBoxLayout(this);
     m_status = new QLabel("Reading the radio's calibration (EEPROM 0x0000-0x0054) over CAT…", this);
     m_status->setObjectName("CalibrationStatus");

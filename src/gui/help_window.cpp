@@ -2,11 +2,16 @@
 
 #include "gui/accessible_names.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QHash>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 namespace ft817 {
 namespace {
@@ -18,7 +23,42 @@ bool forDevelopers(const QString& heading)
            heading.startsWith("For developers");
 }
 
+// The text block `place` names: a heading with that text, else the first
+// paragraph holding those words.
+QTextBlock blockAt(const QTextDocument& document, const QString& place)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        if (block.blockFormat().headingLevel() > 0 && block.text() == place)
+            return block;
+    return document.find(place, 0, QTextDocument::FindCaseSensitively).block();
+}
+
+// Puts the block named by `place` at the top of the window.
+void scrollTo(QTextBrowser& browser, const QString& place)
+{
+    const QTextBlock block = blockAt(*browser.document(), place);
+    if (!block.isValid())
+        return;
+    const QRectF where = browser.document()->documentLayout()->blockBoundingRect(block);
+    browser.verticalScrollBar()->setValue(static_cast<int>(where.top()));
+    QTextCursor cursor(block);
+    browser.setTextCursor(cursor);
+}
+
 } // namespace
+
+QString helpPlaceFor(const QWidget* window)
+{
+    static const QHash<QString, QString> kPlaces = {
+        {"Form1", "Clone mode on the radio"},
+        {"Form2", "Edit opens that file in the editor"},
+        {"ChannelList", "Channels… opens all 200 channels"},
+        {"RadioSettings", "The radio's menu settings"},
+        {"Form3", "opens a small CAT window"},
+        {"CalibrationBackup", "Your radio's calibration"},
+    };
+    return window ? kPlaces.value(window->objectName()) : QString();
+}
 
 QString helpText()
 {
@@ -38,7 +78,7 @@ QString helpText()
     return help;
 }
 
-void showHelpWindow()
+void showHelpWindow(const QString& place)
 {
     static QPointer<QTextBrowser> window;
     if (!window) {
@@ -55,13 +95,14 @@ void showHelpWindow()
     window->show();
     window->raise();
     window->activateWindow();
+    scrollTo(*window, place);
 }
 
 void addHelpShortcut(QWidget* window)
 {
     auto* help = new QShortcut(QKeySequence::HelpContents, window);
     help->setObjectName("HelpShortcut");
-    QObject::connect(help, &QShortcut::activated, window, [] { showHelpWindow(); });
+    QObject::connect(help, &QShortcut::activated, window, [window] { showHelpWindow(helpPlaceFor(window)); });
 }
 
 } // namespace ft817

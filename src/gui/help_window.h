@@ -14,10 +14,16 @@ namespace ft817 {
 // channel list and the command line; without building and developer notes.
 QString helpText();
 
-// Shows the one help window (making it first if need be) and brings it to the front.
-void showHelpWindow();
+// Where the help opens for a window: the README heading of its part ("The
+// radio's menu settings" for the settings), or the words that start the
+// paragraph about it where it has no section of its own; empty for none.
+QString helpPlaceFor(const QWidget* window);
 
-// Makes F1 in `window` open the help.
+// Shows the one help window (making it first if need be), brings it to the
+// front and scrolls it to `place` (a heading, or words of a paragraph).
+void showHelpWindow(const QString& place = {});
+
+// Makes F1 in `window` open the help at the window's part.
 void addHelpShortcut(QWidget* window);
 
 } // namespace ft817
