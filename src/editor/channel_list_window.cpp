@@ -298,6 +298,9 @@ void ChannelListWindow::buildLayout()
     m_status = new QStatusBar(this);
     m_status->setObjectName("ListStatus");
     m_status->setSizeGripEnabled(false);
+    // A message longer than the window is cut at its end, where the reason is:
+    // the tooltip holds it whole.
+    connect(m_status, &QStatusBar::messageChanged, m_status, &QWidget::setToolTip);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 0);

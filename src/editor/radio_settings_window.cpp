@@ -33,9 +33,9 @@ namespace ft817 {
 
 namespace {
 
-// Takes the callsign's characters only, as capitals, at most seven of them. A
-// "?" (a stored byte that is no character) is let through while it is there,
-// so that the rest can be edited around it; such a text is never stored.
+// Shows the callsign's characters as capitals. Text the radio cannot take
+// (a character it cannot show, more than seven, or the "?" of a stored byte
+// that is no character) stays in sight but is never stored; the window says why.
 class CallsignValidator : public QValidator {
 public:
     using QValidator::QValidator;
@@ -43,17 +43,7 @@ public:
     State validate(QString& input, int& /*position*/) const override
     {
         input = input.toUpper();
-        if (input.size() > kCallsignLength)
-            return Invalid;
-        bool unknown = false;
-        for (const QChar c : input) {
-            if (c == u'?')
-                unknown = true;
-            else if (c.unicode() > 0x7F ||
-                     kCallsignCharacters.find(static_cast<char>(c.unicode())) == std::string_view::npos)
-                return Invalid;
-        }
-        return unknown ? Intermediate : Acceptable;
+        return callsignProblem(input.toStdString()).empty() ? Acceptable : Intermediate;
     }
 };
 
@@ -62,18 +52,10 @@ QString qText(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Where the setting lies, for its tooltip ("apo_time: block 1 index 17, bits 2-0").
-QString placeText(const RadioSetting& setting)
+// A label's text shown as it is: "&" is no keyboard shortcut ("AM&FM dial").
+QString literalLabel(std::string_view text)
 {
-    QString text =
-        qText(setting.key) + QString(": block %1 index %2").arg(setting.at.block).arg(setting.at.index);
-    if (setting.byteCount() > 1)
-        return text + QString("..%1").arg(setting.at.index + setting.byteCount() - 1);
-    if (setting.highBit == setting.lowBit)
-        return text + QString(", bit %1").arg(setting.lowBit);
-    if (setting.highBit - setting.lowBit < 7)
-        return text + QString(", bits %1-%2").arg(setting.highBit).arg(setting.lowBit);
-    return text;
+    return qText(text).replace('&', "&&");
 }
 
 } // namespace
@@ -128,9 +110,9 @@ void RadioSettingsWindow::buildTabs()
     for (const RadioSetting& setting : radioSettings()) {
         QFormLayout* form = forms[static_cast<std::size_t>(setting.group)];
         QWidget* control = makeControl(setting);
-        auto* label = new QLabel(qText(setting.name));
+        auto* label = new QLabel(literalLabel(setting.name));
         label->setBuddy(control);
-        describeControl(control, qText(setting.name));
+        describeControl(control, qText(setting.name), QString::fromStdString(setting.ownerHelp()));
         form->addRow(label, control);
         m_rows.push_back(Row{&setting, control, form});
     }
@@ -182,6 +164,11 @@ void RadioSettingsWindow::buildButtons()
 
     m_model = new QLabel(this);
     m_model->setObjectName("SettingsModel");
+    m_message = new QLabel(this);
+    m_message->setObjectName("SettingsMessage");
+    m_message->setWordWrap(true);
+    m_message->setStyleSheet("color: #b00020");
+    m_message->hide();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(undo);
     buttons->addWidget(redo);
@@ -190,6 +177,7 @@ void RadioSettingsWindow::buildButtons()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_model);
     layout->addWidget(m_tabs, 1);
+    layout->addWidget(m_message);
     layout->addLayout(buttons);
     layout->activate();
     // Tall enough for the longest group without scrolling, on a screen of 768 pixels.
@@ -224,11 +212,18 @@ QWidget* RadioSettingsWindow::makeControl(const RadioSetting& setting)
     case SettingEncoding::Callsign: {
         auto* box = new QLineEdit;
         box->setValidator(new CallsignValidator(box));
-        box->setMaxLength(kCallsignLength);
         box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        // Enter or leaving the box stores a text of the callsign's characters only.
+        // Enter or leaving the box stores a text of the callsign's characters only;
+        // any other character is refused in words as it is typed.
         connect(box, &QLineEdit::editingFinished, this, [this, &setting, box] {
             change(setting, SettingValue{0, box->text().trimmed().toStdString()});
+        });
+        connect(box, &QLineEdit::textEdited, this, [this](const QString& text) {
+            const std::string problem = callsignProblem(text.toStdString());
+            showMessage(problem.empty() ? QString()
+                                        : QString("The ID callsign takes %1; %2. It is stored when the "
+                                                  "radio can show it.")
+                                              .arg(qText(kCallsignRule), QString::fromStdString(problem)));
         });
         control = box;
         break;
@@ -262,6 +257,7 @@ void RadioSettingsWindow::refresh()
         if (present)
             showRow(row);
     }
+    showMessage({});
     const RadioModel* radio = radioOf(store);
     m_model->setText(QString("%1: %2 settings")
                          .arg(radio ? qText(radio->name) : QString("Unknown layout"))
@@ -299,13 +295,19 @@ void RadioSettingsWindow::showRow(const Row& row)
         break;
     }
     }
-    QString tip = placeText(setting);
+    QString tip = QString::fromStdString(setting.ownerHelp());
     if (setting.isNumber())
         tip += QString("\n%1 to %2").arg(setting.minimum).arg(setting.maximum);
     if (!reading.valid)
         tip += "\nThe image holds " + QString::fromStdString(reading.text) +
                ", which the radio does not use; it stays until you choose another value.";
     row.control->setToolTip(tip);
+}
+
+void RadioSettingsWindow::showMessage(const QString& text)
+{
+    m_message->setText(text);
+    m_message->setVisible(!text.isEmpty());
 }
 
 void RadioSettingsWindow::change(const RadioSetting& setting, const SettingValue& value)

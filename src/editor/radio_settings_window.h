@@ -51,12 +51,16 @@ private:
     void buildButtons();
     QWidget* makeControl(const RadioSetting& setting);
     void showRow(const Row& row);
+    // Shows why a typed text was not stored; an empty text hides the message.
+    void showMessage(const QString& text);
     // Writes a value the person chose into the image as one step.
     void change(const RadioSetting& setting, const SettingValue& value);
 
     std::shared_ptr<EditHistory> m_history;
     QTabWidget* m_tabs = nullptr;
     QLabel* m_model = nullptr;
+    // Why the last text typed was not stored (the ID callsign's refused characters); empty otherwise.
+    QLabel* m_message = nullptr;
     std::vector<Row> m_rows;
 };
 

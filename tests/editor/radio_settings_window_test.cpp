@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -123,18 +124,46 @@ TEST_F(RadioSettingsWindowTest, ComboChangeIsOneUndoStepAndTheWindowFollowsUndoA
     EXPECT_EQ(editor.history().stack().count(), 3);
 }
 
-TEST_F(RadioSettingsWindowTest, CallsignTakesOnlyItsCharactersAsCapitals)
+TEST_F(RadioSettingsWindowTest, CallsignTakesItsCharactersAsCapitalsAndRefusesOthersInWords)
 {
     open(test::memoryWithKnownSettings(sim::Model::FT817));
     auto* callsign = control<QLineEdit>("id_callsign");
+    auto* message = window->findChild<QLabel*>("SettingsMessage");
     callsign->setFocus();
     callsign->selectAll();
-    QTest::keyClicks(callsign, "ab/1 cd!");
+    QTest::keyClicks(callsign, "k6abc/p");
+    // The "/" stays in sight, the window says why, and nothing is stored.
+    EXPECT_EQ(callsign->text(), "K6ABC/P");
+    EXPECT_FALSE(message->isHidden());
+    EXPECT_NE(message->text().indexOf("up to 7 characters of 0-9, A-Z and space"), -1);
+    EXPECT_NE(message->text().indexOf("the radio cannot show \"/\""), -1) << message->text().toStdString();
+    QTest::keyClick(callsign, Qt::Key_Return);
+    EXPECT_EQ(editor.history().stack().count(), 0);
+    EXPECT_EQ(byte(48, 79), 0x14); // still KM6NAP
+
+    callsign->selectAll();
+    QTest::keyClicks(callsign, "ab1 cd");
+    EXPECT_TRUE(message->isHidden());
     EXPECT_EQ(callsign->text(), "AB1 CD");
     QTest::keyClick(callsign, Qt::Key_Return);
     const std::vector<std::uint8_t> codes = {0x0A, 0x0B, 0x01, 0x24, 0x0C, 0x0D, 0x24};
     for (int k = 0; k < 7; ++k)
         EXPECT_EQ(byte(48, 79 + k), codes[static_cast<std::size_t>(k)]) << k;
+}
+
+TEST_F(RadioSettingsWindowTest, LabelsShowTheirAmpersandAndTooltipsSayWhatASettingDoes)
+{
+    open(test::memoryWithKnownSettings(sim::Model::FT817));
+    QWidget* dial = control<QComboBox>("am_fm_dial");
+    QLabel* label = nullptr;
+    for (QLabel* candidate : window->findChildren<QLabel*>())
+        if (candidate->buddy() == dial)
+            label = candidate;
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "AM&&FM dial"); // shown as "AM&FM dial", no shortcut on F
+    EXPECT_EQ(control<QComboBox>("cat_rate")->toolTip(),
+              "Sets the serial speed of the CAT socket; the computer must use the same speed. Menu 14.");
+    EXPECT_EQ(control<QLineEdit>("id_callsign")->toolTip().indexOf("block"), -1);
 }
 
 TEST_F(RadioSettingsWindowTest, ValuesTheRadioWouldNotHoldAreShownAndKeptUntilChanged)

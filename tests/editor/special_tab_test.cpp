@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -161,6 +162,16 @@ TEST_F(SpecialTabTest, HomeAndBandRecordsRefuseFrequenciesOfAnotherBand)
     EXPECT_NE(list->statusText().indexOf("0.1-33 MHz, not 145.00000 MHz"), -1)
         << list->statusText().toStdString();
     EXPECT_EQ(editor.state().store, loaded);
+}
+
+// A refusal longer than the status line is cut where its reason is: the tooltip holds it whole.
+TEST_F(SpecialTabTest, TheStatusLinesWholeTextIsItsTooltip)
+{
+    typeIntoCell(rowOf("VFO A 7 MHz"), M::RxFrequency, "145");
+    auto* line = list->findChild<QStatusBar*>("ListStatus");
+    ASSERT_NE(line, nullptr);
+    EXPECT_FALSE(list->statusText().isEmpty());
+    EXPECT_EQ(line->toolTip(), list->statusText());
 }
 
 TEST_F(SpecialTabTest, TheSixtyMetreChannelsKeepTheirFrequencyAndModeAndSayWhy)
