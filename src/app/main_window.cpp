@@ -189,7 +189,7 @@ void MainWindow::buildFastTransfersItem()
     help->setObjectName("Help");
     help->setShortcut(QKeySequence::HelpContents);
     addAction(help);
-    connect(help, &QAction::triggered, this, [] { showHelpWindow(); });
+    connect(help, &QAction::triggered, this, [this] { showHelpWindow(helpPlaceFor(this)); });
     connect(m_portMenu, &PortMenu::portChosen, this, [this](const QString& device) {
         m_device = qtSerialDevice(device.toStdString());
         m_radioHeard.clear();
@@ -232,6 +232,12 @@ void MainWindow::showStatus(const QString& text)
 {
     m_status->setText(text);
     m_status->setCursorPosition(0);
+}
+
+void MainWindow::clearLastOutcome()
+{
+    m_progress->setPalette(QPalette());
+    showPortInTooltip();
 }
 
 void MainWindow::showProblemBar()
@@ -282,6 +288,7 @@ void MainWindow::launchTransfer(TransferKind kind)
 {
     if (transferRunning())
         return;
+    clearLastOutcome();
     TransferOptions options;
     options.historyFolder = historyFolder();
     if (kind == TransferKind::Upload) {
@@ -294,7 +301,6 @@ void MainWindow::launchTransfer(TransferKind kind)
     }
     options.timing = transferTiming();
     m_transferKind = kind;
-    m_progress->setPalette(QPalette());
     m_worker = std::make_unique<TransferWorker>(kind, m_device, corePath(m_path->text()), std::move(options));
     m_thread = std::make_unique<QThread>();
     m_worker->moveToThread(m_thread.get());
@@ -460,6 +466,7 @@ void MainWindow::startEdit()
 {
     if (transferRunning())
         return;
+    clearLastOutcome();
     if (!m_editor) {
         m_editor = std::make_unique<EditorWindow>();
         connect(m_editor.get(), &EditorWindow::saved, this, [this](const QString& path) {

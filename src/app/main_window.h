@@ -133,6 +133,8 @@ private:
     void showStatus(const QString& text);
     // The progress bar in the colour of a failure or a memory that is not whole.
     void showProblemBar();
+    // A new command starts afresh: the last one's problem colour and tooltip go.
+    void clearLastOutcome();
     // The status box's tooltip between transfers: the port and the timing.
     QString portAndTimingText() const;
 

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -291,6 +292,29 @@ TEST(MainWindowWithRadio, PortThatCannotBeOpenedIsReportedAndNothingHangs)
     EXPECT_EQ(status->cursorPosition(), 0);
     EXPECT_EQ(window.findChild<QProgressBar*>("ProgressBar1")->palette().color(QPalette::Highlight),
               QColor(0xc0, 0x39, 0x2b));
+}
+
+TEST(MainWindowWithRadio, TheNextCommandClearsTheLastFailuresTooltipAndRedBar)
+{
+    test::TempDir dir;
+    MainWindow window(qtSerialDevice(dir.file("no-such-radio")));
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* status = window.findChild<QLineEdit*>("Text2");
+    auto* progress = window.findChild<QProgressBar*>("ProgressBar1");
+    QSignalSpy finished(&window, &MainWindow::transferFinished);
+    window.findChild<QWidget*>("Command1")->setFocus();
+    ASSERT_TRUE(finished.wait(5000));
+    ASSERT_EQ(progress->palette().color(QPalette::Highlight), QColor(0xc0, 0x39, 0x2b));
+    ASSERT_NE(status->toolTip().indexOf("--port"), -1);
+
+    // Edit of a file that is not there: its own reason, and the download's are gone.
+    window.findChild<QLineEdit*>("Text1")->setText(QString::fromStdString(dir.file("missing.img")));
+    QTest::mouseClick(window.findChild<QPushButton*>("Command3"), Qt::LeftButton);
+    EXPECT_NE(progress->palette().color(QPalette::Highlight), QColor(0xc0, 0x39, 0x2b));
+    EXPECT_EQ(status->toolTip().indexOf("--port"), -1) << status->toolTip().toStdString();
+    EXPECT_NE(status->toolTip().indexOf("missing.img"), -1) << status->toolTip().toStdString();
 }
 
 } // namespace
