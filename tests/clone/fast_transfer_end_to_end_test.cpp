@@ -11,9 +11,7 @@
 #include "platform/file_access.h"
 #include "platform/qt_serial_port.h"
 #include "recording_sink.h"
-#include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
-#include "support/program_run.h"
 #include "support/temp_dir.h"
 
 #include <QThread>
@@ -116,38 +114,6 @@ TEST_F(FastTransferEndToEnd, FastUploadOfEveryLayoutIsByteExact)
         ASSERT_TRUE(run.radio->waitForTransfers(1, 5.0));
         EXPECT_EQ(run.radio->receivedImage(), joined(run.blocks));
     }
-}
-
-// download --fast and upload --fast carry an FT-817's memory both ways and
-// say which timing they use; the rest of what they print is as without it.
-TEST(FastTransferCommands, DownloadAndUploadWithFastCarryTheMemoryBothWays)
-{
-    TempDir dir;
-    const std::string path = dir.file("radio.bin");
-    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
-    sim::RadioOptions options;
-    options.pacing = false;
-    options.mode = sim::Mode::Send;
-    {
-        sim::SimulatedRadio radio(options);
-        ASSERT_TRUE(radio.start());
-        const ProgramRun run =
-            runProgram({"download", "--fast", "--port", QString::fromStdString(radio.devicePath()),
-                        QString::fromStdString(path)});
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_NE(run.out.find(timingDescription(TransferTiming::Fast)), std::string::npos) << run.out;
-        EXPECT_NE(run.out.find("\nstatus: 6609  50\n"), std::string::npos) << run.out;
-        EXPECT_EQ(*readWholeFile(path), *buildImageFile(memory.image, memory.blockLengths));
-    }
-    options.mode = sim::Mode::Receive;
-    sim::SimulatedRadio radio(options);
-    ASSERT_TRUE(radio.start());
-    const ProgramRun run = runProgram({"upload", "--port", QString::fromStdString(radio.devicePath()),
-                                       QString::fromStdString(path), "--fast"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("\nstatus: 6608  6609\n"), std::string::npos) << run.out;
-    ASSERT_TRUE(radio.waitForTransfers(1, 5.0));
-    EXPECT_EQ(radio.receivedImage(), memory.image);
 }
 
 } // namespace
