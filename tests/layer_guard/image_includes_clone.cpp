@@ -1,0 +1,2 @@
+// Compiled as the image layer: clone/ lies above it, so this must not compile.
+#include "clone/download.h"
