@@ -115,8 +115,10 @@ std::vector<std::string> applyChanges(BlockStore& store, const SettingsRequest& 
     std::vector<std::string> problems;
     std::vector<std::string> seen;
     for (const auto& [key, typed] : request.changes) {
+        // Clang 14 cannot capture a structured binding in a lambda.
+        const std::string& wanted = key;
         const auto found = std::find_if(held.begin(), held.end(),
-                                        [&](const RadioSetting* setting) { return setting->key == key; });
+                                        [&](const RadioSetting* setting) { return setting->key == wanted; });
         if (found == held.end()) {
             problems.push_back(unknownKey(key, store));
             continue;
