@@ -12,13 +12,14 @@
 # The layers and what each may use directly (what they use in turn comes
 # with them). A new layer is one line here, in order: a layer uses only
 # layers listed before it.
-set(ft817_layer_order text platform image exchange clone cat_protocol sim gui editor cat cli app)
+set(ft817_layer_order text platform image editing exchange clone cat_protocol sim gui editor cat cli app)
 set(ft817_uses_text)
 set(ft817_uses_platform)
 set(ft817_uses_image text platform)
-set(ft817_uses_exchange image)
+set(ft817_uses_editing image)
+set(ft817_uses_exchange image editing)
 set(ft817_uses_clone image)
-set(ft817_uses_cat_protocol image)
+set(ft817_uses_cat_protocol image editing)
 set(ft817_uses_sim cat_protocol)
 set(ft817_uses_gui)
 set(ft817_uses_editor gui clone exchange cat_protocol)
