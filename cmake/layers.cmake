@@ -12,8 +12,8 @@
 # The layers and what each may use directly (what they use in turn comes
 # with them). A new layer is one line here, in order: a layer uses only
 # layers listed before it.
-set(ft817_layer_order text platform image editing exchange clone cat_protocol sim gui editor cat cli app)
-set(ft817_uses_text)
+set(ft817_layer_order platform text image editing exchange clone cat_protocol sim gui editor cat cli app)
+set(ft817_uses_text platform)
 set(ft817_uses_platform)
 set(ft817_uses_image text platform)
 set(ft817_uses_editing image)
