@@ -10,6 +10,7 @@
 #include "gui/window_icon.h"
 #include "image/image_check.h"
 #include "image/image_file.h"
+#include "image/payload_file.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_path.h"
 #include "platform/qt_serial_port.h"
@@ -348,25 +349,53 @@ void MainWindow::transferEnded(const TransferReport& report)
 
 std::optional<UploadLayout> MainWindow::confirmUpload()
 {
-    // A file that cannot be read or is no image file is refused by the upload itself.
+    // A file that cannot be read or is no memory file is refused by the upload itself.
     const Result<Bytes> file = readImageFileBytes(corePath(m_path->text()));
-    if (!file || !readImageLayout(*file))
+    if (!file)
         return UploadLayout::WholeMemoryOnly;
-    const ImageCheck check = checkImageFile(*file);
-    if (check.wholeMemory())
+    const bool imageFile = readImageLayout(*file).ok();
+    const ImageCheck check = imageFile ? checkImageFile(*file) : ImageCheck{};
+    // The memories are looked at as the upload sends them: a payload file
+    // converted, the two pieces of a block the radio split joined.
+    const Result<MemoryFile> memory = readMemoryBytes(*file);
+    if (!imageFile && !memory)
         return UploadLayout::WholeMemoryOnly;
-    const QString reason = QString::fromStdString(notWholeFileReason(check));
-    QMessageBox question(QMessageBox::Warning, windowTitle(),
-                         "This image is not a whole FT-817 memory: " + reason + ". Send it anyway?",
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.setObjectName("NotWholeMemoryQuestion");
+    const std::vector<std::string> untuned =
+        memory ? checkImageFile(memory->imageFile).untunedMemories : check.untunedMemories;
+    const bool notWhole = imageFile && !check.wholeMemory();
+    if (!notWhole && untuned.empty())
+        return UploadLayout::WholeMemoryOnly;
+
+    QString asked;
+    QStringList refused;
+    if (notWhole) {
+        const QString reason = QString::fromStdString(notWholeFileReason(check));
+        asked = "This image is not a whole FT-817 memory: " + reason + ".";
+        refused << "not a whole FT-817 memory: " + reason;
+    }
+    if (!untuned.empty()) {
+        // Each memory on a line of its own, as the owner looks for it on the radio.
+        constexpr std::size_t kShown = 20;
+        QString heading = QString::fromStdString(untunedHeading(untuned.size()));
+        heading[0] = heading[0].toUpper();
+        asked += (asked.isEmpty() ? "" : "\n\n") + heading + ":";
+        for (std::size_t i = 0; i < untuned.size() && i < kShown; ++i)
+            asked += "\n" + QString::fromStdString(untuned[i]);
+        if (untuned.size() > kShown)
+            asked += QString("\nand %1 more").arg(untuned.size() - kShown);
+        refused << QString::fromStdString(untunedHeading(untuned.size()) + ": " + joinReasons(untuned, 5));
+    }
+    asked += untuned.empty() ? " Send it anyway?" : "\n\nSend it anyway?";
+    QMessageBox question(QMessageBox::Warning, windowTitle(), asked, QMessageBox::Yes | QMessageBox::No,
+                         this);
+    question.setObjectName(notWhole ? "NotWholeMemoryQuestion" : "UntunedMemoryQuestion");
     question.setDefaultButton(QMessageBox::No);
     // The focus moves on to the status box, so that it coming back to the
     // window when the question closes starts no second upload.
     m_status->setFocus();
     if (question.exec() == QMessageBox::Yes)
         return UploadLayout::AnyLayout;
-    m_status->setToolTip("Not sent: not a whole FT-817 memory: " + reason + "\n" + portAndTimingText());
+    m_status->setToolTip("Not sent: " + refused.join("; ") + "\n" + portAndTimingText());
     return std::nullopt;
 }
 

@@ -111,7 +111,8 @@ private:
     // Starts the worker thread for the transfer.
     void launchTransfer(TransferKind kind);
     // How Upload may send the image at the path: asks when it is not a whole
-    // memory; nothing when the person said no.
+    // memory or holds memories in use whose frequency the radio cannot tune,
+    // naming them; nothing when the person said no.
     std::optional<UploadLayout> confirmUpload();
     // False when the image has damaged blocks and the person would rather
     // not edit it (saving the edits would give them fresh checksums).

@@ -64,7 +64,9 @@ constexpr const char* kDiffUsage =
     "other byte.\n"
     "Stored checksums that differ are listed too. Exit status 0 when they are the same,\n"
     "1 when they differ, 2 on wrong use or an unreadable image. A and B may also be payload\n"
-    "files of another programming tool (see convert --help).\n";
+    "files of another programming tool (see convert --help).\n"
+    "The channels and special memories in use whose frequency the radio cannot tune are\n"
+    "named on standard error, for each file, one a line.\n";
 
 // Reads the arguments of a command that takes exactly two files and no
 // options: the two files, or the exit code when the command stops here.
@@ -287,6 +289,8 @@ int runDiffCommand(const Arguments& args)
     }
     printNotWholeMemory("diff", beforePath, before->imageFile);
     printNotWholeMemory("diff", afterPath, after->imageFile);
+    printUntunedMemories("diff", beforePath, untunedMemories(before->store));
+    printUntunedMemories("diff", afterPath, untunedMemories(after->store));
     std::vector<std::string> lines = describeImageDifferences(before->store, after->store);
     for (std::string& line : describeChecksumDifferences(before->imageFile, after->imageFile))
         lines.push_back(std::move(line));

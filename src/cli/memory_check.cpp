@@ -25,6 +25,22 @@ void printNotWholeMemory(const std::string& command, const std::string& path,
         commandMessage(command, path + ": " + note + tail);
 }
 
+std::string untunedMemoryLines(const std::vector<std::string>& untuned)
+{
+    std::string lines;
+    for (const std::string& memory : untuned)
+        lines += "  " + memory + "\n";
+    return lines;
+}
+
+void printUntunedMemories(const std::string& command, const std::string& path,
+                          const std::vector<std::string>& untuned)
+{
+    if (!untuned.empty())
+        commandMessage(command, path + ": " + untunedHeading(untuned.size()) + ":",
+                       untunedMemoryLines(untuned));
+}
+
 Status checkNoDamageHidden(const std::string& path, std::span<const std::uint8_t> imageFile, bool anyLayout,
                            const std::string& doing)
 {

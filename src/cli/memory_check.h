@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace ft817 {
 
@@ -23,6 +24,17 @@ std::string notWholeMemoryNote(std::span<const std::uint8_t> imageFile);
 // NOTE" followed by tail; nothing for a whole memory.
 void printNotWholeMemory(const std::string& command, const std::string& path,
                          std::span<const std::uint8_t> imageFile, const std::string& tail = {});
+
+// The channels and special memories in use whose frequency the radio cannot
+// tune (untunedMemories), one a line: "  channel 12 (tag RPT1): 0.00146 MHz";
+// empty when there are none.
+std::string untunedMemoryLines(const std::vector<std::string>& untuned);
+
+// Says them on standard error: "ft817clone COMMAND: PATH: the radio cannot
+// tune the frequency of 1 memory in use:", then one a line; nothing when
+// there are none.
+void printUntunedMemories(const std::string& command, const std::string& path,
+                          const std::vector<std::string>& untuned);
 
 // Refuses an image file whose damage writing it again with fresh checksums
 // would hide (damageHiddenByRewrite), unless anyLayout: "PATH: REASON" and

@@ -31,7 +31,8 @@ constexpr const char* kShowUsage =
     "                record byte 0, which the radio follows, tag_on both tag flags;\n"
     "                tuning_step_khz is the step of the channel's mode, tuning_steps_khz the\n"
     "                record's three; notes lists records whose band code does not fit their\n"
-    "                frequency, which a radio would fill otherwise)\n";
+    "                frequency, which a radio would fill otherwise; untuned the channels and\n"
+    "                special memories in use whose frequency the radio cannot tune)\n";
 
 // What show was asked to print.
 struct ShowRequest {

@@ -3,6 +3,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/memory_check.h"
 
 #include "clone/transfer.h"
 #include "image/image_check.h"
@@ -158,12 +159,15 @@ std::string usage(Direction direction)
                "Sends the image file FILE to the radio, which must already wait in clone-receive\n"
                "(in clone mode, the C key). Each block goes out with a fresh checksum; Ctrl-C stops the "
                "upload.\n"
-               "An image that is not a whole memory of a known radio, or whose stored checksums do\n"
-               "not match (a block arrived damaged), is refused unless --any-layout.\n"
+               "An image that is not a whole memory of a known radio, whose stored checksums do\n"
+               "not match (a block arrived damaged), or that holds a channel or special memory in\n"
+               "use whose frequency the radio cannot tune (each is named), is refused unless\n"
+               "--any-layout.\n"
                "FILE may also be a payload file of another programming tool (see convert --help).\n") +
            kPortHelp +
-           "  --any-layout    send the image even when it is not a whole memory of a known radio\n"
-           "                  or has damaged blocks (they go out with fresh checksums)\n";
+           "  --any-layout    send the image even when it is not a whole memory of a known radio,\n"
+           "                  has damaged blocks (they go out with fresh checksums) or holds\n"
+           "                  frequencies the radio cannot tune\n";
 }
 
 // Each warning on a line of its own on standard error, where it stands out.
@@ -173,18 +177,43 @@ void printWarnings(const char* command, const TransferReport& report)
         commandMessage(command, "warning: " + warning);
 }
 
+// Prints how an upload the image check refused ended: why, the memories the
+// radio cannot tune one a line, and how to send it all the same.
+void reportRefusedUpload(const char* command, const TransferReport& report)
+{
+    const std::vector<std::string>& untuned = report.untunedMemories;
+    const std::string hint = "  To send it all the same, give --any-layout.\n";
+    if (report.notWholeMemory.empty()) {
+        // Refused for the frequencies alone: the reason names at most five.
+        commandMessage(command, untunedHeading(untuned.size()) + ":",
+                       untunedMemoryLines(untuned) + "  " + report.detail + "\n" + hint);
+        return;
+    }
+    std::string after = report.detail.empty() ? "" : "  " + report.detail + "\n";
+    if (!untuned.empty())
+        after += "  Also, " + untunedHeading(untuned.size()) + ":\n" + untunedMemoryLines(untuned);
+    commandMessage(command, report.reason, after + hint);
+}
+
 // Prints how the transfer ended and returns the exit code: 0 only for a
 // whole memory of a known radio received and saved, or sent and taken.
-int reportOutcome(Direction direction, const std::string& path, const TransferReport& report)
+// An upload that the image check refused (layouts WholeMemoryOnly) says how
+// to send it all the same.
+int reportOutcome(Direction direction, const std::string& path, const TransferReport& report,
+                  UploadLayout layouts)
 {
     for (const std::string& note : report.notes)
         std::cout << "Note: " << note << "." << std::endl;
     const char* command = commandName(direction);
     if (!report.complete) {
-        std::string detail = report.detail.empty() ? "" : "  " + report.detail + "\n";
-        if (!report.notWholeMemory.empty() && direction == Direction::Upload)
-            detail += "  To send it all the same, give --any-layout.\n";
-        commandMessage(command, report.reason, detail);
+        const bool refusedUnasked = direction == Direction::Upload &&
+                                    layouts == UploadLayout::WholeMemoryOnly &&
+                                    (!report.notWholeMemory.empty() || !report.untunedMemories.empty());
+        if (refusedUnasked) {
+            reportRefusedUpload(command, report);
+            return kFailedExit;
+        }
+        commandMessage(command, report.reason, report.detail.empty() ? "" : "  " + report.detail + "\n");
         return report.abandoned ? kInterruptedExit : kFailedExit;
     }
     const std::string counts =
@@ -267,7 +296,7 @@ int runTransfer(Direction direction, const Arguments& args)
     port.close();
     sink.endBar();
 
-    return reportOutcome(direction, path, report);
+    return reportOutcome(direction, path, report, layouts);
 }
 
 } // namespace

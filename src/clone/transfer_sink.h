@@ -44,6 +44,10 @@ struct TransferReport {
     // received. Upload: the reason it was refused, or sent anyway when asked to.
     // Empty for a whole memory.
     std::string notWholeMemory;
+    // Upload: the channels and special memories in use whose frequency the
+    // radio cannot tune, one line each ("channel 12 (tag RPT1): 0.00146
+    // MHz"); the reason it was refused, or sent anyway when asked to.
+    std::vector<std::string> untunedMemories;
     // The radio whose memory was received or sent ("FT-817ND"); empty when the
     // blocks have no known radio's layout.
     std::string radio;

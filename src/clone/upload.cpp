@@ -131,6 +131,9 @@ bool UploadRun::checkImage(const std::string& splitBlock)
                       "The radio would take the block in the wrong place. Nothing was sent to the radio.");
         return false;
     }
+    // A frequency the radio cannot tune (145.520 typed into a box that takes
+    // 10 Hz units) goes out only when the person has seen it and said so.
+    m_report.untunedMemories = check.untunedMemories;
     // A stored checksum that does not match marks a block that arrived
     // damaged or was changed outside this program: sending it with a fresh
     // checksum would give the radio the damage as good data. A block the
@@ -144,6 +147,17 @@ bool UploadRun::checkImage(const std::string& splitBlock)
                           "Nothing was sent to the radio.");
             return false;
         }
+    }
+    if (!check.untunedMemories.empty()) {
+        const std::string heading = untunedHeading(check.untunedMemories.size());
+        if (m_layouts == UploadLayout::WholeMemoryOnly) {
+            m_report.fail(heading + ": " + joinReasons(check.untunedMemories, 5),
+                          "Nothing was sent to the radio.");
+            return false;
+        }
+        m_report.notes.push_back(
+            heading + (check.untunedMemories.size() == 1 ? " (sent as it is): " : " (sent as they are): ") +
+            joinReasons(check.untunedMemories, 5));
     }
     if (!check.damagedBlocks.empty())
         m_report.notes.push_back(staleChecksumNote(check) + "; fresh checksums are sent");

@@ -7,7 +7,9 @@
 // memory of a known radio (a cut-off download, blocks of other lengths) is
 // refused unless the person has said to send it anyway. So is one whose
 // stored checksums do not match (a block that arrived damaged): sent anyway,
-// it goes out with fresh checksums and the report tells of them.
+// it goes out with fresh checksums and the report tells of them. So is one
+// holding a channel or special memory in use whose frequency the radio
+// cannot tune: the report names them.
 
 #include "clone/transfer_sink.h"
 #include "clone/transfer_timing.h"
@@ -20,7 +22,8 @@ namespace ft817 {
 
 // Which images an upload sends.
 enum class UploadLayout {
-    WholeMemoryOnly, // refuses an image that is not a known radio's layout or has damaged blocks
+    WholeMemoryOnly, // refuses an image that is not a known radio's layout, has damaged blocks
+                     // or a memory in use whose frequency the radio cannot tune
     AnyLayout,       // sends any image file (the person was asked, or asked for it)
 };
 

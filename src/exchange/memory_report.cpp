@@ -151,6 +151,19 @@ std::string notesText(const BlockStore& store)
     return text;
 }
 
+// The memories in use the radio cannot tune, one line each under a heading;
+// upload sends them only when asked to.
+std::string untunedText(const BlockStore& store)
+{
+    const std::vector<std::string> untuned = untunedMemories(store);
+    if (untuned.empty())
+        return {};
+    std::string text = "Frequencies the radio cannot tune (upload asks before it sends them):\n";
+    for (const std::string& memory : untuned)
+        text += "  " + memory + "\n";
+    return text;
+}
+
 // A record as one row of the table, first the channel's number or the memory's name.
 std::string recordRow(const ChannelRecordView& record, const std::string& number, bool named,
                       const std::string& more = {})
@@ -281,6 +294,7 @@ std::string memoryText(const BlockStore& store)
         text += rows;
     }
     text += specialsText(store);
+    text += untunedText(store);
     text += notesText(store);
     return text;
 }
@@ -305,6 +319,9 @@ std::string channelText(const BlockStore& store, int n)
             " (" + std::string(bandCodeName(record.txBandCode())) + ")\n";
     if (const std::string problem = record.bandCodeProblem(); !problem.empty())
         text += "  Note:      " + problem + "\n";
+    if (const std::string untuned = record.untunedFrequencies();
+        isChannelActive(store, n) && !untuned.empty())
+        text += "  Note:      the radio cannot tune " + untuned + "; upload asks before it sends it\n";
     text += "  Tone mode: " + std::string(toneModeName(record.toneMode())) + "\n";
     text +=
         "  CTCSS:     " + std::to_string(record.ctcssTone()) + " (" + ctcssText(record.ctcssTone()) + ")\n";
@@ -364,6 +381,12 @@ std::string memoryJson(const BlockStore& store)
     for (std::size_t i = 0; i < notes.size(); ++i) {
         out += i == 0 ? "" : ", ";
         appendJsonString(out, notes[i]);
+    }
+    out += "],\n \"untuned\": [";
+    const std::vector<std::string> untuned = untunedMemories(store);
+    for (std::size_t i = 0; i < untuned.size(); ++i) {
+        out += i == 0 ? "" : ", ";
+        appendJsonString(out, untuned[i]);
     }
     std::string settings = settingsJson(store);
     settings.pop_back(); // its final newline

@@ -10,7 +10,9 @@
 namespace ft817 {
 
 // The radio whose layout the image has ("FT-817ND", or "unknown layout"),
-// VFO selection, both VFOs' bands, the current channel and one row per active channel.
+// VFO selection, both VFOs' bands, the current channel, one row per active
+// channel, the special memories, then the memories in use whose frequency the
+// radio cannot tune and the records a radio would fill otherwise.
 std::string memoryText(const BlockStore& store);
 // The full report of one channel n (0..199), active or not.
 std::string channelText(const BlockStore& store, int channel);

@@ -99,6 +99,16 @@ std::string ChannelRecordView::bandCodeProblem() const
     return problem;
 }
 
+std::string ChannelRecordView::untunedFrequencies() const
+{
+    std::string untuned;
+    if (!radioTunes(rxFrequency()))
+        untuned = megahertzText(rxFrequency()) + " MHz";
+    if (shift() == Shift::Split && !radioTunes(txFrequency()))
+        untuned += (untuned.empty() ? "TX " : ", TX ") + megahertzText(txFrequency()) + " MHz";
+    return untuned;
+}
+
 void ChannelRecord::fitRxBandCode()
 {
     const std::optional<int> code = bandCodeOf(rxFrequency());

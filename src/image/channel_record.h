@@ -215,6 +215,12 @@ public:
     // 4 (144 MHz) where 14.07400 MHz is band 0 (HF)"; the transmit code is
     // looked at only when split); empty when both fit.
     std::string bandCodeProblem() const;
+    // The frequencies of the record the radio cannot tune (frequency_range.h),
+    // in words: the receive frequency ("0.00146 MHz") and, for a split
+    // channel, the transmit frequency ("TX 1000.00000 MHz"), joined with ", ".
+    // A repeater offset is a difference and not looked at. Empty when the
+    // radio tunes them.
+    std::string untunedFrequencies() const;
     // CTCSS tone number (byte 6).
     int toneNumber() const { return byte(record::kToneNumberByte); }
     // DCS code number (byte 7).

@@ -272,8 +272,10 @@ ImageCheck checkImageFile(std::span<const std::uint8_t> file)
         lengths.push_back(layout->blockLength(k));
     ImageCheck check = checkCloneImage(file.first(static_cast<std::size_t>(layout->cloneBytes())), lengths);
     if (check.wellShaped())
-        if (const Result<BlockStore> store = BlockStore::load(file))
+        if (const Result<BlockStore> store = BlockStore::load(file)) {
             check.notes = recordNotes(*store);
+            check.untunedMemories = untunedMemories(*store);
+        }
     return check;
 }
 
@@ -295,6 +297,39 @@ std::vector<std::string> recordNotes(const BlockStore& store)
             notes.push_back(memory.name + ": " + problem);
     }
     return notes;
+}
+
+std::vector<std::string> untunedMemories(const BlockStore& store)
+{
+    std::vector<std::string> untuned;
+    for (int channel = 0; channel < kChannelCount; ++channel) {
+        if (!isChannelActive(store, channel))
+            continue;
+        const auto record = ChannelRecordView::forChannel(store, channel);
+        const std::string frequencies = record.untunedFrequencies();
+        if (frequencies.empty())
+            continue;
+        // The tag the radio shows helps the owner find the channel.
+        const std::string tag(trimmed(terminalText(
+            record.tag(), {.source = TerminalText::Source::Latin1, .escape = TerminalText::Escape::Dot})));
+        untuned.push_back("channel " + std::to_string(channel + 1) +
+                          (record.tagShown() && !tag.empty() ? " (tag " + tag + ")" : "") + ": " +
+                          frequencies);
+    }
+    for (const SpecialMemory& memory : specialMemoriesOf(store)) {
+        if (!isSpecialInUse(store, memory))
+            continue;
+        const std::string frequencies = ChannelRecordView(store, memory.where).untunedFrequencies();
+        if (!frequencies.empty())
+            untuned.push_back(memory.name + ": " + frequencies);
+    }
+    return untuned;
+}
+
+std::string untunedHeading(std::size_t count)
+{
+    return "the radio cannot tune the frequency of " +
+           countOf(static_cast<long long>(count), "memory in use", "memories in use");
 }
 
 std::string notWholeReason(const ImageCheck& check)

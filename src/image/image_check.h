@@ -37,6 +37,10 @@ struct ImageCheck {
     // Records the radio takes but would not fill so itself (a band code that
     // does not fit its frequency), one line each; never a reason to refuse.
     std::vector<std::string> notes;
+    // The active channels and special memories in use whose frequency the
+    // radio cannot tune (untunedMemories), one line each; an upload sends
+    // them only when the person has said so.
+    std::vector<std::string> untunedMemories;
 
     // Right shape and every checksum matching.
     bool wholeMemory() const { return wellShaped() && damagedBlocks.empty(); }
@@ -92,6 +96,17 @@ std::string damageHiddenByRewrite(const ImageCheck& check);
 // each: "channel 5: RX band code 4 (144 MHz) where 14.07400 MHz is band 0
 // (HF)", "HOME 144 MHz: ...". Empty when every record fits.
 std::vector<std::string> recordNotes(const BlockStore& store);
+
+// The active channels and the special memories in use whose frequency the
+// radio cannot tune (ChannelRecordView::untunedFrequencies), one line each,
+// named as owners read them: "channel 12 (tag RPT1): 0.00146 MHz",
+// "QMB: 0.00000 MHz", "channel 13: TX 1000.00000 MHz". Empty when the radio
+// tunes every one.
+std::vector<std::string> untunedMemories(const BlockStore& store);
+
+// What a list of untunedMemories comes to, in a heading: "the radio cannot
+// tune the frequency of 1 memory in use" ("of 3 memories").
+std::string untunedHeading(std::size_t count);
 
 // Reasons joined with "; ", at most limit of them, then "and N more".
 std::string joinReasons(const std::vector<std::string>& reasons, std::size_t limit = 20);

@@ -2,7 +2,9 @@
 // Download and Upload started by the focus, as a person starts them.
 
 #include "app/main_window.h"
+#include "image/channel_record.h"
 #include "image/image_file.h"
+#include "image/memory_map.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
 #include "sim/default_memory.h"
@@ -47,8 +49,9 @@ sim::RadioOptions smallRadio()
 // The text of the last question answered by answerNotWholeQuestion.
 QString g_asked;
 
-// Answers the question Upload asks about an image that is not a whole memory,
-// as soon as it is shown, and keeps its text in g_asked.
+// Answers the question Upload asks about an image that is not a whole memory
+// or holds frequencies the radio cannot tune, as soon as it is shown, and
+// keeps its text in g_asked.
 void answerNotWholeQuestion(QMessageBox::StandardButton answer)
 {
     g_asked.clear();
@@ -199,6 +202,55 @@ TEST(MainWindowWithRadio, FastTransfersCarryAWholeMemoryBothWays)
     EXPECT_EQ(status->text(), " 6608  6609");
     ASSERT_TRUE(radio.waitForTransfers(2, 5.0));
     EXPECT_EQ(radio.receivedImage(), memory.image);
+}
+
+// 145.520 typed into the frequency box (10 Hz units) stores 146: Upload names the
+// channel and asks; "No" sends nothing, "Yes" sends the memory as it is.
+TEST(MainWindowWithRadio, UploadNamesAChannelTheRadioCannotTuneAndAsksFirst)
+{
+    test::TempDir dir;
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    BlockStore store = *BlockStore::load(*buildImageFile(memory.image, memory.blockLengths));
+    setChannelActive(store, 11, true);
+    ChannelRecord twelve = ChannelRecord::forChannel(store, 11);
+    twelve.setByte(0, 0xC5); // FM, tag shown
+    twelve.setTag("RPT1    ");
+    twelve.setRxFrequency(146);
+    const Bytes file = *store.toImageFile();
+    ASSERT_TRUE(writeWholeFile(dir.file("radio.bin"), file));
+    sim::SimulatedRadio radio(test::fastRadioOptions(sim::Mode::Receive));
+    ASSERT_TRUE(radio.start().ok());
+    MainWindow window(qtSerialDevice(radio.devicePath()));
+    window.setTransferTiming(TransferTiming::Fast);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* status = window.findChild<QLineEdit*>("Text2");
+    window.findChild<QLineEdit*>("Text1")->setText(QString::fromStdString(dir.file("radio.bin")));
+    QSignalSpy finished(&window, &MainWindow::transferFinished);
+
+    answerNotWholeQuestion(QMessageBox::No);
+    window.findChild<QWidget*>("Command2")->setFocus();
+    ASSERT_TRUE(finished.size() > 0 || finished.wait(5000));
+    EXPECT_FALSE(finished.at(0).at(0).toBool());
+    EXPECT_EQ(g_asked, "The radio cannot tune the frequency of 1 memory in use:\n"
+                       "channel 12 (tag RPT1): 0.00146 MHz\n\n"
+                       "Send it anyway?");
+    EXPECT_TRUE(status->toolTip().startsWith("Not sent: the radio cannot tune the frequency of 1 memory in "
+                                             "use: channel 12 (tag RPT1): 0.00146 MHz"))
+        << status->toolTip().toStdString();
+    QTest::qWait(200);
+    EXPECT_EQ(radio.portOpens(), 0);
+
+    // The person comes back to the window and moves to "Upload" again.
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    answerNotWholeQuestion(QMessageBox::Yes);
+    window.findChild<QWidget*>("Command2")->setFocus();
+    ASSERT_TRUE(finished.wait(15000));
+    EXPECT_TRUE(finished.at(1).at(0).toBool()) << status->toolTip().toStdString();
+    ASSERT_TRUE(radio.waitForTransfers(1, 5.0));
+    EXPECT_EQ(radio.receivedImage(), Bytes(file.begin(), file.begin() + 6609));
 }
 
 // Closes the popup menu or modal dialog that is open as soon as it shows.

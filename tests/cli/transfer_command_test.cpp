@@ -6,7 +6,9 @@
 #include "clone/recording_sink.h"
 #include "clone/transfer_timing.h"
 #include "clone/upload.h"
+#include "image/channel_record.h"
 #include "image/image_file.h"
+#include "image/memory_map.h"
 #include "platform/file_access.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
@@ -92,6 +94,45 @@ TEST_F(TransferEndToEnd, UploadCommandSendsTheImage)
     EXPECT_NE(run.out.find("\nstatus: 94  95\n"), std::string::npos) << run.out;
     EXPECT_TRUE(radio->waitForTransfers(1, 5.0));
     EXPECT_EQ(radio->receivedImage(), joined(blocks));
+}
+
+// 145.520 typed into the frequency box (10 Hz units) stores 146: upload names the
+// channel, sends nothing unasked, and sends it with --any-layout.
+TEST_F(TransferEndToEnd, UploadCommandNamesAChannelTheRadioCannotTuneAndSendsItOnlyWhenAsked)
+{
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
+    BlockStore store = *BlockStore::load(*buildImageFile(memory.image, memory.blockLengths));
+    setChannelActive(store, 11, true);
+    ChannelRecord twelve = ChannelRecord::forChannel(store, 11);
+    twelve.setByte(0, 0xC5); // FM, tag shown
+    twelve.setTag("RPT1    ");
+    twelve.setRxFrequency(146);
+    const Bytes file = *store.toImageFile();
+    ASSERT_TRUE(writeWholeFile(path, file));
+    sim::RadioOptions receiving;
+    receiving.mode = sim::Mode::Receive;
+    receiving.pacing = false;
+    startRadio(receiving);
+    const QString port = QString::fromStdString(radio->devicePath());
+
+    const test::ProgramRun refused =
+        test::runProgram({"upload", "--port", port, QString::fromStdString(path)});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "ft817clone upload: the radio cannot tune the frequency of 1 memory in use:\n"
+                           "  channel 12 (tag RPT1): 0.00146 MHz\n"
+                           "  Nothing was sent to the radio.\n"
+                           "  To send it all the same, give --any-layout.\n");
+    EXPECT_EQ(radio->portOpens(), 0);
+
+    const test::ProgramRun sent =
+        test::runProgram({"upload", "--fast", "--any-layout", "--port", port, QString::fromStdString(path)});
+    ASSERT_EQ(sent.exitCode, 0) << sent.err;
+    EXPECT_NE(sent.out.find("Note: the radio cannot tune the frequency of 1 memory in use (sent as it is): "
+                            "channel 12 (tag RPT1): 0.00146 MHz."),
+              std::string::npos)
+        << sent.out;
+    ASSERT_TRUE(radio->waitForTransfers(1, 5.0));
+    EXPECT_EQ(radio->receivedImage(), Bytes(file.begin(), file.begin() + 6609));
 }
 
 TEST_F(TransferEndToEnd, UnansweredUploadCommandFailsShowingWhereItStopped)

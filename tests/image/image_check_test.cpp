@@ -5,7 +5,9 @@
 #include "image/channel_record.h"
 #include "image/frequency_range.h"
 #include "image/image_check.h"
+#include "image/image_file.h"
 #include "image/image_history.h"
+#include "image/special_memories.h"
 #include "sim/default_memory.h"
 #include "support/image_samples.h"
 #include "support/temp_dir.h"
@@ -214,6 +216,42 @@ TEST(ImageCheck, ABandCodeThatDisagreesWithItsFrequencyIsANoteOnly)
     EXPECT_EQ(recordNotes(store),
               (std::vector<std::string>{
                   "HOME 144 MHz: RX band code 0 (HF) where 146.00000 MHz is band 4 (144 MHz)"}));
+}
+
+// A frequency typed in kHz (145.520 stores 146, 1.46 kHz) goes out unseen no
+// more: every channel and special memory in use the radio cannot tune is named.
+TEST(ImageCheck, MemoriesInUseTheRadioCannotTuneAreNamed)
+{
+    const sim::Memory memory = sim::defaultMemory(sim::Model::FT817ND);
+    BlockStore store = *BlockStore::load(*buildImageFile(memory.image, memory.blockLengths));
+    EXPECT_TRUE(untunedMemories(store).empty());
+
+    ChannelRecord twelve = ChannelRecord::forChannel(store, 11);
+    setChannelActive(store, 11, true);
+    twelve.setByte(0, 0xC5); // FM, tag shown
+    twelve.setTag("RPT1    ");
+    twelve.setRxFrequency(146);
+    ChannelRecord thirteen = ChannelRecord::forChannel(store, 12); // split, tag "DX SPLIT"
+    ASSERT_EQ(thirteen.shift(), Shift::Split);
+    thirteen.setTxFrequency(100'000'000);
+    ChannelRecord(store, Location{6, 105}).setRxFrequency(0); // QMB
+    // A deleted channel, a repeater offset and PMS-L out of use are not looked at.
+    ChannelRecord fourteen = ChannelRecord::forChannel(store, 13);
+    setChannelActive(store, 13, false);
+    fourteen.setRxFrequency(146);
+    const std::vector<SpecialMemory> specials = specialMemoriesOf(store);
+    const SpecialMemory* lower = specialNamed(specials, "PMS-L");
+    setSpecialInUse(store, *lower, false);
+    ChannelRecord(store, lower->where).setRxFrequency(146);
+
+    const std::vector<std::string> expected = {"channel 12 (tag RPT1): 0.00146 MHz",
+                                               "channel 13 (tag DX SPLIT): TX 1000.00000 MHz",
+                                               "QMB: 0.00000 MHz"};
+    EXPECT_EQ(untunedMemories(store), expected);
+    const ImageCheck check = checkImageFile(*store.toImageFile());
+    EXPECT_TRUE(check.wholeMemory()) << "a frequency is no reason to call the memory damaged";
+    EXPECT_EQ(check.untunedMemories, expected);
+    EXPECT_EQ(untunedHeading(1), "the radio cannot tune the frequency of 1 memory in use");
 }
 
 TEST(ImageCheck, ReasonsStopAfterTwenty)
