@@ -151,10 +151,12 @@ TEST_F(UploadTest, StaleStoredChecksumsAreSentFreshAndTold)
     ASSERT_TRUE(report.complete) << report.reason;
     EXPECT_EQ(receiving.blocks(), sentForm(blocks));
     EXPECT_EQ(report.radio, "FT-817");
-    EXPECT_EQ(report.notes,
-              std::vector<std::string>{"the stored checksum of block 0 does not match: the file was "
-                                       "changed outside this program or arrived damaged; fresh "
-                                       "checksums are sent"});
+    // Beside it, the note on the patterned records' frequencies, which no radio tunes.
+    ASSERT_EQ(report.notes.size(), 2u);
+    EXPECT_EQ(report.notes[0].rfind("the radio cannot tune the frequency of ", 0), 0u) << report.notes[0];
+    EXPECT_EQ(report.notes[1], "the stored checksum of block 0 does not match: the file was "
+                               "changed outside this program or arrived damaged; fresh "
+                               "checksums are sent");
 }
 
 // A block that arrived damaged is never laundered into the radio with a fresh checksum unasked.
