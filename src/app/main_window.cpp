@@ -8,15 +8,18 @@
 #include "gui/accessible_names.h"
 #include "gui/help_window.h"
 #include "gui/window_icon.h"
+#include "image/file_replacement.h"
 #include "image/image_check.h"
 #include "image/image_file.h"
 #include "image/payload_file.h"
+#include "platform/file_access.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_path.h"
 #include "platform/qt_serial_port.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,6 +27,7 @@
 #include <QProgressBar>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 
@@ -89,6 +93,7 @@ MainWindow::MainWindow(SerialDevice device, QWidget* parent) : QWidget(parent), 
     setFocusOrder();
     buildFastTransfersItem();
     buildCalibrationItem();
+    buildFileItems();
 
     connect(m_download, &FocusButton::focusGained, this, [this] { startTransfer(TransferKind::Download); });
     connect(m_upload, &FocusButton::focusGained, this, [this] { startTransfer(TransferKind::Upload); });
@@ -302,7 +307,7 @@ void MainWindow::launchTransfer(TransferKind kind)
     }
     options.timing = transferTiming();
     m_transferKind = kind;
-    m_worker = std::make_unique<TransferWorker>(kind, m_device, corePath(m_path->text()), std::move(options));
+    m_worker = std::make_unique<TransferWorker>(kind, m_device, corePath(imagePath()), std::move(options));
     m_thread = std::make_unique<QThread>();
     m_worker->moveToThread(m_thread.get());
     connect(m_thread.get(), &QThread::started, m_worker.get(), &TransferWorker::run);
@@ -350,7 +355,7 @@ void MainWindow::transferEnded(const TransferReport& report)
 std::optional<UploadLayout> MainWindow::confirmUpload()
 {
     // A file that cannot be read or is no memory file is refused by the upload itself.
-    const Result<Bytes> file = readImageFileBytes(corePath(m_path->text()));
+    const Result<Bytes> file = readImageFileBytes(corePath(imagePath()));
     if (!file)
         return UploadLayout::WholeMemoryOnly;
     const bool imageFile = readImageLayout(*file).ok();
@@ -406,7 +411,7 @@ void MainWindow::showOutcome(const TransferReport& report)
         lines << "Not a whole memory: " + QString::fromStdString(report.notWholeMemory);
         showProblemBar();
     } else {
-        lines << outcomeWords(m_transferKind, report, m_path->text());
+        lines << outcomeWords(m_transferKind, report, imagePath());
     }
     for (const std::string& warning : report.warnings)
         lines << "Warning: " + QString::fromStdString(warning);
@@ -443,6 +448,69 @@ void MainWindow::buildCalibrationItem()
     connect(m_backUpCalibration, &QAction::triggered, this, &MainWindow::openCalibration);
 }
 
+void MainWindow::buildFileItems()
+{
+    m_open = new QAction("Open…", this);
+    m_open->setObjectName("Open");
+    m_open->setShortcut(QKeySequence::Open);
+    m_saveAs = new QAction("Save as…", this);
+    m_saveAs->setObjectName("SaveAs");
+    m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    // First in the menu, where owners look for files.
+    const QList<QAction*> items = actions();
+    insertActions(items.isEmpty() ? nullptr : items.first(), {m_open, m_saveAs, separator});
+    connect(m_open, &QAction::triggered, this, &MainWindow::openFile);
+    connect(m_saveAs, &QAction::triggered, this, &MainWindow::saveFileAs);
+}
+
+void MainWindow::setFileChooser(FileChooser chooser)
+{
+    m_fileChooser = std::move(chooser);
+    if (m_editor)
+        m_editor->setFileChooser(m_fileChooser);
+}
+
+QString MainWindow::imagePath() const
+{
+    return expandedPath(m_path->text());
+}
+
+void MainWindow::openFile()
+{
+    if (transferRunning())
+        return;
+    const QString chosen = m_fileChooser(this, FileChoice::Open, m_path->text());
+    if (chosen.isEmpty())
+        return;
+    m_path->setText(QDir::toNativeSeparators(chosen));
+    startEdit();
+}
+
+void MainWindow::saveFileAs()
+{
+    if (transferRunning())
+        return;
+    const QString chosen = m_fileChooser(this, FileChoice::Save, m_path->text());
+    if (chosen.isEmpty())
+        return;
+    const QFileInfo current(imagePath());
+    if (current.exists() && current != QFileInfo(chosen)) {
+        // A copy of the file as it is, byte for byte; what it replaces is kept.
+        Result<Bytes> bytes = readWholeFile(corePath(current.filePath()));
+        const Result<std::string> written =
+            bytes ? replaceKeepingCopy(corePath(chosen), *bytes, ImageHistory(historyFolder()), "Save as")
+                  : Result<std::string>(bytes.error());
+        if (!written) {
+            showStatus(QString::fromStdString(written.error().message));
+            m_status->setToolTip(QString::fromStdString(written.error().full()));
+            return;
+        }
+    }
+    m_path->setText(QDir::toNativeSeparators(chosen));
+}
+
 void MainWindow::openCalibration()
 {
     if (transferRunning() || (m_calibration && m_calibration->running()))
@@ -468,6 +536,8 @@ void MainWindow::setCommandsEnabled(bool enabled)
     m_fastTransfers->setEnabled(enabled);
     m_portMenu->menuAction()->setEnabled(enabled);
     m_backUpCalibration->setEnabled(enabled);
+    m_open->setEnabled(enabled);
+    m_saveAs->setEnabled(enabled);
     if (m_editor)
         m_editor->setRadioBusy(!enabled);
     // The status box stays readable while the transfer writes to it.
@@ -493,17 +563,57 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::startEdit()
 {
-    if (transferRunning())
+    if (transferRunning() || m_discardQuestion)
         return;
     clearLastOutcome();
     if (!m_editor) {
         m_editor = std::make_unique<EditorWindow>();
+        m_editor->setFileChooser(m_fileChooser);
         connect(m_editor.get(), &EditorWindow::saved, this, [this](const QString& path) {
             m_path->setText(path);
             comeBack();
         });
         connect(m_editor.get(), &EditorWindow::left, this, &MainWindow::comeBack);
     }
+    // Edit reads the file afresh: changes kept from a Cancel are lost unless the person keeps them.
+    if (m_editor->hasUnsavedChanges()) {
+        askToDiscardChanges();
+        return;
+    }
+    editDiscardingChanges();
+}
+
+void MainWindow::askToDiscardChanges()
+{
+    // Not waiting for the answer: the question is modal to this window and answers by signal.
+    auto* question = new QMessageBox(
+        QMessageBox::Question, windowTitle(),
+        "The editor still holds changes you left with Cancel; they are not saved in any file. "
+        "Edit opens the file afresh and they are lost.",
+        QMessageBox::NoButton, this);
+    question->setObjectName("DiscardChangesQuestion");
+    question->setInformativeText("Keep editing goes back to them; Done there saves them.");
+    QPushButton* discard = question->addButton("Discard", QMessageBox::DestructiveRole);
+    QPushButton* keep = question->addButton("Keep editing", QMessageBox::RejectRole);
+    question->setDefaultButton(keep);
+    question->setEscapeButton(keep);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    connect(question, &QMessageBox::finished, this, [this, question, discard] {
+        if (question->clickedButton() == discard) {
+            editDiscardingChanges();
+            return;
+        }
+        hideKeepingPlace();
+        m_editor->present();
+    });
+    m_discardQuestion = question;
+    question->open();
+}
+
+void MainWindow::editDiscardingChanges()
+{
+    if (transferRunning())
+        return;
     if (!confirmEditDamaged())
         return;
     // The channel list tunes and reads the radio on the port chosen now.
@@ -514,14 +624,14 @@ void MainWindow::startEdit()
         m_status->setToolTip(QString::fromStdString(loaded.error().full()));
         return;
     }
-    hide();
+    hideKeepingPlace();
     m_editor->present();
 }
 
 bool MainWindow::confirmEditDamaged()
 {
     // A file that cannot be read or is no image file is refused by the editor itself.
-    const Result<Bytes> file = readImageFileBytes(corePath(m_path->text()));
+    const Result<Bytes> file = readImageFileBytes(corePath(imagePath()));
     if (!file || !readImageLayout(*file))
         return true;
     const std::string damage = damageHiddenByRewrite(checkImageFile(*file));
@@ -542,6 +652,16 @@ bool MainWindow::confirmEditDamaged()
     return false;
 }
 
+void MainWindow::hideKeepingPlace()
+{
+    // A window manager places a window shown anew as it places a new one
+    // (out of the CAT window's way, say): a place of the program's own
+    // brings it back where it was.
+    if (QWindow* window = windowHandle())
+        window->setPosition(window->position());
+    hide();
+}
+
 void MainWindow::comeBack()
 {
     show();
@@ -557,7 +677,7 @@ void MainWindow::openCat()
         m_cat = std::make_unique<CatWindow>([this] { return m_device; });
         connect(m_cat.get(), &CatWindow::closed, this, &MainWindow::comeBack);
     }
-    hide();
+    hideKeepingPlace();
     m_cat->show();
     m_cat->activateWindow();
 }

@@ -14,9 +14,12 @@
 
 #include "app/transfer_worker.h"
 #include "clone/transfer_timing.h"
+#include "gui/file_choice.h"
 #include "platform/serial_port.h"
 
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <memory>
 #include <optional>
@@ -87,6 +90,9 @@ public:
     // change the choice kept for the next run; the person's click does.
     TransferTiming transferTiming() const;
     void setTransferTiming(TransferTiming timing);
+    // Replaces how "Open…" and "Save as…" (here and in the editor) ask for a
+    // file (the desktop's file dialog by default).
+    void setFileChooser(FileChooser chooser);
 
 signals:
     // A download or upload has ended, whatever the outcome.
@@ -106,6 +112,15 @@ private:
     void buildFastTransfersItem();
     // The background's right-click item "Back up calibration…".
     void buildCalibrationItem();
+    // The background's right-click items "Open…" and "Save as…", first in its menu.
+    void buildFileItems();
+    // "Open…": the file chosen goes into the path box and Edit opens it.
+    void openFile();
+    // "Save as…": the image file at the path is copied to the file chosen,
+    // which the path box then names (only named when there is none yet).
+    void saveFileAs();
+    // The path box's file, "~" taken as the home folder.
+    QString imagePath() const;
     void openCalibration();
     void startTransfer(TransferKind kind);
     // Starts the worker thread for the transfer.
@@ -126,7 +141,14 @@ private:
     void setCommandsEnabled(bool enabled);
     void showProgressValue(int value);
     void startEdit();
+    // Asks whether to give up the changes kept from a Cancel (Discard) or
+    // to go back to them (Keep editing).
+    void askToDiscardChanges();
+    // Edit, the editor's image replaced by the file's.
+    void editDiscardingChanges();
     void openCat();
+    // Hides the window while the editor or the CAT window is in use; it comes back in its place.
+    void hideKeepingPlace();
     // Shows the main window again when the editor or the CAT window is left.
     void comeBack();
     void showPortInTooltip();
@@ -154,6 +176,11 @@ private:
     // The model of the radio last heard on the port in use; empty until it answered.
     QString m_radioHeard;
     QAction* m_backUpCalibration = nullptr;
+    QAction* m_open = nullptr;
+    QAction* m_saveAs = nullptr;
+    FileChooser m_fileChooser = chooseFileWithDialog;
+    // The question before an Edit that would lose kept changes, while it is open.
+    QPointer<QMessageBox> m_discardQuestion;
     std::unique_ptr<CalibrationDialog> m_calibration;
     std::unique_ptr<EditorWindow> m_editor;
     std::unique_ptr<CatWindow> m_cat;

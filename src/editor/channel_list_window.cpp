@@ -382,7 +382,8 @@ void ChannelListWindow::sizeColumns()
     const int tableWidth = sizeColumns(m_table, "200");
     sizeColumns(m_specialTable, "VFO A FM broadcast");
     resize(tableWidth + 12, 560);
-    setMinimumWidth(std::min(tableWidth + 12, 900));
+    // Narrower on a small screen, beside the editor; the table then scrolls sideways.
+    setMinimumWidth(std::min(tableWidth + 12, 360));
 }
 
 int ChannelListWindow::sizeColumns(QTableView* table, const QString& widestFirst)

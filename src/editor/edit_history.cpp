@@ -3,6 +3,7 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <memory>
 
 namespace ft817 {
@@ -39,7 +40,11 @@ private:
     bool m_pushed = false;
 };
 
-EditHistory::EditHistory(QObject* parent) : QObject(parent), m_stack(new QUndoStack(this)) {}
+EditHistory::EditHistory(QObject* parent) : QObject(parent), m_stack(new QUndoStack(this))
+{
+    connect(m_stack, &QUndoStack::indexChanged, this, &EditHistory::savedStateChanged);
+    connect(m_stack, &QUndoStack::cleanChanged, this, &EditHistory::savedStateChanged);
+}
 
 EditHistory::~EditHistory() = default;
 
@@ -62,6 +67,25 @@ void EditHistory::restart()
 {
     m_stack->clear();
     emit reset();
+}
+
+void EditHistory::markSaved()
+{
+    m_stack->setClean();
+    emit savedStateChanged();
+}
+
+bool EditHistory::hasUnsavedChanges() const
+{
+    // The saved image's step was dropped (undone, then a new step made).
+    const int saved = m_stack->cleanIndex();
+    if (saved < 0)
+        return true;
+    const int now = m_stack->index();
+    for (int k = std::min(saved, now); k < std::max(saved, now); ++k)
+        if (m_stack->text(k) != kShowChannel)
+            return true;
+    return false;
 }
 
 void EditHistory::restore(const BlockStore& image)

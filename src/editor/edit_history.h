@@ -45,6 +45,15 @@ public:
     // Forgets every step (a fresh Edit) and tells every window to show the image anew.
     void restart();
 
+    // Notes that the image as it now stands is the one in the file (a Done;
+    // restart() notes it too).
+    void markSaved();
+    // True when the image holds a change the file lacks: a step other than
+    // showing another channel lies between the image as saved and as it now
+    // stands, done or undone. Stepping through the channels alone is no
+    // change of the owner's, though it moves the radio's current channel.
+    bool hasUnsavedChanges() const;
+
     // Collects the changes of one user action into one step: the image is
     // taken when the outermost Step begins and recorded when it ends.
     class Step {
@@ -68,6 +77,8 @@ signals:
     void changed(const ft817::BlockStore& previous, const QObject* source);
     // The image was replaced as a whole (a fresh Edit).
     void reset();
+    // hasUnsavedChanges() may answer otherwise now.
+    void savedStateChanged();
 
 private:
     friend class SnapshotStep;

@@ -259,6 +259,7 @@ void describeControls(const EditorControls& controls)
     describeControl(controls.saveName, "File Done saves to");
     describeControl(controls.done, "Done", "Saves the image to the file named above and goes back");
     describeControl(controls.cancel, "Cancel", "Goes back without saving");
+    describeControl(controls.saveAs, "Save as", controls.saveAs->toolTip());
 }
 
 // Tab and Shift+Tab walk the controls in the editor's own order, from Done.
@@ -274,6 +275,7 @@ void setTabOrderChain(const EditorControls& controls)
         {19, controls.channelUp},    {20, controls.channelDown}, {21, controls.toneSquelchOn},
         {22, controls.tagOn},        {23, controls.saveName},    {24, controls.txMode},
         {25, controls.cancel},       {26, controls.channels},    {27, controls.settings},
+        {28, controls.saveAs},
     };
     for (std::size_t k = 1; k < order.size(); ++k)
         QWidget::setTabOrder(order[k - 1].second, order[k].second);
@@ -300,6 +302,9 @@ EditorControls makeEditorControls(QWidget* window)
     controls.channels->setToolTip("All 200 channels in one list, edited in place, with undo.");
     controls.settings = ControlMaker(window).button("Settings", "Settings…", 312, 272, 97, 25);
     controls.settings->setToolTip("The radio's menu settings, edited with undo.");
+    // Beside the file name box, which it fills before saving as Done does.
+    controls.saveAs = ControlMaker(window).button("SaveAs", "Save as…", 168, 238, 73, 25);
+    controls.saveAs->setToolTip("Choose the file to save to, then save and go back, as Done does.");
 
     buildMeaningLabels(window, controls);
     describeControls(controls);

@@ -44,6 +44,8 @@ struct EditorControls {
     QPushButton* cancel = nullptr;
     QPushButton* channels = nullptr;
     QPushButton* settings = nullptr;
+    // Beside Savename: the desktop's file dialog for the file Done saves to.
+    QPushButton* saveAs = nullptr;
     // Beside the number boxes, what their numbers mean to the radio.
     QLabel* rxMeaning = nullptr;
     QLabel* txMeaning = nullptr;

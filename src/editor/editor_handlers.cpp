@@ -213,6 +213,22 @@ void EditorHandlers::onFocusLost(QObject* watched)
     }
 }
 
+void EditorHandlers::commitEntry(QObject* focused)
+{
+    if (!ready() || !focused)
+        return;
+    // The focus has not left a list yet: store its choice as leaving it would.
+    const EditHistory::Step step(m_history, stepName(focused), this);
+    if (isWithin(focused, m_controls.mode))
+        commitMode(ModeList::Mode);
+    else if (isWithin(focused, m_controls.txMode))
+        commitMode(ModeList::TxMode);
+    else if (isWithin(focused, m_controls.shift))
+        commitShift();
+    else
+        onFocusLost(focused);
+}
+
 bool EditorHandlers::isListFocusLoss(QComboBox* list) const
 {
     // The focus moving between the list and its own text field or drop-down

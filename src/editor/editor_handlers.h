@@ -47,6 +47,9 @@ public:
     // Shows the channel on show anew after the image changed elsewhere; no
     // handler runs and nothing is written.
     void showStoreChange();
+    // Stores what is typed or chosen in the entry focused (a text box, a
+    // mode or shift list) as its focus loss would, before the window is left.
+    void commitEntry(QObject* focused);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,6 +10,7 @@
 
 #include "editor/editor_controls.h"
 #include "editor/editor_state.h"
+#include "gui/file_choice.h"
 #include "platform/result.h"
 
 #include "platform/serial_port.h"
@@ -37,11 +38,16 @@ public:
     explicit EditorWindow(QWidget* parent = nullptr);
     ~EditorWindow() override;
 
-    // Edit: reads the image file at path (never writing it), loads it and
-    // fills every list and box. On failure the window and the loaded tables
-    // stay as they were and the reason is returned. A payload file of another
-    // tool is read as an image file; Savename then names a new file beside it.
+    // Edit: reads the image file at path ("~" is the home folder; never
+    // writing it), loads it and fills every list and box. On failure the
+    // window and the loaded tables stay as they were and the reason is
+    // returned. A payload file of another tool is read as an image file;
+    // Savename then names a new file beside it. The caption names the file.
     Status edit(const QString& path);
+    // True when the loaded image holds a change its file lacks (kept after
+    // Cancel until the next Edit replaces it). Going from channel to channel
+    // alone is none.
+    bool hasUnsavedChanges() const;
     // Shows the window and puts the focus on Done.
     void present();
 
@@ -69,6 +75,8 @@ public:
 
     // Replaces how a failed save is reported (a warning box by default).
     void setWarningReporter(WarningReporter reporter) { m_warningReporter = std::move(reporter); }
+    // Replaces how "Save as…" asks for the file (the desktop's file dialog by default).
+    void setFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
 
 signals:
     // Done wrote the image to path and the editor is hidden.
@@ -81,7 +89,14 @@ protected:
 
 private:
     void saveAndLeave();
+    // "Save as…": the file chosen goes into Savename, then Done saves to it.
+    void saveAs();
     void leaveWithoutSaving();
+    // Stores what is being typed, in the editor and in the channel list,
+    // before the window is left by button (which takes the focus) or frame.
+    void commitTypedEntries(QWidget* leavingBy);
+    // "YAESU Edit", the file's name, and whether changes are unsaved.
+    void updateCaption();
     void showWarning(const QString& message);
     void closeChannelList();
     void closeSettings();
@@ -90,6 +105,9 @@ private:
     std::shared_ptr<EditHistory> m_history;
     EditorState m_state;
     WarningReporter m_warningReporter;
+    FileChooser m_fileChooser = chooseFileWithDialog;
+    // The file the loaded image was read from or last saved to ("~" expanded).
+    QString m_filePath;
 
     // The window's controls, made once by the constructor.
     EditorControls m_controls;
@@ -99,6 +117,9 @@ private:
 
     ChannelListWindow* m_channelList = nullptr;
     RadioSettingsWindow* m_settingsWindow = nullptr;
+    // The sizes the two windows ask for; each opening shrinks them only as far as the screen needs.
+    QSize m_channelListSize;
+    QSize m_settingsSize;
     std::optional<SerialDevice> m_radio;
     bool m_radioBusy = false;
 };

@@ -4,6 +4,7 @@
 // what the system wants itself (UTF-16 on Windows), so a file named in any
 // letters opens the same whatever the user's code page.
 
+#include <QDir>
 #include <QString>
 #include <string>
 
@@ -13,6 +14,20 @@ namespace ft817 {
 inline std::string corePath(const QString& path)
 {
     return path.toStdString();
+}
+
+// A path as typed into a path box, with "~" standing for the user's home
+// folder as a shell has it: "~" alone, or at the start before a slash
+// ("~/radio.bin"; on Windows "~\radio.bin" too). Any other path is returned
+// as it is, "~user/..." and a "~" inside a name included.
+inline QString expandedPath(const QString& typed)
+{
+    if (typed == "~")
+        return QDir::homePath();
+    const bool backslash = QDir::separator() == '\\' && typed.startsWith("~\\");
+    if (typed.startsWith("~/") || backslash)
+        return QDir::homePath() + typed.mid(1);
+    return typed;
 }
 
 } // namespace ft817

@@ -3,7 +3,10 @@
 // exactly the image that Done wrote, whatever letters the files are named in.
 
 #include "app/main_window.h"
+#include "image/block_store.h"
+#include "image/channel_record.h"
 #include "image/image_file.h"
+#include "image/memory_map.h"
 #include "platform/qt_serial_port.h"
 #include "sim/simulated_radio.h"
 #include "support/sim_fixture.h"
@@ -105,6 +108,94 @@ TEST(WholeCycle, FilesNamedBeyondAsciiGoThroughTheWholeCycle)
 {
     downloadEditDoneUpload("Ger\xC3\xA4t_\xC3\x9F_\xC3\xBC.bin",
                            "Ger\xC3\xA4t_\xC3\x9F_\xC3\xBC_ge\xC3\xA4ndert.bin", TransferTiming::Fast);
+}
+
+// Presses Tab (or Shift+Tab) in the window's focused control until the
+// control named name has the focus; false when it is not reached.
+bool tabTo(const char* name, bool forward = true)
+{
+    for (int presses = 0; presses < 40; ++presses) {
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused)
+            return false;
+        if (focused->objectName() == name)
+            return true;
+        QTest::keyClick(focused, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                        forward ? Qt::NoModifier : Qt::ShiftModifier);
+    }
+    return false;
+}
+
+// Types text into the focused control and presses Enter.
+void typeAndEnter(const char* text)
+{
+    QTest::keyClicks(QApplication::focusWidget(), text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+// The typical road with the keyboard alone: the path typed, Tab to Download,
+// Shift+Tab back to Edit and Space, Tab to the frequency, typed with Enter,
+// Tab to Tone and Space, the tone number typed with Enter, Tab to Done and
+// Space, then Shift+Tab from Edit to Upload.
+TEST(WholeCycle, TheTypicalRoadByKeyboardAlone)
+{
+    test::TempDir dir;
+    sim::SimulatedRadio radio(test::fastRadioOptions(sim::Mode::Auto));
+    ASSERT_TRUE(radio.start().ok());
+    MainWindow window(qtSerialDevice(radio.devicePath()));
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* status = window.findChild<QLineEdit*>("Text2");
+    QSignalSpy finished(&window, &MainWindow::transferFinished);
+
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "Text1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(dir.file("radio.bin")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(finished.wait(30000));
+    ASSERT_TRUE(finished.at(0).at(0).toBool()) << status->text().toStdString();
+
+    // Backwards from Download, Upload is not crossed on the way to Edit.
+    ASSERT_TRUE(tabTo("Command3", false));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QWidget* editor = topLevel("Form2");
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->isVisible()) << status->text().toStdString();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Done");
+
+    ASSERT_TRUE(tabTo("CHfreq"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    typeAndEnter("43312500");
+    ASSERT_TRUE(tabTo("CTCSSck"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_TRUE(tabTo("CTCSS"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    typeAndEnter("8");
+    ASSERT_TRUE(tabTo("Done"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_FALSE(editor->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    const auto edited = readWholeFile(dir.file("radio.bin"));
+    ASSERT_TRUE(edited.ok());
+    const Result<BlockStore> store = BlockStore::load(*edited);
+    ASSERT_TRUE(store.ok());
+    const ChannelRecordView channel = ChannelRecordView::forChannel(*store, shownChannel(*store));
+    EXPECT_EQ(channel.rxFrequency(), 43312500u);
+    EXPECT_EQ(channel.toneMode(), ToneMode::Tone);
+    EXPECT_EQ(channel.toneNumber(), 8);
+
+    // The focus comes back to Edit; Shift+Tab reaches Upload, which starts.
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command3");
+    ASSERT_TRUE(tabTo("Command2", false));
+    ASSERT_TRUE(finished.wait(30000));
+    ASSERT_TRUE(finished.at(1).at(0).toBool()) << status->text().toStdString();
+    ASSERT_TRUE(radio.waitForTransfers(2, 5.0));
+    const auto layout = readImageLayout(*edited);
+    ASSERT_TRUE(layout.ok());
+    EXPECT_EQ(radio.receivedImage(), Bytes(edited->begin(), edited->begin() + layout->cloneBytes()));
 }
 
 } // namespace
