@@ -134,7 +134,8 @@ void typeAndEnter(const char* text)
 }
 
 // The typical road with the keyboard alone: the path typed, Tab to Download,
-// Shift+Tab back to Edit and Space, Tab to the frequency, typed with Enter,
+// Shift+Tab back to Edit and Space, Tab to the channel number and to the
+// frequency, each typed with Enter,
 // Tab to Tone and Space, the tone number typed with Enter, Tab to Done and
 // Space, then Shift+Tab from Edit to Upload.
 TEST(WholeCycle, TheTypicalRoadByKeyboardAlone)
@@ -165,6 +166,10 @@ TEST(WholeCycle, TheTypicalRoadByKeyboardAlone)
     ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "Done");
 
+    // Channel 1 of the simulated radio's memory: FM, no tone.
+    ASSERT_TRUE(tabTo("CHnum"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    typeAndEnter("1");
     ASSERT_TRUE(tabTo("CHfreq"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
     typeAndEnter("43312500");
@@ -182,7 +187,8 @@ TEST(WholeCycle, TheTypicalRoadByKeyboardAlone)
     ASSERT_TRUE(edited.ok());
     const Result<BlockStore> store = BlockStore::load(*edited);
     ASSERT_TRUE(store.ok());
-    const ChannelRecordView channel = ChannelRecordView::forChannel(*store, shownChannel(*store));
+    ASSERT_EQ(shownChannel(*store), 0);
+    const ChannelRecordView channel = ChannelRecordView::forChannel(*store, 0);
     EXPECT_EQ(channel.rxFrequency(), 43312500u);
     EXPECT_EQ(channel.toneMode(), ToneMode::Tone);
     EXPECT_EQ(channel.toneNumber(), 8);

@@ -6,11 +6,13 @@
 #include "editor_window_fixture.h"
 
 #include "editor/channel_list_window.h"
+#include "editor/edit_history.h"
 #include "editor/radio_settings_window.h"
 
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QUndoStack>
 
 #include <filesystem>
 
