@@ -17,6 +17,7 @@
 #include "top_level.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QTabWidget>
@@ -158,6 +159,23 @@ TEST_F(AccessibilityTest, KeysReachFindLeaveTheGridChangeTabsAndClose)
     ASSERT_TRUE(QTest::qWaitForWindowActive(help));
     QTest::keyClick(help, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([] { return !test::topLevel("HelpWindow"); }, 2000));
+}
+
+// The file controls beside the design's own: "Save as…" in the editor is
+// named and follows Settings… in the Tab order; the main window's "Open…"
+// and "Save as…" have keys.
+TEST_F(AccessibilityTest, FileControlsAreNamedAndReachedByKeys)
+{
+    auto* saveAs = editor.findChild<QPushButton*>("SaveAs");
+    ASSERT_NE(saveAs, nullptr);
+    EXPECT_EQ(saveAs->accessibleName(), "Save as");
+    EXPECT_FALSE(saveAs->accessibleDescription().isEmpty());
+    EXPECT_EQ(editor.findChild<QWidget*>("Settings")->nextInFocusChain(), saveAs);
+    EXPECT_TRUE(saveAs->focusPolicy() & Qt::TabFocus);
+
+    MainWindow main(test::fakeDevice(radio));
+    EXPECT_EQ(main.findChild<QAction*>("Open")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(main.findChild<QAction*>("SaveAs")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 }
 
 } // namespace
