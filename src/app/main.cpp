@@ -50,8 +50,11 @@ int main(int argc, char** argv)
     {
         QCoreApplication app(argc, argv);
         const QStringList arguments = QCoreApplication::arguments();
+        // A command that lays out text in fonts (the sheet) runs where Qt Gui is
+        // linked, as the windows do (runWindowsProgram).
         if (const Subcommand* command =
-                arguments.size() > 1 ? findSubcommand(arguments[1].toStdString()) : nullptr) {
+                arguments.size() > 1 ? findSubcommand(arguments[1].toStdString()) : nullptr;
+            command && !command->drawsText) {
             Arguments commandArguments;
             for (qsizetype i = 2; i < arguments.size(); ++i)
                 commandArguments.push_back(arguments[i].toStdString());

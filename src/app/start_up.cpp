@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QGuiApplication>
 #include <QStringList>
 #include <iostream>
 #include <memory>
@@ -157,8 +158,23 @@ int runWindows(const QStringList& arguments, int& argc, char** argv, const std::
     return code;
 }
 
+int runDrawingCommand(const Subcommand& command, int& argc, char** argv)
+{
+    if (buildWindowSystem() == WindowSystem::X11OrWayland && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    Arguments commandArguments;
+    for (qsizetype i = 2; i < arguments.size(); ++i)
+        commandArguments.push_back(arguments[i].toStdString());
+    return runSubcommand(command, commandArguments);
+}
+
 int runWindowsProgram(int& argc, char** argv)
 {
+    if (const Subcommand* command = argc > 1 ? findSubcommand(argv[1]) : nullptr;
+        command && command->drawsText)
+        return runDrawingCommand(*command, argc, argv);
     QStringList arguments;
     {
         QCoreApplication app(argc, argv);

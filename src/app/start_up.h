@@ -4,6 +4,8 @@
 // DEVICE, --simulate, --fast, --help, --version), starts the simulated radio
 // when asked, and runs the main window until it is closed.
 
+#include "cli/commands.h"
+
 #include <QStringList>
 #include <string>
 
@@ -39,6 +41,14 @@ int runWindows(const QStringList& arguments, int& argc, char** argv, const std::
 // The whole program without a command: reads its command line as Qt does,
 // runs the windows with the program's usage text (runWindows) and checks that
 // what --help and --version printed reached standard output. The exit code.
+// A command that lays out text in fonts (Subcommand::drawsText) comes here
+// too, and runs in a QGuiApplication (runDrawingCommand).
 int runWindowsProgram(int& argc, char** argv);
+
+// Runs a command that lays out text in Qt's fonts (the sheet) inside a
+// QGuiApplication: on X11 or Wayland on the offscreen platform unless the
+// user chose one, so that it needs no display. argv[1] is the command's name.
+// The exit code.
+int runDrawingCommand(const Subcommand& command, int& argc, char** argv);
 
 } // namespace ft817

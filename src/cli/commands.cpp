@@ -18,6 +18,8 @@ const std::vector<Subcommand>& subcommands()
          runExportCommand},
         {"import", "IMAGE FILE.csv [--out NEW]",
          "write the channels of a CSV file into a copy of an image file", runImportCommand},
+        {"sheet", "IMAGE OUT.pdf [--paper a4|letter]",
+         "write the channel sheet of an image file as a PDF to print", runSheetCommand, true},
         {"diff", "A B", "print what differs between two image files (exit 1 when they differ)",
          runDiffCommand},
         {"settings", "IMAGE [--json] | IMAGE KEY=VALUE... [--out OUT]",

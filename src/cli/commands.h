@@ -30,12 +30,16 @@ int runCalibrationCommand(const Arguments& args);
 int runSettingsCommand(const Arguments& args);
 int runTuneCommand(const Arguments& args);
 int runCaptureCommand(const Arguments& args);
+// sheet IMAGE OUT.pdf [--paper a4|letter]: the channel sheet as a PDF (0 written, 1 failed, 2 usage).
+int runSheetCommand(const Arguments& args);
 
 struct Subcommand {
     const char* name;
     const char* usage;   // arguments, as shown by --help
     const char* summary; // one line
     int (*run)(const Arguments& args);
+    // Lays out text in Qt's fonts (sheet): it runs inside a QGuiApplication, which main makes for it.
+    bool drawsText = false;
 };
 
 // Every subcommand, in the order --help lists them.

@@ -122,16 +122,6 @@ std::variant<ImportRequest, int> readImportArguments(const Arguments& args)
     return ImportRequest{files[0], files[1], line.value("out"), line.isSet("any-layout")};
 }
 
-// Refuses to write a command's output over one of its inputs.
-Status checkNotAnInput(const std::string& output, const std::vector<std::string>& inputs)
-{
-    for (const std::string& input : inputs)
-        if (sameFile(output, input))
-            return Error{"will not write over " + input + ", which this command reads; name another file",
-                         {}};
-    return {};
-}
-
 // At most 20 problems of a CSV file, then how many more there are.
 void printProblems(const std::string& csvPath, const std::vector<CsvProblem>& problems)
 {
@@ -143,6 +133,15 @@ void printProblems(const std::string& csvPath, const std::vector<CsvProblem>& pr
 }
 
 } // namespace
+
+Status checkNotAnInput(const std::string& output, const std::vector<std::string>& inputs)
+{
+    for (const std::string& input : inputs)
+        if (sameFile(output, input))
+            return Error{"will not write over " + input + ", which this command reads; name another file",
+                         {}};
+    return {};
+}
 
 Result<LoadedMemory> loadMemory(const std::string& command, const std::string& path)
 {

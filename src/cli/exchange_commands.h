@@ -9,6 +9,9 @@
 #include "platform/file_access.h"
 #include "platform/result.h"
 
+#include <string>
+#include <vector>
+
 namespace ft817 {
 
 // export IMAGE FILE.csv: writes the active channels of an image as CSV (0 written, 1 failed, 2 usage).
@@ -34,6 +37,9 @@ struct LoadedMemory {
 // of model X" on standard error, for a block the radio split what is wrong
 // with the file as saved.
 Result<LoadedMemory> loadMemory(const std::string& command, const std::string& path);
+
+// Refuses to write a command's output over one of its inputs (the same file by any name).
+Status checkNotAnInput(const std::string& output, const std::vector<std::string>& inputs);
 
 // Where import writes when no --out is given: IMAGE with ".imported" before its
 // extension ("radio.bin" -> "radio.imported.bin", "radio" -> "radio.imported").
