@@ -27,7 +27,7 @@ constexpr const char* kSheetUsage =
     "Writes the channel sheet of an image file as a PDF to print: the channels in use and the\n"
     "special memories, one line each (channel, tag, receive MHz, shift and offset or transmit\n"
     "MHz, mode, tone or code, skip), the radio model and the file's name and date at the top,\n"
-    "about 55 lines a page in portrait. The words are text: a PDF reader finds and copies them.\n"
+    "about 57 lines a page in portrait. The words are text: a PDF reader finds and copies them.\n"
     "IMAGE may also be a payload file of another programming tool (see convert --help).\n"
     "  --paper P   a4 or letter (default: letter where the system's locale is the US or\n"
     "              Canada, a4 elsewhere)\n";
@@ -75,7 +75,7 @@ int runSheetCommand(const Arguments& args)
               << countOf(static_cast<long long>(rows.channels.size()), "channel", "channels") << " and "
               << countOf(static_cast<long long>(rows.specials.size()), "special memory", "special memories")
               << " to " << pdfPath << " (" << countOf(pdf.pages, "page", "pages") << ", "
-              << paper.name().toStdString() << ", " << clock.elapsed() << " ms)\n";
+              << paper.key().toStdString() << ", " << clock.elapsed() << " ms)\n";
     if (!kept->empty())
         std::cout << "the old file is kept as " << *kept << "\n";
     return 0;

@@ -29,7 +29,7 @@ constexpr double kBodyPoints = 9.0;
 constexpr double kFootPoints = 7.5;
 constexpr double kMarginMillimetres = 12.0;
 // A line's height over the font's own line spacing, and the room between columns in points.
-constexpr double kLineSpread = 1.2;
+constexpr double kLineSpread = 1.12;
 constexpr double kColumnGapPoints = 10.0;
 
 // One line of a page: a section's title, its column titles or one of its rows.
