@@ -16,13 +16,20 @@
 #include "gui/window_icon.h"
 #include "image/channel_record.h"
 #include "image/channel_rows.h"
+#include "image/file_replacement.h"
+#include "image/image_history.h"
 #include "image/memory_map.h"
+#include "platform/qt_history_folder.h"
+#include "platform/qt_path.h"
+#include "sheet/channel_sheet.h"
 #include "text/text_format.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -37,6 +44,16 @@
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+
+// Printing where Qt Print Support is built; elsewhere the sheet is saved as PDF only.
+#ifdef FT817_PRINT_SUPPORT
+#include <QtPrintSupport/qtprintsupportglobal.h>
+#if QT_CONFIG(printer) && QT_CONFIG(printdialog)
+#define FT817_CAN_PRINT
+#include <QPrintDialog>
+#include <QPrinter>
+#endif
+#endif
 
 #include <algorithm>
 
@@ -167,6 +184,85 @@ void ChannelListWindow::buildActions()
     m_take = makeAction("TakeFromRadio", "Take from radio", {}, [this] { takeFromRadio(); });
     m_toolActions << m_tune << m_take;
     updateRadioActions();
+
+    // The channel sheet, on either tab: it holds the channels and the special memories.
+    m_sheetActions << makeAction("SaveSheet", "Save as PDF…", {}, [this] { chooseSheetFile(); });
+    m_sheetActions.back()->setToolTip("Saves the channel sheet to print: every channel in use and the "
+                                      "special memories, one line each");
+#ifdef FT817_CAN_PRINT
+    m_sheetActions << makeAction("PrintSheet", "Print…", {QKeySequence::Print}, [this] { printSheet(); });
+    m_sheetActions.back()->setToolTip("Prints the channel sheet: every channel in use and the special "
+                                      "memories, one line each");
+#endif
+    for (QAction* action : m_sheetActions)
+        m_specialTable->addAction(action);
+}
+
+void ChannelListWindow::setFilePath(const QString& path)
+{
+    m_filePath = path;
+}
+
+namespace {
+
+// The sheet of the memory as it is now, its heading naming the file and the file's date.
+ChannelSheet sheetOf(const BlockStore& store, const QString& filePath)
+{
+    const QFileInfo file(filePath);
+    return ChannelSheet(store, file.fileName(), file.exists() ? file.lastModified() : QDateTime());
+}
+
+} // namespace
+
+void ChannelListWindow::chooseSheetFile()
+{
+    commitOpenEditor();
+    const QFileInfo image(m_filePath);
+    const QString suggested = m_filePath.isEmpty()
+                                  ? QString("channel-sheet.pdf")
+                                  : image.dir().filePath(image.completeBaseName() + "-sheet.pdf");
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save the channel sheet as PDF", suggested, "PDF files (*.pdf)");
+    if (!path.isEmpty())
+        saveSheet(path);
+}
+
+bool ChannelListWindow::saveSheet(const QString& path)
+{
+    commitOpenEditor();
+    const ChannelSheet::Pdf pdf =
+        sheetOf(m_history->store(), m_filePath).pdf(ChannelSheet::usualPaper(QLocale()));
+    const Result<std::string> kept = replaceKeepingCopy(
+        corePath(path),
+        std::span(reinterpret_cast<const std::uint8_t*>(pdf.bytes.constData()), pdf.bytes.size()),
+        ImageHistory(historyFolder()), "Save as PDF");
+    if (!kept) {
+        report("The channel sheet was not saved: " + QString::fromStdString(kept.error().message));
+        return false;
+    }
+    report(QString("Saved the channel sheet (%1) as %2")
+               .arg(QString::fromStdString(countOf(pdf.pages, "page", "pages")), path));
+    return true;
+}
+
+void ChannelListWindow::printSheet()
+{
+#ifdef FT817_CAN_PRINT
+    commitOpenEditor();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(ChannelSheet::usualPaper(QLocale()));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(QFileInfo(m_filePath).completeBaseName() + " channel sheet");
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle("Print the channel sheet");
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int pages = sheetOf(m_history->store(), m_filePath).paint(printer);
+    report(QString("Sent the channel sheet (%1) to the printer")
+               .arg(QString::fromStdString(countOf(pages, "page", "pages"))));
+#else
+    report("This build cannot print; save the channel sheet as PDF and print that");
+#endif
 }
 
 void ChannelListWindow::setRadio(SerialDevice device)
@@ -287,6 +383,11 @@ void ChannelListWindow::buildLayout()
     tools->addWidget(m_fillStep);
     tools->addAction(fill);
     m_table->addAction(fill);
+    // The channel sheet's tools at the right of the Find row, where the window has room for them.
+    auto* sheetTools = new QToolBar(this);
+    sheetTools->setObjectName("SheetTools");
+    sheetTools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    sheetTools->addActions(m_sheetActions);
 
     auto* findRow = new QHBoxLayout;
     auto* findLabel = new QLabel("Find:", this);
@@ -294,6 +395,7 @@ void ChannelListWindow::buildLayout()
     findRow->addWidget(findLabel);
     findRow->addWidget(m_filter, 1);
     findRow->addWidget(m_activeOnly);
+    findRow->addWidget(sheetTools);
 
     m_status = new QStatusBar(this);
     m_status->setObjectName("ListStatus");
@@ -321,8 +423,9 @@ void ChannelListWindow::buildLayout()
     });
 
     // The keyboard reaches every tool, as the mouse does.
-    for (QToolButton* button : tools->findChildren<QToolButton*>())
-        button->setFocusPolicy(Qt::TabFocus);
+    for (QToolBar* bar : {tools, sheetTools})
+        for (QToolButton* button : bar->findChildren<QToolButton*>())
+            button->setFocusPolicy(Qt::TabFocus);
     makeKeyboardFriendly();
 }
 
@@ -354,6 +457,12 @@ void ChannelListWindow::makeKeyboardFriendly()
     describeControl(m_specialTable, "Special memories",
                     "VFO bands, HOME, QMB and scan limits; Ctrl+Tab leaves the list");
     describeControl(m_tabs, "Channels or special memories");
+    for (QToolButton* button : findChildren<QToolButton*>()) {
+        if (button->defaultAction() && button->defaultAction()->objectName() == "SaveSheet")
+            describeControl(button, "Save as PDF", button->defaultAction()->toolTip());
+        if (button->defaultAction() && button->defaultAction()->objectName() == "PrintSheet")
+            describeControl(button, "Print", button->defaultAction()->toolTip());
+    }
     describeControl(m_tabs->tabBar(), "Channels or special memories");
 
     auto* find = new QShortcut(QKeySequence::Find, this);

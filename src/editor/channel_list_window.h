@@ -7,6 +7,8 @@
 // opened up by an insert and filled with a run of frequencies. Every action
 // is one step of the shared edit history (undo, redo). Sorting and the
 // filter change only what the table shows, never the memory's order.
+// "Save as PDF…" and "Print…" (where Qt Print Support is built) put the
+// channel sheet of the memory as it is now on paper.
 
 #include "platform/serial_port.h"
 
@@ -49,6 +51,16 @@ public:
     QString statusText() const;
     // Shows the Special tab.
     void showSpecialMemories();
+
+    // The image file the memory belongs to, which the channel sheet's heading names with its date.
+    void setFilePath(const QString& path);
+    // "Save as PDF…": the channel sheet of the memory as it is now, on the
+    // paper of the user's country, written at path by the tool's one file
+    // rule (a file it replaces is kept in the history folder); the status bar
+    // says what was written or why not. True when written.
+    bool saveSheet(const QString& path);
+    // "Print…" (where Qt Print Support is built): the print dialog, then the sheet on the printer.
+    void printSheet();
 
     // The row actions, each one step of undo; what they did, or why they
     // did nothing, goes to the status bar.
@@ -97,6 +109,8 @@ private:
     void report(const QString& message);
     int firstSelectedChannel() const;
     void updateRadioActions();
+    // Asks where to save the channel sheet, then saves it there.
+    void chooseSheetFile();
     void takeAnswer(bool ok, const std::vector<std::uint8_t>& answer, const QString& why);
 
     std::shared_ptr<EditHistory> m_history;
@@ -112,9 +126,12 @@ private:
     QLineEdit* m_fillStep = nullptr;
     QStatusBar* m_status = nullptr;
     QList<QAction*> m_toolActions;
+    // Save as PDF…, and Print… where printing is built.
+    QList<QAction*> m_sheetActions;
     QAction* m_tune = nullptr;
     QAction* m_take = nullptr;
     QAction* m_fill = nullptr;
+    QString m_filePath;
     ChannelRadio* m_radio = nullptr;
     bool m_radioBusy = false;
     int m_takeChannel = -1;

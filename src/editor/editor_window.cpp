@@ -89,6 +89,8 @@ Status EditorWindow::edit(const QString& path)
     // Done writes an image file, never over the payload file it came from.
     m_controls.saveName->setText(
         file->payloadRadio ? QString::fromStdString(imagePathBeside(corePath(expanded))) : path);
+    if (m_channelList)
+        m_channelList->setFilePath(m_controls.saveName->text());
     return {};
 }
 
@@ -132,6 +134,8 @@ void EditorWindow::openChannelList()
         m_channelList->setRadioBusy(m_radioBusy);
         m_channelListSize = m_channelList->size();
     }
+    // The channel sheet's heading names the file Done writes.
+    m_channelList->setFilePath(m_controls.saveName->text());
     // The list stays above the editor: it opens where it leaves Done and Cancel in sight.
     if (!m_channelList->isVisible())
         placeClearOfWindow(*m_channelList, *this, m_channelListSize);
