@@ -10,6 +10,7 @@
 #include "text/text_format.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTableView>
