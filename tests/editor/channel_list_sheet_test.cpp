@@ -56,7 +56,11 @@ TEST(ChannelListSheet, SaveAsPdfWritesTheSheetOfTheMemoryAsItIsNow)
     ASSERT_TRUE(model->setData(model->index(30, 2), "145.6125"));
     const std::string pdf = folder.file("radio-sheet.pdf");
     ASSERT_TRUE(list->saveSheet(QString::fromStdString(pdf))) << list->statusText().toStdString();
-    EXPECT_EQ(list->statusText(), "Saved the channel sheet (1 page) as " + QString::fromStdString(pdf));
+    // One page or two: the paper is the user's country's, and the specials follow the channels.
+    EXPECT_TRUE(list->statusText().startsWith("Saved the channel sheet ("))
+        << list->statusText().toStdString();
+    EXPECT_TRUE(list->statusText().endsWith(" as " + QString::fromStdString(pdf)))
+        << list->statusText().toStdString();
     ASSERT_TRUE(std::filesystem::exists(pdf));
 #ifndef _WIN32
     QProcess text;
