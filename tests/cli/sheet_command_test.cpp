@@ -2,8 +2,8 @@
 // holds every channel in use with its frequency, and it renders.
 
 #include "command_output.h"
+#include "editing/channel_fill.h"
 #include "image/block_store.h"
-#include "image/channel_rows.h"
 #include "image/image_file.h"
 #include "platform/file_access.h"
 #include "sim/default_memory.h"
