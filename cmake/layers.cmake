@@ -12,7 +12,7 @@
 # The layers and what each may use directly (what they use in turn comes
 # with them). A new layer is one line here, in order: a layer uses only
 # layers listed before it.
-set(ft817_layer_order platform text image editing exchange clone cat_protocol sim gui editor cat cli app)
+set(ft817_layer_order platform text image editing exchange clone cat_protocol sim gui sheet editor cat cli app)
 set(ft817_uses_text platform)
 set(ft817_uses_platform)
 set(ft817_uses_image text platform)
@@ -22,9 +22,10 @@ set(ft817_uses_clone image)
 set(ft817_uses_cat_protocol image editing)
 set(ft817_uses_sim cat_protocol)
 set(ft817_uses_gui)
-set(ft817_uses_editor gui clone exchange cat_protocol)
+set(ft817_uses_sheet exchange)
+set(ft817_uses_editor gui sheet clone exchange cat_protocol)
 set(ft817_uses_cat gui cat_protocol)
-set(ft817_uses_cli sim clone exchange cat_protocol)
+set(ft817_uses_cli sim sheet clone exchange cat_protocol)
 set(ft817_uses_app editor cat cli)
 
 # ft817_visible_layers(<layer> <out>): the layer itself and every layer it may use.
