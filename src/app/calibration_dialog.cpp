@@ -37,10 +37,10 @@ CalibrationDialog::CalibrationDialog(SerialDevice device, QWidget* parent)
     : QDialog(parent), m_device(std::move(device))
 {
     setObjectName("CalibrationBackup");
-    setWindowTitle("Back up calibration");
+    setWindowTitle(tr("Back up calibration"));
     addHelpShortcut(this);
     auto* layout = new QVBoxLayout(this);
-    m_status = new QLabel("Reading the radio's calibration (EEPROM 0x0000-0x0054) over CAT…", this);
+    m_status = new QLabel(tr("Reading the radio's calibration (EEPROM 0x0000-0x0054) over CAT…"), this);
     m_status->setObjectName("CalibrationStatus");
     m_status->setWordWrap(true);
     m_progress = new QProgressBar(this);
@@ -48,16 +48,16 @@ CalibrationDialog::CalibrationDialog(SerialDevice device, QWidget* parent)
     m_progress->setRange(0, kCalibrationReads);
     m_table = new QTableWidget(0, 4, this);
     m_table->setObjectName("CalibrationTable");
-    m_table->setHorizontalHeaderLabels({"Address", "Hex", "Decimal", "Name"});
+    m_table->setHorizontalHeaderLabels({tr("Address"), tr("Hex"), tr("Decimal"), tr("Name")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_saveAs = new QPushButton("Save as…", this);
+    m_saveAs = new QPushButton(tr("Save as…"), this);
     m_saveAs->setObjectName("CalibrationSaveAs");
     m_saveAs->setEnabled(false);
-    describeControl(m_table, "Calibration values",
-                    "What the radio's calibration memory holds, address by address");
-    describeControl(m_saveAs, "Save as", "Saves the calibration values to a backup file");
+    describeControl(m_table, tr("Calibration values"),
+                    tr("What the radio's calibration memory holds, address by address"));
+    describeControl(m_saveAs, tr("Save as"), tr("Saves the calibration values to a backup file"));
     layout->addWidget(m_status);
     layout->addWidget(m_progress);
     layout->addWidget(m_table);
@@ -128,10 +128,11 @@ void CalibrationDialog::readingEnded(bool whole, const QString& message, const B
     }
     m_text = calibrationText(bytes, nowText());
     fillTable(bytes);
-    QString status = QString("All %1 bytes read at %2 baud.").arg(bytes.size()).arg(rate);
+    QString status = tr("All %1 bytes read at %2 baud.").arg(bytes.size()).arg(rate);
     const Result<std::string> kept = ImageHistory(historyFolder()).keepCalibration(m_text);
-    status += kept ? " Kept in the history as " + QString::fromStdString(*kept) + "."
-                   : " Not kept in the history: " + QString::fromStdString(kept.error().message) + ".";
+    status +=
+        kept ? " " + tr("Kept in the history as %1.").arg(QString::fromStdString(*kept))
+             : " " + tr("Not kept in the history: %1.").arg(QString::fromStdString(kept.error().message));
     m_status->setText(status);
     m_saveAs->setEnabled(true);
     emit finished(true);
@@ -164,12 +165,12 @@ Status CalibrationDialog::saveTo(const std::string& path)
 
 void CalibrationDialog::askWhereToSave()
 {
-    const QString path = QFileDialog::getSaveFileName(this, "Save calibration backup", "calibration.txt",
-                                                      "Text files (*.txt);;All files (*)");
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save calibration backup"), "calibration.txt",
+                                                      tr("Text files (*.txt);;All files (*)"));
     if (path.isEmpty())
         return;
     const Status saved = saveTo(path.toStdString());
-    m_status->setText(saved ? "Saved as " + path : QString::fromStdString(saved.error().full()));
+    m_status->setText(saved ? tr("Saved as %1").arg(path) : QString::fromStdString(saved.error().full()));
 }
 
 } // namespace ft817

@@ -7,6 +7,7 @@
 #include "editor/editor_window.h"
 #include "gui/accessible_names.h"
 #include "gui/help_window.h"
+#include "gui/language.h"
 #include "gui/window_icon.h"
 #include "image/file_replacement.h"
 #include "image/image_check.h"
@@ -146,16 +147,18 @@ void MainWindow::buildControls()
 
     // For screen readers; the window looks as it did.
     label->setBuddy(m_path);
-    describeControl(m_path, "Image file", "The image file Download writes, Upload sends and Edit opens");
+    describeControl(m_path, tr("Image file"),
+                    tr("The image file Download writes, Upload sends and Edit opens"));
     describeControl(m_download, "Download",
-                    "Receives the radio's memory into the image file; starts when it gets the focus");
-    describeControl(m_upload, "Upload", "Sends the image file to the radio; starts when it gets the focus");
-    describeControl(m_edit, "Edit", "Opens the image file in the editor");
-    describeControl(m_status, "Status", "How the last transfer went");
+                    tr("Receives the radio's memory into the image file; starts when it gets the focus"));
+    describeControl(m_upload, "Upload",
+                    tr("Sends the image file to the radio; starts when it gets the focus"));
+    describeControl(m_edit, "Edit", tr("Opens the image file in the editor"));
+    describeControl(m_status, tr("Status"), tr("How the last transfer went"));
     describeControl(m_progress, "Progress");
     // The unmarked CAT area: a control the keyboard reaches, named for screen readers.
     m_catArea->setFocusPolicy(Qt::TabFocus);
-    describeControl(m_catArea, "CAT control", "Opens the CAT control window: press Enter or Space");
+    describeControl(m_catArea, tr("CAT control"), tr("Opens the CAT control window: press Enter or Space"));
 }
 
 void MainWindow::setFocusOrder()
@@ -176,7 +179,7 @@ void MainWindow::buildFastTransfersItem()
 {
     // Beside the window's own controls, moving none of them: a right click on
     // the window's background (or a label, a button, the progress bar).
-    m_fastTransfers = new QAction("Fast transfers", this);
+    m_fastTransfers = new QAction(tr("Fast transfers"), this);
     m_fastTransfers->setObjectName("FastTransfers");
     m_fastTransfers->setCheckable(true);
     m_fastTransfers->setChecked(savedTransferTiming() == TransferTiming::Fast);
@@ -191,7 +194,9 @@ void MainWindow::buildFastTransfersItem()
     m_portMenu->setPortInUse(QString::fromStdString(m_device.name));
     addAction(m_portMenu->menuAction());
 
-    auto* help = new QAction("Help", this);
+    addAction((new LanguageMenu(this))->menuAction());
+
+    auto* help = new QAction(tr("Help"), this);
     help->setObjectName("Help");
     help->setShortcut(QKeySequence::HelpContents);
     addAction(help);
@@ -224,8 +229,8 @@ void MainWindow::setTransferTiming(TransferTiming timing)
 QString MainWindow::portAndTimingText() const
 {
     const QString port = QString::fromStdString(m_device.name);
-    const QString heard = m_radioHeard.isEmpty() ? QString("Port %1 (no radio heard yet)").arg(port)
-                                                 : QString("Port %1: %2").arg(port, m_radioHeard);
+    const QString heard = m_radioHeard.isEmpty() ? tr("Port %1 (no radio heard yet)").arg(port)
+                                                 : tr("Port %1: %2").arg(port, m_radioHeard);
     return heard + "\n" + timingDescription(transferTiming());
 }
 
@@ -259,21 +264,23 @@ namespace {
 QString radioSteps(TransferKind kind)
 {
     if (kind == TransferKind::Download)
-        return "Waiting for the radio: switch it on while holding both MODE keys (clone mode), "
-               "then press its A key to send.";
-    return "The radio must already wait in clone-receive: in clone mode, its C key pressed "
-           "before Upload was clicked.";
+        return MainWindow::tr(
+            "Waiting for the radio: switch it on while holding both MODE keys (clone mode), "
+            "then press its A key to send.");
+    return MainWindow::tr("The radio must already wait in clone-receive: in clone mode, its C key pressed "
+                          "before Upload was clicked.");
 }
 
 // A transfer that ended well, in words.
 QString outcomeWords(TransferKind kind, const TransferReport& report, const QString& path)
 {
-    const QString counts = QString("%1 blocks (%2 bytes)").arg(report.blocks).arg(report.bytes);
-    const QString radio = report.radio.empty() ? QString("the radio") : QString::fromStdString(report.radio);
+    const QString counts = MainWindow::tr("%1 blocks (%2 bytes)").arg(report.blocks).arg(report.bytes);
+    const QString radio =
+        report.radio.empty() ? MainWindow::tr("the radio") : QString::fromStdString(report.radio);
     const QString file = QFileInfo(path).absoluteFilePath();
     if (kind == TransferKind::Download)
-        return QString("Downloaded %1 from the %2 into %3.").arg(counts, radio, file);
-    return QString("Uploaded %1 of %2 to the %3.").arg(counts, file, radio);
+        return MainWindow::tr("Downloaded %1 from the %2 into %3.").arg(counts, radio, file);
+    return MainWindow::tr("Uploaded %1 of %2 to the %3.").arg(counts, file, radio);
 }
 
 } // namespace
@@ -375,22 +382,24 @@ std::optional<UploadLayout> MainWindow::confirmUpload()
     QStringList refused;
     if (notWhole) {
         const QString reason = QString::fromStdString(notWholeFileReason(check));
-        asked = "This image is not a whole FT-817 memory: " + reason + ".";
-        refused << "not a whole FT-817 memory: " + reason;
+        asked = tr("This image is not a whole FT-817 memory: %1.").arg(reason);
+        refused << tr("not a whole FT-817 memory: %1").arg(reason);
     }
     if (!untuned.empty()) {
         // Each memory on a line of its own, as the owner looks for it on the radio.
         constexpr std::size_t kShown = 20;
-        QString heading = QString::fromStdString(untunedHeading(untuned.size()));
-        heading[0] = heading[0].toUpper();
-        asked += (asked.isEmpty() ? "" : "\n\n") + heading + ":";
+        const QString heading =
+            untuned.size() == 1
+                ? tr("the radio cannot tune the frequency of 1 memory in use")
+                : tr("the radio cannot tune the frequency of %1 memories in use").arg(untuned.size());
+        asked += (asked.isEmpty() ? "" : "\n\n") + heading.left(1).toUpper() + heading.mid(1) + ":";
         for (std::size_t i = 0; i < untuned.size() && i < kShown; ++i)
             asked += "\n" + QString::fromStdString(untuned[i]);
         if (untuned.size() > kShown)
-            asked += QString("\nand %1 more").arg(untuned.size() - kShown);
-        refused << QString::fromStdString(untunedHeading(untuned.size()) + ": " + joinReasons(untuned, 5));
+            asked += "\n" + tr("and %1 more").arg(untuned.size() - kShown);
+        refused << heading + ": " + QString::fromStdString(joinReasons(untuned, 5));
     }
-    asked += untuned.empty() ? " Send it anyway?" : "\n\nSend it anyway?";
+    asked += (untuned.empty() ? " " : "\n\n") + tr("Send it anyway?");
     QMessageBox question(QMessageBox::Warning, windowTitle(), asked, QMessageBox::Yes | QMessageBox::No,
                          this);
     question.setObjectName(notWhole ? "NotWholeMemoryQuestion" : "UntunedMemoryQuestion");
@@ -400,7 +409,7 @@ std::optional<UploadLayout> MainWindow::confirmUpload()
     m_status->setFocus();
     if (question.exec() == QMessageBox::Yes)
         return UploadLayout::AnyLayout;
-    m_status->setToolTip("Not sent: " + refused.join("; ") + "\n" + portAndTimingText());
+    m_status->setToolTip(tr("Not sent: %1").arg(refused.join("; ")) + "\n" + portAndTimingText());
     return std::nullopt;
 }
 
@@ -408,13 +417,13 @@ void MainWindow::showOutcome(const TransferReport& report)
 {
     QStringList lines;
     if (!report.notWholeMemory.empty()) {
-        lines << "Not a whole memory: " + QString::fromStdString(report.notWholeMemory);
+        lines << tr("Not a whole memory: ") + QString::fromStdString(report.notWholeMemory);
         showProblemBar();
     } else {
         lines << outcomeWords(m_transferKind, report, imagePath());
     }
     for (const std::string& warning : report.warnings)
-        lines << "Warning: " + QString::fromStdString(warning);
+        lines << tr("Warning: ") + QString::fromStdString(warning);
     for (const std::string& note : report.notes)
         lines << QString::fromStdString(note);
     // The port line names the radio once it has answered.
@@ -442,7 +451,7 @@ void MainWindow::abandonTransfer()
 
 void MainWindow::buildCalibrationItem()
 {
-    m_backUpCalibration = new QAction("Back up calibration…", this);
+    m_backUpCalibration = new QAction(tr("Back up calibration…"), this);
     m_backUpCalibration->setObjectName("BackUpCalibration");
     addAction(m_backUpCalibration);
     connect(m_backUpCalibration, &QAction::triggered, this, &MainWindow::openCalibration);
@@ -450,10 +459,10 @@ void MainWindow::buildCalibrationItem()
 
 void MainWindow::buildFileItems()
 {
-    m_open = new QAction("Open…", this);
+    m_open = new QAction(tr("Open…"), this);
     m_open->setObjectName("Open");
     m_open->setShortcut(QKeySequence::Open);
-    m_saveAs = new QAction("Save as…", this);
+    m_saveAs = new QAction(tr("Save as…"), this);
     m_saveAs->setObjectName("SaveAs");
     m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     auto* separator = new QAction(this);
@@ -588,13 +597,13 @@ void MainWindow::askToDiscardChanges()
     // Not waiting for the answer: the question is modal to this window and answers by signal.
     auto* question = new QMessageBox(
         QMessageBox::Question, windowTitle(),
-        "The editor still holds changes you left with Cancel; they are not saved in any file. "
-        "Edit opens the file afresh and they are lost.",
+        tr("The editor still holds changes you left with Cancel; they are not saved in any file. "
+           "Edit opens the file afresh and they are lost."),
         QMessageBox::NoButton, this);
     question->setObjectName("DiscardChangesQuestion");
-    question->setInformativeText("Keep editing goes back to them; Done there saves them.");
-    QPushButton* discard = question->addButton("Discard", QMessageBox::DestructiveRole);
-    QPushButton* keep = question->addButton("Keep editing", QMessageBox::RejectRole);
+    question->setInformativeText(tr("Keep editing goes back to them; Done there saves them."));
+    QPushButton* discard = question->addButton(tr("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* keep = question->addButton(tr("Keep editing"), QMessageBox::RejectRole);
     question->setDefaultButton(keep);
     question->setEscapeButton(keep);
     question->setAttribute(Qt::WA_DeleteOnClose);
@@ -638,17 +647,18 @@ bool MainWindow::confirmEditDamaged()
     if (damage.empty())
         return true;
     const QString reason = QString::fromStdString(damage);
-    QMessageBox question(QMessageBox::Warning, windowTitle(),
-                         "This image has damaged blocks: " + reason +
-                             ". Saving edits gives them fresh checksums, so the damage would no "
-                             "longer show. Edit it anyway?",
-                         QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox question(
+        QMessageBox::Warning, windowTitle(),
+        tr("This image has damaged blocks: %1. Saving edits gives them fresh checksums, so the "
+           "damage would no longer show. Edit it anyway?")
+            .arg(reason),
+        QMessageBox::Yes | QMessageBox::No, this);
     question.setObjectName("DamagedMemoryQuestion");
     question.setDefaultButton(QMessageBox::No);
     m_status->setFocus();
     if (question.exec() == QMessageBox::Yes)
         return true;
-    m_status->setToolTip("Not opened: " + reason);
+    m_status->setToolTip(tr("Not opened: ") + reason);
     return false;
 }
 

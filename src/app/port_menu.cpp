@@ -35,7 +35,7 @@ QString portLabel(const QSerialPortInfo& port)
 
 } // namespace
 
-PortMenu::PortMenu(QWidget* parent) : QMenu("Serial port", parent)
+PortMenu::PortMenu(QWidget* parent) : QMenu(tr("Serial port"), parent)
 {
     setObjectName("SerialPortMenu");
     menuAction()->setObjectName("SerialPort");
@@ -76,11 +76,11 @@ void PortMenu::listPorts()
         return portLocation(port) == m_inUse;
     });
     if (!listed && !m_inUse.isEmpty())
-        addPort(m_inUse, m_inUse + "  (in use)");
+        addPort(m_inUse, m_inUse + tr("  (in use)"));
     for (const QSerialPortInfo& port : ports)
         addPort(portLocation(port), portLabel(port));
     if (actions().isEmpty())
-        addAction("No serial port found")->setEnabled(false);
+        addAction(tr("No serial port found"))->setEnabled(false);
 }
 
 QString savedSerialPort()

@@ -5,6 +5,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/program.h"
+#include "gui/language.h"
 #include "platform/qt_history_folder.h"
 #include "platform/qt_serial_port.h"
 #include "platform/terminal.h"
@@ -143,6 +144,7 @@ int runWindows(const QStringList& arguments, int& argc, char** argv, const std::
         device = radio->devicePath();
     }
 #endif
+    installLanguage();
     if (device.empty())
         device = savedSerialPort().toStdString();
     if (device.empty())

@@ -26,8 +26,8 @@ CatWindow::CatWindow(std::function<SerialDevice()> device, QWidget* parent)
     m_text = new QLineEdit("Text1", this);
     m_text->setObjectName("Text1");
     m_text->setGeometry(16, 8, 121, 25);
-    m_text->setToolTip("Type a frequency in 10 Hz steps (43970000 is 439.700 MHz); "
-                       "every change of five to eight digits is sent to the radio.");
+    m_text->setToolTip(tr("Type a frequency in 10 Hz steps (43970000 is 439.700 MHz); "
+                          "every change of five to eight digits is sent to the radio."));
 
     m_status = new QLabel(this);
     m_status->setObjectName("Status");
@@ -35,8 +35,8 @@ CatWindow::CatWindow(std::function<SerialDevice()> device, QWidget* parent)
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    describeControl(m_text, "Frequency to tune, in 10 Hz units", m_text->toolTip());
-    describeControl(m_status, "CAT status");
+    describeControl(m_text, tr("Frequency to tune, in 10 Hz units"), m_text->toolTip());
+    describeControl(m_status, tr("CAT status"));
 
     // Only the person's changes send; the initial text above sends nothing.
     connect(m_text, &QLineEdit::textEdited, this, &CatWindow::textEdited);
@@ -108,15 +108,15 @@ void CatWindow::jobEnded(const Job& job, const QString& error, const QString& de
     const QString hex = QString::fromStdString(catCommandHex(job.command));
     if (error.startsWith("not confirmed")) {
         // The command went out; the radio's read back says it did not take it.
-        showStatus("Sent " + hex + ", " + error, detail);
+        showStatus(tr("Sent ") + hex + ", " + error, detail);
     } else if (!error.isEmpty()) {
-        showStatus("Not sent: " + error, detail);
+        showStatus(tr("Not sent: ") + error, detail);
     } else {
         m_rate = rate;
         m_lastSentLine =
-            "Sent " + hex + " (" + QString::fromStdString(job.meaning) + "); the radio reads it back";
+            tr("Sent ") + hex + " (" + QString::fromStdString(job.meaning) + tr("); the radio reads it back");
         m_text->setToolTip(hex);
-        showStatus(m_lastSentLine, QString("to %1 at %2 baud").arg(device).arg(rate));
+        showStatus(m_lastSentLine, tr("to %1 at %2 baud").arg(device).arg(rate));
     }
     emit commandEnded();
     sendNext();

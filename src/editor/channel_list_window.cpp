@@ -63,7 +63,7 @@ ChannelListWindow::ChannelListWindow(std::shared_ptr<EditHistory> history, QWidg
     : QWidget(parent, Qt::Window), m_history(std::move(history))
 {
     setObjectName("ChannelList");
-    setWindowTitle("YAESU Channels");
+    setWindowTitle(tr("YAESU Channels"));
     setWindowIcon(makeWindowIcon("C", QColor(0x2e, 0x7d, 0x32)));
     addHelpShortcut(this);
 
@@ -119,7 +119,7 @@ bool ChannelListWindow::onChannelsTab()
 {
     if (m_tabs->currentWidget() == m_table)
         return true;
-    report("Row actions work on the Channels tab; special memories are edited in their cells");
+    report(tr("Row actions work on the Channels tab; special memories are edited in their cells"));
     return false;
 }
 
@@ -143,21 +143,21 @@ void ChannelListWindow::buildActions()
 {
     // Undo and Redo keep their short names; the step they would take is their tooltip.
     QUndoStack& stack = m_history->stack();
-    auto* undo = new QAction("Undo", this);
+    auto* undo = new QAction(tr("Undo"), this);
     undo->setObjectName("Undo");
     undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
     undo->setEnabled(stack.canUndo());
     connect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
     connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(&stack, &QUndoStack::undoTextChanged, undo,
-            [undo](const QString& text) { undo->setToolTip("Undo " + text); });
-    auto* redo = new QAction("Redo", this);
+            [undo](const QString& text) { undo->setToolTip(tr("Undo %1").arg(text)); });
+    auto* redo = new QAction(tr("Redo"), this);
     redo->setObjectName("Redo");
     redo->setEnabled(stack.canRedo());
     connect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
     connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     connect(&stack, &QUndoStack::redoTextChanged, redo,
-            [redo](const QString& text) { redo->setToolTip("Redo " + text); });
+            [redo](const QString& text) { redo->setToolTip(tr("Redo %1").arg(text)); });
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (QAction* action : {undo, redo}) {
         action->setShortcutContext(Qt::WindowShortcut);
@@ -169,30 +169,31 @@ void ChannelListWindow::buildActions()
     m_table->addAction(separator);
 
     m_toolActions = {
-        makeAction("Delete", "Delete", {QKeySequence::Delete}, [this] { deleteSelected(); }),
-        makeAction("Copy", "Copy", {QKeySequence::Copy}, [this] { copySelected(); }),
-        makeAction("Paste", "Paste", {QKeySequence::Paste}, [this] { pasteAtSelection(); }),
-        makeAction("MoveUp", "Move up", {QKeySequence(Qt::CTRL | Qt::Key_Up)}, [this] { moveSelected(-1); }),
-        makeAction("MoveDown", "Move down", {QKeySequence(Qt::CTRL | Qt::Key_Down)},
+        makeAction("Delete", tr("Delete"), {QKeySequence::Delete}, [this] { deleteSelected(); }),
+        makeAction("Copy", tr("Copy"), {QKeySequence::Copy}, [this] { copySelected(); }),
+        makeAction("Paste", tr("Paste"), {QKeySequence::Paste}, [this] { pasteAtSelection(); }),
+        makeAction("MoveUp", tr("Move up"), {QKeySequence(Qt::CTRL | Qt::Key_Up)},
+                   [this] { moveSelected(-1); }),
+        makeAction("MoveDown", tr("Move down"), {QKeySequence(Qt::CTRL | Qt::Key_Down)},
                    [this] { moveSelected(+1); }),
-        makeAction("Insert", "Insert", {QKeySequence(Qt::Key_Insert)}, [this] { insertAtSelection(); }),
+        makeAction("Insert", tr("Insert"), {QKeySequence(Qt::Key_Insert)}, [this] { insertAtSelection(); }),
         undo,
         redo,
     };
-    m_tune =
-        makeAction("TuneRadio", "Tune radio", {QKeySequence(Qt::CTRL | Qt::Key_T)}, [this] { tuneRadio(); });
-    m_take = makeAction("TakeFromRadio", "Take from radio", {}, [this] { takeFromRadio(); });
+    m_tune = makeAction("TuneRadio", tr("Tune radio"), {QKeySequence(Qt::CTRL | Qt::Key_T)},
+                        [this] { tuneRadio(); });
+    m_take = makeAction("TakeFromRadio", tr("Take from radio"), {}, [this] { takeFromRadio(); });
     m_toolActions << m_tune << m_take;
     updateRadioActions();
 
     // The channel sheet, on either tab: it holds the channels and the special memories.
-    m_sheetActions << makeAction("SaveSheet", "Save as PDF…", {}, [this] { chooseSheetFile(); });
-    m_sheetActions.back()->setToolTip("Saves the channel sheet to print: every channel in use and the "
-                                      "special memories, one line each");
+    m_sheetActions << makeAction("SaveSheet", tr("Save as PDF…"), {}, [this] { chooseSheetFile(); });
+    m_sheetActions.back()->setToolTip(tr("Saves the channel sheet to print: every channel in use and the "
+                                         "special memories, one line each"));
 #ifdef FT817_CAN_PRINT
-    m_sheetActions << makeAction("PrintSheet", "Print…", {QKeySequence::Print}, [this] { printSheet(); });
-    m_sheetActions.back()->setToolTip("Prints the channel sheet: every channel in use and the special "
-                                      "memories, one line each");
+    m_sheetActions << makeAction("PrintSheet", tr("Print…"), {QKeySequence::Print}, [this] { printSheet(); });
+    m_sheetActions.back()->setToolTip(tr("Prints the channel sheet: every channel in use and the special "
+                                         "memories, one line each"));
 #endif
     for (QAction* action : m_sheetActions)
         m_specialTable->addAction(action);
@@ -221,8 +222,8 @@ void ChannelListWindow::chooseSheetFile()
     const QString suggested = m_filePath.isEmpty()
                                   ? QString("channel-sheet.pdf")
                                   : image.dir().filePath(image.completeBaseName() + "-sheet.pdf");
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save the channel sheet as PDF", suggested, "PDF files (*.pdf)");
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save the channel sheet as PDF"), suggested,
+                                                      tr("PDF files (*.pdf)"));
     if (!path.isEmpty())
         saveSheet(path);
 }
@@ -237,11 +238,11 @@ bool ChannelListWindow::saveSheet(const QString& path)
         std::span(reinterpret_cast<const std::uint8_t*>(pdf.bytes.constData()), pdf.bytes.size()),
         ImageHistory(historyFolder()), "Save as PDF");
     if (!kept) {
-        report("The channel sheet was not saved: " + QString::fromStdString(kept.error().message));
+        report(tr("The channel sheet was not saved: %1").arg(QString::fromStdString(kept.error().message)));
         return false;
     }
-    report(QString("Saved the channel sheet (%1) as %2")
-               .arg(QString::fromStdString(countOf(pdf.pages, "page", "pages")), path));
+    report(pdf.pages == 1 ? tr("Saved the channel sheet (1 page) as %1").arg(path)
+                          : tr("Saved the channel sheet (%1 pages) as %2").arg(pdf.pages).arg(path));
     return true;
 }
 
@@ -252,16 +253,16 @@ void ChannelListWindow::printSheet()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(ChannelSheet::usualPaper(QLocale()));
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(QFileInfo(m_filePath).completeBaseName() + " channel sheet");
+    printer.setDocName(tr("%1 channel sheet").arg(QFileInfo(m_filePath).completeBaseName()));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle("Print the channel sheet");
+    dialog.setWindowTitle(tr("Print the channel sheet"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int pages = sheetOf(m_history->store(), m_filePath).paint(printer);
-    report(QString("Sent the channel sheet (%1) to the printer")
-               .arg(QString::fromStdString(countOf(pages, "page", "pages"))));
+    report(pages == 1 ? tr("Sent the channel sheet (1 page) to the printer")
+                      : tr("Sent the channel sheet (%1 pages) to the printer").arg(pages));
 #else
-    report("This build cannot print; save the channel sheet as PDF and print that");
+    report(tr("This build cannot print; save the channel sheet as PDF and print that"));
 #endif
 }
 
@@ -270,7 +271,7 @@ void ChannelListWindow::setRadio(SerialDevice device)
     delete m_radio;
     m_radio = new ChannelRadio(std::move(device), this);
     connect(m_radio, &ChannelRadio::tuneEnded, this, [this](bool ok, const QString& text) {
-        report(ok ? "Sent to the radio's VFO: " + text : "Not tuned: " + text);
+        report(ok ? tr("Sent to the radio's VFO: ") + text : tr("Not tuned: ") + text);
         updateRadioActions();
     });
     connect(m_radio, &ChannelRadio::readEnded, this, &ChannelListWindow::takeAnswer);
@@ -297,14 +298,14 @@ void ChannelListWindow::tuneRadio()
         return;
     const int channel = firstSelectedChannel();
     if (channel < 0)
-        return report("Select the channel to tune the radio to first");
+        return report(tr("Select the channel to tune the radio to first"));
     if (!m_radio || m_radioBusy || m_radio->busy())
-        return report("The radio's port is busy");
+        return report(tr("The radio's port is busy"));
     if (!isChannelActive(m_history->store(), channel))
-        return report(QString("Channel %1 is not in use: nothing sent").arg(channel + 1));
+        return report(tr("Channel %1 is not in use: nothing sent").arg(channel + 1));
     m_radio->tune(tuneCommands(m_history->store(), channel));
     updateRadioActions();
-    report(QString("Tuning the radio to channel %1…").arg(channel + 1));
+    report(tr("Tuning the radio to channel %1…").arg(channel + 1));
 }
 
 void ChannelListWindow::takeFromRadio()
@@ -313,13 +314,13 @@ void ChannelListWindow::takeFromRadio()
         return;
     const int channel = firstSelectedChannel();
     if (channel < 0)
-        return report("Select the channel to take the radio's frequency into first");
+        return report(tr("Select the channel to take the radio's frequency into first"));
     if (!m_radio || m_radioBusy || m_radio->busy())
-        return report("The radio's port is busy");
+        return report(tr("The radio's port is busy"));
     m_takeChannel = channel;
     m_radio->readTuned();
     updateRadioActions();
-    report("Reading the radio's frequency and mode…");
+    report(tr("Reading the radio's frequency and mode…"));
 }
 
 void ChannelListWindow::takeAnswer(bool ok, const std::vector<std::uint8_t>& answer, const QString& why)
@@ -327,19 +328,18 @@ void ChannelListWindow::takeAnswer(bool ok, const std::vector<std::uint8_t>& ans
     updateRadioActions();
     const int channel = m_takeChannel;
     if (!ok)
-        return report("Nothing taken: " + why);
+        return report(tr("Nothing taken: ") + why);
     const Result<TunedFrequency> tuned = readTunedAnswer(answer);
     if (!tuned)
         return report(QString::fromStdString(tuned.error().message));
     BlockStore taken = m_history->store();
     if (const EditOutcome done = takeIntoChannel(taken, channel, *tuned); !done)
-        return report(QString("Nothing taken: channel %1: %2")
-                          .arg(channel + 1)
-                          .arg(QString::fromStdString(done.refusal)));
+        return report(
+            tr("Nothing taken: channel %1: %2").arg(channel + 1).arg(QString::fromStdString(done.refusal)));
     m_history->apply(
-        QString("Take from radio into channel %1").arg(channel + 1),
-        [&](BlockStore& store) { store = taken; }, this);
-    report(QString("Channel %1 takes %2 MHz %3 from the radio")
+        tr("Take from radio into channel %1").arg(channel + 1), [&](BlockStore& store) { store = taken; },
+        this);
+    report(tr("Channel %1 takes %2 MHz %3 from the radio")
                .arg(channel + 1)
                .arg(QString::fromStdString(megahertzText(tuned->frequency)))
                .arg(QString::fromUtf8(kModeNames[static_cast<std::size_t>(tuned->mode)].data())));
@@ -349,25 +349,26 @@ void ChannelListWindow::buildLayout()
 {
     m_filter = new QLineEdit(this);
     m_filter->setObjectName("Filter");
-    m_filter->setPlaceholderText("Tag or frequency");
+    m_filter->setPlaceholderText(tr("Tag or frequency"));
     m_filter->setClearButtonEnabled(true);
-    m_activeOnly = new QCheckBox("Active only", this);
+    m_activeOnly = new QCheckBox(tr("Active only"), this);
     m_activeOnly->setObjectName("ActiveOnly");
     connect(m_filter, &QLineEdit::textChanged, m_proxy, &ChannelFilterModel::setText);
     connect(m_activeOnly, &QCheckBox::toggled, m_proxy, &ChannelFilterModel::setActiveOnly);
 
     m_fillStart = new QLineEdit(this);
     m_fillStart->setObjectName("FillStart");
-    m_fillStart->setPlaceholderText("from MHz");
+    m_fillStart->setPlaceholderText(tr("from MHz"));
     m_fillStep = new QLineEdit(this);
     m_fillStep->setObjectName("FillStep");
-    m_fillStep->setPlaceholderText("step MHz");
+    m_fillStep->setPlaceholderText(tr("step MHz"));
+    // Narrow, yet wide enough for the hint in every language.
     for (QLineEdit* box : {m_fillStart, m_fillStep})
-        box->setMaximumWidth(90);
-    auto* fill = new QAction("Fill", this);
+        box->setMaximumWidth(std::max(90, box->fontMetrics().horizontalAdvance(box->placeholderText()) + 16));
+    auto* fill = new QAction(tr("Fill"), this);
     fill->setObjectName("Fill");
     fill->setToolTip(
-        "Frequencies from start in steps for the selected rows; the other fields from the first of them");
+        tr("Frequencies from start in steps for the selected rows; the other fields from the first of them"));
     connect(fill, &QAction::triggered, this, &ChannelListWindow::clearReport);
     connect(fill, &QAction::triggered, this, [this] { fillSelected(); });
     m_fill = fill;
@@ -390,7 +391,7 @@ void ChannelListWindow::buildLayout()
     sheetTools->addActions(m_sheetActions);
 
     auto* findRow = new QHBoxLayout;
-    auto* findLabel = new QLabel("Find:", this);
+    auto* findLabel = new QLabel(tr("Find:"), this);
     findLabel->setBuddy(m_filter);
     findRow->addWidget(findLabel);
     findRow->addWidget(m_filter, 1);
@@ -411,8 +412,8 @@ void ChannelListWindow::buildLayout()
     layout->addLayout(findRow);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("ListTabs");
-    m_tabs->addTab(m_table, "Channels");
-    m_tabs->addTab(m_specialTable, "Special");
+    m_tabs->addTab(m_table, tr("Channels"));
+    m_tabs->addTab(m_specialTable, tr("Special"));
     layout->addWidget(m_tabs, 1);
     layout->addWidget(m_status);
     // A change to the memory, from either window, is the next action too.
@@ -448,22 +449,23 @@ QWidget* nextFocusable(QWidget* widget, bool forward)
 
 void ChannelListWindow::makeKeyboardFriendly()
 {
-    describeControl(m_filter, "Find",
-                    "Shows only the channels whose tag or frequency holds this text (Ctrl+F)");
-    describeControl(m_activeOnly, "Active only", "Shows only the channels in use");
-    describeControl(m_fillStart, "Fill from, MHz", "The first frequency Fill gives the selected rows");
-    describeControl(m_fillStep, "Fill step, MHz", "What Fill adds from one selected row to the next");
-    describeControl(m_table, "Channels", "The 200 memory channels; Ctrl+Tab leaves the list");
-    describeControl(m_specialTable, "Special memories",
-                    "VFO bands, HOME, QMB and scan limits; Ctrl+Tab leaves the list");
-    describeControl(m_tabs, "Channels or special memories");
+    describeControl(m_filter, tr("Find"),
+                    tr("Shows only the channels whose tag or frequency holds this text (Ctrl+F)"));
+    describeControl(m_activeOnly, tr("Active only"), tr("Shows only the channels in use"));
+    describeControl(m_fillStart, tr("Fill from, MHz"),
+                    tr("The first frequency Fill gives the selected rows"));
+    describeControl(m_fillStep, tr("Fill step, MHz"), tr("What Fill adds from one selected row to the next"));
+    describeControl(m_table, tr("Channels"), tr("The 200 memory channels; Ctrl+Tab leaves the list"));
+    describeControl(m_specialTable, tr("Special memories"),
+                    tr("VFO bands, HOME, QMB and scan limits; Ctrl+Tab leaves the list"));
+    describeControl(m_tabs, tr("Channels or special memories"));
     for (QToolButton* button : findChildren<QToolButton*>()) {
         if (button->defaultAction() && button->defaultAction()->objectName() == "SaveSheet")
-            describeControl(button, "Save as PDF", button->defaultAction()->toolTip());
+            describeControl(button, tr("Save as PDF"), button->defaultAction()->toolTip());
         if (button->defaultAction() && button->defaultAction()->objectName() == "PrintSheet")
-            describeControl(button, "Print", button->defaultAction()->toolTip());
+            describeControl(button, tr("Print"), button->defaultAction()->toolTip());
     }
-    describeControl(m_tabs->tabBar(), "Channels or special memories");
+    describeControl(m_tabs->tabBar(), tr("Channels or special memories"));
 
     auto* find = new QShortcut(QKeySequence::Find, this);
     find->setObjectName("FindShortcut");
@@ -489,7 +491,7 @@ void ChannelListWindow::makeKeyboardFriendly()
 void ChannelListWindow::sizeColumns()
 {
     const int tableWidth = sizeColumns(m_table, "200");
-    sizeColumns(m_specialTable, "VFO A FM broadcast");
+    sizeColumns(m_specialTable, tr("VFO A FM broadcast"));
     resize(tableWidth + 12, 560);
     // Narrower on a small screen, beside the editor; the table then scrolls sideways.
     setMinimumWidth(std::min(tableWidth + 12, 360));
@@ -499,9 +501,22 @@ int ChannelListWindow::sizeColumns(QTableView* table, const QString& widestFirst
 {
     // Widths from the header titles and the widest texts a column shows,
     // without reading the rows.
-    QStringList widest = {"200", "",         "10000.00000", "CWR-N", "12.50", "Simplex", "10000.00000",
-                          "CWR", "Tone SQL", "254.1",       "754",   "",      "",        "",
-                          "",    "WWWWWWWW"};
+    QStringList widest = {"200",
+                          "",
+                          "10000.00000",
+                          "CWR-N",
+                          "12.50",
+                          tr("Simplex"),
+                          "10000.00000",
+                          "CWR",
+                          tr("Tone SQL"),
+                          "254.1",
+                          "754",
+                          "",
+                          "",
+                          "",
+                          "",
+                          "WWWWWWWW"};
     widest[ChannelTableModel::Channel] = widestFirst;
     const QFontMetrics cell = table->fontMetrics();
     const QFontMetrics head = table->horizontalHeader()->fontMetrics();
@@ -590,8 +605,8 @@ namespace {
 QString channelRange(const std::vector<int>& channels)
 {
     if (channels.size() == 1)
-        return QString("channel %1").arg(channels.front() + 1);
-    return QString("channels %1..%2").arg(channels.front() + 1).arg(channels.back() + 1);
+        return ChannelListWindow::tr("channel %1").arg(channels.front() + 1);
+    return ChannelListWindow::tr("channels %1..%2").arg(channels.front() + 1).arg(channels.back() + 1);
 }
 } // namespace
 
@@ -601,11 +616,11 @@ void ChannelListWindow::deleteSelected()
         return;
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
-        return report("Select the channels to delete first");
+        return report(tr("Select the channels to delete first"));
     m_history->apply(
-        QString("Delete %1").arg(channelRange(channels)),
+        tr("Delete %1").arg(channelRange(channels)),
         [&](BlockStore& store) { deleteChannels(store, channels); }, this);
-    report(QString("Made %1 inactive; the records are kept").arg(channelRange(channels)));
+    report(tr("Made %1 inactive; the records are kept").arg(channelRange(channels)));
 }
 
 void ChannelListWindow::copySelected()
@@ -616,9 +631,9 @@ void ChannelListWindow::copySelected()
     const std::string csv = copyChannelsCsv(m_history->store(), channels);
     const auto rows = std::count(csv.begin(), csv.end(), '\n') - 1;
     if (rows <= 0)
-        return report("No active channel is selected; only active channels are copied");
+        return report(tr("No active channel is selected; only active channels are copied"));
     QApplication::clipboard()->setText(QString::fromUtf8(csv.data(), static_cast<qsizetype>(csv.size())));
-    report(QString("Copied %1 channel(s) as CSV").arg(rows));
+    report(tr("Copied %1 channel(s) as CSV").arg(rows));
 }
 
 void ChannelListWindow::pasteAtSelection()
@@ -627,7 +642,7 @@ void ChannelListWindow::pasteAtSelection()
         return;
     const int first = firstSelectedChannel();
     if (first < 0)
-        return report("Select the channel to paste into first");
+        return report(tr("Select the channel to paste into first"));
     const QByteArray text = QApplication::clipboard()->text().toUtf8();
     const CsvImport pasted =
         pasteChannelsCsv(m_history->store(), std::string_view(text.data(), text.size()), first);
@@ -635,16 +650,16 @@ void ChannelListWindow::pasteAtSelection()
         QStringList problems;
         for (const CsvProblem& problem : pasted.problems)
             problems << QString::fromStdString(problem.text());
-        return report("Nothing pasted: " + problems.join("; "));
+        return report(tr("Nothing pasted: ") + problems.join("; "));
     }
     const std::vector<int> channels = sortedChannels(pasted.channels);
     if (channels.empty())
-        return report("Nothing pasted: the clipboard holds no channel rows");
+        return report(tr("Nothing pasted: the clipboard holds no channel rows"));
     m_history->apply(
-        QString("Paste into %1").arg(channelRange(channels)),
-        [&](BlockStore& store) { store = pasted.store; }, this);
+        tr("Paste into %1").arg(channelRange(channels)), [&](BlockStore& store) { store = pasted.store; },
+        this);
     selectChannels(channels);
-    QString message = QString("Pasted %1 row(s) into %2").arg(channels.size()).arg(channelRange(channels));
+    QString message = tr("Pasted %1 row(s) into %2").arg(channels.size()).arg(channelRange(channels));
     for (const CsvProblem& note : pasted.notes)
         message += "; " + QString::fromStdString(note.text());
     report(message);
@@ -656,16 +671,16 @@ void ChannelListWindow::moveSelected(int step)
         return;
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
-        return report("Select the channels to move first");
+        return report(tr("Select the channels to move first"));
     BlockStore moved = m_history->store();
     const Result<std::vector<int>> result = moveChannels(moved, channels, step);
     if (!result)
         return report(QString::fromStdString(result.error().message));
     m_history->apply(
-        QString("Move %1 %2").arg(channelRange(channels), step < 0 ? "up" : "down"),
+        tr("Move %1 %2").arg(channelRange(channels), step < 0 ? tr("up") : tr("down")),
         [&](BlockStore& store) { store = moved; }, this);
     selectChannels(*result);
-    report(QString("Moved to %1").arg(channelRange(*result)));
+    report(tr("Moved to %1").arg(channelRange(*result)));
 }
 
 void ChannelListWindow::insertAtSelection()
@@ -674,15 +689,14 @@ void ChannelListWindow::insertAtSelection()
         return;
     const int at = firstSelectedChannel();
     if (at < 0)
-        return report("Select where to insert first");
+        return report(tr("Select where to insert first"));
     BlockStore opened = m_history->store();
     if (const Status done = insertChannel(opened, at); !done)
-        return report("Nothing inserted: " + QString::fromStdString(done.error().message));
+        return report(tr("Nothing inserted: ") + QString::fromStdString(done.error().message));
     m_history->apply(
-        QString("Insert at channel %1").arg(at + 1), [&](BlockStore& store) { store = opened; }, this);
+        tr("Insert at channel %1").arg(at + 1), [&](BlockStore& store) { store = opened; }, this);
     selectChannels({at});
-    report(
-        QString("Inserted an inactive channel at %1; the channels after it moved down by one").arg(at + 1));
+    report(tr("Inserted an inactive channel at %1; the channels after it moved down by one").arg(at + 1));
 }
 
 void ChannelListWindow::fillSelected()
@@ -691,19 +705,19 @@ void ChannelListWindow::fillSelected()
         return;
     const std::vector<int> channels = selectedChannels();
     if (channels.empty())
-        return report("Select the channels to fill first");
+        return report(tr("Select the channels to fill first"));
     const Result<std::uint32_t> start = typedMegahertz(m_fillStart->text().toStdString());
     if (!start)
-        return report("Fill start: " + QString::fromStdString(start.error().message));
+        return report(tr("Fill start: ") + QString::fromStdString(start.error().message));
     const Result<std::uint32_t> step = typedMegahertz(m_fillStep->text().toStdString());
     if (!step)
-        return report("Fill step: " + QString::fromStdString(step.error().message));
+        return report(tr("Fill step: ") + QString::fromStdString(step.error().message));
     BlockStore filled = m_history->store();
     if (const Status done = fillChannels(filled, channels, *start, *step); !done)
-        return report("Nothing filled: " + QString::fromStdString(done.error().message));
+        return report(tr("Nothing filled: ") + QString::fromStdString(done.error().message));
     m_history->apply(
-        QString("Fill %1").arg(channelRange(channels)), [&](BlockStore& store) { store = filled; }, this);
-    report(QString("Filled %1").arg(channelRange(channels)));
+        tr("Fill %1").arg(channelRange(channels)), [&](BlockStore& store) { store = filled; }, this);
+    report(tr("Filled %1").arg(channelRange(channels)));
 }
 
 } // namespace ft817

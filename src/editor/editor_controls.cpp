@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -232,34 +233,64 @@ void buildMeaningLabels(QWidget* window, EditorControls& controls)
 // Names and descriptions for screen readers; the look stays.
 void describeControls(const EditorControls& controls)
 {
-    describeControl(controls.channelNumber, "Channel number",
-                    "The memory channel shown, 1 to 200: type one and press Enter");
-    describeControl(controls.channelUp, "Next channel");
-    describeControl(controls.channelDown, "Previous channel");
-    describeControl(controls.active, "Active", "The channel is in use");
-    describeControl(controls.split, "Split", "The channel transmits on its own transmit frequency");
-    describeControl(controls.vfoA, "VFO A", "Selects VFO A");
-    describeControl(controls.vfoB, "VFO B", "Selects VFO B");
-    tieListLabel(controls.vfoABand, "VFO A band", "The frequencies of VFO A's bands, in 10 Hz units");
-    tieListLabel(controls.vfoBBand, "VFO B band", "The frequencies of VFO B's bands, in 10 Hz units");
-    describeControl(controls.rxFrequency, "Receive frequency, in 10 Hz units");
-    tieListLabel(controls.mode, "Mode");
-    describeControl(controls.txFrequency, "Transmit frequency or repeater offset, in 10 Hz units");
-    tieListLabel(controls.txMode, "Transmit mode");
-    describeControl(controls.tag, "Tag", "The channel's name, up to 8 characters");
-    tieListLabel(controls.shift, "Repeater shift");
+    describeControl(
+        controls.channelNumber, QCoreApplication::translate("ft817::EditorControls", "Channel number"),
+        QCoreApplication::translate("ft817::EditorControls",
+                                    "The memory channel shown, 1 to 200: type one and press Enter"));
+    describeControl(controls.channelUp, QCoreApplication::translate("ft817::EditorControls", "Next channel"));
+    describeControl(controls.channelDown,
+                    QCoreApplication::translate("ft817::EditorControls", "Previous channel"));
+    describeControl(controls.active, "Active",
+                    QCoreApplication::translate("ft817::EditorControls", "The channel is in use"));
+    describeControl(controls.split, "Split",
+                    QCoreApplication::translate("ft817::EditorControls",
+                                                "The channel transmits on its own transmit frequency"));
+    describeControl(controls.vfoA, "VFO A",
+                    QCoreApplication::translate("ft817::EditorControls", "Selects VFO A"));
+    describeControl(controls.vfoB, "VFO B",
+                    QCoreApplication::translate("ft817::EditorControls", "Selects VFO B"));
+    tieListLabel(controls.vfoABand, QCoreApplication::translate("ft817::EditorControls", "VFO A band"),
+                 QCoreApplication::translate("ft817::EditorControls",
+                                             "The frequencies of VFO A's bands, in 10 Hz units"));
+    tieListLabel(controls.vfoBBand, QCoreApplication::translate("ft817::EditorControls", "VFO B band"),
+                 QCoreApplication::translate("ft817::EditorControls",
+                                             "The frequencies of VFO B's bands, in 10 Hz units"));
+    describeControl(controls.rxFrequency, QCoreApplication::translate("ft817::EditorControls",
+                                                                      "Receive frequency, in 10 Hz units"));
+    tieListLabel(controls.mode, QCoreApplication::translate("ft817::EditorControls", "Mode"));
+    describeControl(controls.txFrequency,
+                    QCoreApplication::translate("ft817::EditorControls",
+                                                "Transmit frequency or repeater offset, in 10 Hz units"));
+    tieListLabel(controls.txMode, QCoreApplication::translate("ft817::EditorControls", "Transmit mode"));
+    describeControl(
+        controls.tag, "Tag",
+        QCoreApplication::translate("ft817::EditorControls", "The channel's name, up to 8 characters"));
+    tieListLabel(controls.shift, QCoreApplication::translate("ft817::EditorControls", "Repeater shift"));
     controls.homeLabel->setBuddy(controls.homeBands);
     describeControl(controls.homeBands, "Home");
-    describeControl(controls.dcsOn, "DCS", "DCS squelch");
-    describeControl(controls.toneOn, "Tone", "CTCSS tone sent");
-    describeControl(controls.tagOn, "Tag shown", "The radio shows the channel's tag");
-    describeControl(controls.dcsNumber, "DCS code number, 0 to 103");
-    describeControl(controls.toneNumber, "CTCSS tone number, 0 to 49");
-    describeControl(controls.toneSquelchOn, "Mute", "Tone squelch: the tone sent and needed to open");
-    describeControl(controls.saveName, "File Done saves to");
-    describeControl(controls.done, "Done", "Saves the image to the file named above and goes back");
-    describeControl(controls.cancel, "Cancel", "Goes back without saving");
-    describeControl(controls.saveAs, "Save as", controls.saveAs->toolTip());
+    describeControl(controls.dcsOn, "DCS",
+                    QCoreApplication::translate("ft817::EditorControls", "DCS squelch"));
+    describeControl(controls.toneOn, "Tone",
+                    QCoreApplication::translate("ft817::EditorControls", "CTCSS tone sent"));
+    describeControl(
+        controls.tagOn, QCoreApplication::translate("ft817::EditorControls", "Tag shown"),
+        QCoreApplication::translate("ft817::EditorControls", "The radio shows the channel's tag"));
+    describeControl(controls.dcsNumber,
+                    QCoreApplication::translate("ft817::EditorControls", "DCS code number, 0 to 103"));
+    describeControl(controls.toneNumber,
+                    QCoreApplication::translate("ft817::EditorControls", "CTCSS tone number, 0 to 49"));
+    describeControl(controls.toneSquelchOn, "Mute",
+                    QCoreApplication::translate("ft817::EditorControls",
+                                                "Tone squelch: the tone sent and needed to open"));
+    describeControl(controls.saveName,
+                    QCoreApplication::translate("ft817::EditorControls", "File Done saves to"));
+    describeControl(controls.done, "Done",
+                    QCoreApplication::translate("ft817::EditorControls",
+                                                "Saves the image to the file named above and goes back"));
+    describeControl(controls.cancel, "Cancel",
+                    QCoreApplication::translate("ft817::EditorControls", "Goes back without saving"));
+    describeControl(controls.saveAs, QCoreApplication::translate("ft817::EditorControls", "Save as"),
+                    controls.saveAs->toolTip());
 }
 
 // Tab and Shift+Tab walk the controls in the editor's own order, from Done.
@@ -298,13 +329,19 @@ EditorControls makeEditorControls(QWidget* window)
         box->setStyleSheet("QLineEdit { padding: 0px; }");
 
     // Beside Done and Cancel, in the window's free area: the whole memory as a list.
-    controls.channels = ControlMaker(window).button("Channels", "Channels…", 200, 272, 97, 25);
-    controls.channels->setToolTip("All 200 channels in one list, edited in place, with undo.");
-    controls.settings = ControlMaker(window).button("Settings", "Settings…", 312, 272, 97, 25);
-    controls.settings->setToolTip("The radio's menu settings, edited with undo.");
+    controls.channels = ControlMaker(window).button(
+        "Channels", QCoreApplication::translate("ft817::EditorControls", "Channels…"), 200, 272, 97, 25);
+    controls.channels->setToolTip(QCoreApplication::translate(
+        "ft817::EditorControls", "All 200 channels in one list, edited in place, with undo."));
+    controls.settings = ControlMaker(window).button(
+        "Settings", QCoreApplication::translate("ft817::EditorControls", "Settings…"), 312, 272, 97, 25);
+    controls.settings->setToolTip(
+        QCoreApplication::translate("ft817::EditorControls", "The radio's menu settings, edited with undo."));
     // Beside the file name box, which it fills before saving as Done does.
-    controls.saveAs = ControlMaker(window).button("SaveAs", "Save as…", 168, 238, 73, 25);
-    controls.saveAs->setToolTip("Choose the file to save to, then save and go back, as Done does.");
+    controls.saveAs = ControlMaker(window).button(
+        "SaveAs", QCoreApplication::translate("ft817::EditorControls", "Save as…"), 168, 238, 73, 25);
+    controls.saveAs->setToolTip(QCoreApplication::translate(
+        "ft817::EditorControls", "Choose the file to save to, then save and go back, as Done does."));
 
     buildMeaningLabels(window, controls);
     describeControls(controls);

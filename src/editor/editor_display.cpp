@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -26,7 +27,9 @@ namespace {
 QString frequencyMeaning(std::uint32_t frequency)
 {
     const QString text = QString::fromStdString(megahertzText(frequency)) + " MHz";
-    return radioTunes(frequency) ? text : text + " \u2014 the radio does not tune this";
+    return radioTunes(frequency) ? text
+                                 : text + QCoreApplication::translate("ft817::EditorDisplay",
+                                                                      " \u2014 the radio does not tune this");
 }
 
 // What a number box's text stores, read as the box's commit reads it.
@@ -128,9 +131,12 @@ void EditorDisplay::updateMeanings()
     } else if (tx && rx && (shift == Shift::Minus || shift == Shift::Plus)) {
         const bool minus = shift == Shift::Minus;
         const std::int64_t sent = std::int64_t{*rx} + (minus ? -std::int64_t{*tx} : std::int64_t{*tx});
-        txText = QString("Offset %1%2 MHz").arg(minus ? "\u2212" : "+").arg(megahertzText(*tx).c_str());
+        txText = QCoreApplication::translate("ft817::EditorDisplay", "Offset %1%2 MHz")
+                     .arg(minus ? "\u2212" : "+")
+                     .arg(megahertzText(*tx).c_str());
         if (sent >= 0 && sent <= 0xFFFFFFFFll)
-            txText += ", sends on " + frequencyMeaning(static_cast<std::uint32_t>(sent));
+            txText += QCoreApplication::translate("ft817::EditorDisplay", ", sends on ") +
+                      frequencyMeaning(static_cast<std::uint32_t>(sent));
     }
     m_controls.txMeaning->setText(txText);
     m_controls.txMeaning->setVisible(isShown(m_controls.txFrequency) && !txText.isEmpty());

@@ -300,7 +300,7 @@ void EditorHandlers::toneModeClicked(QCheckBox* clicked, ToneMode mode)
 {
     if (!ready())
         return;
-    const EditHistory::Step step(m_history, "Tone mode", this);
+    const EditHistory::Step step(m_history, tr("Tone mode"), this);
     if (clicked->isChecked()) {
         for (QCheckBox* box : {m_controls.toneOn, m_controls.toneSquelchOn, m_controls.dcsOn})
             if (box != clicked)

@@ -106,7 +106,7 @@ void EditorWindow::updateCaption()
         return;
     }
     const QString name = QFileInfo(m_filePath).fileName();
-    setWindowTitle(kCaption + " - " + name + (hasUnsavedChanges() ? " (unsaved changes)" : QString()));
+    setWindowTitle(kCaption + " - " + name + (hasUnsavedChanges() ? tr(" (unsaved changes)") : QString()));
 }
 
 void EditorWindow::present()
@@ -212,9 +212,10 @@ void EditorWindow::saveAndLeave()
         image ? replaceKeepingCopy(corePath(file), *image, ImageHistory(historyFolder()), "Done")
               : Result<std::string>(image.error());
     if (!written) {
-        showWarning(QString::fromStdString(written.error().message) +
-                    "\n\nNothing was saved and your changes are still here. Put another file name "
-                    "in the box above Done and press Done again, or press Cancel to leave without saving.");
+        showWarning(
+            QString::fromStdString(written.error().message) +
+            tr("\n\nNothing was saved and your changes are still here. Put another file name "
+               "in the box above Done and press Done again, or press Cancel to leave without saving."));
         return;
     }
     m_filePath = file;

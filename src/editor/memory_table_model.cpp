@@ -135,8 +135,7 @@ bool MemoryTableModel::rowInUse(const BlockStore& store, int row) const
 QString MemoryTableModel::rowTitle(int row) const
 {
     const SpecialMemory* special = specialOfRow(row);
-    return special ? QString::fromStdString(special->name)
-                   : QString("Channel %1").arg(rowTarget(row).channel + 1);
+    return special ? QString::fromStdString(special->name) : tr("Channel %1").arg(rowTarget(row).channel + 1);
 }
 
 bool MemoryTableModel::fixedByLaw(int row, int column) const
@@ -207,22 +206,36 @@ QStringList MemoryTableModel::stepChoices(StepGroup group)
 
 QVariant MemoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QStringList titles = {
-        "Ch",        "Active",  "RX MHz",   "Mode", "Step kHz", "Shift", "Offset / TX MHz", "TX mode",
-        "Tone mode", "Tone Hz", "DCS code", "Skip", "IPO",      "ATT",   "Tag shown",       "Tag text"};
+    // Made at each call: the texts follow the language installed.
+    const QStringList titles = {"Ch",
+                                "Active",
+                                "RX MHz",
+                                tr("Mode"),
+                                tr("Step kHz"),
+                                tr("Shift"),
+                                tr("Offset / TX MHz"),
+                                tr("TX mode"),
+                                tr("Tone mode"),
+                                tr("Tone Hz"),
+                                tr("DCS code"),
+                                tr("Skip"),
+                                "IPO",
+                                "ATT",
+                                tr("Tag shown"),
+                                tr("Tag text")};
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
         return titles[section];
     if (role == Qt::ToolTipRole && section == Offset)
-        return QString("The repeater offset for a minus or plus shift, the transmit frequency for split");
+        return tr("The repeater offset for a minus or plus shift, the transmit frequency for split");
     if (role == Qt::ToolTipRole && section == Step)
-        return QString("The tuning step of the channel's mode: the record keeps one for SSB/CW/DIG/PKT, "
-                       "one for AM and one for FM");
+        return tr("The tuning step of the channel's mode: the record keeps one for SSB/CW/DIG/PKT, "
+                  "one for AM and one for FM");
     if (role == Qt::ToolTipRole && section == Ipo)
-        return QString("IPO: the receiver's preamp off");
+        return tr("IPO: the receiver's preamp off");
     if (role == Qt::ToolTipRole && section == Att)
-        return QString("ATT: the attenuator on");
+        return tr("ATT: the attenuator on");
     return {};
 }
 
@@ -417,9 +430,10 @@ bool MemoryTableModel::setData(const QModelIndex& index, const QVariant& value, 
     const QString title = headerData(column, Qt::Horizontal).toString();
     EditOutcome outcome;
     {
-        const QString what =
-            specialOfRow(index.row()) ? rowTitle(index.row()) : rowTitle(index.row()).toLower();
-        const EditHistory::Step step(*m_history, QString("%1 of %2").arg(title, what), this);
+        const QString what = specialOfRow(index.row())
+                                 ? rowTitle(index.row())
+                                 : tr("channel %1").arg(rowTarget(index.row()).channel + 1);
+        const EditHistory::Step step(*m_history, tr("%1 of %2").arg(title, what), this);
         outcome = store(index.row(), column, value);
     }
     const std::string& said = outcome ? outcome.notice : outcome.refusal;
@@ -469,14 +483,14 @@ EditOutcome MemoryTableModel::storeTypedTone(MemoryEdit& edit, int column, const
     if (column == Tone) {
         if (const std::optional<int> number = parseCtcssHertz(text))
             return edit.setCtcssTone(*number);
-        return EditOutcome::refused(QString("\"%1\" is not one of the radio's %2 tones (67.0 to 254.1 Hz)")
+        return EditOutcome::refused(tr("\"%1\" is not one of the radio's %2 tones (67.0 to 254.1 Hz)")
                                         .arg(typed.trimmed())
                                         .arg(kCtcssToneCount)
                                         .toStdString());
     }
     if (const std::optional<int> number = parseDcsCode(text))
         return edit.setDcsCode(*number);
-    return EditOutcome::refused(QString("\"%1\" is not one of the radio's %2 DCS codes (023 to 754)")
+    return EditOutcome::refused(tr("\"%1\" is not one of the radio's %2 DCS codes (023 to 754)")
                                     .arg(typed.trimmed())
                                     .arg(kDcsCodeCount)
                                     .toStdString());
@@ -493,9 +507,9 @@ EditOutcome MemoryTableModel::storeFrequency(MemoryEdit& edit, int column, const
 EditOutcome MemoryTableModel::storeTag(MemoryEdit& edit, const QString& text)
 {
     if (text.size() > record::kTagLength)
-        return EditOutcome::refused("a tag holds at most 8 characters");
+        return EditOutcome::refused(tr("a tag holds at most 8 characters").toStdString());
     if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
-        return EditOutcome::refused("a tag holds Latin-1 characters only");
+        return EditOutcome::refused(tr("a tag holds Latin-1 characters only").toStdString());
     EditOutcome stored = edit.setTagText(text.toLatin1().toStdString());
     // A tag typed is a tag to show (and so one export keeps).
     if (stored && !text.trimmed().isEmpty())
@@ -508,7 +522,7 @@ EditOutcome MemoryTableModel::storeChoice(MemoryEdit& edit, int column, int choi
     const QStringList entries =
         column == Step ? stepChoices(stepGroupOf(edit.record().mode())) : choices(column);
     if (choice < 0 || choice >= entries.size())
-        return EditOutcome::refused("no such entry");
+        return EditOutcome::refused(tr("no such entry").toStdString());
     switch (column) {
     case Mode: {
         // A narrow entry sets both narrow bits, a wide one clears both.
@@ -531,7 +545,7 @@ EditOutcome MemoryTableModel::storeChoice(MemoryEdit& edit, int column, int choi
     case DcsCode:
         return edit.setDcsCode(choice);
     default:
-        return EditOutcome::refused("this cell cannot be changed");
+        return EditOutcome::refused(tr("this cell cannot be changed").toStdString());
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -52,10 +53,26 @@ QString qText(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A text the settings table marks for the windows, in the windows' language.
+QString windowText(std::string_view text)
+{
+    return QCoreApplication::translate(
+        "RadioSettings", QByteArray(text.data(), static_cast<qsizetype>(text.size())).constData());
+}
+
+// What the setting does for its owner, and its menu item number where known.
+QString ownerHelp(const RadioSetting& setting)
+{
+    const QString help = windowText(setting.description);
+    if (setting.menuNumber <= 0)
+        return help;
+    return help + " " + RadioSettingsWindow::tr("Menu %1.").arg(setting.menuNumber);
+}
+
 // A label's text shown as it is: "&" is no keyboard shortcut ("AM&FM dial").
 QString literalLabel(std::string_view text)
 {
-    return qText(text).replace('&', "&&");
+    return windowText(text).replace('&', "&&");
 }
 
 } // namespace
@@ -64,7 +81,7 @@ RadioSettingsWindow::RadioSettingsWindow(std::shared_ptr<EditHistory> history, Q
     : QWidget(parent, Qt::Window), m_history(std::move(history))
 {
     setObjectName("RadioSettings");
-    setWindowTitle("Radio settings");
+    setWindowTitle(tr("Radio settings"));
     setWindowIcon(makeWindowIcon("S", QColor(0x2e, 0x7d, 0x32)));
     addHelpShortcut(this);
     buildTabs();
@@ -103,8 +120,8 @@ void RadioSettingsWindow::buildTabs()
         scroll->setWidget(page);
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
-        const QString name = qText(settingGroupName(static_cast<SettingGroup>(group)));
-        describeControl(scroll, name + " settings");
+        const QString name = windowText(settingGroupName(static_cast<SettingGroup>(group)));
+        describeControl(scroll, tr("%1 settings").arg(name));
         m_tabs->addTab(scroll, name);
     }
     for (const RadioSetting& setting : radioSettings()) {
@@ -112,7 +129,7 @@ void RadioSettingsWindow::buildTabs()
         QWidget* control = makeControl(setting);
         auto* label = new QLabel(literalLabel(setting.name));
         label->setBuddy(control);
-        describeControl(control, qText(setting.name), QString::fromStdString(setting.ownerHelp()));
+        describeControl(control, windowText(setting.name), ownerHelp(setting));
         form->addRow(label, control);
         m_rows.push_back(Row{&setting, control, form});
     }
@@ -121,11 +138,11 @@ void RadioSettingsWindow::buildTabs()
 void RadioSettingsWindow::buildButtons()
 {
     QUndoStack& stack = m_history->stack();
-    auto* undo = new QPushButton("Undo", this);
+    auto* undo = new QPushButton(tr("Undo"), this);
     undo->setObjectName("Undo");
-    auto* redo = new QPushButton("Redo", this);
+    auto* redo = new QPushButton(tr("Redo"), this);
     redo->setObjectName("Redo");
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName("Close");
     undo->setEnabled(stack.canUndo());
     redo->setEnabled(stack.canRedo());
@@ -134,9 +151,9 @@ void RadioSettingsWindow::buildButtons()
     connect(&stack, &QUndoStack::canUndoChanged, undo, &QPushButton::setEnabled);
     connect(&stack, &QUndoStack::canRedoChanged, redo, &QPushButton::setEnabled);
     connect(&stack, &QUndoStack::undoTextChanged, undo,
-            [undo](const QString& text) { undo->setToolTip("Undo " + text); });
+            [undo](const QString& text) { undo->setToolTip(tr("Undo %1").arg(text)); });
     connect(&stack, &QUndoStack::redoTextChanged, redo,
-            [redo](const QString& text) { redo->setToolTip("Redo " + text); });
+            [redo](const QString& text) { redo->setToolTip(tr("Redo %1").arg(text)); });
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     // The editor's keys for undo and redo work here too.
     const auto shortcut = [this](const QList<QKeySequence>& keys, QPushButton* button) {
@@ -159,8 +176,8 @@ void RadioSettingsWindow::buildButtons()
         });
     }
     closeOnEscape(this);
-    describeControl(m_tabs, "Setting groups", "Ctrl+Tab shows the next group");
-    describeControl(m_tabs->tabBar(), "Setting groups", "Ctrl+Tab shows the next group");
+    describeControl(m_tabs, tr("Setting groups"), tr("Ctrl+Tab shows the next group"));
+    describeControl(m_tabs->tabBar(), tr("Setting groups"), tr("Ctrl+Tab shows the next group"));
 
     m_model = new QLabel(this);
     m_model->setObjectName("SettingsModel");
@@ -220,10 +237,11 @@ QWidget* RadioSettingsWindow::makeControl(const RadioSetting& setting)
         });
         connect(box, &QLineEdit::textEdited, this, [this](const QString& text) {
             const std::string problem = callsignProblem(text.toStdString());
-            showMessage(problem.empty() ? QString()
-                                        : QString("The ID callsign takes %1; %2. It is stored when the "
-                                                  "radio can show it.")
-                                              .arg(qText(kCallsignRule), QString::fromStdString(problem)));
+            showMessage(problem.empty()
+                            ? QString()
+                            : tr("The ID callsign takes %1; %2. It is stored when the "
+                                 "radio can show it.")
+                                  .arg(windowText(kCallsignRule), QString::fromStdString(problem)));
         });
         control = box;
         break;
@@ -259,9 +277,8 @@ void RadioSettingsWindow::refresh()
     }
     showMessage({});
     const RadioModel* radio = radioOf(store);
-    m_model->setText(QString("%1: %2 settings")
-                         .arg(radio ? qText(radio->name) : QString("Unknown layout"))
-                         .arg(held.size()));
+    m_model->setText(
+        tr("%1: %2 settings").arg(radio ? qText(radio->name) : tr("Unknown layout")).arg(held.size()));
 }
 
 void RadioSettingsWindow::showRow(const Row& row)
@@ -290,17 +307,19 @@ void RadioSettingsWindow::showRow(const Row& row)
     default: {
         auto* box = static_cast<QSpinBox*>(row.control);
         box->setRange(std::min(number, setting.minimum), std::max(number, setting.maximum));
-        box->setSuffix(reading.valid ? QString() : QString(" (out of range)"));
+        box->setSuffix(reading.valid ? QString() : tr(" (out of range)"));
         box->setValue(number);
         break;
     }
     }
-    QString tip = QString::fromStdString(setting.ownerHelp());
+    QString tip = ownerHelp(setting);
     if (setting.isNumber())
-        tip += QString("\n%1 to %2").arg(setting.minimum).arg(setting.maximum);
+        tip += "\n" + tr("%1 to %2").arg(setting.minimum).arg(setting.maximum);
     if (!reading.valid)
-        tip += "\nThe image holds " + QString::fromStdString(reading.text) +
-               ", which the radio does not use; it stays until you choose another value.";
+        tip +=
+            "\n" +
+            tr("The image holds %1, which the radio does not use; it stays until you choose another value.")
+                .arg(QString::fromStdString(reading.text));
     row.control->setToolTip(tip);
 }
 
@@ -312,9 +331,9 @@ void RadioSettingsWindow::showMessage(const QString& text)
 
 void RadioSettingsWindow::change(const RadioSetting& setting, const SettingValue& value)
 {
-    const QString text =
-        QString("Set %1 to %2")
-            .arg(qText(setting.shortName()), QString::fromStdString(settingValueText(setting, value)));
+    const QString text = tr("Set %1 to %2")
+                             .arg(windowText(setting.name).section(" (", 0, 0),
+                                  QString::fromStdString(settingValueText(setting, value)));
     m_history->apply(
         text, [&](BlockStore& store) { writeSetting(store, setting, value); }, this);
 }

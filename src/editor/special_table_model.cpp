@@ -25,7 +25,7 @@ QVariant SpecialTableModel::headerData(int section, Qt::Orientation orientation,
 {
     // The special memories go by name, and only PMS-L and PMS-U can be out of use.
     if (role == Qt::DisplayRole && orientation == Qt::Horizontal && (section == Channel || section == Active))
-        return section == Channel ? QString("Memory") : QString("In use");
+        return section == Channel ? tr("Memory") : tr("In use");
     return MemoryTableModel::headerData(section, orientation, role);
 }
 

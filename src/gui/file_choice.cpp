@@ -2,6 +2,7 @@
 
 #include "platform/qt_path.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,11 +27,14 @@ QString startingPlace(FileChoice choice, const QString& current)
 
 QString chooseFileWithDialog(QWidget* parent, FileChoice choice, const QString& current)
 {
-    const QString filter = "Memory images (*.bin *.img);;All files (*)";
+    const QString filter =
+        QCoreApplication::translate("ft817::FileChoice", "Memory images (*.bin *.img);;All files (*)");
     const QString start = startingPlace(choice, current);
     if (choice == FileChoice::Open)
-        return QFileDialog::getOpenFileName(parent, "Open a memory image", start, filter);
-    return QFileDialog::getSaveFileName(parent, "Save the memory image as", start, filter);
+        return QFileDialog::getOpenFileName(
+            parent, QCoreApplication::translate("ft817::FileChoice", "Open a memory image"), start, filter);
+    return QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("ft817::FileChoice", "Save the memory image as"), start, filter);
 }
 
 } // namespace ft817

@@ -3,6 +3,7 @@
 #include "gui/accessible_names.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QPointer>
@@ -64,11 +65,12 @@ QString helpText()
 {
     QFile readme(":/help/README.md");
     if (!readme.open(QIODevice::ReadOnly))
-        return "The help text is missing from this build of ft817clone.";
+        return QCoreApplication::translate("ft817::HelpWindow",
+                                           "The help text is missing from this build of ft817clone.");
     const QString text = QString::fromUtf8(readme.readAll());
     // Cut at each second-level heading and keep the owner's sections.
     const QStringList sections = text.split(QRegularExpression("(?m)^(?=## )"));
-    QString help = "# ft817clone help\n\n";
+    QString help = "# " + QCoreApplication::translate("ft817::HelpWindow", "ft817clone help") + "\n\n";
     for (const QString& section : sections) {
         if (!section.startsWith("## "))
             continue;
@@ -85,11 +87,12 @@ void showHelpWindow(const QString& place)
         window = new QTextBrowser;
         window->setObjectName("HelpWindow");
         window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setWindowTitle("ft817clone help");
+        window->setWindowTitle(QCoreApplication::translate("ft817::HelpWindow", "ft817clone help"));
         window->setOpenExternalLinks(true);
         window->setMarkdown(helpText());
         window->resize(720, 640);
-        describeControl(window, "Help", "How to use ft817clone");
+        describeControl(window, QCoreApplication::translate("ft817::HelpWindow", "Help"),
+                        QCoreApplication::translate("ft817::HelpWindow", "How to use ft817clone"));
         closeOnEscape(window);
     }
     window->show();

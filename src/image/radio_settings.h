@@ -15,6 +15,7 @@
 #include "image/memory_map.h"
 #include "image/radio_model.h"
 #include "platform/result.h"
+#include "text/window_text.h"
 
 #include <string>
 #include <string_view>
@@ -52,7 +53,8 @@ enum class SettingEncoding {
 inline constexpr std::string_view kCallsignCharacters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ ";
 inline constexpr int kCallsignLength = 7;
 // What the ID callsign takes, as the owner is told it.
-inline constexpr std::string_view kCallsignRule = "up to 7 characters of 0-9, A-Z and space";
+inline constexpr std::string_view kCallsignRule =
+    FT817_WINDOW_TEXT("RadioSettings", "up to 7 characters of 0-9, A-Z and space");
 // What keeps the radio from taking `typed` as its ID callsign (small letters
 // count as capitals): "the radio cannot show \"/\"" or "it has 8 characters";
 // empty when nothing does.
