@@ -5,976 +5,976 @@
     <name>RadioSettings</name>
     <message>
         <source>144 ARS (auto repeater shift, 2 m)</source>
-        <translation type="unfinished"></translation>
+        <translation>144 ARS (automatische Relaisablage, 2 m)</translation>
     </message>
     <message>
         <source>430 ARS (auto repeater shift, 70 cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>430 ARS (automatische Relaisablage, 70 cm)</translation>
     </message>
     <message>
         <source>AM MIC gain</source>
-        <translation type="unfinished"></translation>
+        <translation>AM MIC-Verstärkung</translation>
     </message>
     <message>
         <source>APO time (auto power-off)</source>
-        <translation type="unfinished"></translation>
+        <translation>APO TIME (automatische Abschaltung)</translation>
     </message>
     <message>
         <source>ARTS beep</source>
-        <translation type="unfinished"></translation>
+        <translation>ARTS-Piepton</translation>
     </message>
     <message>
         <source>Battery charge time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ladezeit des Akkus</translation>
     </message>
     <message>
         <source>CAT rate</source>
-        <translation type="unfinished"></translation>
+        <translation>CAT-Baudrate</translation>
     </message>
     <message>
         <source>FM MIC gain</source>
-        <translation type="unfinished"></translation>
+        <translation>FM MIC-Verstärkung</translation>
     </message>
     <message>
         <source>Memory groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichergruppen</translation>
     </message>
     <message>
         <source>MIC scan</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC-Suchlauf</translation>
     </message>
     <message>
         <source>Optional filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionales Filter</translation>
     </message>
     <message>
         <source>Scan resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf-Fortsetzung</translation>
     </message>
     <message>
         <source>Spectrum scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Spektrumanzeige</translation>
     </message>
     <message>
         <source>SSB MIC gain</source>
-        <translation type="unfinished"></translation>
+        <translation>SSB MIC-Verstärkung</translation>
     </message>
     <message>
         <source>TOT time (time-out timer, minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT TIME (Sendezeitbegrenzung, Minuten)</translation>
     </message>
     <message>
         <source>VOX delay (x100 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Haltezeit (x100 ms)</translation>
     </message>
     <message>
         <source>VOX gain</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Empfindlichkeit</translation>
     </message>
     <message>
         <source>TX power</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-Leistung</translation>
     </message>
     <message>
         <source>Emergency (5167.5 kHz) enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Notruffrequenz (5167.5 kHz) freigeben</translation>
     </message>
     <message>
         <source>CW delay (x10 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>CW-Haltezeit (x10 ms)</translation>
     </message>
     <message>
         <source>CW ID</source>
-        <translation type="unfinished"></translation>
+        <translation>CW ID</translation>
     </message>
     <message>
         <source>CW paddle</source>
-        <translation type="unfinished"></translation>
+        <translation>CW-Paddle</translation>
     </message>
     <message>
         <source>CW pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>CW-Tonhöhe</translation>
     </message>
     <message>
         <source>CW speed</source>
-        <translation type="unfinished"></translation>
+        <translation>CW-Geschwindigkeit</translation>
     </message>
     <message>
         <source>CW weight</source>
-        <translation type="unfinished"></translation>
+        <translation>CW-Gewichtung</translation>
     </message>
     <message>
         <source>MIC key</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC-Taste</translation>
     </message>
     <message>
         <source>CW sidetone volume</source>
-        <translation type="unfinished"></translation>
+        <translation>CW-Mithörtonlautstärke</translation>
     </message>
     <message>
         <source>ID callsign (for CW ID)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID-Rufzeichen (für CW ID)</translation>
     </message>
     <message>
         <source>BK (CW semi break-in)</source>
-        <translation type="unfinished"></translation>
+        <translation>BK (CW-Semi-Break-in)</translation>
     </message>
     <message>
         <source>KYR (electronic keyer)</source>
-        <translation type="unfinished"></translation>
+        <translation>KYR (elektronische Taste)</translation>
     </message>
     <message>
         <source>9600 MIC level</source>
-        <translation type="unfinished"></translation>
+        <translation>9600 MIC-Pegel</translation>
     </message>
     <message>
         <source>DIG DISP (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>DIG DISP (x10 Hz)</translation>
     </message>
     <message>
         <source>DIG MIC level</source>
-        <translation type="unfinished"></translation>
+        <translation>DIG MIC-Pegel</translation>
     </message>
     <message>
         <source>DIG mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DIG-Betriebsart</translation>
     </message>
     <message>
         <source>DIG SHIFT (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>DIG SHIFT (x10 Hz)</translation>
     </message>
     <message>
         <source>PKT MIC level</source>
-        <translation type="unfinished"></translation>
+        <translation>PKT MIC-Pegel</translation>
     </message>
     <message>
         <source>PKT rate</source>
-        <translation type="unfinished"></translation>
+        <translation>PKT-Baudrate</translation>
     </message>
     <message>
         <source>Split (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Split (Bedienfeld)</translation>
     </message>
     <message>
         <source>Scan (panel; direction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf (Bedienfeld; Richtung)</translation>
     </message>
     <message>
         <source>Priority watch (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioritätskanal-Überwachung (Bedienfeld)</translation>
     </message>
     <message>
         <source>Dual watch (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dual Watch (Bedienfeld)</translation>
     </message>
     <message>
         <source>ARTS (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>ARTS (Bedienfeld)</translation>
     </message>
     <message>
         <source>Noise blanker (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Störaustaster (Bedienfeld)</translation>
     </message>
     <message>
         <source>AGC (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>AGC (Bedienfeld)</translation>
     </message>
     <message>
         <source>Meter mode (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrumentanzeige (Bedienfeld)</translation>
     </message>
     <message>
         <source>VOX (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX (Bedienfeld)</translation>
     </message>
     <message>
         <source>FAST tuning (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>FAST-Abstimmung (Bedienfeld)</translation>
     </message>
     <message>
         <source>Lock (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre (Bedienfeld)</translation>
     </message>
     <message>
         <source>AM&amp;FM dial</source>
-        <translation type="unfinished"></translation>
+        <translation>AM&amp;FM-Abstimmknopf</translation>
     </message>
     <message>
         <source>LCD backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD-Beleuchtung</translation>
     </message>
     <message>
         <source>Beep frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieptonhöhe</translation>
     </message>
     <message>
         <source>Beep volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieptonlautstärke</translation>
     </message>
     <message>
         <source>LCD colour</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD-Farbe</translation>
     </message>
     <message>
         <source>LCD contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD-Kontrast</translation>
     </message>
     <message>
         <source>Lock mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrmodus</translation>
     </message>
     <message>
         <source>Main dial step</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstimmschritt des Hauptknopfs</translation>
     </message>
     <message>
         <source>RF/SQL knob function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion des RF/SQL-Knopfs</translation>
     </message>
     <message>
         <source>Extended menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitertes Menü</translation>
     </message>
     <message>
         <source>DCS inversion</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS-Invertierung</translation>
     </message>
     <message>
         <source>RX LSB carrier point (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>RX-LSB-Trägerpunkt (x10 Hz)</translation>
     </message>
     <message>
         <source>RX USB carrier point (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>RX-USB-Trägerpunkt (x10 Hz)</translation>
     </message>
     <message>
         <source>TX LSB carrier point (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-LSB-Trägerpunkt (x10 Hz)</translation>
     </message>
     <message>
         <source>TX USB carrier point (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-USB-Trägerpunkt (x10 Hz)</translation>
     </message>
     <message>
         <source>Antenna: HF</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne: HF</translation>
     </message>
     <message>
         <source>Antenna: 6 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne: 6 m</translation>
     </message>
     <message>
         <source>Antenna: FM broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne: UKW-Rundfunk</translation>
     </message>
     <message>
         <source>Antenna: AIR band</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne: Flugfunk</translation>
     </message>
     <message>
         <source>Antenna: VHF (2 m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne: VHF (2 m)</translation>
     </message>
     <message>
         <source>Antenna: UHF (70 cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Antenne: UHF (70 cm)</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundeinstellungen</translation>
     </message>
     <message>
         <source>CW</source>
-        <translation type="unfinished"></translation>
+        <translation>CW</translation>
     </message>
     <message>
         <source>Digital and packet</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital und Packet</translation>
     </message>
     <message>
         <source>Front panel state</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienfeld</translation>
     </message>
     <message>
         <source>Display and controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige und Bedienung</translation>
     </message>
     <message>
         <source>Antenna sockets</source>
-        <translation type="unfinished"></translation>
+        <translation>Antennenbuchsen</translation>
     </message>
 </context>
 <context>
     <name>ft817::CalibrationDialog</name>
     <message>
         <source>Back up calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung sichern</translation>
     </message>
     <message>
         <source>Reading the radio&apos;s calibration (EEPROM 0x0000-0x0054) over CAT…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalibrierung des Funkgeräts (EEPROM 0x0000-0x0054) wird über CAT gelesen…</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimal</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung</translation>
     </message>
     <message>
         <source>Save as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter…</translation>
     </message>
     <message>
         <source>Calibration values</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierwerte</translation>
     </message>
     <message>
         <source>What the radio&apos;s calibration memory holds, address by address</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Inhalt des Kalibrierspeichers, Adresse für Adresse</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Saves the calibration values to a backup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die Kalibrierwerte in einer Sicherungsdatei</translation>
     </message>
     <message>
         <source>All %1 bytes read at %2 baud.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 Bytes mit %2 Baud gelesen.</translation>
     </message>
     <message>
         <source>Kept in the history as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Verlauf abgelegt als %1.</translation>
     </message>
     <message>
         <source>Not kept in the history: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im Verlauf abgelegt: %1.</translation>
     </message>
     <message>
         <source>Save calibration backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierungssicherung speichern</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>Saved as </source>
-        <translation type="unfinished"></translation>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
     </message>
 </context>
 <context>
     <name>ft817::CatWindow</name>
     <message>
         <source>Type a frequency in 10 Hz steps (43970000 is 439.700 MHz); every change of five to eight digits is sent to the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz in 10-Hz-Schritten eingeben (43970000 ist 439.700 MHz); jede Änderung mit fünf bis acht Ziffern wird an das Funkgerät gesendet.</translation>
     </message>
     <message>
         <source>Frequency to tune, in 10 Hz units</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzustellende Frequenz, in 10-Hz-Einheiten</translation>
     </message>
     <message>
         <source>CAT status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sent </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not sent: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>); the radio reads it back</source>
-        <translation type="unfinished"></translation>
+        <translation>CAT-Status</translation>
     </message>
     <message>
         <source>to %1 at %2 baud</source>
-        <translation type="unfinished"></translation>
+        <translation>an %1 mit %2 Baud</translation>
+    </message>
+    <message>
+        <source>Sent %1, %2</source>
+        <translation>Gesendet: %1, %2</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Nicht gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2); the radio reads it back</source>
+        <translation>Gesendet: %1 (%2); das Funkgerät liest es zurück</translation>
     </message>
 </context>
 <context>
     <name>ft817::ChannelListWindow</name>
     <message>
         <source>YAESU Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>YAESU Speicherkanäle</translation>
     </message>
     <message>
         <source>Row actions work on the Channels tab; special memories are edited in their cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenbefehle wirken auf der Registerkarte „Speicherkanäle“; Sonderspeicher werden in ihren Zellen bearbeitet</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren Kanal einfügen</translation>
     </message>
     <message>
         <source>Tune radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät einstellen</translation>
     </message>
     <message>
         <source>Take from radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Funkgerät übernehmen</translation>
     </message>
     <message>
         <source>Sent to the radio&apos;s VFO: </source>
-        <translation type="unfinished"></translation>
+        <translation>An den VFO des Funkgeräts gesendet: </translation>
     </message>
     <message>
         <source>Not tuned: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht eingestellt: </translation>
     </message>
     <message>
         <source>Select the channel to tune the radio to first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst den Kanal wählen, auf den das Funkgerät eingestellt werden soll</translation>
     </message>
     <message>
         <source>The radio&apos;s port is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnittstelle zum Funkgerät ist belegt</translation>
     </message>
     <message>
         <source>Channel %1 is not in use: nothing sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 ist nicht belegt: nichts gesendet</translation>
     </message>
     <message>
         <source>Tuning the radio to channel %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät wird auf Kanal %1 eingestellt…</translation>
     </message>
     <message>
         <source>Select the channel to take the radio&apos;s frequency into first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst den Kanal wählen, in den die Frequenz des Funkgeräts übernommen werden soll</translation>
     </message>
     <message>
         <source>Reading the radio&apos;s frequency and mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz und Betriebsart des Funkgeräts werden gelesen…</translation>
     </message>
     <message>
         <source>Nothing taken: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts übernommen: </translation>
     </message>
     <message>
         <source>Take from radio into channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Funkgerät in Kanal %1 übernehmen</translation>
     </message>
     <message>
         <source>Channel %1 takes %2 MHz %3 from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 übernimmt %2 MHz %3 vom Funkgerät</translation>
     </message>
     <message>
         <source>Tag or frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Name oder Frequenz</translation>
     </message>
     <message>
         <source>Active only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur belegte</translation>
     </message>
     <message>
         <source>from MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>ab MHz</translation>
     </message>
     <message>
         <source>step MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt MHz</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Auffüllen</translation>
     </message>
     <message>
         <source>Frequencies from start in steps for the selected rows; the other fields from the first of them</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzen ab dem Startwert in Schritten für die gewählten Zeilen; die übrigen Felder wie in der ersten davon</translation>
     </message>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen:</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanäle</translation>
     </message>
     <message>
         <source>Special</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderspeicher</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Shows only the channels whose tag or frequency holds this text (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt nur die Kanäle, deren Name oder Frequenz diesen Text enthält (Strg+F)</translation>
     </message>
     <message>
         <source>Shows only the channels in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt nur die belegten Kanäle</translation>
     </message>
     <message>
         <source>Fill from, MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Auffüllen ab, MHz</translation>
     </message>
     <message>
         <source>The first frequency Fill gives the selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Frequenz, die „Auffüllen“ den gewählten Zeilen gibt</translation>
     </message>
     <message>
         <source>Fill step, MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Auffüllschritt, MHz</translation>
     </message>
     <message>
         <source>What Fill adds from one selected row to the next</source>
-        <translation type="unfinished"></translation>
+        <translation>Was „Auffüllen“ von einer gewählten Zeile zur nächsten addiert</translation>
     </message>
     <message>
         <source>The 200 memory channels; Ctrl+Tab leaves the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 200 Speicherkanäle; Strg+Tab verlässt die Liste</translation>
     </message>
     <message>
         <source>Special memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderspeicher</translation>
     </message>
     <message>
         <source>VFO bands, HOME, QMB and scan limits; Ctrl+Tab leaves the list</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO-Bänder, HOME, QMB und Suchlaufgrenzen; Strg+Tab verlässt die Liste</translation>
     </message>
     <message>
         <source>Channels or special memories</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanäle oder Sonderspeicher</translation>
     </message>
     <message>
         <source>VFO A FM broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO A UKW-Rundfunk</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplex</translation>
     </message>
     <message>
         <source>Tone SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone SQL</translation>
     </message>
     <message>
         <source>Select the channels to delete first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst die zu löschenden Kanäle wählen</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 löschen</translation>
     </message>
     <message>
         <source>Made %1 inactive; the records are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 als unbelegt markiert; die Daten bleiben erhalten</translation>
     </message>
     <message>
         <source>No active channel is selected; only active channels are copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein belegter Kanal gewählt; nur belegte Kanäle werden kopiert</translation>
     </message>
     <message>
         <source>Copied %1 channel(s) as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kanal/Kanäle als CSV kopiert</translation>
     </message>
     <message>
         <source>Select the channel to paste into first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst den Kanal wählen, in den eingefügt werden soll</translation>
     </message>
     <message>
         <source>Nothing pasted: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts eingefügt: </translation>
     </message>
     <message>
         <source>Nothing pasted: the clipboard holds no channel rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts eingefügt: Die Zwischenablage enthält keine Kanalzeilen</translation>
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 einfügen</translation>
     </message>
     <message>
         <source>Pasted %1 row(s) into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeile(n) in %2 eingefügt</translation>
     </message>
     <message>
         <source>Select the channels to move first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst die zu verschiebenden Kanäle wählen</translation>
     </message>
     <message>
         <source>Move %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 verschieben</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>nach oben</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>nach unten</translation>
     </message>
     <message>
         <source>Moved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschoben nach %1</translation>
     </message>
     <message>
         <source>Select where to insert first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst die Einfügestelle wählen</translation>
     </message>
     <message>
         <source>Nothing inserted: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts eingefügt: </translation>
     </message>
     <message>
         <source>Insert at channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Kanal %1 einfügen</translation>
     </message>
     <message>
         <source>Inserted an inactive channel at %1; the channels after it moved down by one</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbelegten Kanal bei %1 eingefügt; die folgenden Kanäle sind um eins nach unten gerückt</translation>
     </message>
     <message>
         <source>Select the channels to fill first</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst die aufzufüllenden Kanäle wählen</translation>
     </message>
     <message>
         <source>Fill start: </source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert: </translation>
     </message>
     <message>
         <source>Fill step: </source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite: </translation>
     </message>
     <message>
         <source>Nothing filled: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts aufgefüllt: </translation>
     </message>
     <message>
         <source>Fill %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auffüllen</translation>
     </message>
     <message>
         <source>Filled %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aufgefüllt</translation>
     </message>
     <message>
         <source>channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1</translation>
     </message>
     <message>
         <source>channels %1..%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle %1..%2</translation>
     </message>
 </context>
 <context>
     <name>ft817::ChannelTableModel</name>
     <message>
         <source>&quot;%1&quot; has more than 5 decimals; channels hold 10 Hz steps</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat mehr als 5 Nachkommastellen; Kanäle speichern 10-Hz-Schritte</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart</translation>
     </message>
     <message>
         <source>Step kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt kHz</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage</translation>
     </message>
     <message>
         <source>Offset / TX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage / TX MHz</translation>
     </message>
     <message>
         <source>TX mode</source>
-        <translation type="unfinished"></translation>
+        <translation>TX-Betriebsart</translation>
     </message>
     <message>
         <source>Tone mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonbetrieb</translation>
     </message>
     <message>
         <source>Tone Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Subton Hz</translation>
     </message>
     <message>
         <source>DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS-Code</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Tag shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Name angezeigt</translation>
     </message>
     <message>
         <source>Tag text</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher</translation>
     </message>
     <message>
         <source>In use</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegt</translation>
     </message>
     <message>
         <source>The repeater offset for a minus or plus shift, the transmit frequency for split</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Relaisablage bei Minus- oder Plusablage, die Sendefrequenz bei Split</translation>
     </message>
     <message>
         <source>The tuning step of the channel&apos;s mode: the record keeps one for SSB/CW/DIG/PKT, one for AM and one for FM</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abstimmschritt der Betriebsart des Kanals: gespeichert wird einer für SSB/CW/DIG/PKT, einer für AM und einer für FM</translation>
     </message>
     <message>
         <source>IPO: the receiver&apos;s preamp off</source>
-        <translation type="unfinished"></translation>
+        <translation>IPO: Vorverstärker des Empfängers aus</translation>
     </message>
     <message>
         <source>ATT: the attenuator on</source>
-        <translation type="unfinished"></translation>
+        <translation>ATT: Abschwächer ein</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of the radio&apos;s %2 tones (67.0 to 254.1 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keiner der %2 Subtöne des Funkgeräts (67.0 bis 254.1 Hz)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of the radio&apos;s %2 DCS codes (023 to 754)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keiner der %2 DCS-Codes des Funkgeräts (023 bis 754)</translation>
     </message>
     <message>
         <source>no such entry</source>
-        <translation type="unfinished"></translation>
+        <translation>kein solcher Eintrag</translation>
     </message>
     <message>
         <source>the offset is 0 and needs a value: there is no usual repeater offset on this band</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ablage ist 0 und braucht einen Wert: auf diesem Band gibt es keine übliche Relaisablage</translation>
     </message>
     <message>
         <source>a tag holds at most 8 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Name hat höchstens 8 Zeichen</translation>
     </message>
     <message>
         <source>a tag holds Latin-1 characters only</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Name enthält nur Latin-1-Zeichen</translation>
     </message>
     <message>
         <source>a tag cannot show control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Name kann keine Steuerzeichen anzeigen</translation>
     </message>
     <message>
         <source>this cell cannot be changed</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Zelle kann nicht geändert werden</translation>
     </message>
 </context>
 <context>
     <name>ft817::EditorControls</name>
     <message>
         <source>Channel number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalnummer</translation>
     </message>
     <message>
         <source>The memory channel shown, 1 to 200: type one and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angezeigte Speicherkanal, 1 bis 200: Nummer eingeben und Enter drücken</translation>
     </message>
     <message>
         <source>Next channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Kanal</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Kanal</translation>
     </message>
     <message>
         <source>The channel is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kanal ist belegt</translation>
     </message>
     <message>
         <source>The channel transmits on its own transmit frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kanal sendet auf einer eigenen Sendefrequenz</translation>
     </message>
     <message>
         <source>Selects VFO A</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt VFO A</translation>
     </message>
     <message>
         <source>Selects VFO B</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt VFO B</translation>
     </message>
     <message>
         <source>VFO A band</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO-A-Band</translation>
     </message>
     <message>
         <source>The frequencies of VFO A&apos;s bands, in 10 Hz units</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenzen der Bänder von VFO A, in 10-Hz-Einheiten</translation>
     </message>
     <message>
         <source>VFO B band</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO-B-Band</translation>
     </message>
     <message>
         <source>The frequencies of VFO B&apos;s bands, in 10 Hz units</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenzen der Bänder von VFO B, in 10-Hz-Einheiten</translation>
     </message>
     <message>
         <source>Receive frequency, in 10 Hz units</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsfrequenz, in 10-Hz-Einheiten</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart</translation>
     </message>
     <message>
         <source>Transmit frequency or repeater offset, in 10 Hz units</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendefrequenz oder Relaisablage, in 10-Hz-Einheiten</translation>
     </message>
     <message>
         <source>Transmit mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendebetriebsart</translation>
     </message>
     <message>
         <source>The channel&apos;s name, up to 8 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Kanals, bis zu 8 Zeichen</translation>
     </message>
     <message>
         <source>Repeater shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaisablage</translation>
     </message>
     <message>
         <source>DCS squelch</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS-Squelch</translation>
     </message>
     <message>
         <source>CTCSS tone sent</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS-Subton wird gesendet</translation>
     </message>
     <message>
         <source>Tag shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Name angezeigt</translation>
     </message>
     <message>
         <source>The radio shows the channel&apos;s tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät zeigt den Namen des Kanals</translation>
     </message>
     <message>
         <source>DCS code number, 0 to 103</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer des DCS-Codes, 0 bis 103</translation>
     </message>
     <message>
         <source>CTCSS tone number, 0 to 49</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer des CTCSS-Subtons, 0 bis 49</translation>
     </message>
     <message>
         <source>Tone squelch: the tone sent and needed to open</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonsquelch: Der Subton wird gesendet und zum Öffnen gebraucht</translation>
     </message>
     <message>
         <source>File Done saves to</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei, in die „Done“ speichert</translation>
     </message>
     <message>
         <source>Saves the image to the file named above and goes back</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert das Abbild in der oben genannten Datei und kehrt zurück</translation>
     </message>
     <message>
         <source>Goes back without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Kehrt ohne Speichern zurück</translation>
     </message>
     <message>
         <source>Channels…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanäle…</translation>
     </message>
     <message>
         <source>All 200 channels in one list, edited in place, with undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 200 Kanäle in einer Liste, direkt bearbeitbar, mit Rückgängig.</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen…</translation>
     </message>
     <message>
         <source>The radio&apos;s menu settings, edited with undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Menüeinstellungen des Funkgeräts, bearbeitbar mit Rückgängig.</translation>
     </message>
 </context>
 <context>
     <name>ft817::EditorDisplay</name>
     <message>
         <source>Offset %1%2 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage %1%2 MHz</translation>
     </message>
     <message>
         <source>, sends on </source>
-        <translation type="unfinished"></translation>
+        <translation>, sendet auf </translation>
     </message>
     <message>
         <source> — the radio does not tune this</source>
-        <translation type="unfinished"></translation>
+        <translation> — vom Funkgerät nicht einstellbar</translation>
     </message>
 </context>
 <context>
     <name>ft817::EditorHandlers</name>
     <message>
         <source>Tone mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonbetrieb</translation>
     </message>
 </context>
 <context>
@@ -983,234 +983,236 @@
         <source>
 
 Nothing was saved and your changes are still here. Put another file name in the box above Done and press Done again, or press Cancel to leave without saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Es wurde nichts gespeichert, Ihre Änderungen sind noch da. Geben Sie im Feld über „Done“ einen anderen Dateinamen ein und drücken Sie erneut „Done“, oder verlassen Sie den Editor ohne Speichern mit „Cancel“.</translation>
     </message>
 </context>
 <context>
     <name>ft817::HelpWindow</name>
     <message>
         <source>The help text is missing from this build of ft817clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesem Build von ft817clone fehlt der Hilfetext.</translation>
     </message>
     <message>
         <source>ft817clone help</source>
-        <translation type="unfinished"></translation>
+        <translation>ft817clone-Hilfe</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>How to use ft817clone</source>
-        <translation type="unfinished"></translation>
+        <translation>So wird ft817clone bedient</translation>
     </message>
 </context>
 <context>
     <name>ft817::LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>The desktop&apos;s language (from the next start)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Desktops (ab dem nächsten Start)</translation>
     </message>
 </context>
 <context>
     <name>ft817::MainWindow</name>
     <message>
         <source>Image file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbilddatei</translation>
     </message>
     <message>
         <source>The image file Download writes, Upload sends and Edit opens</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abbilddatei, die „Download“ schreibt, „Upload“ sendet und „Edit“ öffnet</translation>
     </message>
     <message>
         <source>Receives the radio&apos;s memory into the image file; starts when it gets the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängt den Speicher des Funkgeräts in die Abbilddatei; startet, sobald die Schaltfläche den Fokus erhält</translation>
     </message>
     <message>
         <source>Sends the image file to the radio; starts when it gets the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet die Abbilddatei an das Funkgerät; startet, sobald die Schaltfläche den Fokus erhält</translation>
     </message>
     <message>
         <source>Opens the image file in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Abbilddatei im Editor</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>How the last transfer went</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die letzte Übertragung verlief</translation>
     </message>
     <message>
         <source>CAT control</source>
-        <translation type="unfinished"></translation>
+        <translation>CAT-Steuerung</translation>
     </message>
     <message>
         <source>Opens the CAT control window: press Enter or Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Fenster der CAT-Steuerung: Enter oder Leertaste drücken</translation>
     </message>
     <message>
         <source>Fast transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnelle Übertragung</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Port %1 (no radio heard yet)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle %1 (noch kein Funkgerät gehört)</translation>
     </message>
     <message>
         <source>Port %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle %1: %2</translation>
     </message>
     <message>
         <source>Waiting for the radio: switch it on while holding both MODE keys (clone mode), then press its A key to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf das Funkgerät: Bei gedrückten MODE-Tasten einschalten (Clone-Modus), dann zum Senden die Taste A drücken.</translation>
     </message>
     <message>
         <source>The radio must already wait in clone-receive: in clone mode, its C key pressed before Upload was clicked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät muss bereits im Clone-Empfang warten: im Clone-Modus die Taste C drücken, bevor „Upload“ angeklickt wird.</translation>
     </message>
     <message>
         <source>%1 blocks (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Blöcke (%2 Bytes)</translation>
     </message>
     <message>
         <source>the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät</translation>
     </message>
     <message>
         <source>Downloaded %1 from the %2 into %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vom %2 in %3 geladen.</translation>
     </message>
     <message>
         <source>Uploaded %1 of %2 to the %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus %2 an das %3 gesendet.</translation>
     </message>
     <message>
         <source>This image is not a whole FT-817 memory: %1. Send it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Abbild ist kein vollständiger FT-817-Speicher: %1. Trotzdem senden?</translation>
     </message>
     <message>
         <source>Not sent: not a whole FT-817 memory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesendet: kein vollständiger FT-817-Speicher: </translation>
     </message>
     <message>
         <source>Not a whole memory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kein vollständiger Speicher: </translation>
     </message>
     <message>
         <source>Warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: </translation>
     </message>
     <message>
         <source>Back up calibration…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung sichern…</translation>
     </message>
     <message>
         <source>This image has damaged blocks: %1. Saving edits gives them fresh checksums, so the damage would no longer show. Edit it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Abbild hat beschädigte Blöcke: %1. Beim Speichern von Änderungen erhalten sie neue Prüfsummen, sodass der Schaden nicht mehr zu erkennen wäre. Trotzdem bearbeiten?</translation>
     </message>
     <message>
         <source>Not opened: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geöffnet: </translation>
     </message>
 </context>
 <context>
     <name>ft817::PortMenu</name>
     <message>
         <source>Serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstelle</translation>
     </message>
     <message>
         <source>  (in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (in Gebrauch)</translation>
     </message>
     <message>
         <source>No serial port found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine serielle Schnittstelle gefunden</translation>
     </message>
 </context>
 <context>
     <name>ft817::RadioSettingsWindow</name>
     <message>
         <source>: block %1 index %2</source>
-        <translation type="unfinished"></translation>
+        <translation>: Block %1 Index %2</translation>
     </message>
     <message>
         <source>, bit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, Bit %1</translation>
     </message>
     <message>
         <source>, bits %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>, Bits %1-%2</translation>
     </message>
     <message>
         <source>Radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgeräte-Einstellungen</translation>
     </message>
     <message>
         <source>%1 settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen: %1</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <source>Setting groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsgruppen</translation>
     </message>
     <message>
         <source>Ctrl+Tab shows the next group</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Tab zeigt die nächste Gruppe</translation>
     </message>
     <message>
         <source>%1: %2 settings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Einstellungen</translation>
     </message>
     <message>
         <source>Unknown layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Aufbau</translation>
     </message>
     <message>
         <source> (out of range)</source>
-        <translation type="unfinished"></translation>
+        <translation> (außerhalb des Bereichs)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>The image holds %1, which the radio does not use; it stays until you choose another value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Abbild enthält %1, was das Funkgerät nicht verwendet; der Wert bleibt, bis Sie einen anderen wählen.</translation>
     </message>
     <message>
         <source>Set %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2 setzen</translation>
     </message>
 </context>
 </TS>

@@ -5,976 +5,976 @@
     <name>RadioSettings</name>
     <message>
         <source>144 ARS (auto repeater shift, 2 m)</source>
-        <translation type="unfinished"></translation>
+        <translation>144 ARS（オートレピータシフト、2 m）</translation>
     </message>
     <message>
         <source>430 ARS (auto repeater shift, 70 cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>430 ARS（オートレピータシフト、70 cm）</translation>
     </message>
     <message>
         <source>AM MIC gain</source>
-        <translation type="unfinished"></translation>
+        <translation>AM MIC ゲイン</translation>
     </message>
     <message>
         <source>APO time (auto power-off)</source>
-        <translation type="unfinished"></translation>
+        <translation>APO TIME（オートパワーオフ）</translation>
     </message>
     <message>
         <source>ARTS beep</source>
-        <translation type="unfinished"></translation>
+        <translation>ARTS ビープ</translation>
     </message>
     <message>
         <source>Battery charge time</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー充電時間</translation>
     </message>
     <message>
         <source>CAT rate</source>
-        <translation type="unfinished"></translation>
+        <translation>CAT 通信速度</translation>
     </message>
     <message>
         <source>FM MIC gain</source>
-        <translation type="unfinished"></translation>
+        <translation>FM MIC ゲイン</translation>
     </message>
     <message>
         <source>Memory groups</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーグループ</translation>
     </message>
     <message>
         <source>MIC scan</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC スキャン</translation>
     </message>
     <message>
         <source>Optional filter</source>
-        <translation type="unfinished"></translation>
+        <translation>オプションフィルター</translation>
     </message>
     <message>
         <source>Scan resume</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン再開</translation>
     </message>
     <message>
         <source>Spectrum scope</source>
-        <translation type="unfinished"></translation>
+        <translation>スペクトラムスコープ</translation>
     </message>
     <message>
         <source>SSB MIC gain</source>
-        <translation type="unfinished"></translation>
+        <translation>SSB MIC ゲイン</translation>
     </message>
     <message>
         <source>TOT time (time-out timer, minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT TIME（タイムアウトタイマー、分）</translation>
     </message>
     <message>
         <source>VOX delay (x100 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX ディレイ（x100 ms）</translation>
     </message>
     <message>
         <source>VOX gain</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX ゲイン</translation>
     </message>
     <message>
         <source>TX power</source>
-        <translation type="unfinished"></translation>
+        <translation>送信出力</translation>
     </message>
     <message>
         <source>Emergency (5167.5 kHz) enable</source>
-        <translation type="unfinished"></translation>
+        <translation>非常通信周波数（5167.5 kHz）を有効にする</translation>
     </message>
     <message>
         <source>CW delay (x10 ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>CW ディレイ（x10 ms）</translation>
     </message>
     <message>
         <source>CW ID</source>
-        <translation type="unfinished"></translation>
+        <translation>CW ID</translation>
     </message>
     <message>
         <source>CW paddle</source>
-        <translation type="unfinished"></translation>
+        <translation>CW パドル</translation>
     </message>
     <message>
         <source>CW pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>CW ピッチ</translation>
     </message>
     <message>
         <source>CW speed</source>
-        <translation type="unfinished"></translation>
+        <translation>CW スピード</translation>
     </message>
     <message>
         <source>CW weight</source>
-        <translation type="unfinished"></translation>
+        <translation>CW ウェイト</translation>
     </message>
     <message>
         <source>MIC key</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC キー</translation>
     </message>
     <message>
         <source>CW sidetone volume</source>
-        <translation type="unfinished"></translation>
+        <translation>CW サイドトーン音量</translation>
     </message>
     <message>
         <source>ID callsign (for CW ID)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID コールサイン（CW ID 用）</translation>
     </message>
     <message>
         <source>BK (CW semi break-in)</source>
-        <translation type="unfinished"></translation>
+        <translation>BK（CW セミブレークイン）</translation>
     </message>
     <message>
         <source>KYR (electronic keyer)</source>
-        <translation type="unfinished"></translation>
+        <translation>KYR（エレクトロニックキーヤー）</translation>
     </message>
     <message>
         <source>9600 MIC level</source>
-        <translation type="unfinished"></translation>
+        <translation>9600 MIC レベル</translation>
     </message>
     <message>
         <source>DIG DISP (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>DIG DISP（x10 Hz）</translation>
     </message>
     <message>
         <source>DIG MIC level</source>
-        <translation type="unfinished"></translation>
+        <translation>DIG MIC レベル</translation>
     </message>
     <message>
         <source>DIG mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DIG モード</translation>
     </message>
     <message>
         <source>DIG SHIFT (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>DIG SHIFT（x10 Hz）</translation>
     </message>
     <message>
         <source>PKT MIC level</source>
-        <translation type="unfinished"></translation>
+        <translation>PKT MIC レベル</translation>
     </message>
     <message>
         <source>PKT rate</source>
-        <translation type="unfinished"></translation>
+        <translation>PKT 通信速度</translation>
     </message>
     <message>
         <source>Split (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>スプリット（パネル）</translation>
     </message>
     <message>
         <source>Scan (panel; direction)</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン（パネル、方向）</translation>
     </message>
     <message>
         <source>Priority watch (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>プライオリティ（パネル）</translation>
     </message>
     <message>
         <source>Dual watch (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>デュアルワッチ（パネル）</translation>
     </message>
     <message>
         <source>ARTS (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>ARTS（パネル）</translation>
     </message>
     <message>
         <source>Noise blanker (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>ノイズブランカー（パネル）</translation>
     </message>
     <message>
         <source>AGC (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>AGC（パネル）</translation>
     </message>
     <message>
         <source>Meter mode (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>メーター表示（パネル）</translation>
     </message>
     <message>
         <source>VOX (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX（パネル）</translation>
     </message>
     <message>
         <source>FAST tuning (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>FAST 同調（パネル）</translation>
     </message>
     <message>
         <source>Lock (panel)</source>
-        <translation type="unfinished"></translation>
+        <translation>ロック（パネル）</translation>
     </message>
     <message>
         <source>AM&amp;FM dial</source>
-        <translation type="unfinished"></translation>
+        <translation>AM&amp;FM ダイヤル</translation>
     </message>
     <message>
         <source>LCD backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD バックライト</translation>
     </message>
     <message>
         <source>Beep frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>ビープ音の周波数</translation>
     </message>
     <message>
         <source>Beep volume</source>
-        <translation type="unfinished"></translation>
+        <translation>ビープ音量</translation>
     </message>
     <message>
         <source>LCD colour</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD カラー</translation>
     </message>
     <message>
         <source>LCD contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>LCD コントラスト</translation>
     </message>
     <message>
         <source>Lock mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックモード</translation>
     </message>
     <message>
         <source>Main dial step</source>
-        <translation type="unfinished"></translation>
+        <translation>メインダイヤルのステップ</translation>
     </message>
     <message>
         <source>RF/SQL knob function</source>
-        <translation type="unfinished"></translation>
+        <translation>RF/SQL つまみの機能</translation>
     </message>
     <message>
         <source>Extended menu</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張メニュー</translation>
     </message>
     <message>
         <source>DCS inversion</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS 反転</translation>
     </message>
     <message>
         <source>RX LSB carrier point (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>受信 LSB キャリアポイント（x10 Hz）</translation>
     </message>
     <message>
         <source>RX USB carrier point (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>受信 USB キャリアポイント（x10 Hz）</translation>
     </message>
     <message>
         <source>TX LSB carrier point (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>送信 LSB キャリアポイント（x10 Hz）</translation>
     </message>
     <message>
         <source>TX USB carrier point (x10 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>送信 USB キャリアポイント（x10 Hz）</translation>
     </message>
     <message>
         <source>Antenna: HF</source>
-        <translation type="unfinished"></translation>
+        <translation>アンテナ：HF</translation>
     </message>
     <message>
         <source>Antenna: 6 m</source>
-        <translation type="unfinished"></translation>
+        <translation>アンテナ：6 m</translation>
     </message>
     <message>
         <source>Antenna: FM broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>アンテナ：FM 放送</translation>
     </message>
     <message>
         <source>Antenna: AIR band</source>
-        <translation type="unfinished"></translation>
+        <translation>アンテナ：エアバンド</translation>
     </message>
     <message>
         <source>Antenna: VHF (2 m)</source>
-        <translation type="unfinished"></translation>
+        <translation>アンテナ：VHF（2 m）</translation>
     </message>
     <message>
         <source>Antenna: UHF (70 cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>アンテナ：UHF（70 cm）</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>基本</translation>
     </message>
     <message>
         <source>CW</source>
-        <translation type="unfinished"></translation>
+        <translation>CW</translation>
     </message>
     <message>
         <source>Digital and packet</source>
-        <translation type="unfinished"></translation>
+        <translation>デジタル・パケット</translation>
     </message>
     <message>
         <source>Front panel state</source>
-        <translation type="unfinished"></translation>
+        <translation>パネルの状態</translation>
     </message>
     <message>
         <source>Display and controls</source>
-        <translation type="unfinished"></translation>
+        <translation>表示と操作</translation>
     </message>
     <message>
         <source>Antenna sockets</source>
-        <translation type="unfinished"></translation>
+        <translation>アンテナ端子</translation>
     </message>
 </context>
 <context>
     <name>ft817::CalibrationDialog</name>
     <message>
         <source>Back up calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>校正データのバックアップ</translation>
     </message>
     <message>
         <source>Reading the radio&apos;s calibration (EEPROM 0x0000-0x0054) over CAT…</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の校正データ（EEPROM 0x0000-0x0054）を CAT で読み込んでいます…</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>アドレス</translation>
     </message>
     <message>
         <source>Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>16進</translation>
     </message>
     <message>
         <source>Decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>10進</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Save as…</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存…</translation>
     </message>
     <message>
         <source>Calibration values</source>
-        <translation type="unfinished"></translation>
+        <translation>校正値</translation>
     </message>
     <message>
         <source>What the radio&apos;s calibration memory holds, address by address</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の校正メモリーの内容（アドレスごと）</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存</translation>
     </message>
     <message>
         <source>Saves the calibration values to a backup file</source>
-        <translation type="unfinished"></translation>
+        <translation>校正値をバックアップファイルに保存します</translation>
     </message>
     <message>
         <source>All %1 bytes read at %2 baud.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 バイトすべてを %2 bps で読み込みました。</translation>
     </message>
     <message>
         <source>Kept in the history as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴に %1 として保存しました。</translation>
     </message>
     <message>
         <source>Not kept in the history: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴には保存できませんでした：%1。</translation>
     </message>
     <message>
         <source>Save calibration backup</source>
-        <translation type="unfinished"></translation>
+        <translation>校正データのバックアップを保存</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストファイル (*.txt);;すべてのファイル (*)</translation>
     </message>
     <message>
-        <source>Saved as </source>
-        <translation type="unfinished"></translation>
+        <source>Saved as %1</source>
+        <translation>%1 に保存しました</translation>
     </message>
 </context>
 <context>
     <name>ft817::CatWindow</name>
     <message>
         <source>Type a frequency in 10 Hz steps (43970000 is 439.700 MHz); every change of five to eight digits is sent to the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数を 10 Hz 単位で入力します（43970000 は 439.700 MHz）。5～8 桁の数字に変わるたびに無線機へ送信します。</translation>
     </message>
     <message>
         <source>Frequency to tune, in 10 Hz units</source>
-        <translation type="unfinished"></translation>
+        <translation>合わせる周波数（10 Hz 単位）</translation>
     </message>
     <message>
         <source>CAT status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sent </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not sent: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>); the radio reads it back</source>
-        <translation type="unfinished"></translation>
+        <translation>CAT の状態</translation>
     </message>
     <message>
         <source>to %1 at %2 baud</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2 bps</translation>
+    </message>
+    <message>
+        <source>Sent %1, %2</source>
+        <translation>%1 を送信、%2</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>送信できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2); the radio reads it back</source>
+        <translation>%1（%2）を送信しました。無線機から読み返して確認します</translation>
     </message>
 </context>
 <context>
     <name>ft817::ChannelListWindow</name>
     <message>
         <source>YAESU Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>YAESU メモリーチャンネル</translation>
     </message>
     <message>
         <source>Row actions work on the Channels tab; special memories are edited in their cells</source>
-        <translation type="unfinished"></translation>
+        <translation>行の操作は「メモリーチャンネル」タブで使えます。特殊メモリーはセルで直接編集します</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す：%1</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し：%1</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ移動</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ移動</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>空きチャンネルを挿入</translation>
     </message>
     <message>
         <source>Tune radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機に設定</translation>
     </message>
     <message>
         <source>Take from radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機から取り込む</translation>
     </message>
     <message>
         <source>Sent to the radio&apos;s VFO: </source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の VFO に送信しました：</translation>
     </message>
     <message>
         <source>Not tuned: </source>
-        <translation type="unfinished"></translation>
+        <translation>設定できませんでした：</translation>
     </message>
     <message>
         <source>Select the channel to tune the radio to first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に無線機に設定するチャンネルを選んでください</translation>
     </message>
     <message>
         <source>The radio&apos;s port is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機のポートは使用中です</translation>
     </message>
     <message>
         <source>Channel %1 is not in use: nothing sent</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル %1 は未使用です。何も送信していません</translation>
     </message>
     <message>
         <source>Tuning the radio to channel %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機をチャンネル %1 に設定しています…</translation>
     </message>
     <message>
         <source>Select the channel to take the radio&apos;s frequency into first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に無線機の周波数を取り込むチャンネルを選んでください</translation>
     </message>
     <message>
         <source>Reading the radio&apos;s frequency and mode…</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の周波数とモードを読み込んでいます…</translation>
     </message>
     <message>
         <source>Nothing taken: </source>
-        <translation type="unfinished"></translation>
+        <translation>取り込みませんでした：</translation>
     </message>
     <message>
         <source>Take from radio into channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機からチャンネル %1 に取り込み</translation>
     </message>
     <message>
         <source>Channel %1 takes %2 MHz %3 from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル %1 に無線機から %2 MHz %3 を取り込みました</translation>
     </message>
     <message>
         <source>Tag or frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>タグまたは周波数</translation>
     </message>
     <message>
         <source>Active only</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中のみ</translation>
     </message>
     <message>
         <source>from MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>開始 MHz</translation>
     </message>
     <message>
         <source>step MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ MHz</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>連続入力</translation>
     </message>
     <message>
         <source>Frequencies from start in steps for the selected rows; the other fields from the first of them</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ行に開始周波数からステップごとの周波数を入れます。ほかの項目は最初の行と同じにします</translation>
     </message>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>検索：</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネル</translation>
     </message>
     <message>
         <source>Special</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊メモリー</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Shows only the channels whose tag or frequency holds this text (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>タグまたは周波数にこの文字を含むチャンネルだけを表示します（Ctrl+F）</translation>
     </message>
     <message>
         <source>Shows only the channels in use</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中のチャンネルだけを表示します</translation>
     </message>
     <message>
         <source>Fill from, MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>連続入力の開始、MHz</translation>
     </message>
     <message>
         <source>The first frequency Fill gives the selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>「連続入力」で選んだ行に入れる最初の周波数</translation>
     </message>
     <message>
         <source>Fill step, MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>連続入力のステップ、MHz</translation>
     </message>
     <message>
         <source>What Fill adds from one selected row to the next</source>
-        <translation type="unfinished"></translation>
+        <translation>「連続入力」で行ごとに加える周波数</translation>
     </message>
     <message>
         <source>The 200 memory channels; Ctrl+Tab leaves the list</source>
-        <translation type="unfinished"></translation>
+        <translation>200 のメモリーチャンネル。Ctrl+Tab で一覧から出ます</translation>
     </message>
     <message>
         <source>Special memories</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊メモリー</translation>
     </message>
     <message>
         <source>VFO bands, HOME, QMB and scan limits; Ctrl+Tab leaves the list</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO バンド、HOME、QMB、スキャン範囲。Ctrl+Tab で一覧から出ます</translation>
     </message>
     <message>
         <source>Channels or special memories</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネルまたは特殊メモリー</translation>
     </message>
     <message>
         <source>VFO A FM broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO A FM 放送</translation>
     </message>
     <message>
         <source>Simplex</source>
-        <translation type="unfinished"></translation>
+        <translation>シンプレックス</translation>
     </message>
     <message>
         <source>Tone SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone SQL</translation>
     </message>
     <message>
         <source>Select the channels to delete first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に削除するチャンネルを選んでください</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除</translation>
     </message>
     <message>
         <source>Made %1 inactive; the records are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を未使用にしました。データは残っています</translation>
     </message>
     <message>
         <source>No active channel is selected; only active channels are copied</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中のチャンネルが選ばれていません。コピーされるのは使用中のチャンネルだけです</translation>
     </message>
     <message>
         <source>Copied %1 channel(s) as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 チャンネルを CSV としてコピーしました</translation>
     </message>
     <message>
         <source>Select the channel to paste into first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に貼り付け先のチャンネルを選んでください</translation>
     </message>
     <message>
         <source>Nothing pasted: </source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付けませんでした：</translation>
     </message>
     <message>
         <source>Nothing pasted: the clipboard holds no channel rows</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付けませんでした：クリップボードにチャンネルの行がありません</translation>
     </message>
     <message>
         <source>Paste into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に貼り付け</translation>
     </message>
     <message>
         <source>Pasted %1 row(s) into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行を %2 に貼り付けました</translation>
     </message>
     <message>
         <source>Select the channels to move first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に移動するチャンネルを選んでください</translation>
     </message>
     <message>
         <source>Move %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を%2</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ移動</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ移動</translation>
     </message>
     <message>
         <source>Moved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 へ移動しました</translation>
     </message>
     <message>
         <source>Select where to insert first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に挿入する位置を選んでください</translation>
     </message>
     <message>
         <source>Nothing inserted: </source>
-        <translation type="unfinished"></translation>
+        <translation>挿入しませんでした：</translation>
     </message>
     <message>
         <source>Insert at channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル %1 に挿入</translation>
     </message>
     <message>
         <source>Inserted an inactive channel at %1; the channels after it moved down by one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に未使用のチャンネルを挿入しました。以降のチャンネルは 1 つずつ下へずれました</translation>
     </message>
     <message>
         <source>Select the channels to fill first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に連続入力するチャンネルを選んでください</translation>
     </message>
     <message>
         <source>Fill start: </source>
-        <translation type="unfinished"></translation>
+        <translation>開始周波数：</translation>
     </message>
     <message>
         <source>Fill step: </source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ：</translation>
     </message>
     <message>
         <source>Nothing filled: </source>
-        <translation type="unfinished"></translation>
+        <translation>連続入力しませんでした：</translation>
     </message>
     <message>
         <source>Fill %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に連続入力</translation>
     </message>
     <message>
         <source>Filled %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に連続入力しました</translation>
     </message>
     <message>
         <source>channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル %1</translation>
     </message>
     <message>
         <source>channels %1..%2</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル %1～%2</translation>
     </message>
 </context>
 <context>
     <name>ft817::ChannelTableModel</name>
     <message>
         <source>&quot;%1&quot; has more than 5 decimals; channels hold 10 Hz steps</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は小数点以下が 5 桁を超えています。チャンネルは 10 Hz 単位です</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル %1</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>Step kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ kHz</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>シフト</translation>
     </message>
     <message>
         <source>Offset / TX MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>シフト幅 / 送信 MHz</translation>
     </message>
     <message>
         <source>TX mode</source>
-        <translation type="unfinished"></translation>
+        <translation>送信モード</translation>
     </message>
     <message>
         <source>Tone mode</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン</translation>
     </message>
     <message>
         <source>Tone Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン Hz</translation>
     </message>
     <message>
         <source>DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS コード</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ</translation>
     </message>
     <message>
         <source>Tag shown</source>
-        <translation type="unfinished"></translation>
+        <translation>タグ表示</translation>
     </message>
     <message>
         <source>Tag text</source>
-        <translation type="unfinished"></translation>
+        <translation>タグ</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー</translation>
     </message>
     <message>
         <source>In use</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中</translation>
     </message>
     <message>
         <source>The repeater offset for a minus or plus shift, the transmit frequency for split</source>
-        <translation type="unfinished"></translation>
+        <translation>マイナス／プラスシフトではシフト幅、スプリットでは送信周波数</translation>
     </message>
     <message>
         <source>The tuning step of the channel&apos;s mode: the record keeps one for SSB/CW/DIG/PKT, one for AM and one for FM</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルのモードのチャンネルステップ。SSB/CW/DIG/PKT 用、AM 用、FM 用の 3 つを記憶しています</translation>
     </message>
     <message>
         <source>IPO: the receiver&apos;s preamp off</source>
-        <translation type="unfinished"></translation>
+        <translation>IPO：受信プリアンプをオフ</translation>
     </message>
     <message>
         <source>ATT: the attenuator on</source>
-        <translation type="unfinished"></translation>
+        <translation>ATT：アッテネーターをオン</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の%1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of the radio&apos;s %2 tones (67.0 to 254.1 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は無線機の %2 種類のトーン（67.0～254.1 Hz）にありません</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not one of the radio&apos;s %2 DCS codes (023 to 754)</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は無線機の %2 種類の DCS コード（023～754）にありません</translation>
     </message>
     <message>
         <source>no such entry</source>
-        <translation type="unfinished"></translation>
+        <translation>その項目はありません</translation>
     </message>
     <message>
         <source>the offset is 0 and needs a value: there is no usual repeater offset on this band</source>
-        <translation type="unfinished"></translation>
+        <translation>シフト幅が 0 です。このバンドには標準のレピータシフトがないので値を入れてください</translation>
     </message>
     <message>
         <source>a tag holds at most 8 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>タグは 8 文字までです</translation>
     </message>
     <message>
         <source>a tag holds Latin-1 characters only</source>
-        <translation type="unfinished"></translation>
+        <translation>タグに使えるのは Latin-1 の文字だけです</translation>
     </message>
     <message>
         <source>a tag cannot show control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>タグに制御文字は表示できません</translation>
     </message>
     <message>
         <source>this cell cannot be changed</source>
-        <translation type="unfinished"></translation>
+        <translation>このセルは変更できません</translation>
     </message>
 </context>
 <context>
     <name>ft817::EditorControls</name>
     <message>
         <source>Channel number</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル番号</translation>
     </message>
     <message>
         <source>The memory channel shown, 1 to 200: type one and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>表示中のメモリーチャンネル（1～200）。番号を入力して Enter を押します</translation>
     </message>
     <message>
         <source>Next channel</source>
-        <translation type="unfinished"></translation>
+        <translation>次のチャンネル</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>前のチャンネル</translation>
     </message>
     <message>
         <source>The channel is in use</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルは使用中です</translation>
     </message>
     <message>
         <source>The channel transmits on its own transmit frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル独自の送信周波数で送信します</translation>
     </message>
     <message>
         <source>Selects VFO A</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO A を選びます</translation>
     </message>
     <message>
         <source>Selects VFO B</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO B を選びます</translation>
     </message>
     <message>
         <source>VFO A band</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO A のバンド</translation>
     </message>
     <message>
         <source>The frequencies of VFO A&apos;s bands, in 10 Hz units</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO A の各バンドの周波数（10 Hz 単位）</translation>
     </message>
     <message>
         <source>VFO B band</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO B のバンド</translation>
     </message>
     <message>
         <source>The frequencies of VFO B&apos;s bands, in 10 Hz units</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO B の各バンドの周波数（10 Hz 単位）</translation>
     </message>
     <message>
         <source>Receive frequency, in 10 Hz units</source>
-        <translation type="unfinished"></translation>
+        <translation>受信周波数（10 Hz 単位）</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>Transmit frequency or repeater offset, in 10 Hz units</source>
-        <translation type="unfinished"></translation>
+        <translation>送信周波数またはレピータシフト幅（10 Hz 単位）</translation>
     </message>
     <message>
         <source>Transmit mode</source>
-        <translation type="unfinished"></translation>
+        <translation>送信モード</translation>
     </message>
     <message>
         <source>The channel&apos;s name, up to 8 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルの名前（8 文字まで）</translation>
     </message>
     <message>
         <source>Repeater shift</source>
-        <translation type="unfinished"></translation>
+        <translation>レピータシフト</translation>
     </message>
     <message>
         <source>DCS squelch</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS スケルチ</translation>
     </message>
     <message>
         <source>CTCSS tone sent</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS トーンを送信</translation>
     </message>
     <message>
         <source>Tag shown</source>
-        <translation type="unfinished"></translation>
+        <translation>タグ表示</translation>
     </message>
     <message>
         <source>The radio shows the channel&apos;s tag</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機にチャンネルのタグを表示します</translation>
     </message>
     <message>
         <source>DCS code number, 0 to 103</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS コード番号（0～103）</translation>
     </message>
     <message>
         <source>CTCSS tone number, 0 to 49</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS トーン番号（0～49）</translation>
     </message>
     <message>
         <source>Tone squelch: the tone sent and needed to open</source>
-        <translation type="unfinished"></translation>
+        <translation>トーンスケルチ：トーンを送信し、同じトーンを受信したときだけ開きます</translation>
     </message>
     <message>
         <source>File Done saves to</source>
-        <translation type="unfinished"></translation>
+        <translation>「Done」で保存するファイル</translation>
     </message>
     <message>
         <source>Saves the image to the file named above and goes back</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージを上のファイルに保存して戻ります</translation>
     </message>
     <message>
         <source>Goes back without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>保存せずに戻ります</translation>
     </message>
     <message>
         <source>Channels…</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネル…</translation>
     </message>
     <message>
         <source>All 200 channels in one list, edited in place, with undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>200 チャンネルすべてを一覧で直接編集できます（元に戻す可）。</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー設定…</translation>
     </message>
     <message>
         <source>The radio&apos;s menu settings, edited with undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機のメニュー設定を編集します（元に戻す可）。</translation>
     </message>
 </context>
 <context>
     <name>ft817::EditorDisplay</name>
     <message>
         <source>Offset %1%2 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>シフト幅 %1%2 MHz</translation>
     </message>
     <message>
         <source>, sends on </source>
-        <translation type="unfinished"></translation>
+        <translation>、送信 </translation>
     </message>
     <message>
         <source> — the radio does not tune this</source>
-        <translation type="unfinished"></translation>
+        <translation> — 無線機では設定できません</translation>
     </message>
 </context>
 <context>
     <name>ft817::EditorHandlers</name>
     <message>
         <source>Tone mode</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン</translation>
     </message>
 </context>
 <context>
@@ -983,234 +983,236 @@
         <source>
 
 Nothing was saved and your changes are still here. Put another file name in the box above Done and press Done again, or press Cancel to leave without saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+何も保存していません。変更はそのまま残っています。「Done」の上の欄に別のファイル名を入れてもう一度「Done」を押すか、「Cancel」を押して保存せずに終了してください。</translation>
     </message>
 </context>
 <context>
     <name>ft817::HelpWindow</name>
     <message>
         <source>The help text is missing from this build of ft817clone.</source>
-        <translation type="unfinished"></translation>
+        <translation>この ft817clone にはヘルプが含まれていません。</translation>
     </message>
     <message>
         <source>ft817clone help</source>
-        <translation type="unfinished"></translation>
+        <translation>ft817clone ヘルプ</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>How to use ft817clone</source>
-        <translation type="unfinished"></translation>
+        <translation>ft817clone の使い方</translation>
     </message>
 </context>
 <context>
     <name>ft817::LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>The desktop&apos;s language (from the next start)</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップの言語（次回の起動から）</translation>
     </message>
 </context>
 <context>
     <name>ft817::MainWindow</name>
     <message>
         <source>Image file</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージファイル</translation>
     </message>
     <message>
         <source>The image file Download writes, Upload sends and Edit opens</source>
-        <translation type="unfinished"></translation>
+        <translation>「Download」で書き込み、「Upload」で送信し、「Edit」で開くイメージファイル</translation>
     </message>
     <message>
         <source>Receives the radio&apos;s memory into the image file; starts when it gets the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機のメモリーをイメージファイルに受信します。フォーカスを受けると始まります</translation>
     </message>
     <message>
         <source>Sends the image file to the radio; starts when it gets the focus</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージファイルを無線機に送信します。フォーカスを受けると始まります</translation>
     </message>
     <message>
         <source>Opens the image file in the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージファイルをエディターで開きます</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
     <message>
         <source>How the last transfer went</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の転送の結果</translation>
     </message>
     <message>
         <source>CAT control</source>
-        <translation type="unfinished"></translation>
+        <translation>CAT 制御</translation>
     </message>
     <message>
         <source>Opens the CAT control window: press Enter or Space</source>
-        <translation type="unfinished"></translation>
+        <translation>CAT 制御ウィンドウを開きます：Enter かスペースを押します</translation>
     </message>
     <message>
         <source>Fast transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>高速転送</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Port %1 (no radio heard yet)</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1（無線機の応答はまだありません）</translation>
     </message>
     <message>
         <source>Port %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート %1：%2</translation>
     </message>
     <message>
         <source>Waiting for the radio: switch it on while holding both MODE keys (clone mode), then press its A key to send.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機を待っています：両方の MODE キーを押しながら電源を入れ（クローンモード）、A キーを押して送信してください。</translation>
     </message>
     <message>
         <source>The radio must already wait in clone-receive: in clone mode, its C key pressed before Upload was clicked.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機はすでにクローン受信で待っている必要があります：クローンモードで C キーを押してから「Upload」をクリックしてください。</translation>
     </message>
     <message>
         <source>%1 blocks (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ブロック（%2 バイト）</translation>
     </message>
     <message>
         <source>the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機</translation>
     </message>
     <message>
         <source>Downloaded %1 from the %2 into %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 から %1 を %3 に受信しました。</translation>
     </message>
     <message>
         <source>Uploaded %1 of %2 to the %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の %1 を %3 に送信しました。</translation>
     </message>
     <message>
         <source>This image is not a whole FT-817 memory: %1. Send it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>このイメージは FT-817 のメモリー全体ではありません：%1。それでも送信しますか？</translation>
     </message>
     <message>
         <source>Not sent: not a whole FT-817 memory: </source>
-        <translation type="unfinished"></translation>
+        <translation>送信しませんでした：FT-817 のメモリー全体ではありません：</translation>
     </message>
     <message>
         <source>Not a whole memory: </source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー全体ではありません：</translation>
     </message>
     <message>
         <source>Warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>警告：</translation>
     </message>
     <message>
         <source>Back up calibration…</source>
-        <translation type="unfinished"></translation>
+        <translation>校正データのバックアップ…</translation>
     </message>
     <message>
         <source>This image has damaged blocks: %1. Saving edits gives them fresh checksums, so the damage would no longer show. Edit it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>このイメージには壊れたブロックがあります：%1。編集して保存するとチェックサムが付け直され、壊れていることがわからなくなります。それでも編集しますか？</translation>
     </message>
     <message>
         <source>Not opened: </source>
-        <translation type="unfinished"></translation>
+        <translation>開きませんでした：</translation>
     </message>
 </context>
 <context>
     <name>ft817::PortMenu</name>
     <message>
         <source>Serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルポート</translation>
     </message>
     <message>
         <source>  (in use)</source>
-        <translation type="unfinished"></translation>
+        <translation>  （使用中）</translation>
     </message>
     <message>
         <source>No serial port found</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルポートが見つかりません</translation>
     </message>
 </context>
 <context>
     <name>ft817::RadioSettingsWindow</name>
     <message>
         <source>: block %1 index %2</source>
-        <translation type="unfinished"></translation>
+        <translation>：ブロック %1 インデックス %2</translation>
     </message>
     <message>
         <source>, bit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>、ビット %1</translation>
     </message>
     <message>
         <source>, bits %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>、ビット %1-%2</translation>
     </message>
     <message>
         <source>Radio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の設定</translation>
     </message>
     <message>
         <source>%1 settings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の設定</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す：%1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し：%1</translation>
     </message>
     <message>
         <source>Setting groups</source>
-        <translation type="unfinished"></translation>
+        <translation>設定グループ</translation>
     </message>
     <message>
         <source>Ctrl+Tab shows the next group</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Tab で次のグループを表示します</translation>
     </message>
     <message>
         <source>%1: %2 settings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2 項目の設定</translation>
     </message>
     <message>
         <source>Unknown layout</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なレイアウト</translation>
     </message>
     <message>
         <source> (out of range)</source>
-        <translation type="unfinished"></translation>
+        <translation>（範囲外）</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1～%2</translation>
     </message>
     <message>
         <source>The image holds %1, which the radio does not use; it stays until you choose another value.</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージには無線機が使わない値 %1 が入っています。別の値を選ぶまでそのまま残ります。</translation>
     </message>
     <message>
         <source>Set %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を %2 に設定</translation>
     </message>
 </context>
 </TS>

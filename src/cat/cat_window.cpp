@@ -108,13 +108,13 @@ void CatWindow::jobEnded(const Job& job, const QString& error, const QString& de
     const QString hex = QString::fromStdString(catCommandHex(job.command));
     if (error.startsWith("not confirmed")) {
         // The command went out; the radio's read back says it did not take it.
-        showStatus(tr("Sent ") + hex + ", " + error, detail);
+        showStatus(tr("Sent %1, %2").arg(hex, error), detail);
     } else if (!error.isEmpty()) {
-        showStatus(tr("Not sent: ") + error, detail);
+        showStatus(tr("Not sent: %1").arg(error), detail);
     } else {
         m_rate = rate;
         m_lastSentLine =
-            tr("Sent ") + hex + " (" + QString::fromStdString(job.meaning) + tr("); the radio reads it back");
+            tr("Sent %1 (%2); the radio reads it back").arg(hex, QString::fromStdString(job.meaning));
         m_text->setToolTip(hex);
         showStatus(m_lastSentLine, tr("to %1 at %2 baud").arg(device).arg(rate));
     }
