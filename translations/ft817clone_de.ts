@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>Tag text</source>
-        <translation>Name</translation>
+        <translation>Kanalname</translation>
     </message>
     <message>
         <source>Memory</source>
@@ -1042,7 +1042,7 @@ Es wurde nichts gespeichert, Ihre Änderungen sind noch da. Geben Sie im Feld ü
     </message>
     <message>
         <source>Status</source>
-        <translation>Status</translation>
+        <translation>Statusfeld</translation>
     </message>
     <message>
         <source>How the last transfer went</source>

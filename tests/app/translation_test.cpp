@@ -1,0 +1,271 @@
+// The windows in German and in Japanese: every text added beside the window
+// design is translated (a text the English windows show again, word for word,
+// is one left behind, unless it is the design's own or the radio's name of a
+// thing), no label or button cuts its text off, and no window outgrows a
+// screen of 1366 x 768. Numbers keep the radio's notation in every locale.
+
+#include "app/calibration_dialog.h"
+#include "app/main_window.h"
+#include "cat/cat_window.h"
+#include "editor/channel_list_window.h"
+#include "editor/editor_window.h"
+#include "editor/radio_settings_window.h"
+#include "gui/help_window.h"
+#include "gui/language.h"
+#include "image/image_file.h"
+#include "platform/file_access.h"
+#include "sim/default_memory.h"
+#include "support/fake_serial_port.h"
+#include "support/temp_dir.h"
+#include "text/text_format.h"
+#include "top_level.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <set>
+#include <string>
+
+namespace ft817 {
+namespace {
+
+// Texts that stay as they are in every language: the window design's own,
+// the radio's names of things and its menu's abbreviations, the languages'
+// own names.
+const std::set<QString> kKeptTexts = {"YAESU clone facility",
+                                      "Save :",
+                                      "Download",
+                                      "Upload",
+                                      "Edit",
+                                      "Progress",
+                                      "YAESU Edit",
+                                      "Done",
+                                      "Cancel",
+                                      "Active",
+                                      "Split",
+                                      "VFO A",
+                                      "VFO B",
+                                      "Tag",
+                                      "Tone",
+                                      "Mute",
+                                      "Home",
+                                      "CAT Control",
+                                      "Memory Chanel number.",
+                                      "Memory TX freq if split.",
+                                      "Memory frequency.",
+                                      "Memory tag.",
+                                      "waiting",
+                                      "English",
+                                      "Deutsch",
+                                      "Hex",
+                                      "Simplex",
+                                      "Tone SQL",
+                                      "CW ID",
+                                      "DIG DISP (x10 Hz)",
+                                      "DIG SHIFT (x10 Hz)"};
+
+// A text of words, not a number, a code, an abbreviation or a device's path.
+bool hasWords(const QString& text)
+{
+    static const QRegularExpression word("[a-z]{2,}");
+    return !text.startsWith('/') && word.match(text).hasMatch();
+}
+
+// The texts a person reads in window and its children, with where each is.
+std::multimap<QString, QString> textsOf(QWidget* window)
+{
+    std::multimap<QString, QString> texts;
+    const auto add = [&](const QString& text, const QObject* where) {
+        if (!text.trimmed().isEmpty())
+            texts.emplace(text, where->objectName() + " in " + window->objectName());
+    };
+    add(window->windowTitle(), window);
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets << window;
+    for (QWidget* widget : widgets) {
+        add(widget->toolTip(), widget);
+        add(widget->accessibleName(), widget);
+        add(widget->accessibleDescription(), widget);
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            add(label->text(), label);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            add(button->text(), button);
+        if (auto* box = qobject_cast<QGroupBox*>(widget))
+            add(box->title(), box);
+        if (auto* line = qobject_cast<QLineEdit*>(widget))
+            add(line->placeholderText(), line);
+        if (auto* tabs = qobject_cast<QTabBar*>(widget))
+            for (int k = 0; k < tabs->count(); ++k)
+                add(tabs->tabText(k), tabs);
+        if (auto* table = qobject_cast<QTableView*>(widget); table && table->model())
+            for (int column = 0; column < table->model()->columnCount(); ++column) {
+                add(table->model()->headerData(column, Qt::Horizontal).toString(), table);
+                add(table->model()->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString(), table);
+            }
+        for (QAction* action : widget->actions()) {
+            add(action->text(), widget);
+            add(action->toolTip() == QString(action->text()).remove("&") ? QString() : action->toolTip(),
+                widget);
+            if (QMenu* menu = action->menu())
+                add(menu->title(), menu);
+        }
+    }
+    return texts;
+}
+
+// The windows a person opens, made (and shown) in the language installed.
+class Windows {
+public:
+    explicit Windows(const std::string& image)
+        : main(test::fakeDevice(radio)), cat([this] { return test::fakeDevice(radio); }),
+          calibration(test::fakeDevice(radio))
+    {
+        editor.setWarningReporter([](const QString&) {});
+        EXPECT_TRUE(editor.edit(QString::fromStdString(image)).ok());
+        editor.present();
+        editor.openChannelList();
+        editor.openSettings();
+        showHelpWindow();
+        for (QWidget* window : all()) {
+            window->show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        }
+    }
+    ~Windows() { delete test::topLevel("HelpWindow"); }
+
+    std::vector<QWidget*> all()
+    {
+        return {&main, &editor,      editor.channelList(),        editor.settingsWindow(),
+                &cat,  &calibration, test::topLevel("HelpWindow")};
+    }
+    std::multimap<QString, QString> texts()
+    {
+        std::multimap<QString, QString> texts;
+        for (QWidget* window : all()) {
+            texts.merge(textsOf(window));
+        }
+        // The Special tab's headers too.
+        auto* tabs = editor.channelList()->findChild<QTabWidget*>();
+        tabs->setCurrentIndex(1);
+        texts.merge(textsOf(editor.channelList()));
+        tabs->setCurrentIndex(0);
+        return texts;
+    }
+
+    test::FakeSerialPort radio;
+    MainWindow main;
+    EditorWindow editor;
+    CatWindow cat;
+    CalibrationDialog calibration;
+};
+
+// Installs language as the person's choice would, and takes it away again.
+class Language {
+public:
+    explicit Language(const QString& code)
+    {
+        chooseLanguage(code);
+        installed = installLanguage();
+    }
+    ~Language()
+    {
+        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        chooseLanguage({});
+    }
+    QString installed;
+};
+
+class TranslationTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const sim::Memory memory = sim::defaultMemory(sim::Model::FT817ND);
+        image = folder.file("radio.bin");
+        ASSERT_TRUE(writeWholeFile(image, *buildImageFile(memory.image, memory.blockLengths)).ok());
+    }
+
+    test::TempDir folder;
+    std::string image;
+};
+
+TEST_F(TranslationTest, GermanAndJapaneseLeaveNoAddedTextInEnglishAndCutNoTextOff)
+{
+    EXPECT_EQ(builtInLanguages(), QStringList({"de", "ja"}));
+    std::set<QString> english;
+    {
+        Windows windows(image);
+        for (const auto& [text, where] : windows.texts())
+            english.insert(text);
+    }
+    for (const QString code : {"de", "ja"}) {
+        const Language language(code);
+        ASSERT_EQ(language.installed, code)
+            << chosenLanguage().toStdString() << " " << builtInLanguages().join(",").toStdString();
+        Windows windows(image);
+        for (const auto& [text, where] : windows.texts()) {
+            if (english.count(text) && hasWords(text) && !kKeptTexts.count(text))
+                ADD_FAILURE() << code.toStdString() << ": \"" << text.toStdString() << "\" ("
+                              << where.toStdString() << ") is still English";
+        }
+        for (QWidget* window : windows.all()) {
+            EXPECT_LE(window->frameGeometry().width(), 1366) << window->objectName().toStdString();
+            EXPECT_LE(window->frameGeometry().height(), 768) << window->objectName().toStdString();
+            for (QLabel* label : window->findChildren<QLabel*>()) {
+                // Labels tied to lists for screen readers take no room on screen.
+                if (!label->isVisibleTo(window) || label->width() == 0 || label->wordWrap() ||
+                    label->textFormat() == Qt::RichText || label->text().contains('\n'))
+                    continue;
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                          label->contentsRect().width())
+                    << code.toStdString() << ": label " << label->objectName().toStdString() << " \""
+                    << label->text().toStdString() << "\" is cut off";
+            }
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+                // The design's own buttons keep the design's sizes.
+                if (!button->isVisibleTo(window) || button->text().isEmpty() ||
+                    kKeptTexts.count(button->text()) || !hasWords(button->text()))
+                    continue;
+                EXPECT_LE(button->sizeHint().width(), button->width())
+                    << code.toStdString() << ": button " << button->objectName().toStdString() << " \""
+                    << button->text().toStdString() << "\" is cut off";
+            }
+        }
+    }
+}
+
+// German writes 145,725 for numbers; the windows keep the radio's 145.72500.
+TEST_F(TranslationTest, FrequenciesKeepTheRadiosNotationInAGermanLocale)
+{
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const Language language("de");
+    EXPECT_EQ(megahertzText(14572500), "145.72500");
+    Windows windows(image);
+    auto* meaning = windows.editor.findChild<QLabel*>("CHfreqMeaning");
+    ASSERT_NE(meaning, nullptr);
+    EXPECT_TRUE(meaning->text().contains(QRegularExpression("^\\d+\\.\\d{5} MHz")))
+        << meaning->text().toStdString();
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_ALL, before.c_str());
+}
+
+} // namespace
+} // namespace ft817
