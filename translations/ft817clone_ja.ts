@@ -940,7 +940,7 @@
     </message>
     <message>
         <source>Channels…</source>
-        <translation>メモリーチャンネル…</translation>
+        <translation>チャンネル…</translation>
     </message>
     <message>
         <source>All 200 channels in one list, edited in place, with undo.</source>
