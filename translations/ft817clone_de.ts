@@ -303,6 +303,286 @@
         <source>Antenna sockets</source>
         <translation>Antennenbuchsen</translation>
     </message>
+    <message>
+        <source>Shifts the transmit frequency automatically on the 2 m repeater sub-bands.</source>
+        <translation>Legt in den 2-m-Relaisbereichen die Relaisablage automatisch fest.</translation>
+    </message>
+    <message>
+        <source>Shifts the transmit frequency automatically on the 70 cm repeater sub-bands.</source>
+        <translation>Legt in den 70-cm-Relaisbereichen die Relaisablage automatisch fest.</translation>
+    </message>
+    <message>
+        <source>Sets the microphone gain used on AM.</source>
+        <translation>Stellt die Mikrofonverstärkung in AM ein.</translation>
+    </message>
+    <message>
+        <source>Switches the radio off after this long without a key pressed or the dial turned.</source>
+        <translation>Schaltet das Funkgerät nach dieser Zeit ohne Tastendruck oder Drehen am Abstimmknopf aus.</translation>
+    </message>
+    <message>
+        <source>Chooses when ARTS beeps: never, when the other station comes in or goes out of range, or on every check.</source>
+        <translation>Wählt, wann ARTS piept: nie, wenn die Gegenstation in Reichweite kommt oder sie verlässt, oder bei jeder Prüfung.</translation>
+    </message>
+    <message>
+        <source>Sets how long the radio charges an internal battery pack.</source>
+        <translation>Stellt ein, wie lange das Funkgerät einen eingebauten Akku lädt.</translation>
+    </message>
+    <message>
+        <source>Sets the serial speed of the CAT socket; the computer must use the same speed.</source>
+        <translation>Stellt die Baudrate der CAT-Buchse ein; der Computer muss dieselbe verwenden.</translation>
+    </message>
+    <message>
+        <source>Sets the microphone gain used on FM.</source>
+        <translation>Stellt die Mikrofonverstärkung in FM ein.</translation>
+    </message>
+    <message>
+        <source>Splits the 200 memory channels into groups of 20 to step through.</source>
+        <translation>Teilt die 200 Speicherkanäle zum Durchschalten in Gruppen zu je 20.</translation>
+    </message>
+    <message>
+        <source>Lets the microphone&apos;s UP and DWN keys start a scan when held.</source>
+        <translation>Langes Drücken der Tasten UP und DWN am Mikrofon startet einen Suchlauf.</translation>
+    </message>
+    <message>
+        <source>Tells the radio which optional filter is fitted: none, an SSB filter or a CW filter.</source>
+        <translation>Teilt dem Funkgerät mit, welches optionale Filter eingebaut ist: keines, ein SSB-Filter oder ein CW-Filter.</translation>
+    </message>
+    <message>
+        <source>Sets how long a scan waits on a signal before it moves on.</source>
+        <translation>Stellt ein, wie lange der Suchlauf auf einem Signal wartet, bevor er weiterläuft.</translation>
+    </message>
+    <message>
+        <source>Chooses whether the spectrum scope sweeps all the time (Cont) or only now and then (Chk).</source>
+        <translation>Wählt, ob die Spektrumanzeige ständig (Cont) oder nur ab und zu (Chk) abtastet.</translation>
+    </message>
+    <message>
+        <source>Sets the microphone gain used on SSB.</source>
+        <translation>Stellt die Mikrofonverstärkung in SSB ein.</translation>
+    </message>
+    <message>
+        <source>Ends a transmission that lasts longer than this many minutes.</source>
+        <translation>Beendet eine Sendung, die länger als so viele Minuten dauert.</translation>
+    </message>
+    <message>
+        <source>Sets how long the radio keeps transmitting on VOX after you stop speaking.</source>
+        <translation>Stellt ein, wie lange das Funkgerät bei VOX nach dem Sprechen weiter sendet.</translation>
+    </message>
+    <message>
+        <source>Sets how loud you must speak for VOX to start transmitting.</source>
+        <translation>Stellt ein, wie laut Sie sprechen müssen, damit VOX auf Senden schaltet.</translation>
+    </message>
+    <message>
+        <source>Sets the transmit power: high or one of the three low levels.</source>
+        <translation>Stellt die Sendeleistung ein: hoch oder eine der drei niedrigen Stufen.</translation>
+    </message>
+    <message>
+        <source>Allows transmitting on the Alaska emergency frequency, 5167.5 kHz.</source>
+        <translation>Erlaubt das Senden auf der Notruffrequenz von Alaska, 5167.5 kHz.</translation>
+    </message>
+    <message>
+        <source>Sets how long the radio stays on transmit after the last CW element in semi break-in.</source>
+        <translation>Stellt ein, wie lange das Funkgerät bei Semi-Break-in nach dem letzten CW-Zeichen auf Senden bleibt.</translation>
+    </message>
+    <message>
+        <source>While ARTS is on, sends the ID callsign in CW now and then.</source>
+        <translation>Sendet bei eingeschaltetem ARTS von Zeit zu Zeit das ID-Rufzeichen in CW.</translation>
+    </message>
+    <message>
+        <source>Swaps the dot and dash sides of the paddle.</source>
+        <translation>Vertauscht die Punkt- und die Strichseite des Paddles.</translation>
+    </message>
+    <message>
+        <source>Sets the pitch of the CW sidetone and the received CW note.</source>
+        <translation>Stellt die Tonhöhe des CW-Mithörtons und des empfangenen CW-Tons ein.</translation>
+    </message>
+    <message>
+        <source>Sets the electronic keyer&apos;s speed in words per minute.</source>
+        <translation>Stellt die Geschwindigkeit der elektronischen Taste in Wörtern pro Minute ein.</translation>
+    </message>
+    <message>
+        <source>Sets the electronic keyer&apos;s dot-to-dash ratio.</source>
+        <translation>Stellt das Punkt-Strich-Verhältnis der elektronischen Taste ein.</translation>
+    </message>
+    <message>
+        <source>Lets the microphone&apos;s UP and DWN keys work as a CW paddle.</source>
+        <translation>Lässt die Tasten UP und DWN am Mikrofon als CW-Paddle arbeiten.</translation>
+    </message>
+    <message>
+        <source>Sets how loud you hear your own CW.</source>
+        <translation>Stellt ein, wie laut Sie Ihr eigenes CW hören.</translation>
+    </message>
+    <message>
+        <source>The callsign the radio sends in CW for CW ID: up to 7 of 0-9, A-Z and space.</source>
+        <translation>Das Rufzeichen, das das Funkgerät für CW ID in CW sendet: bis zu 7 Zeichen aus 0-9, A-Z und Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>Switches CW semi break-in on: pressing the key starts transmitting.</source>
+        <translation>Schaltet CW-Semi-Break-in ein: Ein Tastendruck schaltet auf Senden.</translation>
+    </message>
+    <message>
+        <source>Switches the built-in electronic keyer on for a paddle.</source>
+        <translation>Schaltet die eingebaute elektronische Taste für ein Paddle ein.</translation>
+    </message>
+    <message>
+        <source>Sets the audio level from a 9600 baud packet modem.</source>
+        <translation>Stellt den NF-Pegel von einem 9600-Baud-Packet-Modem ein.</translation>
+    </message>
+    <message>
+        <source>Moves the frequency the display shows in the digital modes.</source>
+        <translation>Verschiebt die angezeigte Frequenz in den digitalen Betriebsarten.</translation>
+    </message>
+    <message>
+        <source>Sets the audio level from the data socket in the digital modes.</source>
+        <translation>Stellt den NF-Pegel von der Datenbuchse in den digitalen Betriebsarten ein.</translation>
+    </message>
+    <message>
+        <source>Chooses the digital mode the DIG mode uses.</source>
+        <translation>Wählt die digitale Betriebsart, die DIG verwendet.</translation>
+    </message>
+    <message>
+        <source>Moves the carrier point in the digital modes.</source>
+        <translation>Verschiebt den Trägerpunkt in den digitalen Betriebsarten.</translation>
+    </message>
+    <message>
+        <source>Sets the audio level from a 1200 baud packet modem.</source>
+        <translation>Stellt den NF-Pegel von einem 1200-Baud-Packet-Modem ein.</translation>
+    </message>
+    <message>
+        <source>Chooses the packet speed: 1200 or 9600 baud.</source>
+        <translation>Wählt die Packet-Geschwindigkeit: 1200 oder 9600 Baud.</translation>
+    </message>
+    <message>
+        <source>Split operation as the radio was left: receive on one VFO, transmit on the other.</source>
+        <translation>Split-Betrieb, wie das Funkgerät verlassen wurde: Empfang auf einem VFO, Senden auf dem anderen.</translation>
+    </message>
+    <message>
+        <source>The scan as the radio was left: none, up or down.</source>
+        <translation>Der Suchlauf, wie das Funkgerät verlassen wurde: keiner, aufwärts oder abwärts.</translation>
+    </message>
+    <message>
+        <source>Priority watch as the radio was left.</source>
+        <translation>Prioritätskanal-Überwachung, wie das Funkgerät verlassen wurde.</translation>
+    </message>
+    <message>
+        <source>Dual watch as the radio was left.</source>
+        <translation>Dual Watch, wie das Funkgerät verlassen wurde.</translation>
+    </message>
+    <message>
+        <source>ARTS (auto range transponder system) as the radio was left.</source>
+        <translation>ARTS (automatische Reichweitenprüfung), wie das Funkgerät verlassen wurde.</translation>
+    </message>
+    <message>
+        <source>The noise blanker as the radio was left.</source>
+        <translation>Der Störaustaster, wie das Funkgerät verlassen wurde.</translation>
+    </message>
+    <message>
+        <source>The AGC speed as the radio was left.</source>
+        <translation>Die AGC-Geschwindigkeit, wie das Funkgerät verlassen wurde.</translation>
+    </message>
+    <message>
+        <source>What the meter shows while transmitting, as the radio was left.</source>
+        <translation>Was das Instrument beim Senden anzeigt, wie das Funkgerät verlassen wurde.</translation>
+    </message>
+    <message>
+        <source>VOX (transmit when you speak) as the radio was left.</source>
+        <translation>VOX (Senden beim Sprechen), wie das Funkgerät verlassen wurde.</translation>
+    </message>
+    <message>
+        <source>Fast tuning of the main dial as the radio was left.</source>
+        <translation>Schnelle Abstimmung des Hauptknopfs, wie das Funkgerät verlassen wurde.</translation>
+    </message>
+    <message>
+        <source>The lock as the radio was left.</source>
+        <translation>Die Sperre, wie das Funkgerät verlassen wurde.</translation>
+    </message>
+    <message>
+        <source>Lets the SEL knob tune in AM and FM, or stops it from doing so.</source>
+        <translation>Lässt den SEL-Knopf in AM und FM abstimmen oder verhindert es.</translation>
+    </message>
+    <message>
+        <source>Sets the display&apos;s lamp: off, on, or on for a while after a key is pressed.</source>
+        <translation>Stellt die Displaybeleuchtung ein: aus, ein oder nach einem Tastendruck für eine Weile ein.</translation>
+    </message>
+    <message>
+        <source>Sets the pitch of the key beep.</source>
+        <translation>Stellt die Tonhöhe des Tastentons ein.</translation>
+    </message>
+    <message>
+        <source>Sets how loud the key beep is.</source>
+        <translation>Stellt die Lautstärke des Tastentons ein.</translation>
+    </message>
+    <message>
+        <source>Sets the colour of the display&apos;s lamp.</source>
+        <translation>Stellt die Farbe der Displaybeleuchtung ein.</translation>
+    </message>
+    <message>
+        <source>Sets the display&apos;s contrast.</source>
+        <translation>Stellt den Kontrast des Displays ein.</translation>
+    </message>
+    <message>
+        <source>Chooses what the lock holds: the dial, the frequency, or the whole front panel.</source>
+        <translation>Wählt, was die Sperre festhält: den Abstimmknopf, die Frequenz oder das ganze Bedienfeld.</translation>
+    </message>
+    <message>
+        <source>Chooses fine or coarse steps for the main dial.</source>
+        <translation>Wählt feine oder grobe Schritte für den Hauptknopf.</translation>
+    </message>
+    <message>
+        <source>Chooses what the RF/SQL knob sets: the RF gain or the squelch.</source>
+        <translation>Wählt, was der RF/SQL-Knopf einstellt: die HF-Verstärkung oder die Rauschsperre.</translation>
+    </message>
+    <message>
+        <source>Shows the extended menu items (DCS inversion and the carrier points) on the radio.</source>
+        <translation>Zeigt am Funkgerät die erweiterten Menüpunkte (DCS-Invertierung und Trägerpunkte).</translation>
+    </message>
+    <message>
+        <source>Inverts the DCS code on transmit, on receive, or both.</source>
+        <translation>Invertiert den DCS-Code beim Senden, beim Empfang oder bei beidem.</translation>
+    </message>
+    <message>
+        <source>Moves the receive carrier point on LSB, which changes the audio&apos;s tone.</source>
+        <translation>Verschiebt den Empfangs-Trägerpunkt in LSB; das ändert den Klang.</translation>
+    </message>
+    <message>
+        <source>Moves the receive carrier point on USB, which changes the audio&apos;s tone.</source>
+        <translation>Verschiebt den Empfangs-Trägerpunkt in USB; das ändert den Klang.</translation>
+    </message>
+    <message>
+        <source>Moves the transmit carrier point on LSB, which changes your audio&apos;s tone.</source>
+        <translation>Verschiebt den Sende-Trägerpunkt in LSB; das ändert den Klang Ihrer Modulation.</translation>
+    </message>
+    <message>
+        <source>Moves the transmit carrier point on USB, which changes your audio&apos;s tone.</source>
+        <translation>Verschiebt den Sende-Trägerpunkt in USB; das ändert den Klang Ihrer Modulation.</translation>
+    </message>
+    <message>
+        <source>The antenna socket used on HF: the front BNC or the rear SO-239.</source>
+        <translation>Die Antennenbuchse für KW: die BNC-Buchse vorn oder die SO-239 hinten.</translation>
+    </message>
+    <message>
+        <source>The antenna socket used on 6 m: the front BNC or the rear SO-239.</source>
+        <translation>Die Antennenbuchse für 6 m: die BNC-Buchse vorn oder die SO-239 hinten.</translation>
+    </message>
+    <message>
+        <source>The antenna socket used for FM broadcast: the front BNC or the rear SO-239.</source>
+        <translation>Die Antennenbuchse für UKW-Rundfunk: die BNC-Buchse vorn oder die SO-239 hinten.</translation>
+    </message>
+    <message>
+        <source>The antenna socket used on the AIR band: the front BNC or the rear SO-239.</source>
+        <translation>Die Antennenbuchse für den Flugfunk: die BNC-Buchse vorn oder die SO-239 hinten.</translation>
+    </message>
+    <message>
+        <source>The antenna socket used on 2 m: the front BNC or the rear SO-239.</source>
+        <translation>Die Antennenbuchse für 2 m: die BNC-Buchse vorn oder die SO-239 hinten.</translation>
+    </message>
+    <message>
+        <source>The antenna socket used on 70 cm: the front BNC or the rear SO-239.</source>
+        <translation>Die Antennenbuchse für 70 cm: die BNC-Buchse vorn oder die SO-239 hinten.</translation>
+    </message>
+    <message>
+        <source>up to 7 characters of 0-9, A-Z and space</source>
+        <translation>bis zu 7 Zeichen aus 0-9, A-Z und Leerzeichen</translation>
+    </message>
 </context>
 <context>
     <name>ft817::CalibrationDialog</name>
@@ -708,120 +988,9 @@
         <source>channels %1..%2</source>
         <translation>Kanäle %1..%2</translation>
     </message>
-</context>
-<context>
-    <name>ft817::ChannelTableModel</name>
     <message>
-        <source>&quot;%1&quot; has more than 5 decimals; channels hold 10 Hz steps</source>
-        <translation>„%1“ hat mehr als 5 Nachkommastellen; Kanäle speichern 10-Hz-Schritte</translation>
-    </message>
-    <message>
-        <source>Channel %1</source>
-        <translation>Kanal %1</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>Betriebsart</translation>
-    </message>
-    <message>
-        <source>Step kHz</source>
-        <translation>Schritt kHz</translation>
-    </message>
-    <message>
-        <source>Shift</source>
-        <translation>Ablage</translation>
-    </message>
-    <message>
-        <source>Offset / TX MHz</source>
-        <translation>Ablage / TX MHz</translation>
-    </message>
-    <message>
-        <source>TX mode</source>
-        <translation>TX-Betriebsart</translation>
-    </message>
-    <message>
-        <source>Tone mode</source>
-        <translation>Tonbetrieb</translation>
-    </message>
-    <message>
-        <source>Tone Hz</source>
-        <translation>Subton Hz</translation>
-    </message>
-    <message>
-        <source>DCS code</source>
-        <translation>DCS-Code</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>Überspringen</translation>
-    </message>
-    <message>
-        <source>Tag shown</source>
-        <translation>Name angezeigt</translation>
-    </message>
-    <message>
-        <source>Tag text</source>
-        <translation>Kanalname</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>Speicher</translation>
-    </message>
-    <message>
-        <source>In use</source>
-        <translation>Belegt</translation>
-    </message>
-    <message>
-        <source>The repeater offset for a minus or plus shift, the transmit frequency for split</source>
-        <translation>Die Relaisablage bei Minus- oder Plusablage, die Sendefrequenz bei Split</translation>
-    </message>
-    <message>
-        <source>The tuning step of the channel&apos;s mode: the record keeps one for SSB/CW/DIG/PKT, one for AM and one for FM</source>
-        <translation>Der Abstimmschritt der Betriebsart des Kanals: gespeichert wird einer für SSB/CW/DIG/PKT, einer für AM und einer für FM</translation>
-    </message>
-    <message>
-        <source>IPO: the receiver&apos;s preamp off</source>
-        <translation>IPO: Vorverstärker des Empfängers aus</translation>
-    </message>
-    <message>
-        <source>ATT: the attenuator on</source>
-        <translation>ATT: Abschwächer ein</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not one of the radio&apos;s %2 tones (67.0 to 254.1 Hz)</source>
-        <translation>„%1“ ist keiner der %2 Subtöne des Funkgeräts (67.0 bis 254.1 Hz)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not one of the radio&apos;s %2 DCS codes (023 to 754)</source>
-        <translation>„%1“ ist keiner der %2 DCS-Codes des Funkgeräts (023 bis 754)</translation>
-    </message>
-    <message>
-        <source>no such entry</source>
-        <translation>kein solcher Eintrag</translation>
-    </message>
-    <message>
-        <source>the offset is 0 and needs a value: there is no usual repeater offset on this band</source>
-        <translation>die Ablage ist 0 und braucht einen Wert: auf diesem Band gibt es keine übliche Relaisablage</translation>
-    </message>
-    <message>
-        <source>a tag holds at most 8 characters</source>
-        <translation>ein Name hat höchstens 8 Zeichen</translation>
-    </message>
-    <message>
-        <source>a tag holds Latin-1 characters only</source>
-        <translation>ein Name enthält nur Latin-1-Zeichen</translation>
-    </message>
-    <message>
-        <source>a tag cannot show control characters</source>
-        <translation>ein Name kann keine Steuerzeichen anzeigen</translation>
-    </message>
-    <message>
-        <source>this cell cannot be changed</source>
-        <translation>diese Zelle kann nicht geändert werden</translation>
+        <source>Nothing taken: channel %1: %2</source>
+        <translation>Nichts übernommen: Kanal %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1295,105 @@ Es wurde nichts gespeichert, Ihre Änderungen sind noch da. Geben Sie im Feld ü
     </message>
 </context>
 <context>
+    <name>ft817::MemoryTableModel</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Step kHz</source>
+        <translation>Schritt kHz</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>Offset / TX MHz</source>
+        <translation>Ablage / TX MHz</translation>
+    </message>
+    <message>
+        <source>TX mode</source>
+        <translation>TX-Betriebsart</translation>
+    </message>
+    <message>
+        <source>Tone mode</source>
+        <translation>Tonbetrieb</translation>
+    </message>
+    <message>
+        <source>Tone Hz</source>
+        <translation>Subton Hz</translation>
+    </message>
+    <message>
+        <source>DCS code</source>
+        <translation>DCS-Code</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Tag shown</source>
+        <translation>Name angezeigt</translation>
+    </message>
+    <message>
+        <source>Tag text</source>
+        <translation>Kanalname</translation>
+    </message>
+    <message>
+        <source>The repeater offset for a minus or plus shift, the transmit frequency for split</source>
+        <translation>Die Relaisablage bei Minus- oder Plusablage, die Sendefrequenz bei Split</translation>
+    </message>
+    <message>
+        <source>The tuning step of the channel&apos;s mode: the record keeps one for SSB/CW/DIG/PKT, one for AM and one for FM</source>
+        <translation>Der Abstimmschritt der Betriebsart des Kanals: gespeichert wird einer für SSB/CW/DIG/PKT, einer für AM und einer für FM</translation>
+    </message>
+    <message>
+        <source>IPO: the receiver&apos;s preamp off</source>
+        <translation>IPO: Vorverstärker des Empfängers aus</translation>
+    </message>
+    <message>
+        <source>ATT: the attenuator on</source>
+        <translation>ATT: Abschwächer ein</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the radio&apos;s %2 tones (67.0 to 254.1 Hz)</source>
+        <translation>„%1“ ist keiner der %2 Subtöne des Funkgeräts (67.0 bis 254.1 Hz)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the radio&apos;s %2 DCS codes (023 to 754)</source>
+        <translation>„%1“ ist keiner der %2 DCS-Codes des Funkgeräts (023 bis 754)</translation>
+    </message>
+    <message>
+        <source>a tag holds at most 8 characters</source>
+        <translation>ein Name hat höchstens 8 Zeichen</translation>
+    </message>
+    <message>
+        <source>a tag holds Latin-1 characters only</source>
+        <translation>ein Name enthält nur Latin-1-Zeichen</translation>
+    </message>
+    <message>
+        <source>no such entry</source>
+        <translation>kein solcher Eintrag</translation>
+    </message>
+    <message>
+        <source>this cell cannot be changed</source>
+        <translation>diese Zelle kann nicht geändert werden</translation>
+    </message>
+</context>
+<context>
     <name>ft817::PortMenu</name>
     <message>
         <source>Serial port</source>
@@ -1142,18 +1410,6 @@ Es wurde nichts gespeichert, Ihre Änderungen sind noch da. Geben Sie im Feld ü
 </context>
 <context>
     <name>ft817::RadioSettingsWindow</name>
-    <message>
-        <source>: block %1 index %2</source>
-        <translation>: Block %1 Index %2</translation>
-    </message>
-    <message>
-        <source>, bit %1</source>
-        <translation>, Bit %1</translation>
-    </message>
-    <message>
-        <source>, bits %1-%2</source>
-        <translation>, Bits %1-%2</translation>
-    </message>
     <message>
         <source>Radio settings</source>
         <translation>Funkgeräte-Einstellungen</translation>
@@ -1213,6 +1469,25 @@ Es wurde nichts gespeichert, Ihre Änderungen sind noch da. Geben Sie im Feld ü
     <message>
         <source>Set %1 to %2</source>
         <translation>%1 auf %2 setzen</translation>
+    </message>
+    <message>
+        <source>Menu %1.</source>
+        <translation>Menü %1.</translation>
+    </message>
+    <message>
+        <source>The ID callsign takes %1; %2. It is stored when the radio can show it.</source>
+        <translation>Das ID-Rufzeichen nimmt %1 an; %2. Es wird gespeichert, sobald das Funkgerät es anzeigen kann.</translation>
+    </message>
+</context>
+<context>
+    <name>ft817::SpecialTableModel</name>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>Belegt</translation>
     </message>
 </context>
 </TS>

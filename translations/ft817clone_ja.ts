@@ -303,6 +303,286 @@
         <source>Antenna sockets</source>
         <translation>アンテナ端子</translation>
     </message>
+    <message>
+        <source>Shifts the transmit frequency automatically on the 2 m repeater sub-bands.</source>
+        <translation>2 m のレピータ帯で送信周波数を自動的にシフトします。</translation>
+    </message>
+    <message>
+        <source>Shifts the transmit frequency automatically on the 70 cm repeater sub-bands.</source>
+        <translation>70 cm のレピータ帯で送信周波数を自動的にシフトします。</translation>
+    </message>
+    <message>
+        <source>Sets the microphone gain used on AM.</source>
+        <translation>AM のマイクゲインを設定します。</translation>
+    </message>
+    <message>
+        <source>Switches the radio off after this long without a key pressed or the dial turned.</source>
+        <translation>キー操作やダイヤル操作がないまま、この時間が過ぎると電源を切ります。</translation>
+    </message>
+    <message>
+        <source>Chooses when ARTS beeps: never, when the other station comes in or goes out of range, or on every check.</source>
+        <translation>ARTS のビープ音を鳴らすときを選びます：鳴らさない、相手局が圏内に入ったとき・圏外に出たとき、または確認のたび。</translation>
+    </message>
+    <message>
+        <source>Sets how long the radio charges an internal battery pack.</source>
+        <translation>内蔵バッテリーパックの充電時間を設定します。</translation>
+    </message>
+    <message>
+        <source>Sets the serial speed of the CAT socket; the computer must use the same speed.</source>
+        <translation>CAT 端子の通信速度を設定します。パソコン側も同じ速度にしてください。</translation>
+    </message>
+    <message>
+        <source>Sets the microphone gain used on FM.</source>
+        <translation>FM のマイクゲインを設定します。</translation>
+    </message>
+    <message>
+        <source>Splits the 200 memory channels into groups of 20 to step through.</source>
+        <translation>200 のメモリーチャンネルを 20 チャンネルずつのグループに分けて切り替えます。</translation>
+    </message>
+    <message>
+        <source>Lets the microphone&apos;s UP and DWN keys start a scan when held.</source>
+        <translation>マイクの UP／DWN キーを押し続けるとスキャンを始めます。</translation>
+    </message>
+    <message>
+        <source>Tells the radio which optional filter is fitted: none, an SSB filter or a CW filter.</source>
+        <translation>取り付けたオプションフィルターを設定します：なし、SSB フィルター、CW フィルター。</translation>
+    </message>
+    <message>
+        <source>Sets how long a scan waits on a signal before it moves on.</source>
+        <translation>スキャンが信号で止まってから再開するまでの時間を設定します。</translation>
+    </message>
+    <message>
+        <source>Chooses whether the spectrum scope sweeps all the time (Cont) or only now and then (Chk).</source>
+        <translation>スペクトラムスコープを常に掃引する（Cont）か、ときどき掃引する（Chk）かを選びます。</translation>
+    </message>
+    <message>
+        <source>Sets the microphone gain used on SSB.</source>
+        <translation>SSB のマイクゲインを設定します。</translation>
+    </message>
+    <message>
+        <source>Ends a transmission that lasts longer than this many minutes.</source>
+        <translation>送信がこの分数を超えると送信を止めます。</translation>
+    </message>
+    <message>
+        <source>Sets how long the radio keeps transmitting on VOX after you stop speaking.</source>
+        <translation>VOX で話し終えてから送信を続ける時間を設定します。</translation>
+    </message>
+    <message>
+        <source>Sets how loud you must speak for VOX to start transmitting.</source>
+        <translation>VOX で送信を始めるのに必要な声の大きさを設定します。</translation>
+    </message>
+    <message>
+        <source>Sets the transmit power: high or one of the three low levels.</source>
+        <translation>送信出力を設定します：ハイ、または 3 段階のロー。</translation>
+    </message>
+    <message>
+        <source>Allows transmitting on the Alaska emergency frequency, 5167.5 kHz.</source>
+        <translation>アラスカの非常通信周波数 5167.5 kHz での送信を許可します。</translation>
+    </message>
+    <message>
+        <source>Sets how long the radio stays on transmit after the last CW element in semi break-in.</source>
+        <translation>セミブレークインで最後の CW 符号のあと送信を続ける時間を設定します。</translation>
+    </message>
+    <message>
+        <source>While ARTS is on, sends the ID callsign in CW now and then.</source>
+        <translation>ARTS の動作中、ときどき ID コールサインを CW で送信します。</translation>
+    </message>
+    <message>
+        <source>Swaps the dot and dash sides of the paddle.</source>
+        <translation>パドルの短点側と長点側を入れ替えます。</translation>
+    </message>
+    <message>
+        <source>Sets the pitch of the CW sidetone and the received CW note.</source>
+        <translation>CW サイドトーンと受信した CW の音の高さを設定します。</translation>
+    </message>
+    <message>
+        <source>Sets the electronic keyer&apos;s speed in words per minute.</source>
+        <translation>エレクトロニックキーヤーの速度を WPM で設定します。</translation>
+    </message>
+    <message>
+        <source>Sets the electronic keyer&apos;s dot-to-dash ratio.</source>
+        <translation>エレクトロニックキーヤーの短点と長点の比を設定します。</translation>
+    </message>
+    <message>
+        <source>Lets the microphone&apos;s UP and DWN keys work as a CW paddle.</source>
+        <translation>マイクの UP／DWN キーを CW パドルとして使えるようにします。</translation>
+    </message>
+    <message>
+        <source>Sets how loud you hear your own CW.</source>
+        <translation>自分の CW のモニター音量を設定します。</translation>
+    </message>
+    <message>
+        <source>The callsign the radio sends in CW for CW ID: up to 7 of 0-9, A-Z and space.</source>
+        <translation>CW ID で無線機が CW 送信するコールサイン：0-9、A-Z、スペースの 7 文字まで。</translation>
+    </message>
+    <message>
+        <source>Switches CW semi break-in on: pressing the key starts transmitting.</source>
+        <translation>CW セミブレークインをオンにします：キーを押すと送信を始めます。</translation>
+    </message>
+    <message>
+        <source>Switches the built-in electronic keyer on for a paddle.</source>
+        <translation>パドル用の内蔵エレクトロニックキーヤーをオンにします。</translation>
+    </message>
+    <message>
+        <source>Sets the audio level from a 9600 baud packet modem.</source>
+        <translation>9600 bps パケットモデムからの音声レベルを設定します。</translation>
+    </message>
+    <message>
+        <source>Moves the frequency the display shows in the digital modes.</source>
+        <translation>デジタルモードで表示する周波数をずらします。</translation>
+    </message>
+    <message>
+        <source>Sets the audio level from the data socket in the digital modes.</source>
+        <translation>デジタルモードでデータ端子からの音声レベルを設定します。</translation>
+    </message>
+    <message>
+        <source>Chooses the digital mode the DIG mode uses.</source>
+        <translation>DIG モードで使うデジタルモードを選びます。</translation>
+    </message>
+    <message>
+        <source>Moves the carrier point in the digital modes.</source>
+        <translation>デジタルモードのキャリアポイントをずらします。</translation>
+    </message>
+    <message>
+        <source>Sets the audio level from a 1200 baud packet modem.</source>
+        <translation>1200 bps パケットモデムからの音声レベルを設定します。</translation>
+    </message>
+    <message>
+        <source>Chooses the packet speed: 1200 or 9600 baud.</source>
+        <translation>パケットの速度を選びます：1200 または 9600 bps。</translation>
+    </message>
+    <message>
+        <source>Split operation as the radio was left: receive on one VFO, transmit on the other.</source>
+        <translation>無線機を最後に使ったときのスプリット運用：一方の VFO で受信し、もう一方で送信します。</translation>
+    </message>
+    <message>
+        <source>The scan as the radio was left: none, up or down.</source>
+        <translation>無線機を最後に使ったときのスキャン：なし、アップ、ダウン。</translation>
+    </message>
+    <message>
+        <source>Priority watch as the radio was left.</source>
+        <translation>無線機を最後に使ったときのプライオリティ。</translation>
+    </message>
+    <message>
+        <source>Dual watch as the radio was left.</source>
+        <translation>無線機を最後に使ったときのデュアルワッチ。</translation>
+    </message>
+    <message>
+        <source>ARTS (auto range transponder system) as the radio was left.</source>
+        <translation>無線機を最後に使ったときの ARTS（オートレンジトランスポンダーシステム）。</translation>
+    </message>
+    <message>
+        <source>The noise blanker as the radio was left.</source>
+        <translation>無線機を最後に使ったときのノイズブランカー。</translation>
+    </message>
+    <message>
+        <source>The AGC speed as the radio was left.</source>
+        <translation>無線機を最後に使ったときの AGC の速さ。</translation>
+    </message>
+    <message>
+        <source>What the meter shows while transmitting, as the radio was left.</source>
+        <translation>無線機を最後に使ったときの送信中のメーター表示。</translation>
+    </message>
+    <message>
+        <source>VOX (transmit when you speak) as the radio was left.</source>
+        <translation>無線機を最後に使ったときの VOX（声で送信）。</translation>
+    </message>
+    <message>
+        <source>Fast tuning of the main dial as the radio was left.</source>
+        <translation>無線機を最後に使ったときのメインダイヤルの高速同調。</translation>
+    </message>
+    <message>
+        <source>The lock as the radio was left.</source>
+        <translation>無線機を最後に使ったときのロック。</translation>
+    </message>
+    <message>
+        <source>Lets the SEL knob tune in AM and FM, or stops it from doing so.</source>
+        <translation>AM と FM で SEL つまみによる同調を許可するか禁止するかを選びます。</translation>
+    </message>
+    <message>
+        <source>Sets the display&apos;s lamp: off, on, or on for a while after a key is pressed.</source>
+        <translation>ディスプレイの照明を設定します：オフ、オン、またはキー操作のあとしばらく点灯。</translation>
+    </message>
+    <message>
+        <source>Sets the pitch of the key beep.</source>
+        <translation>キー操作のビープ音の高さを設定します。</translation>
+    </message>
+    <message>
+        <source>Sets how loud the key beep is.</source>
+        <translation>キー操作のビープ音の音量を設定します。</translation>
+    </message>
+    <message>
+        <source>Sets the colour of the display&apos;s lamp.</source>
+        <translation>ディスプレイの照明の色を設定します。</translation>
+    </message>
+    <message>
+        <source>Sets the display&apos;s contrast.</source>
+        <translation>ディスプレイのコントラストを設定します。</translation>
+    </message>
+    <message>
+        <source>Chooses what the lock holds: the dial, the frequency, or the whole front panel.</source>
+        <translation>ロックの対象を選びます：ダイヤル、周波数、またはパネル全体。</translation>
+    </message>
+    <message>
+        <source>Chooses fine or coarse steps for the main dial.</source>
+        <translation>メインダイヤルのステップを細かくするか粗くするかを選びます。</translation>
+    </message>
+    <message>
+        <source>Chooses what the RF/SQL knob sets: the RF gain or the squelch.</source>
+        <translation>RF/SQL つまみで調整するものを選びます：RF ゲインまたはスケルチ。</translation>
+    </message>
+    <message>
+        <source>Shows the extended menu items (DCS inversion and the carrier points) on the radio.</source>
+        <translation>無線機に拡張メニュー（DCS 反転とキャリアポイント）を表示します。</translation>
+    </message>
+    <message>
+        <source>Inverts the DCS code on transmit, on receive, or both.</source>
+        <translation>送信時、受信時、またはその両方で DCS コードを反転します。</translation>
+    </message>
+    <message>
+        <source>Moves the receive carrier point on LSB, which changes the audio&apos;s tone.</source>
+        <translation>LSB の受信キャリアポイントをずらします。受信音の音質が変わります。</translation>
+    </message>
+    <message>
+        <source>Moves the receive carrier point on USB, which changes the audio&apos;s tone.</source>
+        <translation>USB の受信キャリアポイントをずらします。受信音の音質が変わります。</translation>
+    </message>
+    <message>
+        <source>Moves the transmit carrier point on LSB, which changes your audio&apos;s tone.</source>
+        <translation>LSB の送信キャリアポイントをずらします。送信音の音質が変わります。</translation>
+    </message>
+    <message>
+        <source>Moves the transmit carrier point on USB, which changes your audio&apos;s tone.</source>
+        <translation>USB の送信キャリアポイントをずらします。送信音の音質が変わります。</translation>
+    </message>
+    <message>
+        <source>The antenna socket used on HF: the front BNC or the rear SO-239.</source>
+        <translation>HF で使うアンテナ端子：前面の BNC または背面の SO-239。</translation>
+    </message>
+    <message>
+        <source>The antenna socket used on 6 m: the front BNC or the rear SO-239.</source>
+        <translation>6 m で使うアンテナ端子：前面の BNC または背面の SO-239。</translation>
+    </message>
+    <message>
+        <source>The antenna socket used for FM broadcast: the front BNC or the rear SO-239.</source>
+        <translation>FM 放送で使うアンテナ端子：前面の BNC または背面の SO-239。</translation>
+    </message>
+    <message>
+        <source>The antenna socket used on the AIR band: the front BNC or the rear SO-239.</source>
+        <translation>エアバンドで使うアンテナ端子：前面の BNC または背面の SO-239。</translation>
+    </message>
+    <message>
+        <source>The antenna socket used on 2 m: the front BNC or the rear SO-239.</source>
+        <translation>2 m で使うアンテナ端子：前面の BNC または背面の SO-239。</translation>
+    </message>
+    <message>
+        <source>The antenna socket used on 70 cm: the front BNC or the rear SO-239.</source>
+        <translation>70 cm で使うアンテナ端子：前面の BNC または背面の SO-239。</translation>
+    </message>
+    <message>
+        <source>up to 7 characters of 0-9, A-Z and space</source>
+        <translation>0-9、A-Z、スペースの 7 文字まで</translation>
+    </message>
 </context>
 <context>
     <name>ft817::CalibrationDialog</name>
@@ -708,120 +988,9 @@
         <source>channels %1..%2</source>
         <translation>チャンネル %1～%2</translation>
     </message>
-</context>
-<context>
-    <name>ft817::ChannelTableModel</name>
     <message>
-        <source>&quot;%1&quot; has more than 5 decimals; channels hold 10 Hz steps</source>
-        <translation>「%1」は小数点以下が 5 桁を超えています。チャンネルは 10 Hz 単位です</translation>
-    </message>
-    <message>
-        <source>Channel %1</source>
-        <translation>チャンネル %1</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>モード</translation>
-    </message>
-    <message>
-        <source>Step kHz</source>
-        <translation>ステップ kHz</translation>
-    </message>
-    <message>
-        <source>Shift</source>
-        <translation>シフト</translation>
-    </message>
-    <message>
-        <source>Offset / TX MHz</source>
-        <translation>シフト幅 / 送信 MHz</translation>
-    </message>
-    <message>
-        <source>TX mode</source>
-        <translation>送信モード</translation>
-    </message>
-    <message>
-        <source>Tone mode</source>
-        <translation>トーン</translation>
-    </message>
-    <message>
-        <source>Tone Hz</source>
-        <translation>トーン Hz</translation>
-    </message>
-    <message>
-        <source>DCS code</source>
-        <translation>DCS コード</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>スキップ</translation>
-    </message>
-    <message>
-        <source>Tag shown</source>
-        <translation>タグ表示</translation>
-    </message>
-    <message>
-        <source>Tag text</source>
-        <translation>タグ</translation>
-    </message>
-    <message>
-        <source>Memory</source>
-        <translation>メモリー</translation>
-    </message>
-    <message>
-        <source>In use</source>
-        <translation>使用中</translation>
-    </message>
-    <message>
-        <source>The repeater offset for a minus or plus shift, the transmit frequency for split</source>
-        <translation>マイナス／プラスシフトではシフト幅、スプリットでは送信周波数</translation>
-    </message>
-    <message>
-        <source>The tuning step of the channel&apos;s mode: the record keeps one for SSB/CW/DIG/PKT, one for AM and one for FM</source>
-        <translation>チャンネルのモードのチャンネルステップ。SSB/CW/DIG/PKT 用、AM 用、FM 用の 3 つを記憶しています</translation>
-    </message>
-    <message>
-        <source>IPO: the receiver&apos;s preamp off</source>
-        <translation>IPO：受信プリアンプをオフ</translation>
-    </message>
-    <message>
-        <source>ATT: the attenuator on</source>
-        <translation>ATT：アッテネーターをオン</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%2 の%1</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not one of the radio&apos;s %2 tones (67.0 to 254.1 Hz)</source>
-        <translation>「%1」は無線機の %2 種類のトーン（67.0～254.1 Hz）にありません</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not one of the radio&apos;s %2 DCS codes (023 to 754)</source>
-        <translation>「%1」は無線機の %2 種類の DCS コード（023～754）にありません</translation>
-    </message>
-    <message>
-        <source>no such entry</source>
-        <translation>その項目はありません</translation>
-    </message>
-    <message>
-        <source>the offset is 0 and needs a value: there is no usual repeater offset on this band</source>
-        <translation>シフト幅が 0 です。このバンドには標準のレピータシフトがないので値を入れてください</translation>
-    </message>
-    <message>
-        <source>a tag holds at most 8 characters</source>
-        <translation>タグは 8 文字までです</translation>
-    </message>
-    <message>
-        <source>a tag holds Latin-1 characters only</source>
-        <translation>タグに使えるのは Latin-1 の文字だけです</translation>
-    </message>
-    <message>
-        <source>a tag cannot show control characters</source>
-        <translation>タグに制御文字は表示できません</translation>
-    </message>
-    <message>
-        <source>this cell cannot be changed</source>
-        <translation>このセルは変更できません</translation>
+        <source>Nothing taken: channel %1: %2</source>
+        <translation>取り込みませんでした：チャンネル %1：%2</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1295,105 @@ Nothing was saved and your changes are still here. Put another file name in the 
     </message>
 </context>
 <context>
+    <name>ft817::MemoryTableModel</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>チャンネル %1</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Step kHz</source>
+        <translation>ステップ kHz</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>Offset / TX MHz</source>
+        <translation>シフト幅 / 送信 MHz</translation>
+    </message>
+    <message>
+        <source>TX mode</source>
+        <translation>送信モード</translation>
+    </message>
+    <message>
+        <source>Tone mode</source>
+        <translation>トーン</translation>
+    </message>
+    <message>
+        <source>Tone Hz</source>
+        <translation>トーン Hz</translation>
+    </message>
+    <message>
+        <source>DCS code</source>
+        <translation>DCS コード</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>Tag shown</source>
+        <translation>タグ表示</translation>
+    </message>
+    <message>
+        <source>Tag text</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>The repeater offset for a minus or plus shift, the transmit frequency for split</source>
+        <translation>マイナス／プラスシフトではシフト幅、スプリットでは送信周波数</translation>
+    </message>
+    <message>
+        <source>The tuning step of the channel&apos;s mode: the record keeps one for SSB/CW/DIG/PKT, one for AM and one for FM</source>
+        <translation>チャンネルのモードのチャンネルステップ。SSB/CW/DIG/PKT 用、AM 用、FM 用の 3 つを記憶しています</translation>
+    </message>
+    <message>
+        <source>IPO: the receiver&apos;s preamp off</source>
+        <translation>IPO：受信プリアンプをオフ</translation>
+    </message>
+    <message>
+        <source>ATT: the attenuator on</source>
+        <translation>ATT：アッテネーターをオン</translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation>チャンネル %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 の%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the radio&apos;s %2 tones (67.0 to 254.1 Hz)</source>
+        <translation>「%1」は無線機の %2 種類のトーン（67.0～254.1 Hz）にありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of the radio&apos;s %2 DCS codes (023 to 754)</source>
+        <translation>「%1」は無線機の %2 種類の DCS コード（023～754）にありません</translation>
+    </message>
+    <message>
+        <source>a tag holds at most 8 characters</source>
+        <translation>タグは 8 文字までです</translation>
+    </message>
+    <message>
+        <source>a tag holds Latin-1 characters only</source>
+        <translation>タグに使えるのは Latin-1 の文字だけです</translation>
+    </message>
+    <message>
+        <source>no such entry</source>
+        <translation>その項目はありません</translation>
+    </message>
+    <message>
+        <source>this cell cannot be changed</source>
+        <translation>このセルは変更できません</translation>
+    </message>
+</context>
+<context>
     <name>ft817::PortMenu</name>
     <message>
         <source>Serial port</source>
@@ -1142,18 +1410,6 @@ Nothing was saved and your changes are still here. Put another file name in the 
 </context>
 <context>
     <name>ft817::RadioSettingsWindow</name>
-    <message>
-        <source>: block %1 index %2</source>
-        <translation>：ブロック %1 インデックス %2</translation>
-    </message>
-    <message>
-        <source>, bit %1</source>
-        <translation>、ビット %1</translation>
-    </message>
-    <message>
-        <source>, bits %1-%2</source>
-        <translation>、ビット %1-%2</translation>
-    </message>
     <message>
         <source>Radio settings</source>
         <translation>無線機の設定</translation>
@@ -1213,6 +1469,25 @@ Nothing was saved and your changes are still here. Put another file name in the 
     <message>
         <source>Set %1 to %2</source>
         <translation>%1 を %2 に設定</translation>
+    </message>
+    <message>
+        <source>Menu %1.</source>
+        <translation>メニュー %1。</translation>
+    </message>
+    <message>
+        <source>The ID callsign takes %1; %2. It is stored when the radio can show it.</source>
+        <translation>ID コールサインに使えるのは %1 です。%2。無線機で表示できる内容になったときに保存します。</translation>
+    </message>
+</context>
+<context>
+    <name>ft817::SpecialTableModel</name>
+    <message>
+        <source>Memory</source>
+        <translation>メモリー</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>使用中</translation>
     </message>
 </context>
 </TS>
