@@ -20,7 +20,10 @@ list(APPEND ft817_translated_sources ${PROJECT_SOURCE_DIR}/src/image/radio_setti
 # Building for Windows, the tools are the build machine's own (QT_HOST_PATH).
 find_package(Qt6 COMPONENTS LinguistTools QUIET)
 if(Qt6LinguistTools_FOUND)
+  # lupdate reads the sources of several layers, so it sees the whole of src/
+  # (ft817_gui's own include root allows only the gui layer's headers).
   qt_add_translations(ft817_gui TS_FILES ${FT817_TS_FILES} SOURCES ${ft817_translated_sources}
+                      INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/src
                       LUPDATE_OPTIONS -locations none -no-ui-lines -tr-function-alias QT_TRANSLATE_NOOP+=FT817_WINDOW_TEXT LRELEASE_OPTIONS -nounfinished)
 else()
   # Without Qt's CMake package for the tools, lrelease alone compiles them.
