@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ChannelSheet</name>
+    <message>
+        <source>Channel sheet</source>
+        <translation>Kanalübersicht</translation>
+    </message>
+    <message>
+        <source>%1 channel sheet</source>
+        <translation>Kanalübersicht %1</translation>
+    </message>
+    <message>
+        <source>No channel in use</source>
+        <translation>Kein Kanal belegt</translation>
+    </message>
+    <message>
+        <source>Channels in use: %1</source>
+        <translation>Belegte Kanäle: %1</translation>
+    </message>
+    <message>
+        <source>Special memories: %1</source>
+        <translation>Sonderspeicher: %1</translation>
+    </message>
+    <message>
+        <source>Ch</source>
+        <translation>Kan.</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>RX MHz</source>
+        <translation>RX MHz</translation>
+    </message>
+    <message>
+        <source>Shift / TX MHz</source>
+        <translation>Ablage / TX MHz</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Tone / code</source>
+        <translation>Subton / Code</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>TX %1</source>
+        <translation>TX %1</translation>
+    </message>
+    <message>
+        <source>Tone %1</source>
+        <translation>Subton %1</translation>
+    </message>
+    <message>
+        <source>Tone SQL %1</source>
+        <translation>Tone SQL %1</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>überspringen</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>saved %1</source>
+        <translation>gespeichert %1</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Made %1 with ft817clone</source>
+        <translation>Erstellt %1 mit ft817clone</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>RadioSettings</name>
     <message>
         <source>144 ARS (auto repeater shift, 2 m)</source>
@@ -992,6 +1083,70 @@
         <source>Nothing taken: channel %1: %2</source>
         <translation>Nichts übernommen: Kanal %1: %2</translation>
     </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Saves the channel sheet to print: every channel in use and the special memories, one line each</source>
+        <translation>Speichert die Kanalübersicht zum Ausdrucken: jeder belegte Kanal und die Sonderspeicher, je eine Zeile</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Prints the channel sheet: every channel in use and the special memories, one line each</source>
+        <translation>Druckt die Kanalübersicht: jeder belegte Kanal und die Sonderspeicher, je eine Zeile</translation>
+    </message>
+    <message>
+        <source>Save the channel sheet as PDF</source>
+        <translation>Kanalübersicht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The channel sheet was not saved: %1</source>
+        <translation>Die Kanalübersicht wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Saved the channel sheet (1 page) as %1</source>
+        <translation>Kanalübersicht (1 Seite) als %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Saved the channel sheet (%1 pages) as %2</source>
+        <translation>Kanalübersicht (%1 Seiten) als %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 channel sheet</source>
+        <translation>Kanalübersicht %1</translation>
+    </message>
+    <message>
+        <source>Print the channel sheet</source>
+        <translation>Kanalübersicht drucken</translation>
+    </message>
+    <message>
+        <source>Sent the channel sheet (1 page) to the printer</source>
+        <translation>Kanalübersicht (1 Seite) an den Drucker gesendet</translation>
+    </message>
+    <message>
+        <source>Sent the channel sheet (%1 pages) to the printer</source>
+        <translation>Kanalübersicht (%1 Seiten) an den Drucker gesendet</translation>
+    </message>
+    <message>
+        <source>This build cannot print; save the channel sheet as PDF and print that</source>
+        <translation>Diese Ausgabe des Programms kann nicht drucken; die Kanalübersicht als PDF speichern und diese drucken</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
 </context>
 <context>
     <name>ft817::EditorControls</name>
@@ -1123,6 +1278,18 @@
         <source>The radio&apos;s menu settings, edited with undo.</source>
         <translation>Die Menüeinstellungen des Funkgeräts, bearbeitbar mit Rückgängig.</translation>
     </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>Choose the file to save to, then save and go back, as Done does.</source>
+        <translation>Datei zum Speichern wählen, dann speichern und zurückkehren, wie „Done“ es tut.</translation>
+    </message>
 </context>
 <context>
     <name>ft817::EditorDisplay</name>
@@ -1155,6 +1322,25 @@ Nothing was saved and your changes are still here. Put another file name in the 
         <translation>
 
 Es wurde nichts gespeichert, Ihre Änderungen sind noch da. Geben Sie im Feld über „Done“ einen anderen Dateinamen ein und drücken Sie erneut „Done“, oder verlassen Sie den Editor ohne Speichern mit „Cancel“.</translation>
+    </message>
+    <message>
+        <source> (unsaved changes)</source>
+        <translation> (ungespeicherte Änderungen)</translation>
+    </message>
+</context>
+<context>
+    <name>ft817::FileChoice</name>
+    <message>
+        <source>Memory images (*.bin *.img);;All files (*)</source>
+        <translation>Speicherabbilder (*.bin *.img);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open a memory image</source>
+        <translation>Speicherabbild öffnen</translation>
+    </message>
+    <message>
+        <source>Save the memory image as</source>
+        <translation>Speicherabbild speichern unter</translation>
     </message>
 </context>
 <context>
@@ -1266,14 +1452,6 @@ Es wurde nichts gespeichert, Ihre Änderungen sind noch da. Geben Sie im Feld ü
         <translation>%1 aus %2 an das %3 gesendet.</translation>
     </message>
     <message>
-        <source>This image is not a whole FT-817 memory: %1. Send it anyway?</source>
-        <translation>Dieses Abbild ist kein vollständiger FT-817-Speicher: %1. Trotzdem senden?</translation>
-    </message>
-    <message>
-        <source>Not sent: not a whole FT-817 memory: </source>
-        <translation>Nicht gesendet: kein vollständiger FT-817-Speicher: </translation>
-    </message>
-    <message>
         <source>Not a whole memory: </source>
         <translation>Kein vollständiger Speicher: </translation>
     </message>
@@ -1292,6 +1470,58 @@ Es wurde nichts gespeichert, Ihre Änderungen sind noch da. Geben Sie im Feld ü
     <message>
         <source>Not opened: </source>
         <translation>Nicht geöffnet: </translation>
+    </message>
+    <message>
+        <source>This image is not a whole FT-817 memory: %1.</source>
+        <translation>Dieses Abbild ist kein vollständiger FT-817-Speicher: %1.</translation>
+    </message>
+    <message>
+        <source>not a whole FT-817 memory: %1</source>
+        <translation>kein vollständiger FT-817-Speicher: %1</translation>
+    </message>
+    <message>
+        <source>the radio cannot tune the frequency of 1 memory in use</source>
+        <translation>das Funkgerät kann die Frequenz von 1 belegten Speicher nicht einstellen</translation>
+    </message>
+    <message>
+        <source>the radio cannot tune the frequency of %1 memories in use</source>
+        <translation>das Funkgerät kann die Frequenz von %1 belegten Speichern nicht einstellen</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Send it anyway?</source>
+        <translation>Trotzdem senden?</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Nicht gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>The editor still holds changes you left with Cancel; they are not saved in any file. Edit opens the file afresh and they are lost.</source>
+        <translation>Der Editor enthält noch Änderungen, die Sie mit „Cancel“ verlassen haben; sie sind in keiner Datei gespeichert. „Edit“ öffnet die Datei neu, und sie gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Keep editing goes back to them; Done there saves them.</source>
+        <translation>„Weiter bearbeiten“ kehrt zu ihnen zurück; „Done“ dort speichert sie.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Weiter bearbeiten</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>ChannelSheet</name>
+    <message>
+        <source>Channel sheet</source>
+        <translation>チャンネル表</translation>
+    </message>
+    <message>
+        <source>%1 channel sheet</source>
+        <translation>%1 チャンネル表</translation>
+    </message>
+    <message>
+        <source>No channel in use</source>
+        <translation>使用中のチャンネルはありません</translation>
+    </message>
+    <message>
+        <source>Channels in use: %1</source>
+        <translation>使用中のチャンネル：%1</translation>
+    </message>
+    <message>
+        <source>Special memories: %1</source>
+        <translation>特殊メモリー：%1</translation>
+    </message>
+    <message>
+        <source>Ch</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>RX MHz</source>
+        <translation>受信 MHz</translation>
+    </message>
+    <message>
+        <source>Shift / TX MHz</source>
+        <translation>シフト / 送信 MHz</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Tone / code</source>
+        <translation>トーン / コード</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>メモリー</translation>
+    </message>
+    <message>
+        <source>TX %1</source>
+        <translation>送信 %1</translation>
+    </message>
+    <message>
+        <source>Tone %1</source>
+        <translation>トーン %1</translation>
+    </message>
+    <message>
+        <source>Tone SQL %1</source>
+        <translation>Tone SQL %1</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>ファイル：%1</translation>
+    </message>
+    <message>
+        <source>saved %1</source>
+        <translation>保存 %1</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>未保存</translation>
+    </message>
+    <message>
+        <source>Made %1 with ft817clone</source>
+        <translation>%1 に ft817clone で作成</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 / %2 ページ</translation>
+    </message>
+</context>
+<context>
     <name>RadioSettings</name>
     <message>
         <source>144 ARS (auto repeater shift, 2 m)</source>
@@ -992,6 +1083,70 @@
         <source>Nothing taken: channel %1: %2</source>
         <translation>取り込みませんでした：チャンネル %1：%2</translation>
     </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>PDF として保存…</translation>
+    </message>
+    <message>
+        <source>Saves the channel sheet to print: every channel in use and the special memories, one line each</source>
+        <translation>印刷用のチャンネル表を保存します。使用中の全チャンネルと特殊メモリーを 1 行ずつ載せます</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>印刷…</translation>
+    </message>
+    <message>
+        <source>Prints the channel sheet: every channel in use and the special memories, one line each</source>
+        <translation>チャンネル表を印刷します。使用中の全チャンネルと特殊メモリーを 1 行ずつ載せます</translation>
+    </message>
+    <message>
+        <source>Save the channel sheet as PDF</source>
+        <translation>チャンネル表を PDF として保存</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The channel sheet was not saved: %1</source>
+        <translation>チャンネル表は保存されませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Saved the channel sheet (1 page) as %1</source>
+        <translation>チャンネル表（1 ページ）を %1 に保存しました</translation>
+    </message>
+    <message>
+        <source>Saved the channel sheet (%1 pages) as %2</source>
+        <translation>チャンネル表（%1 ページ）を %2 に保存しました</translation>
+    </message>
+    <message>
+        <source>%1 channel sheet</source>
+        <translation>%1 チャンネル表</translation>
+    </message>
+    <message>
+        <source>Print the channel sheet</source>
+        <translation>チャンネル表を印刷</translation>
+    </message>
+    <message>
+        <source>Sent the channel sheet (1 page) to the printer</source>
+        <translation>チャンネル表（1 ページ）をプリンターに送りました</translation>
+    </message>
+    <message>
+        <source>Sent the channel sheet (%1 pages) to the printer</source>
+        <translation>チャンネル表（%1 ページ）をプリンターに送りました</translation>
+    </message>
+    <message>
+        <source>This build cannot print; save the channel sheet as PDF and print that</source>
+        <translation>このビルドでは印刷できません。チャンネル表を PDF として保存し、それを印刷してください</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDF として保存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
 </context>
 <context>
     <name>ft817::EditorControls</name>
@@ -1123,6 +1278,18 @@
         <source>The radio&apos;s menu settings, edited with undo.</source>
         <translation>無線機のメニュー設定を編集します（元に戻す可）。</translation>
     </message>
+    <message>
+        <source>Save as</source>
+        <translation>別名で保存</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>別名で保存…</translation>
+    </message>
+    <message>
+        <source>Choose the file to save to, then save and go back, as Done does.</source>
+        <translation>保存先のファイルを選び、「Done」と同じように保存して戻ります。</translation>
+    </message>
 </context>
 <context>
     <name>ft817::EditorDisplay</name>
@@ -1155,6 +1322,25 @@ Nothing was saved and your changes are still here. Put another file name in the 
         <translation>
 
 何も保存していません。変更はそのまま残っています。「Done」の上の欄に別のファイル名を入れてもう一度「Done」を押すか、「Cancel」を押して保存せずに終了してください。</translation>
+    </message>
+    <message>
+        <source> (unsaved changes)</source>
+        <translation>（未保存の変更あり）</translation>
+    </message>
+</context>
+<context>
+    <name>ft817::FileChoice</name>
+    <message>
+        <source>Memory images (*.bin *.img);;All files (*)</source>
+        <translation>メモリーイメージ (*.bin *.img);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Open a memory image</source>
+        <translation>メモリーイメージを開く</translation>
+    </message>
+    <message>
+        <source>Save the memory image as</source>
+        <translation>メモリーイメージに名前を付けて保存</translation>
     </message>
 </context>
 <context>
@@ -1266,14 +1452,6 @@ Nothing was saved and your changes are still here. Put another file name in the 
         <translation>%2 の %1 を %3 に送信しました。</translation>
     </message>
     <message>
-        <source>This image is not a whole FT-817 memory: %1. Send it anyway?</source>
-        <translation>このイメージは FT-817 のメモリー全体ではありません：%1。それでも送信しますか？</translation>
-    </message>
-    <message>
-        <source>Not sent: not a whole FT-817 memory: </source>
-        <translation>送信しませんでした：FT-817 のメモリー全体ではありません：</translation>
-    </message>
-    <message>
         <source>Not a whole memory: </source>
         <translation>メモリー全体ではありません：</translation>
     </message>
@@ -1292,6 +1470,58 @@ Nothing was saved and your changes are still here. Put another file name in the 
     <message>
         <source>Not opened: </source>
         <translation>開きませんでした：</translation>
+    </message>
+    <message>
+        <source>This image is not a whole FT-817 memory: %1.</source>
+        <translation>このイメージは FT-817 のメモリー全体ではありません：%1。</translation>
+    </message>
+    <message>
+        <source>not a whole FT-817 memory: %1</source>
+        <translation>FT-817 のメモリー全体ではありません：%1</translation>
+    </message>
+    <message>
+        <source>the radio cannot tune the frequency of 1 memory in use</source>
+        <translation>無線機が周波数を合わせられない使用中のメモリーが 1 件あります</translation>
+    </message>
+    <message>
+        <source>the radio cannot tune the frequency of %1 memories in use</source>
+        <translation>無線機が周波数を合わせられない使用中のメモリーが %1 件あります</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Send it anyway?</source>
+        <translation>それでも送信しますか？</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>送信しませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>開く…</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>名前を付けて保存…</translation>
+    </message>
+    <message>
+        <source>The editor still holds changes you left with Cancel; they are not saved in any file. Edit opens the file afresh and they are lost.</source>
+        <translation>エディターには「Cancel」で離れた変更がまだ残っています。どのファイルにも保存されていません。「Edit」はファイルを開き直すため、それらの変更は失われます。</translation>
+    </message>
+    <message>
+        <source>Keep editing goes back to them; Done there saves them.</source>
+        <translation>「編集を続ける」でそれらの変更に戻ります。そこで「Done」を押すと保存されます。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>編集を続ける</translation>
     </message>
 </context>
 <context>
