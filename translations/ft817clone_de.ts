@@ -1284,7 +1284,7 @@
     </message>
     <message>
         <source>Save as…</source>
-        <translation>Speichern unter…</translation>
+        <translation>Sichern…</translation>
     </message>
     <message>
         <source>Choose the file to save to, then save and go back, as Done does.</source>

@@ -1284,7 +1284,7 @@
     </message>
     <message>
         <source>Save as…</source>
-        <translation>別名で保存…</translation>
+        <translation>別名保存…</translation>
     </message>
     <message>
         <source>Choose the file to save to, then save and go back, as Done does.</source>

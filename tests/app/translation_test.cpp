@@ -29,13 +29,16 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <set>
 #include <string>
@@ -78,6 +81,15 @@ const std::set<QString> kKeptTexts = {"YAESU clone facility",
                                       "CW ID",
                                       "DIG DISP (x10 Hz)",
                                       "DIG SHIFT (x10 Hz)"};
+
+// A text that stays as it is: one of the above, or a window's caption of the
+// design followed by the name of the file it shows ("YAESU Edit - radio.bin").
+bool isKept(const QString& text)
+{
+    const qsizetype dash = text.indexOf(" - ");
+    return kKeptTexts.count(text) ||
+           (dash > 0 && kKeptTexts.count(text.left(dash)) && !text.mid(dash + 3).contains(' '));
+}
 
 // A text of words, not a number, a code, an abbreviation or a device's path.
 bool hasWords(const QString& text)
@@ -221,7 +233,7 @@ TEST_F(TranslationTest, GermanAndJapaneseLeaveNoAddedTextInEnglishAndCutNoTextOf
             << chosenLanguage().toStdString() << " " << builtInLanguages().join(",").toStdString();
         Windows windows(image);
         for (const auto& [text, where] : windows.texts()) {
-            if (english.count(text) && hasWords(text) && !kKeptTexts.count(text))
+            if (english.count(text) && hasWords(text) && !isKept(text))
                 ADD_FAILURE() << code.toStdString() << ": \"" << text.toStdString() << "\" ("
                               << where.toStdString() << ") is still English";
         }
@@ -261,7 +273,18 @@ TEST_F(TranslationTest, GermanAndJapaneseLeaveNoAddedTextInEnglishAndCutNoTextOf
                 if (button->window() != window || !button->isVisibleTo(window) || button->text().isEmpty() ||
                     kKeptTexts.count(button->text()))
                     continue;
-                EXPECT_LE(button->sizeHint().width(), button->width())
+                // A push button's size hint never goes below the style's least
+                // width, which the small buttons beside the design's are under:
+                // for those the text within the frame and margins is what counts.
+                int needed = button->sizeHint().width();
+                if (qobject_cast<QPushButton*>(button)) {
+                    const int around =
+                        button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                        button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+                    needed = std::min(needed,
+                                      button->fontMetrics().horizontalAdvance(button->text()) + 2 * around);
+                }
+                EXPECT_LE(needed, button->width())
                     << code.toStdString() << ": button " << button->objectName().toStdString() << " \""
                     << button->text().toStdString() << "\" is cut off";
             }
