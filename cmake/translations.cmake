@@ -14,7 +14,7 @@ foreach(folder app editor gui sheet cat)
 endforeach()
 list(FILTER ft817_translated_sources EXCLUDE REGEX "/src/app/(main|windows_main)\\.cpp$")
 # The core's texts marked FT817_WINDOW_TEXT (text/window_text.h).
-list(APPEND ft817_translated_sources ${PROJECT_SOURCE_DIR}/src/image/radio_settings.cpp
+list(APPEND ft817_translated_sources ${PROJECT_SOURCE_DIR}/src/image/radio_settings.cpp ${PROJECT_SOURCE_DIR}/src/image/radio_settings_table.cpp
      ${PROJECT_SOURCE_DIR}/src/image/radio_settings.h)
 
 # Building for Windows, the tools are the build machine's own (QT_HOST_PATH).
