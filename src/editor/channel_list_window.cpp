@@ -45,15 +45,7 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-// Printing where Qt Print Support is built; elsewhere the sheet is saved as PDF only.
-#ifdef FT817_PRINT_SUPPORT
-#include <QtPrintSupport/qtprintsupportglobal.h>
-#if QT_CONFIG(printer) && QT_CONFIG(printdialog)
-#define FT817_CAN_PRINT
-#include <QPrintDialog>
-#include <QPrinter>
-#endif
-#endif
+#include "editor/print_support.h"
 
 #include <algorithm>
 
