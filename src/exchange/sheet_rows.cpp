@@ -30,7 +30,7 @@ SheetRow sheetRow(const ChannelRecordView& record, std::string name)
         row.shiftMegahertz = megahertzText(record.txFrequency());
     row.mode = listedModeName(record.mode(), record.narrow());
     if (row.shift == Shift::Split && record.txMode() != record.mode())
-        row.mode += "/" + std::string(modeName(record.txMode()));
+        row.mode.append("/").append(modeName(record.txMode()));
     row.toneMode = record.toneMode();
     switch (row.toneMode) {
     case ToneMode::Tone:
