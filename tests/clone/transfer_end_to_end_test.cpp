@@ -11,42 +11,13 @@
 #include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
 #include "support/temp_dir.h"
+#include "transfer_fixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 
 namespace ft817::test {
 namespace {
-
-sim::RadioOptions radioWith(sim::Mode mode, const std::vector<ByteList>& blocks)
-{
-    sim::RadioOptions options;
-    options.mode = mode;
-    options.image = joined(blocks);
-    options.blockLengths = lengthsOf(blocks);
-    // The tool clears its input right after opening the port; the radio
-    // starts late enough that a busy machine cannot clear away block 0.
-    options.startDelay = 0.25;
-    return options;
-}
-
-class TransferEndToEnd : public testing::Test {
-protected:
-    // Starts the radio; the test fails at once if it cannot.
-    void startRadio(const sim::RadioOptions& options)
-    {
-        radio = std::make_unique<sim::SimulatedRadio>(options);
-        const Status started = radio->start();
-        ASSERT_TRUE(started) << started.error().full();
-    }
-
-    TempDir dir;
-    std::string path = dir.file("radio.bin");
-    ImageHistory history{dir.file("history")};
-    std::unique_ptr<sim::SimulatedRadio> radio;
-    SteadyClock clock;
-    QuietSink sink;
-};
 
 TEST_F(TransferEndToEnd, SmallDownloadOnAPacedLine)
 {
