@@ -1290,6 +1290,18 @@
         <source>Choose the file to save to, then save and go back, as Done does.</source>
         <translation>Datei zum Speichern wählen, dann speichern und zurückkehren, wie „Done“ es tut.</translation>
     </message>
+    <message>
+        <source>Shows the next channel; after 200 comes 1</source>
+        <translation>Zeigt den nächsten Kanal; nach 200 kommt 1</translation>
+    </message>
+    <message>
+        <source>Shows the channel before; before 1 comes 200</source>
+        <translation>Zeigt den vorherigen Kanal; vor 1 kommt 200</translation>
+    </message>
+    <message>
+        <source>Not used: nothing typed here is kept</source>
+        <translation>Nicht verwendet: hier Eingegebenes wird nicht behalten</translation>
+    </message>
 </context>
 <context>
     <name>ft817::EditorDisplay</name>

@@ -1290,6 +1290,18 @@
         <source>Choose the file to save to, then save and go back, as Done does.</source>
         <translation>保存先のファイルを選び、「Done」と同じように保存して戻ります。</translation>
     </message>
+    <message>
+        <source>Shows the next channel; after 200 comes 1</source>
+        <translation>次のチャンネルを表示します。200の次は1です</translation>
+    </message>
+    <message>
+        <source>Shows the channel before; before 1 comes 200</source>
+        <translation>前のチャンネルを表示します。1の前は200です</translation>
+    </message>
+    <message>
+        <source>Not used: nothing typed here is kept</source>
+        <translation>使われません。ここに入力した内容は保持されません</translation>
+    </message>
 </context>
 <context>
     <name>ft817::EditorDisplay</name>

@@ -237,9 +237,12 @@ void describeControls(const EditorControls& controls)
         controls.channelNumber, QCoreApplication::translate("ft817::EditorControls", "Channel number"),
         QCoreApplication::translate("ft817::EditorControls",
                                     "The memory channel shown, 1 to 200: type one and press Enter"));
-    describeControl(controls.channelUp, QCoreApplication::translate("ft817::EditorControls", "Next channel"));
-    describeControl(controls.channelDown,
-                    QCoreApplication::translate("ft817::EditorControls", "Previous channel"));
+    describeControl(
+        controls.channelUp, QCoreApplication::translate("ft817::EditorControls", "Next channel"),
+        QCoreApplication::translate("ft817::EditorControls", "Shows the next channel; after 200 comes 1"));
+    describeControl(
+        controls.channelDown, QCoreApplication::translate("ft817::EditorControls", "Previous channel"),
+        QCoreApplication::translate("ft817::EditorControls", "Shows the channel before; before 1 comes 200"));
     describeControl(controls.active, "Active",
                     QCoreApplication::translate("ft817::EditorControls", "The channel is in use"));
     describeControl(controls.split, "Split",
@@ -267,7 +270,9 @@ void describeControls(const EditorControls& controls)
         QCoreApplication::translate("ft817::EditorControls", "The channel's name, up to 8 characters"));
     tieListLabel(controls.shift, QCoreApplication::translate("ft817::EditorControls", "Repeater shift"));
     controls.homeLabel->setBuddy(controls.homeBands);
-    describeControl(controls.homeBands, "Home");
+    describeControl(
+        controls.homeBands, "Home",
+        QCoreApplication::translate("ft817::EditorControls", "Not used: nothing typed here is kept"));
     describeControl(controls.dcsOn, "DCS",
                     QCoreApplication::translate("ft817::EditorControls", "DCS squelch"));
     describeControl(controls.toneOn, "Tone",

@@ -13,13 +13,15 @@ void describeControl(QWidget* control, const QString& name, const QString& descr
     control->setAccessibleName(name);
     if (!description.isEmpty())
         control->setAccessibleDescription(description);
+    // A typing list's text box is a control of its own to a screen reader.
+    if (auto* list = qobject_cast<QComboBox*>(control);
+        list && list->lineEdit() && list->lineEdit() != control)
+        describeControl(list->lineEdit(), name, description);
 }
 
 QLabel* tieListLabel(QComboBox* list, const QString& name, const QString& description)
 {
     describeControl(list, name, description);
-    if (list->lineEdit())
-        describeControl(list->lineEdit(), name, description);
     auto* label = new QLabel(name, list->parentWidget());
     label->setObjectName(list->objectName() + "Label");
     label->setBuddy(list);

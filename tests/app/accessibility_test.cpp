@@ -19,6 +19,8 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -56,6 +58,14 @@ void findUnnamed(QAccessibleInterface* iface, std::vector<std::string>& unnamed)
         if (role == QAccessible::ComboBox) {
             if (iface->relations(QAccessible::Label).isEmpty())
                 unnamed.push_back(who + ": no label tied to it");
+            // A list one can type into holds a text box a screen reader reaches on its own.
+            const auto* list = qobject_cast<QComboBox*>(object);
+            if (list && list->lineEdit() &&
+                QAccessible::queryAccessibleInterface(list->lineEdit())
+                    ->text(QAccessible::Name)
+                    .trimmed()
+                    .isEmpty())
+                unnamed.push_back(who + ": its text box has no name");
         } else if (iface->text(QAccessible::Name).trimmed().isEmpty()) {
             unnamed.push_back(who + ": no name");
         }
