@@ -142,5 +142,24 @@ TEST_F(SheetCommand, RefusesAnUnreadableImageAndAnUnknownPaper)
     EXPECT_FALSE(std::filesystem::exists(m_pdf));
 }
 
+#ifndef _WIN32
+// ft817clone alone, without the windows' program beside it or installed: the
+// sheet says what it needs, in its own name, and writes nothing.
+TEST_F(SheetCommand, SaysWhatItNeedsWhereTheWindowsProgramIsMissing)
+{
+    ASSERT_TRUE(writeWholeFile(m_image, simulatedImageFile()));
+    const std::string alone = m_dir.file("ft817clone");
+    std::filesystem::copy_file(test::programPath().toStdString(), alone);
+    QProcess process;
+    process.start(QString::fromStdString(alone),
+                  {"sheet", QString::fromStdString(m_image), QString::fromStdString(m_pdf)});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    const std::string err = process.readAllStandardError().toStdString();
+    EXPECT_EQ(err.rfind("ft817clone sheet: needs ft817clone-windows, which does not start: ", 0), 0u) << err;
+    EXPECT_FALSE(std::filesystem::exists(m_pdf));
+}
+#endif
+
 } // namespace
 } // namespace ft817
