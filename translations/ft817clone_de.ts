@@ -1147,6 +1147,14 @@
         <source>Print</source>
         <translation>Drucken</translation>
     </message>
+    <message>
+        <source>Channel actions</source>
+        <translation>Kanalaktionen</translation>
+    </message>
+    <message>
+        <source>Channel sheet</source>
+        <translation>Kanalübersicht</translation>
+    </message>
 </context>
 <context>
     <name>ft817::EditorControls</name>

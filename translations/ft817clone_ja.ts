@@ -1147,6 +1147,14 @@
         <source>Print</source>
         <translation>印刷</translation>
     </message>
+    <message>
+        <source>Channel actions</source>
+        <translation>チャンネル操作</translation>
+    </message>
+    <message>
+        <source>Channel sheet</source>
+        <translation>チャンネル表</translation>
+    </message>
 </context>
 <context>
     <name>ft817::EditorControls</name>

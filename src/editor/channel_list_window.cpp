@@ -222,6 +222,7 @@ void ChannelListWindow::buildLayout()
 
     auto* tools = new QToolBar(this);
     tools->setObjectName("ListTools");
+    tools->setAccessibleName(tr("Channel actions"));
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     tools->addActions(m_toolActions);
     tools->addSeparator();
@@ -233,6 +234,7 @@ void ChannelListWindow::buildLayout()
     // The channel sheet's tools at the right of the Find row, where the window has room for them.
     auto* sheetTools = new QToolBar(this);
     sheetTools->setObjectName("SheetTools");
+    sheetTools->setAccessibleName(tr("Channel sheet"));
     sheetTools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     sheetTools->addActions(m_sheetActions);
 
