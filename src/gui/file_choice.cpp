@@ -16,10 +16,10 @@ QString startingPlace(FileChoice choice, const QString& current)
 {
     const QString path = expandedPath(current.trimmed());
     if (path.isEmpty())
-        return QDir::homePath();
+        return homeFolder();
     const QFileInfo file(path);
     if (!file.absoluteDir().exists())
-        return QDir::homePath();
+        return homeFolder();
     return choice == FileChoice::Save || file.exists() ? file.absoluteFilePath() : file.absolutePath();
 }
 

@@ -16,6 +16,18 @@ inline std::string corePath(const QString& path)
     return path.toStdString();
 }
 
+// The user's home folder as a shell has it: HOME, on Windows USERPROFILE
+// (as PowerShell's "~"), else where the system keeps the user's profile.
+inline QString homeFolder()
+{
+#ifdef _WIN32
+    const QString home = qEnvironmentVariable("USERPROFILE");
+#else
+    const QString home = qEnvironmentVariable("HOME");
+#endif
+    return home.isEmpty() ? QDir::homePath() : QDir::cleanPath(QDir::fromNativeSeparators(home));
+}
+
 // A path as typed into a path box, with "~" standing for the user's home
 // folder as a shell has it: "~" alone, or at the start before a slash
 // ("~/radio.bin"; on Windows "~\radio.bin" too). Any other path is returned
@@ -23,10 +35,10 @@ inline std::string corePath(const QString& path)
 inline QString expandedPath(const QString& typed)
 {
     if (typed == "~")
-        return QDir::homePath();
+        return homeFolder();
     const bool backslash = QDir::separator() == '\\' && typed.startsWith("~\\");
     if (typed.startsWith("~/") || backslash)
-        return QDir::homePath() + typed.mid(1);
+        return homeFolder() + typed.mid(1);
     return typed;
 }
 
