@@ -296,7 +296,12 @@ TEST_F(TranslationTest, GermanAndJapaneseLeaveNoAddedTextInEnglishAndCutNoTextOf
 TEST_F(TranslationTest, FrequenciesKeepTheRadiosNotationInAGermanLocale)
 {
     const std::string before = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+#ifdef _WIN32
+    const char* german = "German_Germany.1252"; // the C library's name there
+#else
+    const char* german = "de_DE.UTF-8";
+#endif
+    ASSERT_NE(std::setlocale(LC_ALL, german), nullptr);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const Language language("de");
     EXPECT_EQ(megahertzText(14572500), "145.72500");
