@@ -39,3 +39,25 @@ else()
   endforeach()
   qt_add_resources(ft817_gui ft817_gui_translations PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${qm_files})
 endif()
+
+# Qt's own texts (a question's Yes and No, a tab row's scroll buttons) in the
+# same languages, from the build machine's Qt of the same version (Debian's
+# qt6-translations-l10n), built in beside the program's own: a Windows Qt
+# carries none, and a Linux system may lack them.
+set(ft817_qt_catalogues)
+foreach(ts ${FT817_TS_FILES})
+  string(REGEX REPLACE ".*_([a-z]+)\\.ts$" "\\1" language ${ts})
+  find_file(FT817_QTBASE_${language} qtbase_${language}.qm
+            PATHS /usr/share/qt6/translations ${QT_HOST_PATH}/share/qt6/translations
+            NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  if(FT817_QTBASE_${language})
+    configure_file(${FT817_QTBASE_${language}} ${CMAKE_CURRENT_BINARY_DIR}/qt_catalogues/qtbase_${language}.qm COPYONLY)
+    list(APPEND ft817_qt_catalogues ${CMAKE_CURRENT_BINARY_DIR}/qt_catalogues/qtbase_${language}.qm)
+  else()
+    message(WARNING "qtbase_${language}.qm not found (qt6-translations-l10n): Qt's own texts stay English")
+  endif()
+endforeach()
+if(ft817_qt_catalogues)
+  qt_add_resources(ft817_gui ft817_qt_translations PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR}/qt_catalogues
+                   FILES ${ft817_qt_catalogues})
+endif()

@@ -64,9 +64,11 @@ QString installLanguage()
         return "en";
     }
     QCoreApplication::installTranslator(own);
-    // Qt's own texts (the Yes and No of a question), where the system has them.
+    // Qt's own texts (the Yes and No of a question): the system's where it has
+    // them, else those built in.
     auto* qt = new QTranslator(QCoreApplication::instance());
-    if (qt->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qt->load("qtbase_" + language, kCatalogueFolder))
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
