@@ -1155,6 +1155,14 @@
         <source>Channel sheet</source>
         <translation>Kanalübersicht</translation>
     </message>
+    <message>
+        <source>More tools</source>
+        <translation>Weitere Werkzeuge</translation>
+    </message>
+    <message>
+        <source>The tools the window is too narrow to show</source>
+        <translation>Die Werkzeuge, für die das Fenster zu schmal ist</translation>
+    </message>
 </context>
 <context>
     <name>ft817::EditorControls</name>

@@ -1155,6 +1155,14 @@
         <source>Channel sheet</source>
         <translation>チャンネル表</translation>
     </message>
+    <message>
+        <source>More tools</source>
+        <translation>その他のツール</translation>
+    </message>
+    <message>
+        <source>The tools the window is too narrow to show</source>
+        <translation>ウィンドウの幅が足りず表示できないツール</translation>
+    </message>
 </context>
 <context>
     <name>ft817::EditorControls</name>

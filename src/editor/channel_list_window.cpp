@@ -208,9 +208,10 @@ void ChannelListWindow::buildLayout()
     m_fillStep = new QLineEdit(this);
     m_fillStep->setObjectName("FillStep");
     m_fillStep->setPlaceholderText(tr("step MHz"));
-    // Narrow, yet wide enough for the hint in every language.
+    // Narrow, yet wide enough for the hint in every language; where the tool
+    // bar runs out of room they move whole into its » list, never squeezed.
     for (QLineEdit* box : {m_fillStart, m_fillStep})
-        box->setMaximumWidth(std::max(90, box->fontMetrics().horizontalAdvance(box->placeholderText()) + 16));
+        box->setFixedWidth(std::max(90, box->fontMetrics().horizontalAdvance(box->placeholderText()) + 16));
     auto* fill = new QAction(tr("Fill"), this);
     fill->setObjectName("Fill");
     fill->setToolTip(
@@ -271,10 +272,14 @@ void ChannelListWindow::buildLayout()
         updateTabActions();
     });
 
-    // The keyboard reaches every tool, as the mouse does.
-    for (QToolBar* bar : {tools, sheetTools})
+    // The keyboard reaches every tool, as the mouse does; the » button that a
+    // narrow window shows for the tools that do not fit says what it holds.
+    for (QToolBar* bar : {tools, sheetTools}) {
         for (QToolButton* button : bar->findChildren<QToolButton*>())
             button->setFocusPolicy(Qt::TabFocus);
+        if (auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button"))
+            describeControl(more, tr("More tools"), tr("The tools the window is too narrow to show"));
+    }
     makeKeyboardFriendly();
 }
 

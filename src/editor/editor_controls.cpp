@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QPolygonF>
 #include <QPushButton>
+#include <QStyle>
 
 #include <cmath>
 #include <utility>
@@ -317,6 +318,19 @@ void setTabOrderChain(const EditorControls& controls)
         QWidget::setTabOrder(order[k - 1].second, order[k].second);
 }
 
+// A button added beside the design, as wide as its text needs in the
+// language shown when that is more than its place's width (it grows to the
+// right, into the space between it and the next button).
+void widenToText(QPushButton* button)
+{
+    const QStyle* style = button->style();
+    const int around = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                       style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 2 * around;
+    if (needed > button->width())
+        button->resize(needed, button->height());
+}
+
 } // namespace
 
 EditorControls makeEditorControls(QWidget* window)
@@ -347,6 +361,9 @@ EditorControls makeEditorControls(QWidget* window)
         "SaveAs", QCoreApplication::translate("ft817::EditorControls", "Save as…"), 168, 238, 73, 25);
     controls.saveAs->setToolTip(QCoreApplication::translate(
         "ft817::EditorControls", "Choose the file to save to, then save and go back, as Done does."));
+
+    for (QPushButton* button : {controls.channels, controls.settings, controls.saveAs})
+        widenToText(button);
 
     buildMeaningLabels(window, controls);
     describeControls(controls);
