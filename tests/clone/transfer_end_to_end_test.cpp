@@ -10,6 +10,7 @@
 #include "recording_sink.h"
 #include "sim/default_memory.h"
 #include "sim/simulated_radio.h"
+#include "support/eventually.h"
 #include "support/temp_dir.h"
 #include "transfer_fixture.h"
 
@@ -216,7 +217,7 @@ TEST_F(TransferEndToEnd, AWholeMemoryIsKeptWhenTheLineDropsDuringTheEndWait)
         EXPECT_EQ(report.statusText, " 6609  50");
         const sim::Memory memory = sim::defaultMemory(sim::Model::FT817);
         EXPECT_EQ(*readWholeFile(path), *buildImageFile(memory.image, memory.blockLengths));
-        EXPECT_EQ(radio->hangUps(), 1);
+        EXPECT_TRUE(eventually([&] { return radio->hangUps() == 1; }, 2.0)) << radio->hangUps();
         radio.reset();
     }
 }
