@@ -46,7 +46,7 @@ endif()
 # carries none, and a Linux system may lack them.
 set(ft817_qt_catalogues)
 foreach(ts ${FT817_TS_FILES})
-  string(REGEX REPLACE ".*_([a-z]+)\\.ts$" "\\1" language ${ts})
+  string(REGEX REPLACE ".*/ft817clone_([A-Za-z_]+)\\.ts$" "\\1" language ${ts})
   find_file(FT817_QTBASE_${language} qtbase_${language}.qm
             PATHS /usr/share/qt6/translations ${QT_HOST_PATH}/share/qt6/translations
             NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
