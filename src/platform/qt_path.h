@@ -16,16 +16,16 @@ inline std::string corePath(const QString& path)
     return path.toStdString();
 }
 
-// The user's home folder as a shell has it: HOME, on Windows USERPROFILE
-// (as PowerShell's "~"), else where the system keeps the user's profile.
+// The user's home folder as a shell has it: Qt's (HOME on Linux), on Windows
+// the folder in USERPROFILE first, as PowerShell's "~" (Qt asks for the
+// profile folder there and does not follow the variable).
 inline QString homeFolder()
 {
 #ifdef _WIN32
-    const QString home = qEnvironmentVariable("USERPROFILE");
-#else
-    const QString home = qEnvironmentVariable("HOME");
+    if (const QString profile = qEnvironmentVariable("USERPROFILE"); !profile.isEmpty())
+        return QDir::cleanPath(QDir::fromNativeSeparators(profile));
 #endif
-    return home.isEmpty() ? QDir::homePath() : QDir::cleanPath(QDir::fromNativeSeparators(home));
+    return QDir::homePath();
 }
 
 // A path as typed into a path box, with "~" standing for the user's home
